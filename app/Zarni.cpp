@@ -1,0 +1,210 @@
+#include "Zarni.h"
+
+#include "AboutDlg.h"
+#include "ZarniDoc.h"
+#include "frames/ChildFrm.h"
+#include "frames/MainFrm.h"
+#include "framework/DrawSurface.h"
+#include "res/Cursors.h"
+#include "res/Resource.h"
+#include "view/ZarniView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+
+const char *const kRecentGroup = "Recent File List";
+
+} // namespace
+
+CZarniApp::CZarniApp()
+{
+    OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
+    OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    OnCommand(ID_FILE_PRINT_SETUP, [this] {
+        QPageSetupDialog dialog(&Printer(), MainFrame());
+        dialog.exec();
+    });
+    OnCommand(ID_APP_EXIT, [this] { MainFrame()->close(); });
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] {
+            if (i >= m_recentFiles.size())
+                return;
+            const QString path = m_recentFiles[i];
+            if (!OpenDocumentFile(path)) {
+                m_recentFiles.removeAll(path);
+                SaveRecentFiles();
+            }
+        });
+        OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI *ui) { ui->Enable(i < m_recentFiles.size()); });
+    }
+}
+
+CZarniApp::~CZarniApp()
+{
+    m_pMainWnd = nullptr;
+    m_pMainFrame.reset();
+    m_documents.clear();
+}
+
+bool CZarniApp::InitInstance(const QStringList &arguments)
+{
+    // Settings live under the same key the first version used.
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zarni"));
+    LoadStdProfileSettings();
+    QApplication::setFont(InterfaceFont());
+
+    m_pMainFrame = std::make_unique<CMainFrame>();
+    if (!m_pMainFrame->OnCreate())
+        return false;
+    m_pMainWnd = m_pMainFrame.get();
+
+    if (arguments.isEmpty() ? !OnFileNew() : !OpenDocumentFile(arguments.first()))
+        return false;
+    m_pMainFrame->show();
+    return true;
+}
+
+void CZarniApp::LoadStdProfileSettings()
+{
+    QSettings settings;
+    settings.beginGroup(kRecentGroup);
+    m_recentFiles.clear();
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!path.isEmpty())
+            m_recentFiles << path;
+    }
+}
+
+void CZarniApp::SaveRecentFiles() const
+{
+    QSettings settings;
+    settings.remove(kRecentGroup);
+    settings.beginGroup(kRecentGroup);
+    for (int i = 0; i < m_recentFiles.size(); ++i)
+        settings.setValue(QStringLiteral("File%1").arg(i + 1), m_recentFiles[i]);
+}
+
+void CZarniApp::AddToRecentFileList(const QString &path)
+{
+    m_recentFiles.removeAll(path);
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > kRecentFileCount)
+        m_recentFiles.removeLast();
+    SaveRecentFiles();
+}
+
+CZarniDoc *CZarniApp::NewDocument()
+{
+    m_documents.push_back(std::make_unique<CZarniDoc>());
+    CZarniDoc *doc = m_documents.back().get();
+    doc->m_onTitleChanged = [this, doc] { UpdateFrameTitles(doc); };
+    doc->m_onFileUsed = [this](const QString &path) { AddToRecentFileList(path); };
+    doc->m_onClose = [this, doc] {
+        for (CChildFrame *frame : FramesOf(doc))
+            frame->close();
+    };
+    return doc;
+}
+
+CZarniDoc *CZarniApp::OnFileNew()
+{
+    CZarniDoc *doc = NewDocument();
+    doc->SetTitle(QStringLiteral("Zarni%1").arg(++m_nUntitledCount));
+    doc->OnNewDocument();
+    CreateNewFrame(doc);
+    return doc;
+}
+
+void CZarniApp::OnFileOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(MainFrame());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+CZarniDoc *CZarniApp::OpenDocumentFile(const QString &path)
+{
+    CZarniDoc *doc = NewDocument();
+    QString error;
+    if (!doc->OnOpenDocument(path, &error)) {
+        m_documents.pop_back();
+        QMessageBox::warning(MainFrame(), QStringLiteral("Zarni"),
+                             QStringLiteral("無法開啟檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+        return nullptr;
+    }
+    CreateNewFrame(doc);
+    return doc;
+}
+
+CZarniView *CZarniApp::CreateView(CZarniDoc *doc)
+{
+    auto *view = new CZarniView;
+    view->SetDocument(doc);
+    view->SetStepDelay(m_nStepDelayMs);
+    view->OnInitialUpdate();
+    return view;
+}
+
+CChildFrame *CZarniApp::CreateNewFrame(CDocument *doc)
+{
+    auto *zarniDoc = static_cast<CZarniDoc *>(doc);
+    auto *frame = new CChildFrame(doc, [this, zarniDoc] { return CreateView(zarniDoc); });
+    frame->setWindowIcon(ZarniIcon(IDR_ZARNITYPE));
+    QObject::connect(frame, &QObject::destroyed, MainFrame(),
+                     [this, doc] { QTimer::singleShot(0, MainFrame(), [this, doc] { OnFrameClosed(doc); }); });
+    MainFrame()->MdiArea()->addSubWindow(frame);
+    frame->showMaximized();
+    UpdateFrameTitles(doc);
+    frame->GetActiveView()->setFocus();
+    return frame;
+}
+
+QList<CChildFrame *> CZarniApp::FramesOf(const CDocument *doc) const
+{
+    QList<CChildFrame *> frames;
+    for (CChildFrame *frame : MainFrame()->ChildFrames())
+        if (frame->GetDocument() == doc)
+            frames << frame;
+    return frames;
+}
+
+// A document goes away with its last window.
+void CZarniApp::OnFrameClosed(CDocument *doc)
+{
+    if (!FramesOf(doc).isEmpty()) {
+        UpdateFrameTitles(doc);
+        return;
+    }
+    const auto it = std::find_if(m_documents.begin(), m_documents.end(),
+                                 [doc](const std::unique_ptr<CZarniDoc> &d) { return d.get() == doc; });
+    if (it != m_documents.end())
+        m_documents.erase(it);
+    MainFrame()->UpdateTitle();
+}
+
+// "Zarni1" for a document's only window, "Zarni1:1", "Zarni1:2" for several.
+void CZarniApp::UpdateFrameTitles(const CDocument *doc)
+{
+    const QList<CChildFrame *> frames = FramesOf(doc);
+    for (int i = 0; i < frames.size(); ++i)
+        frames[i]->setWindowTitle(frames.size() == 1 ? doc->GetTitle()
+                                                     : QStringLiteral("%1:%2").arg(doc->GetTitle()).arg(i + 1));
+    MainFrame()->UpdateTitle();
+}
+
+void CZarniApp::OnAppAbout()
+{
+    CAboutDlg dialog(MainFrame());
+    dialog.exec();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The application: start-up, the one document type (CZarniDoc shown in
+// CChildFrame holding CZarniView panes), new and opened documents, the
+// recently used files and the about box.
+
+#include "framework/App.h"
+
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class CChildFrame;
+class CDocument;
+class CMainFrame;
+class CZarniDoc;
+class CZarniView;
+
+class CZarniApp : public CWinApp {
+public:
+    CZarniApp();
+    ~CZarniApp() override;
+    static CZarniApp *Get() { return dynamic_cast<CZarniApp *>(CWinApp::Get()); }
+
+    // Start-up with the command-line arguments after the program name.
+    bool InitInstance(const QStringList &arguments);
+
+    CZarniDoc *OnFileNew();
+    void OnFileOpen();
+    // Opens path in a new document window; on failure tells the user why.
+    CZarniDoc *OpenDocumentFile(const QString &path);
+    CChildFrame *CreateNewFrame(CDocument *doc);
+    QList<CChildFrame *> FramesOf(const CDocument *doc) const;
+
+    enum { kRecentFileCount = 4 };
+    const QStringList &RecentFiles() const { return m_recentFiles; }
+    void AddToRecentFileList(const QString &path);
+
+    // The wait between the tournament's painting steps for new views.
+    void SetStepDelay(int ms) { m_nStepDelayMs = ms; }
+
+    CMainFrame *MainFrame() const { return m_pMainFrame.get(); }
+
+private:
+    void LoadStdProfileSettings();
+    void SaveRecentFiles() const;
+    CZarniView *CreateView(CZarniDoc *doc);
+    CZarniDoc *NewDocument();
+    void OnFrameClosed(CDocument *doc);
+    void UpdateFrameTitles(const CDocument *doc);
+    void OnAppAbout();
+
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::vector<std::unique_ptr<CZarniDoc>> m_documents;
+    QStringList m_recentFiles;
+    int m_nUntitledCount = 0;
+    int m_nStepDelayMs = 500;
+};

@@ -1,0 +1,15 @@
+#include "ChildFrm.h"
+
+#include "res/Resource.h"
+#include "view/ZarniView.h"
+
+CChildFrame::CChildFrame(CDocument *doc, std::function<CZarniView *()> makeView) : m_pDocument(doc)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_wndSplitter = new CSplitterWnd(std::move(makeView), this);
+    setWidget(m_wndSplitter);
+    resize(800, 600);
+    OnCommand(ID_WINDOW_SPLIT, [this] { m_wndSplitter->SplitTo(2, 2); });
+    OnCommand(ID_NEXT_PANE, [this] { m_wndSplitter->ActivateNext(false); });
+    OnCommand(ID_PREV_PANE, [this] { m_wndSplitter->ActivateNext(true); });
+}

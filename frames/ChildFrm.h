@@ -1,0 +1,24 @@
+#pragma once
+// The frame of a document window: a maximised MDI child whose client area
+// is a dynamic splitter of tree views.
+
+#include "Splitter.h"
+#include "framework/CmdTarget.h"
+
+#include <QMdiSubWindow>
+
+class CDocument;
+class CZarniView;
+
+class CChildFrame : public QMdiSubWindow, public CCmdTarget {
+public:
+    CChildFrame(CDocument *doc, std::function<CZarniView *()> makeView);
+
+    CDocument *GetDocument() const { return m_pDocument; }
+    CZarniView *GetActiveView() const { return m_wndSplitter->GetActivePane(); }
+    CSplitterWnd *GetSplitter() const { return m_wndSplitter; }
+
+private:
+    CDocument *m_pDocument;
+    CSplitterWnd *m_wndSplitter;
+};

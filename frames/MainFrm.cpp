@@ -1,0 +1,441 @@
+#include "MainFrm.h"
+
+#include "ChildFrm.h"
+#include "app/Zarni.h"
+#include "framework/Document.h"
+#include "framework/Trace.h"
+#include "res/Cursors.h"
+#include "res/Resource.h"
+#include "res/Strings.h"
+#include "view/ZarniView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+namespace {
+
+struct MenuItem {
+    int id; // 0: separator; kRecentFiles: the recent-file entries
+    const char *text;
+};
+struct Menu {
+    const char *title;
+    std::vector<MenuItem> items;
+};
+const int kRecentFiles = -1;
+
+const std::vector<Menu> &MainMenu()
+{
+    static const std::vector<Menu> menus = {
+        {"檔案(&F)",
+         {{ID_FILE_NEW, "開啟新檔(&N)\tCtrl+N"},
+          {ID_FILE_OPEN, "開啟舊檔(&O)...\tCtrl+O"},
+          {0, nullptr},
+          {ID_FILE_PRINT_SETUP, "列印設定(&R)..."},
+          {0, nullptr},
+          {kRecentFiles, "最近開啟檔案"},
+          {0, nullptr},
+          {ID_APP_EXIT, "結束(&X)"}}},
+        {"檢視(&V)", {{ID_VIEW_TOOLBAR, "工具列(&T)"}, {ID_VIEW_STATUS_BAR, "狀態列(&S)"}}},
+        {"說明(&H)", {{ID_APP_ABOUT, "關於 Zarni(&A)..."}}},
+    };
+    return menus;
+}
+
+const std::vector<Menu> &DocumentMenu()
+{
+    static const std::vector<Menu> menus = {
+        {"檔案(&F)",
+         {{ID_FILE_NEW, "開啟新檔(&N)\tCtrl+N"},
+          {ID_FILE_OPEN, "開啟舊檔(&O)...\tCtrl+O"},
+          {ID_FILE_CLOSE, "關閉檔案(&C)"},
+          {ID_FILE_SAVE, "儲存檔案(&S)\tCtrl+S"},
+          {ID_FILE_SAVE_AS, "另存新檔(&A)..."},
+          {0, nullptr},
+          {ID_FILE_PRINT, "列印(&P)...\tCtrl+P"},
+          {ID_FILE_PRINT_PREVIEW, "預覽列印(&V)"},
+          {ID_FILE_PRINT_SETUP, "列印設定(&R)"},
+          {0, nullptr},
+          {kRecentFiles, "最近開啟檔案"},
+          {0, nullptr},
+          {ID_APP_EXIT, "結束(&X)"}}},
+        {"編輯(&E)",
+         {{ID_EDIT_UNDO, "復原(&U)\tCtrl+Z"},
+          {0, nullptr},
+          {ID_EDIT_CUT, "剪下(&T)\tCtrl+X"},
+          {ID_EDIT_COPY, "複製(&C)\tCtrl+C"},
+          {ID_EDIT_PASTE, "貼上(&P)\tCtrl+V"}}},
+        {"檢視(&V)", {{ID_VIEW_TOOLBAR, "工具列(&T)"}, {ID_VIEW_STATUS_BAR, "狀態列(&S)"}}},
+        {"視窗(&W)",
+         {{ID_WINDOW_NEW, "新增視窗(&N)"},
+          {ID_WINDOW_CASCADE, "重疊顯示(&C)"},
+          {ID_WINDOW_TILE_HORZ, "並排顯示(&T)"},
+          {ID_WINDOW_ARRANGE, "排列圖示(&A)"},
+          {ID_WINDOW_SPLIT, "分割(&P)"}}},
+        {"Winner Tree", {{ID_WINNER_TREE, "Winner_Tree"}, {ID_WINNER_GO, "Go"}, {ID_WINNER_EXIT, "Exit"}}},
+        {"說明(&H)", {{ID_APP_ABOUT, "關於 Zarni(&A)..."}}},
+    };
+    return menus;
+}
+
+// The accelerator table.
+const std::vector<std::pair<int, QKeySequence>> &Accelerators()
+{
+    static const std::vector<std::pair<int, QKeySequence>> keys = {
+        {ID_FILE_NEW, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {ID_FILE_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {ID_FILE_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {ID_FILE_PRINT, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {ID_EDIT_CUT, QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {ID_EDIT_PASTE, QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {ID_EDIT_UNDO, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {ID_EDIT_CUT, QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+        {ID_EDIT_COPY, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+        {ID_EDIT_PASTE, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+        {ID_NEXT_PANE, QKeySequence(Qt::Key_F6)},
+        {ID_PREV_PANE, QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+    };
+    return keys;
+}
+
+// The toolbar: command ids in order, 0 for a separator. Each button has the
+// next image of the strip; ID_ZOOM_COMBO gives way to the zoom combo box.
+const std::vector<int> &ToolbarButtons()
+{
+    static const std::vector<int> buttons = {
+        ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
+        ID_FILE_PRINT, 0, ID_APP_ABOUT, 0, ID_MODE_SELECT, ID_MODE_PAN, 0, ID_ZOOM_COMBO, 0,
+        ID_ZOOM_OUT_X, ID_ZOOM_IN_X, ID_ZOOM_OUT_Y, ID_ZOOM_IN_Y, ID_ZOOM_OUT, ID_ZOOM_IN, 0,
+        ID_NODE_ADD, ID_NODE_REMOVE, 0, ID_NODE_NARROWER, ID_NODE_WIDER, ID_NODE_SHORTER, ID_NODE_TALLER};
+    return buttons;
+}
+
+const int kSizePaneWidth = 60;
+const int kComboWidth = 70;
+const int kComboHeight = 150;
+const int kIdleUpdateMs = 100;
+
+} // namespace
+
+CStatusBar::CStatusBar(QWidget *parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("statusBar"));
+    m_panes[0] = new QLabel(LoadString(AFX_IDS_IDLEMESSAGE), this);
+    m_panes[1] = new QLabel(this);
+    m_panes[1]->setFixedWidth(kSizePaneWidth);
+    m_panes[1]->setFrameShape(QFrame::Panel);
+    m_panes[1]->setFrameShadow(QFrame::Sunken);
+    addWidget(m_panes[0], 1);
+    addPermanentWidget(m_panes[1]);
+}
+
+void CStatusBar::SetPaneText(int index, const QString &text)
+{
+    m_panes[index]->setText(text);
+    m_panes[index]->repaint();
+}
+
+QString CStatusBar::GetPaneText(int index) const
+{
+    return m_panes[index]->text();
+}
+
+CComboToolBar::CComboToolBar(QWidget *parent) : QToolBar(parent) {}
+
+CMainFrame::CMainFrame()
+{
+    // The window's size before creation; position and style stay the default.
+    resize(800, 600);
+    setWindowTitle(LoadString(IDR_MAINFRAME));
+    setWindowIcon(ZarniIcon(IDR_MAINFRAME));
+    m_pMdiArea = new QMdiArea(this);
+    m_pMdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    setCentralWidget(m_pMdiArea);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { OnActiveChildChanged(); });
+    CreateActions();
+
+    OnCommand(ID_VIEW_TOOLBAR, [this] { m_wndToolBar->setVisible(!m_wndToolBar->isVisible()); });
+    OnUpdateCommand(ID_VIEW_TOOLBAR, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_wndToolBar && !m_wndToolBar->isHidden());
+    });
+    OnCommand(ID_VIEW_STATUS_BAR, [this] { m_wndStatusBar->setVisible(!m_wndStatusBar->isVisible()); });
+    OnUpdateCommand(ID_VIEW_STATUS_BAR, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_wndStatusBar && !m_wndStatusBar->isHidden());
+    });
+    OnCommand(ID_WINDOW_NEW, [this] {
+        if (CChildFrame *child = ActiveChild())
+            CZarniApp::Get()->CreateNewFrame(child->GetDocument());
+    });
+    OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
+    OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
+    OnCommand(ID_WINDOW_ARRANGE, [this] {
+        // Minimised document windows line up along the bottom.
+        int x = 0;
+        for (CChildFrame *child : ChildFrames()) {
+            if (!child->isMinimized())
+                continue;
+            child->move(x, m_pMdiArea->viewport()->height() - child->height());
+            x += child->width();
+        }
+    });
+
+    auto *idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, [this] { UpdateCommandUI(); });
+    idle->start(kIdleUpdateMs);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+CMainFrame *CMainFrame::Get()
+{
+    return dynamic_cast<CMainFrame *>(AfxGetMainWnd());
+}
+
+void CMainFrame::CreateActions()
+{
+    auto add = [this](int id) {
+        if (m_actions.contains(id))
+            return;
+        auto *action = new QAction(this);
+        action->setStatusTip(PromptDescription(id));
+        action->setToolTip(PromptTooltip(id));
+        connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+        addAction(action);
+        m_actions.insert(id, action);
+    };
+    for (const auto *menus : {&MainMenu(), &DocumentMenu()})
+        for (const Menu &menu : *menus)
+            for (const MenuItem &item : menu.items)
+                if (item.id > 0)
+                    add(item.id);
+    for (int id : ToolbarButtons())
+        if (id && id != ID_ZOOM_COMBO)
+            add(id);
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
+        add(id);
+    QHash<int, QList<QKeySequence>> keys;
+    for (const auto &[id, key] : Accelerators()) {
+        add(id);
+        keys[id] << key;
+    }
+    for (auto it = keys.begin(); it != keys.end(); ++it)
+        m_actions[it.key()]->setShortcuts(it.value());
+    for (int id : {int(ID_MODE_SELECT), int(ID_MODE_PAN), int(ID_VIEW_TOOLBAR), int(ID_VIEW_STATUS_BAR)})
+        m_actions[id]->setCheckable(true);
+}
+
+bool CMainFrame::OnCreate()
+{
+    CreateToolBar();
+    if (!m_wndToolBar) {
+        Trace("%s", "Failed to create toolbar\n");
+        return false;
+    }
+    CreateStatusBar();
+    if (!m_wndStatusBar) {
+        Trace("%s", "Failed to create status bar\n");
+        return false;
+    }
+    m_wndStatusBar->SetPaneText(1, QStringLiteral("800 * 600"));
+    CreateZoomCombo();
+    BuildMenuBar(IDR_MAINFRAME);
+    UpdateCommandUI();
+    return true;
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_wndToolBar = new CComboToolBar(this);
+    m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
+    m_wndToolBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_wndToolBar->setMovable(true);
+    int image = 0;
+    for (int id : ToolbarButtons()) {
+        if (id == 0) {
+            m_wndToolBar->addSeparator();
+            continue;
+        }
+        const QIcon icon(QPixmap::fromImage(ToolbarImage(image++)));
+        if (id != ID_ZOOM_COMBO) {
+            m_actions[id]->setIcon(icon);
+            m_wndToolBar->addAction(m_actions[id]);
+        }
+        else {
+            m_wndToolBar->addSeparator(); // the slot the combo box takes
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_wndStatusBar = new CStatusBar(this);
+    setStatusBar(m_wndStatusBar);
+}
+
+// The combo box takes the toolbar's item 15, a gap 70 pixels wide.
+void CMainFrame::CreateZoomCombo()
+{
+    QAction *slot = m_wndToolBar->actions().at(15);
+    auto *combo = new QComboBox(m_wndToolBar);
+    combo->setObjectName(QStringLiteral("zoomCombo"));
+    combo->setFixedWidth(kComboWidth);
+    combo->setMaxVisibleItems(kComboHeight / std::max(1, combo->fontMetrics().height() + 2));
+    combo->setStatusTip(LoadString(IDC_ZOOM_COMBO));
+    for (int n = 20; n >= 1; --n)
+        combo->addItem(QString::asprintf("%dx", n));
+    for (int n = 1; n <= 10; ++n)
+        combo->addItem(QString::asprintf("1/%dx", 2 * n));
+    combo->setCurrentIndex(19);
+    // Every pick applies, also of the item already shown.
+    connect(combo, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { RouteCommand(MakeNotifyId(CBN_SELCHANGE, IDC_ZOOM_COMBO)); });
+    m_wndToolBar->insertWidget(slot, combo);
+    m_wndToolBar->removeAction(slot);
+    m_wndToolBar->m_wndZoomCombo = combo;
+}
+
+void CMainFrame::BuildMenuBar(int menuId)
+{
+    m_nMenuId = menuId;
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    for (const Menu &menu : menuId == IDR_MAINFRAME ? MainMenu() : DocumentMenu()) {
+        QMenu *popup = bar->addMenu(QString::fromUtf8(menu.title));
+        for (const MenuItem &item : menu.items) {
+            if (item.id == 0) {
+                popup->addSeparator();
+            } else if (item.id == kRecentFiles) {
+                FillRecentFiles(popup);
+            } else {
+                m_actions[item.id]->setText(QString::fromUtf8(item.text));
+                popup->addAction(m_actions[item.id]);
+            }
+        }
+        connect(popup, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
+    }
+}
+
+// The recent files, or a greyed placeholder while there are none.
+void CMainFrame::FillRecentFiles(QMenu *menu)
+{
+    const QStringList files = CZarniApp::Get() ? CZarniApp::Get()->RecentFiles() : QStringList();
+    if (files.isEmpty()) {
+        menu->addAction(QStringLiteral("最近開啟檔案"))->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        QAction *action = m_actions[ID_FILE_MRU_FILE1 + i];
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]));
+        menu->addAction(action);
+    }
+}
+
+CChildFrame *CMainFrame::ActiveChild() const
+{
+    return dynamic_cast<CChildFrame *>(m_pMdiArea->activeSubWindow());
+}
+
+QList<CChildFrame *> CMainFrame::ChildFrames() const
+{
+    QList<CChildFrame *> frames;
+    for (QMdiSubWindow *window : m_pMdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (auto *child = dynamic_cast<CChildFrame *>(window))
+            frames << child;
+    return frames;
+}
+
+CZarniView *CMainFrame::GetActiveView() const
+{
+    CChildFrame *child = ActiveChild();
+    return child ? child->GetActiveView() : nullptr;
+}
+
+QList<CCmdTarget *> CMainFrame::CommandChain() const
+{
+    QList<CCmdTarget *> chain;
+    if (CChildFrame *child = ActiveChild()) {
+        if (CZarniView *view = child->GetActiveView())
+            chain << view;
+        chain << child->GetDocument() << child;
+    }
+    chain << const_cast<CMainFrame *>(this);
+    if (CWinApp::Get())
+        chain << CWinApp::Get();
+    return chain;
+}
+
+bool CMainFrame::RouteCommand(int id)
+{
+    for (CCmdTarget *target : CommandChain()) {
+        if (target->OnCmdMsg(id, nullptr)) {
+            UpdateCommandUI();
+            return true;
+        }
+    }
+    return false;
+}
+
+CCmdUI CMainFrame::QueryCommand(int id)
+{
+    CCmdUI ui(id);
+    for (CCmdTarget *target : CommandChain())
+        if (target->OnCmdMsg(id, &ui))
+            return ui;
+    return ui; // nobody handles it: disabled
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
+        const CCmdUI ui = QueryCommand(it.key());
+        it.value()->setEnabled(ui.m_bEnabled);
+        if (it.value()->isCheckable())
+            it.value()->setChecked(ui.m_nCheck != 0);
+    }
+}
+
+void CMainFrame::OnActiveChildChanged()
+{
+    const int wanted = ActiveChild() ? IDR_ZARNITYPE : IDR_MAINFRAME;
+    if (wanted != m_nMenuId)
+        BuildMenuBar(wanted);
+    UpdateTitle();
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QString app = LoadString(IDR_MAINFRAME);
+    CChildFrame *child = ActiveChild();
+    setWindowTitle(child ? app + " - " + child->windowTitle() : app);
+}
+
+// The message pane shows the prompt of what the mouse rests on, and the
+// idle message otherwise.
+bool CMainFrame::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        if (m_wndStatusBar)
+            m_wndStatusBar->SetPaneText(0, tip.isEmpty() ? LoadString(AFX_IDS_IDLEMESSAGE) : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    m_pMdiArea->closeAllSubWindows();
+    event->accept();
+}

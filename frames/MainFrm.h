@@ -1,0 +1,88 @@
+#pragma once
+// The main window: the MDI frame with the toolbar (holding the zoom combo
+// box), the status bar (message pane and canvas size pane), both menu bars,
+// and the routing of every command to the active view and on.
+
+#include "framework/CmdTarget.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QToolBar>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class CChildFrame;
+class CZarniView;
+
+class CStatusBar : public QStatusBar {
+public:
+    explicit CStatusBar(QWidget *parent);
+    int GetCount() const { return 2; }
+    void SetPaneText(int index, const QString &text);
+    QString GetPaneText(int index) const;
+    QLabel *Pane(int index) const { return m_panes[index]; }
+
+private:
+    QLabel *m_panes[2];
+};
+
+class CComboToolBar : public QToolBar {
+public:
+    explicit CComboToolBar(QWidget *parent);
+    QComboBox *m_wndZoomCombo = nullptr;
+};
+
+class CMainFrame : public QMainWindow, public CCmdTarget {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+    static CMainFrame *Get();
+
+    // Creation: the toolbar, the status bar, the size pane, the combo box.
+    bool OnCreate();
+
+    QMdiArea *MdiArea() const { return m_pMdiArea; }
+    CChildFrame *ActiveChild() const;
+    QList<CChildFrame *> ChildFrames() const;
+    CZarniView *GetActiveView() const;
+
+    // Offers id to the active view, its document, its frame, this frame and
+    // the application; returns whether one of them handled it.
+    bool RouteCommand(int id);
+    // Asks the same chain for the update state of id.
+    CCmdUI QueryCommand(int id);
+    bool IsCommandEnabled(int id) { return QueryCommand(id).m_bEnabled; }
+    // Refreshes every action from the update handlers.
+    void UpdateCommandUI();
+
+    QAction *Action(int id) const { return m_actions.value(id); }
+    // The menu bar now shown: IDR_MAINFRAME or IDR_ZARNITYPE.
+    int CurrentMenuId() const { return m_nMenuId; }
+    // The caption follows the active document window.
+    void UpdateTitle();
+
+    CComboToolBar *m_wndToolBar = nullptr;
+    CStatusBar *m_wndStatusBar = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void CreateActions();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateZoomCombo();
+    void BuildMenuBar(int menuId);
+    void FillRecentFiles(QMenu *menu);
+    void OnActiveChildChanged();
+    QList<CCmdTarget *> CommandChain() const;
+
+    QMdiArea *m_pMdiArea;
+    QHash<int, QAction *> m_actions;
+    int m_nMenuId = 0;
+};

@@ -1,0 +1,31 @@
+#include "CmdTarget.h"
+
+bool CCmdTarget::OnCmdMsg(int id, CCmdUI *pCmdUI)
+{
+    const auto command = m_commands.find(id);
+    if (!pCmdUI) {
+        if (command == m_commands.end())
+            return false;
+        command->second();
+        return true;
+    }
+    const auto update = m_updates.find(id);
+    if (update != m_updates.end()) {
+        update->second(pCmdUI);
+        return true;
+    }
+    if (command == m_commands.end())
+        return false;
+    pCmdUI->Enable(true);
+    return true;
+}
+
+void CCmdTarget::OnCommand(int id, std::function<void()> handler)
+{
+    m_commands[id] = std::move(handler);
+}
+
+void CCmdTarget::OnUpdateCommand(int id, std::function<void(CCmdUI *)> handler)
+{
+    m_updates[id] = std::move(handler);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// A scrolling view that keeps its window's pixels, as the original platform
+// does: the paint renders into a retained image of the client area, window
+// surfaces draw into the same image, and the widget shows that image.
+
+#include "DrawSurface.h"
+#include "Geometry.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QRegion>
+#include <memory>
+
+enum { MM_TEXT = 1 };
+enum { SB_HORZ = 0, SB_VERT = 1 };
+
+class CScrollView;
+
+// A surface on the view's client area, in window coordinates. It opens its
+// painter on the first drawing call and closes it on Flush(), so that a
+// surface kept across a wait does not block the view's own paint.
+class CWindowDC : public CDrawSurface {
+public:
+    explicit CWindowDC(CScrollView *view);
+    ~CWindowDC() override;
+    void Flush();
+    bool WindowAlive() const { return !m_view.isNull(); }
+
+protected:
+    QPainter *Begin() override;
+    void Touched(const QRect &rect) override { m_touched |= rect; }
+
+private:
+    QPointer<CScrollView> m_view;
+    std::unique_ptr<QPainter> m_painter;
+    QRect m_touched;
+};
+
+class CScrollView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit CScrollView(QWidget *parent = nullptr);
+
+    void SetScrollSizes(int mapMode, CSize total);
+    CSize GetTotalSize() const { return m_total; }
+    CPoint GetScrollPosition() const;
+    int GetScrollPos(int bar) const;
+    void SetScrollPos(int bar, int pos, bool redraw = true);
+    int GetScrollLimit(int bar) const;
+    void Invalidate();
+
+    // The pixels of the client area as they show.
+    const QImage &RetainedImage() const { return m_image; }
+    // Brings every pending invalidation into the retained image now.
+    void UpdateWindow();
+
+    virtual void OnInitialUpdate();
+    // Draws the whole canvas with the view's own paint on any painter
+    // (a printer, an export), in canvas coordinates.
+    void RenderCanvas(QPainter *painter);
+
+protected:
+    virtual void OnDraw(CDrawSurface *dc) = 0;
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    friend class CWindowDC;
+    void RenderDirty(const QRegion &area);
+    void UpdateBars();
+
+    QImage m_image;
+    QRegion m_dirty;
+    CSize m_total{100, 100};
+};

@@ -1,0 +1,20 @@
+#pragma once
+// The program's own images: the hand cursors, the toolbar strip and icons.
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+
+// IDC_CURSOR_OPEN_HAND or IDC_CURSOR_CLOSED_HAND: 32 by 32, monochrome,
+// hot spot (6, 0).
+QCursor ZarniCursor(int id);
+// The black-and-white picture behind a cursor (white, black, transparent).
+QImage ZarniCursorImage(int id);
+
+// The toolbar strip: 23 images of 16 by 15 pixels in 16 colours.
+enum { kToolbarImageCount = 23, kToolbarImageWidth = 16, kToolbarImageHeight = 15 };
+QImage ToolbarStrip();
+QImage ToolbarImage(int index);
+
+// IDR_MAINFRAME or IDR_ZARNITYPE, at 32 and 16 pixels.
+QIcon ZarniIcon(int id);

@@ -1,0 +1,129 @@
+#include "ZarniView.h"
+
+#include "framework/App.h"
+#include "framework/Printing.h"
+#include "res/Resource.h"
+
+CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
+{
+    m_pRoot = NewRoot();
+    BuildNumberedTree(m_pRoot, 1, 1);
+    LayoutTree(m_pRoot);
+    viewport()->setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    RegisterCommands();
+    ConnectScrollBars();
+}
+
+CZarniView::~CZarniView()
+{
+    *m_alive = false;
+    FreeTree(m_pRoot);
+}
+
+void CZarniView::RegisterCommands()
+{
+    OnCommand(ID_NODE_ADD, [this] { OnNodeAdd(); });
+    OnCommand(ID_NODE_REMOVE, [this] { OnNodeRemove(); });
+    OnCommand(ID_WINNER_EXIT, [this] { OnWinnerExit(); });
+    OnCommand(ID_WINNER_TREE, [this] { OnWinnerTree(); });
+    OnCommand(ID_WINNER_GO, [this] { OnWinnerGo(); });
+    OnCommand(ID_ZOOM_IN, [this] { OnZoomIn(); });
+    OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
+    OnCommand(ID_ZOOM_IN_X, [this] { OnZoomInX(); });
+    OnCommand(ID_ZOOM_IN_Y, [this] { OnZoomInY(); });
+    OnCommand(ID_ZOOM_OUT_X, [this] { OnZoomOutX(); });
+    OnCommand(ID_ZOOM_OUT_Y, [this] { OnZoomOutY(); });
+    OnCommand(ID_NODE_NARROWER, [this] { OnNodeNarrower(); });
+    OnCommand(ID_NODE_WIDER, [this] { OnNodeWider(); });
+    OnCommand(ID_NODE_SHORTER, [this] { OnNodeShorter(); });
+    OnCommand(ID_NODE_TALLER, [this] { OnNodeTaller(); });
+    OnCommand(MakeNotifyId(CBN_SELCHANGE, IDC_ZOOM_COMBO), [this] { OnZoomComboSelChange(); });
+    OnCommand(ID_MODE_SELECT, [this] { OnModeSelect(); });
+    OnCommand(ID_MODE_PAN, [this] { OnModePan(); });
+    auto print = [this](bool askFirst) {
+        if (CWinApp::Get())
+            OnFilePrint(this, &CWinApp::Get()->Printer(), askFirst);
+    };
+    OnCommand(ID_FILE_PRINT, [print] { print(true); });
+    OnCommand(ID_FILE_PRINT_DIRECT, [print] { print(false); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] {
+        if (CWinApp::Get())
+            OnFilePrintPreview(this, &CWinApp::Get()->Printer());
+    });
+    OnUpdateCommand(ID_MODE_SELECT, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_nMouseMode == 1);
+    });
+    OnUpdateCommand(ID_MODE_PAN, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_nMouseMode == 0);
+    });
+}
+
+TreeNode *CZarniView::NewRoot()
+{
+    return new TreeNode;
+}
+
+void CZarniView::OnInitialUpdate()
+{
+    m_sizeTotal = {m_nCanvasWidth, m_nCanvasHeight};
+    SetScrollSizes(MM_TEXT, m_sizeTotal);
+    CScrollView::OnInitialUpdate();
+}
+
+void CZarniView::OnDraw(CDrawSurface *dc)
+{
+    DrawTree(dc);
+}
+
+void CZarniView::Relayout()
+{
+    LayoutTree(m_pRoot);
+    OnInitialUpdate();
+}
+
+void CZarniView::RebuildNumberedTree()
+{
+    FreeTree(m_pRoot);
+    m_pRoot = NewRoot();
+    BuildNumberedTree(m_pRoot, 1, 1);
+}
+
+void CZarniView::OnNodeAdd()
+{
+    // The count only grows, so the builder raises the depth where needed.
+    if (m_nNodeCount < INT32_MAX)
+        m_nNodeCount += 1;
+    RebuildNumberedTree();
+    Relayout();
+}
+
+void CZarniView::OnNodeRemove()
+{
+    if (m_nNodeCount > 1)
+        m_nNodeCount -= 1;
+    m_nDepth = 1;
+    RebuildNumberedTree();
+    Relayout();
+}
+
+void CZarniView::SetNodeCount(int count)
+{
+    m_nNodeCount = count < 1 ? 1 : count;
+    m_nDepth = 1;
+    RebuildNumberedTree();
+    Relayout();
+}
+
+void CZarniView::OnWinnerExit()
+{
+    FreeTree(m_pRoot);
+    m_nDepth = 1;
+    m_nNodeCount = 15;
+    m_pRoot = NewRoot();
+    BuildNumberedTree(m_pRoot, 1, 1);
+    LayoutTree(m_pRoot);
+    OnInitialUpdate();
+}

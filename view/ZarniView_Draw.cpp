@@ -1,0 +1,202 @@
+// Drawing the tree: node boxes in the colours of their marks, labels in the
+// label font, elbow edges from parents to children, level by level so that a
+// child's box covers the lower end of the edge that reaches it.
+#include "ZarniView.h"
+
+#include <algorithm>
+
+namespace {
+
+struct MarkColours {
+    QColor fill;
+    QColor firstFrame; // also the background of the label's text cells
+    QColor finalFrame;
+};
+
+MarkColours ColoursFor(int mark)
+{
+    if (mark == 1)
+        return {RGB(255, 50, 50), RGB(255, 0, 0), RGB(255, 0, 0)};
+    if (mark == 2)
+        return {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)};
+    return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
+}
+
+// Up to this many nodes the whole tree is walked once per level; larger
+// trees draw only what can reach the clip box.
+const int kFullWalkLimit = 1023;
+
+} // namespace
+
+// One font serves every box while the box height stays the same.
+CFont *CZarniView::LabelFont()
+{
+    const LogFont wanted = LabelFontDescription(HalfHeight());
+    if (!m_labelFont.IsValid() || !(m_labelFont.Description() == wanted))
+        m_labelFont.CreateFontIndirect(wanted);
+    return &m_labelFont;
+}
+
+void CZarniView::DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int y, int mark)
+{
+    const int a = HalfWidth(), b = HalfHeight(), t = TextHalfHeight();
+    const MarkColours colours = ColoursFor(mark);
+    CFont *oldFont = dc->SelectObject(LabelFont());
+    const CBrush brush(colours.fill);
+    dc->FillRect({x - a, y - b, x + a, y + b}, &brush);
+    dc->Draw3dRect(x - a, y - b, 2 * a, 2 * b, colours.firstFrame, colours.firstFrame);
+    dc->DrawText(QString::fromStdString(node->m_strLabel), {x - a, y - t, x + a, y + t}, DT_CENTER);
+    dc->Draw3dRect(x - a, y - b, 2 * a, 2 * b, colours.finalFrame, colours.finalFrame);
+    dc->SelectObject(oldFont);
+}
+
+void CZarniView::DrawNodeEdges(CDrawSurface *dc, const TreeNode *node)
+{
+    const int a = HalfWidth();
+    const CPoint p = node->m_ptPos;
+    if (const TreeNode *left = node->m_pLeft) {
+        dc->MoveTo(p.x - a, p.y);
+        dc->LineTo(left->m_ptPos.x, p.y);
+        dc->LineTo(left->m_ptPos.x, left->m_ptPos.y);
+    }
+    if (const TreeNode *right = node->m_pRight) {
+        dc->MoveTo(p.x + a, p.y);
+        dc->LineTo(right->m_ptPos.x, p.y);
+        dc->LineTo(right->m_ptPos.x, right->m_ptPos.y);
+    }
+}
+
+void CZarniView::DrawTree(CDrawSurface *dc)
+{
+    if (m_nNodeCount > kFullWalkLimit) {
+        DrawVisibleLevels(dc, {0, 0}, false);
+        return;
+    }
+    for (int level = 1; level <= m_nDepth; ++level)
+        DrawTreeOnLevel(dc, m_pRoot, level);
+}
+
+void CZarniView::DrawTreeOnLevel(CDrawSurface *dc, TreeNode *node, int level)
+{
+    if (!node)
+        return;
+    if (node->m_nLevel == level) {
+        DrawNodeBox(dc, node, node->m_ptPos.x, node->m_ptPos.y, node->m_nMark);
+        DrawNodeEdges(dc, node);
+    }
+    DrawTreeOnLevel(dc, node->m_pLeft, level);
+    DrawTreeOnLevel(dc, node->m_pRight, level);
+}
+
+void CZarniView::DrawSelection(CDrawSurface *dc)
+{
+    if (m_nNodeCount > kFullWalkLimit) {
+        DrawVisibleLevels(dc, {m_nHScrollPos, m_nVScrollPos}, true);
+        return;
+    }
+    for (int level = 1; level <= m_nDepth; ++level)
+        DrawSelectionOnLevel(dc, m_pRoot, level);
+}
+
+// The selection shows selected boxes red and every other box plain.
+void CZarniView::DrawSelectionOnLevel(CDrawSurface *dc, TreeNode *node, int level)
+{
+    if (!node)
+        return;
+    if (node->m_nLevel == level) {
+        const CPoint p{node->m_ptPos.x - m_nHScrollPos, node->m_ptPos.y - m_nVScrollPos};
+        DrawNodeBox(dc, node, p.x, p.y, node->m_nMark == 1 ? 1 : 0);
+    }
+    DrawSelectionOnLevel(dc, node->m_pLeft, level);
+    DrawSelectionOnLevel(dc, node->m_pRight, level);
+}
+
+// Draws the same pixels as the level-by-level walk, in the same order, but
+// only for nodes that can reach the clip box, found from the layout formula.
+// Where several nodes of a level share one column their boxes coincide, so
+// only the last box is drawn, after the union of the others' edges. A box
+// whose next neighbour starts one column further shows nothing but its left
+// frame column, so only that column is drawn. offset turns the surface's
+// coordinates into canvas coordinates.
+void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection)
+{
+    const CRect clip = dc->GetClipBox();
+    const int64_t left = int64_t(clip.left) + offset.x, right = int64_t(clip.right) + offset.x;
+    const int64_t top = int64_t(clip.top) + offset.y, bottom = int64_t(clip.bottom) + offset.y;
+    const int a = HalfWidth(), b = HalfHeight();
+    for (int level = 1; level <= m_nDepth; ++level) {
+        const int64_t first = int64_t(1) << (level - 1);
+        if (first > m_nNodeCount)
+            break;
+        const int64_t count = std::min<int64_t>(first, m_nNodeCount - first + 1);
+        const int64_t y = LevelY(level);
+        const bool edges = !selection && level < m_nDepth;
+        const int64_t rowsBottom = std::max<int64_t>(y + b + 1, edges ? LevelY(level + 1) : y);
+        if (y - b - 1 >= bottom || rowsBottom < top)
+            continue;
+        const int64_t slot = (int64_t(m_nCanvasWidth) << 1) >> level;
+        const int64_t reach = a + 2 + (edges ? slot : 0);
+        auto firstAtOrRightOf = [&](int64_t xMin) {
+            int64_t lo = 0, hi = count;
+            while (lo < hi) {
+                const int64_t mid = lo + (hi - lo) / 2;
+                if (LevelX(level, mid) >= xMin)
+                    hi = mid;
+                else
+                    lo = mid + 1;
+            }
+            return lo;
+        };
+        const int64_t end = firstAtOrRightOf(right + reach);
+        for (int64_t k = firstAtOrRightOf(left - reach); k < end;) {
+            const int64_t x = LevelX(level, k);
+            const int64_t runLast = std::min(firstAtOrRightOf(x + 1), end) - 1;
+            if (edges && runLast > k)
+                DrawRunEdges(dc, level, k, runLast - 1, offset);
+            const TreeNode *node = NodeAt(first + runLast);
+            const int mark = selection && node->m_nMark != 1 ? 0 : node->m_nMark;
+            const int px = int(x - offset.x), py = int(y - offset.y);
+            const bool onlyLeftColumn = runLast + 1 < end && LevelX(level, runLast + 1) == x + 1 && a >= 1 && b >= 1;
+            if (onlyLeftColumn) {
+                const CBrush frame(ColoursFor(mark).finalFrame);
+                dc->FillRect({px - a, py - b, px - a + 1, py + b}, &frame);
+            } else {
+                DrawNodeBox(dc, node, px, py, mark);
+            }
+            if (edges)
+                DrawNodeEdges(dc, node);
+            k = runLast + 1;
+        }
+    }
+}
+
+// The union of the edges of nodes kFirst..kLast of a level, which all stand
+// in one column (their slots are narrower than a pixel, so their children's
+// columns are contiguous).
+void CZarniView::DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset)
+{
+    const int64_t levelFirst = int64_t(1) << (level - 1);
+    const int64_t iFirst = levelFirst + kFirst, iLast = levelFirst + kLast;
+    const int64_t firstChild = 2 * iFirst;
+    const int64_t lastChild = std::min<int64_t>(2 * iLast + 1, m_nNodeCount);
+    if (firstChild > lastChild)
+        return;
+    auto childX = [&](int64_t index) { return int(LevelX(level + 1, index - 2 * levelFirst) - offset.x); };
+    const int a = HalfWidth();
+    const int x = int(LevelX(level, kFirst) - offset.x);
+    const int y = int(LevelY(level) - offset.y), childY = int(LevelY(level + 1) - offset.y);
+    auto horizontal = [&](int from, int to) {
+        dc->MoveTo(from, y);
+        dc->LineTo(to, y);
+    };
+    horizontal(x - a, childX(firstChild));
+    horizontal(x - a, childX(lastChild % 2 ? lastChild - 1 : lastChild));
+    if (firstChild + 1 <= lastChild) {
+        horizontal(x + a, childX(firstChild + 1));
+        horizontal(x + a, childX(lastChild % 2 ? lastChild : lastChild - 1));
+    }
+    for (int column = childX(firstChild); column <= childX(lastChild); ++column) {
+        dc->MoveTo(column, y);
+        dc->LineTo(column, childY);
+    }
+}

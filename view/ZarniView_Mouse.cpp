@@ -1,0 +1,186 @@
+// Mouse modes (rubber band or pan), the view's copy of its scroll position,
+// and the rubber-band selection.
+#include "ZarniView.h"
+
+#include "res/Cursors.h"
+#include "res/Resource.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <utility>
+
+namespace {
+
+unsigned KeyFlags(const QMouseEvent *event)
+{
+    return (event->buttons() & Qt::LeftButton) ? CZarniView::MK_LBUTTON : 0;
+}
+
+CPoint WindowPoint(const QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    return {p.x(), p.y()};
+}
+
+} // namespace
+
+void CZarniView::ConnectScrollBars()
+{
+    // The copy follows every change of the real position: the user's scroll
+    // actions, a pan, and the clamping when the canvas or the window changes.
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int pos) { OnScroll(SB_HORZ, pos); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int pos) { OnScroll(SB_VERT, pos); });
+}
+
+void CZarniView::OnScroll(int bar, int position)
+{
+    (bar == SB_HORZ ? m_nHScrollPos : m_nVScrollPos) = position;
+}
+
+void CZarniView::mousePressEvent(QMouseEvent *event)
+{
+    OnSetCursor();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(KeyFlags(event), WindowPoint(event));
+    else if (event->button() == Qt::RightButton)
+        OnRButtonDown(KeyFlags(event), WindowPoint(event));
+}
+
+void CZarniView::mouseReleaseEvent(QMouseEvent *event)
+{
+    OnSetCursor();
+    if (event->button() == Qt::LeftButton)
+        OnLButtonUp(KeyFlags(event), WindowPoint(event));
+}
+
+void CZarniView::mouseMoveEvent(QMouseEvent *event)
+{
+    OnSetCursor();
+    OnMouseMove(KeyFlags(event), WindowPoint(event));
+}
+
+void CZarniView::OnLButtonDown(unsigned, CPoint point)
+{
+    m_ptScrollAtPress = {m_nHScrollPos, m_nVScrollPos};
+    if (m_nMouseMode == 1) {
+        m_bPanning = 0;
+        m_bCaptured = true;
+    } else {
+        m_bPanning = 1;
+        viewport()->setCursor(ZarniCursor(IDC_CURSOR_CLOSED_HAND));
+    }
+    m_ptDragCurrent = point;
+    m_ptDragStart = point;
+}
+
+void CZarniView::OnMouseMove(unsigned flags, CPoint point)
+{
+    if (m_nMouseMode == 1) {
+        if (!m_bCaptured)
+            return;
+        if (!(flags & MK_LBUTTON)) {
+            // The release went elsewhere: the capture is lost, the band stays
+            // until the next repaint and nothing is selected.
+            m_bCaptured = false;
+            return;
+        }
+        CWindowDC dc(this);
+        dc.SetROP2(R2_NOTXORPEN);
+        DrawRubberBand(&dc, m_ptDragStart.x, m_ptDragStart.y, m_ptDragCurrent.x, m_ptDragCurrent.y, 1);
+        m_ptDragCurrent = point;
+        DrawRubberBand(&dc, m_ptDragStart.x, m_ptDragStart.y, m_ptDragCurrent.x, m_ptDragCurrent.y, 1);
+        return;
+    }
+    if (m_bPanning) {
+        if (flags & MK_LBUTTON)
+            ScrollByDrag(point);
+        else
+            m_bPanning = 0; // a pan never goes on with the button up
+    }
+    if (!(0 < point.y && point.y < m_sizeTotal.cy && 0 < point.x && point.x < m_sizeTotal.cx))
+        m_bPanning = 0;
+}
+
+// Scrolls to the position at the press less the displacement of the hand.
+void CZarniView::ScrollByDrag(CPoint point)
+{
+    SetScrollPos(SB_HORZ, m_ptScrollAtPress.x - (point.x - m_ptDragStart.x));
+    SetScrollPos(SB_VERT, m_ptScrollAtPress.y - (point.y - m_ptDragStart.y));
+    OnInitialUpdate();
+}
+
+void CZarniView::OnLButtonUp(unsigned, CPoint point)
+{
+    if (m_nMouseMode == 1) {
+        if (!m_bCaptured)
+            return;
+        m_bCaptured = false;
+        CWindowDC dc(this);
+        dc.SetROP2(R2_NOTXORPEN);
+        DrawRubberBand(&dc, m_ptDragStart.x, m_ptDragStart.y, m_ptDragCurrent.x, m_ptDragCurrent.y, 1);
+        m_ptDragCurrent = point;
+        const CPoint scroll{m_nHScrollPos, m_nVScrollPos};
+        CPoint end{point.x + scroll.x, point.y + scroll.y};
+        m_ptDragStart = {m_ptDragStart.x + scroll.x, m_ptDragStart.y + scroll.y};
+        m_ptDragCurrent = end;
+        if (m_ptDragStart.x > end.x)
+            std::swap(m_ptDragStart.x, end.x);
+        if (m_ptDragStart.y > end.y)
+            std::swap(m_ptDragStart.y, end.y);
+        SelectNodesInRect(m_pRoot, m_ptDragStart.x, m_ptDragStart.y, end.x, end.y);
+        DrawSelection(&dc);
+        return;
+    }
+    ScrollByDrag(point);
+    // The copy is the position the bars really took, not a clamp of our own.
+    m_nHScrollPos = GetScrollPos(SB_HORZ);
+    m_nVScrollPos = GetScrollPos(SB_VERT);
+    m_bPanning = 0;
+    viewport()->setCursor(ZarniCursor(IDC_CURSOR_OPEN_HAND));
+}
+
+void CZarniView::OnRButtonDown(unsigned, CPoint) {}
+
+bool CZarniView::OnSetCursor()
+{
+    if (m_nMouseMode == 0)
+        viewport()->setCursor(ZarniCursor(m_bPanning ? IDC_CURSOR_CLOSED_HAND : IDC_CURSOR_OPEN_HAND));
+    else
+        viewport()->setCursor(Qt::ArrowCursor);
+    return true;
+}
+
+void CZarniView::DrawRubberBand(CDrawSurface *dc, int x1, int y1, int x2, int y2, int penWidth)
+{
+    CPen pen(PS_DOT, penWidth, RGB(255, 0, 0));
+    CPen *oldPen = dc->SelectObject(&pen);
+    dc->SelectStockObject(NULL_BRUSH);
+    dc->Rectangle(x1, y1, x2, y2);
+    dc->SelectObject(oldPen);
+}
+
+void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2)
+{
+    for (int level = 1; level <= m_nDepth; ++level)
+        SelectNodesOnLevel(root, x1, y1, x2, y2, level);
+}
+
+// A band selects the boxes strictly inside it; a click (equal corners)
+// selects the boxes that hold the point strictly inside. The comparisons are
+// made in 64 bits so that no canvas size can overflow them.
+void CZarniView::SelectNodesOnLevel(TreeNode *node, int x1, int y1, int x2, int y2, int level)
+{
+    if (!node)
+        return;
+    if (node->m_nLevel == level) {
+        const int64_t a = HalfWidth(), b = HalfHeight();
+        const int64_t x = node->m_ptPos.x, y = node->m_ptPos.y;
+        const bool band = (x1 != x2 || y1 != y2) && x - a > x1 && x + a < x2 && y - b > y1 && y + b < y2;
+        const bool click = x1 == x2 && y1 == y2 && x - a < x2 && x2 < x + a && y - b < y2 && y2 < y + b;
+        node->m_nMark = (band || click) ? 1 : 0;
+    }
+    if (node->m_pLeft)
+        SelectNodesOnLevel(node->m_pLeft, x1, y1, x2, y2, level);
+    if (node->m_pRight)
+        SelectNodesOnLevel(node->m_pRight, x1, y1, x2, y2, level);
+}

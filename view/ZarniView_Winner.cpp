@@ -1,0 +1,128 @@
+// The winner tree: 15 nodes with random leaf values, and the knock-out
+// tournament that plays it level by level from the bottom.
+#include "ZarniView.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdlib>
+
+void CZarniView::OnWinnerTree()
+{
+    FreeTree(m_pRoot);
+    m_nDepth = 1;
+    m_nNodeCount = 15;
+    m_pRoot = NewRoot();
+    BuildRandomTree(m_pRoot, 1, 1);
+    LayoutTree(m_pRoot);
+    OnInitialUpdate();
+}
+
+// Built like the numbered tree; every node within the count draws a value
+// (the generator re-seeded with its own next output), and a parent loses its
+// value again as soon as a child is built, so only leaves keep theirs.
+void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
+{
+    if (index > m_nNodeCount) {
+        PruneBeyondCount(node);
+        return;
+    }
+    std::srand(unsigned(std::rand()));
+    m_nRandomValue = std::rand() % 100;
+    node->m_strLabel = std::to_string(m_nRandomValue);
+    node->m_nIndex = index;
+    node->m_nLevel = level;
+    node->m_nMark = 0;
+    if (level > m_nDepth)
+        m_nDepth = level;
+    if (node->m_pParentIfRight)
+        node->m_pParentIfRight->m_strLabel.clear();
+    if (node->m_pParentIfLeft)
+        node->m_pParentIfLeft->m_strLabel.clear();
+    if (!node->m_pLeft)
+        BuildRandomTree(NewChild(node, 0), ChildIndex(index, 0), level + 1);
+    if (!node->m_pRight)
+        BuildRandomTree(NewChild(node, 1), ChildIndex(index, 1), level + 1);
+}
+
+// Plays the matches from the level above the leaves up to the root. The
+// window surface stays with the run; when the window goes away during a wait
+// the run ends at once without touching the view again.
+void CZarniView::OnWinnerGo()
+{
+    if (m_bPlaying)
+        return;
+    m_bPlaying = true;
+    CWindowDC dc(this);
+    for (int level = m_nDepth - 1; level >= 1 && dc.WindowAlive(); --level)
+        PlayLevel(&dc, m_pRoot, level);
+    if (dc.WindowAlive())
+        m_bPlaying = false;
+}
+
+void CZarniView::PlayLevel(CWindowDC *dc, TreeNode *node, int level)
+{
+    if (!node)
+        return;
+    if (node->m_nLevel == level && !PlayMatch(dc, node))
+        return;
+    if (node->m_pLeft)
+        PlayLevel(dc, node->m_pLeft, level);
+    if (!dc->WindowAlive())
+        return;
+    if (node->m_pRight)
+        PlayLevel(dc, node->m_pRight, level);
+}
+
+// The greater value wins, the right child on a tie; a lone child passes its
+// value up; a node without children plays no match. All marks and the label
+// are set before anything is painted. Returns false when the window is gone.
+bool CZarniView::PlayMatch(CWindowDC *dc, TreeNode *node)
+{
+    TreeNode *left = node->m_pLeft, *right = node->m_pRight;
+    if (!left && !right)
+        return true;
+    int winner;
+    if (left && right) {
+        const int a = std::atoi(left->m_strLabel.c_str());
+        const int b = std::atoi(right->m_strLabel.c_str());
+        left->m_nMark = a > b ? 1 : 2;
+        right->m_nMark = a > b ? 2 : 1;
+        winner = a > b ? a : b;
+    } else {
+        TreeNode *only = left ? left : right;
+        only->m_nMark = 1;
+        winner = std::atoi(only->m_strLabel.c_str());
+    }
+    node->m_strLabel = std::to_string(winner);
+    node->m_nMark = 1;
+    for (TreeNode *box : {left, right, node}) {
+        if (!box)
+            continue;
+        PaintNodeBox(dc, box);
+        if (!Wait(dc))
+            return false;
+    }
+    return true;
+}
+
+// A box drawn on the window where the paint puts it, from the stored scroll
+// position.
+void CZarniView::PaintNodeBox(CWindowDC *dc, const TreeNode *node)
+{
+    DrawNodeBox(dc, node, node->m_ptPos.x - m_nHScrollPos, node->m_ptPos.y - m_nVScrollPos, node->m_nMark);
+}
+
+// Shows what was painted, then waits while the window keeps repainting;
+// user input waits until the run is over. Returns whether the window still
+// exists; when it does not, nothing of the view may be touched.
+bool CZarniView::Wait(CWindowDC *dc)
+{
+    dc->Flush();
+    const int delay = m_nStepDelayMs;
+    if (delay > 0) {
+        QEventLoop loop;
+        QTimer::singleShot(delay, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return dc->WindowAlive();
+}
