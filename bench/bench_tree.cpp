@@ -1,0 +1,86 @@
+// Build, layout and paint costs of the tree view for growing trees.
+//   zarni_bench                      all cases
+//   zarni_bench --benchmark_filter=Paint
+#include "view/ZarniView.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+namespace {
+
+const int kCounts[] = {15, 1023, 65535, 1048575};
+
+// One view with an 800 by 600 client area, shared by all cases.
+CZarniView &View()
+{
+    static CZarniView *view = [] {
+        auto *v = new CZarniView;
+        v->setFrameShape(QFrame::NoFrame);
+        v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        v->resize(800, 600);
+        v->show();
+        QApplication::processEvents();
+        return v;
+    }();
+    return *view;
+}
+
+void SetCanvas(CZarniView &view, int width, int height)
+{
+    view.m_nCanvasWidth = width;
+    view.m_nCanvasHeight = height;
+}
+
+// Frees the old tree, builds N nodes and lays them out.
+void BM_RebuildAndLayout(benchmark::State &state)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    const int count = int(state.range(0));
+    for (auto _ : state)
+        view.SetNodeCount(count);
+    view.SetNodeCount(1);
+    const size_t before = mallinfo2().uordblks;
+    view.SetNodeCount(count);
+    const size_t after = mallinfo2().uordblks;
+    state.counters["bytes/node"] = double(after - before) / count;
+}
+
+// A whole repaint of the 800 by 600 client area.
+void BM_Paint(benchmark::State &state)
+{
+    CZarniView &view = View();
+    SetCanvas(view, int(state.range(1)), int(state.range(1)) * 3 / 4);
+    view.SetNodeCount(int(state.range(0)));
+    view.SetScrollPos(SB_HORZ, 0);
+    view.SetScrollPos(SB_VERT, 0);
+    for (auto _ : state) {
+        view.Invalidate();
+        view.UpdateWindow();
+    }
+}
+
+void PaintArguments(benchmark::internal::Benchmark *b)
+{
+    for (int width : {800, 16000})
+        for (int count : kCounts)
+            b->Args({count, width});
+}
+
+} // namespace
+
+BENCHMARK(BM_RebuildAndLayout)->Arg(15)->Arg(1023)->Arg(65535)->Arg(1048575)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paint)->Apply(PaintArguments)->ArgNames({"N", "W"})->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,152 @@
+// The view's state and its tree commands.
+#include "TestUtil.h"
+
+#include <QScrollBar>
+#include <QTest>
+
+class TestView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaults();
+    void initialUpdateSetsScrollRange();
+    void addAndRemove_data();
+    void addAndRemove();
+    void removeAtOneKeepsOneNode();
+    void resetKeepsCanvasAndDivisors();
+    void treeCommandsClearMarks_data();
+    void treeCommandsClearMarks();
+    void viewsKeepSeparateTrees();
+};
+
+void TestView::defaults()
+{
+    CZarniView view;
+    QCOMPARE(view.m_nVScrollPos, 0);
+    QCOMPARE(view.m_nHScrollPos, 0);
+    QCOMPARE(view.m_ptDragStart, CPoint());
+    QCOMPARE(view.m_ptDragCurrent, CPoint());
+    QCOMPARE(view.m_sizeTotal, (CSize{100, 100}));
+    QCOMPARE(view.m_nCanvasWidth, 800);
+    QCOMPARE(view.m_nCanvasHeight, 600);
+    QCOMPARE(view.m_nNodeCount, 15);
+    QCOMPARE(view.m_nDepth, 4);
+    QCOMPARE(view.m_nXDivisor, 32);
+    QCOMPARE(view.m_nYDivisor, 24);
+    QCOMPARE(view.m_nMouseMode, 1);
+    QCOMPARE(view.m_bPanning, 0);
+    QCOMPARE(int(PreOrder(&view).size()), 15);
+    QCOMPARE(view.StepDelay(), 500);
+}
+
+void TestView::initialUpdateSetsScrollRange()
+{
+    auto view = MakeView(QSize(400, 300));
+    QCOMPARE(view->m_sizeTotal, (CSize{800, 600}));
+    QCOMPARE(view->GetTotalSize(), (CSize{800, 600}));
+    const QSize client = view->viewport()->size();
+    QCOMPARE(view->horizontalScrollBar()->maximum(), 800 - client.width());
+    QCOMPARE(view->verticalScrollBar()->maximum(), 600 - client.height());
+}
+
+void TestView::addAndRemove_data()
+{
+    QTest::addColumn<QString>("commands"); // a: add, r: remove
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("depth");
+    QTest::newRow("add") << "a" << 16 << 5;
+    QTest::newRow("add, remove") << "ar" << 15 << 4;
+    QTest::newRow("remove") << "r" << 14 << 4;
+    QTest::newRow("remove to 7") << "rrrrrrrr" << 7 << 3;
+    QTest::newRow("add 17") << QString(17, 'a') << 32 << 6;
+}
+
+void TestView::addAndRemove()
+{
+    QFETCH(QString, commands);
+    QFETCH(int, count);
+    QFETCH(int, depth);
+    auto view = MakeView();
+    for (QChar c : commands)
+        c == 'a' ? view->OnNodeAdd() : view->OnNodeRemove();
+    QCOMPARE(view->m_nNodeCount, count);
+    QCOMPARE(view->m_nDepth, depth);
+    QCOMPARE(int(PreOrder(view.get()).size()), count);
+    for (const TreeNode *node : PreOrder(view.get())) {
+        const CPoint expected = ExpectedPosition(node->m_nIndex, 800, 600, depth);
+        QCOMPARE(node->m_ptPos.x, expected.x);
+        QCOMPARE(node->m_ptPos.y, expected.y);
+    }
+    QCOMPARE(view->m_sizeTotal, (CSize{800, 600}));
+}
+
+void TestView::removeAtOneKeepsOneNode()
+{
+    auto view = MakeView();
+    view->SetNodeCount(1);
+    view->UpdateWindow();
+    view->OnNodeRemove();
+    QCOMPARE(view->m_nNodeCount, 1);
+    QCOMPARE(view->m_nDepth, 1);
+    QCOMPARE(view->m_pRoot->m_strLabel, std::string("1"));
+    QVERIFY(!view->m_pRoot->m_pLeft && !view->m_pRoot->m_pRight);
+    // And still repaints: the whole client area is due again.
+    QImage before = view->RetainedImage();
+    view->UpdateWindow();
+    QCOMPARE(view->RetainedImage(), before);
+}
+
+void TestView::resetKeepsCanvasAndDivisors()
+{
+    auto view = MakeView();
+    view->OnZoomIn();
+    view->OnNodeNarrower();
+    view->OnNodeTaller();
+    for (int i = 0; i < 5; ++i)
+        view->OnNodeAdd();
+    view->OnWinnerExit();
+    QCOMPARE(view->m_nNodeCount, 15);
+    QCOMPARE(view->m_nDepth, 4);
+    QCOMPARE(view->m_nCanvasWidth, 900);
+    QCOMPARE(view->m_nCanvasHeight, 700);
+    QCOMPARE(view->m_nXDivisor, 64);
+    QCOMPARE(view->m_nYDivisor, 12);
+    QCOMPARE(view->m_sizeTotal, (CSize{900, 700}));
+}
+
+void TestView::treeCommandsClearMarks_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::newRow("add") << 0;
+    QTest::newRow("remove") << 1;
+    QTest::newRow("exit") << 2;
+}
+
+void TestView::treeCommandsClearMarks()
+{
+    QFETCH(int, command);
+    auto view = MakeView();
+    view->OnWinnerTree();
+    view->SetStepDelay(0);
+    view->OnWinnerGo();
+    const std::function<void()> commands[] = {[&] { view->OnNodeAdd(); }, [&] { view->OnNodeRemove(); },
+                                              [&] { view->OnWinnerExit(); }};
+    commands[command]();
+    for (const TreeNode *node : PreOrder(view.get())) {
+        QCOMPARE(node->m_nMark, 0);
+        QCOMPARE(node->m_strLabel, std::to_string(node->m_nIndex));
+    }
+}
+
+void TestView::viewsKeepSeparateTrees()
+{
+    auto first = MakeView();
+    auto second = MakeView();
+    first->OnNodeAdd();
+    QCOMPARE(first->m_nNodeCount, 16);
+    QCOMPARE(second->m_nNodeCount, 15);
+    QCOMPARE(int(PreOrder(second.get()).size()), 15);
+}
+
+QTEST_MAIN(TestView)
+#include "tst_view.moc"
