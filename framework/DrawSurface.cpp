@@ -147,8 +147,11 @@ int CDrawSurface::SetROP2(int rop)
     return std::exchange(m_rop, rop);
 }
 
-void CDrawSurface::FillPixels(const QRect &rect, const QColor &color, bool useRop)
+void CDrawSurface::FillPixels(const QRect &area, const QColor &color, bool useRop)
 {
+    QRect rect = area;
+    if (rect.right() >= m_rightLimit)
+        rect.setRight(m_rightLimit - 1);
     if (rect.isEmpty())
         return;
     QPainter *p = Begin();
@@ -191,7 +194,9 @@ void CDrawSurface::DrawText(const QString &text, const CRect &rect, unsigned for
     const QRect clip(rect.left, rect.top, rect.Width(), rect.Height());
     const int width = m_font->TextWidth(text);
     const int left = rect.left + (rect.Width() - width) / 2;
-    const QRect cell = QRect(left, rect.top, width, m_font->CellHeight()).intersected(clip);
+    QRect cell = QRect(left, rect.top, width, m_font->CellHeight()).intersected(clip);
+    if (cell.right() >= m_rightLimit)
+        cell.setRight(m_rightLimit - 1);
     if (cell.isEmpty())
         return;
     FillPixels(cell, m_bkColor, false);

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QString>
 
+#include <climits>
 #include <optional>
 
 class QPainter;
@@ -132,6 +133,9 @@ public:
 
     // The logical rectangle that drawing can reach (the clip box).
     CRect GetClipBox() const;
+    // Limits every following fill and text to columns left of right (used
+    // where later drawing is known to cover the rest); INT_MAX lifts it.
+    void SetRightLimit(int right) { m_rightLimit = right; }
 
 protected:
     // The painter to draw with; a window surface opens its own lazily.
@@ -154,4 +158,5 @@ private:
     QColor m_bkColor = Qt::white;
     int m_rop = R2_COPYPEN;
     CPoint m_current;
+    int m_rightLimit = INT_MAX;
 };

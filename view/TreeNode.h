@@ -2,6 +2,7 @@
 
 #include "framework/Geometry.h"
 
+#include <cstddef>
 #include <string>
 
 // One node of a view's tree. The view owns the root; every other node is
@@ -17,4 +18,9 @@ struct TreeNode {
     TreeNode *m_pRight = nullptr;
     TreeNode *m_pParentIfLeft = nullptr;
     TreeNode *m_pParentIfRight = nullptr;
+
+    // Nodes come from a pool: a tree of a million nodes is built and freed
+    // at every change of the node count.
+    static void *operator new(std::size_t size);
+    static void operator delete(void *node) noexcept;
 };

@@ -61,8 +61,11 @@ void CZarniView::RegisterCommands()
     });
 }
 
+// Every build starts here, once the node count is set.
 TreeNode *CZarniView::NewRoot()
 {
+    m_nodesByIndex.assign(std::size_t(m_nNodeCount) + 1, nullptr);
+    m_nodesByIndex.shrink_to_fit();
     return new TreeNode;
 }
 

@@ -15,6 +15,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CZarniDoc;
 
@@ -135,6 +136,7 @@ private:
     CFont *LabelFont();
     void DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int y, int mark);
     void DrawNodeEdges(CDrawSurface *dc, const TreeNode *node);
+    void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);
     void DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection);
     void DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset);
     int64_t LevelX(int level, int64_t k) const;
@@ -146,6 +148,8 @@ private:
     bool Wait(CWindowDC *dc);
 
     CZarniDoc *m_pDocument = nullptr;
+    // The nodes by heap index, so that drawing finds a node in one step.
+    std::vector<TreeNode *> m_nodesByIndex;
     CFont m_labelFont;
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;

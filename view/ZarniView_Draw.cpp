@@ -4,6 +4,7 @@
 #include "ZarniView.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -24,7 +25,7 @@ MarkColours ColoursFor(int mark)
 
 // Up to this many nodes the whole tree is walked once per level; larger
 // trees draw only what can reach the clip box.
-const int kFullWalkLimit = 1023;
+const int kFullWalkLimit = 63;
 
 } // namespace
 
@@ -50,20 +51,26 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int 
     dc->SelectObject(oldFont);
 }
 
-void CZarniView::DrawNodeEdges(CDrawSurface *dc, const TreeNode *node)
+// Elbows from the middle of the box's sides to the children's centres.
+void CZarniView::DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right)
 {
     const int a = HalfWidth();
-    const CPoint p = node->m_ptPos;
-    if (const TreeNode *left = node->m_pLeft) {
-        dc->MoveTo(p.x - a, p.y);
-        dc->LineTo(left->m_ptPos.x, p.y);
-        dc->LineTo(left->m_ptPos.x, left->m_ptPos.y);
+    if (left) {
+        dc->MoveTo(parent.x - a, parent.y);
+        dc->LineTo(left->x, parent.y);
+        dc->LineTo(left->x, left->y);
     }
-    if (const TreeNode *right = node->m_pRight) {
-        dc->MoveTo(p.x + a, p.y);
-        dc->LineTo(right->m_ptPos.x, p.y);
-        dc->LineTo(right->m_ptPos.x, right->m_ptPos.y);
+    if (right) {
+        dc->MoveTo(parent.x + a, parent.y);
+        dc->LineTo(right->x, parent.y);
+        dc->LineTo(right->x, right->y);
     }
+}
+
+void CZarniView::DrawNodeEdges(CDrawSurface *dc, const TreeNode *node)
+{
+    DrawEdges(dc, node->m_ptPos, node->m_pLeft ? &node->m_pLeft->m_ptPos : nullptr,
+              node->m_pRight ? &node->m_pRight->m_ptPos : nullptr);
 }
 
 void CZarniView::DrawTree(CDrawSurface *dc)
@@ -156,15 +163,29 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             const TreeNode *node = NodeAt(first + runLast);
             const int mark = selection && node->m_nMark != 1 ? 0 : node->m_nMark;
             const int px = int(x - offset.x), py = int(y - offset.y);
-            const bool onlyLeftColumn = runLast + 1 < end && LevelX(level, runLast + 1) == x + 1 && a >= 1 && b >= 1;
-            if (onlyLeftColumn) {
+            // The next box of the level covers everything right of its left
+            // side; a box that keeps only its left column keeps its frame.
+            const bool coveredOnRight = runLast + 1 < end && a >= 1 && b >= 1;
+            const int64_t nextX = coveredOnRight ? LevelX(level, runLast + 1) : 0;
+            if (coveredOnRight && nextX == x + 1) {
                 const CBrush frame(ColoursFor(mark).finalFrame);
                 dc->FillRect({px - a, py - b, px - a + 1, py + b}, &frame);
             } else {
+                if (coveredOnRight)
+                    dc->SetRightLimit(int(nextX - offset.x) - a);
                 DrawNodeBox(dc, node, px, py, mark);
+                dc->SetRightLimit(INT_MAX);
             }
-            if (edges)
-                DrawNodeEdges(dc, node);
+            if (edges) {
+                // The children's places from the layout, without visiting them.
+                const int64_t index = first + runLast;
+                const int64_t childK = 2 * runLast;
+                const int childY = int(LevelY(level + 1) - offset.y);
+                const CPoint left{int(LevelX(level + 1, childK) - offset.x), childY};
+                const CPoint right{int(LevelX(level + 1, childK + 1) - offset.x), childY};
+                DrawEdges(dc, {px, py}, 2 * index <= m_nNodeCount ? &left : nullptr,
+                          2 * index + 1 <= m_nNodeCount ? &right : nullptr);
+            }
             k = runLast + 1;
         }
     }

@@ -42,6 +42,7 @@ void CZarniView::BuildNumberedTree(TreeNode *node, int index, int level)
         return;
     }
     node->m_strLabel = std::to_string(index);
+    m_nodesByIndex[index] = node;
     node->m_nIndex = index;
     node->m_nLevel = level;
     node->m_nMark = 0;
@@ -86,16 +87,7 @@ void CZarniView::LayoutTree(TreeNode *node)
         LayoutTree(node->m_pRight);
 }
 
-// Follows the bits of the heap index down from the root.
 TreeNode *CZarniView::NodeAt(int64_t index) const
 {
-    if (index < 1 || index > m_nNodeCount)
-        return nullptr;
-    int bit = 62;
-    while (!((index >> bit) & 1))
-        --bit;
-    TreeNode *node = m_pRoot;
-    for (--bit; node && bit >= 0; --bit)
-        node = ((index >> bit) & 1) ? node->m_pRight : node->m_pLeft;
-    return node;
+    return index >= 1 && index <= m_nNodeCount ? m_nodesByIndex[std::size_t(index)] : nullptr;
 }

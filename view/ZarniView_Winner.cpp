@@ -29,6 +29,7 @@ void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
     std::srand(unsigned(std::rand()));
     m_nRandomValue = std::rand() % 100;
     node->m_strLabel = std::to_string(m_nRandomValue);
+    m_nodesByIndex[index] = node;
     node->m_nIndex = index;
     node->m_nLevel = level;
     node->m_nMark = 0;
