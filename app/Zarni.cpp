@@ -1,6 +1,7 @@
 #include "Zarni.h"
 
 #include "AboutDlg.h"
+#include "Export.h"
 #include "ZarniDoc.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -34,6 +36,8 @@ CZarniApp::CZarniApp()
         dialog.exec();
     });
     OnCommand(ID_APP_EXIT, [this] { MainFrame()->close(); });
+    OnCommand(ID_FILE_EXPORT, [this] { OnFileExport(); });
+    OnUpdateCommand(ID_FILE_EXPORT, [this](CCmdUI *ui) { ui->Enable(MainFrame()->GetActiveView() != nullptr); });
     for (int i = 0; i < kRecentFileCount; ++i) {
         OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] {
             if (i >= m_recentFiles.size())
@@ -67,6 +71,7 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     if (!m_pMainFrame->OnCreate())
         return false;
     m_pMainWnd = m_pMainFrame.get();
+    m_pMainFrame->resize(m_initialSize);
 
     if (arguments.isEmpty() ? !OnFileNew() : !OpenDocumentFile(arguments.first()))
         return false;
@@ -139,8 +144,7 @@ CZarniDoc *CZarniApp::OpenDocumentFile(const QString &path)
     QString error;
     if (!doc->OnOpenDocument(path, &error)) {
         m_documents.pop_back();
-        QMessageBox::warning(MainFrame(), QStringLiteral("Zarni"),
-                             QStringLiteral("無法開啟檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+        AfxMessageBox(QStringLiteral("無法開啟檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
         return nullptr;
     }
     CreateNewFrame(doc);
@@ -161,8 +165,10 @@ CChildFrame *CZarniApp::CreateNewFrame(CDocument *doc)
     auto *zarniDoc = static_cast<CZarniDoc *>(doc);
     auto *frame = new CChildFrame(doc, [this, zarniDoc] { return CreateView(zarniDoc); });
     frame->setWindowIcon(ZarniIcon(IDR_ZARNITYPE));
-    QObject::connect(frame, &QObject::destroyed, MainFrame(),
-                     [this, doc] { QTimer::singleShot(0, MainFrame(), [this, doc] { OnFrameClosed(doc); }); });
+    QObject::connect(frame, &QObject::destroyed, MainFrame(), [this, doc] {
+        if (m_pMainWnd)
+            QTimer::singleShot(0, MainFrame(), [this, doc] { OnFrameClosed(doc); });
+    });
     MainFrame()->MdiArea()->addSubWindow(frame);
     frame->showMaximized();
     UpdateFrameTitles(doc);
@@ -201,6 +207,22 @@ void CZarniApp::UpdateFrameTitles(const CDocument *doc)
         frames[i]->setWindowTitle(frames.size() == 1 ? doc->GetTitle()
                                                      : QStringLiteral("%1:%2").arg(doc->GetTitle()).arg(i + 1));
     MainFrame()->UpdateTitle();
+}
+
+void CZarniApp::OnFileExport()
+{
+    CZarniView *view = MainFrame()->GetActiveView();
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(MainFrame(), QStringLiteral("匯出圖片"), QString(),
+                                                      QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"), &filter);
+    if (path.isEmpty())
+        return;
+    QString target = path;
+    if (QFileInfo(path).suffix().isEmpty())
+        target += filter.startsWith("SVG") ? ".svg" : filter.startsWith("PDF") ? ".pdf" : ".png";
+    QString error;
+    if (!ExportCanvas(view, target, &error))
+        AfxMessageBox(QStringLiteral("無法匯出圖片 %1：\n%2").arg(QDir::toNativeSeparators(target), error));
 }
 
 void CZarniApp::OnAppAbout()

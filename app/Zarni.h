@@ -5,6 +5,7 @@
 
 #include "framework/App.h"
 
+#include <QSize>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -37,6 +38,8 @@ public:
 
     // The wait between the tournament's painting steps for new views.
     void SetStepDelay(int ms) { m_nStepDelayMs = ms; }
+    // The main window's size before the first document opens.
+    void SetInitialSize(QSize size) { m_initialSize = size; }
 
     CMainFrame *MainFrame() const { return m_pMainFrame.get(); }
 
@@ -48,10 +51,12 @@ private:
     void OnFrameClosed(CDocument *doc);
     void UpdateFrameTitles(const CDocument *doc);
     void OnAppAbout();
+    void OnFileExport();
 
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::vector<std::unique_ptr<CZarniDoc>> m_documents;
     QStringList m_recentFiles;
     int m_nUntitledCount = 0;
     int m_nStepDelayMs = 500;
+    QSize m_initialSize{800, 600};
 };

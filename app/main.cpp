@@ -1,14 +1,84 @@
+#include "Script.h"
 #include "Zarni.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int Usage(const QString &message)
+{
+    std::fprintf(stderr, "zarni: %s\n", qPrintable(message));
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    // Without a screen the platform must be chosen before the application exists.
+    bool headless = false;
+    for (int i = 1; i < argc; ++i)
+        headless |= std::strcmp(argv[i], "--headless") == 0;
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Zarni draws the complete binary tree of the heap indices 1 to N."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption script(QStringLiteral("script"), QStringLiteral("Run the statements of PATH (- for standard input)."), QStringLiteral("PATH"));
+    const QCommandLineOption noScreen(QStringLiteral("headless"), QStringLiteral("Show no window; end after the script."));
+    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait MS between the tournament's painting steps (default 500, 0 when headless)."), QStringLiteral("MS"));
+    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Size of the main window (default 800x600)."), QStringLiteral("WxH"));
+    parser.addOptions({script, noScreen, delay, size});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A document to open."), QStringLiteral("[file]"));
+    if (!parser.parse(QApplication::arguments()))
+        return Usage(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (parser.positionalArguments().size() > 1)
+        return Usage(QStringLiteral("only one file can be opened, not %1").arg(parser.positionalArguments().size()));
+
+    int stepDelay = headless ? 0 : 500;
+    if (parser.isSet(delay)) {
+        bool ok = false;
+        stepDelay = parser.value(delay).toInt(&ok);
+        if (!ok || stepDelay < 0 || stepDelay > 60000)
+            return Usage(QStringLiteral("--delay takes milliseconds from 0 to 60000, not '%1'").arg(parser.value(delay)));
+    }
+    QSize windowSize(800, 600);
+    if (parser.isSet(size)) {
+        const auto match = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(parser.value(size));
+        windowSize = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
+        if (windowSize.width() < 200 || windowSize.height() < 150 || windowSize.width() > 10000 || windowSize.height() > 10000)
+            return Usage(QStringLiteral("--size takes WxH from 200x150 to 10000x10000, not '%1'").arg(parser.value(size)));
+    }
+
     CZarniApp app;
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
-    if (!app.InitInstance(arguments))
+    app.SetBatch(headless);
+    app.SetStepDelay(stepDelay);
+    app.SetInitialSize(windowSize);
+    if (!app.InitInstance(parser.positionalArguments()))
         return 1;
+
+    CScriptRunner runner(&app);
+    if (parser.isSet(script) || headless) {
+        QTimer::singleShot(0, &application, [&] {
+            const int status = parser.isSet(script) ? runner.RunFile(parser.value(script)) : 0;
+            if (status != 0)
+                std::fprintf(stderr, "%s\n", qPrintable(runner.Error()));
+            if (status != 0 || headless)
+                QCoreApplication::exit(status);
+        });
+    }
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -56,6 +57,7 @@ const std::vector<Menu> &DocumentMenu()
           {ID_FILE_CLOSE, "關閉檔案(&C)"},
           {ID_FILE_SAVE, "儲存檔案(&S)\tCtrl+S"},
           {ID_FILE_SAVE_AS, "另存新檔(&A)..."},
+          {ID_FILE_EXPORT, "匯出圖片(&E)..."},
           {0, nullptr},
           {ID_FILE_PRINT, "列印(&P)...\tCtrl+P"},
           {ID_FILE_PRINT_PREVIEW, "預覽列印(&V)"},
@@ -193,7 +195,12 @@ CMainFrame::CMainFrame()
     idle->start(kIdleUpdateMs);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The document windows go while the frame can still answer them.
+    disconnect(m_pMdiArea, nullptr, this, nullptr);
+    qDeleteAll(m_pMdiArea->subWindowList());
+}
 
 CMainFrame *CMainFrame::Get()
 {
@@ -310,13 +317,16 @@ void CMainFrame::BuildMenuBar(int menuId)
     m_nMenuId = menuId;
     QMenuBar *bar = menuBar();
     bar->clear();
+    qDeleteAll(m_menus);
+    m_menus.clear();
     for (const Menu &menu : menuId == IDR_MAINFRAME ? MainMenu() : DocumentMenu()) {
         QMenu *popup = bar->addMenu(QString::fromUtf8(menu.title));
+        m_menus << popup;
         for (const MenuItem &item : menu.items) {
             if (item.id == 0) {
                 popup->addSeparator();
             } else if (item.id == kRecentFiles) {
-                FillRecentFiles(popup);
+                AddRecentFiles(popup);
             } else {
                 m_actions[item.id]->setText(QString::fromUtf8(item.text));
                 popup->addAction(m_actions[item.id]);
@@ -326,18 +336,30 @@ void CMainFrame::BuildMenuBar(int menuId)
     }
 }
 
-// The recent files, or a greyed placeholder while there are none.
-void CMainFrame::FillRecentFiles(QMenu *menu)
+// The recent-file entries, shown while there are files, and the greyed
+// placeholder, shown while there are none.
+void CMainFrame::AddRecentFiles(QMenu *menu)
+{
+    if (!m_recentPlaceholder) {
+        m_recentPlaceholder = new QAction(QStringLiteral("最近開啟檔案"), this);
+        m_recentPlaceholder->setEnabled(false);
+    }
+    menu->addAction(m_recentPlaceholder);
+    for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
+        menu->addAction(m_actions[id]);
+    RefreshRecentFiles();
+}
+
+void CMainFrame::RefreshRecentFiles()
 {
     const QStringList files = CZarniApp::Get() ? CZarniApp::Get()->RecentFiles() : QStringList();
-    if (files.isEmpty()) {
-        menu->addAction(QStringLiteral("最近開啟檔案"))->setEnabled(false);
-        return;
-    }
-    for (int i = 0; i < files.size(); ++i) {
+    if (m_recentPlaceholder)
+        m_recentPlaceholder->setVisible(files.isEmpty());
+    for (int i = 0; i < CZarniApp::kRecentFileCount; ++i) {
         QAction *action = m_actions[ID_FILE_MRU_FILE1 + i];
-        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]));
-        menu->addAction(action);
+        action->setVisible(i < files.size());
+        if (i < files.size())
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
     }
 }
 
@@ -397,6 +419,7 @@ CCmdUI CMainFrame::QueryCommand(int id)
 
 void CMainFrame::UpdateCommandUI()
 {
+    RefreshRecentFiles();
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
         const CCmdUI ui = QueryCommand(it.key());
         it.value()->setEnabled(ui.m_bEnabled);

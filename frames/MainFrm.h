@@ -78,11 +78,14 @@ private:
     void CreateStatusBar();
     void CreateZoomCombo();
     void BuildMenuBar(int menuId);
-    void FillRecentFiles(QMenu *menu);
+    void AddRecentFiles(QMenu *menu);
+    void RefreshRecentFiles();
     void OnActiveChildChanged();
     QList<CCmdTarget *> CommandChain() const;
 
     QMdiArea *m_pMdiArea;
     QHash<int, QAction *> m_actions;
     int m_nMenuId = 0;
+    QAction *m_recentPlaceholder = nullptr;
+    QList<QMenu *> m_menus;
 };

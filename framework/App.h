@@ -16,10 +16,17 @@ public:
 
     QMainWindow *m_pMainWnd = nullptr;
     QPrinter &Printer() { return m_printer; }
+    // A batch run shows no dialogs: messages go to standard error.
+    bool IsBatch() const { return m_bBatch; }
+    void SetBatch(bool batch) { m_bBatch = batch; }
 
 private:
     static CWinApp *s_pApp;
     QPrinter m_printer;
+    bool m_bBatch = false;
 };
 
 QMainWindow *AfxGetMainWnd();
+// Tells the user something went wrong: a warning box, or in a batch run a
+// line on standard error.
+void AfxMessageBox(const QString &text);

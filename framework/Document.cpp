@@ -1,5 +1,6 @@
 #include "Document.h"
 
+#include "App.h"
 #include "res/Resource.h"
 
 #include <QApplication>
@@ -72,7 +73,6 @@ bool CDocument::DoSave(bool askName)
     QString error;
     if (OnSaveDocument(path, &error))
         return true;
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Zarni"),
-                         QApplication::tr("無法儲存檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+    AfxMessageBox(QApplication::tr("無法儲存檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }

@@ -35,6 +35,7 @@ enum {
     ID_WINNER_GO = 0x801B,
     ID_WINNER_EXIT = 0x801C,
     ID_WINNER_TREE = 0x801D,
+    ID_FILE_EXPORT = 0x8020, // exports the canvas as an image
 };
 
 // The framework's standard commands.

@@ -30,6 +30,7 @@ const QHash<int, const char *> &Table()
         {ID_ZOOM_OUT_Y, "縮小Y軸"},
         {ID_NODE_ADD, "增加node"},
         {ID_NODE_REMOVE, "減少node"},
+        {ID_FILE_EXPORT, "將畫布匯出為 PNG、SVG 或 PDF 圖片\n匯出圖片"},
         // The framework's commands: description and tooltip.
         {ID_FILE_NEW, "產生一新文件\n開啟新檔"},
         {ID_FILE_OPEN, "開啟一舊文件\n開啟舊檔"},

@@ -1,0 +1,7 @@
+#pragma once
+// The command identifiers by name, for scripts.
+
+#include <QHash>
+#include <QString>
+
+const QHash<QString, int> &CommandIdsByName();
