@@ -165,10 +165,13 @@ CChildFrame *CZarniApp::CreateNewFrame(CDocument *doc)
     auto *zarniDoc = static_cast<CZarniDoc *>(doc);
     auto *frame = new CChildFrame(doc, [this, zarniDoc] { return CreateView(zarniDoc); });
     frame->setWindowIcon(ZarniIcon(IDR_ZARNITYPE));
+    // Once the window is gone, its document may go too (not while the
+    // program itself is closing down).
     QObject::connect(frame, &QObject::destroyed, MainFrame(), [this, doc] {
-        if (m_pMainWnd)
-            QTimer::singleShot(0, MainFrame(), [this, doc] { OnFrameClosed(doc); });
+        if (CMainFrame *main = MainFrame())
+            QTimer::singleShot(0, main, [this, doc] { OnFrameClosed(doc); });
     });
+    QObject::connect(frame, &QMdiSubWindow::windowStateChanged, MainFrame(), [this] { MainFrame()->UpdateTitle(); });
     MainFrame()->MdiArea()->addSubWindow(frame);
     frame->showMaximized();
     UpdateFrameTitles(doc);

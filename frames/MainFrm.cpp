@@ -199,7 +199,10 @@ CMainFrame::~CMainFrame()
 {
     // The document windows go while the frame can still answer them.
     disconnect(m_pMdiArea, nullptr, this, nullptr);
-    qDeleteAll(m_pMdiArea->subWindowList());
+    const QList<QMdiSubWindow *> windows = m_pMdiArea->subWindowList();
+    for (QMdiSubWindow *window : windows)
+        disconnect(window, nullptr, this, nullptr);
+    qDeleteAll(windows);
 }
 
 CMainFrame *CMainFrame::Get()
@@ -236,7 +239,7 @@ void CMainFrame::CreateActions()
     }
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
-    for (int id : {int(ID_MODE_SELECT), int(ID_MODE_PAN), int(ID_VIEW_TOOLBAR), int(ID_VIEW_STATUS_BAR)})
+    for (int id : {ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
         m_actions[id]->setCheckable(true);
 }
 
@@ -439,9 +442,11 @@ void CMainFrame::OnActiveChildChanged()
 
 void CMainFrame::UpdateTitle()
 {
+    // A maximised document window shows its title in brackets after the
+    // program's, which the MDI area adds itself.
     const QString app = LoadString(IDR_MAINFRAME);
     CChildFrame *child = ActiveChild();
-    setWindowTitle(child ? app + " - " + child->windowTitle() : app);
+    setWindowTitle(child && !child->isMaximized() ? app + " - " + child->windowTitle() : app);
 }
 
 // The message pane shows the prompt of what the mouse rests on, and the

@@ -1,0 +1,439 @@
+// The application shell as a user meets it: toolbar, combo box, status bar,
+// menus, accelerators, routing, document windows, panes, files, printing.
+#include "TestUtil.h"
+#include "app/Zarni.h"
+#include "app/ZarniDoc.h"
+#include "frames/ChildFrm.h"
+#include "frames/MainFrm.h"
+#include "framework/Printing.h"
+#include "res/Resource.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+// Runs action, answering the message box it opens; returns the box's text.
+QString AnswerMessageBox(const std::function<void()> &action)
+{
+    QString text;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    timer.start(20);
+    action();
+    return text;
+}
+
+QStringList MenuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void mainWindowAtStart();
+    void toolbarOrder();
+    void zoomCombo();
+    void statusBar();
+    void menus_data();
+    void menus();
+    void accelerators();
+    void enablementFollowsTheActiveView();
+    void newWindowHasItsOwnTree();
+    void splitPanesEachHaveATree();
+    void commandsReachTheActivePane();
+    void recentFilesKeepFour();
+    void saveWritesAnEmptyFile();
+    void openAnyFileShowsTheDefaultTree();
+    void unreadableAndUnwritablePathsChangeNothing();
+    void printToPdfMakesAPage();
+    void aboutBoxCloses();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CZarniApp> m_app;
+    CMainFrame *Frame() const { return m_app->MainFrame(); }
+};
+
+void TestShell::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
+}
+
+void TestShell::init()
+{
+    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Zarni")).clear();
+    m_app = std::make_unique<CZarniApp>();
+    QVERIFY(m_app->InitInstance({}));
+    QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+}
+
+void TestShell::cleanup()
+{
+    m_app.reset();
+}
+
+void TestShell::mainWindowAtStart()
+{
+    QCOMPARE(Frame()->size(), QSize(800, 600));
+    QCOMPARE(Frame()->ChildFrames().size(), 1);
+    CChildFrame *child = Frame()->ChildFrames().first();
+    QVERIFY(child->isMaximized());
+    QCOMPARE(child->windowTitle(), QString("Zarni1"));
+    QCOMPARE(Frame()->windowTitle(), QString("Zarni - [Zarni1]"));
+    child->showNormal();
+    QTRY_COMPARE(Frame()->windowTitle(), QString("Zarni - Zarni1"));
+    QCOMPARE(child->size(), QSize(800, 600));
+    QCOMPARE(Frame()->CurrentMenuId(), int(IDR_ZARNITYPE));
+    QCOMPARE(Frame()->GetActiveView()->m_nNodeCount, 15);
+}
+
+void TestShell::toolbarOrder()
+{
+    const int expected[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
+                            ID_FILE_PRINT, 0, ID_APP_ABOUT, 0, ID_MODE_SELECT, ID_MODE_PAN, 0, -1, 0,
+                            ID_ZOOM_OUT_X, ID_ZOOM_IN_X, ID_ZOOM_OUT_Y, ID_ZOOM_IN_Y, ID_ZOOM_OUT, ID_ZOOM_IN, 0,
+                            ID_NODE_ADD, ID_NODE_REMOVE, 0, ID_NODE_NARROWER, ID_NODE_WIDER, ID_NODE_SHORTER,
+                            ID_NODE_TALLER};
+    const QList<QAction *> items = Frame()->m_wndToolBar->actions();
+    QCOMPARE(items.size(), int(std::size(expected)));
+    for (int i = 0; i < items.size(); ++i) {
+        if (expected[i] == 0)
+            QVERIFY2(items[i]->isSeparator(), qPrintable(QString::number(i)));
+        else if (expected[i] == -1)
+            QCOMPARE(Frame()->m_wndToolBar->widgetForAction(items[i]), Frame()->m_wndToolBar->m_wndZoomCombo);
+        else
+            QCOMPARE(items[i], Frame()->Action(expected[i]));
+    }
+    for (int id : {ID_FILE_NEW, ID_NODE_ADD, ID_ZOOM_IN})
+        QCOMPARE(Frame()->Action(id)->icon().actualSize(QSize(16, 15)), QSize(16, 15));
+    // Own commands have a prompt but no tooltip; standard ones both.
+    QCOMPARE(Frame()->Action(ID_ZOOM_IN)->statusTip(), QString("放大"));
+    QCOMPARE(Frame()->Action(ID_ZOOM_IN)->toolTip(), QString());
+    QCOMPARE(Frame()->Action(ID_FILE_NEW)->statusTip(), QString("產生一新文件"));
+    QCOMPARE(Frame()->Action(ID_FILE_NEW)->toolTip(), QString("開啟新檔"));
+}
+
+void TestShell::zoomCombo()
+{
+    QComboBox *combo = Frame()->m_wndToolBar->m_wndZoomCombo;
+    QCOMPARE(combo->count(), 30);
+    QCOMPARE(combo->itemText(0), QString("20x"));
+    QCOMPARE(combo->itemText(18), QString("2x"));
+    QCOMPARE(combo->itemText(19), QString("1x"));
+    QCOMPARE(combo->itemText(20), QString("1/2x"));
+    QCOMPARE(combo->itemText(29), QString("1/20x"));
+    QCOMPARE(combo->currentIndex(), 19);
+    QCOMPARE(combo->width(), 70);
+    // Right after the two mode buttons.
+    QToolBar *bar = Frame()->m_wndToolBar;
+    const QRect pan = bar->widgetForAction(Frame()->Action(ID_MODE_PAN))->geometry();
+    QVERIFY(combo->geometry().left() > pan.right());
+    QVERIFY(combo->geometry().left() - pan.right() < 20);
+    // Hiding the toolbar hides the combo box with it.
+    Frame()->RouteCommand(ID_VIEW_TOOLBAR);
+    QVERIFY(!combo->isVisible());
+    Frame()->RouteCommand(ID_VIEW_TOOLBAR);
+    QVERIFY(combo->isVisible());
+}
+
+void TestShell::statusBar()
+{
+    CStatusBar *bar = Frame()->m_wndStatusBar;
+    QCOMPARE(bar->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 2);
+    QCOMPARE(bar->GetPaneText(1), QString("800 * 600"));
+    QCOMPARE(bar->GetPaneText(0), QString("就緒"));
+    QCOMPARE(bar->Pane(1)->width(), 60);
+    Frame()->GetActiveView()->ApplyZoomIndex(0);
+    QCOMPARE(bar->GetPaneText(1), QString("16000 * 12000"));
+    QCOMPARE(bar->Pane(1)->width(), 60);
+    // A prompt while the mouse rests on a button, the idle message after.
+    QStatusTipEvent tip(QStringLiteral("放大"));
+    QApplication::sendEvent(Frame(), &tip);
+    QCOMPARE(bar->GetPaneText(0), QString("放大"));
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(Frame(), &none);
+    QCOMPARE(bar->GetPaneText(0), QString("就緒"));
+}
+
+void TestShell::menus_data()
+{
+    QTest::addColumn<bool>("withDocument");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QList<QStringList>>("items");
+    QTest::newRow("IDR_ZARNITYPE")
+        << true << QStringList{"檔案(&F)", "編輯(&E)", "檢視(&V)", "視窗(&W)", "Winner Tree", "說明(&H)"}
+        << QList<QStringList>{
+               {"開啟新檔(&N)\tCtrl+N", "開啟舊檔(&O)...\tCtrl+O", "關閉檔案(&C)", "儲存檔案(&S)\tCtrl+S",
+                "另存新檔(&A)...", "匯出圖片(&E)...", "-", "列印(&P)...\tCtrl+P", "預覽列印(&V)", "列印設定(&R)",
+                "-", "最近開啟檔案", "-", "結束(&X)"},
+               {"復原(&U)\tCtrl+Z", "-", "剪下(&T)\tCtrl+X", "複製(&C)\tCtrl+C", "貼上(&P)\tCtrl+V"},
+               {"工具列(&T)", "狀態列(&S)"},
+               {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)"},
+               {"Winner_Tree", "Go", "Exit"},
+               {"關於 Zarni(&A)..."}};
+    QTest::newRow("IDR_MAINFRAME")
+        << false << QStringList{"檔案(&F)", "檢視(&V)", "說明(&H)"}
+        << QList<QStringList>{{"開啟新檔(&N)\tCtrl+N", "開啟舊檔(&O)...\tCtrl+O", "-", "列印設定(&R)...", "-",
+                               "最近開啟檔案", "-", "結束(&X)"},
+                              {"工具列(&T)", "狀態列(&S)"},
+                              {"關於 Zarni(&A)..."}};
+}
+
+void TestShell::menus()
+{
+    QFETCH(bool, withDocument);
+    QFETCH(QStringList, titles);
+    QFETCH(QList<QStringList>, items);
+    if (!withDocument) {
+        Frame()->MdiArea()->closeAllSubWindows();
+        QTRY_COMPARE(Frame()->CurrentMenuId(), int(IDR_MAINFRAME));
+    }
+    const QList<QAction *> menus = Frame()->menuBar()->actions();
+    QStringList shown;
+    for (QAction *menu : menus)
+        shown << menu->text();
+    QCOMPARE(shown, titles);
+    for (int i = 0; i < menus.size(); ++i)
+        QCOMPARE(MenuTexts(menus[i]->menu()), items[i]);
+    // The recent-file placeholder is greyed while the list is empty.
+    for (QAction *action : menus[0]->menu()->actions())
+        if (action->text() == "最近開啟檔案")
+            QVERIFY(!action->isEnabled());
+}
+
+void TestShell::accelerators()
+{
+    const QList<std::pair<int, QKeySequence>> table = {
+        {ID_FILE_NEW, QKeySequence("Ctrl+N")},       {ID_FILE_OPEN, QKeySequence("Ctrl+O")},
+        {ID_FILE_SAVE, QKeySequence("Ctrl+S")},      {ID_FILE_PRINT, QKeySequence("Ctrl+P")},
+        {ID_EDIT_UNDO, QKeySequence("Ctrl+Z")},      {ID_EDIT_CUT, QKeySequence("Ctrl+X")},
+        {ID_EDIT_COPY, QKeySequence("Ctrl+C")},      {ID_EDIT_PASTE, QKeySequence("Ctrl+V")},
+        {ID_EDIT_UNDO, QKeySequence("Alt+Backspace")}, {ID_EDIT_CUT, QKeySequence("Shift+Del")},
+        {ID_EDIT_COPY, QKeySequence("Ctrl+Ins")},    {ID_EDIT_PASTE, QKeySequence("Shift+Ins")},
+        {ID_NEXT_PANE, QKeySequence("F6")},          {ID_PREV_PANE, QKeySequence("Shift+F6")}};
+    for (const auto &[id, key] : table)
+        QVERIFY2(Frame()->Action(id)->shortcuts().contains(key), qPrintable(key.toString()));
+    // F6 through the keyboard moves to the next pane.
+    Frame()->ActiveChild()->GetSplitter()->SplitTo(1, 2);
+    CZarniView *first = Frame()->GetActiveView();
+    QTest::keyClick(Frame(), Qt::Key_F6);
+    QVERIFY(Frame()->GetActiveView() != first);
+    QTest::keyClick(Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(Frame()->GetActiveView(), first);
+}
+
+void TestShell::enablementFollowsTheActiveView()
+{
+    for (int id : {ID_NODE_ADD, ID_ZOOM_IN, ID_WINNER_GO, ID_MODE_PAN, ID_FILE_SAVE, ID_FILE_PRINT, ID_WINDOW_SPLIT})
+        QVERIFY2(Frame()->IsCommandEnabled(id), qPrintable(QString::number(id, 16)));
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+        QVERIFY(!Frame()->IsCommandEnabled(id));
+    Frame()->UpdateCommandUI();
+    QVERIFY(Frame()->Action(ID_MODE_SELECT)->isChecked());
+    QVERIFY(!Frame()->Action(ID_MODE_PAN)->isChecked());
+    Frame()->RouteCommand(ID_MODE_PAN);
+    QVERIFY(!Frame()->Action(ID_MODE_SELECT)->isChecked());
+    QVERIFY(Frame()->Action(ID_MODE_PAN)->isChecked());
+
+    Frame()->MdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(!Frame()->GetActiveView());
+    Frame()->UpdateCommandUI();
+    for (int id : {ID_NODE_ADD, ID_ZOOM_IN, ID_WINNER_TREE, ID_WINNER_EXIT, ID_MODE_SELECT, ID_FILE_SAVE,
+                   ID_EDIT_UNDO, ID_FILE_EXPORT})
+        QVERIFY2(!Frame()->Action(id)->isEnabled(), qPrintable(QString::number(id, 16)));
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_APP_ABOUT, ID_APP_EXIT, ID_VIEW_TOOLBAR})
+        QVERIFY(Frame()->Action(id)->isEnabled());
+    // A zoom pick with no window changes only the combo box.
+    QComboBox *combo = Frame()->m_wndToolBar->m_wndZoomCombo;
+    combo->setCurrentIndex(3);
+    emit combo->activated(3);
+    QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(1), QString("800 * 600"));
+}
+
+void TestShell::newWindowHasItsOwnTree()
+{
+    Frame()->RouteCommand(ID_NODE_ADD);
+    Frame()->RouteCommand(ID_WINDOW_NEW);
+    const QList<CChildFrame *> frames = Frame()->ChildFrames();
+    QCOMPARE(frames.size(), 2);
+    QCOMPARE(frames[0]->windowTitle(), QString("Zarni1:1"));
+    QCOMPARE(frames[1]->windowTitle(), QString("Zarni1:2"));
+    QCOMPARE(frames[0]->GetDocument(), frames[1]->GetDocument());
+    QCOMPARE(frames[0]->GetActiveView()->m_nNodeCount, 16);
+    QCOMPARE(frames[1]->GetActiveView()->m_nNodeCount, 15);
+    frames[1]->close();
+    QTRY_COMPARE(frames[0]->windowTitle(), QString("Zarni1"));
+    // A new document is the next number.
+    Frame()->RouteCommand(ID_FILE_NEW);
+    QCOMPARE(Frame()->ActiveChild()->windowTitle(), QString("Zarni2"));
+}
+
+void TestShell::splitPanesEachHaveATree()
+{
+    CSplitterWnd *splitter = Frame()->ActiveChild()->GetSplitter();
+    Frame()->RouteCommand(ID_ZOOM_IN);
+    Frame()->RouteCommand(ID_WINDOW_SPLIT);
+    QCOMPARE(splitter->GetRowCount(), 2);
+    QCOMPARE(splitter->GetColumnCount(), 2);
+    QSet<CZarniView *> views;
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c)
+            views << splitter->GetPane(r, c);
+    QCOMPARE(views.size(), 4);
+    QCOMPARE(splitter->GetPane(0, 0)->m_nCanvasWidth, 900);
+    for (CZarniView *view : {splitter->GetPane(0, 1), splitter->GetPane(1, 0), splitter->GetPane(1, 1)}) {
+        QCOMPARE(view->m_nCanvasWidth, 800);
+        QCOMPARE(view->m_nNodeCount, 15);
+        QCOMPARE(view->GetDocument(), splitter->GetPane(0, 0)->GetDocument());
+    }
+    // Joining again leaves the first pane.
+    splitter->SplitTo(1, 1);
+    QCOMPARE(splitter->GetRowCount(), 1);
+    QCOMPARE(splitter->GetColumnCount(), 1);
+    QVERIFY(!splitter->GetPane(1, 1));
+    QCOMPARE(splitter->GetPane(0, 0)->m_nCanvasWidth, 900);
+}
+
+void TestShell::commandsReachTheActivePane()
+{
+    CSplitterWnd *splitter = Frame()->ActiveChild()->GetSplitter();
+    splitter->SplitTo(2, 1);
+    CZarniView *lower = splitter->GetPane(1, 0);
+    QTest::mouseClick(lower->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(Frame()->GetActiveView(), lower);
+    Frame()->RouteCommand(ID_NODE_ADD);
+    Frame()->RouteCommand(ID_ZOOM_IN);
+    QCOMPARE(lower->m_nNodeCount, 16);
+    QCOMPARE(splitter->GetPane(0, 0)->m_nNodeCount, 15);
+    QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(1), QString("900 * 700"));
+    QCOMPARE(splitter->GetPane(0, 0)->m_nCanvasWidth, 800);
+}
+
+void TestShell::recentFilesKeepFour()
+{
+    QStringList paths;
+    for (int i = 0; i < 5; ++i) {
+        paths << m_dir.filePath(QString("doc%1.zarni").arg(i));
+        QFile file(paths.last());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(m_app->OpenDocumentFile(paths.last()));
+    }
+    const QStringList expected = {paths[4], paths[3], paths[2], paths[1]};
+    QStringList recent;
+    for (const QString &path : m_app->RecentFiles())
+        recent << QFileInfo(path).fileName();
+    QCOMPARE(recent, (QStringList{"doc4.zarni", "doc3.zarni", "doc2.zarni", "doc1.zarni"}));
+    QSettings settings;
+    QCOMPARE(QFileInfo(settings.value("Recent File List/File1").toString()).fileName(), QString("doc4.zarni"));
+    QVERIFY(!settings.contains("Recent File List/File5"));
+    // A new start reads them back, and the menu shows them.
+    m_app.reset();
+    m_app = std::make_unique<CZarniApp>();
+    QVERIFY(m_app->InitInstance({}));
+    QCOMPARE(m_app->RecentFiles().size(), 4);
+    Frame()->UpdateCommandUI();
+    QVERIFY(Frame()->Action(ID_FILE_MRU_FILE4)->isVisible());
+    QVERIFY(Frame()->Action(ID_FILE_MRU_FILE1)->text().endsWith("doc4.zarni"));
+}
+
+void TestShell::saveWritesAnEmptyFile()
+{
+    const QString path = m_dir.filePath("saved.zarni");
+    CDocument *doc = Frame()->ActiveChild()->GetDocument();
+    QString error;
+    QVERIFY(doc->OnSaveDocument(path, &error));
+    QCOMPARE(QFileInfo(path).size(), 0);
+    QCOMPARE(doc->GetTitle(), QString("saved.zarni"));
+    QCOMPARE(Frame()->ActiveChild()->windowTitle(), QString("saved.zarni"));
+    QCOMPARE(m_app->RecentFiles().first(), QFileInfo(path).absoluteFilePath());
+}
+
+void TestShell::openAnyFileShowsTheDefaultTree()
+{
+    const QString path = m_dir.filePath("binary.bin");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x00\xff\x10 not a tree \x7f", 18).repeated(100));
+    file.close();
+    QVERIFY(m_app->OpenDocumentFile(path));
+    CZarniView *view = Frame()->GetActiveView();
+    QCOMPARE(view->m_nNodeCount, 15);
+    QCOMPARE(view->m_nCanvasWidth, 800);
+    QCOMPARE(Frame()->ActiveChild()->windowTitle(), QString("binary.bin"));
+}
+
+void TestShell::unreadableAndUnwritablePathsChangeNothing()
+{
+    const int windows = int(Frame()->ChildFrames().size());
+    const QString missing = m_dir.filePath("no/such/file.zarni");
+    const QString text = AnswerMessageBox([&] { QVERIFY(!m_app->OpenDocumentFile(missing)); });
+    QVERIFY2(text.contains("file.zarni"), qPrintable(text));
+    QCOMPARE(int(Frame()->ChildFrames().size()), windows);
+    QVERIFY(m_app->RecentFiles().isEmpty());
+
+    CDocument *doc = Frame()->ActiveChild()->GetDocument();
+    QString error;
+    QVERIFY(!doc->OnSaveDocument(m_dir.filePath("no/such/dir/out.zarni"), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(doc->GetTitle(), QString("Zarni1"));
+    QVERIFY(m_app->RecentFiles().isEmpty());
+}
+
+void TestShell::printToPdfMakesAPage()
+{
+    const QString path = m_dir.filePath("page.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    PrintView(Frame()->GetActiveView(), &printer);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(pdf.contains("/Type /Page") || pdf.contains("/Type/Page"));
+}
+
+void TestShell::aboutBoxCloses()
+{
+    QString title;
+    QTimer::singleShot(50, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        title = box->windowTitle();
+        auto *ok = box->findChild<QPushButton *>();
+        QCOMPARE(ok->text(), QString("確定"));
+        ok->click();
+    });
+    Frame()->RouteCommand(ID_APP_ABOUT);
+    QCOMPARE(title, QString("關於 Zarni"));
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
