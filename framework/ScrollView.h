@@ -56,6 +56,7 @@ public:
     const QImage &RetainedImage() const { return m_image; }
     // Brings every pending invalidation into the retained image now.
     void UpdateWindow();
+    bool IsUpdatePending() const { return !m_dirty.isEmpty(); }
 
     virtual void OnInitialUpdate();
     // Draws the whole canvas with the view's own paint on any painter

@@ -1,5 +1,11 @@
 #include "TestUtil.h"
 
+#include <QApplication>
+
+#include "res/Cursors.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
 #include <QTest>
 
 std::unique_ptr<CZarniView> MakeView(QSize client)
@@ -51,4 +57,30 @@ CPoint ExpectedPosition(int64_t index, int width, int height, int depth)
     const __int128 x = ((2 * k + 1) * width) / p;
     const __int128 y = (__int128(2 * level - 1) * height) / (2 * depth);
     return {int(x), int(y)};
+}
+
+void SendMouse(CZarniView *view, QEvent::Type type, QPoint p, Qt::MouseButtons buttons, Qt::MouseButton button)
+{
+    QWidget *target = view->viewport();
+    QMouseEvent event(type, QPointF(p), target->mapToGlobal(QPointF(p)),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void Drag(CZarniView *view, const std::vector<QPoint> &points)
+{
+    SendMouse(view, QEvent::MouseButtonPress, points.front(), Qt::LeftButton);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        SendMouse(view, QEvent::MouseMove, points[i], Qt::LeftButton);
+    SendMouse(view, QEvent::MouseButtonRelease, points.back(), Qt::NoButton);
+}
+
+bool ShowsCursor(CZarniView *view, int cursorId)
+{
+    const QCursor shown = view->viewport()->cursor();
+    if (cursorId == 0)
+        return shown.shape() == Qt::ArrowCursor;
+    const QCursor wanted = ZarniCursor(cursorId);
+    return shown.shape() == Qt::BitmapCursor && shown.hotSpot() == QPoint(6, 0)
+        && shown.bitmap().toImage() == wanted.bitmap().toImage();
 }

@@ -4,6 +4,7 @@
 
 #include "view/ZarniView.h"
 
+#include <QEvent>
 #include <QImage>
 #include <memory>
 #include <vector>
@@ -24,3 +25,13 @@ QColor Pixel(const QImage &image, int x, int y);
 // The position a node of heap index i must have, computed independently of
 // the view with 128-bit products.
 CPoint ExpectedPosition(int64_t index, int width, int height, int depth);
+
+// Sends a mouse event to the view's client area at window point p; buttons
+// are those held after the event.
+void SendMouse(CZarniView *view, QEvent::Type type, QPoint p, Qt::MouseButtons buttons,
+               Qt::MouseButton button = Qt::LeftButton);
+// A press, moves through the points, and a release at the last one.
+void Drag(CZarniView *view, const std::vector<QPoint> &points);
+
+// Whether the view shows the cursor with this resource id.
+bool ShowsCursor(CZarniView *view, int cursorId);
