@@ -118,6 +118,10 @@ public:
     int m_bPanning = 0;
     TreeNode *m_pRoot = nullptr;
 
+signals:
+    // A box of the tournament has just been painted on the window.
+    void TournamentStep(int index);
+
 protected:
     void OnDraw(CDrawSurface *dc) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -145,7 +149,7 @@ private:
     // Tournament helpers.
     bool PlayMatch(CWindowDC *dc, TreeNode *node);
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
-    bool Wait(CWindowDC *dc);
+    static bool Wait(CWindowDC *dc, int delay);
 
     CZarniDoc *m_pDocument = nullptr;
     // The nodes by heap index, so that drawing finds a node in one step.

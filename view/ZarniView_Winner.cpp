@@ -96,11 +96,14 @@ bool CZarniView::PlayMatch(CWindowDC *dc, TreeNode *node)
     }
     node->m_strLabel = std::to_string(winner);
     node->m_nMark = 1;
+    const int delay = m_nStepDelayMs;
     for (TreeNode *box : {left, right, node}) {
         if (!box)
             continue;
         PaintNodeBox(dc, box);
-        if (!Wait(dc))
+        dc->Flush();
+        emit TournamentStep(box->m_nIndex);
+        if (!Wait(dc, delay))
             return false;
     }
     return true;
@@ -113,13 +116,13 @@ void CZarniView::PaintNodeBox(CWindowDC *dc, const TreeNode *node)
     DrawNodeBox(dc, node, node->m_ptPos.x - m_nHScrollPos, node->m_ptPos.y - m_nVScrollPos, node->m_nMark);
 }
 
-// Shows what was painted, then waits while the window keeps repainting;
-// user input waits until the run is over. Returns whether the window still
-// exists; when it does not, nothing of the view may be touched.
-bool CZarniView::Wait(CWindowDC *dc)
+// Waits while the window keeps repainting; user input waits until the run
+// is over. Returns whether the window still exists; when it does not,
+// nothing of the view may be touched, so this reads nothing of it.
+bool CZarniView::Wait(CWindowDC *dc, int delay)
 {
-    dc->Flush();
-    const int delay = m_nStepDelayMs;
+    if (!dc->WindowAlive())
+        return false;
     if (delay > 0) {
         QEventLoop loop;
         QTimer::singleShot(delay, &loop, &QEventLoop::quit);
