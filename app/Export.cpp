@@ -48,6 +48,7 @@ void EncodeSvg(CScrollView *view, const CSize &canvas, QIODevice *out)
     svg.setOutputDevice(out);
     svg.setSize(QSize(canvas.cx, canvas.cy));
     svg.setViewBox(QRect(0, 0, canvas.cx, canvas.cy));
+    svg.setResolution(96); // so that viewers show the canvas at its size in CSS pixels
     svg.setTitle(QStringLiteral("Zarni"));
     Paint(view, &svg, canvas, 1);
 }

@@ -10,6 +10,14 @@
 
 namespace {
 
+// A batch run's standard error is for the one line that says what went
+// wrong; the toolkit's own notes about the missing screen stay out of it.
+void QuietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 int Usage(const QString &message)
 {
     std::fprintf(stderr, "zarni: %s\n", qPrintable(message));
@@ -24,8 +32,10 @@ int main(int argc, char **argv)
     bool headless = false;
     for (int i = 1; i < argc; ++i)
         headless |= std::strcmp(argv[i], "--headless") == 0;
-    if (headless)
+    if (headless) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietMessages);
+    }
 
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));

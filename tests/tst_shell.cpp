@@ -380,7 +380,7 @@ void TestShell::openAnyFileShowsTheDefaultTree()
     const QString path = m_dir.filePath("binary.bin");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x00\xff\x10 not a tree \x7f", 18).repeated(100));
+    file.write(QByteArray("\x00\xff\x10 not a tree \x7f", 16).repeated(100));
     file.close();
     QVERIFY(m_app->OpenDocumentFile(path));
     CZarniView *view = Frame()->GetActiveView();

@@ -1,0 +1,300 @@
+// The real program driven by scripts in --headless mode: state, exports,
+// bad input, and a long random run.
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void scriptDrivesTheProgram();
+    void exportPng();
+    void exportSvgAndPdf();
+    void tooLargeForPng();
+    void badInput_data();
+    void badInput();
+    void nothingRunsAfterAnError();
+    void helpAndVersion();
+    void soak();
+
+private:
+    Run Zarni(const QStringList &arguments, const QByteArray &input = {});
+    Run Script(const QString &text, const QStringList &extra = {});
+    QJsonObject State(const QString &script);
+    QString Path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+Run TestCli::Zarni(const QStringList &arguments, const QByteArray &input)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ZARNI_BINARY), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(300000))
+        qWarning("zarni did not finish");
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run TestCli::Script(const QString &text, const QStringList &extra)
+{
+    const QString path = Path("script.zs");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(text.toUtf8());
+    file.close();
+    return Zarni(QStringList{"--headless", "--script", path} + extra);
+}
+
+QJsonObject TestCli::State(const QString &script)
+{
+    const Run run = Script(script + "\nstate -\n");
+    if (run.status != 0)
+        qWarning("%s", qPrintable(run.err));
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+void TestCli::initTestCase()
+{
+    QVERIFY(QFile::exists(QStringLiteral(ZARNI_BINARY)));
+}
+
+void TestCli::scriptDrivesTheProgram()
+{
+    const QJsonObject state = State("ID_NODE_ADD\n"
+                                    "zoom 18\n"
+                                    "ID_NODE_REMOVE\n"
+                                    "split 1 2\n"
+                                    "pane 0 1\n"
+                                    "ID_WINNER_TREE\n"
+                                    "ID_WINNER_GO\n"
+                                    "pane 0 0\n"
+                                    "click 800 150\n");
+    QCOMPARE(state["statusSize"].toString(), QString("1600 * 1200"));
+    QCOMPARE(state["zoomIndex"].toInt(), 18);
+    const QJsonArray views = state["views"].toArray();
+    QCOMPARE(views.size(), 2);
+    const QJsonObject left = views[0].toObject(), right = views[1].toObject();
+    QCOMPARE(left["title"].toString(), QString("Zarni1"));
+    QCOMPARE(left["canvasWidth"].toInt(), 1600);
+    QCOMPARE(left["nodeCount"].toInt(), 15);
+    QVERIFY(left["active"].toBool());
+    QCOMPARE(left["nodes"].toArray()[0].toObject()["mark"].toInt(), 1); // the click hit the root
+    QCOMPARE(right["col"].toInt(), 1);
+    QCOMPARE(right["canvasWidth"].toInt(), 800);
+    const QJsonArray nodes = right["nodes"].toArray();
+    int best = -1;
+    for (const auto &node : nodes)
+        if (node.toObject()["index"].toInt() >= 8)
+            best = std::max(best, node.toObject()["label"].toString().toInt());
+    QCOMPARE(nodes[0].toObject()["label"].toString().toInt(), best);
+    QCOMPARE(nodes[0].toObject()["mark"].toInt(), 1);
+}
+
+void TestCli::exportPng()
+{
+    const Run run = Script(QString("ID_NODE_NARROWER\nexport %1\nsnapshot %2\n").arg(Path("tree.png"), Path("shot.png")));
+    QCOMPARE(run.status, 0);
+    const QImage image(Path("tree.png"));
+    QCOMPARE(image.size(), QSize(800, 600));
+    // Node 1 at (400, 75): boxes now 24 wide (800 / 64 = 12).
+    QCOMPARE(QColor(image.pixel(388, 60)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(411, 60)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(412, 60)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(300, 75)), QColor(Qt::black)); // the edge to node 2
+    QVERIFY(!QImage(Path("shot.png")).isNull());
+}
+
+void TestCli::exportSvgAndPdf()
+{
+    const Run run = Script(QString("ID_WINNER_TREE\nID_WINNER_GO\nexport %1\nexport %2\n").arg(Path("t.svg"), Path("t.pdf")));
+    QCOMPARE(run.status, 0);
+    QSvgRenderer svg(Path("t.svg"));
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.viewBox(), QRect(0, 0, 800, 600));
+    QFile pdf(Path("t.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.contains("/Type /Page") || bytes.contains("/Type/Page"));
+    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+}
+
+void TestCli::tooLargeForPng()
+{
+    const Run run = Script(QString("zoom 0\nexport %1\n").arg(Path("big.png")));
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("SVG") && run.err.contains("big.png"), qPrintable(run.err));
+    QVERIFY(!QFile::exists(Path("big.png")));
+}
+
+void TestCli::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "SCRIPT" stands for the script file
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown option") << QStringList{"--headless", "--bogus"} << "" << 2 << "bogus";
+    QTest::newRow("delay not a number") << QStringList{"--headless", "--delay", "soon"} << "" << 2 << "--delay";
+    QTest::newRow("negative delay") << QStringList{"--headless", "--delay", "-5"} << "" << 2 << "--delay";
+    QTest::newRow("size malformed") << QStringList{"--headless", "--size", "800"} << "" << 2 << "--size";
+    QTest::newRow("two files") << QStringList{"--headless", "a", "b"} << "" << 2 << "one file";
+    QTest::newRow("missing script") << QStringList{"--headless", "--script", "/no/such.zs"} << "" << 1 << "/no/such.zs";
+    QTest::newRow("missing document") << QStringList{"--headless", "/no/such.zarni"} << "" << 1 << "such.zarni";
+    QTest::newRow("unknown statement") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_NODE_ADD\nfly 3\n" << 2 << "script.zs:2:";
+    QTest::newRow("unknown command") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_FLY\n" << 2 << "ID_FLY";
+    QTest::newRow("malformed number") << QStringList{"--headless", "--script", "SCRIPT"} << "zoom x\n" << 2 << "script.zs:1:";
+    QTest::newRow("zoom out of range") << QStringList{"--headless", "--script", "SCRIPT"} << "\n# c\nzoom 30\n" << 2 << "script.zs:3:";
+    QTest::newRow("nodes 0") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 0\n" << 2 << "node count";
+    QTest::newRow("disabled command") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_EDIT_UNDO\n" << 2 << "disabled";
+    QTest::newRow("no such pane") << QStringList{"--headless", "--script", "SCRIPT"} << "pane 1 1\n" << 2 << "no pane";
+    QTest::newRow("needs a window") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_FILE_CLOSE\nID_NODE_ADD\n" << 2 << "disabled";
+    QTest::newRow("state unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "state /no/dir/s.json\n" << 1 << "/no/dir/s.json";
+    QTest::newRow("export unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "export /no/dir/t.png\n" << 1 << "/no/dir/t.png";
+    QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 1 << "gif";
+}
+
+void TestCli::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, script);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString path = Path("script.zs");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(script.toUtf8());
+    file.close();
+    arguments.replaceInStrings(QRegularExpression("^SCRIPT$"), path);
+    const Run run = Zarni(arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(run.err.trimmed().count('\n'), 0); // one line
+}
+
+void TestCli::nothingRunsAfterAnError()
+{
+    QFile::remove(Path("a.json"));
+    QFile::remove(Path("b.json"));
+    const Run run = Script(QString("state %1\nbogus\nstate %2\n").arg(Path("a.json"), Path("b.json")));
+    QCOMPARE(run.status, 2);
+    QVERIFY(QFile::exists(Path("a.json")));
+    QVERIFY(!QFile::exists(Path("b.json")));
+}
+
+void TestCli::helpAndVersion()
+{
+    const Run help = Zarni({"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.contains("--script"));
+    const Run version = Zarni({"--version"});
+    QCOMPARE(version.status, 0);
+    QVERIFY(version.out.contains("1.0"));
+    const Run fromStdin = Zarni({"--headless", "--script", "-"}, "ID_NODE_ADD\nstate -\n");
+    QCOMPARE(fromStdin.status, 0);
+    QVERIFY(fromStdin.out.contains("\"nodeCount\": 16"));
+}
+
+// A long random run over several windows and split panes; afterwards every
+// view must be consistent.
+void TestCli::soak()
+{
+    std::mt19937 random(20261208);
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const QStringList commands = {"ID_ZOOM_IN", "ID_ZOOM_OUT", "ID_ZOOM_IN_X", "ID_ZOOM_IN_Y", "ID_ZOOM_OUT_X",
+                                  "ID_ZOOM_OUT_Y", "ID_NODE_ADD", "ID_NODE_REMOVE", "ID_NODE_WIDER",
+                                  "ID_NODE_NARROWER", "ID_NODE_TALLER", "ID_NODE_SHORTER", "ID_MODE_SELECT",
+                                  "ID_MODE_PAN", "ID_WINNER_TREE", "ID_WINNER_GO", "ID_WINNER_EXIT",
+                                  "ID_NEXT_PANE", "ID_PREV_PANE"};
+    struct Window {
+        int rows = 1, cols = 1;
+    };
+    QVector<Window> windows(1);
+    int active = 0;
+    QStringList lines;
+    for (int i = 0; i < 3000; ++i) {
+        const int kind = pick(20);
+        if (kind < 8) {
+            lines << commands[pick(int(commands.size()))];
+        } else if (kind < 10) {
+            lines << QString("zoom %1").arg(18 + pick(12));
+        } else if (kind < 14) {
+            const char *verbs[] = {"press", "move", "release", "click"};
+            lines << QString("%1 %2 %3").arg(verbs[pick(4)]).arg(pick(500) - 20).arg(pick(400) - 20);
+        } else if (kind == 14) {
+            lines << QString("nodes %1").arg(1 + pick(pick(2) ? 40 : 2500));
+        } else if (kind == 15) {
+            lines << QString("scroll %1 %2").arg(pick(900)).arg(pick(700));
+        } else if (kind == 16) {
+            windows[active] = {1 + pick(2), 1 + pick(2)};
+            lines << QString("split %1 %2").arg(windows[active].rows).arg(windows[active].cols);
+        } else if (kind == 17) {
+            lines << QString("pane %1 %2").arg(pick(windows[active].rows)).arg(pick(windows[active].cols));
+        } else if (kind == 18 && windows.size() < 4) {
+            lines << (pick(2) ? "ID_FILE_NEW" : "ID_WINDOW_NEW");
+            windows.append(Window());
+            active = int(windows.size()) - 1;
+        } else {
+            active = pick(int(windows.size()));
+            lines << QString("window %1").arg(active);
+        }
+    }
+    const Run run = Script(lines.join('\n') + "\nresize 333 222\nstate -\n", {"--size", "900x700"});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    const QJsonObject state = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const QJsonArray views = state["views"].toArray();
+    QVERIFY(views.size() >= 4);
+    int activeViews = 0;
+    for (const auto &value : views) {
+        const QJsonObject view = value.toObject();
+        activeViews += view["active"].toBool();
+        const int n = view["nodeCount"].toInt(), w = view["canvasWidth"].toInt(), h = view["canvasHeight"].toInt();
+        const int depth = view["depth"].toInt();
+        const QJsonArray nodes = view["nodes"].toArray();
+        QCOMPARE(int(nodes.size()), n);
+        QCOMPARE(view["sizeTotal"].toArray(), (QJsonArray{w, h}));
+        QSet<int> seen;
+        int deepest = 0;
+        for (const auto &nodeValue : nodes) {
+            const QJsonObject node = nodeValue.toObject();
+            const int index = node["index"].toInt(), level = node["level"].toInt();
+            QVERIFY(index >= 1 && index <= n && !seen.contains(index));
+            seen << index;
+            deepest = std::max(deepest, level);
+            QVERIFY(node["mark"].toInt() >= 0 && node["mark"].toInt() <= 2);
+            const qint64 k = index - (qint64(1) << (level - 1));
+            QCOMPARE(node["x"].toInt(), int(((2 * k + 1) * w) >> level));
+            QCOMPARE(node["y"].toInt(), int(((2 * qint64(level) - 1) * h) / (2 * depth)));
+        }
+        QCOMPARE(depth, deepest);
+        const int h0 = view["hScrollPos"].toInt(), v0 = view["vScrollPos"].toInt();
+        QVERIFY(h0 >= 0 && h0 <= std::max(0, w - view["clientWidth"].toInt()));
+        QVERIFY(v0 >= 0 && v0 <= std::max(0, h - view["clientHeight"].toInt()));
+    }
+    QCOMPARE(activeViews, 1);
+}
+
+} // namespace
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
