@@ -92,6 +92,8 @@ bool CFont::CreateFontIndirect(const LogFont &description)
     QFont font(description.faceName);
     if (description.pitchAndFamily & FF_SWISS)
         font.setStyleHint(QFont::SansSerif);
+    // Name the face that really draws, so that exported pictures name it too.
+    font.setFamily(QFontInfo(font).family());
     font.setWeight(QFont::Weight(std::clamp(description.weight, 1, 1000)));
     font.setItalic(description.italic);
     font.setUnderline(description.underline);

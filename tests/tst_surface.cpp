@@ -58,8 +58,8 @@ void TestSurface::fontCellHeight()
     font.CreateFontIndirect(LabelFontDescription(height));
     QVERIFY2(font.CellHeight() <= height && font.CellHeight() >= height - 1,
              qPrintable(QString::number(font.CellHeight())));
-    QCOMPARE(font.Font().family(), QString("新細明體"));
-    QCOMPARE(QFontInfo(font.Font()).family(), QString("AR PL UMing TW"));
+    QCOMPARE(font.Description().faceName, QString("新細明體"));
+    QCOMPARE(font.Font().family(), QString("AR PL UMing TW"));
 }
 
 void TestSurface::fillRectExcludesRightAndBottom()
