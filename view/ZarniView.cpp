@@ -122,11 +122,18 @@ void CZarniView::SetNodeCount(int count)
 
 void CZarniView::OnWinnerExit()
 {
+    ResetTree(&CZarniView::BuildNumberedTree);
+}
+
+// A fresh tree of 15 nodes from the given builder; the canvas, the divisors,
+// the mouse mode and the scroll position stay.
+void CZarniView::ResetTree(Builder build)
+{
     FreeTree(m_pRoot);
     m_nDepth = 1;
     m_nNodeCount = 15;
     m_pRoot = NewRoot();
-    BuildNumberedTree(m_pRoot, 1, 1);
+    (this->*build)(m_pRoot, 1, 1);
     LayoutTree(m_pRoot);
     OnInitialUpdate();
 }

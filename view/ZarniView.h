@@ -38,6 +38,10 @@ public:
     static void FreeTree(TreeNode *node);
     static int ChildIndex(int index, int side);
     static TreeNode *NewChild(TreeNode *parent, int side);
+    using Builder = void (CZarniView::*)(TreeNode *, int, int);
+    void PlaceNode(TreeNode *node, int index, int level);
+    void BuildChildren(TreeNode *node, int index, int level, Builder build);
+    void ResetTree(Builder build);
     static void PruneBeyondCount(TreeNode *node);
     void LayoutTree(TreeNode *node);
     TreeNode *NodeAt(int64_t index) const;
@@ -47,6 +51,16 @@ public:
     void DrawTreeOnLevel(CDrawSurface *dc, TreeNode *node, int level);
     void DrawSelection(CDrawSurface *dc);
     void DrawSelectionOnLevel(CDrawSurface *dc, TreeNode *node, int level);
+    // Calls visit for every node of the level in the subtree, left to right.
+    template <class Visit> static void ForEachOnLevel(TreeNode *node, int level, const Visit &visit)
+    {
+        if (!node)
+            return;
+        if (node->m_nLevel == level)
+            visit(node);
+        ForEachOnLevel(node->m_pLeft, level, visit);
+        ForEachOnLevel(node->m_pRight, level, visit);
+    }
 
     // Tree commands
     void OnNodeAdd();

@@ -85,14 +85,10 @@ void CZarniView::DrawTree(CDrawSurface *dc)
 
 void CZarniView::DrawTreeOnLevel(CDrawSurface *dc, TreeNode *node, int level)
 {
-    if (!node)
-        return;
-    if (node->m_nLevel == level) {
-        DrawNodeBox(dc, node, node->m_ptPos.x, node->m_ptPos.y, node->m_nMark);
-        DrawNodeEdges(dc, node);
-    }
-    DrawTreeOnLevel(dc, node->m_pLeft, level);
-    DrawTreeOnLevel(dc, node->m_pRight, level);
+    ForEachOnLevel(node, level, [&](const TreeNode *n) {
+        DrawNodeBox(dc, n, n->m_ptPos.x, n->m_ptPos.y, n->m_nMark);
+        DrawNodeEdges(dc, n);
+    });
 }
 
 void CZarniView::DrawSelection(CDrawSurface *dc)
@@ -108,14 +104,9 @@ void CZarniView::DrawSelection(CDrawSurface *dc)
 // The selection shows selected boxes red and every other box plain.
 void CZarniView::DrawSelectionOnLevel(CDrawSurface *dc, TreeNode *node, int level)
 {
-    if (!node)
-        return;
-    if (node->m_nLevel == level) {
-        const CPoint p{node->m_ptPos.x - m_nHScrollPos, node->m_ptPos.y - m_nVScrollPos};
-        DrawNodeBox(dc, node, p.x, p.y, node->m_nMark == 1 ? 1 : 0);
-    }
-    DrawSelectionOnLevel(dc, node->m_pLeft, level);
-    DrawSelectionOnLevel(dc, node->m_pRight, level);
+    ForEachOnLevel(node, level, [&](const TreeNode *n) {
+        DrawNodeBox(dc, n, n->m_ptPos.x - m_nHScrollPos, n->m_ptPos.y - m_nVScrollPos, n->m_nMark == 1 ? 1 : 0);
+    });
 }
 
 // Draws the same pixels as the level-by-level walk, in the same order, but

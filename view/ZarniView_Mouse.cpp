@@ -170,17 +170,11 @@ void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y
 // made in 64 bits so that no canvas size can overflow them.
 void CZarniView::SelectNodesOnLevel(TreeNode *node, int x1, int y1, int x2, int y2, int level)
 {
-    if (!node)
-        return;
-    if (node->m_nLevel == level) {
-        const int64_t a = HalfWidth(), b = HalfHeight();
-        const int64_t x = node->m_ptPos.x, y = node->m_ptPos.y;
+    const int64_t a = HalfWidth(), b = HalfHeight();
+    ForEachOnLevel(node, level, [&](TreeNode *n) {
+        const int64_t x = n->m_ptPos.x, y = n->m_ptPos.y;
         const bool band = (x1 != x2 || y1 != y2) && x - a > x1 && x + a < x2 && y - b > y1 && y + b < y2;
         const bool click = x1 == x2 && y1 == y2 && x - a < x2 && x2 < x + a && y - b < y2 && y2 < y + b;
-        node->m_nMark = (band || click) ? 1 : 0;
-    }
-    if (node->m_pLeft)
-        SelectNodesOnLevel(node->m_pLeft, x1, y1, x2, y2, level);
-    if (node->m_pRight)
-        SelectNodesOnLevel(node->m_pRight, x1, y1, x2, y2, level);
+        n->m_nMark = (band || click) ? 1 : 0;
+    });
 }

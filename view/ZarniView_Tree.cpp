@@ -35,6 +35,28 @@ int CZarniView::ChildIndex(int index, int side)
     return int(std::min<int64_t>(2 * int64_t(index) + side, INT32_MAX));
 }
 
+// What both builders do for a node within the count: its place in the tree,
+// a plain mark, and a depth raised to its level.
+void CZarniView::PlaceNode(TreeNode *node, int index, int level)
+{
+    m_nodesByIndex[index] = node;
+    node->m_nIndex = index;
+    node->m_nLevel = level;
+    node->m_nMark = 0;
+    if (level > m_nDepth)
+        m_nDepth = level;
+}
+
+// Creates the missing children and builds each with the same builder; the
+// left subtree is complete before the right child exists.
+void CZarniView::BuildChildren(TreeNode *node, int index, int level, Builder build)
+{
+    if (!node->m_pLeft)
+        (this->*build)(NewChild(node, 0), ChildIndex(index, 0), level + 1);
+    if (!node->m_pRight)
+        (this->*build)(NewChild(node, 1), ChildIndex(index, 1), level + 1);
+}
+
 void CZarniView::BuildNumberedTree(TreeNode *node, int index, int level)
 {
     if (index > m_nNodeCount) {
@@ -42,16 +64,8 @@ void CZarniView::BuildNumberedTree(TreeNode *node, int index, int level)
         return;
     }
     node->m_strLabel = std::to_string(index);
-    m_nodesByIndex[index] = node;
-    node->m_nIndex = index;
-    node->m_nLevel = level;
-    node->m_nMark = 0;
-    if (level > m_nDepth)
-        m_nDepth = level;
-    if (!node->m_pLeft)
-        BuildNumberedTree(NewChild(node, 0), ChildIndex(index, 0), level + 1);
-    if (!node->m_pRight)
-        BuildNumberedTree(NewChild(node, 1), ChildIndex(index, 1), level + 1);
+    PlaceNode(node, index, level);
+    BuildChildren(node, index, level, &CZarniView::BuildNumberedTree);
 }
 
 void CZarniView::FreeTree(TreeNode *node)

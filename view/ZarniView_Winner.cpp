@@ -8,13 +8,7 @@
 
 void CZarniView::OnWinnerTree()
 {
-    FreeTree(m_pRoot);
-    m_nDepth = 1;
-    m_nNodeCount = 15;
-    m_pRoot = NewRoot();
-    BuildRandomTree(m_pRoot, 1, 1);
-    LayoutTree(m_pRoot);
-    OnInitialUpdate();
+    ResetTree(&CZarniView::BuildRandomTree);
 }
 
 // Built like the numbered tree; every node within the count draws a value
@@ -29,20 +23,12 @@ void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
     std::srand(unsigned(std::rand()));
     m_nRandomValue = std::rand() % 100;
     node->m_strLabel = std::to_string(m_nRandomValue);
-    m_nodesByIndex[index] = node;
-    node->m_nIndex = index;
-    node->m_nLevel = level;
-    node->m_nMark = 0;
-    if (level > m_nDepth)
-        m_nDepth = level;
+    PlaceNode(node, index, level);
     if (node->m_pParentIfRight)
         node->m_pParentIfRight->m_strLabel.clear();
     if (node->m_pParentIfLeft)
         node->m_pParentIfLeft->m_strLabel.clear();
-    if (!node->m_pLeft)
-        BuildRandomTree(NewChild(node, 0), ChildIndex(index, 0), level + 1);
-    if (!node->m_pRight)
-        BuildRandomTree(NewChild(node, 1), ChildIndex(index, 1), level + 1);
+    BuildChildren(node, index, level, &CZarniView::BuildRandomTree);
 }
 
 // Plays the matches from the level above the leaves up to the root. The
