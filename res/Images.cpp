@@ -7,7 +7,6 @@
 
 #include <QBitmap>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <functional>
 
@@ -18,30 +17,24 @@ const QColor kBlack(0, 0, 0), kMaroon(128, 0, 0), kGreen(0, 128, 0), kOlive(128,
     kNavy(0, 0, 128), kTeal(0, 128, 128), kGrey(128, 128, 128), kSilver(192, 192, 192),
     kRed(255, 0, 0), kYellow(255, 255, 0), kBlue(0, 0, 255), kWhite(255, 255, 255);
 
-QPainterPath HandPath(bool closed)
+// A hand drawn part by part, outlined in black and filled in white: the
+// fingers (the tip of the index finger is the hot spot), the palm over their
+// roots, and the thumb.
+void DrawHand(QPainter &p, bool closed)
 {
-    QPainterPath hand;
-    hand.setFillRule(Qt::WindingFill);
-    // Fingers, index first; the tip of the index finger is the hot spot.
+    p.setPen(QPen(kBlack, 1));
+    p.setBrush(kWhite);
     const int tops[4] = {0, 1, 2, 4};
     const int lefts[4] = {5, 9, 13, 17};
     for (int i = 0; i < 4; ++i) {
         const int top = closed ? 8 + tops[i] / 2 : tops[i];
-        hand.addRoundedRect(QRectF(lefts[i], top, 4, 15 - top), 2, 2);
+        p.drawRoundedRect(QRectF(lefts[i], top, 4, 16 - top), 2, 2);
     }
-    // Thumb and palm.
-    QPainterPath thumb;
-    if (closed) {
-        thumb.addRoundedRect(QRectF(2, 12, 6, 4), 2, 2);
-    } else {
-        thumb.moveTo(5, 16);
-        thumb.lineTo(1, 10);
-        thumb.lineTo(3, 8);
-        thumb.lineTo(6, 12);
-    }
-    hand.addPath(thumb);
-    hand.addRoundedRect(QRectF(4, 12, 17, 12), 4, 4);
-    return hand.simplified();
+    p.drawRoundedRect(QRectF(4, 13, 17, 11), 4, 4);
+    if (closed)
+        p.drawRoundedRect(QRectF(2, 12, 6, 4), 2, 2);
+    else
+        p.drawPolygon(QPolygonF({{5, 17}, {1, 11}, {3, 9}, {7, 13}}));
 }
 
 } // namespace
@@ -52,9 +45,7 @@ QImage ZarniCursorImage(int id)
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(kBlack, 1));
-    p.setBrush(kWhite);
-    p.drawPath(HandPath(id == IDC_CURSOR_CLOSED_HAND));
+    DrawHand(p, id == IDC_CURSOR_CLOSED_HAND);
     return image;
 }
 
@@ -205,9 +196,7 @@ const std::vector<Glyph> &Glyphs()
         },
         [](QPainter &p) { // pan mode
             p.scale(0.62, 0.6);
-            p.setPen(kBlack);
-            p.setBrush(kWhite);
-            p.drawPath(HandPath(false));
+            DrawHand(p, false);
         },
         [](QPainter &p) { // zoom combo slot
             p.setPen(kBlack);
