@@ -22,7 +22,7 @@ public:
 
 private:
     static CWinApp *s_pApp;
-    QPrinter m_printer;
+    QPrinter m_printer{QPrinter::HighResolution};
     bool m_bBatch = false;
 };
 

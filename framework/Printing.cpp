@@ -15,6 +15,8 @@ void PrintView(CScrollView *view, QPrinter *printer)
         return;
     const qreal scale = std::min(qreal(area.width()) / canvas.cx, qreal(area.height()) / canvas.cy);
     painter.scale(scale, scale);
+    // One-pixel lines must stay visible however far a preview zooms out.
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(0, 0, canvas.cx, canvas.cy);
     view->RenderCanvas(&painter);
 }
