@@ -164,7 +164,7 @@ void CDrawSurface::FillPixels(const QRect &area, const QColor &color, bool useRo
     } else {
         p->fillRect(rect, color);
     }
-    Touched(p->transform().mapRect(rect));
+    Touched(rect);
 }
 
 void CDrawSurface::FillRect(const CRect &rect, const CBrush *brush)
@@ -226,7 +226,7 @@ void CDrawSurface::LineTo(int x, int y)
         QPainter *p = Begin();
         p->setPen(QPen(color, 0));
         p->drawLine(from.x, from.y, x, y);
-        Touched(p->transform().mapRect(QRect(QPoint(from.x, from.y), QPoint(x, y)).normalized()));
+        Touched(QRect(QPoint(from.x, from.y), QPoint(x, y)).normalized());
     }
 }
 

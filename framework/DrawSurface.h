@@ -140,7 +140,8 @@ public:
 protected:
     // The painter to draw with; a window surface opens its own lazily.
     virtual QPainter *Begin() { return m_painter; }
-    // Called with the device rectangle of every change.
+    // Called with the rectangle of every change (window surfaces draw in
+    // device coordinates, so they need no mapping).
     virtual void Touched(const QRect &) {}
 
 private:
