@@ -6,7 +6,9 @@ bool CCmdTarget::OnCmdMsg(int id, CCmdUI *pCmdUI)
     if (!pCmdUI) {
         if (command == m_commands.end())
             return false;
-        command->second();
+        // A copy: a handler may close the window that owns this table.
+        const std::function<void()> handler = command->second;
+        handler();
         return true;
     }
     const auto update = m_updates.find(id);

@@ -73,6 +73,7 @@ private slots:
     void unreadableAndUnwritablePathsChangeNothing();
     void printToPdfMakesAPage();
     void aboutBoxCloses();
+    void closingDuringATournament();
 
 private:
     QTemporaryDir m_dir;
@@ -433,6 +434,35 @@ void TestShell::aboutBoxCloses()
     });
     Frame()->RouteCommand(ID_APP_ABOUT);
     QCOMPARE(title, QString("關於 Zarni"));
+}
+
+// Closing the document window, then the program, while a tournament runs
+// ends the run; nothing of the closed view is used again.
+void TestShell::closingDuringATournament()
+{
+    m_app->SetStepDelay(10);
+    Frame()->RouteCommand(ID_WINDOW_NEW);
+    CZarniView *view = Frame()->GetActiveView();
+    view->SetStepDelay(10);
+    int steps = 0;
+    connect(view, &CZarniView::TournamentStep, [&](int) {
+        if (++steps == 3)
+            Frame()->ActiveChild()->close();
+    });
+    Frame()->RouteCommand(ID_WINNER_GO);
+    QCOMPARE(steps, 3);
+    QTRY_COMPARE(Frame()->ChildFrames().size(), 1);
+
+    view = Frame()->GetActiveView();
+    view->SetStepDelay(10);
+    steps = 0;
+    connect(view, &CZarniView::TournamentStep, [&](int) {
+        if (++steps == 2)
+            Frame()->close();
+    });
+    Frame()->RouteCommand(ID_WINNER_GO);
+    QCOMPARE(steps, 2);
+    QTRY_VERIFY(Frame()->ChildFrames().isEmpty());
 }
 
 QTEST_MAIN(TestShell)
