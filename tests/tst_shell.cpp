@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QSplitter>
+#include <QMouseEvent>
 
 namespace {
 
@@ -67,6 +69,7 @@ private slots:
     void newWindowHasItsOwnTree();
     void splitPanesEachHaveATree();
     void commandsReachTheActivePane();
+    void panesComeAndGoWithTheSplitBars();
     void recentFilesKeepFour();
     void saveWritesAnEmptyFile();
     void openAnyFileShowsTheDefaultTree();
@@ -334,6 +337,31 @@ void TestShell::commandsReachTheActivePane()
     QCOMPARE(splitter->GetPane(0, 0)->m_nNodeCount, 15);
     QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(1), QString("900 * 700"));
     QCOMPARE(splitter->GetPane(0, 0)->m_nCanvasWidth, 800);
+}
+
+// Dragging a split bar out of the edge opens panes; dragging one back to
+// less than 10 pixels closes them again.
+void TestShell::panesComeAndGoWithTheSplitBars()
+{
+    CSplitterWnd *splitter = Frame()->ActiveChild()->GetSplitter();
+    auto *rows = splitter->findChild<QSplitter *>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(rows && rows->orientation() == Qt::Vertical);
+    auto drag = [](QSplitterHandle *handle, QPoint by) {
+        const QPoint start = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, start);
+        QMouseEvent move(QEvent::MouseMove, QPointF(start + by), handle->mapToGlobal(QPointF(start + by)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, start + by);
+    };
+    drag(rows->handle(1), QPoint(0, -200));
+    QCOMPARE(splitter->GetRowCount(), 2);
+    QVERIFY(splitter->GetPane(1, 0));
+    QCOMPARE(splitter->GetPane(1, 0)->m_nNodeCount, 15);
+    drag(rows->handle(1), QPoint(0, 195));
+    QCOMPARE(splitter->GetRowCount(), 1);
+    QVERIFY(!splitter->GetPane(1, 0));
+    QVERIFY(splitter->GetPane(0, 0));
 }
 
 void TestShell::recentFilesKeepFour()
