@@ -107,6 +107,7 @@ void TestDrawing::markedBoxes()
     auto view = MakeView();
     TreeNode *node = view->NodeAt(5);
     node->m_nMark = mark;
+    view->MarksChanged();
     const QImage image = Render(view.get());
     const CPoint p = node->m_ptPos;
     QCOMPARE(Pixel(image, p.x - 25, p.y - 10), frame);
@@ -191,14 +192,27 @@ void TestDrawing::culledPaintMatchesFullWalk_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QSize>("canvas");
     QTest::addColumn<QRect>("clip");
-    QTest::addColumn<int>("xDivisor");
-    QTest::newRow("1500 on 800x600") << 1500 << QSize(800, 600) << QRect(0, 0, 800, 600) << 32;
-    QTest::newRow("5000, part") << 5000 << QSize(800, 600) << QRect(130, 200, 333, 250) << 32;
-    QTest::newRow("70000 dense") << 70000 << QSize(800, 600) << QRect(0, 0, 800, 600) << 32;
-    QTest::newRow("70000 wide boxes") << 70000 << QSize(800, 600) << QRect(0, 0, 800, 600) << 2;
-    QTest::newRow("70000 thin boxes") << 70000 << QSize(800, 600) << QRect(0, 0, 800, 600) << 4096;
-    QTest::newRow("20000 on 16000x12000") << 20000 << QSize(16000, 12000) << QRect(7600, 0, 800, 600) << 32;
-    QTest::newRow("3000 on 300x200") << 3000 << QSize(300, 200) << QRect(0, 0, 300, 200) << 32;
+    QTest::addColumn<QSize>("divisors");
+    QTest::addColumn<bool>("marked");
+    const QRect window(0, 0, 800, 600);
+    const QSize usual(32, 24);
+    for (bool marked : {true, false}) {
+        const char *kind = marked ? "marked" : "plain";
+        QTest::addRow("1500 on 800x600, %s", kind) << 1500 << QSize(800, 600) << window << usual << marked;
+        QTest::addRow("5000, part, %s", kind) << 5000 << QSize(800, 600) << QRect(130, 200, 333, 250) << usual << marked;
+        QTest::addRow("70000 dense, %s", kind) << 70000 << QSize(800, 600) << window << usual << marked;
+        QTest::addRow("65535 full, %s", kind) << 65535 << QSize(800, 600) << window << usual << marked;
+        QTest::addRow("65536 one more, %s", kind) << 65536 << QSize(800, 600) << window << usual << marked;
+        QTest::addRow("70000, a strip, %s", kind) << 70000 << QSize(800, 600) << QRect(301, 0, 37, 600) << usual << marked;
+        QTest::addRow("70000 wide boxes, %s", kind) << 70000 << QSize(800, 600) << window << QSize(2, 24) << marked;
+        QTest::addRow("70000 boxes 4 wide, %s", kind) << 70000 << QSize(800, 600) << window << QSize(400, 24) << marked;
+        QTest::addRow("70000 boxes 6 wide, %s", kind) << 70000 << QSize(800, 600) << window << QSize(266, 24) << marked;
+        QTest::addRow("70000 boxes 2 high, %s", kind) << 70000 << QSize(800, 600) << window << QSize(32, 600) << marked;
+        QTest::addRow("70000 thin boxes, %s", kind) << 70000 << QSize(800, 600) << window << QSize(4096, 24) << marked;
+        QTest::addRow("20000 on 16000x12000, %s", kind) << 20000 << QSize(16000, 12000) << QRect(7600, 0, 800, 600) << usual << marked;
+        QTest::addRow("3000 on 300x200, %s", kind) << 3000 << QSize(300, 200) << QRect(0, 0, 300, 200) << usual << marked;
+        QTest::addRow("40000 on 333x250, %s", kind) << 40000 << QSize(333, 250) << QRect(0, 0, 333, 250) << QSize(50, 20) << marked;
+    }
 }
 
 // The paint draws only what can reach the clip box, yet every pixel must be
@@ -208,15 +222,20 @@ void TestDrawing::culledPaintMatchesFullWalk()
     QFETCH(int, count);
     QFETCH(QSize, canvas);
     QFETCH(QRect, clip);
-    QFETCH(int, xDivisor);
+    QFETCH(QSize, divisors);
+    QFETCH(bool, marked);
     CZarniView view;
     view.m_nCanvasWidth = canvas.width();
     view.m_nCanvasHeight = canvas.height();
-    view.m_nXDivisor = xDivisor;
+    view.m_nXDivisor = divisors.width();
+    view.m_nYDivisor = divisors.height();
     view.SetNodeCount(count);
-    int i = 0;
-    for (const TreeNode *node : PreOrder(&view))
-        const_cast<TreeNode *>(node)->m_nMark = (i++ * 7) % 3;
+    if (marked) {
+        int i = 0;
+        for (const TreeNode *node : PreOrder(&view))
+            const_cast<TreeNode *>(node)->m_nMark = (i++ * 7) % 3;
+        view.MarksChanged();
+    }
     QCOMPARE(PaintCanvas(&view, clip, false), PaintCanvas(&view, clip, true));
 }
 
@@ -229,6 +248,7 @@ void TestDrawing::selectionRedrawMatchesFullWalk()
     int i = 0;
     for (const TreeNode *node : PreOrder(view.get()))
         const_cast<TreeNode *>(node)->m_nMark = (i++ * 5) % 3;
+    view->MarksChanged();
     auto draw = [&](bool plainWalk) {
         QImage image(view->viewport()->size(), QImage::Format_RGB32);
         image.fill(Qt::white);

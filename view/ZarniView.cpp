@@ -66,6 +66,7 @@ TreeNode *CZarniView::NewRoot()
 {
     m_nodesByIndex.assign(std::size_t(m_nNodeCount) + 1, nullptr);
     m_nodesByIndex.shrink_to_fit();
+    m_bMarksPlain = true;
     return new TreeNode;
 }
 

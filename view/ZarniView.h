@@ -106,6 +106,10 @@ public:
     void SetStepDelay(int ms) { m_nStepDelayMs = ms < 0 ? 0 : ms; }
     bool IsPlaying() const { return m_bPlaying; }
 
+    // Marks written from outside the view's own commands must be announced,
+    // so that the paint stops assuming every box is plain.
+    void MarksChanged() { m_bMarksPlain = false; }
+
     // Box geometry for the current canvas and divisors.
     int HalfWidth() const { return m_nCanvasWidth / m_nXDivisor; }
     int HalfHeight() const { return m_nCanvasHeight / m_nYDivisor; }
@@ -157,6 +161,8 @@ private:
     void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);
     void DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection);
     void DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset);
+    void DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPoint offset);
+    void DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset, bool edges);
     int64_t LevelX(int level, int64_t k) const;
     int64_t LevelY(int level) const;
 
@@ -173,5 +179,7 @@ private:
     bool m_bCaptured = false;
     int m_nStepDelayMs = 500;
     bool m_bPlaying = false;
+    // No node has mark 1 or 2: set by every build, cleared by any mark.
+    bool m_bMarksPlain = true;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -146,7 +146,13 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             return lo;
         };
         const int64_t end = firstAtOrRightOf(right + reach);
-        for (int64_t k = firstAtOrRightOf(left - reach); k < end;) {
+        const int64_t start = firstAtOrRightOf(left - reach);
+        const bool dense = (int64_t(1) << (level - 1)) > m_nCanvasWidth;
+        if (dense && m_bMarksPlain && a >= 2 && b >= 1 && start < end) {
+            DrawPlainDenseLevel(dc, level, start, end, offset, edges);
+            continue;
+        }
+        for (int64_t k = start; k < end;) {
             const int64_t x = LevelX(level, k);
             const int64_t runLast = std::min(firstAtOrRightOf(x + 1), end) - 1;
             if (edges && runLast > k)
@@ -167,19 +173,59 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
                 DrawNodeBox(dc, node, px, py, mark);
                 dc->SetRightLimit(INT_MAX);
             }
-            if (edges) {
-                // The children's places from the layout, without visiting them.
-                const int64_t index = first + runLast;
-                const int64_t childK = 2 * runLast;
-                const int childY = int(LevelY(level + 1) - offset.y);
-                const CPoint left{int(LevelX(level + 1, childK) - offset.x), childY};
-                const CPoint right{int(LevelX(level + 1, childK + 1) - offset.x), childY};
-                DrawEdges(dc, {px, py}, 2 * index <= m_nNodeCount ? &left : nullptr,
-                          2 * index + 1 <= m_nNodeCount ? &right : nullptr);
-            }
+            if (edges)
+                DrawEdgesFromLayout(dc, level, runLast, offset);
             k = runLast + 1;
         }
     }
+}
+
+// The edges of node k of a level, with the children's places taken from the
+// layout rather than from the children themselves.
+void CZarniView::DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPoint offset)
+{
+    const int64_t index = (int64_t(1) << (level - 1)) + k;
+    const int childY = int(LevelY(level + 1) - offset.y);
+    const CPoint parent{int(LevelX(level, k) - offset.x), int(LevelY(level) - offset.y)};
+    const CPoint left{int(LevelX(level + 1, 2 * k) - offset.x), childY};
+    const CPoint right{int(LevelX(level + 1, 2 * k + 1) - offset.x), childY};
+    DrawEdges(dc, parent, 2 * index <= m_nNodeCount ? &left : nullptr, 2 * index + 1 <= m_nNodeCount ? &right : nullptr);
+}
+
+// Nodes start..end-1 of a level whose slots are narrower than a pixel, with
+// every box plain and at least 4 pixels wide. Each box but the last shows only
+// its black left frame column, and the edges are black: all of it is black
+// before the last box is drawn, so its union, which does not depend on the
+// order, is drawn as a few rectangles. The left edges start one column apart
+// and each reaches past the start of the next, so they join into one span;
+// so do the right edges and the children's columns.
+void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset,
+                                     bool edges)
+{
+    const int64_t a = HalfWidth(), b = HalfHeight();
+    const int64_t levelFirst = int64_t(1) << (level - 1);
+    const int64_t y = LevelY(level);
+    const CBrush black(RGB(0, 0, 0));
+    auto fill = [&](int64_t l, int64_t t, int64_t r, int64_t bottom) {
+        dc->FillRect({int(l - offset.x), int(t - offset.y), int(r - offset.x), int(bottom - offset.y)}, &black);
+    };
+    const int64_t lastX = LevelX(level, end - 1);
+    fill(LevelX(level, start) - a, y - b, lastX - a, y + b);
+    const int64_t iFirst = levelFirst + start, iLast = levelFirst + end - 2;
+    const int64_t lastChild = std::min<int64_t>(2 * iLast + 1, m_nNodeCount);
+    if (edges && iLast >= iFirst && 2 * iFirst <= lastChild) {
+        auto childX = [&](int64_t index) { return LevelX(level + 1, index - 2 * levelFirst); };
+        fill(childX(2 * iFirst), y, childX(lastChild) + 1, LevelY(level + 1));
+        const int64_t iLeftLast = std::min<int64_t>(iLast, m_nNodeCount / 2);
+        fill(LevelX(level, start) - a, y, childX(2 * iLeftLast), y + 1);
+        const int64_t iRightLast = std::min<int64_t>(iLast, (m_nNodeCount - 1) / 2);
+        if (iRightLast >= iFirst)
+            fill(childX(2 * iFirst + 1) + 1, y, LevelX(level, iRightLast - levelFirst) + a + 1, y + 1);
+    }
+    const TreeNode *node = NodeAt(levelFirst + end - 1);
+    DrawNodeBox(dc, node, int(lastX - offset.x), int(y - offset.y), 0);
+    if (edges)
+        DrawEdgesFromLayout(dc, level, end - 1, offset);
 }
 
 // The union of the edges of nodes kFirst..kLast of a level, which all stand

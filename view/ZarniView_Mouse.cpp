@@ -161,6 +161,7 @@ void CZarniView::DrawRubberBand(CDrawSurface *dc, int x1, int y1, int x2, int y2
 
 void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2)
 {
+    m_bMarksPlain = true; // every mark is written again below
     for (int level = 1; level <= m_nDepth; ++level)
         SelectNodesOnLevel(root, x1, y1, x2, y2, level);
 }
@@ -176,5 +177,6 @@ void CZarniView::SelectNodesOnLevel(TreeNode *node, int x1, int y1, int x2, int 
         const bool band = (x1 != x2 || y1 != y2) && x - a > x1 && x + a < x2 && y - b > y1 && y + b < y2;
         const bool click = x1 == x2 && y1 == y2 && x - a < x2 && x2 < x + a && y - b < y2 && y2 < y + b;
         n->m_nMark = (band || click) ? 1 : 0;
+        m_bMarksPlain = m_bMarksPlain && n->m_nMark == 0;
     });
 }

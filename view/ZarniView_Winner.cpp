@@ -82,6 +82,7 @@ bool CZarniView::PlayMatch(CWindowDC *dc, TreeNode *node)
     }
     node->m_strLabel = std::to_string(winner);
     node->m_nMark = 1;
+    m_bMarksPlain = false;
     const int delay = m_nStepDelayMs;
     for (TreeNode *box : {left, right, node}) {
         if (!box)
