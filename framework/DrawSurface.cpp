@@ -1,5 +1,6 @@
 #include "DrawSurface.h"
 
+#include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
@@ -105,16 +106,38 @@ bool CFont::CreateFontIndirect(const LogFont &description)
     else
         font.setPixelSize(PixelSizeForCell(font, kDefaultCellHeight));
     m_font = font;
-    m_metrics.emplace(m_font);
-    m_ascent = m_metrics->ascent();
-    m_cellHeight = m_metrics->height();
+    const QFontMetrics metrics(m_font);
+    m_ascent = metrics.ascent();
+    m_cellHeight = metrics.height();
+    m_raw = QRawFont::fromFont(m_font);
+    m_glyphs.clear();
     m_valid = true;
     return true;
 }
 
-int CFont::TextWidth(const QString &text) const
+const CFont::Glyph &CFont::GlyphInfo(quint32 index) const
 {
-    return m_metrics ? m_metrics->horizontalAdvance(text) : 0;
+    auto it = m_glyphs.find(index);
+    if (it == m_glyphs.end()) {
+        const QList<QPointF> advances = m_raw.advancesForGlyphIndexes(QList<quint32>{index});
+        it = m_glyphs.insert(index, {advances.value(0).x(), m_raw.boundingRect(index)});
+    }
+    return it.value();
+}
+
+TextLine CFont::Layout(const QString &text) const
+{
+    TextLine line;
+    line.glyphs = m_raw.glyphIndexesForString(text);
+    qreal x = 0;
+    for (quint32 index : line.glyphs) {
+        const Glyph &glyph = GlyphInfo(index);
+        line.positions << QPointF(x, 0);
+        line.ink |= glyph.ink.translated(x, 0);
+        x += glyph.advance;
+    }
+    line.width = qRound(x);
+    return line;
 }
 
 CDrawSurface::CDrawSurface(QPainter *painter)
@@ -193,22 +216,35 @@ void CDrawSurface::DrawText(const QString &text, const CRect &rect, unsigned for
     Q_UNUSED(format);
     if (text.isEmpty() || rect.IsEmpty())
         return;
-    const QRect clip(rect.left, rect.top, rect.Width(), rect.Height());
-    const int width = m_font->TextWidth(text);
-    const int left = rect.left + (rect.Width() - width) / 2;
-    QRect cell = QRect(left, rect.top, width, m_font->CellHeight()).intersected(clip);
-    if (cell.right() >= m_rightLimit)
-        cell.setRight(m_rightLimit - 1);
+    QRect visible(rect.left, rect.top, rect.Width(), rect.Height());
+    if (visible.right() >= m_rightLimit)
+        visible.setRight(m_rightLimit - 1);
+    const TextLine line = m_font->Layout(text);
+    const int left = rect.left + (rect.Width() - line.width) / 2;
+    const QRect cell = QRect(left, rect.top, line.width, m_font->CellHeight()) & visible;
     if (cell.isEmpty())
         return;
     FillPixels(cell, m_bkColor, false);
+    // Only the ink that falls in the rectangle is drawn; a clip is set only
+    // where some ink falls outside.
+    const QPointF origin(left, rect.top + m_font->Ascent());
+    const QRect ink = line.ink.translated(origin).toAlignedRect();
+    if (!ink.intersects(visible))
+        return;
+    QGlyphRun run;
+    run.setRawFont(m_font->RawFont());
+    run.setGlyphIndexes(line.glyphs);
+    run.setPositions(line.positions);
     QPainter *p = Begin();
-    p->save();
-    p->setClipRect(cell, Qt::IntersectClip);
-    p->setFont(m_font->Font());
+    const bool clip = !visible.contains(ink);
+    if (clip) {
+        p->save();
+        p->setClipRect(visible, Qt::IntersectClip);
+    }
     p->setPen(Qt::black);
-    p->drawText(QPoint(left, rect.top + m_font->Ascent()), text);
-    p->restore();
+    p->drawGlyphRun(origin, run);
+    if (clip)
+        p->restore();
 }
 
 void CDrawSurface::LineTo(int x, int y)

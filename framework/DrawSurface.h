@@ -9,11 +9,13 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+#include <QList>
+#include <QRawFont>
 #include <QRect>
 #include <QString>
 
 #include <climits>
-#include <optional>
 
 class QPainter;
 
@@ -53,6 +55,15 @@ QFont InterfaceFont();
 // The label font of a node box for a given cell height.
 LogFont LabelFontDescription(int cellHeight);
 
+// A line of text laid out in a font: glyphs, their pen positions from the
+// text's origin on the baseline, the advance, and the ink's bounds.
+struct TextLine {
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    int width = 0;
+    QRectF ink;
+};
+
 class CFont {
 public:
     bool CreateFontIndirect(const LogFont &description);
@@ -62,12 +73,23 @@ public:
     const QFont &Font() const { return m_font; }
     int Ascent() const { return m_ascent; }
     int CellHeight() const { return m_cellHeight; }
-    int TextWidth(const QString &text) const;
+    int TextWidth(const QString &text) const { return Layout(text).width; }
+    // One line, glyph by glyph, without shaping: labels need none, and it
+    // spares the paint a text layout per box.
+    TextLine Layout(const QString &text) const;
+    const QRawFont &RawFont() const { return m_raw; }
 
 private:
+    struct Glyph {
+        qreal advance;
+        QRectF ink;
+    };
+    const Glyph &GlyphInfo(quint32 index) const;
+
     LogFont m_description;
     QFont m_font;
-    std::optional<QFontMetrics> m_metrics;
+    QRawFont m_raw;
+    mutable QHash<quint32, Glyph> m_glyphs;
     int m_ascent = 0;
     int m_cellHeight = 0;
     bool m_valid = false;
