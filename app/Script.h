@@ -2,11 +2,14 @@
 // Scripted runs: statements that act as a user would through the toolbar,
 // the menus and the mouse, one a line, with events processed after each.
 
+#include <QEvent>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 class CZarniApp;
 class CZarniView;
+class CSplitterWnd;
 
 class CScriptRunner {
 public:
@@ -22,12 +25,24 @@ public:
     const QString &Error() const { return m_error; }
 
 private:
+    static const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &Statements();
     void Execute(const QStringList &words);
     void Command(int id, const QString &name);
-    void Mouse(const QString &verb, int x, int y);
-    void Resize(int width, int height);
-    void Snapshot(const QString &path);
+    void Zoom(const QStringList &words);
+    void Nodes(const QStringList &words);
+    void Mouse(const QStringList &words);
+    void Scroll(const QStringList &words);
+    void Resize(const QStringList &words);
+    void Split(const QStringList &words);
+    void Pane(const QStringList &words);
+    void Window(const QStringList &words);
+    void State(const QStringList &words);
+    void Export(const QStringList &words);
+    void Snapshot(const QStringList &words);
+    void Repeat(const QStringList &words);
+    void SendMouse(QEvent::Type type, int x, int y);
     CZarniView *ActiveView(const QString &verb);
+    CSplitterWnd *ActiveSplitter(const QString &verb);
     static void ProcessEvents();
 
     CZarniApp *m_app;
