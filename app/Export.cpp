@@ -1,13 +1,16 @@
 #include "Export.h"
 
+#include "framework/FileWrite.h"
 #include "framework/ScrollView.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -21,29 +24,83 @@ void Paint(CScrollView *view, QPaintDevice *device, const CSize &canvas, qreal s
     view->RenderCanvas(&painter);
 }
 
-bool EncodePng(CScrollView *view, const CSize &canvas, QIODevice *out, QString *error)
+// A paint device that draws nothing and adds up about how many bytes of SVG
+// each drawing call would become, so that a picture too rich for SVG is
+// refused before the generator spends memory on it.
+class CSvgSizeEstimate : public QPaintDevice {
+public:
+    explicit CSvgSizeEstimate(QSize size) : m_size(size) {}
+    QPaintEngine *paintEngine() const override { return &m_engine; }
+    long long Bytes() const { return m_engine.bytes; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return m_size.width();
+        case PdmHeight: return m_size.height();
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        default: return m_size.width();
+        }
+    }
+
+private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        Type type() const override { return SVG; }
+        // A state change opens a new group with the pen, brush and transform.
+        void updateState(const QPaintEngineState &) override { bytes += kStateBytes; }
+        void drawRects(const QRect *, int count) override { bytes += count * kShapeBytes; }
+        void drawRects(const QRectF *, int count) override { bytes += count * kShapeBytes; }
+        void drawLines(const QLine *, int count) override { bytes += count * kShapeBytes; }
+        void drawLines(const QLineF *, int count) override { bytes += count * kShapeBytes; }
+        void drawPath(const QPainterPath &path) override { bytes += kShapeBytes + path.elementCount() * kPathPointBytes; }
+        void drawPolygon(const QPointF *, int count, PolygonDrawMode) override { bytes += kShapeBytes + count * kPathPointBytes; }
+        void drawPolygon(const QPoint *, int count, PolygonDrawMode) override { bytes += kShapeBytes + count * kPathPointBytes; }
+        // A label becomes the outlines of its glyphs, up to eight digits of
+        // about a kilobyte each.
+        void drawTextItem(const QPointF &, const QTextItem &) override { bytes += kLabelBytes; }
+        void drawPixmap(const QRectF &r, const QPixmap &, const QRectF &) override { bytes += 4 * (long long)(r.width() * r.height()); }
+        void drawImage(const QRectF &r, const QImage &, const QRectF &, Qt::ImageConversionFlags) override { bytes += 4 * (long long)(r.width() * r.height()); }
+        long long bytes = 0;
+    };
+    static constexpr long long kStateBytes = 150, kShapeBytes = 120, kPathPointBytes = 24, kLabelBytes = 10000;
+    QSize m_size;
+    mutable Engine m_engine;
+};
+
+bool EncodePng(CScrollView *view, const CSize &canvas, QIODevice *out, ExportResult *result)
 {
     if (qint64(canvas.cx) * canvas.cy > kMaxPngPixels) {
-        *error = QCoreApplication::translate("Export", "畫布 %1 × %2 太大，無法存成 PNG；請改存為 SVG 或 PDF。")
-                     .arg(canvas.cx)
-                     .arg(canvas.cy);
+        result->failure = ExportFailure::TooLargeForPng;
         return false;
     }
     QImage image(canvas.cx, canvas.cy, QImage::Format_RGB32);
     if (image.isNull()) {
-        *error = QCoreApplication::translate("Export", "記憶體不足，無法產生 %1 × %2 的圖片。").arg(canvas.cx).arg(canvas.cy);
+        result->failure = ExportFailure::OutOfMemory;
         return false;
     }
     Paint(view, &image, canvas, 1);
     if (!image.save(out, "PNG")) {
-        *error = out->errorString();
+        result->failure = ExportFailure::OutOfMemory;
         return false;
     }
     return true;
 }
 
-void EncodeSvg(CScrollView *view, const CSize &canvas, QIODevice *out)
+bool EncodeSvg(CScrollView *view, const CSize &canvas, QIODevice *out, ExportResult *result)
 {
+    CSvgSizeEstimate estimate(QSize(canvas.cx, canvas.cy));
+    Paint(view, &estimate, canvas, 1);
+    if (estimate.Bytes() > kMaxSvgBytes) {
+        result->failure = ExportFailure::TooDetailedForSvg;
+        return false;
+    }
     QSvgGenerator svg;
     svg.setOutputDevice(out);
     svg.setSize(QSize(canvas.cx, canvas.cy));
@@ -51,9 +108,14 @@ void EncodeSvg(CScrollView *view, const CSize &canvas, QIODevice *out)
     svg.setResolution(96); // so that viewers show the canvas at its size in CSS pixels
     svg.setTitle(QStringLiteral("Zarni"));
     Paint(view, &svg, canvas, 1);
+    if (out->size() > kMaxSvgBytes) { // the estimate errs on the large side; this is the guarantee
+        result->failure = ExportFailure::TooDetailedForSvg;
+        return false;
+    }
+    return true;
 }
 
-void EncodePdf(CScrollView *view, const CSize &canvas, QIODevice *out)
+bool EncodePdf(CScrollView *view, const CSize &canvas, QIODevice *out, ExportResult *)
 {
     QPdfWriter pdf(out);
     pdf.setTitle(QStringLiteral("Zarni"));
@@ -61,36 +123,73 @@ void EncodePdf(CScrollView *view, const CSize &canvas, QIODevice *out)
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setPageSize(QPageSize(QSizeF(canvas.cx, canvas.cy) * 72.0 / 96.0, QPageSize::Point));
     Paint(view, &pdf, canvas, qreal(pdf.width()) / canvas.cx);
+    return true;
+}
+
+QString Kind(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower();
 }
 
 } // namespace
 
-bool ExportCanvas(CScrollView *view, const QString &path, QString *error)
+bool IsExportType(const QString &path)
 {
-    const QString kind = QFileInfo(path).suffix().toLower();
-    if (kind != "png" && kind != "svg" && kind != "pdf") {
-        *error = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .png、.svg 或 .pdf。").arg(kind);
-        return false;
+    const QString kind = Kind(path);
+    return kind == "png" || kind == "svg" || kind == "pdf";
+}
+
+ExportResult ExportCanvas(CScrollView *view, const QString &path)
+{
+    ExportResult result;
+    const QString kind = Kind(path);
+    if (!IsExportType(path)) {
+        result.failure = ExportFailure::UnknownType;
+        return result;
     }
     const CSize canvas = view->GetTotalSize();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
+    // The picture is made whole in memory first, so that a failure while
+    // drawing or encoding never reaches the file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool encoded = kind == "png"   ? EncodePng(view, canvas, &buffer, &result)
+                         : kind == "svg" ? EncodeSvg(view, canvas, &buffer, &result)
+                                         : EncodePdf(view, canvas, &buffer, &result);
+    buffer.close();
+    if (encoded && !WriteWholeFile(path, bytes, &result.reason))
+        result.failure = ExportFailure::Write;
+    return result;
+}
+
+QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine)
+{
+    const CSize canvas = view->GetTotalSize();
+    const QString megabytes = QString::number(kMaxSvgBytes / 1000000);
+    QString english, chinese;
+    switch (result.failure) {
+    case ExportFailure::None:
+        return {};
+    case ExportFailure::UnknownType:
+        english = QStringLiteral("the picture types are .png, .svg and .pdf");
+        chinese = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .png、.svg 或 .pdf。").arg(Kind(path));
+        break;
+    case ExportFailure::TooLargeForPng:
+        english = QStringLiteral("the canvas %1 x %2 is too large for PNG; export SVG or PDF instead").arg(canvas.cx).arg(canvas.cy);
+        chinese = QCoreApplication::translate("Export", "畫布 %1 × %2 太大，無法存成 PNG；請改存為 SVG 或 PDF。").arg(canvas.cx).arg(canvas.cy);
+        break;
+    case ExportFailure::TooDetailedForSvg:
+        english = QStringLiteral("the picture has too much detail for SVG (over %1 MB); export PDF or PNG instead").arg(megabytes);
+        chinese = QCoreApplication::translate("Export", "圖中的細節太多，SVG 檔會超過 %1 MB；請改存為 PDF 或 PNG。").arg(megabytes);
+        break;
+    case ExportFailure::OutOfMemory:
+        english = QStringLiteral("not enough memory for a %1 x %2 picture").arg(canvas.cx).arg(canvas.cy);
+        chinese = QCoreApplication::translate("Export", "記憶體不足，無法產生 %1 × %2 的圖片。").arg(canvas.cx).arg(canvas.cy);
+        break;
+    case ExportFailure::Write:
+        english = chinese = result.reason;
+        break;
     }
-    if (kind == "png") {
-        if (!EncodePng(view, canvas, &file, error)) {
-            file.cancelWriting();
-            return false;
-        }
-    } else if (kind == "svg") {
-        EncodeSvg(view, canvas, &file);
-    } else {
-        EncodePdf(view, canvas, &file);
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return commandLine ? QStringLiteral("cannot export '%1': %2").arg(path, english)
+                       : QCoreApplication::translate("Export", "無法匯出圖片 %1：\n%2").arg(QDir::toNativeSeparators(path), chinese);
 }

@@ -8,5 +8,20 @@ class CScrollView;
 
 // Canvases larger than this many pixels are too large for a PNG.
 constexpr long long kMaxPngPixels = 100LL * 1000 * 1000;
+// An SVG holds every drawn shape as text (and the generator keeps all of it
+// in memory until the end), so pictures with more detail are refused.
+constexpr long long kMaxSvgBytes = 50LL * 1000 * 1000;
 
-bool ExportCanvas(CScrollView *view, const QString &path, QString *error);
+enum class ExportFailure { None, UnknownType, TooLargeForPng, TooDetailedForSvg, OutOfMemory, Write };
+
+struct ExportResult {
+    ExportFailure failure = ExportFailure::None;
+    QString reason; // the system's reason for a failed write
+    explicit operator bool() const { return failure == ExportFailure::None; }
+};
+
+// Whether export writes files with the extension of path.
+bool IsExportType(const QString &path);
+ExportResult ExportCanvas(CScrollView *view, const QString &path);
+// What went wrong, for a message box (Chinese) or the command line (English).
+QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine);

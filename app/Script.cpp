@@ -3,9 +3,12 @@
 #include "Export.h"
 #include "State.h"
 #include "Zarni.h"
+#include "ZarniDoc.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
+#include "framework/FileWrite.h"
 #include "res/CommandNames.h"
+#include "res/Resource.h"
 #include "view/ZarniView.h"
 
 #include <QApplication>
@@ -13,9 +16,11 @@
 #include <QJsonDocument>
 #include <QMdiArea>
 #include <QMouseEvent>
-#include <QSaveFile>
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QScrollBar>
-#include <QTextStream>
+#include <QRegularExpression>
 
 namespace {
 
@@ -29,15 +34,32 @@ struct Failure {
     throw Failure{status, message};
 }
 
+// Numbers in statements are decimal: a leading zero means nothing more.
 int Number(const QString &word, int low, int high, const QString &what)
 {
-    bool ok = false;
-    const int value = word.toInt(&ok, 0);
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    bool ok = decimal.match(word).hasMatch();
+    const qlonglong value = ok ? word.toLongLong(&ok, 10) : 0;
     if (!ok)
         Fail(QStringLiteral("%1 must be a whole number, not '%2'").arg(what, word));
     if (value < low || value > high)
-        Fail(QStringLiteral("%1 must be from %2 to %3, not %4").arg(what).arg(low).arg(high).arg(value));
-    return value;
+        Fail(QStringLiteral("%1 must be from %2 to %3, not %4").arg(what).arg(low).arg(high).arg(word));
+    return int(value);
+}
+
+// A command by its value: hexadecimal with 0x, or decimal.
+int CommandValue(const QString &word)
+{
+    static const QRegularExpression form(QStringLiteral("^(0[xX][0-9A-Fa-f]+|[0-9]+)$"));
+    bool ok = form.match(word).hasMatch();
+    const bool hex = word.startsWith("0x", Qt::CaseInsensitive);
+    const qlonglong value = ok ? word.mid(hex ? 2 : 0).toLongLong(&ok, hex ? 16 : 10) : 0;
+    const bool known = ok && value <= 0xFFFF &&
+                       (CommandIdsByName().key(int(value)).size() > 0 ||
+                        (value >= AFX_IDM_FIRST_MDICHILD && value <= ID_WINDOW_MORE_WINDOWS));
+    if (!known)
+        Fail(QStringLiteral("'%1' is not a command of the program").arg(word));
+    return int(value);
 }
 
 void ExpectWords(const QStringList &words, int count, const QString &usage)
@@ -46,48 +68,81 @@ void ExpectWords(const QStringList &words, int count, const QString &usage)
         Fail(QStringLiteral("'%1' expects: %2").arg(words.first(), usage));
 }
 
-void WriteFile(const QString &path, const QByteArray &data)
+// "-" is standard output; any other path gets the bytes whole or not at all.
+void WriteOutput(const QString &path, const QByteArray &data)
 {
-    if (path == "-") {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(data) != data.size())
-            Fail(QStringLiteral("cannot write to standard output"), 1);
-        return;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        Fail(QStringLiteral("cannot write '%1': %2").arg(path, file.errorString()), 1);
+    QString error;
+    const bool written = path == "-" ? WriteStandardOutput(data, &error) : WriteWholeFile(path, data, &error);
+    if (!written)
+        Fail(QStringLiteral("cannot write '%1': %2").arg(path, error), 1);
+}
+
+// A line as it may be shown: a NUL byte would end the message early.
+QString Printable(QString text)
+{
+    return text.replace(QChar(0), QStringLiteral("\\0"));
 }
 
 } // namespace
 
 int CScriptRunner::RunFile(const QString &path)
 {
+    if (path.isEmpty()) {
+        m_error = QStringLiteral("--script '': the path of the script is empty");
+        return 2;
+    }
     QFile file;
     const bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        m_error = QStringLiteral("%1: cannot read the script: %2").arg(path, file.errorString());
+    if (!opened || QFileInfo(path).isDir()) {
+        m_error = QStringLiteral("%1: cannot read the script: %2").arg(path, opened ? QStringLiteral("Is a directory") : file.errorString());
         return 1;
     }
-    const QString text = QString::fromUtf8(file.readAll());
-    return Run(path, text.split('\n'));
+    return Run(path, &file);
 }
 
-int CScriptRunner::Run(const QString &source, const QStringList &lines)
+// Reads and runs one line at a time, so that a script from a pipe runs as
+// it comes and endless input is stopped at the limits.
+int CScriptRunner::Run(const QString &source, QIODevice *input)
 {
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
+    qint64 total = 0;
+    for (int number = 1;; ++number) {
         try {
+            QByteArray bytes = input->readLine(kMaxLineBytes + 2);
+            if (bytes.isEmpty())
+                return 0; // the end of the input
+            total += bytes.size();
+            if (bytes.endsWith('\n'))
+                bytes.chop(1);
+            if (bytes.size() > kMaxLineBytes)
+                Fail(QStringLiteral("the line is longer than %1 bytes").arg(kMaxLineBytes));
+            if (total > kMaxScriptBytes)
+                Fail(QStringLiteral("the script is longer than %1 bytes").arg(kMaxScriptBytes));
+            const QString line = QString::fromUtf8(bytes).trimmed();
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
             Execute(line.split(QRegularExpression(QStringLiteral("\\s+"))));
-            ProcessEvents();
+            AfterStatement();
         } catch (const Failure &failure) {
-            m_error = QStringLiteral("%1:%2: %3").arg(source).arg(i + 1).arg(failure.message);
+            if (failure.status == 0) {
+                m_bEnded = true;
+                return 0;
+            }
+            m_error = Printable(QStringLiteral("%1:%2: %3").arg(source).arg(number).arg(failure.message));
             return failure.status;
         }
     }
-    return 0;
+}
+
+// Events run after each statement; a failure a command reported ends the
+// run, and so does a program told to end.
+void CScriptRunner::AfterStatement()
+{
+    ProcessEvents();
+    const QString failure = m_app->TakeBatchFailure();
+    if (!failure.isEmpty())
+        Fail(failure, 1);
+    if (m_app->MainFrame()->isHidden())
+        throw Failure{0, QString()};
 }
 
 void CScriptRunner::ProcessEvents()
@@ -117,6 +172,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"split", &CScriptRunner::Split},     {"pane", &CScriptRunner::Pane},
         {"window", &CScriptRunner::Window},   {"state", &CScriptRunner::State},
         {"export", &CScriptRunner::Export},   {"snapshot", &CScriptRunner::Snapshot},
+        {"open", &CScriptRunner::Open},       {"save", &CScriptRunner::Save},
         {"repeat", &CScriptRunner::Repeat},
     };
     return statements;
@@ -133,7 +189,7 @@ void CScriptRunner::Execute(const QStringList &words)
         Command(names.value(verb), verb);
     } else if (verb[0].isDigit()) {
         ExpectWords(words, 1, QStringLiteral("a command value alone"));
-        Command(Number(verb, 1, 0xFFFF, QStringLiteral("a command value")), verb);
+        Command(CommandValue(verb), verb);
     } else if (const auto statement = Statements().value(verb)) {
         (this->*statement)(words);
     } else {
@@ -162,10 +218,10 @@ void CScriptRunner::Mouse(const QStringList &words)
     const int x = Number(words[1], -100000, 100000, QStringLiteral("X"));
     const int y = Number(words[2], -100000, 100000, QStringLiteral("Y"));
     if (words[0] == "click") {
-        SendMouse(QEvent::MouseButtonPress, x, y);
-        SendMouse(QEvent::MouseButtonRelease, x, y);
+        SendMouse(words[0], QEvent::MouseButtonPress, x, y);
+        SendMouse(words[0], QEvent::MouseButtonRelease, x, y);
     } else {
-        SendMouse(words[0] == "press" ? QEvent::MouseButtonPress
+        SendMouse(words[0], words[0] == "press" ? QEvent::MouseButtonPress
                   : words[0] == "release" ? QEvent::MouseButtonRelease : QEvent::MouseMove, x, y);
     }
 }
@@ -185,10 +241,17 @@ void CScriptRunner::Resize(const QStringList &words)
     const QSize wanted(Number(words[1], 50, 10000, QStringLiteral("W")), Number(words[2], 50, 10000, QStringLiteral("H")));
     QWidget *client = ActiveView(words[0])->viewport();
     CMainFrame *frame = m_app->MainFrame();
-    for (int attempt = 0; attempt < 4 && client->size() != wanted; ++attempt) {
+    for (int attempt = 0; attempt < 8 && client->size() != wanted; ++attempt) {
         frame->resize(frame->size() + wanted - client->size());
         ProcessEvents();
     }
+    if (client->size() == wanted)
+        return;
+    const QSize least = frame->minimumSizeHint() - (frame->size() - client->size());
+    const QString asked = QStringLiteral("the client area cannot be %1 x %2: ").arg(wanted.width()).arg(wanted.height());
+    if (wanted.width() < least.width() || wanted.height() < least.height())
+        Fail(asked + QStringLiteral("the smallest the main window allows is %1 x %2").arg(least.width()).arg(least.height()));
+    Fail(asked + QStringLiteral("it stays %1 x %2").arg(client->width()).arg(client->height()));
 }
 
 CSplitterWnd *CScriptRunner::ActiveSplitter(const QString &verb)
@@ -229,35 +292,84 @@ void CScriptRunner::Window(const QStringList &words)
 void CScriptRunner::State(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("state PATH"));
-    WriteFile(words[1], QJsonDocument(ProgramState(m_app->MainFrame())).toJson());
+    WriteOutput(words[1], QJsonDocument(ProgramState(m_app->MainFrame())).toJson());
 }
 
 void CScriptRunner::Export(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("export PATH"));
-    QString error;
-    if (!ExportCanvas(ActiveView(words[0]), words[1], &error))
-        Fail(QStringLiteral("cannot export '%1': %2").arg(words[1], error), 1);
+    if (!IsExportType(words[1]))
+        Fail(QStringLiteral("'export' writes .png, .svg or .pdf files, not '%1'").arg(words[1]));
+    CZarniView *view = ActiveView(words[0]);
+    const ExportResult result = ExportCanvas(view, words[1]);
+    if (!result)
+        Fail(DescribeExportFailure(result, view, words[1], true), 1);
 }
 
 void CScriptRunner::Snapshot(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("snapshot PATH"));
     const QImage image = ActiveView(words[0])->RetainedImage();
-    QSaveFile file(words[1]);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        Fail(QStringLiteral("cannot write '%1': %2").arg(words[1], file.errorString()), 1);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        Fail(QStringLiteral("cannot encode the snapshot as PNG"), 1);
+    WriteOutput(words[1], png);
 }
 
+// As if the path had been chosen in the open dialog.
+void CScriptRunner::Open(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("open PATH"));
+    QString error;
+    if (!m_app->OpenDocumentFile(words[1], &error))
+        Fail(QStringLiteral("cannot open '%1': %2").arg(words[1], error), 1);
+}
+
+// As if the path had been chosen in the save-as dialog.
+void CScriptRunner::Save(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("save PATH"));
+    ActiveView(words[0]);
+    SaveDocument(m_app->MainFrame()->ActiveChild()->GetDocument(), words[1]);
+}
+
+void CScriptRunner::SaveDocument(CDocument *doc, const QString &path)
+{
+    if (HoldsForeignContent(path))
+        Fail(QStringLiteral("'%1' is not a Zarni document: saving would erase its content, so it is left as it is").arg(path), 1);
+    QString error;
+    if (!doc->OnSaveDocument(path, &error))
+        Fail(QStringLiteral("cannot save '%1': %2").arg(path, error), 1);
+}
+
+// "repeat N repeat M STATEMENT" runs STATEMENT N times M times; the line is
+// taken apart once, however deep it nests.
 void CScriptRunner::Repeat(const QStringList &words)
 {
-    if (words.size() < 3)
-        Fail(QStringLiteral("'repeat' expects: repeat N STATEMENT"));
-    const int times = Number(words[1], 0, 1000000, QStringLiteral("the count"));
-    for (int i = 0; i < times; ++i) {
-        Execute(words.mid(2));
-        ProcessEvents();
+    std::vector<int> counts;
+    int at = 0;
+    while (at < words.size() && words[at] == "repeat") {
+        if (words.size() < at + 3)
+            Fail(QStringLiteral("'repeat' expects: repeat N STATEMENT"));
+        if (int(counts.size()) == kMaxRepeatNesting)
+            Fail(QStringLiteral("repeat statements nest at most %1 deep").arg(kMaxRepeatNesting));
+        counts.push_back(Number(words[at + 1], 0, 1000000, QStringLiteral("the count")));
+        at += 2;
     }
+    RunRepeated(counts, 0, words.mid(at));
+}
+
+void CScriptRunner::RunRepeated(const std::vector<int> &counts, size_t level, const QStringList &statement)
+{
+    if (level == counts.size()) {
+        Execute(statement);
+        AfterStatement();
+        return;
+    }
+    for (int i = 0; i < counts[level]; ++i)
+        RunRepeated(counts, level + 1, statement);
 }
 
 void CScriptRunner::Command(int id, const QString &name)
@@ -266,12 +378,43 @@ void CScriptRunner::Command(int id, const QString &name)
     frame->UpdateCommandUI();
     if (!frame->IsCommandEnabled(id))
         Fail(QStringLiteral("%1 is disabled now").arg(name));
+    if (m_app->IsBatch()) {
+        RefuseDialog(id, name);
+        if (id == ID_FILE_SAVE) {
+            CDocument *doc = frame->ActiveChild()->GetDocument();
+            SaveDocument(doc, doc->GetPathName());
+            return;
+        }
+    }
     frame->RouteCommand(id);
 }
 
-void CScriptRunner::SendMouse(QEvent::Type type, int x, int y)
+// Without a screen nobody could answer a dialog: the commands that open one
+// are refused, naming the statement that does the same.
+void CScriptRunner::RefuseDialog(int id, const QString &name)
 {
-    QWidget *target = ActiveView(QStringLiteral("the mouse"))->viewport();
+    QString instead;
+    switch (id) {
+    case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
+    case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
+    case ID_FILE_SAVE:
+        if (!m_app->MainFrame()->ActiveChild()->GetDocument()->GetPathName().isEmpty())
+            return;
+        instead = QStringLiteral("the document has no file yet; use 'save PATH'");
+        break;
+    case ID_FILE_EXPORT: instead = QStringLiteral("use 'export PATH'"); break;
+    case ID_FILE_PRINT: case ID_FILE_PRINT_PREVIEW: case ID_FILE_PRINT_SETUP: case ID_APP_ABOUT:
+    case ID_WINDOW_MORE_WINDOWS:
+        instead = QStringLiteral("a headless run has no screen for it");
+        break;
+    default: return;
+    }
+    Fail(QStringLiteral("%1 opens a dialog: %2").arg(name, instead));
+}
+
+void CScriptRunner::SendMouse(const QString &verb, QEvent::Type type, int x, int y)
+{
+    QWidget *target = ActiveView(verb)->viewport();
     const QPointF local(x, y);
     if (type == QEvent::MouseButtonPress)
         m_buttonDown = true;

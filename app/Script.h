@@ -6,28 +6,41 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class CZarniApp;
 class CZarniView;
+class CDocument;
 class CSplitterWnd;
+class QIODevice;
 
 class CScriptRunner {
 public:
     explicit CScriptRunner(CZarniApp *app) : m_app(app) {}
 
-    // Runs every statement of the script at path ("-" for standard input).
-    // Returns the exit status: 0 when all ran, 1 when a file could not be
-    // read or written, 2 for a bad statement. The one line that says what
-    // went wrong is in Error().
+    // Longest line and longest script read; longer input is refused.
+    static constexpr qint64 kMaxLineBytes = 64 * 1024;
+    static constexpr qint64 kMaxScriptBytes = 64 * 1024 * 1024;
+    // How deeply repeat statements may nest.
+    static constexpr int kMaxRepeatNesting = 16;
+
+    // Runs the statements of the script at path ("-" for standard input)
+    // as they are read. Returns the exit status: 0 when all ran (or the
+    // program was told to end), 1 when a file could not be read or written,
+    // 2 for a bad statement. The one line that says what went wrong is in
+    // Error().
     int RunFile(const QString &path);
-    // Runs the given lines as if they came from the file named source.
-    int Run(const QString &source, const QStringList &lines);
     const QString &Error() const { return m_error; }
+    // Whether a statement ended the program.
+    bool Ended() const { return m_bEnded; }
 
 private:
+    int Run(const QString &source, QIODevice *input);
     static const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &Statements();
     void Execute(const QStringList &words);
+    void AfterStatement();
     void Command(int id, const QString &name);
+    void RefuseDialog(int id, const QString &name);
     void Zoom(const QStringList &words);
     void Nodes(const QStringList &words);
     void Mouse(const QStringList &words);
@@ -39,8 +52,12 @@ private:
     void State(const QStringList &words);
     void Export(const QStringList &words);
     void Snapshot(const QStringList &words);
+    void Open(const QStringList &words);
+    void Save(const QStringList &words);
     void Repeat(const QStringList &words);
-    void SendMouse(QEvent::Type type, int x, int y);
+    void RunRepeated(const std::vector<int> &counts, size_t level, const QStringList &statement);
+    void SaveDocument(CDocument *doc, const QString &path);
+    void SendMouse(const QString &verb, QEvent::Type type, int x, int y);
     CZarniView *ActiveView(const QString &verb);
     CSplitterWnd *ActiveSplitter(const QString &verb);
     static void ProcessEvents();
@@ -48,4 +65,5 @@ private:
     CZarniApp *m_app;
     QString m_error;
     bool m_buttonDown = false;
+    bool m_bEnded = false;
 };

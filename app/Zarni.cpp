@@ -6,6 +6,7 @@
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
 #include "framework/DrawSurface.h"
+#include "framework/FileWrite.h"
 #include "res/Cursors.h"
 #include "res/Resource.h"
 #include "view/ZarniView.h"
@@ -18,6 +19,8 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QSettings>
+#include <QStandardPaths>
+#include <cstdio>
 #include <QTimer>
 
 namespace {
@@ -81,6 +84,19 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
 
 void CZarniApp::LoadStdProfileSettings()
 {
+    // Reading a FIFO (or a device) found where the settings file should be
+    // would block start-up: such settings are neither read nor written.
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+                         QCoreApplication::organizationName() + '/' + QCoreApplication::applicationName() + ".conf";
+    m_bSettingsUsable = !IsSpecialFile(file);
+    if (!m_bSettingsUsable) {
+        const QString note = QStringLiteral("設定檔 %1 不是一般的檔案，這次不讀也不寫設定。").arg(QDir::toNativeSeparators(file));
+        if (IsBatch())
+            std::fprintf(stderr, "zarni: the settings file '%s' is no regular file; settings are not used\n", qPrintable(file));
+        else
+            QMessageBox::warning(nullptr, QStringLiteral("Zarni"), note);
+        return;
+    }
     QSettings settings;
     settings.beginGroup(kRecentGroup);
     m_recentFiles.clear();
@@ -93,6 +109,8 @@ void CZarniApp::LoadStdProfileSettings()
 
 void CZarniApp::SaveRecentFiles() const
 {
+    if (!m_bSettingsUsable)
+        return;
     QSettings settings;
     settings.remove(kRecentGroup);
     settings.beginGroup(kRecentGroup);
@@ -138,13 +156,34 @@ void CZarniApp::OnFileOpen()
         OpenDocumentFile(path);
 }
 
-CZarniDoc *CZarniApp::OpenDocumentFile(const QString &path)
+CZarniDoc *CZarniApp::FindOpenDocument(const QString &path) const
 {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty())
+        return nullptr;
+    for (const auto &doc : m_documents)
+        if (!doc->GetPathName().isEmpty() && QFileInfo(doc->GetPathName()).canonicalFilePath() == wanted)
+            return doc.get();
+    return nullptr;
+}
+
+CZarniDoc *CZarniApp::OpenDocumentFile(const QString &path, QString *errorOut)
+{
+    if (CZarniDoc *open = FindOpenDocument(path)) {
+        const QList<CChildFrame *> frames = FramesOf(open);
+        if (!frames.isEmpty())
+            MainFrame()->MdiArea()->setActiveSubWindow(frames.first());
+        AddToRecentFileList(open->GetPathName());
+        return open;
+    }
     CZarniDoc *doc = NewDocument();
     QString error;
     if (!doc->OnOpenDocument(path, &error)) {
         m_documents.pop_back();
-        AfxMessageBox(QStringLiteral("無法開啟檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+        if (errorOut)
+            *errorOut = error;
+        else
+            AfxMessageBox(QStringLiteral("無法開啟檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
         return nullptr;
     }
     CreateNewFrame(doc);
@@ -223,9 +262,9 @@ void CZarniApp::OnFileExport()
     QString target = path;
     if (QFileInfo(path).suffix().isEmpty())
         target += filter.startsWith("SVG") ? ".svg" : filter.startsWith("PDF") ? ".pdf" : ".png";
-    QString error;
-    if (!ExportCanvas(view, target, &error))
-        AfxMessageBox(QStringLiteral("無法匯出圖片 %1：\n%2").arg(QDir::toNativeSeparators(target), error));
+    const ExportResult result = ExportCanvas(view, target);
+    if (!result)
+        AfxMessageBox(DescribeExportFailure(result, view, target, false));
 }
 
 void CZarniApp::OnAppAbout()

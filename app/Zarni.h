@@ -27,8 +27,10 @@ public:
 
     CZarniDoc *OnFileNew();
     void OnFileOpen();
-    // Opens path in a new document window; on failure tells the user why.
-    CZarniDoc *OpenDocumentFile(const QString &path);
+    // Opens path in a new document window, or brings forward the window of
+    // the document already open on it. On failure tells the user why, or
+    // with error given, leaves the reason there.
+    CZarniDoc *OpenDocumentFile(const QString &path, QString *error = nullptr);
     CChildFrame *CreateNewFrame(CDocument *doc);
     QList<CChildFrame *> FramesOf(const CDocument *doc) const;
 
@@ -45,6 +47,7 @@ public:
 
 private:
     void LoadStdProfileSettings();
+    CZarniDoc *FindOpenDocument(const QString &path) const;
     void SaveRecentFiles() const;
     CZarniView *CreateView(CZarniDoc *doc);
     CZarniDoc *NewDocument();
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::vector<std::unique_ptr<CZarniDoc>> m_documents;
     QStringList m_recentFiles;
+    bool m_bSettingsUsable = true; // false when the settings file is no regular file
     int m_nUntitledCount = 0;
     int m_nStepDelayMs = 500;
     QSize m_initialSize{800, 600};

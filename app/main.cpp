@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <cstdio>
+#include <csignal>
 #include <cstring>
 
 namespace {
@@ -24,6 +25,26 @@ int Usage(const QString &message)
     return 2;
 }
 
+const char kDescription[] =
+    "Zarni draws the complete binary tree of the heap indices 1 to N.\n"
+    "\n"
+    "A script has one statement a line ('#' starts a comment):\n"
+    "  ID_NAME or a command value (0x800E)   run a command as the toolbar or menu does\n"
+    "  zoom N            pick item N (0 to 29) of the zoom combo box\n"
+    "  nodes N           the numbered tree of N nodes\n"
+    "  press|move|release|click X Y   the left mouse button at a point of the active view\n"
+    "  scroll H V        the scroll positions of the active view\n"
+    "  resize W H        the main window, so that the active view's client area is W x H\n"
+    "  split R C         the active document window's panes; pane R C activates one\n"
+    "  window K          activate document window K (0 the first opened)\n"
+    "  open PATH         open a document; save PATH saves the active one there\n"
+    "  state PATH        the program's state as JSON ('-' for standard output)\n"
+    "  export PATH       the active canvas as .png, .svg or .pdf\n"
+    "  snapshot PATH     the active view's client area as PNG\n"
+    "  repeat N STATEMENT   run STATEMENT N times (nesting at most 16 deep)\n"
+    "A bad option or statement ends the run with status 2, a file that cannot be\n"
+    "read or written with status 1.";
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -40,7 +61,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Zarni draws the complete binary tree of the heap indices 1 to N."));
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption script(QStringLiteral("script"), QStringLiteral("Run the statements of PATH (- for standard input)."), QStringLiteral("PATH"));
@@ -51,10 +72,9 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A document to open."), QStringLiteral("[file]"));
     if (!parser.parse(QApplication::arguments()))
         return Usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    parser.process(application); // --help, --help-all and --version end here
+    if (parser.isSet(script) && parser.value(script).isEmpty())
+        return Usage(QStringLiteral("--script '': the path of the script is empty"));
     if (parser.positionalArguments().size() > 1)
         return Usage(QStringLiteral("only one file can be opened, not %1").arg(parser.positionalArguments().size()));
 
@@ -73,12 +93,19 @@ int main(int argc, char **argv)
             return Usage(QStringLiteral("--size takes WxH from 200x150 to 10000x10000, not '%1'").arg(parser.value(size)));
     }
 
+    // A reader that went away is a failed write, not the end of the process.
+    std::signal(SIGPIPE, SIG_IGN);
+
     CZarniApp app;
     app.SetBatch(headless);
     app.SetStepDelay(stepDelay);
     app.SetInitialSize(windowSize);
-    if (!app.InitInstance(parser.positionalArguments()))
+    if (!app.InitInstance(parser.positionalArguments())) {
+        const QString failure = app.TakeBatchFailure();
+        if (!failure.isEmpty())
+            std::fprintf(stderr, "zarni: %s\n", qPrintable(failure));
         return 1;
+    }
 
     CScriptRunner runner(&app);
     if (parser.isSet(script) || headless) {
@@ -86,7 +113,7 @@ int main(int argc, char **argv)
             const int status = parser.isSet(script) ? runner.RunFile(parser.value(script)) : 0;
             if (status != 0)
                 std::fprintf(stderr, "%s\n", qPrintable(runner.Error()));
-            if (status != 0 || headless)
+            if (status != 0 || headless || runner.Ended())
                 QCoreApplication::exit(status);
         });
     }

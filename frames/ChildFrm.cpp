@@ -6,6 +6,9 @@
 CChildFrame::CChildFrame(CDocument *doc, std::function<CZarniView *()> makeView) : m_pDocument(doc)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // An opaque window hides the ones below it from the paint, so that
+    // many stacked maximised windows cost no more to paint than one.
+    setAutoFillBackground(true);
     m_wndSplitter = new CSplitterWnd(std::move(makeView), this);
     setWidget(m_wndSplitter);
     resize(800, 600);

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <cstdio>
+#include <utility>
 
 CWinApp *CWinApp::s_pApp = nullptr;
 
@@ -23,10 +23,21 @@ QMainWindow *AfxGetMainWnd()
     return CWinApp::Get() ? CWinApp::Get()->m_pMainWnd : nullptr;
 }
 
+void CWinApp::ReportBatchFailure(const QString &text)
+{
+    if (m_strBatchFailure.isEmpty())
+        m_strBatchFailure = QString(text).replace('\n', ' ');
+}
+
+QString CWinApp::TakeBatchFailure()
+{
+    return std::exchange(m_strBatchFailure, QString());
+}
+
 void AfxMessageBox(const QString &text)
 {
     if (CWinApp::Get() && CWinApp::Get()->IsBatch()) {
-        std::fprintf(stderr, "zarni: %s\n", qPrintable(QString(text).replace('\n', ' ')));
+        CWinApp::Get()->ReportBatchFailure(text);
         return;
     }
     QMessageBox::warning(QApplication::activeWindow() ? QApplication::activeWindow() : AfxGetMainWnd(),

@@ -5,6 +5,7 @@
 #include "CmdTarget.h"
 
 #include <QPrinter>
+#include <QString>
 
 class QMainWindow;
 
@@ -19,14 +20,19 @@ public:
     // A batch run shows no dialogs: messages go to standard error.
     bool IsBatch() const { return m_bBatch; }
     void SetBatch(bool batch) { m_bBatch = batch; }
+    // In a batch run a message is a failure: it is kept until the runner
+    // takes it, and the run then ends with it.
+    void ReportBatchFailure(const QString &text);
+    QString TakeBatchFailure();
 
 private:
     static CWinApp *s_pApp;
     QPrinter m_printer{QPrinter::HighResolution};
     bool m_bBatch = false;
+    QString m_strBatchFailure;
 };
 
 QMainWindow *AfxGetMainWnd();
 // Tells the user something went wrong: a warning box, or in a batch run a
-// line on standard error.
+// failure for the batch to report.
 void AfxMessageBox(const QString &text);

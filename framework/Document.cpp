@@ -1,7 +1,9 @@
 #include "Document.h"
 
 #include "App.h"
+#include "FileWrite.h"
 #include "res/Resource.h"
+#include <QMainWindow>
 
 #include <QApplication>
 #include <QFile>
@@ -9,7 +11,6 @@
 #include <QFileInfo>
 #include <QDir>
 #include <QMessageBox>
-#include <QSaveFile>
 
 CDocument::CDocument()
 {
@@ -31,6 +32,11 @@ void CDocument::SetPathName(const QString &path)
 
 bool CDocument::OnOpenDocument(const QString &path, QString *error)
 {
+    // A FIFO or a device would block the program or never end.
+    if (IsSpecialFile(path)) {
+        *error = QApplication::tr("這不是一般的檔案（例如管道或裝置），無法開啟。");
+        return false;
+    }
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         *error = QFileInfo(path).isDir() ? QApplication::tr("這是一個資料夾，不是檔案。") : file.errorString();
@@ -46,16 +52,9 @@ bool CDocument::OnOpenDocument(const QString &path, QString *error)
 bool CDocument::OnSaveDocument(const QString &path, QString *error)
 {
     // Written whole or not at all: a failed save leaves the old file alone.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
     Serialize(true);
-    if (!file.commit()) {
-        *error = file.errorString();
+    if (!WriteWholeFile(path, QByteArray(), error))
         return false;
-    }
     SetPathName(path);
     if (m_onFileUsed)
         m_onFileUsed(m_strPathName);
@@ -70,9 +69,26 @@ bool CDocument::DoSave(bool askName)
         if (path.isEmpty())
             return false;
     }
+    if (HoldsForeignContent(path) && !ConfirmErasing(path))
+        return false;
     QString error;
     if (OnSaveDocument(path, &error))
         return true;
     AfxMessageBox(QApplication::tr("無法儲存檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
+}
+
+// The document writes no content, so saving over a file that holds some
+// would erase it: the user decides, and No is the default.
+bool CDocument::ConfirmErasing(const QString &path)
+{
+    if (CWinApp::Get() && CWinApp::Get()->IsBatch()) {
+        AfxMessageBox(QApplication::tr("%1 不是 Zarni 文件，儲存會清除它的內容；沒有儲存。").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    const auto answer = QMessageBox::warning(
+        QApplication::activeWindow() ? QApplication::activeWindow() : AfxGetMainWnd(), QStringLiteral("Zarni"),
+        QApplication::tr("檔案 %1 不是 Zarni 文件，儲存會清除它的內容。\n仍要儲存嗎？").arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }

@@ -26,6 +26,8 @@ public:
 
     // Asks for a name and saves; false when cancelled or failed.
     bool DoSave(bool askName);
+    // Asks before a save would erase a file's content; true to go on.
+    static bool ConfirmErasing(const QString &path);
 
     // Called whenever the title or path changes, to refresh captions.
     std::function<void()> m_onTitleChanged;

@@ -61,5 +61,10 @@ constexpr int ID_APP_ABOUT = 0xE140;
 constexpr int ID_APP_EXIT = 0xE141;
 constexpr int ID_NEXT_PANE = 0xE150;
 constexpr int ID_PREV_PANE = 0xE151;
+// The Window menu's entries for the open document windows, in window order,
+// and the entry that lists them all when there are more than nine.
+constexpr int AFX_IDM_FIRST_MDICHILD = 0xFF00;
+constexpr int kMaxWindowMenuEntries = 9;
+constexpr int ID_WINDOW_MORE_WINDOWS = AFX_IDM_FIRST_MDICHILD + kMaxWindowMenuEntries;
 constexpr int ID_VIEW_TOOLBAR = 0xE800;
 constexpr int ID_VIEW_STATUS_BAR = 0xE801;

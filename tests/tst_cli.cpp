@@ -1,5 +1,7 @@
 // The real program driven by scripts in --headless mode: state, exports,
 // bad input, and a long random run.
+#include "CliUtil.h"
+
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,12 +13,6 @@
 #include <random>
 
 namespace {
-
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
 
 class TestCli : public QObject {
     Q_OBJECT
@@ -43,27 +39,12 @@ private:
 
 Run TestCli::Zarni(const QStringList &arguments, const QByteArray &input)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(ZARNI_BINARY), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(300000))
-        qWarning("zarni did not finish");
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return RunZarni(m_dir.path(), arguments, input);
 }
 
 Run TestCli::Script(const QString &text, const QStringList &extra)
 {
-    const QString path = Path("script.zs");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(text.toUtf8());
-    file.close();
-    return Zarni(QStringList{"--headless", "--script", path} + extra);
+    return RunScript(m_dir.path(), text, extra);
 }
 
 QJsonObject TestCli::State(const QString &script)
@@ -171,7 +152,7 @@ void TestCli::badInput_data()
     QTest::newRow("needs a window") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_FILE_CLOSE\nID_NODE_ADD\n" << 2 << "disabled";
     QTest::newRow("state unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "state /no/dir/s.json\n" << 1 << "/no/dir/s.json";
     QTest::newRow("export unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "export /no/dir/t.png\n" << 1 << "/no/dir/t.png";
-    QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 1 << "gif";
+    QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 2 << "t.gif";
 }
 
 void TestCli::badInput()

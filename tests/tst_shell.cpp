@@ -73,6 +73,7 @@ private slots:
     void recentFilesKeepFour();
     void saveWritesAnEmptyFile();
     void openAnyFileShowsTheDefaultTree();
+    void saveOverForeignContentAsksFirst();
     void unreadableAndUnwritablePathsChangeNothing();
     void printToPdfMakesAPage();
     void aboutBoxCloses();
@@ -416,6 +417,36 @@ void TestShell::openAnyFileShowsTheDefaultTree()
     QCOMPARE(view->m_nNodeCount, 15);
     QCOMPARE(view->m_nCanvasWidth, 800);
     QCOMPARE(Frame()->ActiveChild()->windowTitle(), QString("binary.bin"));
+}
+
+// The document writes no content, so saving over a file that holds some
+// asks first, with No as the default answer.
+void TestShell::saveOverForeignContentAsksFirst()
+{
+    const QString path = m_dir.filePath("notes.txt");
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("my notes\n");
+        file.close();
+        QVERIFY(m_app->OpenDocumentFile(path));
+        QString text;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                text = box->text();
+                defaultButton = box->standardButton(box->defaultButton());
+                box->button(answer)->click();
+            }
+        });
+        timer.start(20);
+        Frame()->RouteCommand(ID_FILE_SAVE);
+        timer.stop();
+        QVERIFY2(text.contains("notes.txt") && text.contains("不是 Zarni 文件"), qPrintable(text));
+        QCOMPARE(defaultButton, QMessageBox::No);
+        QCOMPARE(QFileInfo(path).size(), answer == QMessageBox::No ? 9 : 0);
+    }
 }
 
 void TestShell::unreadableAndUnwritablePathsChangeNothing()
