@@ -18,7 +18,9 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QTranslator>
 #include <QStandardPaths>
 #include <cstdio>
 #include <QTimer>
@@ -68,6 +70,7 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Zarni"));
     LoadStdProfileSettings();
+    LoadToolkitTranslations();
     QApplication::setFont(InterfaceFont());
 
     m_pMainFrame = std::make_unique<CMainFrame>();
@@ -80,6 +83,17 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
         return false;
     m_pMainFrame->show();
     return true;
+}
+
+// The toolkit's own dialogs and buttons speak Traditional Chinese like the
+// rest of the program; without the translation file they stay English.
+void CZarniApp::LoadToolkitTranslations()
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        m_toolkitTranslator = std::move(translator);
+    }
 }
 
 void CZarniApp::LoadStdProfileSettings()
@@ -161,8 +175,10 @@ CZarniDoc *CZarniApp::FindOpenDocument(const QString &path) const
     const QString wanted = QFileInfo(path).canonicalFilePath();
     if (wanted.isEmpty())
         return nullptr;
+    // A document whose last window is closing is not open any more.
     for (const auto &doc : m_documents)
-        if (!doc->GetPathName().isEmpty() && QFileInfo(doc->GetPathName()).canonicalFilePath() == wanted)
+        if (!doc->GetPathName().isEmpty() && QFileInfo(doc->GetPathName()).canonicalFilePath() == wanted &&
+            !FramesOf(doc.get()).isEmpty())
             return doc.get();
     return nullptr;
 }
@@ -170,9 +186,7 @@ CZarniDoc *CZarniApp::FindOpenDocument(const QString &path) const
 CZarniDoc *CZarniApp::OpenDocumentFile(const QString &path, QString *errorOut)
 {
     if (CZarniDoc *open = FindOpenDocument(path)) {
-        const QList<CChildFrame *> frames = FramesOf(open);
-        if (!frames.isEmpty())
-            MainFrame()->MdiArea()->setActiveSubWindow(frames.first());
+        MainFrame()->MdiArea()->setActiveSubWindow(FramesOf(open).first());
         AddToRecentFileList(open->GetPathName());
         return open;
     }

@@ -15,6 +15,7 @@ class CDocument;
 class CMainFrame;
 class CZarniDoc;
 class CZarniView;
+class QTranslator;
 
 class CZarniApp : public CWinApp {
 public:
@@ -47,6 +48,7 @@ public:
 
 private:
     void LoadStdProfileSettings();
+    void LoadToolkitTranslations();
     CZarniDoc *FindOpenDocument(const QString &path) const;
     void SaveRecentFiles() const;
     CZarniView *CreateView(CZarniDoc *doc);
@@ -56,6 +58,7 @@ private:
     void OnAppAbout();
     void OnFileExport();
 
+    std::unique_ptr<QTranslator> m_toolkitTranslator;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::vector<std::unique_ptr<CZarniDoc>> m_documents;
     QStringList m_recentFiles;

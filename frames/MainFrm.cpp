@@ -12,6 +12,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QListView>
+#include <QToolButton>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -29,6 +33,7 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 const int kRecentFiles = -1;
+const int kWindowList = -2; // the entries of the open document windows
 
 const std::vector<Menu> &MainMenu()
 {
@@ -78,7 +83,8 @@ const std::vector<Menu> &DocumentMenu()
           {ID_WINDOW_CASCADE, "重疊顯示(&C)"},
           {ID_WINDOW_TILE_HORZ, "並排顯示(&T)"},
           {ID_WINDOW_ARRANGE, "排列圖示(&A)"},
-          {ID_WINDOW_SPLIT, "分割(&P)"}}},
+          {ID_WINDOW_SPLIT, "分割(&P)"},
+          {kWindowList, nullptr}}},
         {"Winner Tree", {{ID_WINNER_TREE, "Winner_Tree"}, {ID_WINNER_GO, "Go"}, {ID_WINNER_EXIT, "Exit"}}},
         {"說明(&H)", {{ID_APP_ABOUT, "關於 Zarni(&A)..."}}},
     };
@@ -123,6 +129,30 @@ const int kSizePaneWidth = 60;
 const int kComboWidth = 70;
 const int kComboHeight = 150;
 const int kIdleUpdateMs = 100;
+// The longest recent-file entry before its directories are shortened.
+const int kMaxRecentFileChars = 30;
+
+// A recent file as the menu shows it: the name alone in the current
+// directory; elsewhere the path, with directories after the root left out
+// ("/.../dir/name") while it is too long, and at least the name.
+QString AbbreviatedName(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (info.absolutePath() == QDir::currentPath())
+        return info.fileName();
+    if (native.size() <= kMaxRecentFileChars)
+        return native;
+    QStringList parts = native.split(QDir::separator());
+    const QString root = parts.takeFirst() + QDir::separator() + "...";
+    while (parts.size() > 1) {
+        parts.removeFirst();
+        const QString shortened = root + QDir::separator() + parts.join(QDir::separator());
+        if (shortened.size() <= kMaxRecentFileChars)
+            return shortened;
+    }
+    return info.fileName();
+}
 
 } // namespace
 
@@ -190,6 +220,33 @@ CMainFrame::CMainFrame()
         }
     });
 
+    for (int i = 0; i <= kMaxWindowMenuEntries; ++i) {
+        const int id = AFX_IDM_FIRST_MDICHILD + i;
+        if (id == ID_WINDOW_MORE_WINDOWS) {
+            OnCommand(id, [this] { OnMoreWindows(); });
+            OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(ChildFrames().size() > kMaxWindowMenuEntries); });
+            continue;
+        }
+        OnCommand(id, [this, i] {
+            const QList<CChildFrame *> frames = ChildFrames();
+            if (i < frames.size())
+                m_pMdiArea->setActiveSubWindow(frames[i]);
+        });
+        OnUpdateCommand(id, [this, i](CCmdUI *ui) {
+            const QList<CChildFrame *> frames = ChildFrames();
+            ui->Enable(i < frames.size());
+            ui->SetCheck(i < frames.size() && frames[i] == ActiveChild());
+        });
+    }
+    // The platform's keys for the next and the previous document window.
+    auto *nextWindow = new QAction(this);
+    nextWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
+    connect(nextWindow, &QAction::triggered, m_pMdiArea, &QMdiArea::activateNextSubWindow);
+    auto *previousWindow = new QAction(this);
+    previousWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
+    connect(previousWindow, &QAction::triggered, m_pMdiArea, &QMdiArea::activatePreviousSubWindow);
+    addActions({nextWindow, previousWindow});
+
     auto *idle = new QTimer(this);
     connect(idle, &QTimer::timeout, this, [this] { UpdateCommandUI(); });
     idle->start(kIdleUpdateMs);
@@ -219,6 +276,7 @@ void CMainFrame::CreateActions()
         action->setStatusTip(PromptDescription(id));
         action->setToolTip(PromptTooltip(id));
         connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+        connect(action, &QAction::hovered, this, [this, action] { OnActionHovered(action); });
         addAction(action);
         m_actions.insert(id, action);
     };
@@ -232,6 +290,11 @@ void CMainFrame::CreateActions()
             add(id);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         add(id);
+    for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
+        add(id);
+    for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
+        m_actions[id]->setStatusTip(LoadString(AFX_IDS_MDICHILD));
+    m_actions[ID_WINDOW_MORE_WINDOWS]->setText(QStringLiteral("更多視窗(&M)..."));
     QHash<int, QList<QKeySequence>> keys;
     for (const auto &[id, key] : Accelerators()) {
         add(id);
@@ -240,6 +303,8 @@ void CMainFrame::CreateActions()
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : {ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+        m_actions[id]->setCheckable(true);
+    for (int id = AFX_IDM_FIRST_MDICHILD; id < ID_WINDOW_MORE_WINDOWS; ++id)
         m_actions[id]->setCheckable(true);
 }
 
@@ -285,6 +350,8 @@ void CMainFrame::CreateToolBar()
         }
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    for (QToolButton *button : m_wndToolBar->findChildren<QToolButton *>())
+        button->installEventFilter(this);
 }
 
 void CMainFrame::CreateStatusBar()
@@ -300,7 +367,11 @@ void CMainFrame::CreateZoomCombo()
     auto *combo = new QComboBox(m_wndToolBar);
     combo->setObjectName(QStringLiteral("zoomCombo"));
     combo->setFixedWidth(kComboWidth);
-    combo->setMaxVisibleItems(kComboHeight / std::max(1, combo->fontMetrics().height() + 2));
+    // A list view popup keeps to the visible-item limit in every style, so
+    // the open list fits the combo box's 150-pixel rectangle.
+    combo->setView(new QListView(combo));
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    combo->setMaxVisibleItems((kComboHeight - combo->sizeHint().height()) / std::max(1, combo->fontMetrics().height() + 2));
     combo->setStatusTip(LoadString(IDC_ZOOM_COMBO));
     for (int n = 20; n >= 1; --n)
         combo->addItem(QString::asprintf("%dx", n));
@@ -320,8 +391,12 @@ void CMainFrame::BuildMenuBar(int menuId)
     m_nMenuId = menuId;
     QMenuBar *bar = menuBar();
     bar->clear();
-    qDeleteAll(m_menus);
+    // The menus go later: one of them may be the menu whose item closed the
+    // last document window and so brought us here.
+    for (QMenu *menu : std::as_const(m_menus))
+        menu->deleteLater();
     m_menus.clear();
+    m_windowListSeparator = nullptr;
     for (const Menu &menu : menuId == IDR_MAINFRAME ? MainMenu() : DocumentMenu()) {
         QMenu *popup = bar->addMenu(QString::fromUtf8(menu.title));
         m_menus << popup;
@@ -330,6 +405,11 @@ void CMainFrame::BuildMenuBar(int menuId)
                 popup->addSeparator();
             } else if (item.id == kRecentFiles) {
                 AddRecentFiles(popup);
+            } else if (item.id == kWindowList) {
+                m_windowListSeparator = popup->addSeparator();
+                for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
+                    popup->addAction(m_actions[id]);
+                RefreshWindowList();
             } else {
                 m_actions[item.id]->setText(QString::fromUtf8(item.text));
                 popup->addAction(m_actions[item.id]);
@@ -362,8 +442,63 @@ void CMainFrame::RefreshRecentFiles()
         QAction *action = m_actions[ID_FILE_MRU_FILE1 + i];
         action->setVisible(i < files.size());
         if (i < files.size())
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(AbbreviatedName(files[i])));
     }
+}
+
+// One entry per document window, "1 Zarni1", ..., in window order; beyond
+// nine, the entry that lists them all.
+void CMainFrame::RefreshWindowList()
+{
+    const QList<CChildFrame *> frames = ChildFrames();
+    if (m_windowListSeparator)
+        m_windowListSeparator->setVisible(!frames.isEmpty());
+    for (int i = 0; i < kMaxWindowMenuEntries; ++i) {
+        QAction *action = m_actions[AFX_IDM_FIRST_MDICHILD + i];
+        action->setVisible(i < frames.size());
+        if (i < frames.size())
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(frames[i]->windowTitle()));
+    }
+    m_actions[ID_WINDOW_MORE_WINDOWS]->setVisible(frames.size() > kMaxWindowMenuEntries);
+}
+
+void CMainFrame::OnMoreWindows()
+{
+    const QList<CChildFrame *> frames = ChildFrames();
+    QStringList titles;
+    for (CChildFrame *frame : frames)
+        titles << frame->windowTitle();
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("選擇視窗"));
+    dialog.setLabelText(QStringLiteral("選擇要啟動的視窗(&S)："));
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setComboBoxItems(titles);
+    if (ActiveChild())
+        dialog.setTextValue(ActiveChild()->windowTitle());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int index = int(titles.indexOf(dialog.textValue()));
+    const QList<CChildFrame *> now = ChildFrames();
+    if (index >= 0 && index < now.size() && now == frames)
+        m_pMdiArea->setActiveSubWindow(now[index]);
+}
+
+// A command without a prompt leaves the message pane empty while the mouse
+// rests on it; its tooltip-less button sends no status tip of its own.
+void CMainFrame::OnActionHovered(QAction *action)
+{
+    m_hoveredWithoutPrompt = action->statusTip().isEmpty() ? action : nullptr;
+    if (m_hoveredWithoutPrompt && m_wndStatusBar)
+        m_wndStatusBar->SetPaneText(0, QString());
+}
+
+bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Leave && m_hoveredWithoutPrompt && m_wndStatusBar) {
+        m_hoveredWithoutPrompt = nullptr;
+        m_wndStatusBar->SetPaneText(0, LoadString(AFX_IDS_IDLEMESSAGE));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 CChildFrame *CMainFrame::ActiveChild() const
@@ -423,6 +558,7 @@ CCmdUI CMainFrame::QueryCommand(int id)
 void CMainFrame::UpdateCommandUI()
 {
     RefreshRecentFiles();
+    RefreshWindowList();
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
         const CCmdUI ui = QueryCommand(it.key());
         it.value()->setEnabled(ui.m_bEnabled);
@@ -455,8 +591,12 @@ bool CMainFrame::event(QEvent *event)
 {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        // A menu item without a prompt sends an empty tip right after its
+        // hover: the pane stays empty then.
+        const bool promptless = tip.isEmpty() && m_hoveredWithoutPrompt;
+        m_hoveredWithoutPrompt = nullptr;
         if (m_wndStatusBar)
-            m_wndStatusBar->SetPaneText(0, tip.isEmpty() ? LoadString(AFX_IDS_IDLEMESSAGE) : tip);
+            m_wndStatusBar->SetPaneText(0, promptless ? QString() : tip.isEmpty() ? LoadString(AFX_IDS_IDLEMESSAGE) : tip);
         return true;
     }
     return QMainWindow::event(event);

@@ -70,6 +70,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -80,6 +81,9 @@ private:
     void BuildMenuBar(int menuId);
     void AddRecentFiles(QMenu *menu);
     void RefreshRecentFiles();
+    void RefreshWindowList();
+    void OnMoreWindows();
+    void OnActionHovered(QAction *action);
     void OnActiveChildChanged();
     QList<CCmdTarget *> CommandChain() const;
 
@@ -88,4 +92,6 @@ private:
     int m_nMenuId = 0;
     QAction *m_recentPlaceholder = nullptr;
     QList<QMenu *> m_menus;
+    QAction *m_windowListSeparator = nullptr;
+    QAction *m_hoveredWithoutPrompt = nullptr;
 };

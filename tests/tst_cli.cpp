@@ -27,6 +27,9 @@ private slots:
     void badInput();
     void nothingRunsAfterAnError();
     void helpAndVersion();
+    void windowEntriesByValue();
+    void openingTwiceGivesOneDocument();
+    void smallestBoxesStayInRange();
     void soak();
 
 private:
@@ -194,6 +197,47 @@ void TestCli::helpAndVersion()
     const Run fromStdin = Zarni({"--headless", "--script", "-"}, "ID_NODE_ADD\nstate -\n");
     QCOMPARE(fromStdin.status, 0);
     QVERIFY(fromStdin.out.contains("\"nodeCount\": 16"));
+}
+
+void TestCli::windowEntriesByValue()
+{
+    const QJsonObject state = State("ID_FILE_NEW\nID_WINDOW_NEW\n0xFF00\n");
+    const QJsonArray views = state["views"].toArray();
+    QCOMPARE(views.size(), 3);
+    QVERIFY(views[0].toObject()["active"].toBool());
+    QCOMPARE(views[0].toObject()["title"].toString(), QString("Zarni1"));
+    const Run second = Script("ID_FILE_NEW\n0xFF01\n0xFF02\n");
+    QCOMPARE(second.status, 2);
+    QVERIFY2(second.err.contains("0xFF02 is disabled"), qPrintable(second.err));
+}
+
+void TestCli::openingTwiceGivesOneDocument()
+{
+    QFile(Path("a5")).open(QIODevice::WriteOnly);
+    const QJsonObject state = State(QString("open %1\nID_FILE_NEW\nopen %1\n").arg(Path("a5")));
+    const QJsonArray views = state["views"].toArray();
+    QStringList titles;
+    for (const auto &view : views)
+        titles << view.toObject()["title"].toString();
+    QCOMPARE(titles, (QStringList{"Zarni1", "a5", "Zarni2"}));
+    QVERIFY(views[1].toObject()["active"].toBool());
+    const Run missing = Script("open /no/such/dir/x\n");
+    QCOMPARE(missing.status, 1);
+    QVERIFY2(missing.err.contains("/no/such/dir/x"), qPrintable(missing.err));
+    const Run unwritable = Script("save /no/such/dir/x\n");
+    QCOMPARE(unwritable.status, 1);
+    QVERIFY2(unwritable.err.contains("/no/such/dir/x"), qPrintable(unwritable.err));
+}
+
+// The y divisor doubled to its limit: every box product stays in range
+// (the sanitizer build stops on an overflow).
+void TestCli::smallestBoxesStayInRange()
+{
+    const QJsonObject state = State("repeat 4 ID_NODE_TALLER\nrepeat 30 ID_NODE_SHORTER\nrepeat 30 ID_NODE_NARROWER\n"
+                                    "ID_WINNER_TREE\nID_WINNER_GO\nclick 400 75\n");
+    const QJsonObject view = state["views"].toArray()[0].toObject();
+    QCOMPARE(view["yDivisor"].toInt(), 1 << 30);
+    QCOMPARE(view["nodeCount"].toInt(), 15);
 }
 
 // A long random run over several windows and split panes; afterwards every

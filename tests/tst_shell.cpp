@@ -199,7 +199,7 @@ void TestShell::menus_data()
                 "-", "最近開啟檔案", "-", "結束(&X)"},
                {"復原(&U)\tCtrl+Z", "-", "剪下(&T)\tCtrl+X", "複製(&C)\tCtrl+C", "貼上(&P)\tCtrl+V"},
                {"工具列(&T)", "狀態列(&S)"},
-               {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)"},
+               {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                {"Winner_Tree", "Go", "Exit"},
                {"關於 Zarni(&A)..."}};
     QTest::newRow("IDR_MAINFRAME")

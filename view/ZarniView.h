@@ -113,7 +113,8 @@ public:
     // Box geometry for the current canvas and divisors.
     int HalfWidth() const { return m_nCanvasWidth / m_nXDivisor; }
     int HalfHeight() const { return m_nCanvasHeight / m_nYDivisor; }
-    int TextHalfHeight() const { return m_nCanvasHeight / (2 * m_nYDivisor); }
+    // The doubled divisor can pass the range of int.
+    int TextHalfHeight() const { return int(m_nCanvasHeight / (2 * int64_t(m_nYDivisor))); }
 
     // Largest canvas side the grow steps reach, and largest box divisor.
     static constexpr int kMaxCanvasSide = 1000000;
