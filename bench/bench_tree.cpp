@@ -1,4 +1,4 @@
-// Build, layout and paint costs of the tree view for growing trees.
+// Build, layout, paint and selection costs of the tree view for growing trees.
 //   zarni_bench                      all cases
 //   zarni_bench --benchmark_filter=Paint
 #include "view/ZarniView.h"
@@ -85,8 +85,89 @@ void PaintArguments(benchmark::internal::Benchmark *b)
             b->Args({count, width});
 }
 
+// The window shows what the view drew: pending paints and blits are done.
+void ShowNow(CZarniView &view)
+{
+    view.UpdateWindow();
+    QApplication::processEvents();
+}
+
+// A press and a release in rubber-band mode on the default canvas, with the
+// redraw of the selection on the window.
+void Select(benchmark::State &state, CPoint from, CPoint to)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    view.SetNodeCount(int(state.range(0)));
+    ShowNow(view);
+    for (auto _ : state) {
+        view.OnLButtonDown(CZarniView::MK_LBUTTON, from);
+        view.OnLButtonUp(0, to);
+        ShowNow(view);
+    }
+}
+
+// A click on the deepest level, where the most boxes overlap.
+void BM_ClickSelection(benchmark::State &state)
+{
+    Select(state, {400, 585}, {400, 585});
+}
+
+void BM_BandSelection(benchmark::State &state)
+{
+    Select(state, {1, 1}, {799, 299});
+}
+
+// One node more or less, with the layout and the next paint; the other
+// command puts the count back, untimed.
+void AddOrRemove(benchmark::State &state, bool add)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    view.SetNodeCount(int(state.range(0)) - (add ? 0 : -1));
+    ShowNow(view);
+    for (auto _ : state) {
+        add ? view.OnNodeAdd() : view.OnNodeRemove();
+        ShowNow(view);
+        state.PauseTiming();
+        add ? view.OnNodeRemove() : view.OnNodeAdd();
+        ShowNow(view);
+        state.ResumeTiming();
+    }
+}
+
+void BM_NodeAdd(benchmark::State &state)
+{
+    AddOrRemove(state, true);
+}
+
+void BM_NodeRemove(benchmark::State &state)
+{
+    AddOrRemove(state, false);
+}
+
+// The script statement "nodes N" on the default tree, with the next paint.
+void BM_NodesFromDefault(benchmark::State &state)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.SetNodeCount(15);
+        ShowNow(view);
+        state.ResumeTiming();
+        view.SetNodeCount(int(state.range(0)));
+        ShowNow(view);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_ClickSelection)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BandSelection)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NodeAdd)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NodeRemove)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NodesFromDefault)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemoryPerNode)->Arg(1048575)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildAndLayout)->Arg(15)->Arg(1023)->Arg(65535)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paint)->Apply(PaintArguments)->ArgNames({"N", "W"})->Unit(benchmark::kMicrosecond);

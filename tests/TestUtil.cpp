@@ -5,6 +5,7 @@
 #include "res/Cursors.h"
 
 #include <QBitmap>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -83,4 +84,39 @@ bool ShowsCursor(CZarniView *view, int cursorId)
     const QCursor wanted = ZarniCursor(cursorId);
     return shown.shape() == Qt::BitmapCursor && shown.hotSpot() == QPoint(6, 0)
         && shown.bitmap().toImage() == wanted.bitmap().toImage();
+}
+
+static void WalkLevel(CZarniView *view, CDrawSurface *dc, const TreeNode *node, int level, bool selection)
+{
+    if (!node)
+        return;
+    if (node->m_nLevel == level) {
+        if (selection) {
+            view->DrawNodeBox(dc, node, node->m_ptPos.x - view->m_nHScrollPos, node->m_ptPos.y - view->m_nVScrollPos,
+                              node->m_nMark == 1 ? 1 : 0);
+        } else {
+            view->DrawNodeBox(dc, node, node->m_ptPos.x, node->m_ptPos.y, node->m_nMark);
+            view->DrawNodeEdges(dc, node);
+        }
+    }
+    WalkLevel(view, dc, node->m_pLeft, level, selection);
+    WalkLevel(view, dc, node->m_pRight, level, selection);
+}
+
+void DrawLevelByLevel(CZarniView *view, CDrawSurface *dc, bool selection)
+{
+    for (int level = 1; level <= view->m_nDepth; ++level)
+        WalkLevel(view, dc, view->m_pRoot, level, selection);
+}
+
+QImage PaintInto(const QRect &clip, const std::function<void(CDrawSurface *)> &draw)
+{
+    QImage image(clip.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(-clip.topLeft());
+    painter.setClipRect(clip);
+    CDrawSurface dc(&painter);
+    draw(&dc);
+    return image;
 }

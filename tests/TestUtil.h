@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QImage>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,16 @@ QImage Render(CZarniView *view);
 
 // The nodes of the view's tree in pre-order.
 std::vector<const TreeNode *> PreOrder(const CZarniView *view);
+
+// The plain level-by-level walk the paint must match pixel for pixel: every
+// node of a level, left to right, its box and then its edges; for the
+// selection redraw, boxes only, selected red and all others plain, at the
+// window's scroll offset.
+void DrawLevelByLevel(CZarniView *view, CDrawSurface *dc, bool selection);
+
+// Paints into a white image of clip's size, with clip's top left corner at
+// the image's origin and the painter clipped to it.
+QImage PaintInto(const QRect &clip, const std::function<void(CDrawSurface *)> &draw);
 
 // The colour of one pixel as (r, g, b).
 QColor Pixel(const QImage &image, int x, int y);

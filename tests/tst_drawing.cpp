@@ -23,19 +23,12 @@ bool HasInk(const QImage &image, QRect area)
 // with the view's paint or with the plain level-by-level walk.
 QImage PaintCanvas(CZarniView *view, const QRect &clip, bool plainWalk)
 {
-    QImage image(clip.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.translate(-clip.topLeft());
-    painter.setClipRect(clip);
-    CDrawSurface dc(&painter);
-    if (plainWalk) {
-        for (int level = 1; level <= view->m_nDepth; ++level)
-            view->DrawTreeOnLevel(&dc, view->m_pRoot, level);
-    } else {
-        view->DrawTree(&dc);
-    }
-    return image;
+    return PaintInto(clip, [&](CDrawSurface *dc) {
+        if (plainWalk)
+            DrawLevelByLevel(view, dc, false);
+        else
+            view->DrawTree(dc);
+    });
 }
 
 } // namespace
@@ -193,11 +186,17 @@ void TestDrawing::culledPaintMatchesFullWalk_data()
     QTest::addColumn<QSize>("canvas");
     QTest::addColumn<QRect>("clip");
     QTest::addColumn<QSize>("divisors");
-    QTest::addColumn<bool>("marked");
+    // 0 plain; 1 every node marked from outside; 2 the nodes a click selects
+    // at the node of the deepest level nearest the clip's centre, marked by
+    // the view itself.
+    QTest::addColumn<int>("marks");
     const QRect window(0, 0, 800, 600);
     const QSize usual(32, 24);
-    for (bool marked : {true, false}) {
-        const char *kind = marked ? "marked" : "plain";
+    for (int marked : {0, 1, 2}) {
+        const char *kind = marked == 0 ? "plain" : marked == 1 ? "marked" : "clicked";
+        for (int small : {1, 2, 15, 63})
+            QTest::addRow("%d on 800x600, %s", small, kind) << small << QSize(800, 600) << window << usual << marked;
+        QTest::addRow("15, part, %s", kind) << 15 << QSize(800, 600) << QRect(180, 60, 250, 200) << usual << marked;
         QTest::addRow("1500 on 800x600, %s", kind) << 1500 << QSize(800, 600) << window << usual << marked;
         QTest::addRow("5000, part, %s", kind) << 5000 << QSize(800, 600) << QRect(130, 200, 333, 250) << usual << marked;
         QTest::addRow("70000 dense, %s", kind) << 70000 << QSize(800, 600) << window << usual << marked;
@@ -223,18 +222,24 @@ void TestDrawing::culledPaintMatchesFullWalk()
     QFETCH(QSize, canvas);
     QFETCH(QRect, clip);
     QFETCH(QSize, divisors);
-    QFETCH(bool, marked);
+    QFETCH(int, marks);
     CZarniView view;
     view.m_nCanvasWidth = canvas.width();
     view.m_nCanvasHeight = canvas.height();
     view.m_nXDivisor = divisors.width();
     view.m_nYDivisor = divisors.height();
     view.SetNodeCount(count);
-    if (marked) {
+    if (marks == 1) {
         int i = 0;
         for (const TreeNode *node : PreOrder(&view))
             const_cast<TreeNode *>(node)->m_nMark = (i++ * 7) % 3;
         view.MarksChanged();
+    } else if (marks == 2) {
+        const TreeGeometry g = view.Geometry();
+        const int64_t k = std::min(g.FirstAtOrRightOf(view.m_nDepth, clip.center().x()), g.LevelCount(view.m_nDepth) - 1);
+        const CPoint p = g.Position(TreeGeometry::LevelFirst(view.m_nDepth) + k);
+        view.SelectNodesInRect(view.m_pRoot, p.x, p.y, p.x, p.y);
+        QVERIFY(view.MarksPlain() == (view.HalfWidth() == 0 || view.HalfHeight() == 0));
     }
     QCOMPARE(PaintCanvas(&view, clip, false), PaintCanvas(&view, clip, true));
 }
@@ -250,18 +255,12 @@ void TestDrawing::selectionRedrawMatchesFullWalk()
         const_cast<TreeNode *>(node)->m_nMark = (i++ * 5) % 3;
     view->MarksChanged();
     auto draw = [&](bool plainWalk) {
-        QImage image(view->viewport()->size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setClipRect(image.rect());
-        CDrawSurface dc(&painter);
-        if (plainWalk) {
-            for (int level = 1; level <= view->m_nDepth; ++level)
-                view->DrawSelectionOnLevel(&dc, view->m_pRoot, level);
-        } else {
-            view->DrawSelection(&dc);
-        }
-        return image;
+        return PaintInto(QRect(QPoint(0, 0), view->viewport()->size()), [&](CDrawSurface *dc) {
+            if (plainWalk)
+                DrawLevelByLevel(view.get(), dc, true);
+            else
+                view->DrawSelection(dc);
+        });
     };
     QCOMPARE(draw(false), draw(true));
 }

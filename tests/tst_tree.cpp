@@ -70,7 +70,9 @@ void TestTree::build()
 
 void TestTree::freeNullTree()
 {
-    CZarniView::FreeTree(nullptr);
+    CZarniView view;
+    view.FreeTree(nullptr);
+    QCOMPARE(view.NodeAt(1)->m_strLabel, std::string("1"));
 }
 
 void TestTree::shapeOfSmallTrees()

@@ -2,12 +2,11 @@
 
 #include "framework/Geometry.h"
 
-#include <cstddef>
 #include <string>
 
-// One node of a view's tree. The view owns the root; every other node is
-// owned by its parent through m_pLeft or m_pRight. The parent links are back
-// references: exactly one is set on every node but the root.
+// One node of a view's tree. The view keeps the nodes 1..N of its tree in one
+// array by heap index; the links point into that array. The parent links are
+// back references: exactly one is set on every node but the root.
 struct TreeNode {
     std::string m_strLabel; // UTF-8; short labels stay inside the node
     CPoint m_ptPos;
@@ -18,9 +17,4 @@ struct TreeNode {
     TreeNode *m_pRight = nullptr;
     TreeNode *m_pParentIfLeft = nullptr;
     TreeNode *m_pParentIfRight = nullptr;
-
-    // Nodes come from a pool: a tree of a million nodes is built and freed
-    // at every change of the node count.
-    static void *operator new(std::size_t size);
-    static void operator delete(void *node) noexcept;
 };

@@ -17,7 +17,6 @@ CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
 
 CZarniView::~CZarniView()
 {
-    *m_alive = false;
     FreeTree(m_pRoot);
 }
 
@@ -61,15 +60,6 @@ void CZarniView::RegisterCommands()
     });
 }
 
-// Every build starts here, once the node count is set.
-TreeNode *CZarniView::NewRoot()
-{
-    m_nodesByIndex.assign(std::size_t(m_nNodeCount) + 1, nullptr);
-    m_nodesByIndex.shrink_to_fit();
-    m_bMarksPlain = true;
-    return new TreeNode;
-}
-
 void CZarniView::OnInitialUpdate()
 {
     m_sizeTotal = {m_nCanvasWidth, m_nCanvasHeight};
@@ -88,9 +78,10 @@ void CZarniView::Relayout()
     OnInitialUpdate();
 }
 
+// Only the count changed: the array is reused, and the build writes every
+// field a fresh tree would have.
 void CZarniView::RebuildNumberedTree()
 {
-    FreeTree(m_pRoot);
     m_pRoot = NewRoot();
     BuildNumberedTree(m_pRoot, 1, 1);
 }

@@ -2,19 +2,19 @@
 // The tree view: one complete binary tree of the heap indices 1..N, laid out
 // over a canvas of its own. The class is split over several files by concern:
 //   ZarniView.cpp         state, life cycle, tree commands
-//   ZarniView_Tree.cpp    building, freeing and laying out the tree
+//   ZarniView_Tree.cpp    building, freeing and laying out the tree, marks
 //   ZarniView_Draw.cpp    drawing the tree and single node boxes
 //   ZarniView_Canvas.cpp  canvas size, zoom and box divisor commands
 //   ZarniView_Mouse.cpp   mouse modes, rubber band and selection
 //   ZarniView_Winner.cpp  random leaf tree and the tournament
 
+#include "TreeGeometry.h"
 #include "TreeNode.h"
 #include "framework/CmdTarget.h"
 #include "framework/ScrollView.h"
 
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 class CZarniDoc;
@@ -35,32 +35,28 @@ public:
     // Tree model
     void BuildNumberedTree(TreeNode *node, int index, int level);
     void BuildRandomTree(TreeNode *node, int index, int level);
-    static void FreeTree(TreeNode *node);
-    static int ChildIndex(int index, int side);
-    static TreeNode *NewChild(TreeNode *parent, int side);
-    using Builder = void (CZarniView::*)(TreeNode *, int, int);
-    void PlaceNode(TreeNode *node, int index, int level);
-    void BuildChildren(TreeNode *node, int index, int level, Builder build);
-    void ResetTree(Builder build);
-    static void PruneBeyondCount(TreeNode *node);
+    void FreeTree(TreeNode *node);
     void LayoutTree(TreeNode *node);
-    TreeNode *NodeAt(int64_t index) const;
+    TreeNode *NodeAt(int64_t index);
+    const TreeNode *NodeAt(int64_t index) const;
+    // Where everything stands for the current canvas, depth and divisors.
+    TreeGeometry Geometry() const;
+
+    // Marks. Every mark the view writes goes through SetMark, so that the
+    // marks can be cleared again without visiting every node. Marks written
+    // from outside must be announced with MarksChanged.
+    void SetMark(TreeNode *node, int mark);
+    void ClearMarks();
+    void MarksChanged() { m_bMarksUnknown = true; }
+    bool MarksPlain() const { return !m_bMarksUnknown && m_markedIndices.empty(); }
 
     // Drawing
     void DrawTree(CDrawSurface *dc);
-    void DrawTreeOnLevel(CDrawSurface *dc, TreeNode *node, int level);
     void DrawSelection(CDrawSurface *dc);
-    void DrawSelectionOnLevel(CDrawSurface *dc, TreeNode *node, int level);
-    // Calls visit for every node of the level in the subtree, left to right.
-    template <class Visit> static void ForEachOnLevel(TreeNode *node, int level, const Visit &visit)
-    {
-        if (!node)
-            return;
-        if (node->m_nLevel == level)
-            visit(node);
-        ForEachOnLevel(node->m_pLeft, level, visit);
-        ForEachOnLevel(node->m_pRight, level, visit);
-    }
+    // One box at window point (x, y) in the colours of mark, and the edges
+    // from a node to its children.
+    void DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int y, int mark);
+    void DrawNodeEdges(CDrawSurface *dc, const TreeNode *node);
 
     // Tree commands
     void OnNodeAdd();
@@ -98,7 +94,6 @@ public:
     void OnModePan() { m_nMouseMode = 0; }
     void DrawRubberBand(CDrawSurface *dc, int x1, int y1, int x2, int y2, int penWidth);
     void SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2);
-    void SelectNodesOnLevel(TreeNode *node, int x1, int y1, int x2, int y2, int level);
 
     // Tournament
     void PlayLevel(CWindowDC *dc, TreeNode *node, int level);
@@ -106,15 +101,8 @@ public:
     void SetStepDelay(int ms) { m_nStepDelayMs = ms < 0 ? 0 : ms; }
     bool IsPlaying() const { return m_bPlaying; }
 
-    // Marks written from outside the view's own commands must be announced,
-    // so that the paint stops assuming every box is plain.
-    void MarksChanged() { m_bMarksPlain = false; }
-
-    // Box geometry for the current canvas and divisors.
-    int HalfWidth() const { return m_nCanvasWidth / m_nXDivisor; }
-    int HalfHeight() const { return m_nCanvasHeight / m_nYDivisor; }
-    // The doubled divisor can pass the range of int.
-    int TextHalfHeight() const { return int(m_nCanvasHeight / (2 * int64_t(m_nYDivisor))); }
+    int HalfWidth() const { return Geometry().HalfWidth(); }
+    int HalfHeight() const { return Geometry().HalfHeight(); }
 
     // Largest canvas side the grow steps reach, and largest box divisor.
     static constexpr int kMaxCanvasSide = 1000000;
@@ -153,19 +141,19 @@ private:
     void ScrollByDrag(CPoint point);
     void RebuildNumberedTree();
     TreeNode *NewRoot();
+    void PlaceNode(TreeNode *node, int64_t index, int level);
+    using Builder = void (CZarniView::*)(TreeNode *, int, int);
+    void ResetTree(Builder build);
+    bool AnyMarkIn(int64_t firstIndex, int64_t endIndex);
     void WriteSizePane();
 
     // Drawing helpers shared by the paint, the selection and the tournament.
     CFont *LabelFont();
-    void DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int y, int mark);
-    void DrawNodeEdges(CDrawSurface *dc, const TreeNode *node);
     void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);
     void DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection);
     void DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset);
     void DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPoint offset);
     void DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset, bool edges);
-    int64_t LevelX(int level, int64_t k) const;
-    int64_t LevelY(int level) const;
 
     // Tournament helpers.
     bool PlayMatch(CWindowDC *dc, TreeNode *node);
@@ -173,14 +161,15 @@ private:
     static bool Wait(CWindowDC *dc, int delay);
 
     CZarniDoc *m_pDocument = nullptr;
-    // The nodes by heap index, so that drawing finds a node in one step.
-    std::vector<TreeNode *> m_nodesByIndex;
+    // The nodes 1..N at 0..N-1.
+    std::vector<TreeNode> m_nodes;
+    // Every node whose mark may not be 0, unless m_bMarksUnknown.
+    std::vector<int> m_markedIndices;
+    bool m_bMarkedSorted = true;
+    bool m_bMarksUnknown = false;
     CFont m_labelFont;
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;
     int m_nStepDelayMs = 500;
     bool m_bPlaying = false;
-    // No node has mark 1 or 2: set by every build, cleared by any mark.
-    bool m_bMarksPlain = true;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -23,10 +23,6 @@ MarkColours ColoursFor(int mark)
     return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
 }
 
-// Up to this many nodes the whole tree is walked once per level; larger
-// trees draw only what can reach the clip box.
-const int kFullWalkLimit = 63;
-
 } // namespace
 
 // One font serves every box while the box height stays the same.
@@ -40,14 +36,15 @@ CFont *CZarniView::LabelFont()
 
 void CZarniView::DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int y, int mark)
 {
-    const int a = HalfWidth(), b = HalfHeight(), t = TextHalfHeight();
+    const TreeGeometry geometry = Geometry();
+    const CRect box = geometry.Box({x, y});
     const MarkColours colours = ColoursFor(mark);
     CFont *oldFont = dc->SelectObject(LabelFont());
     const CBrush brush(colours.fill);
-    dc->FillRect({x - a, y - b, x + a, y + b}, &brush);
-    dc->Draw3dRect(x - a, y - b, 2 * a, 2 * b, colours.firstFrame, colours.firstFrame);
-    dc->DrawText(QString::fromStdString(node->m_strLabel), {x - a, y - t, x + a, y + t}, DT_CENTER);
-    dc->Draw3dRect(x - a, y - b, 2 * a, 2 * b, colours.finalFrame, colours.finalFrame);
+    dc->FillRect(box, &brush);
+    dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.firstFrame, colours.firstFrame);
+    dc->DrawText(QString::fromStdString(node->m_strLabel), geometry.TextRect({x, y}), DT_CENTER);
+    dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
     dc->SelectObject(oldFont);
 }
 
@@ -75,38 +72,13 @@ void CZarniView::DrawNodeEdges(CDrawSurface *dc, const TreeNode *node)
 
 void CZarniView::DrawTree(CDrawSurface *dc)
 {
-    if (m_nNodeCount > kFullWalkLimit) {
-        DrawVisibleLevels(dc, {0, 0}, false);
-        return;
-    }
-    for (int level = 1; level <= m_nDepth; ++level)
-        DrawTreeOnLevel(dc, m_pRoot, level);
-}
-
-void CZarniView::DrawTreeOnLevel(CDrawSurface *dc, TreeNode *node, int level)
-{
-    ForEachOnLevel(node, level, [&](const TreeNode *n) {
-        DrawNodeBox(dc, n, n->m_ptPos.x, n->m_ptPos.y, n->m_nMark);
-        DrawNodeEdges(dc, n);
-    });
-}
-
-void CZarniView::DrawSelection(CDrawSurface *dc)
-{
-    if (m_nNodeCount > kFullWalkLimit) {
-        DrawVisibleLevels(dc, {m_nHScrollPos, m_nVScrollPos}, true);
-        return;
-    }
-    for (int level = 1; level <= m_nDepth; ++level)
-        DrawSelectionOnLevel(dc, m_pRoot, level);
+    DrawVisibleLevels(dc, {0, 0}, false);
 }
 
 // The selection shows selected boxes red and every other box plain.
-void CZarniView::DrawSelectionOnLevel(CDrawSurface *dc, TreeNode *node, int level)
+void CZarniView::DrawSelection(CDrawSurface *dc)
 {
-    ForEachOnLevel(node, level, [&](const TreeNode *n) {
-        DrawNodeBox(dc, n, n->m_ptPos.x - m_nHScrollPos, n->m_ptPos.y - m_nVScrollPos, n->m_nMark == 1 ? 1 : 0);
-    });
+    DrawVisibleLevels(dc, {m_nHScrollPos, m_nVScrollPos}, true);
 }
 
 // Draws the same pixels as the level-by-level walk, in the same order, but
@@ -118,43 +90,31 @@ void CZarniView::DrawSelectionOnLevel(CDrawSurface *dc, TreeNode *node, int leve
 // coordinates into canvas coordinates.
 void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection)
 {
+    const TreeGeometry g = Geometry();
     const CRect clip = dc->GetClipBox();
     const int64_t left = int64_t(clip.left) + offset.x, right = int64_t(clip.right) + offset.x;
     const int64_t top = int64_t(clip.top) + offset.y, bottom = int64_t(clip.bottom) + offset.y;
-    const int a = HalfWidth(), b = HalfHeight();
+    const int a = g.HalfWidth(), b = g.HalfHeight();
     for (int level = 1; level <= m_nDepth; ++level) {
-        const int64_t first = int64_t(1) << (level - 1);
+        const int64_t first = TreeGeometry::LevelFirst(level);
         if (first > m_nNodeCount)
             break;
-        const int64_t count = std::min<int64_t>(first, m_nNodeCount - first + 1);
-        const int64_t y = LevelY(level);
+        const int64_t y = g.Y(level);
         const bool edges = !selection && level < m_nDepth;
-        const int64_t rowsBottom = std::max<int64_t>(y + b + 1, edges ? LevelY(level + 1) : y);
+        const int64_t rowsBottom = std::max<int64_t>(y + b + 1, edges ? g.Y(level + 1) : y);
         if (y - b - 1 >= bottom || rowsBottom < top)
             continue;
-        const int64_t slot = (int64_t(m_nCanvasWidth) << 1) >> level;
-        const int64_t reach = a + 2 + (edges ? slot : 0);
-        auto firstAtOrRightOf = [&](int64_t xMin) {
-            int64_t lo = 0, hi = count;
-            while (lo < hi) {
-                const int64_t mid = lo + (hi - lo) / 2;
-                if (LevelX(level, mid) >= xMin)
-                    hi = mid;
-                else
-                    lo = mid + 1;
-            }
-            return lo;
-        };
-        const int64_t end = firstAtOrRightOf(right + reach);
-        const int64_t start = firstAtOrRightOf(left - reach);
-        const bool dense = (int64_t(1) << (level - 1)) > m_nCanvasWidth;
-        if (dense && m_bMarksPlain && a >= 2 && b >= 1 && start < end) {
+        const int64_t reach = a + 2 + (edges ? g.SlotWidth(level) : 0);
+        const int64_t end = g.FirstAtOrRightOf(level, right + reach);
+        const int64_t start = g.FirstAtOrRightOf(level, left - reach);
+        const bool dense = first > m_nCanvasWidth;
+        if (dense && a >= 2 && b >= 1 && start < end && !AnyMarkIn(first + start, first + end)) {
             DrawPlainDenseLevel(dc, level, start, end, offset, edges);
             continue;
         }
         for (int64_t k = start; k < end;) {
-            const int64_t x = LevelX(level, k);
-            const int64_t runLast = std::min(firstAtOrRightOf(x + 1), end) - 1;
+            const int64_t x = g.X(level, k);
+            const int64_t runLast = std::min(g.FirstAtOrRightOf(level, x + 1), end) - 1;
             if (edges && runLast > k)
                 DrawRunEdges(dc, level, k, runLast - 1, offset);
             const TreeNode *node = NodeAt(first + runLast);
@@ -163,7 +123,7 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             // The next box of the level covers everything right of its left
             // side; a box that keeps only its left column keeps its frame.
             const bool coveredOnRight = runLast + 1 < end && a >= 1 && b >= 1;
-            const int64_t nextX = coveredOnRight ? LevelX(level, runLast + 1) : 0;
+            const int64_t nextX = coveredOnRight ? g.X(level, runLast + 1) : 0;
             if (coveredOnRight && nextX == x + 1) {
                 const CBrush frame(ColoursFor(mark).finalFrame);
                 dc->FillRect({px - a, py - b, px - a + 1, py + b}, &frame);
@@ -184,11 +144,12 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
 // layout rather than from the children themselves.
 void CZarniView::DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPoint offset)
 {
+    const TreeGeometry g = Geometry();
     const int64_t index = (int64_t(1) << (level - 1)) + k;
-    const int childY = int(LevelY(level + 1) - offset.y);
-    const CPoint parent{int(LevelX(level, k) - offset.x), int(LevelY(level) - offset.y)};
-    const CPoint left{int(LevelX(level + 1, 2 * k) - offset.x), childY};
-    const CPoint right{int(LevelX(level + 1, 2 * k + 1) - offset.x), childY};
+    const int childY = int(g.Y(level + 1) - offset.y);
+    const CPoint parent{int(g.X(level, k) - offset.x), int(g.Y(level) - offset.y)};
+    const CPoint left{int(g.X(level + 1, 2 * k) - offset.x), childY};
+    const CPoint right{int(g.X(level + 1, 2 * k + 1) - offset.x), childY};
     DrawEdges(dc, parent, 2 * index <= m_nNodeCount ? &left : nullptr, 2 * index + 1 <= m_nNodeCount ? &right : nullptr);
 }
 
@@ -202,25 +163,26 @@ void CZarniView::DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPo
 void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset,
                                      bool edges)
 {
-    const int64_t a = HalfWidth(), b = HalfHeight();
+    const TreeGeometry g = Geometry();
+    const int64_t a = g.HalfWidth(), b = g.HalfHeight();
     const int64_t levelFirst = int64_t(1) << (level - 1);
-    const int64_t y = LevelY(level);
+    const int64_t y = g.Y(level);
     const CBrush black(RGB(0, 0, 0));
     auto fill = [&](int64_t l, int64_t t, int64_t r, int64_t bottom) {
         dc->FillRect({int(l - offset.x), int(t - offset.y), int(r - offset.x), int(bottom - offset.y)}, &black);
     };
-    const int64_t lastX = LevelX(level, end - 1);
-    fill(LevelX(level, start) - a, y - b, lastX - a, y + b);
+    const int64_t lastX = g.X(level, end - 1);
+    fill(g.X(level, start) - a, y - b, lastX - a, y + b);
     const int64_t iFirst = levelFirst + start, iLast = levelFirst + end - 2;
     const int64_t lastChild = std::min<int64_t>(2 * iLast + 1, m_nNodeCount);
     if (edges && iLast >= iFirst && 2 * iFirst <= lastChild) {
-        auto childX = [&](int64_t index) { return LevelX(level + 1, index - 2 * levelFirst); };
-        fill(childX(2 * iFirst), y, childX(lastChild) + 1, LevelY(level + 1));
+        auto childX = [&](int64_t index) { return g.X(level + 1, index - 2 * levelFirst); };
+        fill(childX(2 * iFirst), y, childX(lastChild) + 1, g.Y(level + 1));
         const int64_t iLeftLast = std::min<int64_t>(iLast, m_nNodeCount / 2);
-        fill(LevelX(level, start) - a, y, childX(2 * iLeftLast), y + 1);
+        fill(g.X(level, start) - a, y, childX(2 * iLeftLast), y + 1);
         const int64_t iRightLast = std::min<int64_t>(iLast, (m_nNodeCount - 1) / 2);
         if (iRightLast >= iFirst)
-            fill(childX(2 * iFirst + 1) + 1, y, LevelX(level, iRightLast - levelFirst) + a + 1, y + 1);
+            fill(childX(2 * iFirst + 1) + 1, y, g.X(level, iRightLast - levelFirst) + a + 1, y + 1);
     }
     const TreeNode *node = NodeAt(levelFirst + end - 1);
     DrawNodeBox(dc, node, int(lastX - offset.x), int(y - offset.y), 0);
@@ -233,16 +195,17 @@ void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start,
 // columns are contiguous).
 void CZarniView::DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset)
 {
+    const TreeGeometry g = Geometry();
     const int64_t levelFirst = int64_t(1) << (level - 1);
     const int64_t iFirst = levelFirst + kFirst, iLast = levelFirst + kLast;
     const int64_t firstChild = 2 * iFirst;
     const int64_t lastChild = std::min<int64_t>(2 * iLast + 1, m_nNodeCount);
     if (firstChild > lastChild)
         return;
-    auto childX = [&](int64_t index) { return int(LevelX(level + 1, index - 2 * levelFirst) - offset.x); };
-    const int a = HalfWidth();
-    const int x = int(LevelX(level, kFirst) - offset.x);
-    const int y = int(LevelY(level) - offset.y), childY = int(LevelY(level + 1) - offset.y);
+    auto childX = [&](int64_t index) { return int(g.X(level + 1, index - 2 * levelFirst) - offset.x); };
+    const int a = g.HalfWidth();
+    const int x = int(g.X(level, kFirst) - offset.x);
+    const int y = int(g.Y(level) - offset.y), childY = int(g.Y(level + 1) - offset.y);
     auto horizontal = [&](int from, int to) {
         dc->MoveTo(from, y);
         dc->LineTo(to, y);

@@ -159,24 +159,20 @@ void CZarniView::DrawRubberBand(CDrawSurface *dc, int x1, int y1, int x2, int y2
     dc->SelectObject(oldPen);
 }
 
+// Every node gets the mark the selection gives it: the previous marks are
+// cleared, and on each level the nodes the rectangle can mark are found from
+// the geometry. The comparisons are made in 64 bits so that no canvas size
+// can overflow them.
 void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2)
 {
-    m_bMarksPlain = true; // every mark is written again below
-    for (int level = 1; level <= m_nDepth; ++level)
-        SelectNodesOnLevel(root, x1, y1, x2, y2, level);
-}
-
-// A band selects the boxes strictly inside it; a click (equal corners)
-// selects the boxes that hold the point strictly inside. The comparisons are
-// made in 64 bits so that no canvas size can overflow them.
-void CZarniView::SelectNodesOnLevel(TreeNode *node, int x1, int y1, int x2, int y2, int level)
-{
-    const int64_t a = HalfWidth(), b = HalfHeight();
-    ForEachOnLevel(node, level, [&](TreeNode *n) {
-        const int64_t x = n->m_ptPos.x, y = n->m_ptPos.y;
-        const bool band = (x1 != x2 || y1 != y2) && x - a > x1 && x + a < x2 && y - b > y1 && y + b < y2;
-        const bool click = x1 == x2 && y1 == y2 && x - a < x2 && x2 < x + a && y - b < y2 && y2 < y + b;
-        n->m_nMark = (band || click) ? 1 : 0;
-        m_bMarksPlain = m_bMarksPlain && n->m_nMark == 0;
-    });
+    Q_ASSERT(root == m_pRoot);
+    Q_UNUSED(root);
+    ClearMarks();
+    const TreeGeometry geometry = Geometry();
+    for (int level = 1; level <= m_nDepth; ++level) {
+        const LevelRun run = geometry.Selected(level, x1, y1, x2, y2);
+        const int64_t first = TreeGeometry::LevelFirst(level);
+        for (int64_t k = run.first; k < run.end; ++k)
+            SetMark(NodeAt(first + k), 1);
+    }
 }

@@ -1,107 +1,146 @@
-// Building, freeing and laying out the view's tree.
+// Building, freeing and laying out the view's tree, and the bookkeeping of
+// its marks.
 #include "ZarniView.h"
 
+#include <QtGlobal>
 #include <algorithm>
+#include <charconv>
 
-// Removes a node created beyond the node count from its parent. The root is
-// never pruned.
-void CZarniView::PruneBeyondCount(TreeNode *node)
+namespace {
+
+// Room to grow kept when the array must be enlarged, so that adding nodes one
+// by one does not move the whole tree each time.
+std::size_t WithHeadroom(std::size_t count)
 {
-    if (node->m_pParentIfLeft) {
-        node->m_pParentIfLeft->m_pLeft = nullptr;
-        delete node;
-    } else if (node->m_pParentIfRight) {
-        node->m_pParentIfRight->m_pRight = nullptr;
-        delete node;
+    return count + count / 16 + 16;
+}
+
+} // namespace
+
+// The array holds the nodes 1..m_nNodeCount, every field still to be written
+// by the build. Its storage is kept across rebuilds while it is not far too
+// large, so a change of the count touches only what changed size.
+TreeNode *CZarniView::NewRoot()
+{
+    const auto count = std::size_t(m_nNodeCount);
+    if (m_nodes.capacity() < count || m_nodes.capacity() > 2 * WithHeadroom(count)) {
+        std::vector<TreeNode> fresh;
+        fresh.reserve(WithHeadroom(count));
+        m_nodes.swap(fresh);
     }
+    m_nodes.resize(count);
+    m_markedIndices.clear();
+    m_bMarkedSorted = true;
+    m_bMarksUnknown = false;
+    return &m_nodes[0];
 }
 
-TreeNode *CZarniView::NewChild(TreeNode *parent, int side)
+// Index, level, plain mark and the links of node i within the count, and the
+// depth raised to its level.
+void CZarniView::PlaceNode(TreeNode *node, int64_t index, int level)
 {
-    auto *child = new TreeNode;
-    if (side == 0) {
-        parent->m_pLeft = child;
-        child->m_pParentIfLeft = parent;
-    } else {
-        parent->m_pRight = child;
-        child->m_pParentIfRight = parent;
-    }
-    return child;
-}
-
-// 2i or 2i + 1; an index past the int range is beyond any node count.
-int CZarniView::ChildIndex(int index, int side)
-{
-    return int(std::min<int64_t>(2 * int64_t(index) + side, INT32_MAX));
-}
-
-// What both builders do for a node within the count: its place in the tree,
-// a plain mark, and a depth raised to its level.
-void CZarniView::PlaceNode(TreeNode *node, int index, int level)
-{
-    m_nodesByIndex[index] = node;
-    node->m_nIndex = index;
+    auto at = [this](int64_t i) { return i <= m_nNodeCount ? &m_nodes[std::size_t(i - 1)] : nullptr; };
+    TreeNode *parent = index > 1 ? at(index / 2) : nullptr;
+    node->m_nIndex = int(index);
     node->m_nLevel = level;
     node->m_nMark = 0;
+    node->m_pLeft = at(2 * index);
+    node->m_pRight = at(2 * index + 1);
+    node->m_pParentIfLeft = index % 2 == 0 ? parent : nullptr;
+    node->m_pParentIfRight = index % 2 == 1 ? parent : nullptr;
     if (level > m_nDepth)
         m_nDepth = level;
 }
 
-// Creates the missing children and builds each with the same builder; the
-// left subtree is complete before the right child exists.
-void CZarniView::BuildChildren(TreeNode *node, int index, int level, Builder build)
-{
-    if (!node->m_pLeft)
-        (this->*build)(NewChild(node, 0), ChildIndex(index, 0), level + 1);
-    if (!node->m_pRight)
-        (this->*build)(NewChild(node, 1), ChildIndex(index, 1), level + 1);
-}
-
+// The subtree of a node holds one contiguous run of indices on each level
+// below it, so it is built level by level along the array.
 void CZarniView::BuildNumberedTree(TreeNode *node, int index, int level)
 {
-    if (index > m_nNodeCount) {
-        PruneBeyondCount(node);
-        return;
+    Q_ASSERT(node == NodeAt(index));
+    Q_UNUSED(node);
+    char digits[16];
+    for (int64_t first = index, last = index; first <= m_nNodeCount; first *= 2, last = 2 * last + 1, ++level) {
+        for (int64_t i = first; i <= std::min<int64_t>(last, m_nNodeCount); ++i) {
+            TreeNode *n = &m_nodes[std::size_t(i - 1)];
+            const auto end = std::to_chars(digits, digits + sizeof digits, i).ptr;
+            n->m_strLabel.assign(digits, end);
+            PlaceNode(n, i, level);
+        }
     }
-    node->m_strLabel = std::to_string(index);
-    PlaceNode(node, index, level);
-    BuildChildren(node, index, level, &CZarniView::BuildNumberedTree);
 }
 
+// The array goes with the tree; only the root or nothing can be freed.
 void CZarniView::FreeTree(TreeNode *node)
 {
     if (!node)
         return;
-    FreeTree(node->m_pLeft);
-    FreeTree(node->m_pRight);
-    delete node;
+    Q_ASSERT(node == m_pRoot);
+    m_nodes.clear();
 }
 
-int64_t CZarniView::LevelX(int level, int64_t k) const
-{
-    return ((2 * k + 1) * int64_t(m_nCanvasWidth)) >> level;
-}
-
-int64_t CZarniView::LevelY(int level) const
-{
-    return ((2 * int64_t(level) - 1) * m_nCanvasHeight) / (2 * int64_t(m_nDepth));
-}
-
-// Each level is a band of equal height; its 2^(L-1) slots divide the width
-// and a node sits in the middle of its own slot. The products are formed in
-// 64 bits so that positions stay exact at any depth.
 void CZarniView::LayoutTree(TreeNode *node)
 {
-    const int level = node->m_nLevel;
-    const int64_t k = int64_t(node->m_nIndex) - (int64_t(1) << (level - 1));
-    node->m_ptPos = {int(LevelX(level, k)), int(LevelY(level))};
+    const TreeGeometry geometry = Geometry();
+    if (node == m_pRoot) {
+        for (TreeNode &n : m_nodes)
+            n.m_ptPos = geometry.Position(n.m_nIndex);
+        return;
+    }
+    node->m_ptPos = geometry.Position(node->m_nIndex);
     if (node->m_pLeft)
         LayoutTree(node->m_pLeft);
     if (node->m_pRight)
         LayoutTree(node->m_pRight);
 }
 
-TreeNode *CZarniView::NodeAt(int64_t index) const
+TreeNode *CZarniView::NodeAt(int64_t index)
 {
-    return index >= 1 && index <= m_nNodeCount ? m_nodesByIndex[std::size_t(index)] : nullptr;
+    return index >= 1 && index <= int64_t(m_nodes.size()) ? &m_nodes[std::size_t(index - 1)] : nullptr;
+}
+
+const TreeNode *CZarniView::NodeAt(int64_t index) const
+{
+    return const_cast<CZarniView *>(this)->NodeAt(index);
+}
+
+TreeGeometry CZarniView::Geometry() const
+{
+    return {m_nCanvasWidth, m_nCanvasHeight, m_nDepth, m_nXDivisor, m_nYDivisor, m_nNodeCount};
+}
+
+void CZarniView::SetMark(TreeNode *node, int mark)
+{
+    node->m_nMark = mark;
+    if (mark == 0)
+        return;
+    if (!m_markedIndices.empty() && m_markedIndices.back() > node->m_nIndex)
+        m_bMarkedSorted = false;
+    m_markedIndices.push_back(node->m_nIndex);
+}
+
+// Only the nodes known to be marked are visited, unless marks were written
+// from outside.
+void CZarniView::ClearMarks()
+{
+    if (m_bMarksUnknown) {
+        for (TreeNode &n : m_nodes)
+            n.m_nMark = 0;
+    } else {
+        for (int index : m_markedIndices)
+            NodeAt(index)->m_nMark = 0;
+    }
+    m_markedIndices.clear();
+    m_bMarkedSorted = true;
+    m_bMarksUnknown = false;
+}
+
+bool CZarniView::AnyMarkIn(int64_t firstIndex, int64_t endIndex)
+{
+    if (m_bMarksUnknown)
+        return true;
+    if (!m_bMarkedSorted)
+        std::sort(m_markedIndices.begin(), m_markedIndices.end());
+    m_bMarkedSorted = true;
+    const auto it = std::lower_bound(m_markedIndices.begin(), m_markedIndices.end(), firstIndex);
+    return it != m_markedIndices.end() && *it < endIndex;
 }

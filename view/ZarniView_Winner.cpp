@@ -14,12 +14,10 @@ void CZarniView::OnWinnerTree()
 // Built like the numbered tree; every node within the count draws a value
 // (the generator re-seeded with its own next output), and a parent loses its
 // value again as soon as a child is built, so only leaves keep theirs.
+// Depth-first, the left subtree before the right, so the values come in the
+// same order at every run from the same seed.
 void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
 {
-    if (index > m_nNodeCount) {
-        PruneBeyondCount(node);
-        return;
-    }
     std::srand(unsigned(std::rand()));
     m_nRandomValue = std::rand() % 100;
     node->m_strLabel = std::to_string(m_nRandomValue);
@@ -28,7 +26,10 @@ void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
         node->m_pParentIfRight->m_strLabel.clear();
     if (node->m_pParentIfLeft)
         node->m_pParentIfLeft->m_strLabel.clear();
-    BuildChildren(node, index, level, &CZarniView::BuildRandomTree);
+    if (node->m_pLeft)
+        BuildRandomTree(node->m_pLeft, 2 * index, level + 1);
+    if (node->m_pRight)
+        BuildRandomTree(node->m_pRight, 2 * index + 1, level + 1);
 }
 
 // Plays the matches from the level above the leaves up to the root. The
@@ -72,17 +73,16 @@ bool CZarniView::PlayMatch(CWindowDC *dc, TreeNode *node)
     if (left && right) {
         const int a = std::atoi(left->m_strLabel.c_str());
         const int b = std::atoi(right->m_strLabel.c_str());
-        left->m_nMark = a > b ? 1 : 2;
-        right->m_nMark = a > b ? 2 : 1;
+        SetMark(left, a > b ? 1 : 2);
+        SetMark(right, a > b ? 2 : 1);
         winner = a > b ? a : b;
     } else {
         TreeNode *only = left ? left : right;
-        only->m_nMark = 1;
+        SetMark(only, 1);
         winner = std::atoi(only->m_strLabel.c_str());
     }
     node->m_strLabel = std::to_string(winner);
-    node->m_nMark = 1;
-    m_bMarksPlain = false;
+    SetMark(node, 1);
     const int delay = m_nStepDelayMs;
     for (TreeNode *box : {left, right, node}) {
         if (!box)
@@ -100,7 +100,8 @@ bool CZarniView::PlayMatch(CWindowDC *dc, TreeNode *node)
 // position.
 void CZarniView::PaintNodeBox(CWindowDC *dc, const TreeNode *node)
 {
-    DrawNodeBox(dc, node, node->m_ptPos.x - m_nHScrollPos, node->m_ptPos.y - m_nVScrollPos, node->m_nMark);
+    const CPoint p = Geometry().Position(node->m_nIndex);
+    DrawNodeBox(dc, node, p.x - m_nHScrollPos, p.y - m_nVScrollPos, node->m_nMark);
 }
 
 // Waits while the window keeps repainting; user input waits until the run
