@@ -1,7 +1,7 @@
 #include "AboutDlg.h"
 
 #include "framework/DrawSurface.h"
-#include "res/Cursors.h"
+#include "res/Images.h"
 #include "res/Resource.h"
 
 #include <QFontMetrics>

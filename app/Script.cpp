@@ -7,7 +7,8 @@
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
 #include "framework/FileWrite.h"
-#include "res/CommandNames.h"
+#include "CommandNames.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 #include "view/ZarniView.h"
 
@@ -54,10 +55,7 @@ int CommandValue(const QString &word)
     bool ok = form.match(word).hasMatch();
     const bool hex = word.startsWith("0x", Qt::CaseInsensitive);
     const qlonglong value = ok ? word.mid(hex ? 2 : 0).toLongLong(&ok, hex ? 16 : 10) : 0;
-    const bool known = ok && value <= 0xFFFF &&
-                       (CommandIdsByName().key(int(value)).size() > 0 ||
-                        (value >= AFX_IDM_FIRST_MDICHILD && value <= ID_WINDOW_MORE_WINDOWS));
-    if (!known)
+    if (!ok || value > 0xFFFF || !IsKnownCommand(int(value)))
         Fail(QStringLiteral("'%1' is not a command of the program").arg(word));
     return int(value);
 }

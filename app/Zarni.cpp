@@ -7,7 +7,8 @@
 #include "frames/MainFrm.h"
 #include "framework/DrawSurface.h"
 #include "framework/FileWrite.h"
-#include "res/Cursors.h"
+#include "res/Images.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 #include "view/ZarniView.h"
 
@@ -50,11 +51,15 @@ CZarniApp::CZarniApp()
             const QString path = m_recentFiles[i];
             if (!OpenDocumentFile(path)) {
                 m_recentFiles.removeAll(path);
-                SaveRecentFiles();
+                RecentFilesChanged();
             }
         });
         OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI *ui) { ui->Enable(i < m_recentFiles.size()); });
     }
+    OnCommand(ID_WINDOW_NEW, [this] {
+        if (CChildFrame *child = MainFrame()->ActiveChild())
+            CreateNewFrame(child->GetDocument());
+    });
 }
 
 CZarniApp::~CZarniApp()
@@ -78,6 +83,7 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
         return false;
     m_pMainWnd = m_pMainFrame.get();
     m_pMainFrame->resize(m_initialSize);
+    m_pMainFrame->SetRecentFiles(m_recentFiles);
 
     if (arguments.isEmpty() ? !OnFileNew() : !OpenDocumentFile(arguments.first()))
         return false;
@@ -121,8 +127,10 @@ void CZarniApp::LoadStdProfileSettings()
     }
 }
 
-void CZarniApp::SaveRecentFiles() const
+void CZarniApp::RecentFilesChanged()
 {
+    if (MainFrame())
+        MainFrame()->SetRecentFiles(m_recentFiles);
     if (!m_bSettingsUsable)
         return;
     QSettings settings;
@@ -138,7 +146,7 @@ void CZarniApp::AddToRecentFileList(const QString &path)
     m_recentFiles.prepend(path);
     while (m_recentFiles.size() > kRecentFileCount)
         m_recentFiles.removeLast();
-    SaveRecentFiles();
+    RecentFilesChanged();
 }
 
 CZarniDoc *CZarniApp::NewDocument()
@@ -209,6 +217,7 @@ CZarniView *CZarniApp::CreateView(CZarniDoc *doc)
     auto *view = new CZarniView;
     view->SetDocument(doc);
     view->SetStepDelay(m_nStepDelayMs);
+    MainFrame()->WatchView(view);
     view->OnInitialUpdate();
     return view;
 }

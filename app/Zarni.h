@@ -50,7 +50,8 @@ private:
     void LoadStdProfileSettings();
     void LoadToolkitTranslations();
     CZarniDoc *FindOpenDocument(const QString &path) const;
-    void SaveRecentFiles() const;
+    // Shows the list in the File menu and keeps it in the settings.
+    void RecentFilesChanged();
     CZarniView *CreateView(CZarniDoc *doc);
     CZarniDoc *NewDocument();
     void OnFrameClosed(CDocument *doc);

@@ -1,5 +1,6 @@
 #include "ChildFrm.h"
 
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 #include "view/ZarniView.h"
 

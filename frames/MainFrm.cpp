@@ -1,12 +1,13 @@
 #include "MainFrm.h"
 
 #include "ChildFrm.h"
-#include "app/Zarni.h"
+#include "framework/App.h"
 #include "framework/Document.h"
 #include "framework/Trace.h"
-#include "res/Cursors.h"
+#include "res/Images.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
-#include "res/Strings.h"
+#include "Prompts.h"
 #include "view/ZarniView.h"
 
 #include <QAction>
@@ -203,10 +204,6 @@ CMainFrame::CMainFrame()
         ui->Enable();
         ui->SetCheck(m_wndStatusBar && !m_wndStatusBar->isHidden());
     });
-    OnCommand(ID_WINDOW_NEW, [this] {
-        if (CChildFrame *child = ActiveChild())
-            CZarniApp::Get()->CreateNewFrame(child->GetDocument());
-    });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
     OnCommand(ID_WINDOW_ARRANGE, [this] {
@@ -302,7 +299,7 @@ void CMainFrame::CreateActions()
     }
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
-    for (int id : {ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+    for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
         m_actions[id]->setCheckable(true);
     for (int id = AFX_IDM_FIRST_MDICHILD; id < ID_WINDOW_MORE_WINDOWS; ++id)
         m_actions[id]->setCheckable(true);
@@ -378,9 +375,12 @@ void CMainFrame::CreateZoomCombo()
     for (int n = 1; n <= 10; ++n)
         combo->addItem(QString::asprintf("1/%dx", 2 * n));
     combo->setCurrentIndex(19);
-    // Every pick applies, also of the item already shown.
-    connect(combo, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { RouteCommand(MakeNotifyId(CBN_SELCHANGE, IDC_ZOOM_COMBO)); });
+    // Every pick applies, also of the item already shown, to the active view.
+    connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        if (CZarniView *view = GetActiveView())
+            view->ApplyZoomIndex(index);
+        UpdateCommandUI();
+    });
     m_wndToolBar->insertWidget(slot, combo);
     m_wndToolBar->removeAction(slot);
     m_wndToolBar->m_wndZoomCombo = combo;
@@ -433,12 +433,18 @@ void CMainFrame::AddRecentFiles(QMenu *menu)
     RefreshRecentFiles();
 }
 
+void CMainFrame::SetRecentFiles(const QStringList &files)
+{
+    m_recentFiles = files;
+    RefreshRecentFiles();
+}
+
 void CMainFrame::RefreshRecentFiles()
 {
-    const QStringList files = CZarniApp::Get() ? CZarniApp::Get()->RecentFiles() : QStringList();
+    const QStringList &files = m_recentFiles;
     if (m_recentPlaceholder)
         m_recentPlaceholder->setVisible(files.isEmpty());
-    for (int i = 0; i < CZarniApp::kRecentFileCount; ++i) {
+    for (int i = 0; i <= ID_FILE_MRU_FILE4 - ID_FILE_MRU_FILE1; ++i) {
         QAction *action = m_actions[ID_FILE_MRU_FILE1 + i];
         action->setVisible(i < files.size());
         if (i < files.size())
@@ -513,6 +519,13 @@ QList<CChildFrame *> CMainFrame::ChildFrames() const
         if (auto *child = dynamic_cast<CChildFrame *>(window))
             frames << child;
     return frames;
+}
+
+void CMainFrame::WatchView(CZarniView *view)
+{
+    connect(view, &CZarniView::CanvasSizeChanged, this, [this](int width, int height) {
+        m_wndStatusBar->SetPaneText(1, QString::asprintf("%d * %d", width, height));
+    });
 }
 
 CZarniView *CMainFrame::GetActiveView() const

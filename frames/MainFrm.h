@@ -49,6 +49,8 @@ public:
     CChildFrame *ActiveChild() const;
     QList<CChildFrame *> ChildFrames() const;
     CZarniView *GetActiveView() const;
+    // Shows what the view announces: its canvas size in the size pane.
+    void WatchView(CZarniView *view);
 
     // Offers id to the active view, its document, its frame, this frame and
     // the application; returns whether one of them handled it.
@@ -62,6 +64,8 @@ public:
     QAction *Action(int id) const { return m_actions.value(id); }
     // The menu bar now shown: IDR_MAINFRAME or IDR_ZARNITYPE.
     int CurrentMenuId() const { return m_nMenuId; }
+    // The recently used files, most recent first, for the File menu.
+    void SetRecentFiles(const QStringList &files);
     // The caption follows the active document window.
     void UpdateTitle();
 
@@ -94,4 +98,5 @@ private:
     QList<QMenu *> m_menus;
     QAction *m_windowListSeparator = nullptr;
     QAction *m_hoveredWithoutPrompt = nullptr;
+    QStringList m_recentFiles;
 };

@@ -17,11 +17,6 @@ public:
     int m_nCheck = 0;
 };
 
-// A notification from a control travels like a command whose id carries the
-// notification code in its high word.
-constexpr int MakeNotifyId(int code, int controlId) { return (code << 16) | controlId; }
-enum { CBN_SELCHANGE = 1 };
-
 class CCmdTarget {
 public:
     virtual ~CCmdTarget() = default;

@@ -2,7 +2,7 @@
 
 #include "App.h"
 #include "FileWrite.h"
-#include "res/Resource.h"
+#include "StandardIds.h"
 #include <QMainWindow>
 
 #include <QApplication>

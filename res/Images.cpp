@@ -1,7 +1,7 @@
 // Our own drawings, made at start-up from simple shapes and reduced to the
 // colours of their kind: two colours and transparency for the cursors, the
 // sixteen standard colours for the toolbar and the icons.
-#include "Cursors.h"
+#include "Images.h"
 
 #include "Resource.h"
 

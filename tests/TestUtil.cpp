@@ -1,8 +1,12 @@
 #include "TestUtil.h"
 
-#include <QApplication>
+#include "app/Zarni.h"
+#include "frames/MainFrm.h"
 
-#include "res/Cursors.h"
+#include <QApplication>
+#include <QSettings>
+
+#include "res/Images.h"
 
 #include <QBitmap>
 #include <QPainter>
@@ -119,4 +123,29 @@ QImage PaintInto(const QRect &clip, const std::function<void(CDrawSurface *)> &d
     CDrawSurface dc(&painter);
     draw(&dc);
     return image;
+}
+
+AppFixture::AppFixture()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
+}
+
+AppFixture::~AppFixture() = default;
+
+bool AppFixture::Start(bool clearSettings)
+{
+    if (clearSettings)
+        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Zarni")).clear();
+    m_app = std::make_unique<CZarniApp>();
+    return m_app->InitInstance({}) && QTest::qWaitForWindowExposed(Frame());
+}
+
+void AppFixture::Stop()
+{
+    m_app.reset();
+}
+
+CMainFrame *AppFixture::Frame() const
+{
+    return m_app ? m_app->MainFrame() : nullptr;
 }

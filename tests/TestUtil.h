@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QImage>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -46,3 +47,27 @@ void Drag(CZarniView *view, const std::vector<QPoint> &points);
 
 // Whether the view shows the cursor with this resource id.
 bool ShowsCursor(CZarniView *view, int cursorId);
+
+class CMainFrame;
+class CZarniApp;
+
+// The program started as a user starts it, with its settings in a temporary
+// directory that is emptied before every start. Tests call Start() from
+// init() and Stop() from cleanup().
+class AppFixture {
+public:
+    AppFixture();
+    ~AppFixture();
+    // Whether the program started and its window is exposed; the settings of
+    // a previous start are kept on request.
+    bool Start(bool clearSettings = true);
+    void Stop();
+    CZarniApp *App() const { return m_app.get(); }
+    CMainFrame *Frame() const;
+    // A path in the temporary directory.
+    QString FilePath(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CZarniApp> m_app;
+};

@@ -3,6 +3,7 @@
 #include "app/Zarni.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 
 #include <QSettings>
@@ -13,7 +14,6 @@ class TestCanvas : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -30,9 +30,8 @@ private slots:
     void hugeCanvasPaintsAndHitTests();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<CZarniApp> m_app;
-    CMainFrame *Frame() const { return m_app->MainFrame(); }
+    AppFixture m_fixture;
+    CMainFrame *Frame() const { return m_fixture.Frame(); }
     CZarniView *View() const { return Frame()->GetActiveView(); }
     QString Pane() const { return Frame()->m_wndStatusBar->GetPaneText(1); }
     void Pick(int index)
@@ -43,20 +42,14 @@ private:
     }
 };
 
-void TestCanvas::initTestCase()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
-}
-
 void TestCanvas::init()
 {
-    m_app = std::make_unique<CZarniApp>();
-    QVERIFY(m_app->InitInstance({}));
+    QVERIFY(m_fixture.Start());
 }
 
 void TestCanvas::cleanup()
 {
-    m_app.reset();
+    m_fixture.Stop();
 }
 
 void TestCanvas::zoomItems_data()
@@ -120,10 +113,10 @@ void TestCanvas::divisorSequences_data()
 {
     QTest::addColumn<int>("command");
     QTest::addColumn<QList<int>>("divisors");
-    QTest::newRow("wider from 32") << ID_NODE_WIDER << QList<int>{16, 8, 4, 2, 1, 1};
-    QTest::newRow("taller from 24") << ID_NODE_TALLER << QList<int>{12, 6, 3, 1, 1};
-    QTest::newRow("narrower from 32") << ID_NODE_NARROWER << QList<int>{64, 128, 256};
-    QTest::newRow("shorter from 24") << ID_NODE_SHORTER << QList<int>{48, 96};
+    QTest::newRow("wider from 32") << int(ID_NODE_WIDER) << QList<int>{16, 8, 4, 2, 1, 1};
+    QTest::newRow("taller from 24") << int(ID_NODE_TALLER) << QList<int>{12, 6, 3, 1, 1};
+    QTest::newRow("narrower from 32") << int(ID_NODE_NARROWER) << QList<int>{64, 128, 256};
+    QTest::newRow("shorter from 24") << int(ID_NODE_SHORTER) << QList<int>{48, 96};
 }
 
 void TestCanvas::divisorSequences()
@@ -164,7 +157,7 @@ void TestCanvas::sizePaneWrittenByCanvasCommandsOnly()
 {
     View()->OnZoomIn();
     QCOMPARE(Pane(), QString("900 * 700"));
-    for (int id : {ID_NODE_ADD, ID_NODE_REMOVE, ID_NODE_WIDER, ID_WINNER_TREE, ID_WINNER_EXIT, ID_FILE_NEW,
+    for (int id : std::initializer_list<int>{ID_NODE_ADD, ID_NODE_REMOVE, ID_NODE_WIDER, ID_WINNER_TREE, ID_WINNER_EXIT, ID_FILE_NEW,
                    ID_WINDOW_NEW, ID_WINDOW_SPLIT})
         Frame()->RouteCommand(id);
     QCOMPARE(Pane(), QString("900 * 700"));

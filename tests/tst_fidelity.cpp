@@ -5,6 +5,7 @@
 #include "app/Zarni.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 
 #include <QAbstractItemView>
@@ -46,7 +47,6 @@ class TestFidelity : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -63,31 +63,22 @@ private slots:
     void openCloseReopen();
 
 private:
-    CMainFrame *Frame() const { return m_app->MainFrame(); }
+    CMainFrame *Frame() const { return m_fixture.Frame(); }
     QMenu *Menu(const QString &title) const;
     // Opens the menu with a click on its title and clicks the item.
     void ClickMenuItem(const QString &title, QAction *item);
     QToolButton *Button(int id) const;
-    QTemporaryDir m_dir;
-    std::unique_ptr<CZarniApp> m_app;
+    AppFixture m_fixture;
 };
-
-void TestFidelity::initTestCase()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
-}
 
 void TestFidelity::init()
 {
-    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Zarni")).clear();
-    m_app = std::make_unique<CZarniApp>();
-    QVERIFY(m_app->InitInstance({}));
-    QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+    QVERIFY(m_fixture.Start());
 }
 
 void TestFidelity::cleanup()
 {
-    m_app.reset();
+    m_fixture.Stop();
 }
 
 QMenu *TestFidelity::Menu(const QString &title) const
@@ -207,10 +198,10 @@ void TestFidelity::zoomListFitsItsRectangle()
 
 void TestFidelity::recentFilesShowShortNames()
 {
-    const QString deep = m_dir.filePath("a/very/long/directory/name/for/the/list");
+    const QString deep = m_fixture.FilePath("a/very/long/directory/name/for/the/list");
     QDir().mkpath(deep);
     for (const QString &path : {QDir::current().filePath("a5"), deep + "/b7"})
-        m_app->AddToRecentFileList(path);
+        m_fixture.App()->AddToRecentFileList(path);
     Frame()->UpdateCommandUI();
     QCOMPARE(Frame()->Action(ID_FILE_MRU_FILE2)->text(), QString("&2 a5"));
     const QString shortened = Frame()->Action(ID_FILE_MRU_FILE1)->text();
@@ -301,11 +292,11 @@ void TestFidelity::closeFromTheSystemMenuDuringATournament()
 
 void TestFidelity::openCloseReopen()
 {
-    const QString path = m_dir.filePath("doc.zarni");
+    const QString path = m_fixture.FilePath("doc.zarni");
     QFile(path).open(QIODevice::WriteOnly);
     for (int round = 0; round < 3; ++round) {
-        QVERIFY(m_app->OpenDocumentFile(path));
-        QVERIFY(m_app->OpenDocumentFile(path)); // the same window again
+        QVERIFY(m_fixture.App()->OpenDocumentFile(path));
+        QVERIFY(m_fixture.App()->OpenDocumentFile(path)); // the same window again
         int windows = 0;
         for (CChildFrame *frame : Frame()->ChildFrames())
             windows += frame->windowTitle() == "doc.zarni";

@@ -1,6 +1,7 @@
 // The mouse: rubber-band selection, its pixels, panning and the view's copy
 // of its scroll position.
 #include "TestUtil.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 
 #include <QScrollBar>

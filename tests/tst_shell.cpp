@@ -1,11 +1,13 @@
 // The application shell as a user meets it: toolbar, combo box, status bar,
 // menus, accelerators, routing, document windows, panes, files, printing.
 #include "TestUtil.h"
+#include "app/CommandNames.h"
 #include "app/Zarni.h"
 #include "app/ZarniDoc.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
 #include "framework/Printing.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 
 #include <QLabel>
@@ -54,7 +56,6 @@ class TestShell : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -78,29 +79,21 @@ private slots:
     void printToPdfMakesAPage();
     void aboutBoxCloses();
     void closingDuringATournament();
+    void everyHandledCommandHasItsName();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<CZarniApp> m_app;
-    CMainFrame *Frame() const { return m_app->MainFrame(); }
+    AppFixture m_fixture;
+    CMainFrame *Frame() const { return m_fixture.Frame(); }
 };
-
-void TestShell::initTestCase()
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
-}
 
 void TestShell::init()
 {
-    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Zarni")).clear();
-    m_app = std::make_unique<CZarniApp>();
-    QVERIFY(m_app->InitInstance({}));
-    QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+    QVERIFY(m_fixture.Start());
 }
 
 void TestShell::cleanup()
 {
-    m_app.reset();
+    m_fixture.Stop();
 }
 
 void TestShell::mainWindowAtStart()
@@ -135,7 +128,7 @@ void TestShell::toolbarOrder()
         else
             QCOMPARE(items[i], Frame()->Action(expected[i]));
     }
-    for (int id : {ID_FILE_NEW, ID_NODE_ADD, ID_ZOOM_IN})
+    for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_NODE_ADD, ID_ZOOM_IN})
         QCOMPARE(Frame()->Action(id)->icon().actualSize(QSize(16, 15)), QSize(16, 15));
     // Own commands have a prompt but no tooltip; standard ones both.
     QCOMPARE(Frame()->Action(ID_ZOOM_IN)->statusTip(), QString("放大"));
@@ -255,9 +248,9 @@ void TestShell::accelerators()
 
 void TestShell::enablementFollowsTheActiveView()
 {
-    for (int id : {ID_NODE_ADD, ID_ZOOM_IN, ID_WINNER_GO, ID_MODE_PAN, ID_FILE_SAVE, ID_FILE_PRINT, ID_WINDOW_SPLIT})
+    for (int id : std::initializer_list<int>{ID_NODE_ADD, ID_ZOOM_IN, ID_WINNER_GO, ID_MODE_PAN, ID_FILE_SAVE, ID_FILE_PRINT, ID_WINDOW_SPLIT})
         QVERIFY2(Frame()->IsCommandEnabled(id), qPrintable(QString::number(id, 16)));
-    for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+    for (int id : std::initializer_list<int>{ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
         QVERIFY(!Frame()->IsCommandEnabled(id));
     Frame()->UpdateCommandUI();
     QVERIFY(Frame()->Action(ID_MODE_SELECT)->isChecked());
@@ -269,10 +262,10 @@ void TestShell::enablementFollowsTheActiveView()
     Frame()->MdiArea()->closeAllSubWindows();
     QTRY_VERIFY(!Frame()->GetActiveView());
     Frame()->UpdateCommandUI();
-    for (int id : {ID_NODE_ADD, ID_ZOOM_IN, ID_WINNER_TREE, ID_WINNER_EXIT, ID_MODE_SELECT, ID_FILE_SAVE,
+    for (int id : std::initializer_list<int>{ID_NODE_ADD, ID_ZOOM_IN, ID_WINNER_TREE, ID_WINNER_EXIT, ID_MODE_SELECT, ID_FILE_SAVE,
                    ID_EDIT_UNDO, ID_FILE_EXPORT})
         QVERIFY2(!Frame()->Action(id)->isEnabled(), qPrintable(QString::number(id, 16)));
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_APP_ABOUT, ID_APP_EXIT, ID_VIEW_TOOLBAR})
+    for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_APP_ABOUT, ID_APP_EXIT, ID_VIEW_TOOLBAR})
         QVERIFY(Frame()->Action(id)->isEnabled());
     // A zoom pick with no window changes only the combo box.
     QComboBox *combo = Frame()->m_wndToolBar->m_wndZoomCombo;
@@ -369,25 +362,24 @@ void TestShell::recentFilesKeepFour()
 {
     QStringList paths;
     for (int i = 0; i < 5; ++i) {
-        paths << m_dir.filePath(QString("doc%1.zarni").arg(i));
+        paths << m_fixture.FilePath(QString("doc%1.zarni").arg(i));
         QFile file(paths.last());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QVERIFY(m_app->OpenDocumentFile(paths.last()));
+        QVERIFY(m_fixture.App()->OpenDocumentFile(paths.last()));
     }
     const QStringList expected = {paths[4], paths[3], paths[2], paths[1]};
     QStringList recent;
-    for (const QString &path : m_app->RecentFiles())
+    for (const QString &path : m_fixture.App()->RecentFiles())
         recent << QFileInfo(path).fileName();
     QCOMPARE(recent, (QStringList{"doc4.zarni", "doc3.zarni", "doc2.zarni", "doc1.zarni"}));
     QSettings settings;
     QCOMPARE(QFileInfo(settings.value("Recent File List/File1").toString()).fileName(), QString("doc4.zarni"));
     QVERIFY(!settings.contains("Recent File List/File5"));
     // A new start reads them back, and the menu shows them.
-    m_app.reset();
-    m_app = std::make_unique<CZarniApp>();
-    QVERIFY(m_app->InitInstance({}));
-    QCOMPARE(m_app->RecentFiles().size(), 4);
+    m_fixture.Stop();
+    QVERIFY(m_fixture.Start(false));
+    QCOMPARE(m_fixture.App()->RecentFiles().size(), 4);
     Frame()->UpdateCommandUI();
     QVERIFY(Frame()->Action(ID_FILE_MRU_FILE4)->isVisible());
     QVERIFY(Frame()->Action(ID_FILE_MRU_FILE1)->text().endsWith("doc4.zarni"));
@@ -395,24 +387,24 @@ void TestShell::recentFilesKeepFour()
 
 void TestShell::saveWritesAnEmptyFile()
 {
-    const QString path = m_dir.filePath("saved.zarni");
+    const QString path = m_fixture.FilePath("saved.zarni");
     CDocument *doc = Frame()->ActiveChild()->GetDocument();
     QString error;
     QVERIFY(doc->OnSaveDocument(path, &error));
     QCOMPARE(QFileInfo(path).size(), 0);
     QCOMPARE(doc->GetTitle(), QString("saved.zarni"));
     QCOMPARE(Frame()->ActiveChild()->windowTitle(), QString("saved.zarni"));
-    QCOMPARE(m_app->RecentFiles().first(), QFileInfo(path).absoluteFilePath());
+    QCOMPARE(m_fixture.App()->RecentFiles().first(), QFileInfo(path).absoluteFilePath());
 }
 
 void TestShell::openAnyFileShowsTheDefaultTree()
 {
-    const QString path = m_dir.filePath("binary.bin");
+    const QString path = m_fixture.FilePath("binary.bin");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QByteArray("\x00\xff\x10 not a tree \x7f", 16).repeated(100));
     file.close();
-    QVERIFY(m_app->OpenDocumentFile(path));
+    QVERIFY(m_fixture.App()->OpenDocumentFile(path));
     CZarniView *view = Frame()->GetActiveView();
     QCOMPARE(view->m_nNodeCount, 15);
     QCOMPARE(view->m_nCanvasWidth, 800);
@@ -423,13 +415,13 @@ void TestShell::openAnyFileShowsTheDefaultTree()
 // asks first, with No as the default answer.
 void TestShell::saveOverForeignContentAsksFirst()
 {
-    const QString path = m_dir.filePath("notes.txt");
+    const QString path = m_fixture.FilePath("notes.txt");
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("my notes\n");
         file.close();
-        QVERIFY(m_app->OpenDocumentFile(path));
+        QVERIFY(m_fixture.App()->OpenDocumentFile(path));
         QString text;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
         QTimer timer;
@@ -452,23 +444,23 @@ void TestShell::saveOverForeignContentAsksFirst()
 void TestShell::unreadableAndUnwritablePathsChangeNothing()
 {
     const int windows = int(Frame()->ChildFrames().size());
-    const QString missing = m_dir.filePath("no/such/file.zarni");
-    const QString text = AnswerMessageBox([&] { QVERIFY(!m_app->OpenDocumentFile(missing)); });
+    const QString missing = m_fixture.FilePath("no/such/file.zarni");
+    const QString text = AnswerMessageBox([&] { QVERIFY(!m_fixture.App()->OpenDocumentFile(missing)); });
     QVERIFY2(text.contains("file.zarni"), qPrintable(text));
     QCOMPARE(int(Frame()->ChildFrames().size()), windows);
-    QVERIFY(m_app->RecentFiles().isEmpty());
+    QVERIFY(m_fixture.App()->RecentFiles().isEmpty());
 
     CDocument *doc = Frame()->ActiveChild()->GetDocument();
     QString error;
-    QVERIFY(!doc->OnSaveDocument(m_dir.filePath("no/such/dir/out.zarni"), &error));
+    QVERIFY(!doc->OnSaveDocument(m_fixture.FilePath("no/such/dir/out.zarni"), &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(doc->GetTitle(), QString("Zarni1"));
-    QVERIFY(m_app->RecentFiles().isEmpty());
+    QVERIFY(m_fixture.App()->RecentFiles().isEmpty());
 }
 
 void TestShell::printToPdfMakesAPage()
 {
-    const QString path = m_dir.filePath("page.pdf");
+    const QString path = m_fixture.FilePath("page.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
@@ -499,7 +491,7 @@ void TestShell::aboutBoxCloses()
 // ends the run; nothing of the closed view is used again.
 void TestShell::closingDuringATournament()
 {
-    m_app->SetStepDelay(10);
+    m_fixture.App()->SetStepDelay(10);
     Frame()->RouteCommand(ID_WINDOW_NEW);
     CZarniView *view = Frame()->GetActiveView();
     view->SetStepDelay(10);
@@ -522,6 +514,37 @@ void TestShell::closingDuringATournament()
     Frame()->RouteCommand(ID_WINNER_GO);
     QCOMPARE(steps, 2);
     QTRY_VERIFY(Frame()->ChildFrames().isEmpty());
+}
+
+// Scripts name commands by the enumerations' names: every value any object of
+// the command chain handles must have one (the Window menu's entries of the
+// open windows excepted), and no two names may share a value.
+void TestShell::everyHandledCommandHasItsName()
+{
+    QVERIFY(Frame()->RouteCommand(ID_WINDOW_SPLIT));
+    CChildFrame *child = Frame()->ActiveChild();
+    const QList<CCmdTarget *> chain = {Frame()->GetActiveView(), child->GetDocument(), child, Frame(), m_fixture.App()};
+    const QHash<QString, int> &names = CommandIdsByName();
+    int handled = 0;
+    for (int id = 0; id <= 0xFFFF; ++id) {
+        for (CCmdTarget *target : chain) {
+            CCmdUI ui(id);
+            if (!target->OnCmdMsg(id, &ui))
+                continue;
+            ++handled;
+            const bool windowEntry = id >= AFX_IDM_FIRST_MDICHILD && id < ID_WINDOW_MORE_WINDOWS;
+            QVERIFY2(windowEntry || !names.key(id).isEmpty(), qPrintable(QString::number(id, 16)));
+            QVERIFY(IsKnownCommand(id));
+            break;
+        }
+    }
+    QVERIFY(handled > 40);
+    QSet<int> values;
+    for (int value : names)
+        values.insert(value);
+    QCOMPARE(values.size(), names.size());
+    QCOMPARE(names.value("ID_NODE_ADD"), 0x8013);
+    QCOMPARE(names.value("ID_FILE_NEW"), 0xE100);
 }
 
 QTEST_MAIN(TestShell)

@@ -2,6 +2,7 @@
 
 #include "framework/App.h"
 #include "framework/Printing.h"
+#include "framework/StandardIds.h"
 #include "res/Resource.h"
 
 CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
@@ -37,7 +38,6 @@ void CZarniView::RegisterCommands()
     OnCommand(ID_NODE_WIDER, [this] { OnNodeWider(); });
     OnCommand(ID_NODE_SHORTER, [this] { OnNodeShorter(); });
     OnCommand(ID_NODE_TALLER, [this] { OnNodeTaller(); });
-    OnCommand(MakeNotifyId(CBN_SELCHANGE, IDC_ZOOM_COMBO), [this] { OnZoomComboSelChange(); });
     OnCommand(ID_MODE_SELECT, [this] { OnModeSelect(); });
     OnCommand(ID_MODE_PAN, [this] { OnModePan(); });
     auto print = [this](bool askFirst) {

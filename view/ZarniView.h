@@ -75,7 +75,7 @@ public:
     void OnZoomInY() { ChangeCanvasSize("", "+"); }
     void OnZoomOutX() { ChangeCanvasSize("-", ""); }
     void OnZoomOutY() { ChangeCanvasSize("", "-"); }
-    void OnZoomComboSelChange();
+    // A pick of the zoom list: items 0..19 are 20x..1x, 20..29 1/2x..1/20x.
     void ApplyZoomIndex(int index);
     void OnNodeNarrower();
     void OnNodeWider();
@@ -126,6 +126,8 @@ public:
     TreeNode *m_pRoot = nullptr;
 
 signals:
+    // A zoom command has set the canvas size.
+    void CanvasSizeChanged(int width, int height);
     // A box of the tournament has just been painted on the window.
     void TournamentStep(int index);
 
@@ -145,7 +147,6 @@ private:
     using Builder = void (CZarniView::*)(TreeNode *, int, int);
     void ResetTree(Builder build);
     bool AnyMarkIn(int64_t firstIndex, int64_t endIndex);
-    void WriteSizePane();
 
     // Drawing helpers shared by the paint, the selection and the tournament.
     CFont *LabelFont();

@@ -1,8 +1,6 @@
 // Canvas size, zoom and node box proportions.
 #include "ZarniView.h"
 
-#include "frames/MainFrm.h"
-
 namespace {
 
 // A grow step stops at the largest side; a shrink never reaches 0.
@@ -20,20 +18,8 @@ void CZarniView::ChangeCanvasSize(QString xStep, QString yStep)
 {
     StepSide(m_nCanvasWidth, xStep);
     StepSide(m_nCanvasHeight, yStep);
-    WriteSizePane();
+    emit CanvasSizeChanged(m_nCanvasWidth, m_nCanvasHeight);
     Relayout();
-}
-
-void CZarniView::WriteSizePane()
-{
-    if (CMainFrame *frame = CMainFrame::Get())
-        frame->m_wndStatusBar->SetPaneText(1, QString::asprintf("%d * %d", m_nCanvasWidth, m_nCanvasHeight));
-}
-
-void CZarniView::OnZoomComboSelChange()
-{
-    if (CMainFrame *frame = CMainFrame::Get())
-        ApplyZoomIndex(frame->m_wndToolBar->m_wndZoomCombo->currentIndex());
 }
 
 // Items 0..19 are 20x..1x, items 20..29 are 1/2x..1/20x of 800 by 600.
@@ -50,7 +36,7 @@ void CZarniView::ApplyZoomIndex(int index)
         m_nCanvasWidth = 800 / divisor;
         m_nCanvasHeight = 600 / divisor;
     }
-    WriteSizePane();
+    emit CanvasSizeChanged(m_nCanvasWidth, m_nCanvasHeight);
     Relayout();
 }
 

@@ -2,7 +2,7 @@
 // and the rubber-band selection.
 #include "ZarniView.h"
 
-#include "res/Cursors.h"
+#include "res/Images.h"
 #include "res/Resource.h"
 
 #include <QMouseEvent>

@@ -1,5 +1,6 @@
 #pragma once
-// The program's own images: the hand cursors, the toolbar strip and icons.
+// The program's own images, drawn here: the hand cursors, the toolbar strip
+// and the icons.
 
 #include <QCursor>
 #include <QIcon>

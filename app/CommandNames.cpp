@@ -1,0 +1,33 @@
+#include "CommandNames.h"
+
+#include "framework/StandardIds.h"
+#include "res/Resource.h"
+
+#include <QMetaEnum>
+
+namespace {
+
+void AddNames(QHash<QString, int> &ids, const QMetaEnum &list)
+{
+    for (int i = 0; i < list.keyCount(); ++i)
+        ids.insert(QString::fromLatin1(list.key(i)), list.value(i));
+}
+
+} // namespace
+
+const QHash<QString, int> &CommandIdsByName()
+{
+    static const QHash<QString, int> ids = [] {
+        QHash<QString, int> all;
+        AddNames(all, QMetaEnum::fromType<ZarniIds::Command>());
+        AddNames(all, QMetaEnum::fromType<StandardIds::StandardCommand>());
+        return all;
+    }();
+    return ids;
+}
+
+bool IsKnownCommand(int id)
+{
+    return !CommandIdsByName().key(id).isEmpty() ||
+           (id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + kMaxWindowMenuEntries);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The commands of the program by name, read from the two enumerations that
+// define them: the framework's standard commands and the program's own.
+
+#include <QHash>
+#include <QString>
+
+const QHash<QString, int> &CommandIdsByName();
+// A value a script may send: a named command or an entry of the Window
+// menu's list of document windows.
+bool IsKnownCommand(int id);
