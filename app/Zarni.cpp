@@ -43,7 +43,7 @@ CZarniApp::CZarniApp()
     });
     OnCommand(ID_APP_EXIT, [this] { MainFrame()->close(); });
     OnCommand(ID_FILE_EXPORT, [this] { OnFileExport(); });
-    OnUpdateCommand(ID_FILE_EXPORT, [this](CCmdUI *ui) { ui->Enable(MainFrame()->GetActiveView() != nullptr); });
+    OnUpdateCommand(ID_FILE_EXPORT, [this](CCmdUI *ui) { ui->Enable(MainFrame() && MainFrame()->GetActiveView()); });
     for (int i = 0; i < kRecentFileCount; ++i) {
         OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] {
             if (i >= m_recentFiles.size())

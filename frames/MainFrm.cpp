@@ -11,6 +11,8 @@
 #include "view/ZarniView.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +23,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusTipEvent>
-#include <QTimer>
 
 namespace {
 
@@ -129,7 +130,6 @@ const std::vector<int> &ToolbarButtons()
 const int kSizePaneWidth = 60;
 const int kComboWidth = 70;
 const int kComboHeight = 150;
-const int kIdleUpdateMs = 100;
 // The longest recent-file entry before its directories are shortened.
 const int kMaxRecentFileChars = 30;
 
@@ -244,14 +244,29 @@ CMainFrame::CMainFrame()
     connect(previousWindow, &QAction::triggered, m_pMdiArea, &QMdiArea::activatePreviousSubWindow);
     addActions({nextWindow, previousWindow});
 
-    auto *idle = new QTimer(this);
-    connect(idle, &QTimer::timeout, this, [this] { UpdateCommandUI(); });
-    idle->start(kIdleUpdateMs);
+    // Commands show their state afresh whenever it can have changed: a
+    // window or pane activated (focus moves with it), a command run, a menu
+    // about to show, the toolbar hidden from its own context menu.
+    // Focus also moves while a pane is being destroyed: the update waits
+    // for the event loop.
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandUISoon(); });
+}
+
+void CMainFrame::UpdateCommandUISoon()
+{
+    if (m_bUpdatePending)
+        return;
+    m_bUpdatePending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_bUpdatePending = false;
+        UpdateCommandUI();
+    }, Qt::QueuedConnection);
 }
 
 CMainFrame::~CMainFrame()
 {
     // The document windows go while the frame can still answer them.
+    disconnect(qApp, nullptr, this, nullptr);
     disconnect(m_pMdiArea, nullptr, this, nullptr);
     const QList<QMdiSubWindow *> windows = m_pMdiArea->subWindowList();
     for (QMdiSubWindow *window : windows)
@@ -301,6 +316,9 @@ void CMainFrame::CreateActions()
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
         m_actions[id]->setCheckable(true);
+    auto *modes = new QActionGroup(this);
+    modes->addAction(m_actions[ID_MODE_SELECT]);
+    modes->addAction(m_actions[ID_MODE_PAN]);
     for (int id = AFX_IDM_FIRST_MDICHILD; id < ID_WINDOW_MORE_WINDOWS; ++id)
         m_actions[id]->setCheckable(true);
 }
@@ -347,6 +365,7 @@ void CMainFrame::CreateToolBar()
         }
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    connect(m_wndToolBar, &QToolBar::visibilityChanged, this, [this] { UpdateCommandUISoon(); });
     for (QToolButton *button : m_wndToolBar->findChildren<QToolButton *>())
         button->installEventFilter(this);
 }
@@ -436,7 +455,7 @@ void CMainFrame::AddRecentFiles(QMenu *menu)
 void CMainFrame::SetRecentFiles(const QStringList &files)
 {
     m_recentFiles = files;
-    RefreshRecentFiles();
+    UpdateCommandUISoon();
 }
 
 void CMainFrame::RefreshRecentFiles()
@@ -570,6 +589,7 @@ CCmdUI CMainFrame::QueryCommand(int id)
 
 void CMainFrame::UpdateCommandUI()
 {
+    m_bUpdatePending = false;
     RefreshRecentFiles();
     RefreshWindowList();
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {

@@ -60,6 +60,8 @@ public:
     bool IsCommandEnabled(int id) { return QueryCommand(id).m_bEnabled; }
     // Refreshes every action from the update handlers.
     void UpdateCommandUI();
+    // The same, once the events now pending are handled.
+    void UpdateCommandUISoon();
 
     QAction *Action(int id) const { return m_actions.value(id); }
     // The menu bar now shown: IDR_MAINFRAME or IDR_ZARNITYPE.
@@ -99,4 +101,5 @@ private:
     QAction *m_windowListSeparator = nullptr;
     QAction *m_hoveredWithoutPrompt = nullptr;
     QStringList m_recentFiles;
+    bool m_bUpdatePending = false;
 };
