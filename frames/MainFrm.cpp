@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QStatusTipEvent>
 
 namespace {
 
@@ -160,24 +159,36 @@ QString AbbreviatedName(const QString &path)
 CStatusBar::CStatusBar(QWidget *parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("statusBar"));
-    m_panes[0] = new QLabel(LoadString(AFX_IDS_IDLEMESSAGE), this);
-    m_panes[1] = new QLabel(this);
-    m_panes[1]->setFixedWidth(kSizePaneWidth);
-    m_panes[1]->setFrameShape(QFrame::Panel);
-    m_panes[1]->setFrameShadow(QFrame::Sunken);
-    addWidget(m_panes[0], 1);
-    addPermanentWidget(m_panes[1]);
+    // The idle message is an ordinary widget, hidden while a prompt shows.
+    m_idle = new QLabel(LoadString(AFX_IDS_IDLEMESSAGE), this);
+    m_size = new QLabel(this);
+    m_size->setFixedWidth(kSizePaneWidth);
+    m_size->setFrameShape(QFrame::Panel);
+    m_size->setFrameShadow(QFrame::Sunken);
+    addWidget(m_idle, 1);
+    addPermanentWidget(m_size);
+    connect(this, &QStatusBar::messageChanged, this, [this](const QString &message) {
+        if (!message.isEmpty())
+            ShowIdleMessage(true);
+    });
 }
 
-void CStatusBar::SetPaneText(int index, const QString &text)
+void CStatusBar::SetSizeText(const QString &text)
 {
-    m_panes[index]->setText(text);
-    m_panes[index]->repaint();
+    m_size->setText(text);
+    m_size->repaint();
+}
+
+void CStatusBar::ShowIdleMessage(bool show)
+{
+    m_idle->setText(show ? LoadString(AFX_IDS_IDLEMESSAGE) : QString());
 }
 
 QString CStatusBar::GetPaneText(int index) const
 {
-    return m_panes[index]->text();
+    if (index == 1)
+        return m_size->text();
+    return currentMessage().isEmpty() ? m_idle->text() : currentMessage();
 }
 
 CComboToolBar::CComboToolBar(QWidget *parent) : QToolBar(parent) {}
@@ -335,7 +346,7 @@ bool CMainFrame::OnCreate()
         Trace("%s", "Failed to create status bar\n");
         return false;
     }
-    m_wndStatusBar->SetPaneText(1, QStringLiteral("800 * 600"));
+    m_wndStatusBar->SetSizeText(QStringLiteral("800 * 600"));
     CreateZoomCombo();
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
@@ -435,6 +446,7 @@ void CMainFrame::BuildMenuBar(int menuId)
             }
         }
         connect(popup, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
+        connect(popup, &QMenu::aboutToHide, this, [this] { m_wndStatusBar->ShowIdleMessage(true); });
     }
 }
 
@@ -509,20 +521,18 @@ void CMainFrame::OnMoreWindows()
 }
 
 // A command without a prompt leaves the message pane empty while the mouse
-// rests on it; its tooltip-less button sends no status tip of its own.
+// rests on it: the toolkit clears the message, and the idle text is blank
+// until the mouse leaves, a menu closes or a prompt shows.
 void CMainFrame::OnActionHovered(QAction *action)
 {
-    m_hoveredWithoutPrompt = action->statusTip().isEmpty() ? action : nullptr;
-    if (m_hoveredWithoutPrompt && m_wndStatusBar)
-        m_wndStatusBar->SetPaneText(0, QString());
+    if (action->statusTip().isEmpty() && m_wndStatusBar)
+        m_wndStatusBar->ShowIdleMessage(false);
 }
 
 bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Leave && m_hoveredWithoutPrompt && m_wndStatusBar) {
-        m_hoveredWithoutPrompt = nullptr;
-        m_wndStatusBar->SetPaneText(0, LoadString(AFX_IDS_IDLEMESSAGE));
-    }
+    if (event->type() == QEvent::Leave && m_wndStatusBar)
+        m_wndStatusBar->ShowIdleMessage(true);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -543,7 +553,7 @@ QList<CChildFrame *> CMainFrame::ChildFrames() const
 void CMainFrame::WatchView(CZarniView *view)
 {
     connect(view, &CZarniView::CanvasSizeChanged, this, [this](int width, int height) {
-        m_wndStatusBar->SetPaneText(1, QString::asprintf("%d * %d", width, height));
+        m_wndStatusBar->SetSizeText(QString::asprintf("%d * %d", width, height));
     });
 }
 
@@ -616,23 +626,6 @@ void CMainFrame::UpdateTitle()
     const QString app = LoadString(IDR_MAINFRAME);
     CChildFrame *child = ActiveChild();
     setWindowTitle(child && !child->isMaximized() ? app + " - " + child->windowTitle() : app);
-}
-
-// The message pane shows the prompt of what the mouse rests on, and the
-// idle message otherwise.
-bool CMainFrame::event(QEvent *event)
-{
-    if (event->type() == QEvent::StatusTip) {
-        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
-        // A menu item without a prompt sends an empty tip right after its
-        // hover: the pane stays empty then.
-        const bool promptless = tip.isEmpty() && m_hoveredWithoutPrompt;
-        m_hoveredWithoutPrompt = nullptr;
-        if (m_wndStatusBar)
-            m_wndStatusBar->SetPaneText(0, promptless ? QString() : tip.isEmpty() ? LoadString(AFX_IDS_IDLEMESSAGE) : tip);
-        return true;
-    }
-    return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -18,16 +18,21 @@ class QMenu;
 class CChildFrame;
 class CZarniView;
 
+// The message pane (prompts through the toolkit's own status messages, the
+// idle text between them) and the canvas size pane.
 class CStatusBar : public QStatusBar {
 public:
     explicit CStatusBar(QWidget *parent);
-    int GetCount() const { return 2; }
-    void SetPaneText(int index, const QString &text);
+    void SetSizeText(const QString &text);
+    // The idle text, or a blank pane while a command without a prompt is
+    // under the mouse.
+    void ShowIdleMessage(bool show);
+    // What pane 0 (messages) or 1 (size) shows.
     QString GetPaneText(int index) const;
-    QLabel *Pane(int index) const { return m_panes[index]; }
 
 private:
-    QLabel *m_panes[2];
+    QLabel *m_idle;
+    QLabel *m_size;
 };
 
 class CComboToolBar : public QToolBar {
@@ -75,7 +80,6 @@ public:
     CStatusBar *m_wndStatusBar = nullptr;
 
 protected:
-    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -99,7 +103,6 @@ private:
     QAction *m_recentPlaceholder = nullptr;
     QList<QMenu *> m_menus;
     QAction *m_windowListSeparator = nullptr;
-    QAction *m_hoveredWithoutPrompt = nullptr;
     QStringList m_recentFiles;
     bool m_bUpdatePending = false;
 };

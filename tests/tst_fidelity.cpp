@@ -173,16 +173,16 @@ void TestFidelity::toolkitDialogsSpeakChinese()
 
 void TestFidelity::commandWithoutPromptEmptiesThePane()
 {
-    QLabel *pane = Frame()->m_wndStatusBar->Pane(0);
-    QCOMPARE(pane->text(), QString("就緒"));
+    CStatusBar *bar = Frame()->m_wndStatusBar;
+    QCOMPARE(bar->GetPaneText(0), QString("就緒"));
     QTest::mouseMove(Button(ID_NODE_WIDER));
-    QTRY_COMPARE(pane->text(), QString());
+    QTRY_COMPARE(bar->GetPaneText(0), QString());
     QTest::mouseMove(Frame()->GetActiveView()->viewport(), QPoint(300, 300));
-    QTRY_COMPARE(pane->text(), QString("就緒"));
+    QTRY_COMPARE(bar->GetPaneText(0), QString("就緒"));
     QTest::mouseMove(Button(ID_ZOOM_IN));
-    QTRY_COMPARE(pane->text(), QString("放大"));
+    QTRY_COMPARE(bar->GetPaneText(0), QString("放大"));
     QTest::mouseMove(Frame()->GetActiveView()->viewport(), QPoint(300, 300));
-    QTRY_COMPARE(pane->text(), QString("就緒"));
+    QTRY_COMPARE(bar->GetPaneText(0), QString("就緒"));
 }
 
 void TestFidelity::zoomListFitsItsRectangle()

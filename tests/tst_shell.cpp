@@ -163,20 +163,27 @@ void TestShell::zoomCombo()
 void TestShell::statusBar()
 {
     CStatusBar *bar = Frame()->m_wndStatusBar;
-    QCOMPARE(bar->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 2);
+    const QList<QLabel *> labels = bar->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(labels.size(), 2);
+    QLabel *idle = labels[0]->text() == "就緒" ? labels[0] : labels[1];
+    QLabel *size = idle == labels[0] ? labels[1] : labels[0];
     QCOMPARE(bar->GetPaneText(1), QString("800 * 600"));
+    QCOMPARE(size->text(), QString("800 * 600"));
     QCOMPARE(bar->GetPaneText(0), QString("就緒"));
-    QCOMPARE(bar->Pane(1)->width(), 60);
+    QCOMPARE(size->width(), 60);
     Frame()->GetActiveView()->ApplyZoomIndex(0);
     QCOMPARE(bar->GetPaneText(1), QString("16000 * 12000"));
-    QCOMPARE(bar->Pane(1)->width(), 60);
+    QCOMPARE(size->width(), 60);
     // A prompt while the mouse rests on a button, the idle message after.
     QStatusTipEvent tip(QStringLiteral("放大"));
     QApplication::sendEvent(Frame(), &tip);
     QCOMPARE(bar->GetPaneText(0), QString("放大"));
+    QCOMPARE(bar->currentMessage(), QString("放大"));
+    QVERIFY(!idle->isVisible() && size->isVisible());
     QStatusTipEvent none{QString()};
     QApplication::sendEvent(Frame(), &none);
     QCOMPARE(bar->GetPaneText(0), QString("就緒"));
+    QVERIFY(idle->isVisible());
 }
 
 void TestShell::menus_data()
