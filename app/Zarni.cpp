@@ -79,8 +79,7 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     QApplication::setFont(InterfaceFont());
 
     m_pMainFrame = std::make_unique<CMainFrame>();
-    if (!m_pMainFrame->OnCreate())
-        return false;
+    m_pMainFrame->OnCreate();
     m_pMainWnd = m_pMainFrame.get();
     m_pMainFrame->resize(m_initialSize);
     m_pMainFrame->SetRecentFiles(m_recentFiles);

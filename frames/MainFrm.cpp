@@ -3,7 +3,6 @@
 #include "ChildFrm.h"
 #include "framework/App.h"
 #include "framework/Document.h"
-#include "framework/Trace.h"
 #include "res/Images.h"
 #include "framework/StandardIds.h"
 #include "res/Resource.h"
@@ -334,23 +333,15 @@ void CMainFrame::CreateActions()
         m_actions[id]->setCheckable(true);
 }
 
-bool CMainFrame::OnCreate()
+// Nothing here can fail short of memory, which throws.
+void CMainFrame::OnCreate()
 {
     CreateToolBar();
-    if (!m_wndToolBar) {
-        Trace("%s", "Failed to create toolbar\n");
-        return false;
-    }
     CreateStatusBar();
-    if (!m_wndStatusBar) {
-        Trace("%s", "Failed to create status bar\n");
-        return false;
-    }
     m_wndStatusBar->SetSizeText(QStringLiteral("800 * 600"));
     CreateZoomCombo();
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
-    return true;
 }
 
 void CMainFrame::CreateToolBar()

@@ -48,7 +48,7 @@ public:
     static CMainFrame *Get();
 
     // Creation: the toolbar, the status bar, the size pane, the combo box.
-    bool OnCreate();
+    void OnCreate();
 
     QMdiArea *MdiArea() const { return m_pMdiArea; }
     CChildFrame *ActiveChild() const;

@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstring>
 
 CWindowDC::CWindowDC(CScrollView *view) : CDrawSurface(nullptr), m_view(view) {}
 
@@ -133,19 +134,30 @@ void CScrollView::resizeEvent(QResizeEvent *event)
     Invalidate();
 }
 
-// The window's pixels move with the scroll; only the uncovered strips are
-// painted again.
+// The window's pixels move with the scroll, within the same image; only
+// the uncovered strips are painted again.
 void CScrollView::scrollContentsBy(int dx, int dy)
 {
-    QImage moved(m_image.size(), m_image.format());
-    moved.fill(Qt::white);
-    {
-        QPainter p(&moved);
-        p.drawImage(dx, dy, m_image);
+    const QRect all = m_image.rect();
+    const QRect kept = all.translated(-dx, -dy) & all; // the pixels that stay in view
+    if (!kept.isEmpty()) {
+        const int bpl = int(m_image.bytesPerLine()), depth = m_image.depth() / 8;
+        uchar *bits = m_image.bits();
+        // Rows go in the order that never overwrites a row still to be moved.
+        const bool down = dy > 0;
+        for (int i = 0; i < kept.height(); ++i) {
+            const int row = down ? kept.bottom() - i : kept.top() + i;
+            std::memmove(bits + (row + dy) * bpl + (kept.left() + dx) * depth, bits + row * bpl + kept.left() * depth,
+                         std::size_t(kept.width()) * depth);
+        }
     }
-    m_image = moved;
-    const QRegion all(m_image.rect());
+    const QRegion region(all);
+    const QRegion uncovered = region - QRegion(kept.translated(dx, dy));
+    QPainter painter(&m_image);
+    for (const QRect &r : uncovered)
+        painter.fillRect(r, Qt::white);
+    painter.end();
     m_dirty.translate(dx, dy);
-    m_dirty = (m_dirty & all) | (all - all.translated(dx, dy));
+    m_dirty = (m_dirty & region) | uncovered;
     viewport()->update();
 }

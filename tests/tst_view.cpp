@@ -17,6 +17,8 @@ private slots:
     void treeCommandsClearMarks_data();
     void treeCommandsClearMarks();
     void viewsKeepSeparateTrees();
+    void scrolledPixelsMatchAFreshPaint_data();
+    void scrolledPixelsMatchAFreshPaint();
 };
 
 void TestView::defaults()
@@ -146,6 +148,41 @@ void TestView::viewsKeepSeparateTrees()
     QCOMPARE(first->m_nNodeCount, 16);
     QCOMPARE(second->m_nNodeCount, 15);
     QCOMPARE(int(PreOrder(second.get()).size()), 15);
+}
+
+void TestView::scrolledPixelsMatchAFreshPaint_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("right") << QPoint(100, 100) << QPoint(137, 100);
+    QTest::newRow("left") << QPoint(100, 100) << QPoint(63, 100);
+    QTest::newRow("down") << QPoint(100, 100) << QPoint(100, 171);
+    QTest::newRow("up") << QPoint(100, 100) << QPoint(100, 29);
+    QTest::newRow("down and left") << QPoint(300, 100) << QPoint(211, 190);
+    QTest::newRow("up and right") << QPoint(100, 300) << QPoint(190, 211);
+    QTest::newRow("further than the window") << QPoint(0, 0) << QPoint(900, 700);
+}
+
+// The pixels kept by a scroll and the strips painted after it give exactly
+// what a paint of the whole window gives.
+void TestView::scrolledPixelsMatchAFreshPaint()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    auto view = MakeView(QSize(500, 400));
+    view->ApplyZoomIndex(18); // 1600 by 1200
+    view->SetNodeCount(100);
+    auto scrollTo = [&](QPoint p) {
+        view->SetScrollPos(SB_HORZ, p.x());
+        view->SetScrollPos(SB_VERT, p.y());
+        view->UpdateWindow();
+    };
+    scrollTo(from);
+    Render(view.get());
+    scrollTo(to);
+    QCOMPARE(view->GetScrollPosition().x, to.x());
+    const QImage scrolled = view->RetainedImage().copy();
+    QCOMPARE(scrolled, Render(view.get()));
 }
 
 QTEST_MAIN(TestView)
