@@ -10,7 +10,7 @@
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("關於 Zarni"));
+    setWindowTitle(tr("關於 Zarni"));
     setFont(InterfaceFont());
     setFixedSize(MapDialogRect(0, 0, 235, 55).size());
 
@@ -23,7 +23,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     auto *copyright = new QLabel(QStringLiteral("Copyright (C) Zarni"), this);
     copyright->setGeometry(MapDialogRect(40, 25, 119, 8));
 
-    auto *ok = new QPushButton(QStringLiteral("確定"), this);
+    auto *ok = new QPushButton(tr("確定"), this);
     ok->setGeometry(MapDialogRect(178, 7, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -109,7 +109,7 @@ void CZarniApp::LoadStdProfileSettings()
                          QCoreApplication::organizationName() + '/' + QCoreApplication::applicationName() + ".conf";
     m_bSettingsUsable = !IsSpecialFile(file);
     if (!m_bSettingsUsable) {
-        const QString note = QStringLiteral("設定檔 %1 不是一般的檔案，這次不讀也不寫設定。").arg(QDir::toNativeSeparators(file));
+        const QString note = tr("設定檔 %1 不是一般的檔案，這次不讀也不寫設定。").arg(QDir::toNativeSeparators(file));
         if (IsBatch())
             std::fprintf(stderr, "zarni: the settings file '%s' is no regular file; settings are not used\n", qPrintable(file));
         else
@@ -204,7 +204,7 @@ CZarniDoc *CZarniApp::OpenDocumentFile(const QString &path, QString *errorOut)
         if (errorOut)
             *errorOut = error;
         else
-            AfxMessageBox(QStringLiteral("無法開啟檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+            AfxMessageBox(tr("無法開啟檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
         return nullptr;
     }
     CreateNewFrame(doc);
@@ -277,7 +277,7 @@ void CZarniApp::OnFileExport()
 {
     CZarniView *view = MainFrame()->GetActiveView();
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(MainFrame(), QStringLiteral("匯出圖片"), QString(),
+    const QString path = QFileDialog::getSaveFileName(MainFrame(), tr("匯出圖片"), QString(),
                                                       QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"), &filter);
     if (path.isEmpty())
         return;

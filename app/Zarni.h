@@ -5,6 +5,7 @@
 
 #include "framework/App.h"
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QStringList>
 #include <memory>
@@ -18,6 +19,8 @@ class CZarniView;
 class QTranslator;
 
 class CZarniApp : public CWinApp {
+    Q_DECLARE_TR_FUNCTIONS(CZarniApp)
+
 public:
     CZarniApp();
     ~CZarniApp() override;

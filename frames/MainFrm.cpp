@@ -38,17 +38,17 @@ const int kWindowList = -2; // the entries of the open document windows
 const std::vector<Menu> &MainMenu()
 {
     static const std::vector<Menu> menus = {
-        {"檔案(&F)",
-         {{ID_FILE_NEW, "開啟新檔(&N)\tCtrl+N"},
-          {ID_FILE_OPEN, "開啟舊檔(&O)...\tCtrl+O"},
+        {QT_TRANSLATE_NOOP("CMainFrame", "檔案(&F)"),
+         {{ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "開啟新檔(&N)\tCtrl+N")},
+          {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "開啟舊檔(&O)...\tCtrl+O")},
           {0, nullptr},
-          {ID_FILE_PRINT_SETUP, "列印設定(&R)..."},
+          {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "列印設定(&R)...")},
           {0, nullptr},
-          {kRecentFiles, "最近開啟檔案"},
+          {kRecentFiles, QT_TRANSLATE_NOOP("CMainFrame", "最近開啟檔案")},
           {0, nullptr},
-          {ID_APP_EXIT, "結束(&X)"}}},
-        {"檢視(&V)", {{ID_VIEW_TOOLBAR, "工具列(&T)"}, {ID_VIEW_STATUS_BAR, "狀態列(&S)"}}},
-        {"說明(&H)", {{ID_APP_ABOUT, "關於 Zarni(&A)..."}}},
+          {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
 }
@@ -56,37 +56,37 @@ const std::vector<Menu> &MainMenu()
 const std::vector<Menu> &DocumentMenu()
 {
     static const std::vector<Menu> menus = {
-        {"檔案(&F)",
-         {{ID_FILE_NEW, "開啟新檔(&N)\tCtrl+N"},
-          {ID_FILE_OPEN, "開啟舊檔(&O)...\tCtrl+O"},
-          {ID_FILE_CLOSE, "關閉檔案(&C)"},
-          {ID_FILE_SAVE, "儲存檔案(&S)\tCtrl+S"},
-          {ID_FILE_SAVE_AS, "另存新檔(&A)..."},
-          {ID_FILE_EXPORT, "匯出圖片(&E)..."},
+        {QT_TRANSLATE_NOOP("CMainFrame", "檔案(&F)"),
+         {{ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "開啟新檔(&N)\tCtrl+N")},
+          {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "開啟舊檔(&O)...\tCtrl+O")},
+          {ID_FILE_CLOSE, QT_TRANSLATE_NOOP("CMainFrame", "關閉檔案(&C)")},
+          {ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "儲存檔案(&S)\tCtrl+S")},
+          {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "另存新檔(&A)...")},
+          {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "匯出圖片(&E)...")},
           {0, nullptr},
-          {ID_FILE_PRINT, "列印(&P)...\tCtrl+P"},
-          {ID_FILE_PRINT_PREVIEW, "預覽列印(&V)"},
-          {ID_FILE_PRINT_SETUP, "列印設定(&R)"},
+          {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "列印(&P)...\tCtrl+P")},
+          {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "預覽列印(&V)")},
+          {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "列印設定(&R)")},
           {0, nullptr},
-          {kRecentFiles, "最近開啟檔案"},
+          {kRecentFiles, QT_TRANSLATE_NOOP("CMainFrame", "最近開啟檔案")},
           {0, nullptr},
-          {ID_APP_EXIT, "結束(&X)"}}},
-        {"編輯(&E)",
-         {{ID_EDIT_UNDO, "復原(&U)\tCtrl+Z"},
+          {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "編輯(&E)"),
+         {{ID_EDIT_UNDO, QT_TRANSLATE_NOOP("CMainFrame", "復原(&U)\tCtrl+Z")},
           {0, nullptr},
-          {ID_EDIT_CUT, "剪下(&T)\tCtrl+X"},
-          {ID_EDIT_COPY, "複製(&C)\tCtrl+C"},
-          {ID_EDIT_PASTE, "貼上(&P)\tCtrl+V"}}},
-        {"檢視(&V)", {{ID_VIEW_TOOLBAR, "工具列(&T)"}, {ID_VIEW_STATUS_BAR, "狀態列(&S)"}}},
-        {"視窗(&W)",
-         {{ID_WINDOW_NEW, "新增視窗(&N)"},
-          {ID_WINDOW_CASCADE, "重疊顯示(&C)"},
-          {ID_WINDOW_TILE_HORZ, "並排顯示(&T)"},
-          {ID_WINDOW_ARRANGE, "排列圖示(&A)"},
-          {ID_WINDOW_SPLIT, "分割(&P)"},
+          {ID_EDIT_CUT, QT_TRANSLATE_NOOP("CMainFrame", "剪下(&T)\tCtrl+X")},
+          {ID_EDIT_COPY, QT_TRANSLATE_NOOP("CMainFrame", "複製(&C)\tCtrl+C")},
+          {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("CMainFrame", "貼上(&P)\tCtrl+V")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "視窗(&W)"),
+         {{ID_WINDOW_NEW, QT_TRANSLATE_NOOP("CMainFrame", "新增視窗(&N)")},
+          {ID_WINDOW_CASCADE, QT_TRANSLATE_NOOP("CMainFrame", "重疊顯示(&C)")},
+          {ID_WINDOW_TILE_HORZ, QT_TRANSLATE_NOOP("CMainFrame", "並排顯示(&T)")},
+          {ID_WINDOW_ARRANGE, QT_TRANSLATE_NOOP("CMainFrame", "排列圖示(&A)")},
+          {ID_WINDOW_SPLIT, QT_TRANSLATE_NOOP("CMainFrame", "分割(&P)")},
           {kWindowList, nullptr}}},
-        {"Winner Tree", {{ID_WINNER_TREE, "Winner_Tree"}, {ID_WINNER_GO, "Go"}, {ID_WINNER_EXIT, "Exit"}}},
-        {"說明(&H)", {{ID_APP_ABOUT, "關於 Zarni(&A)..."}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Winner Tree"), {{ID_WINNER_TREE, QT_TRANSLATE_NOOP("CMainFrame", "Winner_Tree")}, {ID_WINNER_GO, QT_TRANSLATE_NOOP("CMainFrame", "Go")}, {ID_WINNER_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "Exit")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
 }
@@ -316,7 +316,7 @@ void CMainFrame::CreateActions()
         add(id);
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
         m_actions[id]->setStatusTip(LoadString(AFX_IDS_MDICHILD));
-    m_actions[ID_WINDOW_MORE_WINDOWS]->setText(QStringLiteral("更多視窗(&M)..."));
+    m_actions[ID_WINDOW_MORE_WINDOWS]->setText(tr("更多視窗(&M)..."));
     QHash<int, QList<QKeySequence>> keys;
     for (const auto &[id, key] : Accelerators()) {
         add(id);
@@ -419,7 +419,7 @@ void CMainFrame::BuildMenuBar(int menuId)
     m_menus.clear();
     m_windowListSeparator = nullptr;
     for (const Menu &menu : menuId == IDR_MAINFRAME ? MainMenu() : DocumentMenu()) {
-        QMenu *popup = bar->addMenu(QString::fromUtf8(menu.title));
+        QMenu *popup = bar->addMenu(tr(menu.title));
         m_menus << popup;
         for (const MenuItem &item : menu.items) {
             if (item.id == 0) {
@@ -432,7 +432,7 @@ void CMainFrame::BuildMenuBar(int menuId)
                     popup->addAction(m_actions[id]);
                 RefreshWindowList();
             } else {
-                m_actions[item.id]->setText(QString::fromUtf8(item.text));
+                m_actions[item.id]->setText(tr(item.text));
                 popup->addAction(m_actions[item.id]);
             }
         }
@@ -446,7 +446,7 @@ void CMainFrame::BuildMenuBar(int menuId)
 void CMainFrame::AddRecentFiles(QMenu *menu)
 {
     if (!m_recentPlaceholder) {
-        m_recentPlaceholder = new QAction(QStringLiteral("最近開啟檔案"), this);
+        m_recentPlaceholder = new QAction(tr("最近開啟檔案"), this);
         m_recentPlaceholder->setEnabled(false);
     }
     menu->addAction(m_recentPlaceholder);
@@ -497,8 +497,8 @@ void CMainFrame::OnMoreWindows()
     for (CChildFrame *frame : frames)
         titles << frame->windowTitle();
     QInputDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("選擇視窗"));
-    dialog.setLabelText(QStringLiteral("選擇要啟動的視窗(&S)："));
+    dialog.setWindowTitle(tr("選擇視窗"));
+    dialog.setLabelText(tr("選擇要啟動的視窗(&S)："));
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
     dialog.setComboBoxItems(titles);
     if (ActiveChild())

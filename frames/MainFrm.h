@@ -6,6 +6,7 @@
 #include "framework/CmdTarget.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHash>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -42,6 +43,8 @@ public:
 };
 
 class CMainFrame : public QMainWindow, public CCmdTarget {
+    Q_DECLARE_TR_FUNCTIONS(CMainFrame)
+
 public:
     CMainFrame();
     ~CMainFrame() override;

@@ -34,12 +34,12 @@ bool CDocument::OnOpenDocument(const QString &path, QString *error)
 {
     // A FIFO or a device would block the program or never end.
     if (IsSpecialFile(path)) {
-        *error = QApplication::tr("這不是一般的檔案（例如管道或裝置），無法開啟。");
+        *error = tr("這不是一般的檔案（例如管道或裝置），無法開啟。");
         return false;
     }
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        *error = QFileInfo(path).isDir() ? QApplication::tr("這是一個資料夾，不是檔案。") : file.errorString();
+        *error = QFileInfo(path).isDir() ? tr("這是一個資料夾，不是檔案。") : file.errorString();
         return false;
     }
     Serialize(false);
@@ -74,7 +74,7 @@ bool CDocument::DoSave(bool askName)
     QString error;
     if (OnSaveDocument(path, &error))
         return true;
-    AfxMessageBox(QApplication::tr("無法儲存檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+    AfxMessageBox(tr("無法儲存檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 
@@ -83,12 +83,12 @@ bool CDocument::DoSave(bool askName)
 bool CDocument::ConfirmErasing(const QString &path)
 {
     if (CWinApp::Get() && CWinApp::Get()->IsBatch()) {
-        AfxMessageBox(QApplication::tr("%1 不是 Zarni 文件，儲存會清除它的內容；沒有儲存。").arg(QDir::toNativeSeparators(path)));
+        AfxMessageBox(tr("%1 不是 Zarni 文件，儲存會清除它的內容；沒有儲存。").arg(QDir::toNativeSeparators(path)));
         return false;
     }
     const auto answer = QMessageBox::warning(
         QApplication::activeWindow() ? QApplication::activeWindow() : AfxGetMainWnd(), QStringLiteral("Zarni"),
-        QApplication::tr("檔案 %1 不是 Zarni 文件，儲存會清除它的內容。\n仍要儲存嗎？").arg(QDir::toNativeSeparators(path)),
+        tr("檔案 %1 不是 Zarni 文件，儲存會清除它的內容。\n仍要儲存嗎？").arg(QDir::toNativeSeparators(path)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }

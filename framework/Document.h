@@ -4,10 +4,13 @@
 
 #include "CmdTarget.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
 class CDocument : public CCmdTarget {
+    Q_DECLARE_TR_FUNCTIONS(CDocument)
+
 public:
     CDocument();
     ~CDocument() override = default;
