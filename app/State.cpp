@@ -61,7 +61,7 @@ QJsonObject ProgramState(CMainFrame *frame)
         const CSplitterWnd *splitter = windows[w]->GetSplitter();
         for (int r = 0; r < splitter->GetRowCount(); ++r) {
             for (int c = 0; c < splitter->GetColumnCount(); ++c) {
-                const CZarniView *view = splitter->GetPane(r, c);
+                const CZarniView *view = splitter->Pane<CZarniView>(r, c);
                 if (!view)
                     continue;
                 QJsonObject state = ViewState(view);

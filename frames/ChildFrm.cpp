@@ -2,9 +2,8 @@
 
 #include "framework/StandardIds.h"
 #include "res/Resource.h"
-#include "view/ZarniView.h"
 
-CChildFrame::CChildFrame(CDocument *doc, std::function<CZarniView *()> makeView) : m_pDocument(doc)
+CChildFrame::CChildFrame(CDocument *doc, std::function<CScrollView *()> makeView) : m_pDocument(doc)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // An opaque window hides the ones below it from the paint, so that

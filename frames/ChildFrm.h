@@ -8,14 +8,14 @@
 #include <QMdiSubWindow>
 
 class CDocument;
-class CZarniView;
 
 class CChildFrame : public QMdiSubWindow, public CCmdTarget {
 public:
-    CChildFrame(CDocument *doc, std::function<CZarniView *()> makeView);
+    // makeView makes the document type's view for each pane.
+    CChildFrame(CDocument *doc, std::function<CScrollView *()> makeView);
 
     CDocument *GetDocument() const { return m_pDocument; }
-    CZarniView *GetActiveView() const { return m_wndSplitter->GetActivePane(); }
+    CScrollView *GetActiveView() const { return m_wndSplitter->GetActivePane(); }
     CSplitterWnd *GetSplitter() const { return m_wndSplitter; }
 
 private:

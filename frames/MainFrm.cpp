@@ -551,14 +551,14 @@ void CMainFrame::WatchView(CZarniView *view)
 CZarniView *CMainFrame::GetActiveView() const
 {
     CChildFrame *child = ActiveChild();
-    return child ? child->GetActiveView() : nullptr;
+    return child ? qobject_cast<CZarniView *>(child->GetActiveView()) : nullptr;
 }
 
 QList<CCmdTarget *> CMainFrame::CommandChain() const
 {
     QList<CCmdTarget *> chain;
     if (CChildFrame *child = ActiveChild()) {
-        if (CZarniView *view = child->GetActiveView())
+        if (auto *view = dynamic_cast<CCmdTarget *>(child->GetActiveView()))
             chain << view;
         chain << child->GetDocument() << child;
     }

@@ -1,6 +1,5 @@
 #include "Splitter.h"
 
-#include "view/ZarniView.h"
 
 #include <QEvent>
 #include <QSplitter>
@@ -18,7 +17,7 @@ void SetOpen(QSplitter *splitter, bool secondOpen)
 
 } // namespace
 
-CSplitterWnd::CSplitterWnd(std::function<CZarniView *()> makeView, QWidget *parent)
+CSplitterWnd::CSplitterWnd(std::function<CScrollView *()> makeView, QWidget *parent)
     : QWidget(parent), m_makeView(std::move(makeView))
 {
     auto *layout = new QVBoxLayout(this);
@@ -62,35 +61,35 @@ int CSplitterWnd::GetColumnCount() const
     return ColumnOpen(1) ? 2 : 1;
 }
 
-CZarniView *CSplitterWnd::GetPane(int row, int col) const
+CScrollView *CSplitterWnd::GetPane(int row, int col) const
 {
     if (row < 0 || row >= kMaxRows || col < 0 || col >= kMaxCols)
         return nullptr;
-    return m_cells[row][col]->findChild<CZarniView *>(QString(), Qt::FindDirectChildrenOnly);
+    return m_cells[row][col]->findChild<CScrollView *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-CZarniView *CSplitterWnd::GetActivePane() const
+CScrollView *CSplitterWnd::GetActivePane() const
 {
     return m_active;
 }
 
-void CSplitterWnd::SetActivePane(CZarniView *view)
+void CSplitterWnd::SetActivePane(CScrollView *view)
 {
     m_active = view;
     if (view && !view->hasFocus())
         view->setFocus(Qt::OtherFocusReason);
 }
 
-void CSplitterWnd::Place(int row, int col, CZarniView *view)
+void CSplitterWnd::Place(int row, int col, CScrollView *view)
 {
     m_cells[row][col]->layout()->addWidget(view);
     view->installEventFilter(this);
     view->show();
 }
 
-CZarniView *CSplitterWnd::Take(int row, int col)
+CScrollView *CSplitterWnd::Take(int row, int col)
 {
-    CZarniView *view = GetPane(row, col);
+    CScrollView *view = GetPane(row, col);
     if (view)
         m_cells[row][col]->layout()->removeWidget(view);
     return view;
@@ -99,7 +98,7 @@ CZarniView *CSplitterWnd::Take(int row, int col)
 bool CSplitterWnd::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn)
-        if (auto *view = dynamic_cast<CZarniView *>(watched))
+        if (auto *view = dynamic_cast<CScrollView *>(watched))
             m_active = view;
     return QWidget::eventFilter(watched, event);
 }
@@ -113,7 +112,7 @@ void CSplitterWnd::OnRowsMoved()
         // The first row closed: the second row's views move up.
         for (int c = 0; c < kMaxCols; ++c) {
             delete Take(0, c);
-            if (CZarniView *view = Take(1, c))
+            if (CScrollView *view = Take(1, c))
                 Place(0, c, view);
         }
         sizes = {sizes[0] + sizes[1], 0};
@@ -130,7 +129,7 @@ void CSplitterWnd::OnColumnsMoved(QSplitter *source)
     } else if (sizes[0] < kMinPane && sizes[1] > 0) {
         for (int r = 0; r < kMaxRows; ++r) {
             delete Take(r, 0);
-            if (CZarniView *view = Take(r, 1))
+            if (CScrollView *view = Take(r, 1))
                 Place(r, 0, view);
         }
         sizes = {sizes[0] + sizes[1], 0};
@@ -146,7 +145,7 @@ void CSplitterWnd::SyncPanes()
     for (int r = 0; r < kMaxRows; ++r) {
         for (int c = 0; c < kMaxCols; ++c) {
             const bool open = RowOpen(r) && ColumnOpen(c);
-            CZarniView *view = GetPane(r, c);
+            CScrollView *view = GetPane(r, c);
             if (open && !view)
                 Place(r, c, m_makeView());
             else if (!open && view)
@@ -167,7 +166,7 @@ void CSplitterWnd::SplitTo(int rows, int cols)
 
 void CSplitterWnd::ActivateNext(bool previous)
 {
-    QList<CZarniView *> panes;
+    QList<CScrollView *> panes;
     for (int r = 0; r < GetRowCount(); ++r)
         for (int c = 0; c < GetColumnCount(); ++c)
             panes << GetPane(r, c);

@@ -179,10 +179,10 @@ void TestCanvas::zoomingOnePaneLeavesTheOthers()
 {
     CSplitterWnd *splitter = Frame()->ActiveChild()->GetSplitter();
     splitter->SplitTo(2, 2);
-    splitter->SetActivePane(splitter->GetPane(1, 1));
+    splitter->SetActivePane(splitter->Pane<CZarniView>(1, 1));
     Pick(18);
-    QCOMPARE(splitter->GetPane(1, 1)->m_nCanvasWidth, 1600);
-    for (CZarniView *view : {splitter->GetPane(0, 0), splitter->GetPane(0, 1), splitter->GetPane(1, 0)})
+    QCOMPARE(splitter->Pane<CZarniView>(1, 1)->m_nCanvasWidth, 1600);
+    for (CZarniView *view : {splitter->Pane<CZarniView>(0, 0), splitter->Pane<CZarniView>(0, 1), splitter->Pane<CZarniView>(1, 0)})
         QCOMPARE(view->m_nCanvasWidth, 800);
     QCOMPARE(Pane(), QString("1600 * 1200"));
 }

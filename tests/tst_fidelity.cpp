@@ -272,7 +272,7 @@ void TestFidelity::closeFromTheSystemMenuDuringATournament()
 {
     Frame()->RouteCommand(ID_WINDOW_NEW);
     CChildFrame *child = Frame()->ActiveChild();
-    CZarniView *view = child->GetActiveView();
+    CZarniView *view = qobject_cast<CZarniView *>(child->GetActiveView());
     view->SetStepDelay(10);
     int steps = 0;
     connect(view, &CZarniView::TournamentStep, [&](int) {

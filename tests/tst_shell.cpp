@@ -290,8 +290,8 @@ void TestShell::newWindowHasItsOwnTree()
     QCOMPARE(frames[0]->windowTitle(), QString("Zarni1:1"));
     QCOMPARE(frames[1]->windowTitle(), QString("Zarni1:2"));
     QCOMPARE(frames[0]->GetDocument(), frames[1]->GetDocument());
-    QCOMPARE(frames[0]->GetActiveView()->m_nNodeCount, 16);
-    QCOMPARE(frames[1]->GetActiveView()->m_nNodeCount, 15);
+    QCOMPARE(qobject_cast<CZarniView *>(frames[0]->GetActiveView())->m_nNodeCount, 16);
+    QCOMPARE(qobject_cast<CZarniView *>(frames[1]->GetActiveView())->m_nNodeCount, 15);
     frames[1]->close();
     QTRY_COMPARE(frames[0]->windowTitle(), QString("Zarni1"));
     // A new document is the next number.
@@ -309,35 +309,35 @@ void TestShell::splitPanesEachHaveATree()
     QSet<CZarniView *> views;
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 2; ++c)
-            views << splitter->GetPane(r, c);
+            views << splitter->Pane<CZarniView>(r, c);
     QCOMPARE(views.size(), 4);
-    QCOMPARE(splitter->GetPane(0, 0)->m_nCanvasWidth, 900);
-    for (CZarniView *view : {splitter->GetPane(0, 1), splitter->GetPane(1, 0), splitter->GetPane(1, 1)}) {
+    QCOMPARE(splitter->Pane<CZarniView>(0, 0)->m_nCanvasWidth, 900);
+    for (CZarniView *view : {splitter->Pane<CZarniView>(0, 1), splitter->Pane<CZarniView>(1, 0), splitter->Pane<CZarniView>(1, 1)}) {
         QCOMPARE(view->m_nCanvasWidth, 800);
         QCOMPARE(view->m_nNodeCount, 15);
-        QCOMPARE(view->GetDocument(), splitter->GetPane(0, 0)->GetDocument());
+        QCOMPARE(view->GetDocument(), splitter->Pane<CZarniView>(0, 0)->GetDocument());
     }
     // Joining again leaves the first pane.
     splitter->SplitTo(1, 1);
     QCOMPARE(splitter->GetRowCount(), 1);
     QCOMPARE(splitter->GetColumnCount(), 1);
-    QVERIFY(!splitter->GetPane(1, 1));
-    QCOMPARE(splitter->GetPane(0, 0)->m_nCanvasWidth, 900);
+    QVERIFY(!splitter->Pane<CZarniView>(1, 1));
+    QCOMPARE(splitter->Pane<CZarniView>(0, 0)->m_nCanvasWidth, 900);
 }
 
 void TestShell::commandsReachTheActivePane()
 {
     CSplitterWnd *splitter = Frame()->ActiveChild()->GetSplitter();
     splitter->SplitTo(2, 1);
-    CZarniView *lower = splitter->GetPane(1, 0);
+    CZarniView *lower = splitter->Pane<CZarniView>(1, 0);
     QTest::mouseClick(lower->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(Frame()->GetActiveView(), lower);
     Frame()->RouteCommand(ID_NODE_ADD);
     Frame()->RouteCommand(ID_ZOOM_IN);
     QCOMPARE(lower->m_nNodeCount, 16);
-    QCOMPARE(splitter->GetPane(0, 0)->m_nNodeCount, 15);
+    QCOMPARE(splitter->Pane<CZarniView>(0, 0)->m_nNodeCount, 15);
     QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(1), QString("900 * 700"));
-    QCOMPARE(splitter->GetPane(0, 0)->m_nCanvasWidth, 800);
+    QCOMPARE(splitter->Pane<CZarniView>(0, 0)->m_nCanvasWidth, 800);
 }
 
 // Dragging a split bar out of the edge opens panes; dragging one back to
@@ -357,12 +357,12 @@ void TestShell::panesComeAndGoWithTheSplitBars()
     };
     drag(rows->handle(1), QPoint(0, -200));
     QCOMPARE(splitter->GetRowCount(), 2);
-    QVERIFY(splitter->GetPane(1, 0));
-    QCOMPARE(splitter->GetPane(1, 0)->m_nNodeCount, 15);
+    QVERIFY(splitter->Pane<CZarniView>(1, 0));
+    QCOMPARE(splitter->Pane<CZarniView>(1, 0)->m_nNodeCount, 15);
     drag(rows->handle(1), QPoint(0, 195));
     QCOMPARE(splitter->GetRowCount(), 1);
-    QVERIFY(!splitter->GetPane(1, 0));
-    QVERIFY(splitter->GetPane(0, 0));
+    QVERIFY(!splitter->Pane<CZarniView>(1, 0));
+    QVERIFY(splitter->Pane<CZarniView>(0, 0));
 }
 
 void TestShell::recentFilesKeepFour()
