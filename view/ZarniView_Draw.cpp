@@ -145,7 +145,7 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
 void CZarniView::DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPoint offset)
 {
     const TreeGeometry g = Geometry();
-    const int64_t index = (int64_t(1) << (level - 1)) + k;
+    const int64_t index = TreeGeometry::LevelFirst(level) + k;
     const int childY = int(g.Y(level + 1) - offset.y);
     const CPoint parent{int(g.X(level, k) - offset.x), int(g.Y(level) - offset.y)};
     const CPoint left{int(g.X(level + 1, 2 * k) - offset.x), childY};
@@ -165,7 +165,7 @@ void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start,
 {
     const TreeGeometry g = Geometry();
     const int64_t a = g.HalfWidth(), b = g.HalfHeight();
-    const int64_t levelFirst = int64_t(1) << (level - 1);
+    const int64_t levelFirst = TreeGeometry::LevelFirst(level);
     const int64_t y = g.Y(level);
     const CBrush black(RGB(0, 0, 0));
     auto fill = [&](int64_t l, int64_t t, int64_t r, int64_t bottom) {
@@ -196,7 +196,7 @@ void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start,
 void CZarniView::DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset)
 {
     const TreeGeometry g = Geometry();
-    const int64_t levelFirst = int64_t(1) << (level - 1);
+    const int64_t levelFirst = TreeGeometry::LevelFirst(level);
     const int64_t iFirst = levelFirst + kFirst, iLast = levelFirst + kLast;
     const int64_t firstChild = 2 * iFirst;
     const int64_t lastChild = std::min<int64_t>(2 * iLast + 1, m_nNodeCount);
