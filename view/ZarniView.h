@@ -8,6 +8,7 @@
 //   ZarniView_Mouse.cpp   mouse modes, rubber band and selection
 //   ZarniView_Winner.cpp  random leaf tree and the tournament
 
+#include "TournamentRun.h"
 #include "TreeGeometry.h"
 #include "TreeNode.h"
 #include "framework/CmdTarget.h"
@@ -96,7 +97,6 @@ public:
     void SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2);
 
     // Tournament
-    void PlayLevel(CWindowDC *dc, TreeNode *node, int level);
     int StepDelay() const { return m_nStepDelayMs; }
     void SetStepDelay(int ms) { m_nStepDelayMs = ms < 0 ? 0 : ms; }
     bool IsPlaying() const { return m_bPlaying; }
@@ -157,7 +157,7 @@ private:
     void DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset, bool edges);
 
     // Tournament helpers.
-    bool PlayMatch(CWindowDC *dc, TreeNode *node);
+    bool PlayMatch(CWindowDC *dc, const TournamentRun &run, int64_t m);
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
     static bool Wait(CWindowDC *dc, int delay);
 

@@ -41,52 +41,30 @@ void CZarniView::OnWinnerGo()
         return;
     m_bPlaying = true;
     CWindowDC dc(this);
-    for (int level = m_nDepth - 1; level >= 1 && dc.WindowAlive(); --level)
-        PlayLevel(&dc, m_pRoot, level);
-    if (dc.WindowAlive())
-        m_bPlaying = false;
+    const TournamentRun run(m_nNodeCount, m_nDepth);
+    for (int64_t m = 0; m < run.MatchCount(); ++m)
+        if (!PlayMatch(&dc, run, m))
+            return;
+    m_bPlaying = false;
 }
 
-void CZarniView::PlayLevel(CWindowDC *dc, TreeNode *node, int level)
+// All marks and the label are set before anything is painted. Returns false
+// when the window is gone.
+bool CZarniView::PlayMatch(CWindowDC *dc, const TournamentRun &run, int64_t m)
 {
-    if (!node)
-        return;
-    if (node->m_nLevel == level && !PlayMatch(dc, node))
-        return;
-    if (node->m_pLeft)
-        PlayLevel(dc, node->m_pLeft, level);
-    if (!dc->WindowAlive())
-        return;
-    if (node->m_pRight)
-        PlayLevel(dc, node->m_pRight, level);
-}
-
-// The greater value wins, the right child on a tie; a lone child passes its
-// value up; a node without children plays no match. All marks and the label
-// are set before anything is painted. Returns false when the window is gone.
-bool CZarniView::PlayMatch(CWindowDC *dc, TreeNode *node)
-{
-    TreeNode *left = node->m_pLeft, *right = node->m_pRight;
-    if (!left && !right)
-        return true;
-    int winner;
-    if (left && right) {
-        const int a = std::atoi(left->m_strLabel.c_str());
-        const int b = std::atoi(right->m_strLabel.c_str());
-        SetMark(left, a > b ? 1 : 2);
-        SetMark(right, a > b ? 2 : 1);
-        winner = a > b ? a : b;
-    } else {
-        TreeNode *only = left ? left : right;
-        SetMark(only, 1);
-        winner = std::atoi(only->m_strLabel.c_str());
-    }
-    node->m_strLabel = std::to_string(winner);
+    const TournamentMatch &match = run.Match(m);
+    TreeNode *node = NodeAt(match.node), *left = NodeAt(match.left), *right = NodeAt(match.right);
+    const MatchOutcome outcome =
+        TournamentRun::Decide(left ? &left->m_strLabel : nullptr, right ? &right->m_strLabel : nullptr);
+    if (left)
+        SetMark(left, outcome.leftMark);
+    if (right)
+        SetMark(right, outcome.rightMark);
+    node->m_strLabel = outcome.label;
     SetMark(node, 1);
     const int delay = m_nStepDelayMs;
-    for (TreeNode *box : {left, right, node}) {
-        if (!box)
-            continue;
+    for (int64_t k = run.FirstStep(m); k <= run.LastStep(m); ++k) {
+        const TreeNode *box = NodeAt(run.BoxOfStep(k));
         PaintNodeBox(dc, box);
         dc->Flush();
         emit TournamentStep(box->m_nIndex);

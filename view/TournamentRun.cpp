@@ -1,0 +1,44 @@
+#include "TournamentRun.h"
+
+#include "TreeGeometry.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+TournamentRun::TournamentRun(int64_t count, int depth)
+{
+    for (int level = depth - 1; level >= 1; --level) {
+        const int64_t first = TreeGeometry::LevelFirst(level);
+        const int64_t last = std::min(2 * first - 1, count);
+        for (int64_t i = first; i <= last && 2 * i <= count; ++i) {
+            const TournamentMatch match{i, 2 * i, 2 * i + 1 <= count ? 2 * i + 1 : 0};
+            m_matches.push_back(match);
+            m_firstStep.push_back(m_nSteps + 1);
+            m_nSteps += match.right ? 3 : 2;
+        }
+    }
+}
+
+int64_t TournamentRun::MatchOfStep(int64_t k) const
+{
+    const auto after = std::upper_bound(m_firstStep.begin(), m_firstStep.end(), k);
+    return int64_t(after - m_firstStep.begin()) - 1;
+}
+
+int64_t TournamentRun::BoxOfStep(int64_t k) const
+{
+    const int64_t m = MatchOfStep(k);
+    const TournamentMatch &match = Match(m);
+    const int64_t boxes[] = {match.left, match.right ? match.right : match.node, match.node};
+    return boxes[k - FirstStep(m)];
+}
+
+MatchOutcome TournamentRun::Decide(const std::string *left, const std::string *right)
+{
+    if (left && right) {
+        const int a = std::atoi(left->c_str()), b = std::atoi(right->c_str());
+        return {a > b ? 1 : 2, a > b ? 2 : 1, std::to_string(a > b ? a : b)};
+    }
+    const std::string *only = left ? left : right;
+    return {left ? 1 : 0, right ? 1 : 0, std::to_string(std::atoi(only->c_str()))};
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The knock-out tournament on a tree of the heap indices 1..N, as a plain
+// sequence: the matches in the order they are played (from the level above
+// the deepest up to the root, each level left to right), and the painting
+// steps they make (the left child's box, the right child's, the node's). The
+// outcome of a match depends only on its children's labels.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TournamentMatch {
+    int64_t node = 0;
+    int64_t left = 0;  // 0: no such child
+    int64_t right = 0;
+};
+
+// What a match writes: the children's marks (1 won, 2 lost) and the node's
+// label; the node's own mark becomes 1.
+struct MatchOutcome {
+    int leftMark = 0;
+    int rightMark = 0;
+    std::string label;
+};
+
+class TournamentRun {
+public:
+    // The matches of the tree of count nodes, played over the levels
+    // depth - 1 down to 1. Nodes without children play none.
+    TournamentRun(int64_t count, int depth);
+
+    int64_t MatchCount() const { return int64_t(m_matches.size()); }
+    const TournamentMatch &Match(int64_t m) const { return m_matches[std::size_t(m)]; }
+    int64_t StepCount() const { return m_nSteps; }
+    // The match of step k (1..StepCount()) and the box that step paints.
+    int64_t MatchOfStep(int64_t k) const;
+    int64_t BoxOfStep(int64_t k) const;
+    // The first step of match m.
+    int64_t FirstStep(int64_t m) const { return m_firstStep[std::size_t(m)]; }
+    int64_t LastStep(int64_t m) const { return m + 1 < MatchCount() ? FirstStep(m + 1) - 1 : m_nSteps; }
+
+    // The greater value wins and the right child wins a tie, values read as
+    // the C library's atoi reads them; a lone child wins alone and passes its
+    // value up. Absent children are null.
+    static MatchOutcome Decide(const std::string *left, const std::string *right);
+
+private:
+    std::vector<TournamentMatch> m_matches;
+    std::vector<int64_t> m_firstStep; // by match, 1-based steps
+    int64_t m_nSteps = 0;
+};
