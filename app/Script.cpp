@@ -164,6 +164,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
 {
     static const QHash<QString, void (CScriptRunner::*)(const QStringList &)> statements = {
         {"zoom", &CScriptRunner::Zoom},       {"nodes", &CScriptRunner::Nodes},
+        {"speed", &CScriptRunner::Speed},
         {"press", &CScriptRunner::Mouse},     {"move", &CScriptRunner::Mouse},
         {"release", &CScriptRunner::Mouse},   {"click", &CScriptRunner::Mouse},
         {"scroll", &CScriptRunner::Scroll},   {"resize", &CScriptRunner::Resize},
@@ -208,6 +209,15 @@ void CScriptRunner::Nodes(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("nodes N"));
     ActiveView(words[0])->SetNodeCount(Number(words[1], 1, 1 << 24, QStringLiteral("the node count")));
+}
+
+void CScriptRunner::Speed(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("speed X (0.25, 0.5, 1, 2, 4 or 8)"));
+    bool ok = false;
+    const double speed = words[1].toDouble(&ok);
+    if (!ok || !ActiveView(words[0])->SetSpeed(speed))
+        Fail(QStringLiteral("the speed must be 0.25, 0.5, 1, 2, 4 or 8, not %1").arg(words[1]));
 }
 
 void CScriptRunner::Mouse(const QStringList &words)

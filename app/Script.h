@@ -43,6 +43,7 @@ private:
     void RefuseDialog(int id, const QString &name);
     void Zoom(const QStringList &words);
     void Nodes(const QStringList &words);
+    void Speed(const QStringList &words);
     void Mouse(const QStringList &words);
     void Scroll(const QStringList &words);
     void Resize(const QStringList &words);

@@ -27,6 +27,16 @@ void AppendNodes(const TreeNode *node, QJsonArray &nodes)
     AppendNodes(node->m_pRight, nodes);
 }
 
+QJsonObject RunState(const CZarniView *view)
+{
+    static const char *const states[] = {"idle", "playing", "paused", "done"};
+    return {{"step", qint64(view->RunStep())},
+            {"steps", qint64(view->RunStepCount())},
+            {"state", states[int(view->GetRunState())]},
+            {"speed", view->Speed()},
+            {"narration", view->Narration()}};
+}
+
 QJsonObject ViewState(const CZarniView *view)
 {
     const QSize client = view->viewport()->size();
@@ -47,7 +57,8 @@ QJsonObject ViewState(const CZarniView *view)
             {"sizeTotal", Pair(view->m_sizeTotal.cx, view->m_sizeTotal.cy)},
             {"dragStart", Pair(view->m_ptDragStart.x, view->m_ptDragStart.y)},
             {"dragCurrent", Pair(view->m_ptDragCurrent.x, view->m_ptDragCurrent.y)},
-            {"nodes", nodes}};
+            {"nodes", nodes},
+            {"run", RunState(view)}};
 }
 
 } // namespace

@@ -85,7 +85,15 @@ const std::vector<Menu> &DocumentMenu()
           {ID_WINDOW_ARRANGE, QT_TRANSLATE_NOOP("CMainFrame", "排列圖示(&A)")},
           {ID_WINDOW_SPLIT, QT_TRANSLATE_NOOP("CMainFrame", "分割(&P)")},
           {kWindowList, nullptr}}},
-        {QT_TRANSLATE_NOOP("CMainFrame", "Winner Tree"), {{ID_WINNER_TREE, QT_TRANSLATE_NOOP("CMainFrame", "Winner_Tree")}, {ID_WINNER_GO, QT_TRANSLATE_NOOP("CMainFrame", "Go")}, {ID_WINNER_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "Exit")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "Winner Tree"), {{ID_WINNER_TREE, QT_TRANSLATE_NOOP("CMainFrame", "Winner_Tree")}, {ID_WINNER_GO, QT_TRANSLATE_NOOP("CMainFrame", "Go")}, {ID_WINNER_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "Exit")},
+          {0, nullptr},
+          {ID_WINNER_STEP, QT_TRANSLATE_NOOP("CMainFrame", "下一步(&N)\tCtrl+Right")},
+          {ID_WINNER_BACK, QT_TRANSLATE_NOOP("CMainFrame", "上一步(&B)\tCtrl+Left")},
+          {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("CMainFrame", "從頭開始(&R)\tCtrl+Home")},
+          {ID_WINNER_END, QT_TRANSLATE_NOOP("CMainFrame", "直接看結果(&E)\tCtrl+End")},
+          {0, nullptr},
+          {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("CMainFrame", "加快(&F)\tCtrl+]")},
+          {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("CMainFrame", "放慢(&S)\tCtrl+[")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
@@ -109,6 +117,12 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_EDIT_PASTE, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
         {ID_NEXT_PANE, QKeySequence(Qt::Key_F6)},
         {ID_PREV_PANE, QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+        {ID_WINNER_STEP, QKeySequence(Qt::CTRL | Qt::Key_Right)},
+        {ID_WINNER_BACK, QKeySequence(Qt::CTRL | Qt::Key_Left)},
+        {ID_WINNER_RESTART, QKeySequence(Qt::CTRL | Qt::Key_Home)},
+        {ID_WINNER_END, QKeySequence(Qt::CTRL | Qt::Key_End)},
+        {ID_WINNER_FASTER, QKeySequence(Qt::CTRL | Qt::Key_BracketRight)},
+        {ID_WINNER_SLOWER, QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)},
     };
     return keys;
 }
@@ -545,6 +559,9 @@ void CMainFrame::WatchView(CZarniView *view)
 {
     connect(view, &CZarniView::CanvasSizeChanged, this, [this](int width, int height) {
         m_wndStatusBar->SetSizeText(QString::asprintf("%d * %d", width, height));
+    });
+    connect(view, &CZarniView::RunNarrated, m_wndStatusBar, [this](const QString &text) {
+        m_wndStatusBar->showMessage(text);
     });
 }
 

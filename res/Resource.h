@@ -38,6 +38,13 @@ enum Command : int {
     ID_WINNER_EXIT = 0x801C,
     ID_WINNER_TREE = 0x801D,
     ID_FILE_EXPORT = 0x8020, // exports the canvas as an image
+    // Driving a tournament run.
+    ID_WINNER_STEP = 0x8021,
+    ID_WINNER_BACK = 0x8022,
+    ID_WINNER_RESTART = 0x8023,
+    ID_WINNER_END = 0x8024,
+    ID_WINNER_FASTER = 0x8025,
+    ID_WINNER_SLOWER = 0x8026,
 };
 Q_ENUM_NS(Command)
 

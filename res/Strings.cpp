@@ -24,6 +24,12 @@ const QHash<int, const char *> &Table()
         {ID_ZOOM_OUT_Y, QT_TRANSLATE_NOOP("Strings", "縮小Y軸")},
         {ID_NODE_ADD, QT_TRANSLATE_NOOP("Strings", "增加node")},
         {ID_NODE_REMOVE, QT_TRANSLATE_NOOP("Strings", "減少node")},
+        {ID_WINNER_STEP, QT_TRANSLATE_NOOP("Strings", "錦標賽往前一步\n下一步")},
+        {ID_WINNER_BACK, QT_TRANSLATE_NOOP("Strings", "錦標賽退回一步\n上一步")},
+        {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("Strings", "回到錦標賽開始之前\n從頭開始")},
+        {ID_WINNER_END, QT_TRANSLATE_NOOP("Strings", "一次下完剩下的比賽\n直接看結果")},
+        {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放加快一倍\n加快")},
+        {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放放慢一倍\n放慢")},
         {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("Strings", "將畫布匯出為 PNG、SVG 或 PDF 圖片\n匯出圖片")},
     };
     return table;

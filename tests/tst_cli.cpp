@@ -27,6 +27,7 @@ private slots:
     void badInput();
     void nothingRunsAfterAnError();
     void helpAndVersion();
+    void runInTheState();
     void windowEntriesByValue();
     void openingTwiceGivesOneDocument();
     void smallestBoxesStayInRange();
@@ -155,6 +156,8 @@ void TestCli::badInput_data()
     QTest::newRow("needs a window") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_FILE_CLOSE\nID_NODE_ADD\n" << 2 << "disabled";
     QTest::newRow("state unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "state /no/dir/s.json\n" << 1 << "/no/dir/s.json";
     QTest::newRow("export unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "export /no/dir/t.png\n" << 1 << "/no/dir/t.png";
+    QTest::newRow("speed not one of six") << QStringList{"--headless", "--script", "SCRIPT"} << "speed 3\n" << 2 << "script.zs:1: the speed must be";
+    QTest::newRow("speed not a number") << QStringList{"--headless", "--script", "SCRIPT"} << "speed fast\n" << 2 << "fast";
     QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 2 << "t.gif";
 }
 
@@ -197,6 +200,28 @@ void TestCli::helpAndVersion()
     const Run fromStdin = Zarni({"--headless", "--script", "-"}, "ID_NODE_ADD\nstate -\n");
     QCOMPARE(fromStdin.status, 0);
     QVERIFY(fromStdin.out.contains("\"nodeCount\": 16"));
+}
+
+// The run as the state tells it: step, steps, state, speed and narration.
+void TestCli::runInTheState()
+{
+    auto run = [&](const QString &script) { return State(script)["views"].toArray()[0].toObject()["run"].toObject(); };
+    const QJsonObject idle = run("");
+    QCOMPARE(idle["state"].toString(), QString("idle"));
+    QCOMPARE(idle["steps"].toInt(), 0);
+    QCOMPARE(idle["speed"].toDouble(), 1.0);
+    const QJsonObject paused = run("speed 4\nrepeat 3 ID_WINNER_STEP\nID_WINNER_BACK\n");
+    QCOMPARE(paused["state"].toString(), QString("paused"));
+    QCOMPARE(paused["step"].toInt(), 2);
+    QCOMPARE(paused["steps"].toInt(), 21);
+    QCOMPARE(paused["speed"].toDouble(), 4.0);
+    QCOMPARE(paused["narration"].toString(), QString("第 2/21 步：節點 4，節點 9 (9) 勝 節點 8 (8)"));
+    const QJsonObject done = run("ID_WINNER_STEP\nID_WINNER_END\n");
+    QCOMPARE(done["state"].toString(), QString("done"));
+    QCOMPARE(done["step"].toInt(), 21);
+    const QJsonObject restarted = run("ID_WINNER_GO\nID_WINNER_RESTART\n");
+    QCOMPARE(restarted["state"].toString(), QString("paused"));
+    QCOMPARE(restarted["step"].toInt(), 0);
 }
 
 void TestCli::windowEntriesByValue()

@@ -200,7 +200,9 @@ void TestShell::menus_data()
                {"復原(&U)\tCtrl+Z", "-", "剪下(&T)\tCtrl+X", "複製(&C)\tCtrl+C", "貼上(&P)\tCtrl+V"},
                {"工具列(&T)", "狀態列(&S)"},
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
-               {"Winner_Tree", "Go", "Exit"},
+               // The three given items first; the run's own after a separator.
+               {"Winner_Tree", "Go", "Exit", "-", "下一步(&N)\tCtrl+Right", "上一步(&B)\tCtrl+Left",
+                "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+["},
                {"關於 Zarni(&A)..."}};
     QTest::newRow("IDR_MAINFRAME")
         << false << QStringList{"檔案(&F)", "檢視(&V)", "說明(&H)"}

@@ -28,6 +28,12 @@ void CZarniView::RegisterCommands()
     OnCommand(ID_WINNER_EXIT, [this] { OnWinnerExit(); });
     OnCommand(ID_WINNER_TREE, [this] { OnWinnerTree(); });
     OnCommand(ID_WINNER_GO, [this] { OnWinnerGo(); });
+    OnCommand(ID_WINNER_STEP, [this] { OnWinnerStep(); });
+    OnCommand(ID_WINNER_BACK, [this] { OnWinnerBack(); });
+    OnCommand(ID_WINNER_RESTART, [this] { OnWinnerRestart(); });
+    OnCommand(ID_WINNER_END, [this] { OnWinnerEnd(); });
+    OnCommand(ID_WINNER_FASTER, [this] { OnWinnerFaster(); });
+    OnCommand(ID_WINNER_SLOWER, [this] { OnWinnerSlower(); });
     OnCommand(ID_ZOOM_IN, [this] { OnZoomIn(); });
     OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
     OnCommand(ID_ZOOM_IN_X, [this] { OnZoomInX(); });
@@ -67,9 +73,14 @@ void CZarniView::OnInitialUpdate()
     CScrollView::OnInitialUpdate();
 }
 
+// While a run stands between its first and its last step, the window shows
+// the boxes its steps painted; otherwise the tree as it is.
 void CZarniView::OnDraw(CDrawSurface *dc)
 {
-    DrawTree(dc);
+    if (m_pRun && m_nRunStep > 0 && m_nRunStep < m_pRun->StepCount())
+        DrawRunPicture(dc);
+    else
+        DrawTree(dc);
 }
 
 void CZarniView::Relayout()

@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CZarniDoc;
@@ -96,7 +97,24 @@ public:
     void DrawRubberBand(CDrawSurface *dc, int x1, int y1, int x2, int y2, int penWidth);
     void SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2);
 
-    // Tournament
+    // Tournament. A run is the sequence of painting steps of a tournament on
+    // the tree as it stood when the run started; it can be played, stepped
+    // forward and back, restarted and finished at once.
+    enum class RunState { Idle, Playing, Paused, Done };
+    void OnWinnerStep();
+    void OnWinnerBack();
+    void OnWinnerRestart();
+    void OnWinnerEnd();
+    void OnWinnerFaster() { SetSpeedIndex(m_nSpeedIndex + 1); }
+    void OnWinnerSlower() { SetSpeedIndex(m_nSpeedIndex - 1); }
+    RunState GetRunState() const;
+    int64_t RunStep() const { return m_nRunStep; }
+    int64_t RunStepCount() const { return m_pRun ? m_pRun->StepCount() : 0; }
+    // 0.25, 0.5, 1, 2, 4 or 8 times the normal speed.
+    double Speed() const;
+    bool SetSpeed(double speed);
+    // What the message pane says of the step shown, empty at step 0.
+    QString Narration() const;
     int StepDelay() const { return m_nStepDelayMs; }
     void SetStepDelay(int ms) { m_nStepDelayMs = ms < 0 ? 0 : ms; }
     bool IsPlaying() const { return m_bPlaying; }
@@ -130,6 +148,8 @@ signals:
     void CanvasSizeChanged(int width, int height);
     // A box of the tournament has just been painted on the window.
     void TournamentStep(int index);
+    // The step shown has changed; text tells what it shows.
+    void RunNarrated(const QString &text);
 
 protected:
     void OnDraw(CDrawSurface *dc) override;
@@ -157,7 +177,18 @@ private:
     void DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset, bool edges);
 
     // Tournament helpers.
-    bool PlayMatch(CWindowDC *dc, const TournamentRun &run, int64_t m);
+    void StartRun();
+    void ForgetRun();
+    void ApplyMatch(int64_t m);
+    void WriteMark(TreeNode *node, int mark, bool record);
+    void WriteOutcome(int64_t m, bool record);
+    void RestoreMatch(int64_t m, bool record);
+    void UndoMatch();
+    void PaintStep(CWindowDC *dc);
+    void ShowStep(int64_t step);
+    void DrawRunPicture(CDrawSurface *dc);
+    void SetSpeedIndex(int index);
+    int StepWait() const;
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
     static bool Wait(CWindowDC *dc, int delay);
 
@@ -173,4 +204,14 @@ private:
     bool m_bCaptured = false;
     int m_nStepDelayMs = 500;
     bool m_bPlaying = false;
+    // The run, the labels and marks each applied match overwrote (node, left
+    // child, right child), and the number of steps shown.
+    struct Overwritten {
+        std::string labels[3];
+        int marks[3] = {0, 0, 0};
+    };
+    std::unique_ptr<TournamentRun> m_pRun;
+    std::vector<Overwritten> m_applied;
+    int64_t m_nRunStep = 0;
+    int m_nSpeedIndex = 2;
 };

@@ -167,6 +167,7 @@ void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y
 {
     Q_ASSERT(root == m_pRoot);
     Q_UNUSED(root);
+    ForgetRun();
     ClearMarks();
     const TreeGeometry geometry = Geometry();
     for (int level = 1; level <= m_nDepth; ++level) {

@@ -29,6 +29,7 @@ TreeNode *CZarniView::NewRoot()
         m_nodes.swap(fresh);
     }
     m_nodes.resize(count);
+    ForgetRun();
     m_markedIndices.clear();
     m_bMarkedSorted = true;
     m_bMarksUnknown = false;

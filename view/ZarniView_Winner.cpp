@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 
 void CZarniView::OnWinnerTree()
@@ -32,46 +33,244 @@ void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
         BuildRandomTree(node->m_pRight, 2 * index + 1, level + 1);
 }
 
-// Plays the matches from the level above the leaves up to the root. The
-// window surface stays with the run; when the window goes away during a wait
-// the run ends at once without touching the view again.
+// Plays the run's remaining steps, or a new run when none is in progress.
+// The window surface stays with the run; when the window goes away during a
+// wait the run ends at once without touching the view again.
 void CZarniView::OnWinnerGo()
 {
     if (m_bPlaying)
         return;
+    if (GetRunState() != RunState::Paused)
+        StartRun();
     m_bPlaying = true;
     CWindowDC dc(this);
-    const TournamentRun run(m_nNodeCount, m_nDepth);
-    for (int64_t m = 0; m < run.MatchCount(); ++m)
-        if (!PlayMatch(&dc, run, m))
+    while (m_pRun && m_nRunStep < m_pRun->StepCount()) {
+        PaintStep(&dc);
+        if (!Wait(&dc, StepWait()))
             return;
+    }
     m_bPlaying = false;
 }
 
-// All marks and the label are set before anything is painted. Returns false
-// when the window is gone.
-bool CZarniView::PlayMatch(CWindowDC *dc, const TournamentRun &run, int64_t m)
+void CZarniView::OnWinnerStep()
 {
-    const TournamentMatch &match = run.Match(m);
+    if (m_bPlaying)
+        return;
+    if (GetRunState() != RunState::Paused)
+        StartRun();
+    if (m_nRunStep < m_pRun->StepCount()) {
+        CWindowDC dc(this);
+        PaintStep(&dc);
+    }
+}
+
+void CZarniView::OnWinnerBack()
+{
+    if (m_bPlaying || !m_pRun || m_nRunStep == 0)
+        return;
+    if (m_pRun->FirstStep(m_pRun->MatchOfStep(m_nRunStep)) == m_nRunStep)
+        UndoMatch();
+    ShowStep(m_nRunStep - 1);
+    Invalidate();
+}
+
+void CZarniView::OnWinnerRestart()
+{
+    if (m_bPlaying || !m_pRun)
+        return;
+    while (!m_applied.empty())
+        UndoMatch();
+    ShowStep(0);
+    Invalidate();
+}
+
+// Every remaining step at once, without painting them one by one.
+void CZarniView::OnWinnerEnd()
+{
+    if (m_bPlaying)
+        return;
+    if (GetRunState() != RunState::Paused)
+        StartRun();
+    const int64_t last = m_pRun->StepCount();
+    for (int64_t m = int64_t(m_applied.size()); m < m_pRun->MatchCount(); ++m)
+        ApplyMatch(m);
+    ShowStep(last);
+    Invalidate();
+}
+
+CZarniView::RunState CZarniView::GetRunState() const
+{
+    if (m_bPlaying)
+        return RunState::Playing;
+    if (!m_pRun)
+        return RunState::Idle;
+    return m_nRunStep < m_pRun->StepCount() ? RunState::Paused : RunState::Done;
+}
+
+void CZarniView::StartRun()
+{
+    m_pRun = std::make_unique<TournamentRun>(m_nNodeCount, m_nDepth);
+    m_applied.clear();
+    m_nRunStep = 0;
+}
+
+// The tree is replaced or its marks rewritten: the run ends where it stands.
+void CZarniView::ForgetRun()
+{
+    m_pRun.reset();
+    m_applied.clear();
+    m_nRunStep = 0;
+}
+
+// A match writes the children's marks, the node's label and its mark 1
+// before its first box is painted; what it overwrites is kept for the way
+// back.
+void CZarniView::ApplyMatch(int64_t m)
+{
+    const TournamentMatch &match = m_pRun->Match(m);
+    Overwritten before;
+    const int64_t indices[] = {match.node, match.left, match.right};
+    for (int i = 0; i < 3; ++i) {
+        if (const TreeNode *n = NodeAt(indices[i])) {
+            before.labels[i] = n->m_strLabel;
+            before.marks[i] = n->m_nMark;
+        }
+    }
+    m_applied.push_back(std::move(before));
+    WriteOutcome(m, true);
+}
+
+// Marks written again to values they have had in this run are already known
+// to the mark bookkeeping: record is false then.
+void CZarniView::WriteMark(TreeNode *node, int mark, bool record)
+{
+    if (record)
+        SetMark(node, mark);
+    else
+        node->m_nMark = mark;
+}
+
+void CZarniView::WriteOutcome(int64_t m, bool record)
+{
+    const TournamentMatch &match = m_pRun->Match(m);
     TreeNode *node = NodeAt(match.node), *left = NodeAt(match.left), *right = NodeAt(match.right);
     const MatchOutcome outcome =
         TournamentRun::Decide(left ? &left->m_strLabel : nullptr, right ? &right->m_strLabel : nullptr);
     if (left)
-        SetMark(left, outcome.leftMark);
+        WriteMark(left, outcome.leftMark, record);
     if (right)
-        SetMark(right, outcome.rightMark);
+        WriteMark(right, outcome.rightMark, record);
     node->m_strLabel = outcome.label;
-    SetMark(node, 1);
-    const int delay = m_nStepDelayMs;
-    for (int64_t k = run.FirstStep(m); k <= run.LastStep(m); ++k) {
-        const TreeNode *box = NodeAt(run.BoxOfStep(k));
-        PaintNodeBox(dc, box);
-        dc->Flush();
-        emit TournamentStep(box->m_nIndex);
-        if (!Wait(dc, delay))
-            return false;
+    WriteMark(node, 1, record);
+}
+
+void CZarniView::RestoreMatch(int64_t m, bool record)
+{
+    const TournamentMatch &match = m_pRun->Match(m);
+    const Overwritten &before = m_applied[std::size_t(m)];
+    const int64_t indices[] = {match.node, match.left, match.right};
+    for (int i = 0; i < 3; ++i) {
+        if (TreeNode *n = NodeAt(indices[i])) {
+            n->m_strLabel = before.labels[i];
+            WriteMark(n, before.marks[i], record);
+        }
     }
-    return true;
+}
+
+void CZarniView::UndoMatch()
+{
+    RestoreMatch(int64_t(m_applied.size()) - 1, true);
+    m_applied.pop_back();
+}
+
+// The next step: its match is applied if the step is the match's first,
+// and its box painted on the window.
+void CZarniView::PaintStep(CWindowDC *dc)
+{
+    const int64_t k = m_nRunStep + 1;
+    const int64_t m = m_pRun->MatchOfStep(k);
+    if (m_pRun->FirstStep(m) == k)
+        ApplyMatch(m);
+    const TreeNode *box = NodeAt(m_pRun->BoxOfStep(k));
+    PaintNodeBox(dc, box);
+    dc->Flush();
+    ShowStep(k);
+    emit TournamentStep(box->m_nIndex);
+}
+
+void CZarniView::ShowStep(int64_t step)
+{
+    m_nRunStep = step;
+    emit RunNarrated(Narration());
+}
+
+QString CZarniView::Narration() const
+{
+    if (!m_pRun || m_nRunStep == 0)
+        return QString();
+    const TournamentMatch &match = m_pRun->Match(m_pRun->MatchOfStep(m_nRunStep));
+    const TreeNode *left = NodeAt(match.left), *right = NodeAt(match.right);
+    const QString step = tr("第 %1/%2 步：節點 %3，").arg(m_nRunStep).arg(m_pRun->StepCount()).arg(match.node);
+    if (!right)
+        return step + tr("節點 %1 (%2) 直接晉級").arg(match.left).arg(QString::fromStdString(left->m_strLabel));
+    const TreeNode *winner = left->m_nMark == 1 ? left : right, *loser = winner == left ? right : left;
+    return step + tr("節點 %1 (%2) 勝 節點 %3 (%4)")
+                      .arg(winner->m_nIndex)
+                      .arg(QString::fromStdString(winner->m_strLabel))
+                      .arg(loser->m_nIndex)
+                      .arg(QString::fromStdString(loser->m_strLabel));
+}
+
+// The window's picture after the steps shown, as the run painted it: the
+// tree as it stood before the run, then the box of every step in turn with
+// the labels and marks it had when it was painted. The matches are taken
+// back and written again on the way, ending where they were.
+void CZarniView::DrawRunPicture(CDrawSurface *dc)
+{
+    for (int64_t m = int64_t(m_applied.size()) - 1; m >= 0; --m)
+        RestoreMatch(m, false);
+    DrawTree(dc);
+    for (int64_t k = 1; k <= m_nRunStep; ++k) {
+        const int64_t m = m_pRun->MatchOfStep(k);
+        if (m_pRun->FirstStep(m) == k)
+            WriteOutcome(m, false);
+        const TreeNode *box = NodeAt(m_pRun->BoxOfStep(k));
+        DrawNodeBox(dc, box, box->m_ptPos.x, box->m_ptPos.y, box->m_nMark);
+    }
+}
+
+namespace {
+
+const double kSpeeds[] = {0.25, 0.5, 1, 2, 4, 8};
+const int kSpeedCount = int(sizeof kSpeeds / sizeof kSpeeds[0]);
+
+} // namespace
+
+double CZarniView::Speed() const
+{
+    return kSpeeds[m_nSpeedIndex];
+}
+
+bool CZarniView::SetSpeed(double speed)
+{
+    for (int i = 0; i < kSpeedCount; ++i) {
+        if (kSpeeds[i] == speed) {
+            SetSpeedIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CZarniView::SetSpeedIndex(int index)
+{
+    m_nSpeedIndex = std::clamp(index, 0, kSpeedCount - 1);
+}
+
+// The wait between steps: the normal wait at 1x.
+int CZarniView::StepWait() const
+{
+    return int(m_nStepDelayMs / Speed());
 }
 
 // A box drawn on the window where the paint puts it, from the stored scroll

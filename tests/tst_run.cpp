@@ -1,0 +1,222 @@
+// Driving a tournament run: every step forward and back shows exactly the
+// labels, marks and window pixels of the given run after as many steps.
+#include "TestUtil.h"
+
+#include <QTest>
+#include <cstdlib>
+
+namespace {
+
+struct Shown {
+    std::vector<std::string> labels;
+    std::vector<int> marks;
+    QImage picture;
+};
+
+Shown Take(CZarniView *view)
+{
+    Shown shown;
+    for (int i = 1; i <= view->m_nNodeCount; ++i) {
+        shown.labels.push_back(view->NodeAt(i)->m_strLabel);
+        shown.marks.push_back(view->NodeAt(i)->m_nMark);
+    }
+    shown.picture = view->RetainedImage().copy();
+    return shown;
+}
+
+// A view with the tree of the row: "random" is the winner tree from a fixed
+// seed, a number the numbered tree of that many nodes.
+std::unique_ptr<CZarniView> Prepared(const QString &tree)
+{
+    auto view = MakeView();
+    view->SetStepDelay(0);
+    if (tree == "random") {
+        std::srand(7);
+        view->OnWinnerTree();
+    } else {
+        view->SetNodeCount(tree.toInt());
+    }
+    Render(view.get());
+    return view;
+}
+
+// What the given run shows after each of its steps (index 0: before it).
+std::vector<Shown> GivenRun(const QString &tree)
+{
+    auto view = Prepared(tree);
+    std::vector<Shown> shown{Take(view.get())};
+    QObject::connect(view.get(), &CZarniView::TournamentStep, [&] { shown.push_back(Take(view.get())); });
+    view->OnWinnerGo();
+    return shown;
+}
+
+bool SameState(const Shown &a, const Shown &b)
+{
+    return a.labels == b.labels && a.marks == b.marks;
+}
+
+} // namespace
+
+class TestRun : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyStepShowsTheGivenRun_data();
+    void everyStepShowsTheGivenRun();
+    void stepsForwardAndBackAgree_data();
+    void stepsForwardAndBackAgree();
+    void finishedRunStepsBackToTheStart();
+    void endAndGoFromAPauseFinishTheRun();
+    void restartAndReplacingTheTree();
+    void speedsAndNarration();
+};
+
+void TestRun::everyStepShowsTheGivenRun_data()
+{
+    QTest::addColumn<QString>("tree");
+    QTest::newRow("15 random leaves") << "random";
+    QTest::newRow("16 numbered") << "16";
+    QTest::newRow("12 numbered") << "12";
+}
+
+void TestRun::everyStepShowsTheGivenRun()
+{
+    QFETCH(QString, tree);
+    const std::vector<Shown> given = GivenRun(tree);
+    auto view = Prepared(tree);
+    const int64_t steps = int64_t(given.size()) - 1;
+    for (int64_t k = 1; k <= steps; ++k) {
+        view->OnWinnerStep();
+        QCOMPARE(view->RunStep(), k);
+        QCOMPARE(view->RunStepCount(), steps);
+        const Shown now = Take(view.get());
+        QVERIFY2(SameState(now, given[k]), qPrintable(QString("step %1").arg(k)));
+        QVERIFY2(now.picture == given[k].picture, qPrintable(QString("picture at step %1").arg(k)));
+        QCOMPARE(view->GetRunState(), k < steps ? CZarniView::RunState::Paused : CZarniView::RunState::Done);
+    }
+}
+
+void TestRun::stepsForwardAndBackAgree_data()
+{
+    QTest::addColumn<QString>("tree");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("j");
+    for (int k = 0; k <= 20; k += 2)
+        QTest::addRow("15, step %d, 1 on and back", k) << "random" << k << 1;
+    QTest::newRow("15, step 3, 5 on and back") << "random" << 3 << 5;
+    QTest::newRow("15, step 0, all but one") << "random" << 0 << 20;
+    QTest::newRow("16, step 1, 4 on and back") << "16" << 1 << 4;
+    QTest::newRow("12, step 7, 3 on and back") << "12" << 7 << 3;
+    QTest::newRow("12, step 15, 1 on and back") << "12" << 15 << 1;
+}
+
+// A repaint after stepping back draws the picture the run had shown.
+void TestRun::stepsForwardAndBackAgree()
+{
+    QFETCH(QString, tree);
+    QFETCH(int, k);
+    QFETCH(int, j);
+    const std::vector<Shown> given = GivenRun(tree);
+    auto view = Prepared(tree);
+    for (int i = 0; i < k + j; ++i)
+        view->OnWinnerStep();
+    for (int i = 0; i < j; ++i)
+        view->OnWinnerBack();
+    QCOMPARE(view->RunStep(), qint64(k));
+    QVERIFY(SameState(Take(view.get()), given[k]));
+    QCOMPARE(Render(view.get()), given[k].picture);
+}
+
+void TestRun::finishedRunStepsBackToTheStart()
+{
+    const std::vector<Shown> given = GivenRun("random");
+    auto view = Prepared("random");
+    view->OnWinnerGo();
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Done);
+    QVERIFY(SameState(Take(view.get()), given.back()));
+    view->OnWinnerBack();
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Paused);
+    QCOMPARE(Render(view.get()), given[given.size() - 2].picture);
+    while (view->RunStep() > 0)
+        view->OnWinnerBack();
+    QVERIFY(SameState(Take(view.get()), given[0]));
+    QCOMPARE(Render(view.get()), given[0].picture);
+    view->OnWinnerBack(); // nothing before the start
+    QCOMPARE(view->RunStep(), qint64(0));
+}
+
+void TestRun::endAndGoFromAPauseFinishTheRun()
+{
+    const std::vector<Shown> given = GivenRun("random");
+    auto ended = Prepared("random");
+    ended->OnWinnerEnd();
+    QCOMPARE(ended->GetRunState(), CZarniView::RunState::Done);
+    QVERIFY(SameState(Take(ended.get()), given.back()));
+    // Go on a paused run plays what is left, at the normal timing.
+    auto resumed = Prepared("random");
+    for (int i = 0; i < 5; ++i)
+        resumed->OnWinnerStep();
+    int painted = 0;
+    connect(resumed.get(), &CZarniView::TournamentStep, [&] { ++painted; });
+    resumed->OnWinnerGo();
+    QCOMPARE(painted, int(given.size()) - 1 - 5);
+    QVERIFY(SameState(Take(resumed.get()), given.back()));
+    QCOMPARE(Take(resumed.get()).picture, given.back().picture);
+    // On a finished run, Go and a step start a new run.
+    resumed->OnWinnerStep();
+    QCOMPARE(resumed->RunStep(), qint64(1));
+}
+
+void TestRun::restartAndReplacingTheTree()
+{
+    const std::vector<Shown> given = GivenRun("random");
+    auto view = Prepared("random");
+    for (int i = 0; i < 8; ++i)
+        view->OnWinnerStep();
+    view->OnWinnerRestart();
+    QCOMPARE(view->RunStep(), qint64(0));
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Paused);
+    QVERIFY(SameState(Take(view.get()), given[0]));
+    QCOMPARE(Render(view.get()), given[0].picture);
+    // A change of the canvas keeps the run; a new tree or a selection ends it
+    // where it stands.
+    for (int i = 0; i < 4; ++i)
+        view->OnWinnerStep();
+    view->OnNodeWider();
+    QCOMPARE(view->RunStep(), qint64(4));
+    view->OnNodeNarrower();
+    QCOMPARE(Render(view.get()), given[4].picture);
+    view->SelectNodesInRect(view->m_pRoot, 0, 0, 1, 1);
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Idle);
+    view->OnWinnerStep();
+    view->OnNodeAdd();
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Idle);
+}
+
+void TestRun::speedsAndNarration()
+{
+    auto view = Prepared("15");
+    view->SetStepDelay(400);
+    QCOMPARE(view->Speed(), 1.0);
+    for (double expected : {2.0, 4.0, 8.0, 8.0})
+        QCOMPARE((view->OnWinnerFaster(), view->Speed()), expected);
+    for (double expected : {4.0, 2.0, 1.0, 0.5, 0.25, 0.25})
+        QCOMPARE((view->OnWinnerSlower(), view->Speed()), expected);
+    QVERIFY(view->SetSpeed(2));
+    QVERIFY(!view->SetSpeed(3));
+    QCOMPARE(view->Speed(), 2.0);
+    QCOMPARE(view->Narration(), QString());
+    QString told;
+    connect(view.get(), &CZarniView::RunNarrated, [&](const QString &text) { told = text; });
+    for (int i = 0; i < 3; ++i)
+        view->OnWinnerStep();
+    QCOMPARE(told, QString("第 3/21 步：節點 4，節點 9 (9) 勝 節點 8 (8)"));
+    QCOMPARE(view->Narration(), told);
+    view->SetNodeCount(12);
+    for (int i = 0; i < 8; ++i)
+        view->OnWinnerStep();
+    QCOMPARE(view->Narration(), QString("第 8/17 步：節點 6，節點 12 (12) 直接晉級"));
+}
+
+QTEST_MAIN(TestRun)
+#include "tst_run.moc"
