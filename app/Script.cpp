@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QEventLoop>
+#include <QPointer>
 #include <QRegularExpression>
 
 namespace {
@@ -394,7 +396,19 @@ void CScriptRunner::Command(int id, const QString &name)
             return;
         }
     }
+    QPointer<CZarniView> view = frame->GetActiveView();
     frame->RouteCommand(id);
+    // A tournament the command started plays to its end before the next
+    // statement.
+    if (view && view->IsPlaying()) {
+        QEventLoop loop;
+        QObject::connect(view, &CZarniView::RunStateChanged, &loop, [&] {
+            if (!view->IsPlaying())
+                loop.quit();
+        });
+        QObject::connect(view, &QObject::destroyed, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 }
 
 // Without a screen nobody could answer a dialog: the commands that open one

@@ -87,6 +87,7 @@ const std::vector<Menu> &DocumentMenu()
           {kWindowList, nullptr}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "Winner Tree"), {{ID_WINNER_TREE, QT_TRANSLATE_NOOP("CMainFrame", "Winner_Tree")}, {ID_WINNER_GO, QT_TRANSLATE_NOOP("CMainFrame", "Go")}, {ID_WINNER_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "Exit")},
           {0, nullptr},
+          {ID_WINNER_PAUSE, QT_TRANSLATE_NOOP("CMainFrame", "暫停(&P)\tSpace")},
           {ID_WINNER_STEP, QT_TRANSLATE_NOOP("CMainFrame", "下一步(&N)\tCtrl+Right")},
           {ID_WINNER_BACK, QT_TRANSLATE_NOOP("CMainFrame", "上一步(&B)\tCtrl+Left")},
           {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("CMainFrame", "從頭開始(&R)\tCtrl+Home")},
@@ -117,6 +118,7 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_EDIT_PASTE, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
         {ID_NEXT_PANE, QKeySequence(Qt::Key_F6)},
         {ID_PREV_PANE, QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+        {ID_WINNER_PAUSE, QKeySequence(Qt::Key_Space)},
         {ID_WINNER_STEP, QKeySequence(Qt::CTRL | Qt::Key_Right)},
         {ID_WINNER_BACK, QKeySequence(Qt::CTRL | Qt::Key_Left)},
         {ID_WINNER_RESTART, QKeySequence(Qt::CTRL | Qt::Key_Home)},
@@ -338,7 +340,8 @@ void CMainFrame::CreateActions()
     }
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
-    for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+    for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
+                                             ID_WINNER_PAUSE})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);
     modes->addAction(m_actions[ID_MODE_SELECT]);
@@ -563,6 +566,7 @@ void CMainFrame::WatchView(CZarniView *view)
     connect(view, &CZarniView::RunNarrated, m_wndStatusBar, [this](const QString &text) {
         m_wndStatusBar->showMessage(text);
     });
+    connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
 }
 
 CZarniView *CMainFrame::GetActiveView() const

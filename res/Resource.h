@@ -45,6 +45,7 @@ enum Command : int {
     ID_WINNER_END = 0x8024,
     ID_WINNER_FASTER = 0x8025,
     ID_WINNER_SLOWER = 0x8026,
+    ID_WINNER_PAUSE = 0x8027,
 };
 Q_ENUM_NS(Command)
 

@@ -24,6 +24,7 @@ const QHash<int, const char *> &Table()
         {ID_ZOOM_OUT_Y, QT_TRANSLATE_NOOP("Strings", "縮小Y軸")},
         {ID_NODE_ADD, QT_TRANSLATE_NOOP("Strings", "增加node")},
         {ID_NODE_REMOVE, QT_TRANSLATE_NOOP("Strings", "減少node")},
+        {ID_WINNER_PAUSE, QT_TRANSLATE_NOOP("Strings", "暫停或繼續錦標賽\n暫停")},
         {ID_WINNER_STEP, QT_TRANSLATE_NOOP("Strings", "錦標賽往前一步\n下一步")},
         {ID_WINNER_BACK, QT_TRANSLATE_NOOP("Strings", "錦標賽退回一步\n上一步")},
         {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("Strings", "回到錦標賽開始之前\n從頭開始")},

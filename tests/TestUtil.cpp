@@ -10,6 +10,7 @@
 
 #include <QBitmap>
 #include <QPainter>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -148,4 +149,11 @@ void AppFixture::Stop()
 CMainFrame *AppFixture::Frame() const
 {
     return m_app ? m_app->MainFrame() : nullptr;
+}
+
+void PlayToEnd(CZarniView *view)
+{
+    QPointer<CZarniView> alive(view);
+    view->OnWinnerGo();
+    QTest::qWaitFor([&] { return !alive || !alive->IsPlaying(); }, 120000);
 }

@@ -45,6 +45,10 @@ void SendMouse(CZarniView *view, QEvent::Type type, QPoint p, Qt::MouseButtons b
 // A press, moves through the points, and a release at the last one.
 void Drag(CZarniView *view, const std::vector<QPoint> &points);
 
+// Starts the view's tournament and waits until it has ended (or the view has
+// gone), as a user waits for it.
+void PlayToEnd(CZarniView *view);
+
 // Whether the view shows the cursor with this resource id.
 bool ShowsCursor(CZarniView *view, int cursorId);
 

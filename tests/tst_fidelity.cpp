@@ -284,8 +284,9 @@ void TestFidelity::closeFromTheSystemMenuDuringATournament()
                 action->trigger();
     });
     Frame()->RouteCommand(ID_WINNER_GO);
-    QCOMPARE(steps, 2);
     QTRY_COMPARE(Frame()->ChildFrames().size(), 1);
+    QTest::qWait(50);
+    QCOMPARE(steps, 2);
     QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
     QTRY_COMPARE(Frame()->ChildFrames().size(), 2);
 }

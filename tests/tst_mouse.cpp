@@ -105,7 +105,7 @@ void TestMouse::selectionReplacesTournamentMarks()
 {
     auto view = MakeView();
     view->SetStepDelay(0);
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     Drag(view.get(), {QPoint(60, 340), QPoint(740, 410)});
     QCOMPARE(Selected(view.get()), (QSet<int>{4, 5, 6, 7}));
     QCOMPARE(view->NodeAt(1)->m_strLabel, std::string("15")); // labels stay

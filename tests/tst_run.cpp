@@ -46,7 +46,7 @@ std::vector<Shown> GivenRun(const QString &tree)
     auto view = Prepared(tree);
     std::vector<Shown> shown{Take(view.get())};
     QObject::connect(view.get(), &CZarniView::TournamentStep, [&] { shown.push_back(Take(view.get())); });
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     return shown;
 }
 
@@ -131,7 +131,7 @@ void TestRun::finishedRunStepsBackToTheStart()
 {
     const std::vector<Shown> given = GivenRun("random");
     auto view = Prepared("random");
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Done);
     QVERIFY(SameState(Take(view.get()), given.back()));
     view->OnWinnerBack();
@@ -158,7 +158,7 @@ void TestRun::endAndGoFromAPauseFinishTheRun()
         resumed->OnWinnerStep();
     int painted = 0;
     connect(resumed.get(), &CZarniView::TournamentStep, [&] { ++painted; });
-    resumed->OnWinnerGo();
+    PlayToEnd(resumed.get());
     QCOMPARE(painted, int(given.size()) - 1 - 5);
     QVERIFY(SameState(Take(resumed.get()), given.back()));
     QCOMPARE(Take(resumed.get()).picture, given.back().picture);

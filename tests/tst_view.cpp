@@ -130,7 +130,7 @@ void TestView::treeCommandsClearMarks()
     auto view = MakeView();
     view->OnWinnerTree();
     view->SetStepDelay(0);
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     const std::function<void()> commands[] = {[&] { view->OnNodeAdd(); }, [&] { view->OnNodeRemove(); },
                                               [&] { view->OnWinnerExit(); }};
     commands[command]();

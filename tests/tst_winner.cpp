@@ -84,7 +84,8 @@ private slots:
     void paintsInOrder();
     void paintsWhereTheRepaintDraws();
     void repaintsDuringTheRun();
-    void userInputWaitsForTheEnd();
+    void userInputEndsTheRunWhereItStands();
+    void pauseHoldsThePicture();
     void closingTheViewEndsTheRun();
 };
 
@@ -145,7 +146,7 @@ void TestWinner::tournamentOnTheNumberedTree()
 {
     auto view = MakeView();
     view->SetStepDelay(0);
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     const std::map<int, std::string> labels = {{4, "9"}, {5, "11"}, {6, "13"}, {7, "15"}, {2, "11"}, {3, "15"}, {1, "15"}};
     for (const auto &[index, label] : labels)
         QCOMPARE(view->NodeAt(index)->m_strLabel, label);
@@ -170,7 +171,7 @@ void TestWinner::tournamentOnRandomTrees()
     auto view = MakeView();
     view->SetStepDelay(0);
     view->OnWinnerTree();
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     for (int i = 1; i <= 7; ++i)
         QCOMPARE(Label(view.get(), i), GreatestLeafBelow(view.get(), i));
     for (int i = 2; i <= 15; ++i) {
@@ -203,7 +204,7 @@ void TestWinner::matchRule()
     view->SetNodeCount(3);
     view->NodeAt(2)->m_strLabel = left.toStdString();
     view->NodeAt(3)->m_strLabel = right.toStdString();
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     QCOMPARE(QString::fromStdString(view->NodeAt(1)->m_strLabel), winner);
     QCOMPARE(view->NodeAt(2)->m_nMark, leftMark);
     QCOMPARE(view->NodeAt(3)->m_nMark, 3 - leftMark);
@@ -216,7 +217,7 @@ void TestWinner::loneRootPaintsNothing()
     view->SetStepDelay(0);
     view->SetNodeCount(1);
     const QImage before = Render(view.get());
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     QCOMPARE(view->RetainedImage(), before);
     QCOMPARE(view->m_pRoot->m_strLabel, std::string("1"));
     QCOMPARE(view->m_pRoot->m_nMark, 0);
@@ -227,12 +228,12 @@ void TestWinner::playingAgainGivesTheSame()
     auto view = MakeView();
     view->SetStepDelay(0);
     view->OnWinnerTree();
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     std::vector<std::pair<std::string, int>> first;
     for (const TreeNode *node : PreOrder(view.get()))
         first.emplace_back(node->m_strLabel, node->m_nMark);
     const QImage shown = view->RetainedImage();
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     std::vector<std::pair<std::string, int>> second;
     for (const TreeNode *node : PreOrder(view.get()))
         second.emplace_back(node->m_strLabel, node->m_nMark);
@@ -247,7 +248,7 @@ void TestWinner::treesWithMissingChildren()
     auto view = MakeView();
     view->SetStepDelay(0);
     view->SetNodeCount(16);
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     QCOMPARE(view->NodeAt(8)->m_strLabel, std::string("16"));
     QCOMPARE(view->NodeAt(16)->m_nMark, 1);
     QCOMPARE(view->NodeAt(4)->m_strLabel, std::string("16"));
@@ -267,7 +268,7 @@ void TestWinner::paintsInOrder()
         order << index;
         pictures << view->RetainedImage();
     });
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     QCOMPARE(order, (QList<int>{8, 9, 4, 10, 11, 5, 12, 13, 6, 14, 15, 7, 4, 5, 2, 6, 7, 3, 2, 3, 1}));
     QVERIFY(ShowsBox(view.get(), pictures[0], 8, 2));
     QVERIFY(ShowsBox(view.get(), pictures[0], 9, 0)); // not yet
@@ -287,7 +288,7 @@ void TestWinner::paintsWhereTheRepaintDraws()
     view->SetScrollPos(SB_VERT, 130);
     view->OnWinnerTree();
     Render(view.get());
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     const QImage played = view->RetainedImage();
     CompareBoxes(view.get(), played, Render(view.get()));
 }
@@ -304,17 +305,21 @@ void TestWinner::repaintsDuringTheRun()
         else if (steps == 3)
             servedDuringRun = !view->IsUpdatePending();
     });
-    view->OnWinnerGo();
+    PlayToEnd(view.get());
     QVERIFY(servedDuringRun);
     QCOMPARE(steps, 21);
 }
 
-void TestWinner::userInputWaitsForTheEnd()
+// The window answers during a run: a click ends the run where it stands
+// and then selects as always.
+void TestWinner::userInputEndsTheRunWhereItStands()
 {
     auto view = MakeView();
     view->SetStepDelay(15);
     QWindow *window = view->window()->windowHandle();
+    int steps = 0;
     connect(view.get(), &CZarniView::TournamentStep, [&](int index) {
+        ++steps;
         if (index != 9)
             return;
         // A click on node 1's box, queued as the window system would.
@@ -324,10 +329,41 @@ void TestWinner::userInputWaitsForTheEnd()
         QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
             window, at, window->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
     });
+    PlayToEnd(view.get());
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Idle);
+    QVERIFY(steps < 21);
+    QCOMPARE(view->NodeAt(1)->m_nMark, 1); // the click selected node 1 alone
+    for (int i = 2; i <= 15; ++i)
+        QCOMPARE(view->NodeAt(i)->m_nMark, 0);
+    QCOMPARE(view->NodeAt(4)->m_strLabel, std::string("9")); // the match played stays played
+    const int before = steps;
+    QTest::qWait(100);
+    QCOMPARE(steps, before); // and no step comes after
+}
+
+// A paused run keeps its picture still for longer than a step, and goes on
+// where it stood.
+void TestWinner::pauseHoldsThePicture()
+{
+    auto view = MakeView();
+    view->SetStepDelay(20);
+    int steps = 0;
+    connect(view.get(), &CZarniView::TournamentStep, [&] {
+        if (++steps == 5)
+            view->OnWinnerPause();
+    });
     view->OnWinnerGo();
-    QCOMPARE(view->NodeAt(2)->m_nMark, 2); // the run went to its end first
-    QTRY_COMPARE(view->NodeAt(2)->m_nMark, 0); // then the click selected node 1 alone
-    QCOMPARE(view->NodeAt(1)->m_nMark, 1);
+    QTRY_COMPARE(view->GetRunState(), CZarniView::RunState::Paused);
+    const QImage still = Render(view.get());
+    QTest::qWait(150);
+    QCOMPARE(steps, 5);
+    QCOMPARE(view->RunStep(), qint64(5));
+    QCOMPARE(view->RetainedImage(), still);
+    view->OnWinnerPause(); // resumes
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Playing);
+    QTRY_COMPARE(view->GetRunState(), CZarniView::RunState::Done);
+    QCOMPARE(steps, 21);
+    QCOMPARE(view->NodeAt(1)->m_strLabel, std::string("15"));
 }
 
 void TestWinner::closingTheViewEndsTheRun()
@@ -340,7 +376,7 @@ void TestWinner::closingTheViewEndsTheRun()
         if (++steps == 4)
             view->deleteLater();
     });
-    view->OnWinnerGo();
+    PlayToEnd(view);
     QVERIFY(alive.isNull());
     QCOMPARE(steps, 4);
 }

@@ -14,6 +14,8 @@ CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
     setFocusPolicy(Qt::StrongFocus);
     RegisterCommands();
     ConnectScrollBars();
+    m_playTimer.setSingleShot(true);
+    connect(&m_playTimer, &QTimer::timeout, this, [this] { PlayNextStep(); });
 }
 
 CZarniView::~CZarniView()
@@ -28,6 +30,11 @@ void CZarniView::RegisterCommands()
     OnCommand(ID_WINNER_EXIT, [this] { OnWinnerExit(); });
     OnCommand(ID_WINNER_TREE, [this] { OnWinnerTree(); });
     OnCommand(ID_WINNER_GO, [this] { OnWinnerGo(); });
+    OnCommand(ID_WINNER_PAUSE, [this] { OnWinnerPause(); });
+    OnUpdateCommand(ID_WINNER_PAUSE, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(GetRunState() == RunState::Paused);
+    });
     OnCommand(ID_WINNER_STEP, [this] { OnWinnerStep(); });
     OnCommand(ID_WINNER_BACK, [this] { OnWinnerBack(); });
     OnCommand(ID_WINNER_RESTART, [this] { OnWinnerRestart(); });

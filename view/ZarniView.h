@@ -15,6 +15,7 @@
 #include "framework/ScrollView.h"
 
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -101,6 +102,7 @@ public:
     // the tree as it stood when the run started; it can be played, stepped
     // forward and back, restarted and finished at once.
     enum class RunState { Idle, Playing, Paused, Done };
+    void OnWinnerPause();
     void OnWinnerStep();
     void OnWinnerBack();
     void OnWinnerRestart();
@@ -150,6 +152,8 @@ signals:
     void TournamentStep(int index);
     // The step shown has changed; text tells what it shows.
     void RunNarrated(const QString &text);
+    // The run has started, paused, stepped, ended or gone.
+    void RunStateChanged();
 
 protected:
     void OnDraw(CDrawSurface *dc) override;
@@ -185,12 +189,13 @@ private:
     void RestoreMatch(int64_t m, bool record);
     void UndoMatch();
     void PaintStep(CWindowDC *dc);
+    void PlayNextStep();
+    void SetPlaying(bool playing);
     void ShowStep(int64_t step);
     void DrawRunPicture(CDrawSurface *dc);
     void SetSpeedIndex(int index);
     int StepWait() const;
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
-    static bool Wait(CWindowDC *dc, int delay);
 
     CZarniDoc *m_pDocument = nullptr;
     // The nodes 1..N at 0..N-1.
@@ -214,4 +219,5 @@ private:
     std::vector<Overwritten> m_applied;
     int64_t m_nRunStep = 0;
     int m_nSpeedIndex = 2;
+    QTimer m_playTimer;
 };

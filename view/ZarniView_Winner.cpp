@@ -2,8 +2,6 @@
 // tournament that plays it level by level from the bottom.
 #include "ZarniView.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
@@ -33,69 +31,98 @@ void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
         BuildRandomTree(node->m_pRight, 2 * index + 1, level + 1);
 }
 
-// Plays the run's remaining steps, or a new run when none is in progress.
-// The window surface stays with the run; when the window goes away during a
-// wait the run ends at once without touching the view again.
+// Plays the run's remaining steps, or a new run when none is in progress:
+// a step now and one after every wait. The window answers the user between
+// the steps.
 void CZarniView::OnWinnerGo()
 {
     if (m_bPlaying)
         return;
     if (GetRunState() != RunState::Paused)
         StartRun();
-    m_bPlaying = true;
-    CWindowDC dc(this);
-    while (m_pRun && m_nRunStep < m_pRun->StepCount()) {
-        PaintStep(&dc);
-        if (!Wait(&dc, StepWait()))
-            return;
-    }
-    m_bPlaying = false;
+    SetPlaying(true);
+    PlayNextStep();
 }
 
-void CZarniView::OnWinnerStep()
+// The wait after the last step ends the run.
+void CZarniView::PlayNextStep()
+{
+    if (!m_pRun || m_nRunStep >= m_pRun->StepCount()) {
+        SetPlaying(false);
+        return;
+    }
+    CWindowDC dc(this);
+    PaintStep(&dc);
+    if (m_bPlaying) // not paused by whoever watched the step
+        m_playTimer.start(StepWait());
+}
+
+void CZarniView::SetPlaying(bool playing)
+{
+    if (!playing)
+        m_playTimer.stop();
+    if (playing == m_bPlaying)
+        return;
+    m_bPlaying = playing;
+    emit RunStateChanged();
+}
+
+void CZarniView::OnWinnerPause()
 {
     if (m_bPlaying)
-        return;
+        SetPlaying(false);
+    else if (GetRunState() == RunState::Paused)
+        OnWinnerGo();
+}
+
+// A playing run pauses after the step.
+void CZarniView::OnWinnerStep()
+{
+    SetPlaying(false);
     if (GetRunState() != RunState::Paused)
         StartRun();
     if (m_nRunStep < m_pRun->StepCount()) {
         CWindowDC dc(this);
         PaintStep(&dc);
     }
+    emit RunStateChanged();
 }
 
 void CZarniView::OnWinnerBack()
 {
-    if (m_bPlaying || !m_pRun || m_nRunStep == 0)
+    SetPlaying(false);
+    if (!m_pRun || m_nRunStep == 0)
         return;
     if (m_pRun->FirstStep(m_pRun->MatchOfStep(m_nRunStep)) == m_nRunStep)
         UndoMatch();
     ShowStep(m_nRunStep - 1);
     Invalidate();
+    emit RunStateChanged();
 }
 
 void CZarniView::OnWinnerRestart()
 {
-    if (m_bPlaying || !m_pRun)
+    SetPlaying(false);
+    if (!m_pRun)
         return;
     while (!m_applied.empty())
         UndoMatch();
     ShowStep(0);
     Invalidate();
+    emit RunStateChanged();
 }
 
 // Every remaining step at once, without painting them one by one.
 void CZarniView::OnWinnerEnd()
 {
-    if (m_bPlaying)
-        return;
+    SetPlaying(false);
     if (GetRunState() != RunState::Paused)
         StartRun();
-    const int64_t last = m_pRun->StepCount();
     for (int64_t m = int64_t(m_applied.size()); m < m_pRun->MatchCount(); ++m)
         ApplyMatch(m);
-    ShowStep(last);
+    ShowStep(m_pRun->StepCount());
     Invalidate();
+    emit RunStateChanged();
 }
 
 CZarniView::RunState CZarniView::GetRunState() const
@@ -117,9 +144,13 @@ void CZarniView::StartRun()
 // The tree is replaced or its marks rewritten: the run ends where it stands.
 void CZarniView::ForgetRun()
 {
+    if (!m_pRun)
+        return;
+    SetPlaying(false);
     m_pRun.reset();
     m_applied.clear();
     m_nRunStep = 0;
+    emit RunStateChanged();
 }
 
 // A match writes the children's marks, the node's label and its mark 1
@@ -279,19 +310,4 @@ void CZarniView::PaintNodeBox(CWindowDC *dc, const TreeNode *node)
 {
     const CPoint p = Geometry().Position(node->m_nIndex);
     DrawNodeBox(dc, node, p.x - m_nHScrollPos, p.y - m_nVScrollPos, node->m_nMark);
-}
-
-// Waits while the window keeps repainting; user input waits until the run
-// is over. Returns whether the window still exists; when it does not,
-// nothing of the view may be touched, so this reads nothing of it.
-bool CZarniView::Wait(CWindowDC *dc, int delay)
-{
-    if (!dc->WindowAlive())
-        return false;
-    if (delay > 0) {
-        QEventLoop loop;
-        QTimer::singleShot(delay, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    return dc->WindowAlive();
 }
