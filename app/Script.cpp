@@ -167,6 +167,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
     static const QHash<QString, void (CScriptRunner::*)(const QStringList &)> statements = {
         {"zoom", &CScriptRunner::Zoom},       {"nodes", &CScriptRunner::Nodes},
         {"speed", &CScriptRunner::Speed},
+        {"leaves", &CScriptRunner::Leaves},   {"leaf", &CScriptRunner::Leaf},
         {"press", &CScriptRunner::Mouse},     {"move", &CScriptRunner::Mouse},
         {"release", &CScriptRunner::Mouse},   {"click", &CScriptRunner::Mouse},
         {"scroll", &CScriptRunner::Scroll},   {"resize", &CScriptRunner::Resize},
@@ -396,19 +397,62 @@ void CScriptRunner::Command(int id, const QString &name)
             return;
         }
     }
-    QPointer<CZarniView> view = frame->GetActiveView();
+    CZarniView *view = frame->GetActiveView();
     frame->RouteCommand(id);
-    // A tournament the command started plays to its end before the next
-    // statement.
-    if (view && view->IsPlaying()) {
-        QEventLoop loop;
-        QObject::connect(view, &CZarniView::RunStateChanged, &loop, [&] {
-            if (!view->IsPlaying())
-                loop.quit();
-        });
-        QObject::connect(view, &QObject::destroyed, &loop, &QEventLoop::quit);
-        loop.exec();
+    WaitForRun(view);
+}
+
+// A tournament a statement started plays to its end before the next one.
+void CScriptRunner::WaitForRun(CZarniView *view)
+{
+    QPointer<CZarniView> watched = view;
+    if (!watched || !watched->IsPlaying())
+        return;
+    QEventLoop loop;
+    QObject::connect(watched, &CZarniView::RunStateChanged, &loop, [&] {
+        if (!watched->IsPlaying())
+            loop.quit();
+    });
+    QObject::connect(watched, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem)
+{
+    switch (problem.error) {
+    case CZarniView::LeafError::None:
+        return;
+    case CZarniView::LeafError::NotANumber:
+        Fail(QStringLiteral("'%1' is not a whole number").arg(problem.word));
+    case CZarniView::LeafError::OutOfRange:
+        Fail(QStringLiteral("%1 is out of range: leaf values go from -%2 to %2")
+                 .arg(problem.word)
+                 .arg(CZarniView::kMaxLeafValue));
+    case CZarniView::LeafError::WrongCount:
+        Fail(QStringLiteral("the tree has %1 leaves, not %2 values").arg(view->LeafCount()).arg(problem.word));
+    case CZarniView::LeafError::NotALeaf:
+        Fail(QStringLiteral("node %1 is not a leaf (the leaves are %2 to %3)")
+                 .arg(problem.word)
+                 .arg(view->m_nNodeCount / 2 + 1)
+                 .arg(view->m_nNodeCount));
     }
+}
+
+void CScriptRunner::Leaves(const QStringList &words)
+{
+    CZarniView *view = ActiveView(words[0]);
+    const QStringList values = words.mid(1).join(' ').split(QRegularExpression(QStringLiteral("[\\s,]+")),
+                                                            Qt::SkipEmptyParts);
+    LeafFailure(view, view->SetLeafValues(values));
+}
+
+void CScriptRunner::Leaf(const QStringList &words)
+{
+    ExpectWords(words, 3, QStringLiteral("leaf I V"));
+    CZarniView *view = ActiveView(words[0]);
+    const int index = Number(words[1], 1, INT32_MAX, QStringLiteral("the leaf index"));
+    LeafFailure(view, view->SetLeafValue(index, words[2]));
+    WaitForRun(view);
 }
 
 // Without a screen nobody could answer a dialog: the commands that open one

@@ -2,6 +2,8 @@
 // Scripted runs: statements that act as a user would through the toolbar,
 // the menus and the mouse, one a line, with events processed after each.
 
+#include "view/ZarniView.h"
+
 #include <QEvent>
 #include <QHash>
 #include <QString>
@@ -9,7 +11,7 @@
 #include <vector>
 
 class CZarniApp;
-class CZarniView;
+
 class CDocument;
 class CSplitterWnd;
 class QIODevice;
@@ -44,6 +46,10 @@ private:
     void Zoom(const QStringList &words);
     void Nodes(const QStringList &words);
     void Speed(const QStringList &words);
+    void Leaves(const QStringList &words);
+    void Leaf(const QStringList &words);
+    void LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem);
+    void WaitForRun(CZarniView *view);
     void Mouse(const QStringList &words);
     void Scroll(const QStringList &words);
     void Resize(const QStringList &words);

@@ -158,6 +158,10 @@ void TestCli::badInput_data()
     QTest::newRow("export unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "export /no/dir/t.png\n" << 1 << "/no/dir/t.png";
     QTest::newRow("speed not one of six") << QStringList{"--headless", "--script", "SCRIPT"} << "speed 3\n" << 2 << "script.zs:1: the speed must be";
     QTest::newRow("speed not a number") << QStringList{"--headless", "--script", "SCRIPT"} << "speed fast\n" << 2 << "fast";
+    QTest::newRow("leaves, wrong count") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3\n" << 2 << "script.zs:1: the tree has 8 leaves, not 3 values";
+    QTest::newRow("leaves, no number") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3 4 5 6 7 x8\n" << 2 << "'x8' is not a whole number";
+    QTest::newRow("leaf out of range") << QStringList{"--headless", "--script", "SCRIPT"} << "leaf 8 -100000\n" << 2 << "-100000 is out of range";
+    QTest::newRow("leaf not a leaf") << QStringList{"--headless", "--script", "SCRIPT"} << "leaf 3 5\n" << 2 << "node 3 is not a leaf (the leaves are 8 to 15)";
     QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 2 << "t.gif";
 }
 
@@ -219,6 +223,12 @@ void TestCli::runInTheState()
     const QJsonObject done = run("ID_WINNER_STEP\nID_WINNER_END\n");
     QCOMPARE(done["state"].toString(), QString("done"));
     QCOMPARE(done["step"].toInt(), 21);
+    const QJsonObject replayed = run("leaves 1,2 3 4, 5 6 7 8\nID_WINNER_GO\nleaf 8 50\n");
+    QCOMPARE(replayed["state"].toString(), QString("done"));
+    QCOMPARE(replayed["steps"].toInt(), 9);
+    const QJsonObject root = State("leaves 1 2 3 4 5 6 7 8\nID_WINNER_GO\nleaf 8 50\n")["views"]
+                                 .toArray()[0].toObject()["nodes"].toArray()[0].toObject();
+    QCOMPARE(root["label"].toString(), QString("50"));
     const QJsonObject restarted = run("ID_WINNER_GO\nID_WINNER_RESTART\n");
     QCOMPARE(restarted["state"].toString(), QString("paused"));
     QCOMPARE(restarted["step"].toInt(), 0);

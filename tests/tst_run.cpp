@@ -69,6 +69,9 @@ private slots:
     void endAndGoFromAPauseFinishTheRun();
     void restartAndReplacingTheTree();
     void speedsAndNarration();
+    void changedLeafReplaysItsPath_data();
+    void changedLeafReplaysItsPath();
+    void leafValues();
 };
 
 void TestRun::everyStepShowsTheGivenRun_data()
@@ -216,6 +219,67 @@ void TestRun::speedsAndNarration()
     for (int i = 0; i < 8; ++i)
         view->OnWinnerStep();
     QCOMPARE(view->Narration(), QString("第 8/17 步：節點 6，節點 12 (12) 直接晉級"));
+}
+
+void TestRun::changedLeafReplaysItsPath_data()
+{
+    QTest::addColumn<int>("leaf");
+    QTest::addColumn<QString>("value");
+    for (int leaf = 8; leaf <= 15; ++leaf)
+        QTest::addRow("leaf %d", leaf) << leaf << QString::number(leaf * 13 - 150);
+    QTest::newRow("a tie with its sibling") << 9 << "keep";
+}
+
+// A leaf changed on a played tree plays the matches on its path again; the
+// tree then holds what a whole tournament on the new values gives.
+void TestRun::changedLeafReplaysItsPath()
+{
+    QFETCH(int, leaf);
+    QFETCH(QString, value);
+    auto replayed = Prepared("random");
+    if (value == "keep")
+        value = QString::fromStdString(replayed->NodeAt(leaf ^ 1)->m_strLabel);
+    PlayToEnd(replayed.get());
+    QCOMPARE(replayed->SetLeafValue(leaf, value).error, CZarniView::LeafError::None);
+    QCOMPARE(replayed->RunStepCount(), qint64(9)); // three matches of three boxes
+    QCOMPARE(replayed->GetRunState(), CZarniView::RunState::Playing);
+    QTRY_COMPARE(replayed->GetRunState(), CZarniView::RunState::Done);
+
+    auto whole = Prepared("random");
+    QStringList values;
+    for (int i = 8; i <= 15; ++i)
+        values << (i == leaf ? value : QString::fromStdString(whole->NodeAt(i)->m_strLabel));
+    QCOMPARE(whole->SetLeafValues(values).error, CZarniView::LeafError::None);
+    PlayToEnd(whole.get());
+    QVERIFY(SameState(Take(replayed.get()), Take(whole.get())));
+}
+
+void TestRun::leafValues()
+{
+    auto view = Prepared("15");
+    using E = CZarniView::LeafError;
+    QCOMPARE(view->SetLeafValues({"1", "2"}).error, E::WrongCount);
+    const QStringList eight{"5", "-7", "99999", "-99999", "0", "+3", "12", "4"};
+    QStringList bad = eight;
+    bad[3] = "1e3";
+    QCOMPARE(view->SetLeafValues(bad).word, QString("1e3"));
+    bad[3] = "100000";
+    QCOMPARE(view->SetLeafValues(bad).error, E::OutOfRange);
+    QCOMPARE(view->NodeAt(8)->m_strLabel, std::string("8")); // nothing changed
+    view->SelectNodesInRect(view->m_pRoot, 400, 75, 400, 75);
+    QCOMPARE(view->SetLeafValues(eight).error, E::None);
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(view->NodeAt(i)->m_strLabel.empty());
+    QCOMPARE(view->NodeAt(13)->m_strLabel, std::string("3"));
+    QCOMPARE(view->NodeAt(1)->m_nMark, 0);
+    QCOMPARE(view->SetLeafValue(7, "1").error, E::NotALeaf);
+    QCOMPARE(view->SetLeafValue(16, "1").error, E::NotALeaf);
+    // Before the tree is played only the label changes.
+    QCOMPARE(view->SetLeafValue(8, "-2").error, E::None);
+    QCOMPARE(view->NodeAt(8)->m_strLabel, std::string("-2"));
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Idle);
+    PlayToEnd(view.get());
+    QCOMPARE(view->NodeAt(1)->m_strLabel, std::string("99999"));
 }
 
 QTEST_MAIN(TestRun)

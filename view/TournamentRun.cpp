@@ -10,13 +10,25 @@ TournamentRun::TournamentRun(int64_t count, int depth)
     for (int level = depth - 1; level >= 1; --level) {
         const int64_t first = TreeGeometry::LevelFirst(level);
         const int64_t last = std::min(2 * first - 1, count);
-        for (int64_t i = first; i <= last && 2 * i <= count; ++i) {
-            const TournamentMatch match{i, 2 * i, 2 * i + 1 <= count ? 2 * i + 1 : 0};
-            m_matches.push_back(match);
-            m_firstStep.push_back(m_nSteps + 1);
-            m_nSteps += match.right ? 3 : 2;
-        }
+        for (int64_t i = first; i <= last && 2 * i <= count; ++i)
+            Add(i, count);
     }
+}
+
+TournamentRun TournamentRun::PathFrom(int64_t count, int64_t leaf)
+{
+    TournamentRun run;
+    for (int64_t node = leaf / 2; node >= 1; node /= 2)
+        run.Add(node, count);
+    return run;
+}
+
+void TournamentRun::Add(int64_t node, int64_t count)
+{
+    const TournamentMatch match{node, 2 * node, 2 * node + 1 <= count ? 2 * node + 1 : 0};
+    m_matches.push_back(match);
+    m_firstStep.push_back(m_nSteps + 1);
+    m_nSteps += match.right ? 3 : 2;
 }
 
 int64_t TournamentRun::MatchOfStep(int64_t k) const

@@ -28,6 +28,9 @@ public:
     // The matches of the tree of count nodes, played over the levels
     // depth - 1 down to 1. Nodes without children play none.
     TournamentRun(int64_t count, int depth);
+    // Only the matches on the path from a leaf up to the root, lowest first:
+    // all a tournament must play again when that leaf changes.
+    static TournamentRun PathFrom(int64_t count, int64_t leaf);
 
     int64_t MatchCount() const { return int64_t(m_matches.size()); }
     const TournamentMatch &Match(int64_t m) const { return m_matches[std::size_t(m)]; }
@@ -45,6 +48,9 @@ public:
     static MatchOutcome Decide(const std::string *left, const std::string *right);
 
 private:
+    TournamentRun() = default;
+    void Add(int64_t node, int64_t count);
+
     std::vector<TournamentMatch> m_matches;
     std::vector<int64_t> m_firstStep; // by match, 1-based steps
     int64_t m_nSteps = 0;

@@ -110,6 +110,21 @@ public:
     void OnWinnerFaster() { SetSpeedIndex(m_nSpeedIndex + 1); }
     void OnWinnerSlower() { SetSpeedIndex(m_nSpeedIndex - 1); }
     RunState GetRunState() const;
+    // Own leaf values, whole numbers from -99999 to 99999. A rejected value
+    // changes nothing and says why.
+    enum class LeafError { None, NotANumber, OutOfRange, WrongCount, NotALeaf };
+    struct LeafProblem {
+        LeafError error = LeafError::None;
+        QString word; // the word at fault
+    };
+    static constexpr int kMaxLeafValue = 99999;
+    int64_t LeafCount() const { return m_nNodeCount - m_nNodeCount / 2; }
+    // The leaves in ascending heap index get the values; inner labels are
+    // emptied and every mark cleared, the shape kept.
+    LeafProblem SetLeafValues(const QStringList &values);
+    // One leaf's value; on a tree played to its end, the matches on its path
+    // to the root are played again as a run.
+    LeafProblem SetLeafValue(int64_t index, const QString &value);
     int64_t RunStep() const { return m_nRunStep; }
     int64_t RunStepCount() const { return m_pRun ? m_pRun->StepCount() : 0; }
     // 0.25, 0.5, 1, 2, 4 or 8 times the normal speed.

@@ -2,6 +2,8 @@
 // tournament that plays it level by level from the bottom.
 #include "ZarniView.h"
 
+#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 #include <cstdlib>
 
@@ -123,6 +125,64 @@ void CZarniView::OnWinnerEnd()
     ShowStep(m_pRun->StepCount());
     Invalidate();
     emit RunStateChanged();
+}
+
+namespace {
+
+CZarniView::LeafProblem ParseLeafValue(const QString &word, int *value)
+{
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!whole.match(word).hasMatch())
+        return {CZarniView::LeafError::NotANumber, word};
+    bool ok = false;
+    const qlonglong v = word.toLongLong(&ok);
+    if (!ok || v < -CZarniView::kMaxLeafValue || v > CZarniView::kMaxLeafValue)
+        return {CZarniView::LeafError::OutOfRange, word};
+    *value = int(v);
+    return {};
+}
+
+} // namespace
+
+CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
+{
+    if (values.size() != LeafCount())
+        return {LeafError::WrongCount, QString::number(values.size())};
+    std::vector<int> parsed(values.size());
+    for (int i = 0; i < values.size(); ++i)
+        if (const LeafProblem problem = ParseLeafValue(values[i], &parsed[std::size_t(i)]);
+            problem.error != LeafError::None)
+            return problem;
+    ForgetRun();
+    ClearMarks();
+    const int64_t firstLeaf = m_nNodeCount / 2 + 1;
+    for (int64_t i = 1; i < firstLeaf; ++i)
+        NodeAt(i)->m_strLabel.clear();
+    for (int64_t i = firstLeaf; i <= m_nNodeCount; ++i)
+        NodeAt(i)->m_strLabel = std::to_string(parsed[std::size_t(i - firstLeaf)]);
+    Invalidate();
+    return {};
+}
+
+CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &value)
+{
+    if (index < m_nNodeCount / 2 + 1 || index > m_nNodeCount)
+        return {LeafError::NotALeaf, QString::number(index)};
+    int parsed = 0;
+    if (const LeafProblem problem = ParseLeafValue(value, &parsed); problem.error != LeafError::None)
+        return problem;
+    const bool played = GetRunState() == RunState::Done;
+    ForgetRun();
+    NodeAt(index)->m_strLabel = std::to_string(parsed);
+    if (!played) {
+        Invalidate();
+        return {};
+    }
+    m_pRun = std::make_unique<TournamentRun>(TournamentRun::PathFrom(m_nNodeCount, index));
+    Invalidate();
+    SetPlaying(true);
+    PlayNextStep();
+    return {};
 }
 
 CZarniView::RunState CZarniView::GetRunState() const
