@@ -161,8 +161,61 @@ void BM_NodesFromDefault(benchmark::State &state)
     }
 }
 
+// A whole tournament at once on a tree never played, with its repaint.
+void BM_WinnerEnd(benchmark::State &state)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.SetNodeCount(int(state.range(0)));
+        ShowNow(view);
+        state.ResumeTiming();
+        view.OnWinnerEnd();
+        ShowNow(view);
+    }
+}
+
+// One step forward, then one back (with the repaint of the picture the run
+// had shown), on a run stopped after `at` steps; `at` 0 stands for the step
+// back from the finished run.
+void StepAndBack(benchmark::State &state, bool back)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    view.SetNodeCount(int(state.range(0)));
+    const int at = int(state.range(1));
+    if (at == 0)
+        view.OnWinnerEnd();
+    else
+        for (int i = 0; i < at; ++i)
+            view.OnWinnerStep();
+    ShowNow(view);
+    for (auto _ : state) {
+        back ? view.OnWinnerBack() : view.OnWinnerStep();
+        ShowNow(view);
+        state.PauseTiming();
+        back ? (at == 0 ? view.OnWinnerEnd() : view.OnWinnerStep()) : view.OnWinnerBack();
+        ShowNow(view);
+        state.ResumeTiming();
+    }
+}
+
+void BM_WinnerStep(benchmark::State &state)
+{
+    StepAndBack(state, false);
+}
+
+void BM_WinnerBack(benchmark::State &state)
+{
+    StepAndBack(state, true);
+}
+
 } // namespace
 
+BENCHMARK(BM_WinnerEnd)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WinnerStep)->Args({15, 10})->Args({1048575, 10})->ArgNames({"N", "at"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WinnerBack)->Args({15, 10})->Args({1048575, 10})->Args({15, 0})->Args({1048575, 0})->ArgNames({"N", "at"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickSelection)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BandSelection)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NodeAdd)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 #include "TreeGeometry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 
 TournamentRun::TournamentRun(int64_t count, int depth)
@@ -45,12 +46,22 @@ int64_t TournamentRun::BoxOfStep(int64_t k) const
     return boxes[k - FirstStep(m)];
 }
 
+namespace {
+
+std::string Decimal(int value)
+{
+    char digits[16];
+    return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+} // namespace
+
 MatchOutcome TournamentRun::Decide(const std::string *left, const std::string *right)
 {
     if (left && right) {
         const int a = std::atoi(left->c_str()), b = std::atoi(right->c_str());
-        return {a > b ? 1 : 2, a > b ? 2 : 1, std::to_string(a > b ? a : b)};
+        return {a > b ? 1 : 2, a > b ? 2 : 1, Decimal(a > b ? a : b)};
     }
     const std::string *only = left ? left : right;
-    return {left ? 1 : 0, right ? 1 : 0, std::to_string(std::atoi(only->c_str()))};
+    return {left ? 1 : 0, right ? 1 : 0, Decimal(std::atoi(only->c_str()))};
 }

@@ -224,10 +224,11 @@ private:
     bool m_bCaptured = false;
     int m_nStepDelayMs = 500;
     bool m_bPlaying = false;
-    // The run, the labels and marks each applied match overwrote (node, left
-    // child, right child), and the number of steps shown.
+    // The run, what each applied match overwrote (the node's label; the
+    // marks of the node, its left and its right child), and the number of
+    // steps shown.
     struct Overwritten {
-        std::string labels[3];
+        std::string label;
         int marks[3] = {0, 0, 0};
     };
     std::unique_ptr<TournamentRun> m_pRun;

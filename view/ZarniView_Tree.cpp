@@ -109,10 +109,12 @@ TreeGeometry CZarniView::Geometry() const
     return {m_nCanvasWidth, m_nCanvasHeight, m_nDepth, m_nXDivisor, m_nYDivisor, m_nNodeCount};
 }
 
+// A node already marked is already on the list.
 void CZarniView::SetMark(TreeNode *node, int mark)
 {
+    const bool known = node->m_nMark != 0;
     node->m_nMark = mark;
-    if (mark == 0)
+    if (mark == 0 || known)
         return;
     if (!m_markedIndices.empty() && m_markedIndices.back() > node->m_nIndex)
         m_bMarkedSorted = false;

@@ -219,14 +219,14 @@ void CZarniView::ForgetRun()
 void CZarniView::ApplyMatch(int64_t m)
 {
     const TournamentMatch &match = m_pRun->Match(m);
+    if (m_applied.capacity() == 0)
+        m_applied.reserve(std::size_t(m_pRun->MatchCount()));
     Overwritten before;
     const int64_t indices[] = {match.node, match.left, match.right};
-    for (int i = 0; i < 3; ++i) {
-        if (const TreeNode *n = NodeAt(indices[i])) {
-            before.labels[i] = n->m_strLabel;
+    for (int i = 0; i < 3; ++i)
+        if (const TreeNode *n = NodeAt(indices[i]))
             before.marks[i] = n->m_nMark;
-        }
-    }
+    before.label = NodeAt(match.node)->m_strLabel;
     m_applied.push_back(std::move(before));
     WriteOutcome(m, true);
 }
@@ -260,12 +260,10 @@ void CZarniView::RestoreMatch(int64_t m, bool record)
     const TournamentMatch &match = m_pRun->Match(m);
     const Overwritten &before = m_applied[std::size_t(m)];
     const int64_t indices[] = {match.node, match.left, match.right};
-    for (int i = 0; i < 3; ++i) {
-        if (TreeNode *n = NodeAt(indices[i])) {
-            n->m_strLabel = before.labels[i];
+    for (int i = 0; i < 3; ++i)
+        if (TreeNode *n = NodeAt(indices[i]))
             WriteMark(n, before.marks[i], record);
-        }
-    }
+    NodeAt(match.node)->m_strLabel = before.label;
 }
 
 void CZarniView::UndoMatch()
