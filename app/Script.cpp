@@ -463,6 +463,7 @@ void CScriptRunner::RefuseDialog(int id, const QString &name)
     switch (id) {
     case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
     case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
+    case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
     case ID_FILE_SAVE:
         if (!m_app->MainFrame()->ActiveChild()->GetDocument()->GetPathName().isEmpty())
             return;

@@ -1,6 +1,7 @@
 #include "MainFrm.h"
 
 #include "ChildFrm.h"
+#include "LeavesDlg.h"
 #include "framework/App.h"
 #include "framework/Document.h"
 #include "res/Images.h"
@@ -92,6 +93,7 @@ const std::vector<Menu> &DocumentMenu()
           {ID_WINNER_BACK, QT_TRANSLATE_NOOP("CMainFrame", "上一步(&B)\tCtrl+Left")},
           {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("CMainFrame", "從頭開始(&R)\tCtrl+Home")},
           {ID_WINNER_END, QT_TRANSLATE_NOOP("CMainFrame", "直接看結果(&E)\tCtrl+End")},
+          {ID_WINNER_LEAVES, QT_TRANSLATE_NOOP("CMainFrame", "設定葉節點(&L)...")},
           {0, nullptr},
           {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("CMainFrame", "加快(&F)\tCtrl+]")},
           {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("CMainFrame", "放慢(&S)\tCtrl+[")}}},
@@ -139,6 +141,22 @@ const std::vector<int> &ToolbarButtons()
         ID_ZOOM_OUT_X, ID_ZOOM_IN_X, ID_ZOOM_OUT_Y, ID_ZOOM_IN_Y, ID_ZOOM_OUT, ID_ZOOM_IN, 0,
         ID_NODE_ADD, ID_NODE_REMOVE, 0, ID_NODE_NARROWER, ID_NODE_WIDER, ID_NODE_SHORTER, ID_NODE_TALLER};
     return buttons;
+}
+
+// The tournament toolbar: each button has the next image of its own strip;
+// 0 is a separator, kSpeedLabel the label showing the speed.
+const int kSpeedLabel = -1;
+const std::vector<int> &TournamentButtons()
+{
+    static const std::vector<int> buttons = {ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART,
+                                             ID_WINNER_END, 0, ID_WINNER_SLOWER, kSpeedLabel, ID_WINNER_FASTER, 0,
+                                             ID_WINNER_LEAVES};
+    return buttons;
+}
+
+QString SpeedText(double speed)
+{
+    return speed >= 1 ? QString::asprintf("%g×", speed) : QString::asprintf("1/%g×", 1 / speed);
 }
 
 const int kSizePaneWidth = 60;
@@ -230,6 +248,11 @@ CMainFrame::CMainFrame()
         ui->Enable();
         ui->SetCheck(m_wndStatusBar && !m_wndStatusBar->isHidden());
     });
+    OnCommand(ID_WINNER_LEAVES, [this] {
+        if (CZarniView *view = GetActiveView())
+            CLeavesDlg(view, this).exec();
+    });
+    OnUpdateCommand(ID_WINNER_LEAVES, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
     OnCommand(ID_WINDOW_ARRANGE, [this] {
@@ -326,6 +349,9 @@ void CMainFrame::CreateActions()
     for (int id : ToolbarButtons())
         if (id && id != ID_ZOOM_COMBO)
             add(id);
+    for (int id : TournamentButtons())
+        if (id > 0)
+            add(id);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         add(id);
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
@@ -385,7 +411,33 @@ void CMainFrame::CreateToolBar()
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
     connect(m_wndToolBar, &QToolBar::visibilityChanged, this, [this] { UpdateCommandUISoon(); });
+    CreateTournamentToolBar();
     for (QToolButton *button : m_wndToolBar->findChildren<QToolButton *>())
+        button->installEventFilter(this);
+}
+
+// A second toolbar, dockable like the first, for driving a tournament.
+void CMainFrame::CreateTournamentToolBar()
+{
+    m_tournamentBar = new QToolBar(tr("錦標賽"), this);
+    m_tournamentBar->setObjectName(QStringLiteral("tournamentBar"));
+    m_tournamentBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
+    int image = 0;
+    for (int id : TournamentButtons()) {
+        if (id == 0) {
+            m_tournamentBar->addSeparator();
+        } else if (id == kSpeedLabel) {
+            m_speedLabel = new QLabel(SpeedText(1), m_tournamentBar);
+            m_speedLabel->setObjectName(QStringLiteral("speedLabel"));
+            m_speedLabel->setToolTip(tr("播放速度"));
+            m_tournamentBar->addWidget(m_speedLabel);
+        } else {
+            m_actions[id]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(image++))));
+            m_tournamentBar->addAction(m_actions[id]);
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, m_tournamentBar);
+    for (QToolButton *button : m_tournamentBar->findChildren<QToolButton *>())
         button->installEventFilter(this);
 }
 
@@ -612,6 +664,8 @@ CCmdUI CMainFrame::QueryCommand(int id)
 void CMainFrame::UpdateCommandUI()
 {
     m_bUpdatePending = false;
+    if (m_speedLabel)
+        m_speedLabel->setText(GetActiveView() ? SpeedText(GetActiveView()->Speed()) : QString());
     RefreshRecentFiles();
     RefreshWindowList();
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {

@@ -89,6 +89,7 @@ protected:
 private:
     void CreateActions();
     void CreateToolBar();
+    void CreateTournamentToolBar();
     void CreateStatusBar();
     void CreateZoomCombo();
     void BuildMenuBar(int menuId);
@@ -108,4 +109,6 @@ private:
     QAction *m_windowListSeparator = nullptr;
     QStringList m_recentFiles;
     bool m_bUpdatePending = false;
+    QToolBar *m_tournamentBar = nullptr;
+    QLabel *m_speedLabel = nullptr;
 };

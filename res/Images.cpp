@@ -267,6 +267,49 @@ QImage ToolbarImage(int index)
     return Render(Glyphs().at(index), kToolbarImageWidth, kToolbarImageHeight);
 }
 
+namespace {
+
+// A solid triangle pointing right (or left) with its base at x.
+void Play(QPainter &p, int x, bool left, const QColor &colour)
+{
+    p.setPen(colour);
+    p.setBrush(colour);
+    const int tip = left ? x - 5 : x + 5;
+    p.drawPolygon(QPolygon({QPoint(x, 2), QPoint(x, 12), QPoint(tip, 7)}));
+}
+
+void Bar(QPainter &p, int x, const QColor &colour)
+{
+    p.fillRect(x, 2, 2, 11, colour);
+}
+
+const std::vector<Glyph> &TournamentGlyphs()
+{
+    static const std::vector<Glyph> glyphs = {
+        [](QPainter &p) { Bar(p, 4, kNavy); Bar(p, 9, kNavy); },                 // pause
+        [](QPainter &p) { Play(p, 4, false, kGreen); Bar(p, 11, kGreen); },      // step
+        [](QPainter &p) { Bar(p, 3, kGreen); Play(p, 11, true, kGreen); },       // back
+        [](QPainter &p) { Bar(p, 2, kMaroon); Play(p, 9, true, kMaroon); Play(p, 14, true, kMaroon); }, // restart
+        [](QPainter &p) { Play(p, 1, false, kMaroon); Play(p, 6, false, kMaroon); Bar(p, 13, kMaroon); }, // end
+        [](QPainter &p) { Play(p, 3, false, kRed); Play(p, 8, false, kRed); },    // faster
+        [](QPainter &p) { Play(p, 7, true, kTeal); Play(p, 12, true, kTeal); },   // slower
+        [](QPainter &p) { // own leaf values
+            SmallTree(p);
+            p.setPen(kBlue);
+            p.drawLine(9, 13, 14, 8);
+            p.drawLine(10, 13, 15, 8);
+        },
+    };
+    return glyphs;
+}
+
+} // namespace
+
+QImage TournamentImage(int index)
+{
+    return Render(TournamentGlyphs().at(index), kToolbarImageWidth, kToolbarImageHeight);
+}
+
 QImage ToolbarStrip()
 {
     QImage strip(kToolbarImageWidth * kToolbarImageCount, kToolbarImageHeight, QImage::Format_ARGB32);

@@ -16,6 +16,10 @@ QImage ZarniCursorImage(int id);
 enum { kToolbarImageCount = 23, kToolbarImageWidth = 16, kToolbarImageHeight = 15 };
 QImage ToolbarStrip();
 QImage ToolbarImage(int index);
+// The tournament toolbar: pause, step, back, restart, end, faster, slower,
+// own leaf values; same size and colours.
+enum { kTournamentImageCount = 8 };
+QImage TournamentImage(int index);
 
 // IDR_MAINFRAME or IDR_ZARNITYPE, at 32 and 16 pixels.
 QIcon ZarniIcon(int id);

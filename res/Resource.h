@@ -46,6 +46,7 @@ enum Command : int {
     ID_WINNER_FASTER = 0x8025,
     ID_WINNER_SLOWER = 0x8026,
     ID_WINNER_PAUSE = 0x8027,
+    ID_WINNER_LEAVES = 0x8028,
 };
 Q_ENUM_NS(Command)
 

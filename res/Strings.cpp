@@ -29,6 +29,7 @@ const QHash<int, const char *> &Table()
         {ID_WINNER_BACK, QT_TRANSLATE_NOOP("Strings", "錦標賽退回一步\n上一步")},
         {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("Strings", "回到錦標賽開始之前\n從頭開始")},
         {ID_WINNER_END, QT_TRANSLATE_NOOP("Strings", "一次下完剩下的比賽\n直接看結果")},
+        {ID_WINNER_LEAVES, QT_TRANSLATE_NOOP("Strings", "自己設定每個葉節點的值\n設定葉節點")},
         {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放加快一倍\n加快")},
         {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放放慢一倍\n放慢")},
         {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("Strings", "將畫布匯出為 PNG、SVG 或 PDF 圖片\n匯出圖片")},

@@ -11,6 +11,7 @@
 #include "res/Resource.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -80,6 +81,8 @@ private slots:
     void aboutBoxCloses();
     void closingDuringATournament();
     void everyHandledCommandHasItsName();
+    void tournamentToolbar();
+    void leafDialogNamesABadValue();
 
 private:
     AppFixture m_fixture;
@@ -202,7 +205,7 @@ void TestShell::menus_data()
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                // The three given items first; the run's own after a separator.
                {"Winner_Tree", "Go", "Exit", "-", "暫停(&P)\tSpace", "下一步(&N)\tCtrl+Right", "上一步(&B)\tCtrl+Left",
-                "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+["},
+                "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "設定葉節點(&L)...", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+["},
                {"關於 Zarni(&A)..."}};
     QTest::newRow("IDR_MAINFRAME")
         << false << QStringList{"檔案(&F)", "檢視(&V)", "說明(&H)"}
@@ -556,6 +559,53 @@ void TestShell::everyHandledCommandHasItsName()
     QCOMPARE(values.size(), names.size());
     QCOMPARE(names.value("ID_NODE_ADD"), 0x8013);
     QCOMPARE(names.value("ID_FILE_NEW"), 0xE100);
+}
+
+// The run's buttons are on a toolbar of their own; the given one is as it was.
+void TestShell::tournamentToolbar()
+{
+    auto *bar = Frame()->findChild<QToolBar *>("tournamentBar");
+    QVERIFY(bar && bar != Frame()->m_wndToolBar && bar->isVisible());
+    QList<int> ids;
+    for (QAction *action : bar->actions())
+        for (int id : std::initializer_list<int>{ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART,
+                                                 ID_WINNER_END, ID_WINNER_SLOWER, ID_WINNER_FASTER, ID_WINNER_LEAVES})
+            if (action == Frame()->Action(id))
+                ids << id;
+    QCOMPARE(ids, (QList<int>{ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART, ID_WINNER_END,
+                              ID_WINNER_SLOWER, ID_WINNER_FASTER, ID_WINNER_LEAVES}));
+    for (QAction *action : Frame()->m_wndToolBar->actions())
+        QVERIFY(!bar->actions().contains(action));
+    auto *speed = bar->findChild<QLabel *>("speedLabel");
+    QCOMPARE(speed->text(), QString("1×"));
+    Frame()->RouteCommand(ID_WINNER_SLOWER);
+    QCOMPARE(speed->text(), QString("1/2×"));
+    Frame()->RouteCommand(ID_WINNER_STEP);
+    QVERIFY(Frame()->Action(ID_WINNER_PAUSE)->isChecked()); // a run stopped between steps
+    QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(0), QString("第 1/21 步：節點 4，節點 9 (9) 勝 節點 8 (8)"));
+}
+
+void TestShell::leafDialogNamesABadValue()
+{
+    CZarniView *view = Frame()->GetActiveView();
+    QString problem;
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *values = dialog->findChild<QLineEdit *>("leafValues");
+        QCOMPARE(values->text(), QString("8 9 10 11 12 13 14 15"));
+        values->setText("1, 2 3 4 5 6 seven 8");
+        QMetaObject::invokeMethod(dialog, "accept");
+        problem = dialog->findChild<QLabel *>("leafProblem")->text();
+        QVERIFY(dialog->isVisible()); // stays open, the text as typed
+        QCOMPARE(values->text(), QString("1, 2 3 4 5 6 seven 8"));
+        values->setText("1, 2 3 4 5 6 7 8");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Frame()->RouteCommand(ID_WINNER_LEAVES);
+    QCOMPARE(problem, QString("「seven」不是整數。"));
+    QCOMPARE(view->NodeAt(15)->m_strLabel, std::string("8"));
+    QVERIFY(view->NodeAt(1)->m_strLabel.empty());
 }
 
 QTEST_MAIN(TestShell)

@@ -354,6 +354,7 @@ bool CZarniView::SetSpeed(double speed)
 void CZarniView::SetSpeedIndex(int index)
 {
     m_nSpeedIndex = std::clamp(index, 0, kSpeedCount - 1);
+    emit RunStateChanged();
 }
 
 // The wait between steps: the normal wait at 1x.

@@ -1,0 +1,71 @@
+#include "LeavesDlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+CLeavesDlg::CLeavesDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pView(view)
+{
+    setWindowTitle(tr("設定葉節點"));
+    const int64_t first = view->m_nNodeCount / 2 + 1;
+    auto *prompt = new QLabel(tr("這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，"
+                                 "整數 -%4 到 %4，以空白或逗號分隔：")
+                                  .arg(view->LeafCount())
+                                  .arg(first)
+                                  .arg(view->m_nNodeCount)
+                                  .arg(CZarniView::kMaxLeafValue),
+                              this);
+    prompt->setWordWrap(true);
+    QStringList labels;
+    for (int64_t i = first; i <= view->m_nNodeCount; ++i)
+        labels << QString::fromStdString(view->NodeAt(i)->m_strLabel);
+    m_values = new QLineEdit(labels.join(' '), this);
+    m_values->setObjectName(QStringLiteral("leafValues"));
+    m_values->setMinimumWidth(360);
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("leafProblem"));
+    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("確定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_values);
+    layout->addWidget(m_problem);
+    layout->addWidget(buttons);
+}
+
+void CLeavesDlg::accept()
+{
+    const QStringList values =
+        m_values->text().split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    const CZarniView::LeafProblem problem = m_pView->SetLeafValues(values);
+    if (problem.error != CZarniView::LeafError::None) {
+        m_problem->setText(Describe(m_pView, problem));
+        m_values->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+QString CLeavesDlg::Describe(const CZarniView *view, const CZarniView::LeafProblem &problem)
+{
+    switch (problem.error) {
+    case CZarniView::LeafError::None:
+        break;
+    case CZarniView::LeafError::NotANumber:
+        return tr("「%1」不是整數。").arg(problem.word);
+    case CZarniView::LeafError::OutOfRange:
+        return tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(problem.word).arg(CZarniView::kMaxLeafValue);
+    case CZarniView::LeafError::WrongCount:
+        return tr("需要 %1 個值，這裡有 %2 個。").arg(view->LeafCount()).arg(problem.word);
+    case CZarniView::LeafError::NotALeaf:
+        return tr("節點 %1 不是葉節點。").arg(problem.word);
+    }
+    return QString();
+}
