@@ -29,6 +29,7 @@
 namespace {
 
 const char *const kRecentGroup = "Recent File List";
+const char *const kSpeedKey = "Tournament/Speed";
 
 } // namespace
 
@@ -216,6 +217,16 @@ CZarniView *CZarniApp::CreateView(CZarniDoc *doc)
     auto *view = new CZarniView;
     view->SetDocument(doc);
     view->SetStepDelay(m_nStepDelayMs);
+    // The tournament's speed is the user's choice and kept for the next time;
+    // a batch run neither reads nor keeps it, so that scripts repeat.
+    if (m_bSettingsUsable && !IsBatch()) {
+        view->SetSpeed(QSettings().value(kSpeedKey, 1.0).toDouble());
+        QObject::connect(view, &CZarniView::RunStateChanged, view, [view] {
+            QSettings settings;
+            if (settings.value(kSpeedKey, 1.0).toDouble() != view->Speed())
+                settings.setValue(kSpeedKey, view->Speed());
+        });
+    }
     MainFrame()->WatchView(view);
     view->OnInitialUpdate();
     return view;

@@ -1,6 +1,7 @@
 #include "MainFrm.h"
 
 #include "ChildFrm.h"
+#include "LeafEditor.h"
 #include "LeavesDlg.h"
 #include "framework/App.h"
 #include "framework/Document.h"
@@ -619,6 +620,7 @@ void CMainFrame::WatchView(CZarniView *view)
         m_wndStatusBar->showMessage(text);
     });
     connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
+    connect(view, &CZarniView::LeafEditRequested, this, [view](qint64 index) { new CLeafEditor(view, index); });
 }
 
 CZarniView *CMainFrame::GetActiveView() const

@@ -83,6 +83,7 @@ private slots:
     void everyHandledCommandHasItsName();
     void tournamentToolbar();
     void leafDialogNamesABadValue();
+    void leafEditedInPlace();
 
 private:
     AppFixture m_fixture;
@@ -576,10 +577,17 @@ void TestShell::tournamentToolbar()
                               ID_WINNER_SLOWER, ID_WINNER_FASTER, ID_WINNER_LEAVES}));
     for (QAction *action : Frame()->m_wndToolBar->actions())
         QVERIFY(!bar->actions().contains(action));
-    auto *speed = bar->findChild<QLabel *>("speedLabel");
+    const auto *speed = bar->findChild<QLabel *>("speedLabel");
     QCOMPARE(speed->text(), QString("1×"));
     Frame()->RouteCommand(ID_WINNER_SLOWER);
     QCOMPARE(speed->text(), QString("1/2×"));
+    // The speed is kept for new windows and the next start.
+    Frame()->RouteCommand(ID_WINDOW_NEW);
+    QCOMPARE(Frame()->GetActiveView()->Speed(), 0.5);
+    m_fixture.Stop();
+    QVERIFY(m_fixture.Start(false));
+    QCOMPARE(Frame()->GetActiveView()->Speed(), 0.5);
+    Frame()->RouteCommand(ID_WINNER_FASTER);
     Frame()->RouteCommand(ID_WINNER_STEP);
     QVERIFY(Frame()->Action(ID_WINNER_PAUSE)->isChecked()); // a run stopped between steps
     QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(0), QString("第 1/21 步：節點 4，節點 9 (9) 勝 節點 8 (8)"));
@@ -606,6 +614,36 @@ void TestShell::leafDialogNamesABadValue()
     QCOMPARE(problem, QString("「seven」不是整數。"));
     QCOMPARE(view->NodeAt(15)->m_strLabel, std::string("8"));
     QVERIFY(view->NodeAt(1)->m_strLabel.empty());
+}
+
+void TestShell::leafEditedInPlace()
+{
+    CZarniView *view = Frame()->GetActiveView();
+    auto editor = [&] { return view->viewport()->findChild<QLineEdit *>("leafEditor"); };
+    auto doubleClick = [&](int index) {
+        const CPoint p = view->NodeAt(index)->m_ptPos;
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(p.x - view->m_nHScrollPos, p.y - view->m_nVScrollPos));
+    };
+    QCOMPARE(view->LeafAt({450 - view->m_nHScrollPos, 525 - view->m_nVScrollPos}), qint64(12));
+    QCOMPARE(view->LeafAt({400 - view->m_nHScrollPos, 75 - view->m_nVScrollPos}), qint64(0)); // an inner node
+    doubleClick(5);
+    QVERIFY(!editor());
+    doubleClick(12);
+    QTRY_VERIFY(editor());
+    QCOMPARE(editor()->text(), QString("12"));
+    editor()->setText("77");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTRY_VERIFY(!editor());
+    QCOMPARE(view->NodeAt(12)->m_strLabel, std::string("77"));
+    doubleClick(13);
+    QTRY_VERIFY(editor());
+    editor()->setText("x");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QVERIFY(editor()); // stays, naming the fault
+    QCOMPARE(editor()->toolTip(), QString("「x」不是整數。"));
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    QTRY_VERIFY(!editor());
+    QCOMPARE(view->NodeAt(13)->m_strLabel, std::string("13"));
 }
 
 QTEST_MAIN(TestShell)

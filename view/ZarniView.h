@@ -125,6 +125,8 @@ public:
     // One leaf's value; on a tree played to its end, the matches on its path
     // to the root are played again as a run.
     LeafProblem SetLeafValue(int64_t index, const QString &value);
+    // The leaf whose box shows at window point p (the one drawn last), or 0.
+    int64_t LeafAt(CPoint p) const;
     int64_t RunStep() const { return m_nRunStep; }
     int64_t RunStepCount() const { return m_pRun ? m_pRun->StepCount() : 0; }
     // 0.25, 0.5, 1, 2, 4 or 8 times the normal speed.
@@ -167,14 +169,18 @@ signals:
     void TournamentStep(int index);
     // The step shown has changed; text tells what it shows.
     void RunNarrated(const QString &text);
-    // The run has started, paused, stepped, ended or gone.
+    // The run has started, paused, stepped, ended or gone, or its speed
+    // has changed.
     void RunStateChanged();
+    // The user asks to edit a leaf's value where its box is.
+    void LeafEditRequested(qint64 index);
 
 protected:
     void OnDraw(CDrawSurface *dc) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void RegisterCommands();

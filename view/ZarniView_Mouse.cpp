@@ -177,3 +177,24 @@ void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y
             SetMark(NodeAt(first + k), 1);
     }
 }
+
+void CZarniView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (const int64_t leaf = LeafAt(WindowPoint(event)))
+        emit LeafEditRequested(leaf);
+}
+
+int64_t CZarniView::LeafAt(CPoint p) const
+{
+    const TreeGeometry geometry = Geometry();
+    const int64_t x = int64_t(p.x) + m_nHScrollPos, y = int64_t(p.y) + m_nVScrollPos;
+    for (int level = m_nDepth; level >= 1 && level >= m_nDepth - 1; --level) {
+        const LevelRun run = geometry.Selected(level, x, y, x, y);
+        const int64_t index = TreeGeometry::LevelFirst(level) + run.end - 1;
+        if (!run.IsEmpty() && index > m_nNodeCount / 2)
+            return index;
+    }
+    return 0;
+}

@@ -1,0 +1,58 @@
+#include "LeafEditor.h"
+
+#include "LeavesDlg.h"
+
+#include <QKeyEvent>
+#include <QToolTip>
+#include <algorithm>
+
+namespace {
+
+// Wide enough to type a value even over the smallest box.
+const int kMinEditorWidth = 48;
+
+} // namespace
+
+CLeafEditor::CLeafEditor(CZarniView *view, qint64 index)
+    : QLineEdit(QString::fromStdString(view->NodeAt(index)->m_strLabel), view->viewport()), m_pView(view),
+      m_nIndex(index)
+{
+    setObjectName(QStringLiteral("leafEditor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const CRect box = view->Geometry().Box(view->Geometry().Position(index));
+    const QRect shown(box.left - view->m_nHScrollPos, box.top - view->m_nVScrollPos, box.Width(), box.Height());
+    const int width = std::max(shown.width(), kMinEditorWidth);
+    setGeometry(shown.center().x() - width / 2, shown.center().y() - sizeHint().height() / 2, width,
+                sizeHint().height());
+    setAlignment(Qt::AlignCenter);
+    selectAll();
+    show();
+    setFocus();
+}
+
+void CLeafEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Apply();
+    else if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QLineEdit::keyPressEvent(event);
+}
+
+void CLeafEditor::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    close();
+}
+
+void CLeafEditor::Apply()
+{
+    const CZarniView::LeafProblem problem = m_pView->SetLeafValue(m_nIndex, text().trimmed());
+    if (problem.error == CZarniView::LeafError::None) {
+        close();
+        return;
+    }
+    setToolTip(CLeavesDlg::Describe(m_pView, problem));
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+}
