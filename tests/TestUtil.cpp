@@ -10,6 +10,7 @@
 
 #include <QBitmap>
 #include <QPainter>
+#include <QEventLoop>
 #include <QPointer>
 #include <QMouseEvent>
 #include <QTest>
@@ -155,5 +156,13 @@ void PlayToEnd(CZarniView *view)
 {
     QPointer<CZarniView> alive(view);
     view->OnWinnerGo();
-    QTest::qWaitFor([&] { return !alive || !alive->IsPlaying(); }, 120000);
+    if (!view->IsPlaying())
+        return;
+    QEventLoop loop;
+    QObject::connect(view, &CZarniView::RunStateChanged, &loop, [&] {
+        if (!alive->IsPlaying())
+            loop.quit();
+    });
+    QObject::connect(view, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_set>
 
 void CZarniView::OnWinnerTree()
 {
@@ -312,10 +313,19 @@ QString CZarniView::Narration() const
 
 // The window's picture after the steps shown, as the run painted it: the
 // tree as it stood before the run, then the box of every step in turn with
-// the labels and marks it had when it was painted. The matches are taken
-// back and written again on the way, ending where they were.
+// the labels and marks it had when it was painted. A box painted again later
+// at the same place covers all of its earlier paintings, so only the last
+// painting at each place is drawn. The matches are taken back and written
+// again on the way, ending where they were.
 void CZarniView::DrawRunPicture(CDrawSurface *dc)
 {
+    std::vector<bool> covered(std::size_t(m_nRunStep) + 1);
+    std::unordered_set<uint64_t> placesLater;
+    const TreeGeometry geometry = Geometry();
+    for (int64_t k = m_nRunStep; k >= 1; --k) {
+        const CPoint p = geometry.Position(m_pRun->BoxOfStep(k));
+        covered[std::size_t(k)] = !placesLater.insert(uint64_t(uint32_t(p.x)) << 32 | uint32_t(p.y)).second;
+    }
     for (int64_t m = int64_t(m_applied.size()) - 1; m >= 0; --m)
         RestoreMatch(m, false);
     DrawTree(dc);
@@ -323,6 +333,8 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
         const int64_t m = m_pRun->MatchOfStep(k);
         if (m_pRun->FirstStep(m) == k)
             WriteOutcome(m, false);
+        if (covered[std::size_t(k)])
+            continue;
         const TreeNode *box = NodeAt(m_pRun->BoxOfStep(k));
         DrawNodeBox(dc, box, box->m_ptPos.x, box->m_ptPos.y, box->m_nMark);
     }
