@@ -399,22 +399,7 @@ void CScriptRunner::Command(int id, const QString &name)
     }
     CZarniView *view = frame->GetActiveView();
     frame->RouteCommand(id);
-    WaitForRun(view);
-}
-
-// A tournament a statement started plays to its end before the next one.
-void CScriptRunner::WaitForRun(CZarniView *view)
-{
-    QPointer<CZarniView> watched = view;
-    if (!watched || !watched->IsPlaying())
-        return;
-    QEventLoop loop;
-    QObject::connect(watched, &CZarniView::RunStateChanged, &loop, [&] {
-        if (!watched->IsPlaying())
-            loop.quit();
-    });
-    QObject::connect(watched, &QObject::destroyed, &loop, &QEventLoop::quit);
-    loop.exec();
+    CZarniView::WaitWhilePlaying(view); // a run it started plays to its end first
 }
 
 void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem)
@@ -452,7 +437,7 @@ void CScriptRunner::Leaf(const QStringList &words)
     CZarniView *view = ActiveView(words[0]);
     const int index = Number(words[1], 1, INT32_MAX, QStringLiteral("the leaf index"));
     LeafFailure(view, view->SetLeafValue(index, words[2]));
-    WaitForRun(view);
+    CZarniView::WaitWhilePlaying(view); // a run it started plays to its end first
 }
 
 // Without a screen nobody could answer a dialog: the commands that open one

@@ -49,7 +49,6 @@ private:
     void Leaves(const QStringList &words);
     void Leaf(const QStringList &words);
     void LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem);
-    void WaitForRun(CZarniView *view);
     void Mouse(const QStringList &words);
     void Scroll(const QStringList &words);
     void Resize(const QStringList &words);

@@ -154,15 +154,6 @@ CMainFrame *AppFixture::Frame() const
 
 void PlayToEnd(CZarniView *view)
 {
-    QPointer<CZarniView> alive(view);
     view->OnWinnerGo();
-    if (!view->IsPlaying())
-        return;
-    QEventLoop loop;
-    QObject::connect(view, &CZarniView::RunStateChanged, &loop, [&] {
-        if (!alive->IsPlaying())
-            loop.quit();
-    });
-    QObject::connect(view, &QObject::destroyed, &loop, &QEventLoop::quit);
-    loop.exec();
+    CZarniView::WaitWhilePlaying(view);
 }

@@ -110,6 +110,9 @@ public:
     void OnWinnerFaster() { SetSpeedIndex(m_nSpeedIndex + 1); }
     void OnWinnerSlower() { SetSpeedIndex(m_nSpeedIndex - 1); }
     RunState GetRunState() const;
+    // Returns once the view's run has stopped playing or the view is gone
+    // (handling events meanwhile).
+    static void WaitWhilePlaying(CZarniView *view);
     // Own leaf values, whole numbers from -99999 to 99999. A rejected value
     // changes nothing and says why.
     enum class LeafError { None, NotANumber, OutOfRange, WrongCount, NotALeaf };

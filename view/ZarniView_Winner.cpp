@@ -2,6 +2,8 @@
 // tournament that plays it level by level from the bottom.
 #include "ZarniView.h"
 
+#include <QEventLoop>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -184,6 +186,20 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
     SetPlaying(true);
     PlayNextStep();
     return {};
+}
+
+void CZarniView::WaitWhilePlaying(CZarniView *view)
+{
+    QPointer<CZarniView> watched = view;
+    if (!watched || !watched->IsPlaying())
+        return;
+    QEventLoop loop;
+    connect(view, &CZarniView::RunStateChanged, &loop, [&] {
+        if (!watched->IsPlaying())
+            loop.quit();
+    });
+    connect(view, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 CZarniView::RunState CZarniView::GetRunState() const
