@@ -85,6 +85,13 @@ void CScrollView::Invalidate()
     viewport()->update();
 }
 
+void CScrollView::InvalidateRect(const CRect &rect)
+{
+    const QRect area = QRect(rect.left, rect.top, rect.Width(), rect.Height()) & m_image.rect();
+    m_dirty += area;
+    viewport()->update(area);
+}
+
 void CScrollView::OnInitialUpdate()
 {
     Invalidate();

@@ -51,6 +51,8 @@ public:
     void SetScrollPos(int bar, int pos, bool redraw = true);
     int GetScrollLimit(int bar) const;
     void Invalidate();
+    // Only this part of the client area, in client coordinates.
+    void InvalidateRect(const CRect &rect);
 
     // The pixels of the client area as they show.
     const QImage &RetainedImage() const { return m_image; }

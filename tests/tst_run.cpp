@@ -54,6 +54,13 @@ std::vector<Shown> GivenRun(const QString &tree, int only = -1)
     return shown;
 }
 
+// The window after the pending repaint only, as the user sees it.
+QImage Flushed(CZarniView *view)
+{
+    view->UpdateWindow();
+    return view->RetainedImage();
+}
+
 bool SameState(const Shown &a, const Shown &b)
 {
     return a.labels == b.labels && a.marks == b.marks;
@@ -119,6 +126,10 @@ void TestRun::stepsForwardAndBackAgree_data()
     // at a place is drawn again.
     QTest::newRow("1100, step 1500, 7 on and back") << "1100" << 1500 << 7;
     QTest::newRow("1100, step 200, 2 on and back") << "1100" << 200 << 2;
+    // The deepest level has more nodes than the canvas has columns: boxes
+    // of one level coincide.
+    QTest::newRow("5000, step 1200, 9 on and back") << "5000" << 1200 << 9;
+    QTest::newRow("5000, step 7000, 40 on and back") << "5000" << 7000 << 40;
 }
 
 // A repaint after stepping back draws the picture the run had shown.
@@ -135,6 +146,7 @@ void TestRun::stepsForwardAndBackAgree()
         view->OnWinnerBack();
     QCOMPARE(view->RunStep(), qint64(k));
     QVERIFY(SameState(Take(view.get()), given[k]));
+    QCOMPARE(Flushed(view.get()), given[k].picture);
     QCOMPARE(Render(view.get()), given[k].picture);
 }
 
@@ -147,10 +159,12 @@ void TestRun::finishedRunStepsBackToTheStart()
     QVERIFY(SameState(Take(view.get()), given.back()));
     view->OnWinnerBack();
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Paused);
+    QCOMPARE(Flushed(view.get()), given[given.size() - 2].picture);
     QCOMPARE(Render(view.get()), given[given.size() - 2].picture);
     while (view->RunStep() > 0)
         view->OnWinnerBack();
     QVERIFY(SameState(Take(view.get()), given[0]));
+    QCOMPARE(Flushed(view.get()), given[0].picture);
     QCOMPARE(Render(view.get()), given[0].picture);
     view->OnWinnerBack(); // nothing before the start
     QCOMPARE(view->RunStep(), qint64(0));
@@ -248,10 +262,20 @@ void TestRun::changedLeafReplaysItsPath()
     if (value == "keep")
         value = QString::fromStdString(replayed->NodeAt(leaf ^ 1)->m_strLabel);
     PlayToEnd(replayed.get());
+    std::vector<QImage> shown(1);
+    connect(replayed.get(), &CZarniView::TournamentStep, [&] { shown.push_back(Flushed(replayed.get()).copy()); });
     QCOMPARE(replayed->SetLeafValue(leaf, value).error, CZarniView::LeafError::None);
     QCOMPARE(replayed->RunStepCount(), qint64(9)); // three matches of three boxes
     QCOMPARE(replayed->GetRunState(), CZarniView::RunState::Playing);
     QTRY_COMPARE(replayed->GetRunState(), CZarniView::RunState::Done);
+    const Shown played = Take(replayed.get());
+    // The replay steps back like any run.
+    for (int k = 8; k >= 1; --k) {
+        replayed->OnWinnerBack();
+        QCOMPARE(Flushed(replayed.get()), shown[std::size_t(k)]);
+    }
+    replayed->OnWinnerEnd();
+    QVERIFY(SameState(Take(replayed.get()), played));
 
     auto whole = Prepared("random");
     QStringList values;

@@ -10,9 +10,26 @@ class TestTournament : public QObject {
 private slots:
     void steps_data();
     void steps();
+    void path_data();
+    void path();
     void decide_data();
     void decide();
+
+private:
+    static void CheckMatchOfNode(const TournamentRun &run, int count);
 };
+
+// Every node finds the match it plays as the node, and only that one.
+void TestTournament::CheckMatchOfNode(const TournamentRun &run, int count)
+{
+    for (int node = 1; node <= count; ++node) {
+        int64_t expected = -1;
+        for (int64_t m = 0; m < run.MatchCount(); ++m)
+            if (run.Match(m).node == node)
+                expected = m;
+        QCOMPARE(run.MatchOfNode(node), expected);
+    }
+}
 
 void TestTournament::steps_data()
 {
@@ -52,6 +69,32 @@ void TestTournament::steps()
     QCOMPARE(played, matches);
     QCOMPARE(painted, boxes);
     QCOMPARE(run.StepCount(), qint64(boxes.size()));
+    CheckMatchOfNode(run, count);
+}
+
+void TestTournament::path_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("leaf");
+    QTest::addColumn<QList<int>>("matches");
+    QTest::newRow("15, leftmost") << 15 << 8 << QList<int>{4, 2, 1};
+    QTest::newRow("15, rightmost") << 15 << 15 << QList<int>{7, 3, 1};
+    QTest::newRow("12, lone child") << 12 << 12 << QList<int>{6, 3, 1};
+    QTest::newRow("16, deepest") << 16 << 16 << QList<int>{8, 4, 2, 1};
+    QTest::newRow("3") << 3 << 2 << QList<int>{1};
+}
+
+void TestTournament::path()
+{
+    QFETCH(int, count);
+    QFETCH(int, leaf);
+    QFETCH(QList<int>, matches);
+    const TournamentRun run = TournamentRun::PathFrom(count, leaf);
+    QList<int> played;
+    for (int64_t m = 0; m < run.MatchCount(); ++m)
+        played << int(run.Match(m).node);
+    QCOMPARE(played, matches);
+    CheckMatchOfNode(run, count);
 }
 
 void TestTournament::decide_data()

@@ -27,9 +27,24 @@ TournamentRun TournamentRun::PathFrom(int64_t count, int64_t leaf)
 void TournamentRun::Add(int64_t node, int64_t count)
 {
     const TournamentMatch match{node, 2 * node, 2 * node + 1 <= count ? 2 * node + 1 : 0};
+    const std::size_t level = std::size_t(TreeGeometry::LevelOf(node));
+    if (m_firstOfLevel.size() <= level)
+        m_firstOfLevel.resize(level + 1, -1);
+    if (m_firstOfLevel[level] < 0)
+        m_firstOfLevel[level] = MatchCount();
     m_matches.push_back(match);
     m_firstStep.push_back(m_nSteps + 1);
     m_nSteps += match.right ? 3 : 2;
+}
+
+int64_t TournamentRun::MatchOfNode(int64_t node) const
+{
+    const std::size_t level = std::size_t(TreeGeometry::LevelOf(node));
+    if (level >= m_firstOfLevel.size() || m_firstOfLevel[level] < 0)
+        return -1;
+    const int64_t first = m_firstOfLevel[level];
+    const int64_t m = first + (node - Match(first).node);
+    return m >= first && m < MatchCount() && Match(m).node == node ? m : -1;
 }
 
 int64_t TournamentRun::MatchOfStep(int64_t k) const

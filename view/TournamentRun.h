@@ -41,6 +41,8 @@ public:
     // The first step of match m.
     int64_t FirstStep(int64_t m) const { return m_firstStep[std::size_t(m)]; }
     int64_t LastStep(int64_t m) const { return m + 1 < MatchCount() ? FirstStep(m + 1) - 1 : m_nSteps; }
+    // The match the node plays as the node, -1 when it plays none.
+    int64_t MatchOfNode(int64_t node) const;
 
     // The greater value wins and the right child wins a tie, values read as
     // the C library's atoi reads them; a lone child wins alone and passes its
@@ -53,5 +55,8 @@ private:
 
     std::vector<TournamentMatch> m_matches;
     std::vector<int64_t> m_firstStep; // by match, 1-based steps
+    // By level, the first match of the level (-1: none); a level's matches
+    // are consecutive nodes.
+    std::vector<int64_t> m_firstOfLevel;
     int64_t m_nSteps = 0;
 };

@@ -55,6 +55,18 @@ LevelRun TreeGeometry::PlacesWithin(int level, int64_t left, int64_t right) cons
     return {FirstAtOrRightOf(level, left), FirstAtOrRightOf(level, right)};
 }
 
+LevelRun TreeGeometry::PlacesReaching(int level, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                                      bool edges) const
+{
+    edges = edges && level < depth;
+    const int64_t a = HalfWidth(), b = HalfHeight(), y = Y(level);
+    const int64_t rowsBottom = std::max<int64_t>(y + b + 1, edges ? Y(level + 1) : y);
+    if (y - b - 1 >= bottom || rowsBottom < top)
+        return {};
+    const int64_t reach = a + 2 + (edges ? SlotWidth(level) : 0);
+    return {FirstAtOrRightOf(level, left - reach), FirstAtOrRightOf(level, right + reach)};
+}
+
 LevelRun TreeGeometry::Selected(int level, int64_t x1, int64_t y1, int64_t x2, int64_t y2) const
 {
     const int64_t a = HalfWidth(), b = HalfHeight(), y = Y(level);

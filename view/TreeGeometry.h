@@ -53,6 +53,11 @@ struct TreeGeometry {
     int64_t FirstAtOrRightOf(int level, int64_t xMin) const;
     // The places whose x lies in [left, right).
     LevelRun PlacesWithin(int level, int64_t left, int64_t right) const;
+    // The places whose box, or with edges also the edges down to the
+    // children, can touch pixels of [left, right) x [top, bottom); empty when
+    // the level's band misses it.
+    LevelRun PlacesReaching(int level, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                            bool edges) const;
     // The nodes a selection from (x1, y1) to (x2, y2) marks, in canvas
     // coordinates with x1 <= x2 and y1 <= y2: a band marks the boxes strictly
     // inside it; a click (equal corners) marks the boxes that hold the point

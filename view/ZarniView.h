@@ -58,7 +58,7 @@ public:
     void DrawSelection(CDrawSurface *dc);
     // One box at window point (x, y) in the colours of mark, and the edges
     // from a node to its children.
-    void DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int y, int mark);
+    void DrawNodeBox(CDrawSurface *dc, const std::string &label, int x, int y, int mark);
     void DrawNodeEdges(CDrawSurface *dc, const TreeNode *node);
 
     // Tree commands
@@ -208,10 +208,14 @@ private:
     void StartRun();
     void ForgetRun();
     void ApplyMatch(int64_t m);
-    void WriteMark(TreeNode *node, int mark, bool record);
-    void WriteOutcome(int64_t m, bool record);
-    void RestoreMatch(int64_t m, bool record);
     void UndoMatch();
+    struct NodeLook {
+        const std::string *label;
+        int mark;
+    };
+    NodeLook LookAfter(int64_t index, int64_t m) const;
+    int64_t LastPaintingOf(int64_t index) const;
+    void DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached);
     void PaintStep(CWindowDC *dc);
     void PlayNextStep();
     void SetPlaying(bool playing);

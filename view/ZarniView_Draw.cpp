@@ -34,7 +34,7 @@ CFont *CZarniView::LabelFont()
     return &m_labelFont;
 }
 
-void CZarniView::DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int y, int mark)
+void CZarniView::DrawNodeBox(CDrawSurface *dc, const std::string &label, int x, int y, int mark)
 {
     const TreeGeometry geometry = Geometry();
     const CRect box = geometry.Box({x, y});
@@ -43,7 +43,7 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, const TreeNode *node, int x, int 
     const CBrush brush(colours.fill);
     dc->FillRect(box, &brush);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.firstFrame, colours.firstFrame);
-    dc->DrawText(QString::fromStdString(node->m_strLabel), geometry.TextRect({x, y}), DT_CENTER);
+    dc->DrawText(QString::fromStdString(label), geometry.TextRect({x, y}), DT_CENTER);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
     dc->SelectObject(oldFont);
 }
@@ -101,14 +101,12 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             break;
         const int64_t y = g.Y(level);
         const bool edges = !selection && level < m_nDepth;
-        const int64_t rowsBottom = std::max<int64_t>(y + b + 1, edges ? g.Y(level + 1) : y);
-        if (y - b - 1 >= bottom || rowsBottom < top)
+        const LevelRun reached = g.PlacesReaching(level, left, top, right, bottom, edges);
+        if (reached.IsEmpty())
             continue;
-        const int64_t reach = a + 2 + (edges ? g.SlotWidth(level) : 0);
-        const int64_t end = g.FirstAtOrRightOf(level, right + reach);
-        const int64_t start = g.FirstAtOrRightOf(level, left - reach);
+        const int64_t start = reached.first, end = reached.end;
         const bool dense = first > m_nCanvasWidth;
-        if (dense && a >= 2 && b >= 1 && start < end && !AnyMarkIn(first + start, first + end)) {
+        if (dense && a >= 2 && b >= 1 && !AnyMarkIn(first + start, first + end)) {
             DrawPlainDenseLevel(dc, level, start, end, offset, edges);
             continue;
         }
@@ -130,7 +128,7 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             } else {
                 if (coveredOnRight)
                     dc->SetRightLimit(int(nextX - offset.x) - a);
-                DrawNodeBox(dc, node, px, py, mark);
+                DrawNodeBox(dc, node->m_strLabel, px, py, mark);
                 dc->SetRightLimit(INT_MAX);
             }
             if (edges)
@@ -185,7 +183,7 @@ void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start,
             fill(childX(2 * iFirst + 1) + 1, y, g.X(level, iRightLast - levelFirst) + a + 1, y + 1);
     }
     const TreeNode *node = NodeAt(levelFirst + end - 1);
-    DrawNodeBox(dc, node, int(lastX - offset.x), int(y - offset.y), 0);
+    DrawNodeBox(dc, node->m_strLabel, int(lastX - offset.x), int(y - offset.y), 0);
     if (edges)
         DrawEdgesFromLayout(dc, level, end - 1, offset);
 }

@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
-#include <unordered_set>
 
 void CZarniView::OnWinnerTree()
 {
@@ -98,10 +97,14 @@ void CZarniView::OnWinnerBack()
     SetPlaying(false);
     if (!m_pRun || m_nRunStep == 0)
         return;
+    // The picture before the step differs from the one after it only where
+    // the step's box was painted.
+    const TreeGeometry geometry = Geometry();
+    const CPoint p = geometry.Position(m_pRun->BoxOfStep(m_nRunStep));
+    InvalidateRect(geometry.Box({p.x - m_nHScrollPos, p.y - m_nVScrollPos}));
     if (m_pRun->FirstStep(m_pRun->MatchOfStep(m_nRunStep)) == m_nRunStep)
         UndoMatch();
     ShowStep(m_nRunStep - 1);
-    Invalidate();
     emit RunStateChanged();
 }
 
@@ -238,54 +241,28 @@ void CZarniView::ApplyMatch(int64_t m)
     const TournamentMatch &match = m_pRun->Match(m);
     if (m_applied.capacity() == 0)
         m_applied.reserve(std::size_t(m_pRun->MatchCount()));
-    Overwritten before;
-    const int64_t indices[] = {match.node, match.left, match.right};
-    for (int i = 0; i < 3; ++i)
-        if (const TreeNode *n = NodeAt(indices[i]))
-            before.marks[i] = n->m_nMark;
-    before.label = NodeAt(match.node)->m_strLabel;
-    m_applied.push_back(std::move(before));
-    WriteOutcome(m, true);
-}
-
-// Marks written again to values they have had in this run are already known
-// to the mark bookkeeping: record is false then.
-void CZarniView::WriteMark(TreeNode *node, int mark, bool record)
-{
-    if (record)
-        SetMark(node, mark);
-    else
-        node->m_nMark = mark;
-}
-
-void CZarniView::WriteOutcome(int64_t m, bool record)
-{
-    const TournamentMatch &match = m_pRun->Match(m);
     TreeNode *node = NodeAt(match.node), *left = NodeAt(match.left), *right = NodeAt(match.right);
+    Overwritten before{node->m_strLabel, {node->m_nMark, left ? left->m_nMark : 0, right ? right->m_nMark : 0}};
+    m_applied.push_back(std::move(before));
     const MatchOutcome outcome =
         TournamentRun::Decide(left ? &left->m_strLabel : nullptr, right ? &right->m_strLabel : nullptr);
     if (left)
-        WriteMark(left, outcome.leftMark, record);
+        SetMark(left, outcome.leftMark);
     if (right)
-        WriteMark(right, outcome.rightMark, record);
+        SetMark(right, outcome.rightMark);
     node->m_strLabel = outcome.label;
-    WriteMark(node, 1, record);
-}
-
-void CZarniView::RestoreMatch(int64_t m, bool record)
-{
-    const TournamentMatch &match = m_pRun->Match(m);
-    const Overwritten &before = m_applied[std::size_t(m)];
-    const int64_t indices[] = {match.node, match.left, match.right};
-    for (int i = 0; i < 3; ++i)
-        if (TreeNode *n = NodeAt(indices[i]))
-            WriteMark(n, before.marks[i], record);
-    NodeAt(match.node)->m_strLabel = before.label;
+    SetMark(node, 1);
 }
 
 void CZarniView::UndoMatch()
 {
-    RestoreMatch(int64_t(m_applied.size()) - 1, true);
+    const TournamentMatch &match = m_pRun->Match(int64_t(m_applied.size()) - 1);
+    const Overwritten &before = m_applied.back();
+    const int64_t indices[] = {match.node, match.left, match.right};
+    for (int i = 0; i < 3; ++i)
+        if (TreeNode *n = NodeAt(indices[i]))
+            SetMark(n, before.marks[i]);
+    NodeAt(match.node)->m_strLabel = before.label;
     m_applied.pop_back();
 }
 
@@ -327,33 +304,106 @@ QString CZarniView::Narration() const
                       .arg(QString::fromStdString(loser->m_strLabel));
 }
 
+// What a node showed once the matches up to m had been played (m = -1:
+// before the run), read from the node as it stands and from what the applied
+// matches overwrote. A node is written only by its own match (label, mark 1)
+// and then by its parent's (its mark as a child).
+CZarniView::NodeLook CZarniView::LookAfter(int64_t index, int64_t m) const
+{
+    const TreeNode *node = NodeAt(index);
+    const int64_t applied = int64_t(m_applied.size());
+    const int64_t own = m_pRun->MatchOfNode(index);
+    const int64_t parent = index > 1 ? m_pRun->MatchOfNode(index / 2) : -1;
+    const bool ownApplied = own >= 0 && own < applied, parentApplied = parent >= 0 && parent < applied;
+    NodeLook look{&node->m_strLabel, node->m_nMark};
+    if (ownApplied && own > m)
+        look.label = &m_applied[std::size_t(own)].label;
+    if (parentApplied && parent <= m)
+        return look;
+    if (ownApplied)
+        look.mark = own <= m ? 1 : m_applied[std::size_t(own)].marks[0];
+    else if (parentApplied)
+        look.mark = m_applied[std::size_t(parent)].marks[index % 2 ? 2 : 1];
+    return look;
+}
+
+// The last of the steps shown that painted the node's box, 0 for none: as a
+// child in its parent's match, or else as the node in its own.
+int64_t CZarniView::LastPaintingOf(int64_t index) const
+{
+    if (const int64_t parent = index > 1 ? m_pRun->MatchOfNode(index / 2) : -1; parent >= 0) {
+        const int64_t step = m_pRun->FirstStep(parent) + index % 2;
+        if (step <= m_nRunStep)
+            return step;
+    }
+    const int64_t own = m_pRun->MatchOfNode(index);
+    return own >= 0 && m_pRun->LastStep(own) <= m_nRunStep ? m_pRun->LastStep(own) : 0;
+}
+
 // The window's picture after the steps shown, as the run painted it: the
 // tree as it stood before the run, then the box of every step in turn with
-// the labels and marks it had when it was painted. A box painted again later
-// at the same place covers all of its earlier paintings, so only the last
-// painting at each place is drawn. The matches are taken back and written
-// again on the way, ending where they were.
+// the label and mark it had when it was painted. A box painted later at the
+// same place covers every earlier painting there, so only the last painting
+// at each place is drawn; and only places that can reach the clip box are
+// looked at.
 void CZarniView::DrawRunPicture(CDrawSurface *dc)
 {
-    std::vector<bool> covered(std::size_t(m_nRunStep) + 1);
-    std::unordered_set<uint64_t> placesLater;
-    const TreeGeometry geometry = Geometry();
-    for (int64_t k = m_nRunStep; k >= 1; --k) {
-        const CPoint p = geometry.Position(m_pRun->BoxOfStep(k));
-        covered[std::size_t(k)] = !placesLater.insert(uint64_t(uint32_t(p.x)) << 32 | uint32_t(p.y)).second;
+    const TreeGeometry g = Geometry();
+    const CRect clip = dc->GetClipBox();
+    std::vector<LevelRun> reached(std::size_t(m_nDepth) + 1);
+    for (int level = 1; level <= m_nDepth && TreeGeometry::LevelFirst(level) <= m_nNodeCount; ++level)
+        reached[std::size_t(level)] = g.PlacesReaching(level, clip.left, clip.top, clip.right, clip.bottom, true);
+    DrawTreeBeforeRun(dc, reached);
+    struct Painting {
+        int64_t step;
+        int64_t index;
+    };
+    std::vector<Painting> paintings;
+    for (int level = 1; level < int(reached.size()); ++level) {
+        const LevelRun places = reached[std::size_t(level)];
+        for (int64_t k = places.first; k < places.end;) {
+            const int64_t placeEnd = std::min(g.FirstAtOrRightOf(level, g.X(level, k) + 1), places.end);
+            Painting last{0, 0};
+            for (; k < placeEnd; ++k) {
+                const int64_t index = TreeGeometry::LevelFirst(level) + k;
+                if (const int64_t step = LastPaintingOf(index); step > last.step)
+                    last = {step, index};
+            }
+            if (last.step > 0)
+                paintings.push_back(last);
+        }
     }
-    for (int64_t m = int64_t(m_applied.size()) - 1; m >= 0; --m)
-        RestoreMatch(m, false);
+    std::sort(paintings.begin(), paintings.end(), [](const Painting &a, const Painting &b) { return a.step < b.step; });
+    for (const Painting &p : paintings) {
+        const NodeLook look = LookAfter(p.index, m_pRun->MatchOfStep(p.step));
+        const CPoint at = g.Position(p.index);
+        DrawNodeBox(dc, *look.label, at.x, at.y, look.mark);
+    }
+}
+
+// The tree as it stood before the run, where the picture is drawn: the nodes
+// there show their old labels and marks while it is drawn.
+void CZarniView::DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached)
+{
+    std::vector<std::pair<std::string, int>> now;
+    auto eachNode = [&](auto &&visit) {
+        for (int level = 1; level < int(reached.size()); ++level)
+            for (int64_t k = reached[std::size_t(level)].first; k < reached[std::size_t(level)].end; ++k)
+                visit(NodeAt(TreeGeometry::LevelFirst(level) + k));
+    };
+    eachNode([&](TreeNode *node) {
+        const NodeLook before = LookAfter(node->m_nIndex, -1);
+        now.emplace_back(node->m_strLabel, node->m_nMark);
+        node->m_strLabel = *before.label;
+        node->m_nMark = before.mark;
+    });
     DrawTree(dc);
-    for (int64_t k = 1; k <= m_nRunStep; ++k) {
-        const int64_t m = m_pRun->MatchOfStep(k);
-        if (m_pRun->FirstStep(m) == k)
-            WriteOutcome(m, false);
-        if (covered[std::size_t(k)])
-            continue;
-        const TreeNode *box = NodeAt(m_pRun->BoxOfStep(k));
-        DrawNodeBox(dc, box, box->m_ptPos.x, box->m_ptPos.y, box->m_nMark);
-    }
+    auto saved = now.begin();
+    eachNode([&](TreeNode *node) {
+        node->m_strLabel = std::move(saved->first);
+        node->m_nMark = saved->second;
+        ++saved;
+    });
 }
 
 namespace {
@@ -396,5 +446,5 @@ int CZarniView::StepWait() const
 void CZarniView::PaintNodeBox(CWindowDC *dc, const TreeNode *node)
 {
     const CPoint p = Geometry().Position(node->m_nIndex);
-    DrawNodeBox(dc, node, p.x - m_nHScrollPos, p.y - m_nVScrollPos, node->m_nMark);
+    DrawNodeBox(dc, node->m_strLabel, p.x - m_nHScrollPos, p.y - m_nVScrollPos, node->m_nMark);
 }
