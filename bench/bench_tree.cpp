@@ -211,8 +211,25 @@ void BM_WinnerBack(benchmark::State &state)
     StepAndBack(state, true);
 }
 
+// A whole repaint of the window while a run stands halfway.
+void BM_RunPictureRepaint(benchmark::State &state)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    view.SetNodeCount(int(state.range(0)));
+    view.OnWinnerEnd();
+    for (int64_t k = view.RunStepCount() / 2; k > 0; --k)
+        view.OnWinnerBack();
+    ShowNow(view);
+    for (auto _ : state) {
+        view.Invalidate();
+        ShowNow(view);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_RunPictureRepaint)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WinnerEnd)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WinnerStep)->Args({15, 10})->Args({1048575, 10})->ArgNames({"N", "at"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WinnerBack)->Args({15, 10})->Args({1048575, 10})->Args({15, 0})->Args({1048575, 0})->ArgNames({"N", "at"})->Unit(benchmark::kMillisecond);

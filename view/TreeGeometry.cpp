@@ -4,10 +4,9 @@
 
 int TreeGeometry::LevelOf(int64_t index)
 {
-    int level = 0;
-    for (; index > 0; index >>= 1)
-        ++level;
-    return level;
+    if (index <= 0)
+        return 0;
+    return 64 - __builtin_clzll(uint64_t(index));
 }
 
 int64_t TreeGeometry::LevelCount(int level) const

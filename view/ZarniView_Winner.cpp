@@ -386,6 +386,10 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
 void CZarniView::DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached)
 {
     std::vector<std::pair<std::string, int>> now;
+    std::size_t count = 0;
+    for (const LevelRun &places : reached)
+        count += std::size_t(std::max<int64_t>(places.end - places.first, 0));
+    now.reserve(count);
     auto eachNode = [&](auto &&visit) {
         for (int level = 1; level < int(reached.size()); ++level)
             for (int64_t k = reached[std::size_t(level)].first; k < reached[std::size_t(level)].end; ++k)
