@@ -19,7 +19,8 @@ private:
     static void CheckMatchOfNode(const TournamentRun &run, int count);
 };
 
-// Every node finds the match it plays as the node, and only that one.
+// Every node finds the match it plays as the node, and only that one, and
+// the last step that painted it.
 void TestTournament::CheckMatchOfNode(const TournamentRun &run, int count)
 {
     for (int node = 1; node <= count; ++node) {
@@ -28,6 +29,13 @@ void TestTournament::CheckMatchOfNode(const TournamentRun &run, int count)
             if (run.Match(m).node == node)
                 expected = m;
         QCOMPARE(run.MatchOfNode(node), expected);
+        for (int64_t shown = 0; shown <= run.StepCount(); ++shown) {
+            int64_t last = 0;
+            for (int64_t k = 1; k <= shown; ++k)
+                if (run.BoxOfStep(k) == node)
+                    last = k;
+            QCOMPARE(run.LastPaintingOf(node, shown), last);
+        }
     }
 }
 

@@ -47,6 +47,19 @@ int64_t TournamentRun::MatchOfNode(int64_t node) const
     return m >= first && m < MatchCount() && Match(m).node == node ? m : -1;
 }
 
+// A node's box is painted as a child in its parent's match (the left child
+// first), and before that as the node in its own match (its last step).
+int64_t TournamentRun::LastPaintingOf(int64_t node, int64_t shown) const
+{
+    if (const int64_t parent = node > 1 ? MatchOfNode(node / 2) : -1; parent >= 0) {
+        const int64_t step = FirstStep(parent) + node % 2;
+        if (step <= shown)
+            return step;
+    }
+    const int64_t own = MatchOfNode(node);
+    return own >= 0 && LastStep(own) <= shown ? LastStep(own) : 0;
+}
+
 int64_t TournamentRun::MatchOfStep(int64_t k) const
 {
     const auto after = std::upper_bound(m_firstStep.begin(), m_firstStep.end(), k);

@@ -43,6 +43,9 @@ public:
     int64_t LastStep(int64_t m) const { return m + 1 < MatchCount() ? FirstStep(m + 1) - 1 : m_nSteps; }
     // The match the node plays as the node, -1 when it plays none.
     int64_t MatchOfNode(int64_t node) const;
+    // The last of the first `shown` steps that paints the node's box, 0 for
+    // none.
+    int64_t LastPaintingOf(int64_t node, int64_t shown) const;
 
     // The greater value wins and the right child wins a tie, values read as
     // the C library's atoi reads them; a lone child wins alone and passes its

@@ -214,7 +214,6 @@ private:
         int mark;
     };
     NodeLook LookAfter(int64_t index, int64_t m) const;
-    int64_t LastPaintingOf(int64_t index) const;
     void DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached);
     void PaintStep(CWindowDC *dc);
     void PlayNextStep();

@@ -327,19 +327,6 @@ CZarniView::NodeLook CZarniView::LookAfter(int64_t index, int64_t m) const
     return look;
 }
 
-// The last of the steps shown that painted the node's box, 0 for none: as a
-// child in its parent's match, or else as the node in its own.
-int64_t CZarniView::LastPaintingOf(int64_t index) const
-{
-    if (const int64_t parent = index > 1 ? m_pRun->MatchOfNode(index / 2) : -1; parent >= 0) {
-        const int64_t step = m_pRun->FirstStep(parent) + index % 2;
-        if (step <= m_nRunStep)
-            return step;
-    }
-    const int64_t own = m_pRun->MatchOfNode(index);
-    return own >= 0 && m_pRun->LastStep(own) <= m_nRunStep ? m_pRun->LastStep(own) : 0;
-}
-
 // The window's picture after the steps shown, as the run painted it: the
 // tree as it stood before the run, then the box of every step in turn with
 // the label and mark it had when it was painted. A box painted later at the
@@ -366,7 +353,7 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
             Painting last{0, 0};
             for (; k < placeEnd; ++k) {
                 const int64_t index = TreeGeometry::LevelFirst(level) + k;
-                if (const int64_t step = LastPaintingOf(index); step > last.step)
+                if (const int64_t step = m_pRun->LastPaintingOf(index, m_nRunStep); step > last.step)
                     last = {step, index};
             }
             if (last.step > 0)
