@@ -120,6 +120,11 @@ void TestTournament::decide_data()
     QTest::newRow("leading number") << "12abc" << "-3" << 1 << 2 << "12";
     QTest::newRow("lone left child") << "7" << "-" << 1 << 0 << "7";
     QTest::newRow("lone empty child") << "" << "-" << 1 << 0 << "0";
+    // A spent run's leaf loses to every number, and passes on when alone.
+    QTest::newRow("least loses") << "-∞" << "-99999" << 2 << 1 << "-99999";
+    QTest::newRow("least on the right") << "-99999" << "-∞" << 1 << 2 << "-99999";
+    QTest::newRow("two least") << "-∞" << "-∞" << 2 << 1 << "-∞";
+    QTest::newRow("lone least") << "-∞" << "-" << 1 << 0 << "-∞";
 }
 
 void TestTournament::decide()

@@ -76,20 +76,30 @@ int64_t TournamentRun::BoxOfStep(int64_t k) const
 
 namespace {
 
-std::string Decimal(int value)
+const char kLeastLabel[] = "-\u221e";
+
+} // namespace
+
+int TournamentRun::ValueOf(const std::string &label)
 {
+    return label == kLeastLabel ? kLeast : std::atoi(label.c_str());
+}
+
+std::string TournamentRun::LabelOf(int value)
+{
+    if (value == kLeast)
+        return kLeastLabel;
     char digits[16];
     return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
-} // namespace
-
 MatchOutcome TournamentRun::Decide(const std::string *left, const std::string *right)
 {
     if (left && right) {
-        const int a = std::atoi(left->c_str()), b = std::atoi(right->c_str());
-        return {a > b ? 1 : 2, a > b ? 2 : 1, Decimal(a > b ? a : b)};
+        const int a = ValueOf(*left), b = ValueOf(*right);
+        const bool leftWins = LeftWins(a, b);
+        return {leftWins ? 1 : 2, leftWins ? 2 : 1, LabelOf(leftWins ? a : b)};
     }
     const std::string *only = left ? left : right;
-    return {left ? 1 : 0, right ? 1 : 0, Decimal(std::atoi(only->c_str()))};
+    return {left ? 1 : 0, right ? 1 : 0, LabelOf(ValueOf(*only))};
 }

@@ -5,6 +5,7 @@
 // steps they make (the left child's box, the right child's, the node's). The
 // outcome of a match depends only on its children's labels.
 
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,6 +52,13 @@ public:
     // the C library's atoi reads them; a lone child wins alone and passes its
     // value up. Absent children are null.
     static MatchOutcome Decide(const std::string *left, const std::string *right);
+    // The one rule of every match, on values.
+    static bool LeftWins(int left, int right) { return left > right; }
+    // The least value, below every whole number a label can hold: it loses
+    // every match. Its label is "-∞".
+    static constexpr int kLeast = INT_MIN;
+    static int ValueOf(const std::string &label);
+    static std::string LabelOf(int value);
 
 private:
     TournamentRun() = default;
