@@ -6,6 +6,7 @@
 #include "ZarniDoc.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
+#include "frames/MergeDlg.h"
 #include "framework/FileWrite.h"
 #include "CommandNames.h"
 #include "framework/StandardIds.h"
@@ -97,6 +98,7 @@ int CScriptRunner::RunFile(const QString &path)
         m_error = QStringLiteral("%1: cannot read the script: %2").arg(path, opened ? QStringLiteral("Is a directory") : file.errorString());
         return 1;
     }
+    m_bScriptOnStandardInput = path == "-";
     return Run(path, &file);
 }
 
@@ -176,6 +178,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"export", &CScriptRunner::Export},   {"snapshot", &CScriptRunner::Snapshot},
         {"open", &CScriptRunner::Open},       {"save", &CScriptRunner::Save},
         {"repeat", &CScriptRunner::Repeat},
+        {"merge", &CScriptRunner::MergeFile}, {"runs", &CScriptRunner::MergeRuns},
     };
     return statements;
 }
@@ -449,6 +452,7 @@ void CScriptRunner::RefuseDialog(int id, const QString &name)
     case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
     case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
     case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
+    case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
     case ID_FILE_SAVE:
         if (!m_app->MainFrame()->ActiveChild()->GetDocument()->GetPathName().isEmpty())
             return;
@@ -476,4 +480,58 @@ void CScriptRunner::SendMouse(const QString &verb, QEvent::Type type, int x, int
     QMouseEvent event(type, local, target->mapToGlobal(local), button, m_buttonDown ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(target, &event);
+}
+
+// Runs from a file ("-": standard input), or inline, separated by "/"; the
+// merge's first tournament plays to its end before the next statement.
+void CScriptRunner::MergeFile(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("merge PATH (- for standard input)"));
+    CZarniView *view = ActiveView(words[0]);
+    const QString &path = words[1];
+    if (path == "-" && m_bScriptOnStandardInput)
+        Fail(QStringLiteral("'merge -' cannot read the runs from standard input: the script comes from there"));
+    QFile file;
+    const bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    std::string text;
+    QString error = opened ? QString() : file.errorString();
+    if (opened && QFileInfo(path).isDir())
+        error = QStringLiteral("Is a directory");
+    if (!error.isEmpty() || !CMergeDlg::ReadRunsText(&file, &text, &error))
+        Fail(QStringLiteral("cannot read '%1': %2").arg(path, error), 1);
+    StartMerge(view, text, '\n', path + ": ");
+}
+
+void CScriptRunner::MergeRuns(const QStringList &words)
+{
+    StartMerge(ActiveView(words[0]), words.mid(1).join(' ').toStdString(), '/', QString());
+}
+
+void CScriptRunner::StartMerge(CZarniView *view, const std::string &text, char separator, const QString &where)
+{
+    WinnerMerge::Runs runs;
+    const WinnerMerge::Problem problem = WinnerMerge::Parse(text, &runs, separator);
+    const QString word = QString::fromStdString(problem.word);
+    const QString at = separator == '\n' ? QStringLiteral("%1line %2 (run %3): ").arg(where).arg(problem.line).arg(problem.run)
+                                         : QStringLiteral("run %1: ").arg(problem.run);
+    switch (problem.error) {
+    case WinnerMerge::Error::None:
+        break;
+    case WinnerMerge::Error::NotANumber:
+        Fail(at + QStringLiteral("'%1' is not a whole number").arg(word));
+    case WinnerMerge::Error::OutOfRange:
+        Fail(at + QStringLiteral("%1 is out of range: values go from -%2 to %2").arg(word).arg(WinnerMerge::kMaxValue));
+    case WinnerMerge::Error::OutOfOrder:
+        Fail(at + QStringLiteral("%1 is greater than the value before it: a run goes from the greatest down").arg(word));
+    case WinnerMerge::Error::EmptyRun:
+        Fail(at + QStringLiteral("the run is empty"));
+    case WinnerMerge::Error::RunTooLong:
+        Fail(at + QStringLiteral("a run holds at most %1 values").arg(WinnerMerge::kMaxRunLength));
+    case WinnerMerge::Error::TooFewRuns:
+        Fail(where + QStringLiteral("a merge needs at least %1 runs, not %2").arg(WinnerMerge::kMinRuns).arg(word));
+    case WinnerMerge::Error::TooManyRuns:
+        Fail(where + QStringLiteral("a merge takes at most %1 runs, not %2").arg(WinnerMerge::kMaxRuns).arg(word));
+    }
+    view->StartMerge(std::move(runs));
+    CZarniView::WaitWhilePlaying(view);
 }

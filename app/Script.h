@@ -61,6 +61,9 @@ private:
     void Open(const QStringList &words);
     void Save(const QStringList &words);
     void Repeat(const QStringList &words);
+    void MergeFile(const QStringList &words);
+    void MergeRuns(const QStringList &words);
+    void StartMerge(CZarniView *view, const std::string &text, char separator, const QString &where);
     void RunRepeated(const std::vector<int> &counts, size_t level, const QStringList &statement);
     void SaveDocument(CDocument *doc, const QString &path);
     void SendMouse(const QString &verb, QEvent::Type type, int x, int y);
@@ -72,4 +75,5 @@ private:
     QString m_error;
     bool m_buttonDown = false;
     bool m_bEnded = false;
+    bool m_bScriptOnStandardInput = false;
 };

@@ -37,6 +37,26 @@ QJsonObject RunState(const CZarniView *view)
             {"narration", view->Narration()}};
 }
 
+QJsonArray Values(std::vector<int>::const_iterator first, std::vector<int>::const_iterator last)
+{
+    QJsonArray values;
+    for (; first != last; ++first)
+        values.append(*first);
+    return values;
+}
+
+QJsonValue MergeState(const WinnerMerge *merge)
+{
+    if (!merge)
+        return QJsonValue::Null;
+    QJsonArray runs;
+    for (int j = 0; j < merge->RunCount(); ++j)
+        runs.append(Values(merge->Run(j).begin() + merge->Consumed(j), merge->Run(j).end()));
+    return QJsonObject{{"runs", runs},
+                       {"output", Values(merge->Output().begin(), merge->Output().end())},
+                       {"done", merge->Done()}};
+}
+
 QJsonObject ViewState(const CZarniView *view)
 {
     const QSize client = view->viewport()->size();
@@ -58,7 +78,8 @@ QJsonObject ViewState(const CZarniView *view)
             {"dragStart", Pair(view->m_ptDragStart.x, view->m_ptDragStart.y)},
             {"dragCurrent", Pair(view->m_ptDragCurrent.x, view->m_ptDragCurrent.y)},
             {"nodes", nodes},
-            {"run", RunState(view)}};
+            {"run", RunState(view)},
+            {"merge", MergeState(view->Merge())}};
 }
 
 } // namespace

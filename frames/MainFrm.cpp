@@ -3,6 +3,8 @@
 #include "ChildFrm.h"
 #include "LeafEditor.h"
 #include "LeavesDlg.h"
+#include "MergeDlg.h"
+#include "MergePanel.h"
 #include "framework/App.h"
 #include "framework/Document.h"
 #include "res/Images.h"
@@ -97,7 +99,11 @@ const std::vector<Menu> &DocumentMenu()
           {ID_WINNER_LEAVES, QT_TRANSLATE_NOOP("CMainFrame", "設定葉節點(&L)...")},
           {0, nullptr},
           {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("CMainFrame", "加快(&F)\tCtrl+]")},
-          {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("CMainFrame", "放慢(&S)\tCtrl+[")}}},
+          {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("CMainFrame", "放慢(&S)\tCtrl+[")},
+          {0, nullptr},
+          {ID_WINNER_MERGE, QT_TRANSLATE_NOOP("CMainFrame", "合併序列(&M)...")},
+          {ID_WINNER_POP, QT_TRANSLATE_NOOP("CMainFrame", "輸出勝者(&O)\tCtrl+Down")},
+          {ID_WINNER_POP_ALL, QT_TRANSLATE_NOOP("CMainFrame", "全部輸出(&A)\tCtrl+Shift+Down")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
@@ -128,6 +134,8 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_WINNER_END, QKeySequence(Qt::CTRL | Qt::Key_End)},
         {ID_WINNER_FASTER, QKeySequence(Qt::CTRL | Qt::Key_BracketRight)},
         {ID_WINNER_SLOWER, QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)},
+        {ID_WINNER_POP, QKeySequence(Qt::CTRL | Qt::Key_Down)},
+        {ID_WINNER_POP_ALL, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
     };
     return keys;
 }
@@ -151,7 +159,7 @@ const std::vector<int> &TournamentButtons()
 {
     static const std::vector<int> buttons = {ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART,
                                              ID_WINNER_END, 0, ID_WINNER_SLOWER, kSpeedLabel, ID_WINNER_FASTER, 0,
-                                             ID_WINNER_LEAVES};
+                                             ID_WINNER_LEAVES, 0, ID_WINNER_MERGE, ID_WINNER_POP, ID_WINNER_POP_ALL};
     return buttons;
 }
 
@@ -253,7 +261,12 @@ CMainFrame::CMainFrame()
         if (CZarniView *view = GetActiveView())
             CLeavesDlg(view, this).exec();
     });
-    OnUpdateCommand(ID_WINNER_LEAVES, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
+    OnCommand(ID_WINNER_MERGE, [this] {
+        if (CZarniView *view = GetActiveView())
+            CMergeDlg(view, this).exec();
+    });
+    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE})
+        OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
     OnCommand(ID_WINDOW_ARRANGE, [this] {
@@ -384,6 +397,11 @@ void CMainFrame::OnCreate()
     CreateStatusBar();
     m_wndStatusBar->SetSizeText(QStringLiteral("800 * 600"));
     CreateZoomCombo();
+    // Shown when a merge starts; until then the document windows keep the
+    // whole client area.
+    m_mergePanel = new CMergePanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_mergePanel);
+    m_mergePanel->hide();
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
 }
@@ -666,6 +684,8 @@ CCmdUI CMainFrame::QueryCommand(int id)
 void CMainFrame::UpdateCommandUI()
 {
     m_bUpdatePending = false;
+    if (m_mergePanel)
+        m_mergePanel->SetView(GetActiveView());
     if (m_speedLabel)
         m_speedLabel->setText(GetActiveView() ? SpeedText(GetActiveView()->Speed()) : QString());
     RefreshRecentFiles();

@@ -17,6 +17,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class CChildFrame;
+class CMergePanel;
 class CZarniView;
 
 // The message pane (prompts through the toolkit's own status messages, the
@@ -81,6 +82,7 @@ public:
 
     CComboToolBar *m_wndToolBar = nullptr;
     CStatusBar *m_wndStatusBar = nullptr;
+    CMergePanel *MergePanel() const { return m_mergePanel; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -111,4 +113,5 @@ private:
     bool m_bUpdatePending = false;
     QToolBar *m_tournamentBar = nullptr;
     QLabel *m_speedLabel = nullptr;
+    CMergePanel *m_mergePanel = nullptr;
 };

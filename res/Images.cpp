@@ -299,6 +299,29 @@ const std::vector<Glyph> &TournamentGlyphs()
             p.drawLine(9, 13, 14, 8);
             p.drawLine(10, 13, 15, 8);
         },
+        [](QPainter &p) { // merge: three runs flowing into one
+            for (int y : {2, 7, 12}) {
+                p.fillRect(1, y, 6, 2, kNavy);
+                p.setPen(kGrey);
+                p.drawLine(7, y + 1, 10, 7);
+            }
+            p.fillRect(10, 6, 5, 3, kRed);
+        },
+        [](QPainter &p) { // pop one: an arrow down out of the root
+            p.fillRect(5, 1, 6, 4, kRed);
+            p.fillRect(7, 5, 2, 5, kGreen);
+            p.setPen(kGreen);
+            p.setBrush(kGreen);
+            p.drawPolygon(QPolygon({QPoint(4, 10), QPoint(11, 10), QPoint(7, 14), QPoint(8, 14)}));
+        },
+        [](QPainter &p) { // pop all: the arrow with a bar below
+            p.fillRect(5, 1, 6, 3, kRed);
+            p.fillRect(7, 4, 2, 4, kGreen);
+            p.setPen(kGreen);
+            p.setBrush(kGreen);
+            p.drawPolygon(QPolygon({QPoint(4, 8), QPoint(11, 8), QPoint(7, 12), QPoint(8, 12)}));
+            p.fillRect(2, 13, 12, 2, kMaroon);
+        },
     };
     return glyphs;
 }

@@ -18,7 +18,7 @@ QImage ToolbarStrip();
 QImage ToolbarImage(int index);
 // The tournament toolbar: pause, step, back, restart, end, faster, slower,
 // own leaf values; same size and colours.
-enum { kTournamentImageCount = 8 };
+enum { kTournamentImageCount = 11 };
 QImage TournamentImage(int index);
 
 // IDR_MAINFRAME or IDR_ZARNITYPE, at 32 and 16 pixels.

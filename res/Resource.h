@@ -47,6 +47,10 @@ enum Command : int {
     ID_WINNER_SLOWER = 0x8026,
     ID_WINNER_PAUSE = 0x8027,
     ID_WINNER_LEAVES = 0x8028,
+    // Merging sorted runs with the winner tree.
+    ID_WINNER_MERGE = 0x8029,
+    ID_WINNER_POP = 0x802A,
+    ID_WINNER_POP_ALL = 0x802B,
 };
 Q_ENUM_NS(Command)
 

@@ -117,6 +117,7 @@ int64_t WinnerMerge::Pop()
         return 0;
     const int64_t leaf = m_from[1];
     const int j = int(leaf - RunCount());
+    m_nLastRun = j;
     m_output.push_back(m_value[1]);
     --m_nRemaining;
     ++m_head[std::size_t(j)];

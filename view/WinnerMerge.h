@@ -46,6 +46,8 @@ public:
     const std::vector<int> &Output() const { return m_output; }
     bool Done() const { return m_value[1] == TournamentRun::kLeast; }
     int64_t Remaining() const { return m_nRemaining; }
+    // The run the last pop took its value from, -1 before the first.
+    int LastRun() const { return m_nLastRun; }
 
     // The tree: nodes 1..NodeCount(); what a full tournament on the current
     // leaves shows at a node, its label's value and its mark (1 won, 2 lost,
@@ -71,4 +73,5 @@ private:
     std::vector<int64_t> m_from;  // by node, the leaf its value came from
     std::vector<int> m_output;
     int64_t m_nRemaining = 0;
+    int m_nLastRun = -1;
 };

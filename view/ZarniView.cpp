@@ -20,6 +20,7 @@ CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
 
 CZarniView::~CZarniView()
 {
+    EndMerge(); // whoever shows the merge lets it go first
     FreeTree(m_pRoot);
 }
 
@@ -39,6 +40,10 @@ void CZarniView::RegisterCommands()
     OnCommand(ID_WINNER_BACK, [this] { OnWinnerBack(); });
     OnCommand(ID_WINNER_RESTART, [this] { OnWinnerRestart(); });
     OnCommand(ID_WINNER_END, [this] { OnWinnerEnd(); });
+    OnCommand(ID_WINNER_POP, [this] { OnWinnerPop(); });
+    OnCommand(ID_WINNER_POP_ALL, [this] { OnWinnerPopAll(); });
+    for (int id : {ID_WINNER_POP, ID_WINNER_POP_ALL})
+        OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(m_pMerge && !m_pMerge->Done()); });
     OnCommand(ID_WINNER_FASTER, [this] { OnWinnerFaster(); });
     OnCommand(ID_WINNER_SLOWER, [this] { OnWinnerSlower(); });
     OnCommand(ID_ZOOM_IN, [this] { OnZoomIn(); });

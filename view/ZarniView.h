@@ -7,10 +7,12 @@
 //   ZarniView_Canvas.cpp  canvas size, zoom and box divisor commands
 //   ZarniView_Mouse.cpp   mouse modes, rubber band and selection
 //   ZarniView_Winner.cpp  random leaf tree and the tournament
+//   ZarniView_Merge.cpp   the merge of sorted runs on the winner tree
 
 #include "TournamentRun.h"
 #include "TreeGeometry.h"
 #include "TreeNode.h"
+#include "WinnerMerge.h"
 #include "framework/CmdTarget.h"
 #include "framework/ScrollView.h"
 
@@ -141,6 +143,16 @@ public:
     void SetStepDelay(int ms) { m_nStepDelayMs = ms < 0 ? 0 : ms; }
     bool IsPlaying() const { return m_bPlaying; }
 
+    // The merge of sorted runs: the tree becomes the winner tree of the runs
+    // (2k - 1 nodes, the heads at the leaves) and its tournament is played
+    // as a run. A pop writes the root's value out, gives its leaf the next
+    // value of its run and replays that leaf's path. Any command that
+    // replaces the tree or its leaves ends the merge.
+    void StartMerge(WinnerMerge::Runs runs);
+    void OnWinnerPop();
+    void OnWinnerPopAll();
+    const WinnerMerge *Merge() const { return m_pMerge.get(); }
+
     int HalfWidth() const { return Geometry().HalfWidth(); }
     int HalfHeight() const { return Geometry().HalfHeight(); }
 
@@ -177,6 +189,8 @@ signals:
     void RunStateChanged();
     // The user asks to edit a leaf's value where its box is.
     void LeafEditRequested(qint64 index);
+    // The merge has started, popped a value or ended.
+    void MergeChanged();
 
 protected:
     void OnDraw(CDrawSurface *dc) override;
@@ -223,6 +237,9 @@ private:
     void SetSpeedIndex(int index);
     int StepWait() const;
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
+    void ReplayPathFrom(int64_t leaf);
+    void ShowMergeTree();
+    void EndMerge();
 
     CZarniDoc *m_pDocument = nullptr;
     // The nodes 1..N at 0..N-1.
@@ -248,4 +265,5 @@ private:
     int64_t m_nRunStep = 0;
     int m_nSpeedIndex = 2;
     QTimer m_playTimer;
+    std::unique_ptr<WinnerMerge> m_pMerge;
 };

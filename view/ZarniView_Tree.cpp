@@ -30,6 +30,7 @@ TreeNode *CZarniView::NewRoot()
     }
     m_nodes.resize(count);
     ForgetRun();
+    EndMerge();
     m_markedIndices.clear();
     m_bMarkedSorted = true;
     m_bMarksUnknown = false;

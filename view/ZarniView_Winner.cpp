@@ -160,6 +160,7 @@ CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
             problem.error != LeafError::None)
             return problem;
     ForgetRun();
+    EndMerge();
     ClearMarks();
     const int64_t firstLeaf = m_nNodeCount / 2 + 1;
     for (int64_t i = 1; i < firstLeaf; ++i)
@@ -179,16 +180,23 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
         return problem;
     const bool played = GetRunState() == RunState::Done;
     ForgetRun();
+    EndMerge();
     NodeAt(index)->m_strLabel = std::to_string(parsed);
-    if (!played) {
+    if (played)
+        ReplayPathFrom(index);
+    else
         Invalidate();
-        return {};
-    }
-    m_pRun = std::make_unique<TournamentRun>(TournamentRun::PathFrom(m_nNodeCount, index));
+    return {};
+}
+
+// The matches on the leaf's path to the root are played again as a run.
+void CZarniView::ReplayPathFrom(int64_t leaf)
+{
+    ForgetRun();
+    m_pRun = std::make_unique<TournamentRun>(TournamentRun::PathFrom(m_nNodeCount, leaf));
     Invalidate();
     SetPlaying(true);
     PlayNextStep();
-    return {};
 }
 
 void CZarniView::WaitWhilePlaying(CZarniView *view)

@@ -1,0 +1,129 @@
+#include "CellGrid.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+CCellGrid::CCellGrid(QWidget *parent) : QAbstractScrollArea(parent)
+{
+    const QFontMetrics metrics(font());
+    m_nCellWidth = metrics.horizontalAdvance(QStringLiteral("-99999")) + 12;
+    m_nRowHeight = metrics.height() + 8;
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setBackgroundRole(QPalette::Base);
+}
+
+void CCellGrid::SetSource(const CCellSource *source)
+{
+    m_source = source;
+    Refresh();
+}
+
+void CCellGrid::Refresh()
+{
+    m_nTitleWidth = 0;
+    if (m_source) {
+        // Titles grow with the row's number, so the last is the widest.
+        const QFontMetrics metrics(font());
+        for (int row : {0, m_source->RowCount() - 1})
+            if (row >= 0)
+                m_nTitleWidth = std::max(m_nTitleWidth, metrics.horizontalAdvance(m_source->RowTitle(row)) + 12);
+    }
+    UpdateRanges();
+    viewport()->update();
+}
+
+qint64 CCellGrid::LongestRow() const
+{
+    qint64 longest = 0;
+    for (int row = 0; m_source && row < m_source->RowCount(); ++row)
+        longest = std::max(longest, m_source->CellCount(row));
+    return longest;
+}
+
+int CCellGrid::VisibleRows() const
+{
+    return std::max(1, viewport()->height() / m_nRowHeight);
+}
+
+qint64 CCellGrid::VisibleColumns() const
+{
+    return std::max(1, (viewport()->width() - m_nTitleWidth) / m_nCellWidth);
+}
+
+int CCellGrid::FirstRow() const
+{
+    return verticalScrollBar()->value();
+}
+
+qint64 CCellGrid::FirstColumn() const
+{
+    return horizontalScrollBar()->value();
+}
+
+void CCellGrid::UpdateRanges()
+{
+    const int rows = m_source ? m_source->RowCount() : 0;
+    verticalScrollBar()->setRange(0, std::max(0, rows - VisibleRows()));
+    verticalScrollBar()->setPageStep(VisibleRows());
+    const qint64 columns = LongestRow();
+    horizontalScrollBar()->setRange(0, int(std::clamp<qint64>(columns - VisibleColumns(), 0, INT_MAX)));
+    horizontalScrollBar()->setPageStep(int(std::min<qint64>(VisibleColumns(), INT_MAX)));
+}
+
+void CCellGrid::EnsureVisible(int row, qint64 column)
+{
+    QScrollBar *v = verticalScrollBar(), *h = horizontalScrollBar();
+    if (row < v->value())
+        v->setValue(row);
+    else if (row >= v->value() + VisibleRows())
+        v->setValue(row - VisibleRows() + 1);
+    if (column < h->value())
+        h->setValue(int(column));
+    else if (column >= h->value() + VisibleColumns())
+        h->setValue(int(column - VisibleColumns() + 1));
+}
+
+QRect CCellGrid::CellRect(int row, qint64 column) const
+{
+    const int x = m_nTitleWidth + int(column - FirstColumn()) * m_nCellWidth;
+    return {x, (row - FirstRow()) * m_nRowHeight, m_nCellWidth, m_nRowHeight};
+}
+
+void CCellGrid::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateRanges();
+}
+
+// Only the cells in sight are asked for; the titles stay at the left.
+void CCellGrid::paintEvent(QPaintEvent *)
+{
+    if (!m_source)
+        return;
+    QPainter p(viewport());
+    const int lastRow = std::min(m_source->RowCount(), FirstRow() + VisibleRows() + 1);
+    const qint64 columns = VisibleColumns() + 1;
+    QFont bold = font();
+    bold.setBold(true);
+    for (int row = FirstRow(); row < lastRow; ++row) {
+        const qint64 end = std::min(m_source->CellCount(row), FirstColumn() + columns);
+        for (qint64 column = FirstColumn(); column < end; ++column) {
+            const CCellSource::Cell cell = m_source->CellAt(row, column);
+            const QRect r = CellRect(row, column).adjusted(1, 1, -1, -1);
+            p.fillRect(r, cell.fill);
+            p.setPen(cell.frame);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            p.setPen(cell.ink);
+            p.setFont(cell.bold ? bold : font());
+            p.drawText(r, Qt::AlignCenter, cell.text);
+        }
+        const QRect title(0, (row - FirstRow()) * m_nRowHeight, m_nTitleWidth, m_nRowHeight);
+        p.fillRect(title, palette().window());
+        p.setPen(palette().windowText().color());
+        p.setFont(font());
+        p.drawText(title.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, m_source->RowTitle(row));
+    }
+}

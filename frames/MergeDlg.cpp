@@ -1,0 +1,213 @@
+#include "MergeDlg.h"
+
+#include "view/ZarniView.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// More values than this are not put into the text box: it would take long to
+// lay out and nobody reads that much.
+const qint64 kMaxShownValues = 20000;
+// Random values are small, as a class can read them.
+const int kRandomLimit = 100;
+
+std::string RunsText(const WinnerMerge::Runs &runs)
+{
+    std::string text;
+    for (const std::vector<int> &run : runs) {
+        for (std::size_t i = 0; i < run.size(); ++i)
+            text += (i ? " " : "") + std::to_string(run[i]);
+        text += '\n';
+    }
+    return text;
+}
+
+qint64 ValueCount(const WinnerMerge::Runs &runs)
+{
+    qint64 count = 0;
+    for (const auto &run : runs)
+        count += qint64(run.size());
+    return count;
+}
+
+} // namespace
+
+CMergeDlg::CMergeDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pView(view)
+{
+    setWindowTitle(tr("合併序列"));
+    auto *prompt = new QLabel(tr("每行一個序列，值由大到小排列，以空白分隔；整數 -%1 到 %1，"
+                                 "%2 到 %3 個序列，每個最多 %4 個值。以 # 開頭的行不算。")
+                                  .arg(WinnerMerge::kMaxValue)
+                                  .arg(WinnerMerge::kMinRuns)
+                                  .arg(WinnerMerge::kMaxRuns)
+                                  .arg(WinnerMerge::kMaxRunLength),
+                              this);
+    prompt->setWordWrap(true);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("mergeRuns"));
+    m_text->setMinimumSize(420, 160);
+    m_text->setPlainText(QStringLiteral("9 7 4 1\n8 8 2\n6 5 3\n"));
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("mergeProblem"));
+    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_problem->setWordWrap(true);
+
+    auto *load = new QPushButton(tr("從檔案載入(&F)..."), this);
+    connect(load, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, tr("載入序列"), QString(),
+                                                          tr("文字檔 (*.txt);;所有檔案 (*)"));
+        if (!path.isEmpty())
+            LoadFile(path);
+    });
+    m_runCount = new QSpinBox(this);
+    m_runCount->setRange(WinnerMerge::kMinRuns, WinnerMerge::kMaxRuns);
+    m_runCount->setValue(5);
+    m_runLength = new QSpinBox(this);
+    m_runLength->setRange(1, WinnerMerge::kMaxRunLength);
+    m_runLength->setValue(6);
+    auto *random = new QPushButton(tr("隨機填入(&R)"), this);
+    connect(random, &QPushButton::clicked, this, [this] { FillRandom(m_runCount->value(), m_runLength->value()); });
+    auto *tools = new QHBoxLayout;
+    tools->addWidget(load);
+    tools->addStretch(1);
+    tools->addWidget(new QLabel(tr("序列數"), this));
+    tools->addWidget(m_runCount);
+    tools->addWidget(new QLabel(tr("每個的長度"), this));
+    tools->addWidget(m_runLength);
+    tools->addWidget(random);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("確定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_text, 1);
+    layout->addLayout(tools);
+    layout->addWidget(m_problem);
+    layout->addWidget(buttons);
+}
+
+void CMergeDlg::accept()
+{
+    WinnerMerge::Runs runs;
+    if (!m_held.empty() && m_text->toPlainText() == m_heldComment) {
+        runs = m_held;
+    } else if (const WinnerMerge::Problem problem = WinnerMerge::Parse(m_text->toPlainText().toStdString(), &runs);
+               problem.error != WinnerMerge::Error::None) {
+        m_problem->setText(Describe(problem));
+        m_text->setFocus();
+        return;
+    }
+    m_pView->StartMerge(std::move(runs));
+    QDialog::accept();
+}
+
+void CMergeDlg::Hold(WinnerMerge::Runs runs, const QString &comment)
+{
+    m_problem->clear();
+    if (ValueCount(runs) <= kMaxShownValues) {
+        m_held.clear();
+        m_text->setPlainText(QString::fromStdString(RunsText(runs)));
+        return;
+    }
+    m_held = std::move(runs);
+    m_heldComment = comment;
+    m_text->setPlainText(comment);
+}
+
+void CMergeDlg::LoadFile(const QString &path)
+{
+    QFile file(path);
+    std::string text;
+    QString error;
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || !ReadRunsText(&file, &text, &error)) {
+        m_problem->setText(tr("無法讀取 %1：%2").arg(path, error.isEmpty() ? file.errorString() : error));
+        return;
+    }
+    WinnerMerge::Runs runs;
+    if (const WinnerMerge::Problem problem = WinnerMerge::Parse(text, &runs); problem.error != WinnerMerge::Error::None) {
+        // A short file is shown as it is, so that the line can be mended here.
+        if (qint64(text.size()) <= kMaxShownValues * 4)
+            m_text->setPlainText(QString::fromStdString(text));
+        m_problem->setText(tr("%1：%2").arg(QFileInfo(path).fileName(), Describe(problem)));
+        return;
+    }
+    const QString comment = tr("# 從 %1 載入的 %2 個序列，共 %3 個值（太多，不在這裡列出）")
+                                .arg(QFileInfo(path).fileName())
+                                .arg(runs.size())
+                                .arg(ValueCount(runs));
+    Hold(std::move(runs), comment);
+}
+
+void CMergeDlg::FillRandom(int runCount, int length)
+{
+    QRandomGenerator *random = QRandomGenerator::global();
+    WinnerMerge::Runs runs(std::size_t(std::clamp(runCount, WinnerMerge::kMinRuns, WinnerMerge::kMaxRuns)));
+    for (std::vector<int> &run : runs) {
+        run.resize(std::size_t(std::clamp(length, 1, WinnerMerge::kMaxRunLength)));
+        for (int &value : run)
+            value = random->bounded(kRandomLimit);
+        std::sort(run.rbegin(), run.rend());
+    }
+    Hold(std::move(runs), tr("# %1 個隨機序列，每個 %2 個值（太多，不在這裡列出）").arg(runCount).arg(length));
+}
+
+bool CMergeDlg::ReadRunsText(QIODevice *device, std::string *text, QString *error)
+{
+    text->clear();
+    char chunk[1 << 16];
+    for (;;) {
+        const qint64 got = device->read(chunk, sizeof chunk);
+        if (got < 0) {
+            *error = device->errorString();
+            return false;
+        }
+        if (got == 0) // files and pipes read blocking: the end
+            return true;
+        text->append(chunk, std::size_t(got));
+        if (qint64(text->size()) > kMaxRunsBytes) {
+            *error = tr("檔案超過 %1 MB，比任何合併用得到的都大").arg(kMaxRunsBytes >> 20);
+            return false;
+        }
+    }
+}
+
+QString CMergeDlg::Describe(const WinnerMerge::Problem &problem)
+{
+    const QString word = QString::fromStdString(problem.word);
+    const QString line = tr("第 %1 行（序列 %2）：").arg(problem.line).arg(problem.run);
+    switch (problem.error) {
+    case WinnerMerge::Error::None:
+        break;
+    case WinnerMerge::Error::NotANumber:
+        return line + tr("「%1」不是整數。").arg(word);
+    case WinnerMerge::Error::OutOfRange:
+        return line + tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(word).arg(WinnerMerge::kMaxValue);
+    case WinnerMerge::Error::OutOfOrder:
+        return line + tr("%1 比前一個值大；序列必須由大到小排列。").arg(word);
+    case WinnerMerge::Error::EmptyRun:
+        return tr("序列 %1 是空的。").arg(problem.run);
+    case WinnerMerge::Error::RunTooLong:
+        return line + tr("序列最多 %1 個值。").arg(WinnerMerge::kMaxRunLength);
+    case WinnerMerge::Error::TooFewRuns:
+        return tr("至少要有 %1 個序列，這裡有 %2 個。").arg(WinnerMerge::kMinRuns).arg(word);
+    case WinnerMerge::Error::TooManyRuns:
+        return tr("最多只能有 %1 個序列，這裡有 %2 個。").arg(WinnerMerge::kMaxRuns).arg(word);
+    }
+    return QString();
+}

@@ -1,0 +1,155 @@
+#include "MergePanel.h"
+
+#include "view/ZarniView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kReadFill(224, 224, 224), kReadInk(144, 144, 144);
+const QColor kHeadFill(255, 240, 150), kHeadFrame(192, 128, 0);
+
+QString ValueText(int value)
+{
+    return QString::fromStdString(TournamentRun::LabelOf(value));
+}
+
+} // namespace
+
+int CRunCells::RowCount() const
+{
+    return m_merge ? m_merge->RunCount() : 0;
+}
+
+qint64 CRunCells::CellCount(int row) const
+{
+    return qint64(m_merge->Run(row).size());
+}
+
+QString CRunCells::RowTitle(int row) const
+{
+    return tr("序列 %1").arg(row + 1);
+}
+
+CCellSource::Cell CRunCells::CellAt(int row, qint64 column) const
+{
+    Cell cell;
+    cell.text = ValueText(m_merge->Run(row)[std::size_t(column)]);
+    const qint64 head = m_merge->Consumed(row);
+    if (column < head) {
+        cell.fill = kReadFill;
+        cell.ink = kReadInk;
+    } else if (column == head) {
+        cell.fill = kHeadFill;
+        cell.frame = kHeadFrame;
+        cell.bold = true;
+    }
+    return cell;
+}
+
+qint64 COutputCells::CellCount(int) const
+{
+    return qint64(m_merge->Output().size());
+}
+
+QString COutputCells::RowTitle(int) const
+{
+    return tr("輸出");
+}
+
+CCellSource::Cell COutputCells::CellAt(int, qint64 column) const
+{
+    Cell cell;
+    cell.text = ValueText(m_merge->Output()[std::size_t(column)]);
+    if (column + 1 == CellCount(0)) {
+        cell.fill = kHeadFill;
+        cell.frame = kHeadFrame;
+        cell.bold = true;
+    }
+    return cell;
+}
+
+CMergePanel::CMergePanel(QWidget *parent) : QDockWidget(tr("合併"), parent)
+{
+    setObjectName(QStringLiteral("mergePanel"));
+    auto *body = new QWidget(this);
+    m_outputGrid = new CCellGrid(body);
+    m_outputGrid->setObjectName(QStringLiteral("mergeOutput"));
+    m_outputGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_outputGrid->setFixedHeight(m_outputGrid->horizontalScrollBar()->sizeHint().height() +
+                                 QFontMetrics(font()).height() + 12);
+    m_runGrid = new CCellGrid(body);
+    m_runGrid->setObjectName(QStringLiteral("mergeRuns"));
+    m_summary = new QLabel(body);
+    m_copy = new QPushButton(tr("複製輸出(&C)"), body);
+    m_copy->setToolTip(tr("把輸出的值複製到剪貼簿"));
+    connect(m_copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(OutputText()); });
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(m_summary, 1);
+    bar->addWidget(m_copy);
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(bar);
+    layout->addWidget(m_outputGrid);
+    layout->addWidget(m_runGrid, 1);
+    setWidget(body);
+    m_outputGrid->SetSource(&m_outputCells);
+    m_runGrid->SetSource(&m_runCells);
+    OnMergeChanged();
+}
+
+void CMergePanel::SetView(CZarniView *view)
+{
+    if (view == m_view)
+        return;
+    if (m_view)
+        disconnect(m_view, nullptr, this, nullptr);
+    m_view = view;
+    if (view) {
+        connect(view, &CZarniView::MergeChanged, this, [this] { OnMergeChanged(); });
+        // By now the view is no more than a QObject: it is let go without
+        // being looked at.
+        connect(view, &QObject::destroyed, this, [this] {
+            m_view = nullptr;
+            OnMergeChanged();
+        });
+    }
+    OnMergeChanged();
+}
+
+void CMergePanel::OnMergeChanged()
+{
+    const WinnerMerge *merge = m_view ? m_view->Merge() : nullptr;
+    m_runCells.m_merge = m_outputCells.m_merge = merge;
+    m_runGrid->Refresh();
+    m_outputGrid->Refresh();
+    m_copy->setEnabled(merge && !merge->Output().empty());
+    if (!merge) {
+        m_summary->setText(tr("這個視窗沒有合併。"));
+        return;
+    }
+    m_summary->setText(merge->Done() ? tr("合併完成：輸出 %1 個值。").arg(merge->Output().size())
+                                     : tr("已輸出 %1 個值，還剩 %2 個。").arg(merge->Output().size()).arg(merge->Remaining()));
+    if (merge->Output().empty()) {
+        show(); // a merge has just started
+        return;
+    }
+    m_outputGrid->EnsureVisible(0, qint64(merge->Output().size()) - 1);
+    const int run = merge->LastRun();
+    m_runGrid->EnsureVisible(run, std::min<qint64>(merge->Consumed(run), qint64(merge->Run(run).size()) - 1));
+}
+
+QString CMergePanel::OutputText() const
+{
+    QString text;
+    if (const WinnerMerge *merge = m_outputCells.m_merge)
+        for (int value : merge->Output())
+            text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + ValueText(value);
+    return text;
+}

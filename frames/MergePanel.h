@@ -1,0 +1,65 @@
+#pragma once
+// The panel of a merge: every run with the values already read greyed and
+// its head marked, and the output as it grows. It shows the merge of the
+// active view and scrolls to what each pop changes.
+
+#include "CellGrid.h"
+
+#include <QCoreApplication>
+#include <QDockWidget>
+#include <QPointer>
+
+class CZarniView;
+class QLabel;
+class QPushButton;
+class WinnerMerge;
+
+// The runs, one a row.
+class CRunCells : public CCellSource {
+    Q_DECLARE_TR_FUNCTIONS(CRunCells)
+
+public:
+    const WinnerMerge *m_merge = nullptr;
+    int RowCount() const override;
+    qint64 CellCount(int row) const override;
+    QString RowTitle(int row) const override;
+    Cell CellAt(int row, qint64 column) const override;
+};
+
+// The output, in one row.
+class COutputCells : public CCellSource {
+    Q_DECLARE_TR_FUNCTIONS(COutputCells)
+
+public:
+    const WinnerMerge *m_merge = nullptr;
+    int RowCount() const override { return m_merge ? 1 : 0; }
+    qint64 CellCount(int row) const override;
+    QString RowTitle(int row) const override;
+    Cell CellAt(int row, qint64 column) const override;
+};
+
+class CMergePanel : public QDockWidget {
+    Q_DECLARE_TR_FUNCTIONS(CMergePanel)
+
+public:
+    explicit CMergePanel(QWidget *parent);
+    // Follows this view's merge from now on; null for none.
+    void SetView(CZarniView *view);
+    const CRunCells &RunCells() const { return m_runCells; }
+    const COutputCells &OutputCells() const { return m_outputCells; }
+    CCellGrid *RunGrid() const { return m_runGrid; }
+    CCellGrid *OutputGrid() const { return m_outputGrid; }
+    // What the copy button puts on the clipboard: the output, blank-separated.
+    QString OutputText() const;
+
+private:
+    void OnMergeChanged();
+
+    QPointer<CZarniView> m_view;
+    CRunCells m_runCells;
+    COutputCells m_outputCells;
+    CCellGrid *m_outputGrid;
+    CCellGrid *m_runGrid;
+    QLabel *m_summary;
+    QPushButton *m_copy;
+};

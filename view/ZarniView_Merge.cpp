@@ -1,0 +1,64 @@
+// The merge of sorted runs on the winner tree: the model decides, the tree
+// shows it, and every change of a leaf is played again as a run.
+#include "ZarniView.h"
+
+void CZarniView::StartMerge(WinnerMerge::Runs runs)
+{
+    const auto count = 2 * int64_t(runs.size()) - 1;
+    SetNodeCount(int(count)); // ends any run and merge
+    m_pMerge = std::make_unique<WinnerMerge>(std::move(runs));
+    for (int64_t i = 1; i <= count; ++i)
+        NodeAt(i)->m_strLabel.clear();
+    for (int j = 0; j < m_pMerge->RunCount(); ++j) {
+        const int64_t leaf = m_pMerge->LeafOfRun(j);
+        NodeAt(leaf)->m_strLabel = TournamentRun::LabelOf(m_pMerge->Value(leaf));
+    }
+    Invalidate();
+    emit MergeChanged();
+    OnWinnerGo();
+}
+
+// Whatever happened to the tree since (a run stopped half way, a selection),
+// it shows the merge's tree again before the pop.
+void CZarniView::OnWinnerPop()
+{
+    if (!m_pMerge || m_pMerge->Done())
+        return;
+    ForgetRun();
+    ShowMergeTree();
+    const int64_t leaf = m_pMerge->Pop();
+    NodeAt(leaf)->m_strLabel = TournamentRun::LabelOf(m_pMerge->Value(leaf));
+    emit MergeChanged();
+    ReplayPathFrom(leaf);
+}
+
+// The last pop is made as every pop is, and its replay finished at once, so
+// the view ends as after popping one by one.
+void CZarniView::OnWinnerPopAll()
+{
+    if (!m_pMerge || m_pMerge->Done())
+        return;
+    m_pMerge->PopUntil(1);
+    OnWinnerPop();
+    OnWinnerEnd();
+}
+
+// Every label and mark as the merge's tournament stands; the leaf a pop is
+// about to change shows its old value until then.
+void CZarniView::ShowMergeTree()
+{
+    ClearMarks();
+    for (int64_t i = 1; i <= m_pMerge->NodeCount(); ++i) {
+        TreeNode *node = NodeAt(i);
+        node->m_strLabel = TournamentRun::LabelOf(m_pMerge->Value(i));
+        SetMark(node, m_pMerge->Mark(i));
+    }
+}
+
+void CZarniView::EndMerge()
+{
+    if (!m_pMerge)
+        return;
+    m_pMerge.reset();
+    emit MergeChanged();
+}
