@@ -28,6 +28,9 @@ private slots:
     void nothingRunsAfterAnError();
     void helpAndVersion();
     void runInTheState();
+    void mergeInTheState();
+    void mergeFromFiles_data();
+    void mergeFromFiles();
     void windowEntriesByValue();
     void openingTwiceGivesOneDocument();
     void smallestBoxesStayInRange();
@@ -162,6 +165,16 @@ void TestCli::badInput_data()
     QTest::newRow("leaves, no number") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3 4 5 6 7 x8\n" << 2 << "'x8' is not a whole number";
     QTest::newRow("leaf out of range") << QStringList{"--headless", "--script", "SCRIPT"} << "leaf 8 -100000\n" << 2 << "-100000 is out of range";
     QTest::newRow("leaf not a leaf") << QStringList{"--headless", "--script", "SCRIPT"} << "leaf 3 5\n" << 2 << "node 3 is not a leaf (the leaves are 8 to 15)";
+    QTest::newRow("runs rising") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 3 2 / 1 5\n" << 2 << "script.zs:1: run 2: 5 is greater than the value before it";
+    QTest::newRow("runs, one") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 3 2\n" << 2 << "a merge needs at least 2 runs, not 1";
+    QTest::newRow("runs, empty") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 3 / / 2\n" << 2 << "run 2: the run is empty";
+    QTest::newRow("runs, word") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 3 x / 2\n" << 2 << "run 1: 'x' is not a whole number";
+    QTest::newRow("runs, range") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 3 / 100000\n" << 2 << "run 2: 100000 is out of range";
+    QTest::newRow("merge, no file") << QStringList{"--headless", "--script", "SCRIPT"} << "merge /no/such/runs.txt\n" << 1 << "script.zs:1: cannot read '/no/such/runs.txt'";
+    QTest::newRow("merge, a directory") << QStringList{"--headless", "--script", "SCRIPT"} << "merge /\n" << 1 << "script.zs:1: cannot read '/'";
+    QTest::newRow("pop, no merge") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_POP\n" << 2 << "ID_WINNER_POP is disabled";
+    QTest::newRow("pop, merge done") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 1 / 2\nID_WINNER_POP_ALL\nID_WINNER_POP\n" << 2 << "script.zs:3: ID_WINNER_POP is disabled";
+    QTest::newRow("merge dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_MERGE\n" << 2 << "use 'merge PATH' or 'runs";
     QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 2 << "t.gif";
 }
 
@@ -232,6 +245,68 @@ void TestCli::runInTheState()
     const QJsonObject restarted = run("ID_WINNER_GO\nID_WINNER_RESTART\n");
     QCOMPARE(restarted["state"].toString(), QString("paused"));
     QCOMPARE(restarted["step"].toInt(), 0);
+}
+
+// The runs left, the output and whether it is done; a pop in a script plays
+// its replay to the end first.
+void TestCli::mergeInTheState()
+{
+    auto view = [&](const QString &script) { return State(script)["views"].toArray()[0].toObject(); };
+    QVERIFY(view("")["merge"].isNull());
+    const QJsonObject started = view("runs 9 7 4 1 / 8 8 2 / 6 5 3\nID_WINNER_POP\nID_WINNER_POP\n");
+    const QJsonObject merge = started["merge"].toObject();
+    QCOMPARE(merge["runs"].toArray(), (QJsonArray{QJsonArray{7, 4, 1}, QJsonArray{8, 2}, QJsonArray{6, 5, 3}}));
+    QCOMPARE(merge["output"].toArray(), (QJsonArray{9, 8}));
+    QCOMPARE(merge["done"].toBool(), false);
+    QCOMPARE(started["nodeCount"].toInt(), 5);
+    QCOMPARE(started["run"].toObject()["state"].toString(), QString("done"));
+    QCOMPARE(started["run"].toObject()["steps"].toInt(), 6); // the path of a leaf on the deepest level
+    const QJsonObject done = view("runs 9 7 / 8 / 6 5\nID_WINNER_POP_ALL\n")["merge"].toObject();
+    QCOMPARE(done["output"].toArray(), (QJsonArray{9, 8, 7, 6, 5}));
+    QCOMPARE(done["runs"].toArray(), (QJsonArray{QJsonArray{}, QJsonArray{}, QJsonArray{}}));
+    QCOMPARE(done["done"].toBool(), true);
+    QVERIFY(view("runs 1 / 2\nID_NODE_ADD\n")["merge"].isNull());
+}
+
+void TestCli::mergeFromFiles_data()
+{
+    QTest::addColumn<QByteArray>("runs");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // empty: merged
+    QTest::newRow("good") << QByteArray("# three runs\n9 4\n\n8 8 1\r\n7\n") << 0 << "";
+    QTest::newRow("rising") << QByteArray("# c\n9 4\n\n8 9 1\n") << 2 << "RUNS: line 4 (run 2): 9 is greater than the value before it";
+    QTest::newRow("word") << QByteArray("9 4\n8 ei8ht\n") << 2 << "RUNS: line 2 (run 2): 'ei8ht' is not a whole number";
+    QTest::newRow("only comments") << QByteArray("# nothing\n") << 2 << "RUNS: a merge needs at least 2 runs, not 0";
+    QTest::newRow("too many") << QByteArray("1\n").repeated(1025) << 2 << "RUNS: a merge takes at most 1024 runs, not 1025";
+}
+
+// From a file and from standard input, which the same text reaches.
+void TestCli::mergeFromFiles()
+{
+    QFETCH(QByteArray, runs);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString path = Path("runs.txt");
+    WriteText(path, runs);
+    WriteText(Path("stdin.zs"), "merge -\nstate -\n");
+    const Run fromFile = Script(QString("merge %1\nstate -\n").arg(path));
+    const Run fromStdin = Zarni({"--headless", "--script", Path("stdin.zs")}, runs);
+    for (const Run &run : {fromFile, fromStdin}) {
+        QCOMPARE(run.status, status);
+        if (status == 0) {
+            const QJsonObject merge = QJsonDocument::fromJson(run.out.toUtf8())
+                                          .object()["views"].toArray()[0].toObject()["merge"].toObject();
+            QCOMPARE(merge["runs"].toArray(), (QJsonArray{QJsonArray{9, 4}, QJsonArray{8, 8, 1}, QJsonArray{7}}));
+        }
+    }
+    if (status != 0) {
+        QVERIFY2(fromFile.err.contains("script.zs:1: " + QString(message).replace("RUNS", path)), qPrintable(fromFile.err));
+        QVERIFY2(fromStdin.err.contains(QString(message).replace("RUNS", "-")), qPrintable(fromStdin.err));
+    }
+    // A script from standard input cannot take the runs from there too.
+    const Run both = Zarni({"--headless", "--script", "-"}, "merge -\n");
+    QCOMPARE(both.status, 2);
+    QVERIFY2(both.err.contains("standard input"), qPrintable(both.err));
 }
 
 void TestCli::windowEntriesByValue()
