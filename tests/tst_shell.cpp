@@ -206,7 +206,8 @@ void TestShell::menus_data()
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                // The three given items first; the run's own after a separator.
                {"Winner_Tree", "Go", "Exit", "-", "暫停(&P)\tSpace", "下一步(&N)\tCtrl+Right", "上一步(&B)\tCtrl+Left",
-                "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "設定葉節點(&L)...", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+["},
+                "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "設定葉節點(&L)...", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+[",
+                "-", "合併序列(&M)...", "輸出勝者(&O)\tCtrl+Down", "全部輸出(&A)\tCtrl+Shift+Down"},
                {"關於 Zarni(&A)..."}};
     QTest::newRow("IDR_MAINFRAME")
         << false << QStringList{"檔案(&F)", "檢視(&V)", "說明(&H)"}
