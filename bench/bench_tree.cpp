@@ -1,7 +1,7 @@
 // Build, layout, paint and selection costs of the tree view for growing trees.
 //   zarni_bench                      all cases
 //   zarni_bench --benchmark_filter=Paint
-#include "view/ZarniView.h"
+#include "BenchView.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -10,22 +10,6 @@
 namespace {
 
 const int kCounts[] = {15, 1023, 65535, 1048575};
-
-// One view with an 800 by 600 client area, shared by all cases.
-CZarniView &View()
-{
-    static CZarniView *view = [] {
-        auto *v = new CZarniView;
-        v->setFrameShape(QFrame::NoFrame);
-        v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        v->resize(800, 600);
-        v->show();
-        QApplication::processEvents();
-        return v;
-    }();
-    return *view;
-}
 
 void SetCanvas(CZarniView &view, int width, int height)
 {
@@ -83,13 +67,6 @@ void PaintArguments(benchmark::internal::Benchmark *b)
     for (int width : {800, 16000})
         for (int count : kCounts)
             b->Args({count, width});
-}
-
-// The window shows what the view drew: pending paints and blits are done.
-void ShowNow(CZarniView &view)
-{
-    view.UpdateWindow();
-    QApplication::processEvents();
 }
 
 // A press and a release in rubber-band mode on the default canvas, with the
@@ -241,14 +218,3 @@ BENCHMARK(BM_NodesFromDefault)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisec
 BENCHMARK(BM_MemoryPerNode)->Arg(1048575)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildAndLayout)->Arg(15)->Arg(1023)->Arg(65535)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paint)->Apply(PaintArguments)->ArgNames({"N", "W"})->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,90 @@
+// The merge of sorted runs: every pop at once, one pop with its replay, and
+// the panel's update after a pop for few and for many long runs.
+//   zarni_bench --benchmark_filter=Merge
+#include "BenchView.h"
+#include "frames/MergePanel.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+WinnerMerge::Runs RandomRuns(int k, int length)
+{
+    QRandomGenerator random(17);
+    WinnerMerge::Runs runs{std::size_t(k)};
+    for (auto &run : runs) {
+        run.resize(std::size_t(length));
+        for (int &value : run)
+            value = random.bounded(-99999, 100000);
+        std::sort(run.rbegin(), run.rend());
+    }
+    return runs;
+}
+
+// The merge set up with its first tournament played to its end.
+void StartMerge(CZarniView &view, const WinnerMerge::Runs &runs)
+{
+    view.m_nCanvasWidth = 800;
+    view.m_nCanvasHeight = 600;
+    view.SetStepDelay(0);
+    view.StartMerge(runs);
+    view.OnWinnerEnd();
+    ShowNow(view);
+}
+
+void BM_MergePopAll(benchmark::State &state)
+{
+    CZarniView &view = View();
+    const WinnerMerge::Runs runs = RandomRuns(int(state.range(0)), int(state.range(1)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        StartMerge(view, runs);
+        state.ResumeTiming();
+        view.OnWinnerPopAll();
+        ShowNow(view);
+    }
+    view.SetNodeCount(15);
+}
+
+// One pop, its replay played step by step without a wait, and the repaint.
+void BM_MergePop(benchmark::State &state)
+{
+    CZarniView &view = View();
+    StartMerge(view, RandomRuns(int(state.range(0)), 1000));
+    for (auto _ : state) {
+        view.OnWinnerPop();
+        CZarniView::WaitWhilePlaying(&view);
+        ShowNow(view);
+    }
+    view.SetNodeCount(15);
+}
+
+// A pop with the panel following it: its cells redrawn and scrolled to the
+// output's end and to the head that changed.
+void BM_MergePanelAfterPop(benchmark::State &state)
+{
+    CZarniView &view = View();
+    StartMerge(view, RandomRuns(int(state.range(0)), int(state.range(1))));
+    CMergePanel panel(nullptr);
+    panel.resize(800, 300);
+    panel.SetView(&view);
+    panel.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        view.OnWinnerPop();
+        view.OnWinnerEnd();
+        panel.RunGrid()->viewport()->repaint();
+        panel.OutputGrid()->viewport()->repaint();
+    }
+    panel.SetView(nullptr);
+    view.SetNodeCount(15);
+}
+
+} // namespace
+
+BENCHMARK(BM_MergePopAll)->Args({1024, 1000})->ArgNames({"runs", "length"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergePop)->Arg(4)->Arg(1024)->ArgNames({"runs"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergePanelAfterPop)->Args({4, 100000})->Args({1024, 100000})->ArgNames({"runs", "length"})->Unit(benchmark::kMillisecond);
