@@ -92,6 +92,13 @@ QRect CCellGrid::CellRect(int row, qint64 column) const
     return {x, (row - FirstRow()) * m_nRowHeight, m_nCellWidth, m_nRowHeight};
 }
 
+QSize CCellGrid::sizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    return {m_nTitleWidth + 8 * m_nCellWidth + frame,
+            m_nRowsWanted * m_nRowHeight + horizontalScrollBar()->sizeHint().height() + frame};
+}
+
 void CCellGrid::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);

@@ -39,6 +39,9 @@ public:
     qint64 VisibleColumns() const;
     // Where a cell is drawn in the viewport.
     QRect CellRect(int row, qint64 column) const;
+    // Room for a few rows: the grid scrolls through the rest.
+    QSize sizeHint() const override;
+    void SetRowsWanted(int rows) { m_nRowsWanted = rows; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -52,4 +55,5 @@ private:
     int m_nCellWidth;
     int m_nRowHeight;
     int m_nTitleWidth = 0;
+    int m_nRowsWanted = 5;
 };

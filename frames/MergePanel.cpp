@@ -14,6 +14,7 @@ namespace {
 
 const QColor kReadFill(224, 224, 224), kReadInk(144, 144, 144);
 const QColor kHeadFill(255, 240, 150), kHeadFrame(192, 128, 0);
+const QColor kWinnerFill(255, 190, 190), kWinnerFrame(Qt::red);
 
 QString ValueText(int value)
 {
@@ -46,8 +47,10 @@ CCellSource::Cell CRunCells::CellAt(int row, qint64 column) const
         cell.fill = kReadFill;
         cell.ink = kReadInk;
     } else if (column == head) {
-        cell.fill = kHeadFill;
-        cell.frame = kHeadFrame;
+        // The head the root shows is the next to leave.
+        const bool winner = row == m_merge->WinningRun();
+        cell.fill = winner ? kWinnerFill : kHeadFill;
+        cell.frame = winner ? kWinnerFrame : kHeadFrame;
         cell.bold = true;
     }
     return cell;
@@ -82,8 +85,8 @@ CMergePanel::CMergePanel(QWidget *parent) : QDockWidget(tr("合併"), parent)
     m_outputGrid = new CCellGrid(body);
     m_outputGrid->setObjectName(QStringLiteral("mergeOutput"));
     m_outputGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_outputGrid->setFixedHeight(m_outputGrid->horizontalScrollBar()->sizeHint().height() +
-                                 QFontMetrics(font()).height() + 12);
+    m_outputGrid->SetRowsWanted(1);
+    m_outputGrid->setFixedHeight(m_outputGrid->sizeHint().height());
     m_runGrid = new CCellGrid(body);
     m_runGrid->setObjectName(QStringLiteral("mergeRuns"));
     m_summary = new QLabel(body);

@@ -111,12 +111,15 @@ void TestMerge::merge()
         for (std::size_t popped = 0; popped < all.size(); ++popped) {
             QVERIFY(!merge.Done());
             const int root = merge.Value(1);
+            const int winner = merge.WinningRun();
             const int64_t leaf = merge.Pop();
-            QVERIFY(leaf >= k && leaf <= 2 * k - 1);
+            QCOMPARE(leaf, merge.LeafOfRun(winner));
+            QCOMPARE(merge.LastRun(), winner);
             QCOMPARE(merge.Output().back(), root);
             CheckAgainstFullTournament(merge);
         }
         QVERIFY(merge.Done());
+        QCOMPARE(merge.WinningRun(), -1);
         QCOMPARE(merge.Remaining(), 0);
         QCOMPARE(merge.Pop(), 0);
         QCOMPARE(merge.Output(), all);

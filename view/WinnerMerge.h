@@ -46,6 +46,8 @@ public:
     const std::vector<int> &Output() const { return m_output; }
     bool Done() const { return m_value[1] == TournamentRun::kLeast; }
     int64_t Remaining() const { return m_nRemaining; }
+    // The run whose head the root shows, -1 when the merge is done.
+    int WinningRun() const { return Done() ? -1 : int(m_from[1] - RunCount()); }
     // The run the last pop took its value from, -1 before the first.
     int LastRun() const { return m_nLastRun; }
 
