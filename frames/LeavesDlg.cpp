@@ -1,6 +1,7 @@
 #include "LeavesDlg.h"
 
-#include <QDialogButtonBox>
+#include "DialogButtons.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,16 +29,11 @@ CLeavesDlg::CLeavesDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_p
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("leafProblem"));
     m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("確定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_values);
     layout->addWidget(m_problem);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(this));
 }
 
 void CLeavesDlg::accept()

@@ -1,12 +1,11 @@
 #include "MergeDlg.h"
 
+#include "DialogButtons.h"
 #include "view/ZarniView.h"
 
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -89,17 +88,12 @@ CMergeDlg::CMergeDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pVi
     tools->addWidget(m_runLength);
     tools->addWidget(random);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("確定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_text, 1);
     layout->addLayout(tools);
     layout->addWidget(m_problem);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(this));
 }
 
 void CMergeDlg::accept()

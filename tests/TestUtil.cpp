@@ -1,5 +1,8 @@
 #include "TestUtil.h"
 
+#include <QRandomGenerator>
+#include <algorithm>
+
 #include "app/Zarni.h"
 #include "frames/MainFrm.h"
 
@@ -156,4 +159,17 @@ void PlayToEnd(CZarniView *view)
 {
     view->OnWinnerGo();
     CZarniView::WaitWhilePlaying(view);
+}
+
+WinnerMerge::Runs RandomRuns(int k, int longest, quint32 seed, int spread)
+{
+    QRandomGenerator random(seed);
+    WinnerMerge::Runs runs{std::size_t(k)};
+    for (auto &run : runs) {
+        run.resize(std::size_t(random.bounded(1, longest + 1)));
+        for (int &value : run)
+            value = random.bounded(-spread, spread + 1);
+        std::sort(run.rbegin(), run.rend());
+    }
+    return runs;
 }

@@ -2,6 +2,7 @@
 // Helpers shared by the tests: views shown offscreen, their rendered pixels,
 // and walks over their trees.
 
+#include "view/WinnerMerge.h"
 #include "view/ZarniView.h"
 
 #include <QEvent>
@@ -75,3 +76,7 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<CZarniApp> m_app;
 };
+
+// k sorted runs of 1 to longest values each, from -spread to spread: a narrow
+// spread makes equal values meet in matches.
+WinnerMerge::Runs RandomRuns(int k, int longest, quint32 seed, int spread);

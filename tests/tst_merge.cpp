@@ -1,4 +1,5 @@
 // The merge of sorted runs by a winner tree, as a plain model.
+#include "TestUtil.h"
 #include "view/WinnerMerge.h"
 
 #include <QRandomGenerator>
@@ -22,20 +23,6 @@ private slots:
 };
 
 namespace {
-
-WinnerMerge::Runs RandomRuns(int k, int longest, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    WinnerMerge::Runs runs{std::size_t(k)};
-    for (auto &run : runs) {
-        run.resize(std::size_t(random.bounded(1, longest + 1)));
-        // A narrow range, so that equal values meet in matches.
-        for (int &value : run)
-            value = random.bounded(-20, 21);
-        std::sort(run.rbegin(), run.rend());
-    }
-    return runs;
-}
 
 // A full tournament on the leaves, node by node from the bottom: the value
 // each node shows and the leaf it came from.
@@ -99,7 +86,7 @@ void TestMerge::merge()
     QFETCH(int, k);
     QFETCH(int, longest);
     for (quint32 seed = 1; seed <= 3; ++seed) {
-        const WinnerMerge::Runs runs = RandomRuns(k, longest, seed * 7919 + quint32(k));
+        const WinnerMerge::Runs runs = RandomRuns(k, longest, seed * 7919 + quint32(k), 20);
         std::vector<int> all;
         for (const auto &run : runs)
             all.insert(all.end(), run.begin(), run.end());

@@ -31,19 +31,6 @@ private slots:
 
 namespace {
 
-WinnerMerge::Runs RandomRuns(int k, int longest, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    WinnerMerge::Runs runs{std::size_t(k)};
-    for (auto &run : runs) {
-        run.resize(std::size_t(random.bounded(1, longest + 1)));
-        for (int &value : run)
-            value = random.bounded(-9, 10); // equal heads meet often
-        std::sort(run.rbegin(), run.rend());
-    }
-    return runs;
-}
-
 std::vector<int> Merged(const WinnerMerge::Runs &runs)
 {
     std::vector<int> all;
@@ -117,7 +104,7 @@ void TestMergeView::pops()
     QFETCH(bool, animated);
     auto view = MakeView();
     view->SetStepDelay(0);
-    const WinnerMerge::Runs runs = RandomRuns(k, longest, quint32(k) * 31);
+    const WinnerMerge::Runs runs = RandomRuns(k, longest, quint32(k) * 31, 9);
     view->StartMerge(runs);
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Playing);
     CZarniView::WaitWhilePlaying(view.get());
@@ -186,7 +173,7 @@ void TestMergeView::interruptions()
 
 void TestMergeView::popAllEndsAsPoppingOneByOne()
 {
-    const WinnerMerge::Runs runs = RandomRuns(6, 5, 7);
+    const WinnerMerge::Runs runs = RandomRuns(6, 5, 7, 9);
     auto one = MakeView(), all = MakeView();
     for (CZarniView *view : {one.get(), all.get()}) {
         view->SetStepDelay(0);
@@ -292,7 +279,7 @@ void TestMergeView::panelCells()
 {
     auto view = MakeView();
     view->SetStepDelay(0);
-    WinnerMerge::Runs runs = RandomRuns(40, 300, 5);
+    WinnerMerge::Runs runs = RandomRuns(40, 300, 5, 9);
     runs[37] = std::vector<int>(300, 99); // the greatest: popped first, far down the list
     view->StartMerge(runs);
     CZarniView::WaitWhilePlaying(view.get());
