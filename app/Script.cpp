@@ -179,6 +179,8 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"open", &CScriptRunner::Open},       {"save", &CScriptRunner::Save},
         {"repeat", &CScriptRunner::Repeat},
         {"merge", &CScriptRunner::MergeFile}, {"runs", &CScriptRunner::MergeRuns},
+        {"array", &CScriptRunner::Array},     {"goto", &CScriptRunner::Goto},
+        {"shot", &CScriptRunner::Shot},
     };
     return statements;
 }
@@ -323,13 +325,41 @@ void CScriptRunner::Export(const QStringList &words)
 void CScriptRunner::Snapshot(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("snapshot PATH"));
-    const QImage image = ActiveView(words[0])->RetainedImage();
+    WritePng(words[1], ActiveView(words[0])->RetainedImage());
+}
+
+// The whole main window as it shows: bars, panels, document windows.
+void CScriptRunner::Shot(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("shot PATH"));
+    WritePng(words[1], m_app->MainFrame()->grab().toImage());
+}
+
+void CScriptRunner::WritePng(const QString &path, const QImage &image)
+{
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        Fail(QStringLiteral("cannot encode the snapshot as PNG"), 1);
-    WriteOutput(words[1], png);
+        Fail(QStringLiteral("cannot encode the picture as PNG"), 1);
+    WriteOutput(path, png);
+}
+
+void CScriptRunner::Array(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("array on|off"));
+    if (words[1] != "on" && words[1] != "off")
+        Fail(QStringLiteral("'array' takes on or off, not '%1'").arg(words[1]));
+    m_app->MainFrame()->ShowArrayPanel(words[1] == "on");
+}
+
+void CScriptRunner::Goto(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("goto I"));
+    CZarniView *view = ActiveView(words[0]);
+    const int index = Number(words[1], 1, INT32_MAX, QStringLiteral("the node index"));
+    if (!view->SelectNode(index, true))
+        Fail(QStringLiteral("the tree has no node %1: its nodes are 1 to %2").arg(index).arg(view->m_nNodeCount));
 }
 
 // As if the path had been chosen in the open dialog.
@@ -452,6 +482,7 @@ void CScriptRunner::RefuseDialog(int id, const QString &name)
     case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
     case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
     case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
+    case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
     case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
     case ID_FILE_SAVE:
         if (!m_app->MainFrame()->ActiveChild()->GetDocument()->GetPathName().isEmpty())

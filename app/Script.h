@@ -5,6 +5,7 @@
 #include "view/ZarniView.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -58,6 +59,10 @@ private:
     void State(const QStringList &words);
     void Export(const QStringList &words);
     void Snapshot(const QStringList &words);
+    void Shot(const QStringList &words);
+    void WritePng(const QString &path, const QImage &image);
+    void Array(const QStringList &words);
+    void Goto(const QStringList &words);
     void Open(const QStringList &words);
     void Save(const QStringList &words);
     void Repeat(const QStringList &words);

@@ -1,5 +1,6 @@
 #include "State.h"
 
+#include "frames/ArrayPanel.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
 #include "view/ZarniView.h"
@@ -106,7 +107,12 @@ QJsonObject ProgramState(CMainFrame *frame)
             }
         }
     }
+    const CArrayPanel *array = frame->ArrayPanel();
+    const QJsonObject arrayPanel{{"visible", !array->isHidden()},
+                                 {"first", array->FirstShown()},
+                                 {"last", array->LastShown()}};
     return {{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
+            {"arrayPanel", arrayPanel},
             {"zoomIndex", frame->m_wndToolBar->m_wndZoomCombo->currentIndex()},
             {"views", views}};
 }

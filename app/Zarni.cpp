@@ -30,6 +30,7 @@ namespace {
 
 const char *const kRecentGroup = "Recent File List";
 const char *const kSpeedKey = "Tournament/Speed";
+const char *const kArrayPanelKey = "View/ArrayPanel";
 
 } // namespace
 
@@ -84,6 +85,13 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     m_pMainWnd = m_pMainFrame.get();
     m_pMainFrame->resize(m_initialSize);
     m_pMainFrame->SetRecentFiles(m_recentFiles);
+    // The array panel is the user's choice and kept for the next time; a
+    // batch run neither reads nor keeps it, so that scripts repeat.
+    if (m_bSettingsUsable && !IsBatch()) {
+        m_pMainFrame->ShowArrayPanel(QSettings().value(kArrayPanelKey, false).toBool());
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::ArrayPanelChosen, m_pMainFrame.get(),
+                         [](bool shown) { QSettings().setValue(kArrayPanelKey, shown); });
+    }
 
     if (arguments.isEmpty() ? !OnFileNew() : !OpenDocumentFile(arguments.first()))
         return false;

@@ -1,15 +1,18 @@
 #include "CellGrid.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
-CCellGrid::CCellGrid(QWidget *parent) : QAbstractScrollArea(parent)
+CCellGrid::CCellGrid(QWidget *parent, const QString &sample, bool captions)
+    : QAbstractScrollArea(parent), m_bCaptions(captions)
 {
     const QFontMetrics metrics(font());
-    m_nCellWidth = metrics.horizontalAdvance(QStringLiteral("-99999")) + 12;
-    m_nRowHeight = metrics.height() + 8;
+    m_nCellWidth = metrics.horizontalAdvance(sample) + 12;
+    m_nRowHeight = metrics.height() * (captions ? 2 : 1) + 8;
+    viewport()->setMouseTracking(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
@@ -92,6 +95,46 @@ QRect CCellGrid::CellRect(int row, qint64 column) const
     return {x, (row - FirstRow()) * m_nRowHeight, m_nCellWidth, m_nRowHeight};
 }
 
+bool CCellGrid::CellAt(QPoint point, int *row, qint64 *column) const
+{
+    if (!m_source || point.x() < m_nTitleWidth || point.y() < 0)
+        return false;
+    *row = FirstRow() + point.y() / m_nRowHeight;
+    *column = FirstColumn() + (point.x() - m_nTitleWidth) / m_nCellWidth;
+    return *row < m_source->RowCount() && *column < m_source->CellCount(*row);
+}
+
+void CCellGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    int row = -1;
+    qint64 column = -1;
+    if (!CellAt(event->position().toPoint(), &row, &column))
+        row = -1, column = -1;
+    if (row == m_nHoverRow && column == m_nHoverColumn)
+        return;
+    m_nHoverRow = row;
+    m_nHoverColumn = column;
+    emit CellHovered(row, column);
+}
+
+void CCellGrid::leaveEvent(QEvent *event)
+{
+    QAbstractScrollArea::leaveEvent(event);
+    if (m_nHoverRow < 0)
+        return;
+    m_nHoverRow = -1;
+    m_nHoverColumn = -1;
+    emit CellHovered(-1, -1);
+}
+
+void CCellGrid::mousePressEvent(QMouseEvent *event)
+{
+    int row = 0;
+    qint64 column = 0;
+    if (event->button() == Qt::LeftButton && CellAt(event->position().toPoint(), &row, &column))
+        emit CellClicked(row, column);
+}
+
 QSize CCellGrid::sizeHint() const
 {
     const int frame = 2 * frameWidth();
@@ -113,8 +156,9 @@ void CCellGrid::paintEvent(QPaintEvent *)
     QPainter p(viewport());
     const int lastRow = std::min(m_source->RowCount(), FirstRow() + VisibleRows() + 1);
     const qint64 columns = VisibleColumns() + 1;
-    QFont bold = font();
+    QFont bold = font(), small = font();
     bold.setBold(true);
+    small.setPointSizeF(font().pointSizeF() * 0.8);
     for (int row = FirstRow(); row < lastRow; ++row) {
         const qint64 end = std::min(m_source->CellCount(row), FirstColumn() + columns);
         for (qint64 column = FirstColumn(); column < end; ++column) {
@@ -123,9 +167,22 @@ void CCellGrid::paintEvent(QPaintEvent *)
             p.fillRect(r, cell.fill);
             p.setPen(cell.frame);
             p.drawRect(r.adjusted(0, 0, -1, -1));
+            QRect textArea = r;
+            if (m_bCaptions) {
+                const QRect caption = r.adjusted(0, 2, 0, -r.height() / 2);
+                textArea.setTop(caption.bottom());
+                p.setPen(cell.ink == Qt::black ? QColor(96, 96, 96) : cell.ink);
+                p.setFont(small);
+                p.drawText(caption, Qt::AlignCenter, cell.caption);
+            }
             p.setPen(cell.ink);
             p.setFont(cell.bold ? bold : font());
-            p.drawText(r, Qt::AlignCenter, cell.text);
+            p.drawText(textArea, Qt::AlignCenter, cell.text);
+            if (cell.outline.isValid()) {
+                p.setPen(QPen(cell.outline, cell.outlineWidth));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(r.adjusted(0, 0, -1, -1));
+            }
         }
         const QRect title(0, (row - FirstRow()) * m_nRowHeight, m_nTitleWidth, m_nRowHeight);
         p.fillRect(title, palette().window());

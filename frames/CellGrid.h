@@ -15,6 +15,9 @@ public:
         QColor ink = Qt::black;
         QColor frame = Qt::lightGray;
         bool bold = false;
+        QString caption; // a small line above the text, in grids of two lines
+        QColor outline;       // none while invalid
+        int outlineWidth = 1;
     };
     virtual ~CCellSource() = default;
     virtual int RowCount() const = 0;
@@ -24,8 +27,12 @@ public:
 };
 
 class CCellGrid : public QAbstractScrollArea {
+    Q_OBJECT
+
 public:
-    explicit CCellGrid(QWidget *parent);
+    // Cells wide enough for the sample text; with a caption line above the
+    // text when captions is set.
+    CCellGrid(QWidget *parent, const QString &sample = QStringLiteral("-99999"), bool captions = false);
     // The source stays the caller's; null shows nothing.
     void SetSource(const CCellSource *source);
     // The source's counts or cells have changed.
@@ -39,13 +46,23 @@ public:
     qint64 VisibleColumns() const;
     // Where a cell is drawn in the viewport.
     QRect CellRect(int row, qint64 column) const;
+    // The cell at a viewport point; false off every cell.
+    bool CellAt(QPoint point, int *row, qint64 *column) const;
     // Room for a few rows: the grid scrolls through the rest.
     QSize sizeHint() const override;
     void SetRowsWanted(int rows) { m_nRowsWanted = rows; }
 
+signals:
+    // The pointer has moved onto another cell (row -1: off every cell).
+    void CellHovered(int row, qint64 column);
+    void CellClicked(int row, qint64 column);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void UpdateRanges();
@@ -56,4 +73,7 @@ private:
     int m_nRowHeight;
     int m_nTitleWidth = 0;
     int m_nRowsWanted = 5;
+    bool m_bCaptions;
+    int m_nHoverRow = -1;
+    qint64 m_nHoverColumn = -1;
 };

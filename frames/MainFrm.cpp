@@ -5,6 +5,8 @@
 #include "LeavesDlg.h"
 #include "MergeDlg.h"
 #include "MergePanel.h"
+#include "ArrayPanel.h"
+#include "GotoDlg.h"
 #include "framework/App.h"
 #include "framework/Document.h"
 #include "res/Images.h"
@@ -81,7 +83,10 @@ const std::vector<Menu> &DocumentMenu()
           {ID_EDIT_CUT, QT_TRANSLATE_NOOP("CMainFrame", "剪下(&T)\tCtrl+X")},
           {ID_EDIT_COPY, QT_TRANSLATE_NOOP("CMainFrame", "複製(&C)\tCtrl+C")},
           {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("CMainFrame", "貼上(&P)\tCtrl+V")}}},
-        {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")},
+          {0, nullptr},
+          {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("CMainFrame", "陣列(&A)")},
+          {ID_NODE_GOTO, QT_TRANSLATE_NOOP("CMainFrame", "跳至節點(&G)...\tCtrl+G")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "視窗(&W)"),
          {{ID_WINDOW_NEW, QT_TRANSLATE_NOOP("CMainFrame", "新增視窗(&N)")},
           {ID_WINDOW_CASCADE, QT_TRANSLATE_NOOP("CMainFrame", "重疊顯示(&C)")},
@@ -135,6 +140,7 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_WINNER_FASTER, QKeySequence(Qt::CTRL | Qt::Key_BracketRight)},
         {ID_WINNER_SLOWER, QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)},
         {ID_WINNER_POP, QKeySequence(Qt::CTRL | Qt::Key_Down)},
+        {ID_NODE_GOTO, QKeySequence(Qt::CTRL | Qt::Key_G)},
         {ID_WINNER_POP_ALL, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
     };
     return keys;
@@ -265,7 +271,16 @@ CMainFrame::CMainFrame()
         if (CZarniView *view = GetActiveView())
             CMergeDlg(view, this).exec();
     });
-    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE})
+    OnCommand(ID_NODE_GOTO, [this] {
+        if (CZarniView *view = GetActiveView())
+            CGotoDlg(view, this).exec();
+    });
+    OnCommand(ID_VIEW_ARRAY, [this] { ShowArrayPanel(m_arrayPanel->isHidden()); });
+    OnUpdateCommand(ID_VIEW_ARRAY, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_arrayPanel && !m_arrayPanel->isHidden());
+    });
+    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_NODE_GOTO})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
@@ -331,6 +346,8 @@ CMainFrame::~CMainFrame()
     // The document windows go while the frame can still answer them.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(m_pMdiArea, nullptr, this, nullptr);
+    if (m_arrayPanel)
+        disconnect(m_arrayPanel, nullptr, this, nullptr);
     const QList<QMdiSubWindow *> windows = m_pMdiArea->subWindowList();
     for (QMdiSubWindow *window : windows)
         disconnect(window, nullptr, this, nullptr);
@@ -381,7 +398,7 @@ void CMainFrame::CreateActions()
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                             ID_WINNER_PAUSE})
+                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);
     modes->addAction(m_actions[ID_MODE_SELECT]);
@@ -402,6 +419,19 @@ void CMainFrame::OnCreate()
     m_mergePanel = new CMergePanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_mergePanel);
     m_mergePanel->hide();
+    m_arrayPanel = new CArrayPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_arrayPanel);
+    connect(m_arrayPanel, &CArrayPanel::RelationShown, m_wndStatusBar, [this](const QString &text) {
+        text.isEmpty() ? m_wndStatusBar->clearMessage() : m_wndStatusBar->showMessage(text);
+    });
+    m_arrayPanel->hide();
+    // Shown or closed from its own title bar as from the menu; the window's
+    // own hiding is not the user's choice.
+    connect(m_arrayPanel, &QDockWidget::visibilityChanged, this, [this] {
+        if (isVisible())
+            emit ArrayPanelChosen(!m_arrayPanel->isHidden());
+        UpdateCommandUISoon();
+    });
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
 }
@@ -686,6 +716,8 @@ void CMainFrame::UpdateCommandUI()
     m_bUpdatePending = false;
     if (m_mergePanel)
         m_mergePanel->SetView(GetActiveView());
+    if (m_arrayPanel)
+        m_arrayPanel->SetView(GetActiveView());
     if (m_speedLabel)
         m_speedLabel->setText(GetActiveView() ? SpeedText(GetActiveView()->Speed()) : QString());
     RefreshRecentFiles();
@@ -714,6 +746,11 @@ void CMainFrame::UpdateTitle()
     const QString app = LoadString(IDR_MAINFRAME);
     CChildFrame *child = ActiveChild();
     setWindowTitle(child && !child->isMaximized() ? app + " - " + child->windowTitle() : app);
+}
+
+void CMainFrame::ShowArrayPanel(bool show)
+{
+    m_arrayPanel->setVisible(show);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -17,6 +17,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class CChildFrame;
+class CArrayPanel;
 class CMergePanel;
 class CZarniView;
 
@@ -44,7 +45,7 @@ public:
 };
 
 class CMainFrame : public QMainWindow, public CCmdTarget {
-    Q_DECLARE_TR_FUNCTIONS(CMainFrame)
+    Q_OBJECT
 
 public:
     CMainFrame();
@@ -83,6 +84,13 @@ public:
     CComboToolBar *m_wndToolBar = nullptr;
     CStatusBar *m_wndStatusBar = nullptr;
     CMergePanel *MergePanel() const { return m_mergePanel; }
+    CArrayPanel *ArrayPanel() const { return m_arrayPanel; }
+    // Shows or hides the array panel, as its View menu item does.
+    void ShowArrayPanel(bool show);
+
+signals:
+    // The user has shown or closed the array panel.
+    void ArrayPanelChosen(bool shown);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -114,4 +122,5 @@ private:
     QToolBar *m_tournamentBar = nullptr;
     QLabel *m_speedLabel = nullptr;
     CMergePanel *m_mergePanel = nullptr;
+    CArrayPanel *m_arrayPanel = nullptr;
 };

@@ -78,7 +78,7 @@ CCellSource::Cell COutputCells::CellAt(int, qint64 column) const
     return cell;
 }
 
-CMergePanel::CMergePanel(QWidget *parent) : QDockWidget(tr("合併"), parent)
+CMergePanel::CMergePanel(QWidget *parent) : CViewPanel(tr("合併"), parent)
 {
     setObjectName(QStringLiteral("mergePanel"));
     auto *body = new QWidget(this);
@@ -107,28 +107,14 @@ CMergePanel::CMergePanel(QWidget *parent) : QDockWidget(tr("合併"), parent)
     OnMergeChanged();
 }
 
-void CMergePanel::SetView(CZarniView *view)
+void CMergePanel::Watch(CZarniView *view)
 {
-    if (view == m_view)
-        return;
-    if (m_view)
-        disconnect(m_view, nullptr, this, nullptr);
-    m_view = view;
-    if (view) {
-        connect(view, &CZarniView::MergeChanged, this, [this] { OnMergeChanged(); });
-        // By now the view is no more than a QObject: it is let go without
-        // being looked at.
-        connect(view, &QObject::destroyed, this, [this] {
-            m_view = nullptr;
-            OnMergeChanged();
-        });
-    }
-    OnMergeChanged();
+    connect(view, &CZarniView::MergeChanged, this, [this] { OnMergeChanged(); });
 }
 
 void CMergePanel::OnMergeChanged()
 {
-    const WinnerMerge *merge = m_view ? m_view->Merge() : nullptr;
+    const WinnerMerge *merge = View() ? View()->Merge() : nullptr;
     m_runCells.m_merge = m_outputCells.m_merge = merge;
     m_runGrid->Refresh();
     m_outputGrid->Refresh();

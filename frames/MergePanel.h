@@ -4,10 +4,9 @@
 // active view and scrolls to what each pop changes.
 
 #include "CellGrid.h"
+#include "ViewPanel.h"
 
 #include <QCoreApplication>
-#include <QDockWidget>
-#include <QPointer>
 
 class CZarniView;
 class QLabel;
@@ -38,13 +37,11 @@ public:
     Cell CellAt(int row, qint64 column) const override;
 };
 
-class CMergePanel : public QDockWidget {
+class CMergePanel : public CViewPanel {
     Q_DECLARE_TR_FUNCTIONS(CMergePanel)
 
 public:
     explicit CMergePanel(QWidget *parent);
-    // Follows this view's merge from now on; null for none.
-    void SetView(CZarniView *view);
     const CRunCells &RunCells() const { return m_runCells; }
     const COutputCells &OutputCells() const { return m_outputCells; }
     CCellGrid *RunGrid() const { return m_runGrid; }
@@ -52,10 +49,13 @@ public:
     // What the copy button puts on the clipboard: the output, blank-separated.
     QString OutputText() const;
 
+protected:
+    void Watch(CZarniView *view) override;
+    void ViewChanged() override { OnMergeChanged(); }
+
 private:
     void OnMergeChanged();
 
-    QPointer<CZarniView> m_view;
     CRunCells m_runCells;
     COutputCells m_outputCells;
     CCellGrid *m_outputGrid;

@@ -24,8 +24,10 @@ QPainter *CWindowDC::Begin()
 void CWindowDC::Flush()
 {
     m_painter.reset();
-    if (m_view && !m_touched.isEmpty())
+    if (m_view && !m_touched.isEmpty()) {
         m_view->viewport()->update(m_touched);
+        emit m_view->Drawn();
+    }
     m_touched = QRect();
 }
 
@@ -121,6 +123,7 @@ void CScrollView::RenderDirty(const QRegion &area)
     painter.translate(-pos.x, -pos.y);
     CDrawSurface dc(&painter);
     OnDraw(&dc);
+    emit Drawn();
 }
 
 void CScrollView::paintEvent(QPaintEvent *event)
@@ -129,6 +132,8 @@ void CScrollView::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     for (const QRect &r : event->region())
         painter.drawImage(r, m_image, r);
+    painter.setClipRegion(event->region());
+    OnDrawOverlay(&painter);
 }
 
 void CScrollView::resizeEvent(QResizeEvent *event)

@@ -65,8 +65,16 @@ public:
     // (a printer, an export), in canvas coordinates.
     void RenderCanvas(QPainter *painter);
 
+signals:
+    // Something was drawn into the window's pixels: a paint or a window
+    // surface.
+    void Drawn();
+
 protected:
     virtual void OnDraw(CDrawSurface *dc) = 0;
+    // Drawn over the window as it shows, never into its pixels: marks that
+    // come and go with the pointer.
+    virtual void OnDrawOverlay(QPainter *painter) { Q_UNUSED(painter); }
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -51,6 +51,9 @@ enum Command : int {
     ID_WINNER_MERGE = 0x8029,
     ID_WINNER_POP = 0x802A,
     ID_WINNER_POP_ALL = 0x802B,
+    // The heap array panel and finding a node.
+    ID_VIEW_ARRAY = 0x802C,
+    ID_NODE_GOTO = 0x802D,
 };
 Q_ENUM_NS(Command)
 

@@ -33,6 +33,8 @@ const QHash<int, const char *> &Table()
         {ID_WINNER_MERGE, QT_TRANSLATE_NOOP("Strings", "用勝者樹合併幾個由大到小排好的序列\n合併序列")},
         {ID_WINNER_POP, QT_TRANSLATE_NOOP("Strings", "把樹根的值寫到輸出，再重賽它葉節點的路徑\n輸出勝者")},
         {ID_WINNER_POP_ALL, QT_TRANSLATE_NOOP("Strings", "一次輸出剩下的所有值\n全部輸出")},
+        {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("Strings", "顯示或隱藏樹的陣列\n陣列")},
+        {ID_NODE_GOTO, QT_TRANSLATE_NOOP("Strings", "捲到某個節點並選取它\n跳至節點")},
         {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放加快一倍\n加快")},
         {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放放慢一倍\n放慢")},
         {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("Strings", "將畫布匯出為 PNG、SVG 或 PDF 圖片\n匯出圖片")},

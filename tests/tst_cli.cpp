@@ -31,6 +31,7 @@ private slots:
     void mergeInTheState();
     void mergeFromFiles_data();
     void mergeFromFiles();
+    void arrayAndGoto();
     void windowEntriesByValue();
     void openingTwiceGivesOneDocument();
     void smallestBoxesStayInRange();
@@ -175,6 +176,12 @@ void TestCli::badInput_data()
     QTest::newRow("pop, no merge") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_POP\n" << 2 << "ID_WINNER_POP is disabled";
     QTest::newRow("pop, merge done") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 1 / 2\nID_WINNER_POP_ALL\nID_WINNER_POP\n" << 2 << "script.zs:3: ID_WINNER_POP is disabled";
     QTest::newRow("merge dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_MERGE\n" << 2 << "use 'merge PATH' or 'runs";
+    QTest::newRow("goto past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 16\n" << 2 << "script.zs:1: the tree has no node 16: its nodes are 1 to 15";
+    QTest::newRow("goto 0") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 0\n" << 2 << "the node index must be from 1";
+    QTest::newRow("goto a word") << QStringList{"--headless", "--script", "SCRIPT"} << "goto six\n" << 2 << "the node index must be a whole number";
+    QTest::newRow("goto dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_NODE_GOTO\n" << 2 << "use 'goto I'";
+    QTest::newRow("array maybe") << QStringList{"--headless", "--script", "SCRIPT"} << "array maybe\n" << 2 << "'array' takes on or off, not 'maybe'";
+    QTest::newRow("shot unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "shot /no/dir/s.png\n" << 1 << "/no/dir/s.png";
     QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 2 << "t.gif";
 }
 
@@ -307,6 +314,28 @@ void TestCli::mergeFromFiles()
     const Run both = Zarni({"--headless", "--script", "-"}, "merge -\n");
     QCOMPARE(both.status, 2);
     QVERIFY2(both.err.contains("standard input"), qPrintable(both.err));
+}
+
+// The panel's slots in sight in the state; a shot is the whole window.
+void TestCli::arrayAndGoto()
+{
+    const QJsonObject hidden = State("")["arrayPanel"].toObject();
+    QCOMPARE(hidden["visible"].toBool(), false);
+    const QJsonObject shown = State("array on\nnodes 1000\ngoto 500\n")["arrayPanel"].toObject();
+    QCOMPARE(shown["visible"].toBool(), true);
+    QVERIFY(shown["first"].toInt() <= 500 && 500 <= shown["last"].toInt());
+    const QJsonObject none = State("array on\nID_FILE_CLOSE\n")["arrayPanel"].toObject();
+    QCOMPARE(none["first"].toInt(), 0);
+    QCOMPARE(none["last"].toInt(), 0);
+    const QJsonObject view = State("goto 13\n")["views"].toArray()[0].toObject();
+    const QJsonArray nodes = view["nodes"].toArray();
+    for (const QJsonValue &node : nodes)
+        QCOMPARE(node.toObject()["mark"].toInt(), node.toObject()["index"].toInt() == 13 ? 1 : 0);
+    const Run shot = Script(QString("array on\nshot %1\n").arg(Path("shot.png")));
+    QCOMPARE(shot.status, 0);
+    const QImage image(Path("shot.png"));
+    QVERIFY(!image.isNull());
+    QVERIFY(image.width() >= 800 && image.height() >= 600); // the main window, not one view
 }
 
 void TestCli::windowEntriesByValue()

@@ -202,7 +202,7 @@ void TestShell::menus_data()
                 "另存新檔(&A)...", "匯出圖片(&E)...", "-", "列印(&P)...\tCtrl+P", "預覽列印(&V)", "列印設定(&R)",
                 "-", "最近開啟檔案", "-", "結束(&X)"},
                {"復原(&U)\tCtrl+Z", "-", "剪下(&T)\tCtrl+X", "複製(&C)\tCtrl+C", "貼上(&P)\tCtrl+V"},
-               {"工具列(&T)", "狀態列(&S)"},
+               {"工具列(&T)", "狀態列(&S)", "-", "陣列(&A)", "跳至節點(&G)...\tCtrl+G"},
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                // The three given items first; the run's own after a separator.
                {"Winner_Tree", "Go", "Exit", "-", "暫停(&P)\tSpace", "下一步(&N)\tCtrl+Right", "上一步(&B)\tCtrl+Left",

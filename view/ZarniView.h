@@ -98,6 +98,15 @@ public:
     void OnModeSelect() { m_nMouseMode = 1; }
     void OnModePan() { m_nMouseMode = 0; }
     void DrawRubberBand(CDrawSurface *dc, int x1, int y1, int x2, int y2, int penWidth);
+    // Node index alone selected (mark 1, every other mark 0, redrawn as a
+    // selection redraws), scrolled into view or, with centre, as near the
+    // middle of the client area as the scroll range allows. False for an
+    // index outside the tree.
+    bool SelectNode(int64_t index, bool centre);
+    // A node outlined over the window, with its parent and children more
+    // lightly; 0 for none. The window's pixels stay as they are.
+    void SetHighlight(int64_t index);
+    int64_t Highlight() const { return m_nHighlight; }
     void SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2);
 
     // Tournament. A run is the sequence of painting steps of a tournament on
@@ -130,7 +139,9 @@ public:
     // One leaf's value; on a tree played to its end, the matches on its path
     // to the root are played again as a run.
     LeafProblem SetLeafValue(int64_t index, const QString &value);
-    // The leaf whose box shows at window point p (the one drawn last), or 0.
+    // The node whose box shows at window point p (the one drawn last), or 0;
+    // the same for leaves only.
+    int64_t NodeIndexAt(CPoint p) const;
     int64_t LeafAt(CPoint p) const;
     int64_t RunStep() const { return m_nRunStep; }
     int64_t RunStepCount() const { return m_pRun ? m_pRun->StepCount() : 0; }
@@ -191,6 +202,10 @@ signals:
     void LeafEditRequested(qint64 index);
     // The merge has started, popped a value or ended.
     void MergeChanged();
+    // The pointer has moved onto another node's box (0: off every box).
+    void NodeHovered(qint64 index);
+    // A node has been selected alone and brought into view.
+    void NodeSelected(qint64 index);
 
 protected:
     void OnDraw(CDrawSurface *dc) override;
@@ -198,6 +213,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void OnDrawOverlay(QPainter *painter) override;
 
 private:
     void RegisterCommands();
@@ -238,6 +255,8 @@ private:
     int StepWait() const;
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
     void ReplayPathFrom(int64_t leaf);
+    QRect HighlightArea(int64_t index) const;
+    void ScrollToShow(int64_t index, bool centre);
     void ShowMergeTree();
     void EndMerge();
 
@@ -266,4 +285,6 @@ private:
     int m_nSpeedIndex = 2;
     QTimer m_playTimer;
     std::unique_ptr<WinnerMerge> m_pMerge;
+    int64_t m_nHighlight = 0;
+    int64_t m_nHovered = 0;
 };

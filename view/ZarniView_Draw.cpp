@@ -1,29 +1,11 @@
 // Drawing the tree: node boxes in the colours of their marks, labels in the
 // label font, elbow edges from parents to children, level by level so that a
 // child's box covers the lower end of the edge that reaches it.
+#include "MarkColours.h"
 #include "ZarniView.h"
 
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-struct MarkColours {
-    QColor fill;
-    QColor firstFrame; // also the background of the label's text cells
-    QColor finalFrame;
-};
-
-MarkColours ColoursFor(int mark)
-{
-    if (mark == 1)
-        return {RGB(255, 50, 50), RGB(255, 0, 0), RGB(255, 0, 0)};
-    if (mark == 2)
-        return {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)};
-    return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
-}
-
-} // namespace
 
 // One font serves every box while the box height stays the same.
 CFont *CZarniView::LabelFont()

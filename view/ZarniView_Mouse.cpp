@@ -1,5 +1,6 @@
 // Mouse modes (rubber band or pan), the view's copy of its scroll position,
 // and the rubber-band selection.
+#include "MarkColours.h"
 #include "ZarniView.h"
 
 #include "res/Images.h"
@@ -57,6 +58,15 @@ void CZarniView::mouseMoveEvent(QMouseEvent *event)
 {
     OnSetCursor();
     OnMouseMove(KeyFlags(event), WindowPoint(event));
+    if (const int64_t hovered = NodeIndexAt(WindowPoint(event)); hovered != m_nHovered)
+        emit NodeHovered(m_nHovered = hovered);
+}
+
+void CZarniView::leaveEvent(QEvent *event)
+{
+    CScrollView::leaveEvent(event);
+    if (m_nHovered != 0)
+        emit NodeHovered(m_nHovered = 0);
 }
 
 void CZarniView::OnLButtonDown(unsigned, CPoint point)
@@ -186,15 +196,97 @@ void CZarniView::mouseDoubleClickEvent(QMouseEvent *event)
         emit LeafEditRequested(leaf);
 }
 
-int64_t CZarniView::LeafAt(CPoint p) const
+int64_t CZarniView::NodeIndexAt(CPoint p) const
 {
     const TreeGeometry geometry = Geometry();
     const int64_t x = int64_t(p.x) + m_nHScrollPos, y = int64_t(p.y) + m_nVScrollPos;
-    for (int level = m_nDepth; level >= 1 && level >= m_nDepth - 1; --level) {
-        const LevelRun run = geometry.Selected(level, x, y, x, y);
-        const int64_t index = TreeGeometry::LevelFirst(level) + run.end - 1;
-        if (!run.IsEmpty() && index > m_nNodeCount / 2)
-            return index;
-    }
+    for (int level = m_nDepth; level >= 1; --level)
+        if (const LevelRun run = geometry.Selected(level, x, y, x, y); !run.IsEmpty())
+            return TreeGeometry::LevelFirst(level) + run.end - 1;
     return 0;
+}
+
+int64_t CZarniView::LeafAt(CPoint p) const
+{
+    const int64_t index = NodeIndexAt(p);
+    return index > m_nNodeCount / 2 ? index : 0;
+}
+
+bool CZarniView::SelectNode(int64_t index, bool centre)
+{
+    if (index < 1 || index > m_nNodeCount)
+        return false;
+    ForgetRun();
+    ClearMarks();
+    SetMark(NodeAt(index), 1);
+    ScrollToShow(index, centre);
+    CWindowDC dc(this);
+    DrawSelection(&dc);
+    dc.Flush();
+    emit NodeSelected(index);
+    return true;
+}
+
+// The bars clamp what they are given to their range.
+void CZarniView::ScrollToShow(int64_t index, bool centre)
+{
+    const TreeGeometry geometry = Geometry();
+    const CPoint at = geometry.Position(index);
+    const CRect box = geometry.Box(at);
+    const QSize client = viewport()->size();
+    auto wanted = [centre](int middle, int first, int end, int position, int page) {
+        if (centre)
+            return middle - page / 2;
+        if (first < position || end - first > page)
+            return first;
+        return end > position + page ? end - page : position;
+    };
+    SetScrollPos(SB_HORZ, wanted(at.x, box.left, box.right, m_nHScrollPos, client.width()));
+    SetScrollPos(SB_VERT, wanted(at.y, box.top, box.bottom, m_nVScrollPos, client.height()));
+}
+
+void CZarniView::SetHighlight(int64_t index)
+{
+    if (index < 0 || index > m_nNodeCount)
+        index = 0;
+    if (index == m_nHighlight)
+        return;
+    viewport()->update(HighlightArea(m_nHighlight));
+    m_nHighlight = index;
+    viewport()->update(HighlightArea(m_nHighlight));
+}
+
+// Where the outlines of a node and its relatives can be, in the window.
+QRect CZarniView::HighlightArea(int64_t index) const
+{
+    QRect area;
+    if (index < 1 || index > m_nNodeCount)
+        return area;
+    const TreeGeometry g = Geometry();
+    for (int64_t i : {index, index / 2, 2 * index, 2 * index + 1}) {
+        if (i < 1 || i > m_nNodeCount)
+            continue;
+        const CRect box = g.Box(g.Position(i));
+        area |= QRect(box.left - m_nHScrollPos, box.top - m_nVScrollPos, box.Width(), box.Height()).adjusted(-3, -3, 3, 3);
+    }
+    return area;
+}
+
+void CZarniView::OnDrawOverlay(QPainter *painter)
+{
+    if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)
+        return;
+    const TreeGeometry g = Geometry();
+    auto outline = [&](int64_t i, const QColor &colour, int width) {
+        if (i < 1 || i > m_nNodeCount)
+            return;
+        const CRect box = g.Box(g.Position(i));
+        painter->setPen(QPen(colour, width));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRect(box.left - m_nHScrollPos, box.top - m_nVScrollPos, box.Width(), box.Height())
+                              .adjusted(-2, -2, 1, 1));
+    };
+    for (int64_t i : {m_nHighlight / 2, 2 * m_nHighlight, 2 * m_nHighlight + 1})
+        outline(i, RelativeColour(), 1);
+    outline(m_nHighlight, HighlightColour(), 2);
 }

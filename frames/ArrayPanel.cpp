@@ -1,0 +1,110 @@
+#include "ArrayPanel.h"
+
+#include "view/MarkColours.h"
+#include "view/ZarniView.h"
+
+qint64 CArrayCells::CellCount(int) const
+{
+    return m_view->m_nNodeCount;
+}
+
+QString CArrayCells::RowTitle(int) const
+{
+    return tr("陣列");
+}
+
+CCellSource::Cell CArrayCells::CellAt(int, qint64 column) const
+{
+    const qint64 index = column + 1;
+    const TreeNode *node = m_view->NodeAt(index);
+    const MarkColours colours = ColoursFor(node->m_nMark);
+    Cell cell;
+    cell.caption = QString::number(index);
+    cell.text = QString::fromStdString(node->m_strLabel);
+    cell.fill = colours.fill;
+    cell.frame = colours.finalFrame;
+    if (m_nPointed > 0 && index == m_nPointed) {
+        cell.outline = HighlightColour();
+        cell.outlineWidth = 2;
+    } else if (m_nPointed > 0 && (index == m_nPointed / 2 || index / 2 == m_nPointed)) {
+        cell.outline = RelativeColour();
+    }
+    return cell;
+}
+
+CArrayPanel::CArrayPanel(QWidget *parent) : CViewPanel(tr("陣列"), parent)
+{
+    setObjectName(QStringLiteral("arrayPanel"));
+    m_grid = new CCellGrid(this, QStringLiteral("16777215"), true);
+    m_grid->setObjectName(QStringLiteral("arraySlots"));
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->SetRowsWanted(1);
+    m_grid->SetSource(&m_cells);
+    setWidget(m_grid);
+    connect(m_grid, &CCellGrid::CellHovered, this, [this](int row, qint64 column) { Point(row < 0 ? 0 : column + 1); });
+    connect(m_grid, &CCellGrid::CellClicked, this, [this](int, qint64 column) {
+        if (View())
+            View()->SelectNode(column + 1, false);
+    });
+    // The tree's outlines go with the panel.
+    connect(this, &QDockWidget::visibilityChanged, this, [this] { Point(m_cells.m_nPointed); });
+}
+
+qint64 CArrayPanel::FirstShown() const
+{
+    return m_cells.RowCount() && m_cells.CellCount(0) ? m_grid->FirstColumn() + 1 : 0;
+}
+
+qint64 CArrayPanel::LastShown() const
+{
+    if (!FirstShown())
+        return 0;
+    return std::min(m_cells.CellCount(0), m_grid->FirstColumn() + m_grid->VisibleColumns());
+}
+
+void CArrayPanel::Watch(CZarniView *view)
+{
+    connect(view, &CZarniView::Drawn, m_grid, &CCellGrid::Refresh);
+    connect(view, &CZarniView::NodeSelected, this, [this](qint64 index) { m_grid->EnsureVisible(0, index - 1); });
+    connect(view, &CZarniView::NodeHovered, this, [this](qint64 index) {
+        if (index > 0)
+            m_grid->EnsureVisible(0, index - 1);
+        Point(index);
+    });
+}
+
+void CArrayPanel::ViewChanged()
+{
+    m_cells.m_view = View();
+    m_cells.m_nPointed = 0;
+    m_grid->Refresh();
+    emit RelationShown(QString());
+}
+
+void CArrayPanel::Point(qint64 index)
+{
+    if (!View() || index < 0 || index > View()->m_nNodeCount)
+        index = 0;
+    const bool changed = index != m_cells.m_nPointed;
+    m_cells.m_nPointed = index;
+    if (View())
+        View()->SetHighlight(isVisible() ? index : 0);
+    if (!changed)
+        return;
+    m_grid->viewport()->update();
+    emit RelationShown(index ? Relation(index, View()->m_nNodeCount) : QString());
+}
+
+QString CArrayPanel::Relation(qint64 index, qint64 count)
+{
+    QStringList parts;
+    parts << (index == 1 ? tr("樹根") : tr("父 %1").arg(index / 2));
+    if (2 * index > count)
+        parts << tr("葉節點");
+    else if (2 * index + 1 > count)
+        parts << tr("左 %1，沒有右子").arg(2 * index);
+    else
+        parts << tr("左 %1，右 %2").arg(2 * index).arg(2 * index + 1);
+    parts << tr("第 %1 層").arg(TreeGeometry::LevelOf(index));
+    return tr("節點 %1：").arg(index) + parts.join(tr("，"));
+}

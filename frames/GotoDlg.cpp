@@ -1,0 +1,50 @@
+#include "GotoDlg.h"
+
+#include "DialogButtons.h"
+#include "view/ZarniView.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+CGotoDlg::CGotoDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pView(view)
+{
+    setWindowTitle(tr("跳至節點"));
+    auto *prompt = new QLabel(tr("節點的索引（1 到 %1）：").arg(view->m_nNodeCount), this);
+    m_index = new QLineEdit(this);
+    m_index->setObjectName(QStringLiteral("gotoIndex"));
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("gotoProblem"));
+    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(m_index);
+    layout->addWidget(m_problem);
+    layout->addWidget(OkCancelButtons(this));
+}
+
+void CGotoDlg::accept()
+{
+    QString problem;
+    const qint64 index = ParseIndex(m_index->text(), m_pView->m_nNodeCount, &problem);
+    if (!index) {
+        m_problem->setText(problem);
+        m_index->setFocus();
+        return;
+    }
+    m_pView->SelectNode(index, true);
+    QDialog::accept();
+}
+
+qint64 CGotoDlg::ParseIndex(const QString &text, qint64 count, QString *problem)
+{
+    static const QRegularExpression whole(QStringLiteral("^\\s*[+]?[0-9]+\\s*$"));
+    bool ok = whole.match(text).hasMatch();
+    const qlonglong index = ok ? text.trimmed().toLongLong(&ok) : 0;
+    if (ok && index >= 1 && index <= count)
+        return index;
+    *problem = ok || whole.match(text).hasMatch() ? tr("這棵樹沒有節點 %1：索引必須在 1 到 %2 之間。").arg(text.trimmed()).arg(count)
+                                                  : tr("「%1」不是整數。").arg(text.trimmed());
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "ViewPanel.h"
+
+#include "view/ZarniView.h"
+
+void CViewPanel::SetView(CZarniView *view)
+{
+    if (view == m_view)
+        return;
+    if (m_view)
+        disconnect(m_view, nullptr, this, nullptr);
+    m_view = view;
+    if (view) {
+        Watch(view);
+        // By now the view is no more than a QObject: it is let go without
+        // being looked at.
+        connect(view, &QObject::destroyed, this, [this] {
+            m_view = nullptr;
+            ViewChanged();
+        });
+    }
+    ViewChanged();
+}

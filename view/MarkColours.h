@@ -1,0 +1,28 @@
+#pragma once
+// The colours of a node box by its mark (0 plain, 1 selected or won, 2 lost):
+// the fill, the frame drawn first (also the background of the label's text
+// cells) and the frame drawn over the label.
+
+#include "framework/DrawSurface.h"
+
+#include <QColor>
+
+struct MarkColours {
+    QColor fill;
+    QColor firstFrame;
+    QColor finalFrame;
+};
+
+inline MarkColours ColoursFor(int mark)
+{
+    if (mark == 1)
+        return {RGB(255, 50, 50), RGB(255, 0, 0), RGB(255, 0, 0)};
+    if (mark == 2)
+        return {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)};
+    return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
+}
+
+// The outline of a node pointed at, and the lighter one of its parent and
+// children.
+inline QColor HighlightColour() { return QColor(0, 60, 220); }
+inline QColor RelativeColour() { return QColor(110, 160, 255); }
