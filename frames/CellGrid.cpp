@@ -171,7 +171,7 @@ void CCellGrid::paintEvent(QPaintEvent *)
             if (m_bCaptions) {
                 const QRect caption = r.adjusted(0, 2, 0, -r.height() / 2);
                 textArea.setTop(caption.bottom());
-                p.setPen(cell.ink == Qt::black ? QColor(96, 96, 96) : cell.ink);
+                p.setPen(cell.ink == Qt::black && cell.fill == Qt::white ? QColor(96, 96, 96) : cell.ink);
                 p.setFont(small);
                 p.drawText(caption, Qt::AlignCenter, cell.caption);
             }
