@@ -12,6 +12,15 @@ namespace {
 
 const int kBigTree = 1048575;
 
+// The panel on the view, exposed and painted.
+void ShowPanel(CArrayPanel &panel, CZarniView &view)
+{
+    panel.resize(800, 100);
+    panel.SetView(&view);
+    panel.show();
+    QApplication::processEvents();
+}
+
 void BM_ArrayOpen(benchmark::State &state)
 {
     CZarniView &view = View();
@@ -19,10 +28,7 @@ void BM_ArrayOpen(benchmark::State &state)
     ShowNow(view);
     for (auto _ : state) {
         CArrayPanel panel(nullptr);
-        panel.resize(800, 100);
-        panel.SetView(&view);
-        panel.show();
-        QApplication::processEvents(); // exposed and painted
+        ShowPanel(panel, view);
     }
 }
 
@@ -31,10 +37,7 @@ void BM_ArrayScrollEndToEnd(benchmark::State &state)
     CZarniView &view = View();
     view.SetNodeCount(kBigTree);
     CArrayPanel panel(nullptr);
-    panel.resize(800, 100);
-    panel.SetView(&view);
-    panel.show();
-    QApplication::processEvents();
+    ShowPanel(panel, view);
     QScrollBar *bar = panel.Grid()->horizontalScrollBar();
     bool atEnd = false;
     for (auto _ : state) {
@@ -49,10 +52,7 @@ void BM_ArrayAfterSelection(benchmark::State &state)
     CZarniView &view = View();
     view.SetNodeCount(kBigTree);
     CArrayPanel panel(nullptr);
-    panel.resize(800, 100);
-    panel.SetView(&view);
-    panel.show();
-    QApplication::processEvents();
+    ShowPanel(panel, view);
     ShowNow(view);
     int64_t index = 1;
     for (auto _ : state) {
