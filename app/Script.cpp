@@ -1,6 +1,7 @@
 #include "Script.h"
 
 #include "Export.h"
+#include "Lesson.h"
 #include "State.h"
 #include "Zarni.h"
 #include "ZarniDoc.h"
@@ -25,6 +26,8 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QWheelEvent>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -181,6 +184,8 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"merge", &CScriptRunner::MergeFile}, {"runs", &CScriptRunner::MergeRuns},
         {"array", &CScriptRunner::Array},     {"goto", &CScriptRunner::Goto},
         {"shot", &CScriptRunner::Shot},
+        {"wheel", &CScriptRunner::Wheel},     {"key", &CScriptRunner::Key},
+        {"save-script", &CScriptRunner::SaveScript},
     };
     return statements;
 }
@@ -511,6 +516,66 @@ void CScriptRunner::SendMouse(const QString &verb, QEvent::Type type, int x, int
     QMouseEvent event(type, local, target->mapToGlobal(local), button, m_buttonDown ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
     QApplication::sendEvent(target, &event);
+}
+
+// "wheel DX DY [ctrl|shift] [X Y]": a turn of the wheel (eighths of a
+// degree) at a client point, the centre unless given.
+void CScriptRunner::Wheel(const QStringList &words)
+{
+    const QString usage = QStringLiteral("wheel DX DY [ctrl|shift] [X Y]");
+    if (words.size() < 3 || words.size() > 6)
+        ExpectWords(words, 3, usage);
+    QWidget *target = ActiveView(words[0])->viewport();
+    const QPoint angle(Number(words[1], -100000, 100000, QStringLiteral("DX")),
+                       Number(words[2], -100000, 100000, QStringLiteral("DY")));
+    QStringList rest = words.mid(3);
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    if (!rest.isEmpty() && (rest[0] == "ctrl" || rest[0] == "shift"))
+        modifiers = rest.takeFirst() == "ctrl" ? Qt::ControlModifier : Qt::ShiftModifier;
+    if (rest.size() != 0 && rest.size() != 2)
+        ExpectWords(words, 3, usage);
+    const QPointF at = rest.isEmpty() ? QPointF(target->rect().center())
+                                      : QPointF(Number(rest[0], -100000, 100000, QStringLiteral("X")),
+                                                Number(rest[1], -100000, 100000, QStringLiteral("Y")));
+    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+// "key SEQUENCE": the keys pressed and released as the window system gives
+// them, so that shortcuts answer as they do to the user.
+void CScriptRunner::Key(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("key SEQUENCE (such as Ctrl+=, PgDown or F11)"));
+    const QKeySequence sequence = QKeySequence::fromString(words[1], QKeySequence::PortableText);
+    if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
+        Fail(QStringLiteral("'%1' is not a key sequence").arg(words[1]));
+    CZarniView *view = ActiveView(words[0]);
+    view->setFocus();
+    QWindow *window = view->window()->windowHandle();
+    for (int i = 0; i < sequence.count(); ++i) {
+        const QKeyCombination key = sequence[i];
+        const QString text = key.key() < 0x80 && !(key.keyboardModifiers() & Qt::ControlModifier)
+                                 ? QString(QChar(key.key())).toLower() : QString();
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
+                window, type, key.key(), key.keyboardModifiers(), text);
+    }
+}
+
+// What the File menu's "save as script" writes.
+void CScriptRunner::SaveScript(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("save-script PATH"));
+    CZarniView *view = ActiveView(words[0]);
+    const LessonScript lesson = WriteLessonScript(view, m_app->MainFrame()->m_wndToolBar->m_wndZoomCombo->currentIndex());
+    switch (lesson.error) {
+    case LessonScript::Error::None: break;
+    case LessonScript::Error::CanvasUnreachable:
+        Fail(QStringLiteral("the canvas %1 x %2 cannot be reached with the zoom commands").arg(view->m_nCanvasWidth).arg(view->m_nCanvasHeight), 1);
+    case LessonScript::Error::TooManyValues:
+        Fail(QStringLiteral("the tree's values do not fit in a script line of %1 bytes").arg(kMaxLineBytes), 1);
+    }
+    WriteOutput(words[1], lesson.text.toUtf8());
 }
 
 // Runs from a file ("-": standard input), or inline, separated by "/"; the

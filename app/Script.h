@@ -60,6 +60,9 @@ private:
     void Export(const QStringList &words);
     void Snapshot(const QStringList &words);
     void Shot(const QStringList &words);
+    void Wheel(const QStringList &words);
+    void Key(const QStringList &words);
+    void SaveScript(const QStringList &words);
     void WritePng(const QString &path, const QImage &image);
     void Array(const QStringList &words);
     void Goto(const QStringList &words);

@@ -2,6 +2,8 @@
 
 #include "AboutDlg.h"
 #include "Export.h"
+#include "Lesson.h"
+#include "Script.h"
 #include "ZarniDoc.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
@@ -20,6 +22,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 #include <QStandardPaths>
@@ -31,6 +34,7 @@ namespace {
 const char *const kRecentGroup = "Recent File List";
 const char *const kSpeedKey = "Tournament/Speed";
 const char *const kArrayPanelKey = "View/ArrayPanel";
+const char *const kLanguageKey = "View/Language";
 
 } // namespace
 
@@ -58,6 +62,16 @@ CZarniApp::CZarniApp()
         });
         OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI *ui) { ui->Enable(i < m_recentFiles.size()); });
     }
+    OnCommand(ID_FILE_RUN_SCRIPT, [this] { OnFileRunScript(); });
+    OnCommand(ID_FILE_SAVE_SCRIPT, [this] { OnFileSaveScript(); });
+    OnUpdateCommand(ID_FILE_SAVE_SCRIPT, [this](CCmdUI *ui) { ui->Enable(MainFrame() && MainFrame()->GetActiveView()); });
+    for (const auto &[id, language] : {std::pair{ID_VIEW_LANGUAGE_ZH, kChinese}, std::pair{ID_VIEW_LANGUAGE_EN, kEnglish}}) {
+        OnCommand(id, [this, language = language] { ChooseLanguage(language); });
+        OnUpdateCommand(id, [this, language = language](CCmdUI *ui) {
+            ui->Enable();
+            ui->SetCheck(m_language == language);
+        });
+    }
     OnCommand(ID_WINDOW_NEW, [this] {
         if (CChildFrame *child = MainFrame()->ActiveChild())
             CreateNewFrame(child->GetDocument());
@@ -77,7 +91,9 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Zarni"));
     LoadStdProfileSettings();
-    LoadToolkitTranslations();
+    if (m_language.isEmpty())
+        m_language = m_bSettingsUsable && !IsBatch() ? QSettings().value(kLanguageKey, kChinese).toString() : kChinese;
+    SetLanguage(IsLanguage(m_language) ? m_language : kChinese);
     QApplication::setFont(InterfaceFont());
 
     m_pMainFrame = std::make_unique<CMainFrame>();
@@ -99,15 +115,45 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     return true;
 }
 
-// The toolkit's own dialogs and buttons speak Traditional Chinese like the
-// rest of the program; without the translation file they stay English.
-void CZarniApp::LoadToolkitTranslations()
+bool CZarniApp::IsLanguage(const QString &language)
 {
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator.get());
-        m_toolkitTranslator = std::move(translator);
+    return language == kChinese || language == kEnglish;
+}
+
+// Our own texts are written in Traditional Chinese and translated to
+// English; the toolkit's own dialogs and buttons are English and translated
+// to Traditional Chinese. Installing a translator tells every window to
+// show its texts again.
+void CZarniApp::SetLanguage(const QString &language)
+{
+    for (auto *translator : {&m_toolkitTranslator, &m_ownTranslator}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
     }
+    m_language = language;
+    auto load = [](std::unique_ptr<QTranslator> &slot, const QString &name, const QString &directory) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(name, directory)) {
+            QCoreApplication::installTranslator(translator.get());
+            slot = std::move(translator);
+        }
+    };
+    if (language == kEnglish)
+        load(m_ownTranslator, QStringLiteral("zarni_en"), QStringLiteral(":/i18n"));
+    else
+        load(m_toolkitTranslator, QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QLocale::setDefault(QLocale(language == kEnglish ? QLocale::English : QLocale::Chinese,
+                                language == kEnglish ? QLocale::UnitedStates : QLocale::Taiwan));
+}
+
+void CZarniApp::ChooseLanguage(const QString &language)
+{
+    if (language == m_language)
+        return;
+    SetLanguage(language);
+    if (m_bSettingsUsable && !IsBatch())
+        QSettings().setValue(kLanguageKey, language);
 }
 
 void CZarniApp::LoadStdProfileSettings()
@@ -306,6 +352,52 @@ void CZarniApp::OnFileExport()
     const ExportResult result = ExportCanvas(view, target);
     if (!result)
         AfxMessageBox(DescribeExportFailure(result, view, target, false));
+}
+
+namespace {
+
+QString ScriptFilter()
+{
+    return CZarniApp::tr("Zarni 腳本 (*.zs);;所有檔案 (*)");
+}
+
+} // namespace
+
+// A script run in the program as it stands; an error stops it there.
+void CZarniApp::OnFileRunScript()
+{
+    const QString path = QFileDialog::getOpenFileName(MainFrame(), tr("執行腳本"), QString(), ScriptFilter());
+    if (path.isEmpty())
+        return;
+    CScriptRunner runner(this);
+    if (runner.RunFile(path) != 0)
+        AfxMessageBox(tr("腳本停在錯誤的地方：\n%1").arg(runner.Error()));
+}
+
+void CZarniApp::OnFileSaveScript()
+{
+    CZarniView *view = MainFrame()->GetActiveView();
+    QString path = QFileDialog::getSaveFileName(MainFrame(), tr("另存為腳本"), QString(), ScriptFilter());
+    if (path.isEmpty() || !view)
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".zs");
+    const LessonScript lesson = WriteLessonScript(view, MainFrame()->m_wndToolBar->m_wndZoomCombo->currentIndex());
+    QString error;
+    switch (lesson.error) {
+    case LessonScript::Error::CanvasUnreachable:
+        error = tr("畫布大小 %1 * %2 無法用縮放指令重建。").arg(view->m_nCanvasWidth).arg(view->m_nCanvasHeight);
+        break;
+    case LessonScript::Error::TooManyValues:
+        error = tr("這棵樹的值太多，寫不進一行腳本。");
+        break;
+    case LessonScript::Error::None:
+        if (!WriteWholeFile(path, lesson.text.toUtf8(), &error))
+            error = tr("無法儲存檔案 %1：\n%2").arg(QDir::toNativeSeparators(path), error);
+        break;
+    }
+    if (!error.isEmpty())
+        AfxMessageBox(error);
 }
 
 void CZarniApp::OnAppAbout()

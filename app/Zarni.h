@@ -49,9 +49,20 @@ public:
 
     CMainFrame *MainFrame() const { return m_pMainFrame.get(); }
 
+    // The language of the texts: "zh_TW" (the default) or "en". Before
+    // start-up it overrides the one kept in the settings.
+    static constexpr const char *kChinese = "zh_TW";
+    static constexpr const char *kEnglish = "en";
+    static bool IsLanguage(const QString &language);
+    void SetLanguage(const QString &language);
+    const QString &Language() const { return m_language; }
+
 private:
     void LoadStdProfileSettings();
-    void LoadToolkitTranslations();
+    // The user's choice from the menu, kept in the settings.
+    void ChooseLanguage(const QString &language);
+    void OnFileRunScript();
+    void OnFileSaveScript();
     CZarniDoc *FindOpenDocument(const QString &path) const;
     // Shows the list in the File menu and keeps it in the settings.
     void RecentFilesChanged();
@@ -63,6 +74,8 @@ private:
     void OnFileExport();
 
     std::unique_ptr<QTranslator> m_toolkitTranslator;
+    std::unique_ptr<QTranslator> m_ownTranslator;
+    QString m_language;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     std::vector<std::unique_ptr<CZarniDoc>> m_documents;
     QStringList m_recentFiles;

@@ -71,8 +71,9 @@ int main(int argc, char **argv)
     const QCommandLineOption noScreen(QStringLiteral("headless"), QStringLiteral("Show no window; end after the script."));
     const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait MS between the tournament's painting steps (default 500, 0 when headless)."), QStringLiteral("MS"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Size of the main window (default 800x600)."), QStringLiteral("WxH"));
-    parser.addOptions({script, noScreen, delay, size});
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A document to open."), QStringLiteral("[file]"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The language of the texts: zh_TW (the default) or en."), QStringLiteral("LANG"));
+    parser.addOptions({script, noScreen, delay, size, lang});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A document to open, or a script (.zs) to run."), QStringLiteral("[file]"));
     if (!parser.parse(QApplication::arguments()))
         return Usage(parser.errorText());
     parser.process(application); // --help, --help-all and --version end here
@@ -80,6 +81,14 @@ int main(int argc, char **argv)
         return Usage(QStringLiteral("--script '': the path of the script is empty"));
     if (parser.positionalArguments().size() > 1)
         return Usage(QStringLiteral("only one file can be opened, not %1").arg(parser.positionalArguments().size()));
+
+    if (parser.isSet(lang) && !CZarniApp::IsLanguage(parser.value(lang)))
+        return Usage(QStringLiteral("--lang takes zh_TW or en, not '%1'").arg(parser.value(lang)));
+    // A lesson opened from the file manager is run, in a window kept open.
+    QStringList documents = parser.positionalArguments();
+    QString scriptPath = parser.value(script);
+    if (!parser.isSet(script) && documents.size() == 1 && documents.first().endsWith(QStringLiteral(".zs"), Qt::CaseInsensitive))
+        scriptPath = documents.takeFirst();
 
     int stepDelay = headless ? 0 : 500;
     if (parser.isSet(delay)) {
@@ -103,7 +112,9 @@ int main(int argc, char **argv)
     app.SetBatch(headless);
     app.SetStepDelay(stepDelay);
     app.SetInitialSize(windowSize);
-    if (!app.InitInstance(parser.positionalArguments())) {
+    if (parser.isSet(lang))
+        app.SetLanguage(parser.value(lang));
+    if (!app.InitInstance(documents)) {
         const QString failure = app.TakeBatchFailure();
         if (!failure.isEmpty())
             std::fprintf(stderr, "zarni: %s\n", qPrintable(failure));
@@ -111,9 +122,9 @@ int main(int argc, char **argv)
     }
 
     CScriptRunner runner(&app);
-    if (parser.isSet(script) || headless) {
+    if (!scriptPath.isEmpty() || headless) {
         QTimer::singleShot(0, &application, [&] {
-            const int status = parser.isSet(script) ? runner.RunFile(parser.value(script)) : 0;
+            const int status = !scriptPath.isEmpty() ? runner.RunFile(scriptPath) : 0;
             if (status != 0)
                 std::fprintf(stderr, "%s\n", qPrintable(runner.Error()));
             if (status != 0 || headless || runner.Ended())

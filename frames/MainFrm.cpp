@@ -40,6 +40,7 @@ struct Menu {
 };
 const int kRecentFiles = -1;
 const int kWindowList = -2; // the entries of the open document windows
+const int kLanguageMenu = -3; // the submenu of the languages
 
 const std::vector<Menu> &MainMenu()
 {
@@ -52,8 +53,13 @@ const std::vector<Menu> &MainMenu()
           {0, nullptr},
           {kRecentFiles, QT_TRANSLATE_NOOP("CMainFrame", "最近開啟檔案")},
           {0, nullptr},
-          {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")}}},
-        {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")}}},
+          {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")},
+          {0, nullptr},
+          {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "執行腳本(&R)...")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")},
+          {0, nullptr},
+          {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
+          {kLanguageMenu, QT_TRANSLATE_NOOP("CMainFrame", "語言(&L)")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
@@ -76,7 +82,10 @@ const std::vector<Menu> &DocumentMenu()
           {0, nullptr},
           {kRecentFiles, QT_TRANSLATE_NOOP("CMainFrame", "最近開啟檔案")},
           {0, nullptr},
-          {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")}}},
+          {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")},
+          {0, nullptr},
+          {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "執行腳本(&R)...")},
+          {ID_FILE_SAVE_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "另存為腳本(&W)...")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "編輯(&E)"),
          {{ID_EDIT_UNDO, QT_TRANSLATE_NOOP("CMainFrame", "復原(&U)\tCtrl+Z")},
           {0, nullptr},
@@ -86,7 +95,10 @@ const std::vector<Menu> &DocumentMenu()
         {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")},
           {0, nullptr},
           {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("CMainFrame", "陣列(&A)")},
-          {ID_NODE_GOTO, QT_TRANSLATE_NOOP("CMainFrame", "跳至節點(&G)...\tCtrl+G")}}},
+          {ID_NODE_GOTO, QT_TRANSLATE_NOOP("CMainFrame", "跳至節點(&G)...\tCtrl+G")},
+          {0, nullptr},
+          {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
+          {kLanguageMenu, QT_TRANSLATE_NOOP("CMainFrame", "語言(&L)")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "視窗(&W)"),
          {{ID_WINDOW_NEW, QT_TRANSLATE_NOOP("CMainFrame", "新增視窗(&N)")},
           {ID_WINDOW_CASCADE, QT_TRANSLATE_NOOP("CMainFrame", "重疊顯示(&C)")},
@@ -142,6 +154,7 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_WINNER_POP, QKeySequence(Qt::CTRL | Qt::Key_Down)},
         {ID_NODE_GOTO, QKeySequence(Qt::CTRL | Qt::Key_G)},
         {ID_WINNER_POP_ALL, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
+        {ID_VIEW_FULL_SCREEN, QKeySequence(Qt::Key_F11)},
     };
     return keys;
 }
@@ -275,6 +288,11 @@ CMainFrame::CMainFrame()
         if (CZarniView *view = GetActiveView())
             CGotoDlg(view, this).exec();
     });
+    OnCommand(ID_VIEW_FULL_SCREEN, [this] { ShowFullScreen(!isFullScreen()); });
+    OnUpdateCommand(ID_VIEW_FULL_SCREEN, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(isFullScreen());
+    });
     OnCommand(ID_VIEW_ARRAY, [this] { ShowArrayPanel(m_arrayPanel->isHidden()); });
     OnUpdateCommand(ID_VIEW_ARRAY, [this](CCmdUI *ui) {
         ui->Enable();
@@ -365,8 +383,6 @@ void CMainFrame::CreateActions()
         if (m_actions.contains(id))
             return;
         auto *action = new QAction(this);
-        action->setStatusTip(PromptDescription(id));
-        action->setToolTip(PromptTooltip(id));
         connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
         connect(action, &QAction::hovered, this, [this, action] { OnActionHovered(action); });
         addAction(action);
@@ -383,13 +399,18 @@ void CMainFrame::CreateActions()
     for (int id : TournamentButtons())
         if (id > 0)
             add(id);
+    // Each language is named in its own.
+    add(ID_VIEW_LANGUAGE_ZH);
+    add(ID_VIEW_LANGUAGE_EN);
+    m_actions[ID_VIEW_LANGUAGE_ZH]->setText(QStringLiteral("繁體中文"));
+    m_actions[ID_VIEW_LANGUAGE_EN]->setText(QStringLiteral("English"));
+    auto *languages = new QActionGroup(this);
+    languages->addAction(m_actions[ID_VIEW_LANGUAGE_ZH]);
+    languages->addAction(m_actions[ID_VIEW_LANGUAGE_EN]);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         add(id);
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
         add(id);
-    for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
-        m_actions[id]->setStatusTip(LoadString(AFX_IDS_MDICHILD));
-    m_actions[ID_WINDOW_MORE_WINDOWS]->setText(tr("更多視窗(&M)..."));
     QHash<int, QList<QKeySequence>> keys;
     for (const auto &[id, key] : Accelerators()) {
         add(id);
@@ -398,13 +419,45 @@ void CMainFrame::CreateActions()
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY})
+                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_FULL_SCREEN,
+                                             ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);
     modes->addAction(m_actions[ID_MODE_SELECT]);
     modes->addAction(m_actions[ID_MODE_PAN]);
     for (int id = AFX_IDM_FIRST_MDICHILD; id < ID_WINDOW_MORE_WINDOWS; ++id)
         m_actions[id]->setCheckable(true);
+    SetActionTexts();
+}
+
+// The texts of the actions not shown in a menu's own table: prompts, tips.
+void CMainFrame::SetActionTexts()
+{
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
+        it.value()->setStatusTip(PromptDescription(it.key()));
+        it.value()->setToolTip(PromptTooltip(it.key()));
+    }
+    for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
+        m_actions[id]->setStatusTip(LoadString(AFX_IDS_MDICHILD));
+    m_actions[ID_WINDOW_MORE_WINDOWS]->setText(tr("更多視窗(&M)..."));
+}
+
+// Every text again in the language now chosen.
+void CMainFrame::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !m_wndStatusBar)
+        return;
+    SetActionTexts();
+    BuildMenuBar(m_nMenuId);
+    if (m_recentPlaceholder)
+        m_recentPlaceholder->setText(tr("最近開啟檔案"));
+    m_tournamentBar->setWindowTitle(tr("錦標賽"));
+    m_speedLabel->setToolTip(tr("播放速度"));
+    m_wndToolBar->m_wndZoomCombo->setStatusTip(LoadString(IDC_ZOOM_COMBO));
+    m_wndStatusBar->ShowIdleMessage(true);
+    UpdateTitle();
+    UpdateCommandUI();
 }
 
 // Nothing here can fail short of memory, which throws.
@@ -515,11 +568,7 @@ void CMainFrame::CreateZoomCombo()
         combo->addItem(QString::asprintf("1/%dx", 2 * n));
     combo->setCurrentIndex(19);
     // Every pick applies, also of the item already shown, to the active view.
-    connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
-        if (CZarniView *view = GetActiveView())
-            view->ApplyZoomIndex(index);
-        UpdateCommandUI();
-    });
+    connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this](int index) { PickZoom(index); });
     m_wndToolBar->insertWidget(slot, combo);
     m_wndToolBar->removeAction(slot);
     m_wndToolBar->m_wndZoomCombo = combo;
@@ -544,6 +593,10 @@ void CMainFrame::BuildMenuBar(int menuId)
                 popup->addSeparator();
             } else if (item.id == kRecentFiles) {
                 AddRecentFiles(popup);
+            } else if (item.id == kLanguageMenu) {
+                QMenu *languages = popup->addMenu(tr(item.text));
+                languages->addActions({m_actions[ID_VIEW_LANGUAGE_ZH], m_actions[ID_VIEW_LANGUAGE_EN]});
+                connect(languages, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
             } else if (item.id == kWindowList) {
                 m_windowListSeparator = popup->addSeparator();
                 for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
@@ -669,6 +722,10 @@ void CMainFrame::WatchView(CZarniView *view)
     });
     connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
     connect(view, &CZarniView::LeafEditRequested, this, [view](qint64 index) { new CLeafEditor(view, index); });
+    connect(view, &CZarniView::ZoomRequested, this, [this, view](int step, QPoint anchor) {
+        if (view == GetActiveView())
+            StepZoom(step, anchor);
+    });
 }
 
 CZarniView *CMainFrame::GetActiveView() const
@@ -746,6 +803,35 @@ void CMainFrame::UpdateTitle()
     const QString app = LoadString(IDR_MAINFRAME);
     CChildFrame *child = ActiveChild();
     setWindowTitle(child && !child->isMaximized() ? app + " - " + child->windowTitle() : app);
+}
+
+void CMainFrame::PickZoom(int index, const QPoint *anchor)
+{
+    m_wndToolBar->m_wndZoomCombo->setCurrentIndex(index);
+    if (CZarniView *view = GetActiveView())
+        anchor ? view->ApplyZoomIndexAbout(index, *anchor) : view->ApplyZoomIndex(index);
+    UpdateCommandUI();
+}
+
+// The combo lists the largest canvas first, so zooming in goes up the list.
+void CMainFrame::StepZoom(int step, QPoint anchor)
+{
+    const QComboBox *combo = m_wndToolBar->m_wndZoomCombo;
+    const int index = step == 0 ? combo->findText(QStringLiteral("1x")) : std::clamp(combo->currentIndex() - step, 0, combo->count() - 1);
+    PickZoom(index, &anchor);
+}
+
+void CMainFrame::ShowFullScreen(bool full)
+{
+    if (full) {
+        m_bMaximizedBeforeFullScreen = isMaximized();
+        showFullScreen();
+    } else if (m_bMaximizedBeforeFullScreen) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+    UpdateCommandUISoon();
 }
 
 void CMainFrame::ShowArrayPanel(bool show)

@@ -87,6 +87,12 @@ public:
     CArrayPanel *ArrayPanel() const { return m_arrayPanel; }
     // Shows or hides the array panel, as its View menu item does.
     void ShowArrayPanel(bool show);
+    // Picks item index of the zoom combo for the active view, as the user
+    // does; with an anchor, the canvas point under it stays there.
+    void PickZoom(int index, const QPoint *anchor = nullptr);
+    // The next (+1), previous (-1) item, or 1x (0), about a client point.
+    void StepZoom(int step, QPoint anchor);
+    void ShowFullScreen(bool full);
 
 signals:
     // The user has shown or closed the array panel.
@@ -95,9 +101,11 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void CreateActions();
+    void SetActionTexts();
     void CreateToolBar();
     void CreateTournamentToolBar();
     void CreateStatusBar();
@@ -123,4 +131,5 @@ private:
     QLabel *m_speedLabel = nullptr;
     CMergePanel *m_mergePanel = nullptr;
     CArrayPanel *m_arrayPanel = nullptr;
+    bool m_bMaximizedBeforeFullScreen = false;
 };

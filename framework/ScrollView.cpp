@@ -1,6 +1,10 @@
 #include "ScrollView.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QNativeGestureEvent>
 #include <QPaintEvent>
+#include <QWheelEvent>
 #include <QScrollBar>
 #include <algorithm>
 #include <cstring>
@@ -172,4 +176,97 @@ void CScrollView::scrollContentsBy(int dx, int dy)
     m_dirty.translate(dx, dy);
     m_dirty = (m_dirty & region) | uncovered;
     viewport()->update();
+}
+
+void CScrollView::ScrollBy(int dx, int dy)
+{
+    QScrollBar *h = horizontalScrollBar();
+    QScrollBar *v = verticalScrollBar();
+    h->setValue(h->value() + dx);
+    v->setValue(v->value() + dy);
+}
+
+namespace {
+
+const int kNotch = 120; // a wheel's step, in eighths of a degree
+
+// Whole steps out of an angle gathered so far; the rest stays gathered.
+int TakeSteps(int &gathered, int delta)
+{
+    gathered += delta;
+    const int steps = gathered / kNotch;
+    gathered -= steps * kNotch;
+    return steps;
+}
+
+} // namespace
+
+void CScrollView::wheelEvent(QWheelEvent *event)
+{
+    event->accept();
+    const QPoint angle = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = TakeSteps(m_zoomWheel, angle.y() ? angle.y() : angle.x());
+        for (int i = 0; i < std::abs(steps); ++i)
+            OnZoomStep(steps > 0 ? 1 : -1, event->position().toPoint());
+        return;
+    }
+    QPoint delta = -event->pixelDelta();
+    if (delta.isNull()) {
+        const int lines = QApplication::wheelScrollLines();
+        delta = QPoint(-angle.x() * lines * horizontalScrollBar()->singleStep() / kNotch,
+                       -angle.y() * lines * verticalScrollBar()->singleStep() / kNotch);
+    }
+    if (event->modifiers() & Qt::ShiftModifier)
+        delta = QPoint(delta.x() + delta.y(), 0);
+    ScrollBy(delta.x(), delta.y());
+}
+
+// A touchpad pinch: a zoom step for every quarter of scale gathered.
+bool CScrollView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::NativeGesture) {
+        auto *gesture = static_cast<QNativeGestureEvent *>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            m_zoomPinch += gesture->value();
+            const QPoint anchor = viewport()->mapFromGlobal(gesture->globalPosition().toPoint());
+            for (; m_zoomPinch >= 0.25; m_zoomPinch -= 0.25)
+                OnZoomStep(1, anchor);
+            for (; m_zoomPinch <= -0.25; m_zoomPinch += 0.25)
+                OnZoomStep(-1, anchor);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CScrollView::keyPressEvent(QKeyEvent *event)
+{
+    QScrollBar *h = horizontalScrollBar();
+    QScrollBar *v = verticalScrollBar();
+    const QPoint centre = viewport()->rect().center();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        switch (event->key()) {
+        case Qt::Key_Equal:
+        case Qt::Key_Plus: OnZoomStep(1, centre); return;
+        case Qt::Key_Minus: OnZoomStep(-1, centre); return;
+        case Qt::Key_0: OnZoomStep(0, centre); return;
+        default: break;
+        }
+    }
+    if (mods == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Left: ScrollBy(-h->singleStep(), 0); return;
+        case Qt::Key_Right: ScrollBy(h->singleStep(), 0); return;
+        case Qt::Key_Up: ScrollBy(0, -v->singleStep()); return;
+        case Qt::Key_Down: ScrollBy(0, v->singleStep()); return;
+        case Qt::Key_PageUp: ScrollBy(0, -v->pageStep()); return;
+        case Qt::Key_PageDown: ScrollBy(0, v->pageStep()); return;
+        case Qt::Key_Home: h->setValue(h->minimum()); return;
+        case Qt::Key_End: h->setValue(h->maximum()); return;
+        default: break;
+        }
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }

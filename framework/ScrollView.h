@@ -75,6 +75,15 @@ protected:
     // Drawn over the window as it shows, never into its pixels: marks that
     // come and go with the pointer.
     virtual void OnDrawOverlay(QPainter *painter) { Q_UNUSED(painter); }
+    // The user asks for the next zoom step about a client point: step +1
+    // zooms in, -1 out, 0 back to the natural size.
+    virtual void OnZoomStep(int step, QPoint anchor) { Q_UNUSED(step); Q_UNUSED(anchor); }
+
+    // The wheel scrolls (Shift: across), Ctrl+wheel and a pinch zoom; the
+    // arrows, PgUp/PgDn, Home/End and Ctrl+= / Ctrl+- / Ctrl+0 likewise.
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -85,7 +94,11 @@ private:
     void RenderDirty(const QRegion &area);
     void UpdateBars();
 
+    void ScrollBy(int dx, int dy);
+
     QImage m_image;
     QRegion m_dirty;
+    int m_zoomWheel = 0;     // Ctrl+wheel angle not yet used for a step
+    qreal m_zoomPinch = 0;   // pinch scale not yet used for a step
     CSize m_total{100, 100};
 };

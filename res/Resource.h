@@ -54,6 +54,12 @@ enum Command : int {
     // The heap array panel and finding a node.
     ID_VIEW_ARRAY = 0x802C,
     ID_NODE_GOTO = 0x802D,
+    // The desktop: full screen, lessons kept as scripts, the language.
+    ID_VIEW_FULL_SCREEN = 0x802E,
+    ID_FILE_RUN_SCRIPT = 0x802F,
+    ID_FILE_SAVE_SCRIPT = 0x8030,
+    ID_VIEW_LANGUAGE_ZH = 0x8031,
+    ID_VIEW_LANGUAGE_EN = 0x8032,
 };
 Q_ENUM_NS(Command)
 

@@ -253,7 +253,7 @@ void TestFidelity::everyCommandWithNoDocument()
         for (int i = 0; i < items.size(); ++i) {
             QAction *item = Menu(title)->actions().value(i);
             Frame()->UpdateCommandUI();
-            if (!item || item->isSeparator() || !item->isEnabled() || !item->isVisible() ||
+            if (!item || item->isSeparator() || !item->isEnabled() || !item->isVisible() || item->menu() ||
                 item == Frame()->Action(ID_APP_EXIT))
                 continue;
             ClickMenuItem(title, item);

@@ -81,7 +81,12 @@ public:
     void OnZoomOutX() { ChangeCanvasSize("-", ""); }
     void OnZoomOutY() { ChangeCanvasSize("", "-"); }
     // A pick of the zoom list: items 0..19 are 20x..1x, 20..29 1/2x..1/20x.
+    static constexpr int kZoomItems = 30;
+    static CSize ZoomIndexSize(int index);
     void ApplyZoomIndex(int index);
+    // The same pick, then scrolled so that the canvas point under the
+    // client point anchor stays there, as far as the scroll range allows.
+    void ApplyZoomIndexAbout(int index, QPoint anchor);
     void OnNodeNarrower();
     void OnNodeWider();
     void OnNodeShorter();
@@ -206,6 +211,9 @@ signals:
     void NodeHovered(qint64 index);
     // A node has been selected alone and brought into view.
     void NodeSelected(qint64 index);
+    // The user asks for the next (+1) or previous (-1) zoom item, or 1x
+    // (0), about a client point.
+    void ZoomRequested(int step, QPoint anchor);
 
 protected:
     void OnDraw(CDrawSurface *dc) override;
@@ -215,6 +223,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void OnDrawOverlay(QPainter *painter) override;
+    void OnZoomStep(int step, QPoint anchor) override { emit ZoomRequested(step, anchor); }
 
 private:
     void RegisterCommands();

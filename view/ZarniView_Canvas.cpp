@@ -1,6 +1,8 @@
 // Canvas size, zoom and node box proportions.
 #include "ZarniView.h"
 
+#include <cmath>
+
 namespace {
 
 // A grow step stops at the largest side; a shrink never reaches 0.
@@ -23,21 +25,35 @@ void CZarniView::ChangeCanvasSize(QString xStep, QString yStep)
 }
 
 // Items 0..19 are 20x..1x, items 20..29 are 1/2x..1/20x of 800 by 600.
+CSize CZarniView::ZoomIndexSize(int index)
+{
+    if (index <= 19)
+        return {800 * (20 - index), 600 * (20 - index)};
+    const int divisor = 2 * index - 38;
+    return {800 / divisor, 600 / divisor};
+}
+
 void CZarniView::ApplyZoomIndex(int index)
 {
-    if (index < 0 || index > 29)
+    if (index < 0 || index >= kZoomItems)
         return;
-    if (index <= 19) {
-        const int factor = 20 - index;
-        m_nCanvasWidth = 800 * factor;
-        m_nCanvasHeight = 600 * factor;
-    } else {
-        const int divisor = 2 * index - 38;
-        m_nCanvasWidth = 800 / divisor;
-        m_nCanvasHeight = 600 / divisor;
-    }
+    const CSize size = ZoomIndexSize(index);
+    m_nCanvasWidth = size.cx;
+    m_nCanvasHeight = size.cy;
     emit CanvasSizeChanged(m_nCanvasWidth, m_nCanvasHeight);
     Relayout();
+}
+
+// The layout scales with the canvas, so a canvas point keeps its place
+// relative to the canvas's sides.
+void CZarniView::ApplyZoomIndexAbout(int index, QPoint anchor)
+{
+    const CPoint scroll = GetScrollPosition();
+    const double fx = double(scroll.x + anchor.x()) / m_nCanvasWidth;
+    const double fy = double(scroll.y + anchor.y()) / m_nCanvasHeight;
+    ApplyZoomIndex(index);
+    SetScrollPos(SB_HORZ, int(std::lround(fx * m_nCanvasWidth)) - anchor.x());
+    SetScrollPos(SB_VERT, int(std::lround(fy * m_nCanvasHeight)) - anchor.y());
 }
 
 namespace {

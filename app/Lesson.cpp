@@ -1,0 +1,215 @@
+#include "Lesson.h"
+
+#include "Script.h"
+#include "view/ZarniView.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace {
+
+// "repeat N COMMAND", or nothing for no repetition.
+void Repeat(QStringList &lines, int count, const char *command)
+{
+    if (count == 1)
+        lines << command;
+    else if (count > 1)
+        lines << QStringLiteral("repeat %1 %2").arg(count).arg(command);
+}
+
+void Steps(QStringList &lines, int steps, const char *up, const char *down)
+{
+    Repeat(lines, steps, up);
+    Repeat(lines, -steps, down);
+}
+
+int Modulo(int a, int m)
+{
+    return ((a % m) + m) % m;
+}
+
+// A zoom item, then steps of 100 along each side. The item keeps the sides'
+// remainders by 100, which the steps never change.
+bool WriteCanvas(QStringList &lines, const CZarniView *view, int preferred)
+{
+    auto fits = [view](int index) {
+        const CSize size = CZarniView::ZoomIndexSize(index);
+        return Modulo(view->m_nCanvasWidth - size.cx, 100) == 0 && Modulo(view->m_nCanvasHeight - size.cy, 100) == 0;
+    };
+    int index = preferred >= 0 && preferred < CZarniView::kZoomItems && fits(preferred) ? preferred : -1;
+    for (int i = 0; index < 0 && i < CZarniView::kZoomItems; ++i)
+        if (fits(i))
+            index = i;
+    if (index < 0)
+        return false;
+    const CSize size = CZarniView::ZoomIndexSize(index);
+    lines << QStringLiteral("zoom %1").arg(index);
+    Steps(lines, (view->m_nCanvasWidth - size.cx) / 100, "ID_ZOOM_IN_X", "ID_ZOOM_OUT_X");
+    Steps(lines, (view->m_nCanvasHeight - size.cy) / 100, "ID_ZOOM_IN_Y", "ID_ZOOM_OUT_Y");
+    return true;
+}
+
+// Divisors are powers of two, doubled and halved from 32 and 24.
+int DoublingsFrom(int start, int divisor)
+{
+    return int(std::lround(std::log2(double(divisor) / start)));
+}
+
+bool IsNumbered(const CZarniView *view)
+{
+    for (int64_t i = 1; i <= view->m_nNodeCount; ++i)
+        if (view->NodeAt(i)->m_strLabel != std::to_string(i))
+            return false;
+    return true;
+}
+
+bool InnerLabelsEmpty(const CZarniView *view)
+{
+    for (int64_t i = 1; i <= view->m_nNodeCount / 2; ++i)
+        if (!view->NodeAt(i)->m_strLabel.empty())
+            return false;
+    return true;
+}
+
+QString Values(const std::vector<int> &values)
+{
+    QStringList words;
+    for (int v : values)
+        words << QString::number(v);
+    return words.join(' ');
+}
+
+bool WriteLine(QStringList &lines, const QString &line)
+{
+    if (line.toUtf8().size() > CScriptRunner::kMaxLineBytes)
+        return false;
+    lines << line;
+    return true;
+}
+
+// The merge's runs as they were given, and as many pops as were made.
+bool WriteMerge(QStringList &lines, const WinnerMerge *merge)
+{
+    QStringList runs;
+    for (int j = 0; j < merge->RunCount(); ++j)
+        runs << Values(merge->Run(j));
+    if (!WriteLine(lines, QStringLiteral("runs ") + runs.join(QStringLiteral(" / "))))
+        return false;
+    Repeat(lines, int(merge->Output().size()), "ID_WINNER_POP");
+    return true;
+}
+
+std::vector<int64_t> MarkedNodes(const CZarniView *view, bool *onlySelected)
+{
+    std::vector<int64_t> marked;
+    *onlySelected = true;
+    for (int64_t i = 1; i <= view->m_nNodeCount; ++i) {
+        if (const int mark = view->NodeAt(i)->m_nMark) {
+            marked.push_back(i);
+            *onlySelected &= mark == 1;
+        }
+    }
+    return marked;
+}
+
+struct Band {
+    CPoint press, release; // canvas coordinates
+};
+
+std::vector<int64_t> SelectedBy(const CZarniView *view, const Band &band)
+{
+    const CPoint a = band.press, b = band.release;
+    const TreeGeometry geometry = view->Geometry();
+    std::vector<int64_t> selected;
+    for (int level = 1; level <= view->m_nDepth; ++level) {
+        const LevelRun run = geometry.Selected(level, std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                                               std::max(a.y, b.y));
+        for (int64_t k = run.first; k < run.end; ++k)
+            selected.push_back(TreeGeometry::LevelFirst(level) + k);
+    }
+    return selected;
+}
+
+// The bands that may have made the selection: the one the view kept (its
+// top left corner and the release point, whole when the release was below
+// and right of the press), and the one around the boxes selected.
+std::vector<Band> CandidateBands(const CZarniView *view, const std::vector<int64_t> &marked)
+{
+    const TreeGeometry geometry = view->Geometry();
+    CRect around = geometry.Box(geometry.Position(marked.front()));
+    for (int64_t i : marked) {
+        const CRect box = geometry.Box(geometry.Position(i));
+        around = {std::min(around.left, box.left), std::min(around.top, box.top), std::max(around.right, box.right),
+                  std::max(around.bottom, box.bottom)};
+    }
+    return {{view->m_ptDragStart, view->m_ptDragCurrent},
+            {{around.left, around.top}, {around.right, around.bottom}}};
+}
+
+// A selection made with the band is made again with a band that selects
+// the same nodes; a node selected alone is found again.
+bool WriteSelection(QStringList &lines, const CZarniView *view)
+{
+    bool onlySelected = false;
+    const std::vector<int64_t> marked = MarkedNodes(view, &onlySelected);
+    if (marked.empty())
+        return true;
+    if (!onlySelected)
+        return false;
+    for (const Band &band : CandidateBands(view, marked)) {
+        if (SelectedBy(view, band) != marked)
+            continue;
+        const int sx = view->m_nHScrollPos, sy = view->m_nVScrollPos;
+        lines << QStringLiteral("scroll %1 %2").arg(sx).arg(sy)
+              << QStringLiteral("press %1 %2").arg(band.press.x - sx).arg(band.press.y - sy)
+              << QStringLiteral("move %1 %2").arg(band.release.x - sx).arg(band.release.y - sy)
+              << QStringLiteral("release %1 %2").arg(band.release.x - sx).arg(band.release.y - sy);
+        return true;
+    }
+    if (marked.size() == 1) {
+        lines << QStringLiteral("goto %1").arg(marked.front());
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+LessonScript WriteLessonScript(const CZarniView *view, int zoomIndex)
+{
+    QStringList lines{QStringLiteral("# Zarni lesson: rebuilds one window as it was kept.")};
+    if (!WriteCanvas(lines, view, zoomIndex))
+        return {QString(), LessonScript::Error::CanvasUnreachable};
+    Steps(lines, DoublingsFrom(32, view->m_nXDivisor), "ID_NODE_NARROWER", "ID_NODE_WIDER");
+    Steps(lines, DoublingsFrom(24, view->m_nYDivisor), "ID_NODE_SHORTER", "ID_NODE_TALLER");
+    if (view->Speed() != 1)
+        lines << QStringLiteral("speed %1").arg(view->Speed());
+    const LessonScript tooLong{QString(), LessonScript::Error::TooManyValues};
+    using RunState = CZarniView::RunState;
+    const RunState run = view->GetRunState();
+    if (const WinnerMerge *merge = view->Merge()) {
+        if (!WriteMerge(lines, merge))
+            return tooLong;
+    } else {
+        lines << QStringLiteral("nodes %1").arg(view->m_nNodeCount);
+        if (!IsNumbered(view)) {
+            QStringList leaves;
+            for (int64_t i = view->m_nNodeCount / 2 + 1; i <= view->m_nNodeCount; ++i)
+                leaves << QString::fromStdString(view->NodeAt(i)->m_strLabel);
+            if (!WriteLine(lines, QStringLiteral("leaves ") + leaves.join(' ')))
+                return tooLong;
+            // Winners shown without a run: the tournament was played and
+            // then a selection ended the run.
+            if (run == RunState::Done || (run == RunState::Idle && !InnerLabelsEmpty(view)))
+                lines << QStringLiteral("ID_WINNER_END");
+            else if (run != RunState::Idle)
+                Repeat(lines, int(view->RunStep()), "ID_WINNER_STEP");
+        }
+    }
+    if (run == RunState::Idle && !view->Merge() && !WriteSelection(lines, view))
+        lines << QStringLiteral("# (the marks of this window could not be kept)");
+    if (view->m_nMouseMode == 0)
+        lines << QStringLiteral("ID_MODE_PAN");
+    lines << QStringLiteral("scroll %1 %2").arg(view->m_nHScrollPos).arg(view->m_nVScrollPos);
+    return {lines.join('\n') + '\n', LessonScript::Error::None};
+}
