@@ -1,11 +1,13 @@
 #include "State.h"
 
+#include "Zarni.h"
 #include "frames/ArrayPanel.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
 #include "view/ZarniView.h"
 
 #include <QJsonArray>
+#include <QMenuBar>
 
 namespace {
 
@@ -111,7 +113,13 @@ QJsonObject ProgramState(CMainFrame *frame)
     const QJsonObject arrayPanel{{"visible", !array->isHidden()},
                                  {"first", array->FirstShown()},
                                  {"last", array->LastShown()}};
+    QJsonArray menuTitles;
+    for (const QAction *menu : frame->menuBar()->actions())
+        menuTitles.append(menu->text());
     return {{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
+            {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},
+            {"menuTitles", menuTitles},
+            {"fullScreen", frame->isFullScreen()},
             {"arrayPanel", arrayPanel},
             {"zoomIndex", frame->m_wndToolBar->m_wndZoomCombo->currentIndex()},
             {"views", views}};

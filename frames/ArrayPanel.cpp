@@ -32,8 +32,14 @@ CCellSource::Cell CArrayCells::CellAt(int, qint64 column) const
     return cell;
 }
 
-CArrayPanel::CArrayPanel(QWidget *parent) : CViewPanel(tr("陣列"), parent)
+void CArrayPanel::Retranslate()
 {
+    setWindowTitle(tr("陣列"));
+}
+
+CArrayPanel::CArrayPanel(QWidget *parent) : CViewPanel(parent)
+{
+    Retranslate();
     setObjectName(QStringLiteral("arrayPanel"));
     m_grid = new CCellGrid(this, QStringLiteral("16777215"), true);
     m_grid->setObjectName(QStringLiteral("arraySlots"));

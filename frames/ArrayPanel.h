@@ -45,6 +45,7 @@ signals:
 protected:
     void Watch(CZarniView *view) override;
     void ViewChanged() override;
+    void Retranslate() override;
 
 private:
     CArrayCells m_cells;

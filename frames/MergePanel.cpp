@@ -78,7 +78,14 @@ CCellSource::Cell COutputCells::CellAt(int, qint64 column) const
     return cell;
 }
 
-CMergePanel::CMergePanel(QWidget *parent) : CViewPanel(tr("合併"), parent)
+void CMergePanel::Retranslate()
+{
+    setWindowTitle(tr("合併"));
+    m_copy->setText(tr("複製輸出(&C)"));
+    m_copy->setToolTip(tr("把輸出的值複製到剪貼簿"));
+}
+
+CMergePanel::CMergePanel(QWidget *parent) : CViewPanel(parent)
 {
     setObjectName(QStringLiteral("mergePanel"));
     auto *body = new QWidget(this);
@@ -90,8 +97,8 @@ CMergePanel::CMergePanel(QWidget *parent) : CViewPanel(tr("合併"), parent)
     m_runGrid = new CCellGrid(body);
     m_runGrid->setObjectName(QStringLiteral("mergeRuns"));
     m_summary = new QLabel(body);
-    m_copy = new QPushButton(tr("複製輸出(&C)"), body);
-    m_copy->setToolTip(tr("把輸出的值複製到剪貼簿"));
+    m_copy = new QPushButton(body);
+    Retranslate();
     connect(m_copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(OutputText()); });
     auto *bar = new QHBoxLayout;
     bar->addWidget(m_summary, 1);

@@ -52,6 +52,7 @@ public:
 protected:
     void Watch(CZarniView *view) override;
     void ViewChanged() override { OnMergeChanged(); }
+    void Retranslate() override;
 
 private:
     void OnMergeChanged();

@@ -2,6 +2,8 @@
 
 #include "view/ZarniView.h"
 
+#include <QEvent>
+
 void CViewPanel::SetView(CZarniView *view)
 {
     if (view == m_view)
@@ -19,4 +21,13 @@ void CViewPanel::SetView(CZarniView *view)
         });
     }
     ViewChanged();
+}
+
+void CViewPanel::changeEvent(QEvent *event)
+{
+    QDockWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        ViewChanged();
+    }
 }

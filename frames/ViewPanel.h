@@ -22,6 +22,10 @@ protected:
     virtual void Watch(CZarniView *view) = 0;
     // The view shown has changed, or gone.
     virtual void ViewChanged() = 0;
+    // The texts of its own, in the language now chosen; then the view's
+    // again.
+    virtual void Retranslate() {}
+    void changeEvent(QEvent *event) override;
 
 private:
     QPointer<CZarniView> m_view;

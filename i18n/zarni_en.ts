@@ -5,434 +5,817 @@
     <name>CAboutDlg</name>
     <message>
         <source>關於 Zarni</source>
-        <translation type="unfinished"></translation>
+        <translation>About Zarni</translation>
     </message>
     <message>
         <source>確定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CArrayCells</name>
+    <message>
+        <source>陣列</source>
+        <translation>Array</translation>
+    </message>
+</context>
+<context>
+    <name>CArrayPanel</name>
+    <message>
+        <source>陣列</source>
+        <translation>Array</translation>
+    </message>
+    <message>
+        <source>樹根</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>父 %1</source>
+        <translation>parent %1</translation>
+    </message>
+    <message>
+        <source>葉節點</source>
+        <translation>leaf</translation>
+    </message>
+    <message>
+        <source>左 %1，沒有右子</source>
+        <translation>left %1, no right child</translation>
+    </message>
+    <message>
+        <source>左 %1，右 %2</source>
+        <translation>left %1, right %2</translation>
+    </message>
+    <message>
+        <source>第 %1 層</source>
+        <translation>level %1</translation>
+    </message>
+    <message>
+        <source>節點 %1：</source>
+        <translation>Node %1: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>CDialogButtons</name>
+    <message>
+        <source>確定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>CDocument</name>
     <message>
         <source>這不是一般的檔案（例如管道或裝置），無法開啟。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not a regular file (such as a pipe or a device) and cannot be opened.</translation>
     </message>
     <message>
         <source>這是一個資料夾，不是檔案。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is a folder, not a file.</translation>
     </message>
     <message>
         <source>無法儲存檔案 %1：
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the file %1:
+%2</translation>
     </message>
     <message>
         <source>%1 不是 Zarni 文件，儲存會清除它的內容；沒有儲存。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a Zarni document; saving would erase its content, so nothing was saved.</translation>
     </message>
     <message>
         <source>檔案 %1 不是 Zarni 文件，儲存會清除它的內容。
 仍要儲存嗎？</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is not a Zarni document; saving will erase its content.
+Save anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoDlg</name>
+    <message>
+        <source>跳至節點</source>
+        <translation>Go to Node</translation>
+    </message>
+    <message>
+        <source>節點的索引（1 到 %1）：</source>
+        <translation>Index of the node (1 to %1):</translation>
+    </message>
+    <message>
+        <source>這棵樹沒有節點 %1：索引必須在 1 到 %2 之間。</source>
+        <translation>The tree has no node %1: the index must be from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>「%1」不是整數。</source>
+        <translation>"%1" is not a whole number.</translation>
+    </message>
+</context>
+<context>
+    <name>CLeavesDlg</name>
+    <message>
+        <source>設定葉節點</source>
+        <translation>Set Leaves</translation>
+    </message>
+    <message>
+        <source>這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，整數 -%4 到 %4，以空白或逗號分隔：</source>
+        <translation>The tree has %1 leaves (nodes %2 to %3). Enter their values in order, whole numbers from -%4 to %4, separated by blanks or commas:</translation>
+    </message>
+    <message>
+        <source>「%1」不是整數。</source>
+        <translation>"%1" is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1 超出範圍：值必須在 -%2 到 %2 之間。</source>
+        <translation>%1 is out of range: values must be from -%2 to %2.</translation>
+    </message>
+    <message>
+        <source>需要 %1 個值，這裡有 %2 個。</source>
+        <translation>%1 values are needed; there are %2 here.</translation>
+    </message>
+    <message>
+        <source>節點 %1 不是葉節點。</source>
+        <translation>Node %1 is not a leaf.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>檔案(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>開啟新檔(&amp;N)	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New	Ctrl+N</translation>
     </message>
     <message>
         <source>開啟舊檔(&amp;O)...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open...	Ctrl+O</translation>
     </message>
     <message>
         <source>列印設定(&amp;R)...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
         <source>最近開啟檔案</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent File</translation>
     </message>
     <message>
         <source>結束(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>檢視(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>工具列(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toolbar</translation>
     </message>
     <message>
         <source>狀態列(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status Bar</translation>
     </message>
     <message>
         <source>說明(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>關於 Zarni(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Zarni...</translation>
     </message>
     <message>
         <source>關閉檔案(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>儲存檔案(&amp;S)	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save	Ctrl+S</translation>
     </message>
     <message>
         <source>另存新檔(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>匯出圖片(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export Picture...</translation>
     </message>
     <message>
         <source>列印(&amp;P)...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print...	Ctrl+P</translation>
     </message>
     <message>
         <source>預覽列印(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Pre&amp;view</translation>
     </message>
     <message>
         <source>列印設定(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rint Setup</translation>
     </message>
     <message>
         <source>編輯(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>復原(&amp;U)	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo	Ctrl+Z</translation>
     </message>
     <message>
         <source>剪下(&amp;T)	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>Cu&amp;t	Ctrl+X</translation>
     </message>
     <message>
         <source>複製(&amp;C)	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy	Ctrl+C</translation>
     </message>
     <message>
         <source>貼上(&amp;P)	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paste	Ctrl+V</translation>
     </message>
     <message>
         <source>視窗(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Window</translation>
     </message>
     <message>
         <source>新增視窗(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New Window</translation>
     </message>
     <message>
         <source>重疊顯示(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
         <source>並排顯示(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tile</translation>
     </message>
     <message>
         <source>排列圖示(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrange Icons</translation>
     </message>
     <message>
         <source>分割(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;plit</translation>
     </message>
     <message>
         <source>Winner Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Winner Tree</translation>
     </message>
     <message>
         <source>Winner_Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Winner_Tree</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Go</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>更多視窗(&amp;M)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;More Windows...</translation>
     </message>
     <message>
         <source>選擇視窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Window</translation>
     </message>
     <message>
         <source>選擇要啟動的視窗(&amp;S)：</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Select the window to activate:</translation>
+    </message>
+    <message>
+        <source>執行腳本(&amp;R)...</source>
+        <translation>&amp;Run Script...</translation>
+    </message>
+    <message>
+        <source>全螢幕(&amp;U)	F11</source>
+        <translation>F&amp;ull Screen	F11</translation>
+    </message>
+    <message>
+        <source>語言(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>另存為腳本(&amp;W)...</source>
+        <translation>Save as Scri&amp;pt...</translation>
+    </message>
+    <message>
+        <source>陣列(&amp;A)</source>
+        <translation>&amp;Array</translation>
+    </message>
+    <message>
+        <source>跳至節點(&amp;G)...	Ctrl+G</source>
+        <translation>&amp;Go to Node...	Ctrl+G</translation>
+    </message>
+    <message>
+        <source>暫停(&amp;P)	Space</source>
+        <translation>&amp;Pause	Space</translation>
+    </message>
+    <message>
+        <source>下一步(&amp;N)	Ctrl+Right</source>
+        <translation>&amp;Next Step	Ctrl+Right</translation>
+    </message>
+    <message>
+        <source>上一步(&amp;B)	Ctrl+Left</source>
+        <translation>Step &amp;Back	Ctrl+Left</translation>
+    </message>
+    <message>
+        <source>從頭開始(&amp;R)	Ctrl+Home</source>
+        <translation>&amp;Restart	Ctrl+Home</translation>
+    </message>
+    <message>
+        <source>直接看結果(&amp;E)	Ctrl+End</source>
+        <translation>To the &amp;End	Ctrl+End</translation>
+    </message>
+    <message>
+        <source>設定葉節點(&amp;L)...</source>
+        <translation>Set &amp;Leaves...</translation>
+    </message>
+    <message>
+        <source>加快(&amp;F)	Ctrl+]</source>
+        <translation>&amp;Faster	Ctrl+]</translation>
+    </message>
+    <message>
+        <source>放慢(&amp;S)	Ctrl+[</source>
+        <translation>&amp;Slower	Ctrl+[</translation>
+    </message>
+    <message>
+        <source>合併序列(&amp;M)...</source>
+        <translation>&amp;Merge Runs...</translation>
+    </message>
+    <message>
+        <source>輸出勝者(&amp;O)	Ctrl+Down</source>
+        <translation>&amp;Output the Winner	Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>全部輸出(&amp;A)	Ctrl+Shift+Down</source>
+        <translation>Output &amp;All	Ctrl+Shift+Down</translation>
+    </message>
+    <message>
+        <source>錦標賽</source>
+        <translation>Tournament</translation>
+    </message>
+    <message>
+        <source>播放速度</source>
+        <translation>Playing speed</translation>
+    </message>
+</context>
+<context>
+    <name>CMergeDlg</name>
+    <message>
+        <source>合併序列</source>
+        <translation>Merge Runs</translation>
+    </message>
+    <message>
+        <source>每行一個序列，值由大到小排列，以空白分隔；整數 -%1 到 %1，%2 到 %3 個序列，每個最多 %4 個值。以 # 開頭的行不算。</source>
+        <translation>One run a line, its values from the greatest down, separated by blanks; whole numbers from -%1 to %1, %2 to %3 runs of at most %4 values each. Lines starting with # are skipped.</translation>
+    </message>
+    <message>
+        <source>從檔案載入(&amp;F)...</source>
+        <translation>Load from &amp;File...</translation>
+    </message>
+    <message>
+        <source>載入序列</source>
+        <translation>Load Runs</translation>
+    </message>
+    <message>
+        <source>文字檔 (*.txt);;所有檔案 (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>隨機填入(&amp;R)</source>
+        <translation>&amp;Random</translation>
+    </message>
+    <message>
+        <source>序列數</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>每個的長度</source>
+        <translation>Length of each</translation>
+    </message>
+    <message>
+        <source>無法讀取 %1：%2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source># 從 %1 載入的 %2 個序列，共 %3 個值（太多，不在這裡列出）</source>
+        <translation># %2 runs loaded from %1, %3 values in all (too many to list here)</translation>
+    </message>
+    <message>
+        <source># %1 個隨機序列，每個 %2 個值（太多，不在這裡列出）</source>
+        <translation># %1 random runs of %2 values each (too many to list here)</translation>
+    </message>
+    <message>
+        <source>檔案超過 %1 MB，比任何合併用得到的都大</source>
+        <translation>the file is larger than %1 MB, more than any merge can use</translation>
+    </message>
+    <message>
+        <source>第 %1 行（序列 %2）：</source>
+        <translation>Line %1 (run %2): </translation>
+    </message>
+    <message>
+        <source>「%1」不是整數。</source>
+        <translation>"%1" is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1 超出範圍：值必須在 -%2 到 %2 之間。</source>
+        <translation>%1 is out of range: values must be from -%2 to %2.</translation>
+    </message>
+    <message>
+        <source>%1 比前一個值大；序列必須由大到小排列。</source>
+        <translation>%1 is greater than the value before it; a run must go from the greatest down.</translation>
+    </message>
+    <message>
+        <source>序列 %1 是空的。</source>
+        <translation>Run %1 is empty.</translation>
+    </message>
+    <message>
+        <source>序列最多 %1 個值。</source>
+        <translation>A run holds at most %1 values.</translation>
+    </message>
+    <message>
+        <source>至少要有 %1 個序列，這裡有 %2 個。</source>
+        <translation>At least %1 runs are needed; there are %2 here.</translation>
+    </message>
+    <message>
+        <source>最多只能有 %1 個序列，這裡有 %2 個。</source>
+        <translation>At most %1 runs are allowed; there are %2 here.</translation>
+    </message>
+</context>
+<context>
+    <name>CMergePanel</name>
+    <message>
+        <source>合併</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>複製輸出(&amp;C)</source>
+        <translation>&amp;Copy Output</translation>
+    </message>
+    <message>
+        <source>把輸出的值複製到剪貼簿</source>
+        <translation>Copy the output values to the clipboard</translation>
+    </message>
+    <message>
+        <source>這個視窗沒有合併。</source>
+        <translation>This window has no merge.</translation>
+    </message>
+    <message>
+        <source>合併完成：輸出 %1 個值。</source>
+        <translation>Merge done: %1 values output.</translation>
+    </message>
+    <message>
+        <source>已輸出 %1 個值，還剩 %2 個。</source>
+        <translation>%1 values output, %2 left.</translation>
+    </message>
+</context>
+<context>
+    <name>COutputCells</name>
+    <message>
+        <source>輸出</source>
+        <translation>Output</translation>
+    </message>
+</context>
+<context>
+    <name>CRunCells</name>
+    <message>
+        <source>序列 %1</source>
+        <translation>Run %1</translation>
     </message>
 </context>
 <context>
     <name>CZarniApp</name>
     <message>
         <source>設定檔 %1 不是一般的檔案，這次不讀也不寫設定。</source>
-        <translation type="unfinished"></translation>
+        <translation>The settings file %1 is not a regular file; settings are neither read nor written this time.</translation>
     </message>
     <message>
         <source>無法開啟檔案 %1：
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file %1:
+%2</translation>
     </message>
     <message>
         <source>匯出圖片</source>
-        <translation type="unfinished"></translation>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>Zarni 腳本 (*.zs);;所有檔案 (*)</source>
+        <translation>Zarni scripts (*.zs);;All files (*)</translation>
+    </message>
+    <message>
+        <source>執行腳本</source>
+        <translation>Run Script</translation>
+    </message>
+    <message>
+        <source>腳本停在錯誤的地方：
+%1</source>
+        <translation>The script stopped at an error:
+%1</translation>
+    </message>
+    <message>
+        <source>另存為腳本</source>
+        <translation>Save as Script</translation>
+    </message>
+    <message>
+        <source>畫布大小 %1 * %2 無法用縮放指令重建。</source>
+        <translation>The canvas size %1 * %2 cannot be rebuilt with the zoom commands.</translation>
+    </message>
+    <message>
+        <source>這棵樹的值太多，寫不進一行腳本。</source>
+        <translation>The tree has too many values to fit in a script line.</translation>
+    </message>
+    <message>
+        <source>無法儲存檔案 %1：
+%2</source>
+        <translation>Cannot save the file %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CZarniView</name>
+    <message>
+        <source>第 %1/%2 步：節點 %3，</source>
+        <translation>Step %1/%2: node %3, </translation>
+    </message>
+    <message>
+        <source>節點 %1 (%2) 直接晉級</source>
+        <translation>node %1 (%2) goes through alone</translation>
+    </message>
+    <message>
+        <source>節點 %1 (%2) 勝 節點 %3 (%4)</source>
+        <translation>node %1 (%2) beats node %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>不支援的檔案類型「%1」：請用 .png、.svg 或 .pdf。</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsupported file type "%1": use .png, .svg or .pdf.</translation>
     </message>
     <message>
         <source>畫布 %1 × %2 太大，無法存成 PNG；請改存為 SVG 或 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>The canvas %1 × %2 is too large for PNG; save it as SVG or PDF instead.</translation>
     </message>
     <message>
         <source>圖中的細節太多，SVG 檔會超過 %1 MB；請改存為 PDF 或 PNG。</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture has so much detail that the SVG file would exceed %1 MB; save it as PDF or PNG instead.</translation>
     </message>
     <message>
         <source>記憶體不足，無法產生 %1 × %2 的圖片。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough memory to make a picture of %1 × %2.</translation>
     </message>
     <message>
         <source>無法匯出圖片 %1：
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot export the picture %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>StandardStrings</name>
     <message>
         <source>Zarni</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarni</translation>
     </message>
     <message>
         <source>就緒</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>EXT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXT</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
     <message>
         <source>OVR</source>
-        <translation type="unfinished"></translation>
+        <translation>OVR</translation>
     </message>
     <message>
         <source>REC</source>
-        <translation type="unfinished"></translation>
+        <translation>REC</translation>
     </message>
     <message>
         <source>產生一新文件
 開啟新檔</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a new document
+New</translation>
     </message>
     <message>
         <source>開啟一舊文件
 開啟舊檔</source>
-        <translation type="unfinished"></translation>
+        <translation>Open an existing document
+Open</translation>
     </message>
     <message>
         <source>關閉目前的文件
 關閉</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the active document
+Close</translation>
     </message>
     <message>
         <source>儲存目前的文件
 儲存檔案</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the active document
+Save</translation>
     </message>
     <message>
         <source>以新的名稱儲存目前的文件
 另存新檔</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the active document with a new name
+Save As</translation>
     </message>
     <message>
         <source>變更印表機及列印選項
 列印設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Change the printer and printing options
+Print Setup</translation>
     </message>
     <message>
         <source>列印目前的文件
 列印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the active document
+Print</translation>
     </message>
     <message>
         <source>以目前的設定列印目前的文件
 快速列印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the active document using the current options
+Quick Print</translation>
     </message>
     <message>
         <source>顯示整頁
 預覽列印</source>
-        <translation type="unfinished"></translation>
+        <translation>Display full pages
+Print Preview</translation>
     </message>
     <message>
         <source>顯示程式的資訊， 版本及版權
 關於</source>
-        <translation type="unfinished"></translation>
+        <translation>Display program information, version number and copyright
+About</translation>
     </message>
     <message>
         <source>結束應用程式並提示儲存檔案
 結束</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the application; prompts to save documents
+Exit</translation>
     </message>
     <message>
         <source>開啟這個文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Open this document</translation>
     </message>
     <message>
         <source>切換到下一個窗格
 下一窗格</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch to the next window pane
+Next Pane</translation>
     </message>
     <message>
         <source>切換回前一個窗格
 前一窗格</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch back to the previous window pane
+Previous Pane</translation>
     </message>
     <message>
         <source>為目前的文件開啟另一個視窗
 新增視窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Open another window for the active document
+New Window</translation>
     </message>
     <message>
         <source>排列視窗底部的圖示
 排列圖示</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrange icons at the bottom of the window
+Arrange Icons</translation>
     </message>
     <message>
         <source>重疊排列視窗
 重疊視窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrange windows so they overlap
+Cascade Windows</translation>
     </message>
     <message>
         <source>並排排列視窗
 並排視窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrange windows as non-overlapping tiles
+Tile Windows</translation>
     </message>
     <message>
         <source>將使用中的視窗分割成窗格
 分割</source>
-        <translation type="unfinished"></translation>
+        <translation>Split the active window into panes
+Split</translation>
     </message>
     <message>
         <source>複製選取範圍並放到剪貼簿
 複製</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the selection and put it on the Clipboard
+Copy</translation>
     </message>
     <message>
         <source>剪下選取範圍並放到剪貼簿
 剪下</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut the selection and put it on the Clipboard
+Cut</translation>
     </message>
     <message>
         <source>插入剪貼簿的內容
 貼上</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert Clipboard contents
+Paste</translation>
     </message>
     <message>
         <source>復原上一個動作
 復原</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo the last action
+Undo</translation>
     </message>
     <message>
         <source>隱藏或顯示工具列
 切換工具列</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the toolbar
+Toggle ToolBar</translation>
     </message>
     <message>
         <source>隱藏或顯示狀態列
 切換狀態列</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the status bar
+Toggle Status Bar</translation>
     </message>
     <message>
         <source>變更視窗大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Change the window size</translation>
     </message>
     <message>
         <source>變更視窗位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Change the window position</translation>
     </message>
     <message>
         <source>將視窗縮成圖示</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce the window to an icon</translation>
     </message>
     <message>
         <source>將視窗放到最大</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlarge the window to full size</translation>
     </message>
     <message>
         <source>切換到下一個文件視窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch to the next document window</translation>
     </message>
     <message>
         <source>切換到前一個文件視窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch to the previous document window</translation>
     </message>
     <message>
         <source>關閉使用中的視窗並提示儲存文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the active window and prompt to save the documents</translation>
     </message>
     <message>
         <source>將視窗還原成正常大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore the window to normal size</translation>
     </message>
     <message>
         <source>啟動工作清單</source>
-        <translation type="unfinished"></translation>
+        <translation>Activate Task List</translation>
     </message>
     <message>
         <source>啟動這個視窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Activate this window</translation>
     </message>
     <message>
         <source>關閉預覽列印模式
 取消預覽</source>
-        <translation type="unfinished"></translation>
+        <translation>Close print preview mode
+Cancel Preview</translation>
     </message>
 </context>
 <context>
     <name>Strings</name>
     <message>
         <source>Zarni</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarni</translation>
     </message>
     <message>
         <source>
@@ -442,52 +825,167 @@ Zarni
 
 Zarni.Document
 Zarni Document</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zarni
+Zarni
+
+
+Zarni.Document
+Zarni Document</translation>
     </message>
     <message>
         <source>n * n</source>
-        <translation type="unfinished"></translation>
+        <translation>n * n</translation>
     </message>
     <message>
         <source>toolbar中的combo</source>
-        <translation type="unfinished"></translation>
+        <translation>the combo in the toolbar</translation>
     </message>
     <message>
         <source>縮小</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>放大X軸</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretch the X axis</translation>
     </message>
     <message>
         <source>放大Y軸</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretch the Y axis</translation>
     </message>
     <message>
         <source>縮小X軸</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrink the X axis</translation>
     </message>
     <message>
         <source>縮小Y軸</source>
-        <translation type="unfinished"></translation>
+        <translation>Shrink the Y axis</translation>
     </message>
     <message>
         <source>增加node</source>
-        <translation type="unfinished"></translation>
+        <translation>One node more</translation>
     </message>
     <message>
         <source>減少node</source>
-        <translation type="unfinished"></translation>
+        <translation>One node fewer</translation>
     </message>
     <message>
         <source>將畫布匯出為 PNG、SVG 或 PDF 圖片
 匯出圖片</source>
-        <translation type="unfinished"></translation>
+        <translation>Export the canvas as a PNG, SVG or PDF picture
+Export Picture</translation>
+    </message>
+    <message>
+        <source>暫停或繼續錦標賽
+暫停</source>
+        <translation>Pause or resume the tournament
+Pause</translation>
+    </message>
+    <message>
+        <source>錦標賽往前一步
+下一步</source>
+        <translation>One step of the tournament forward
+Next Step</translation>
+    </message>
+    <message>
+        <source>錦標賽退回一步
+上一步</source>
+        <translation>One step of the tournament back
+Step Back</translation>
+    </message>
+    <message>
+        <source>回到錦標賽開始之前
+從頭開始</source>
+        <translation>Back to before the tournament began
+Restart</translation>
+    </message>
+    <message>
+        <source>一次下完剩下的比賽
+直接看結果</source>
+        <translation>Play the remaining matches at once
+To the End</translation>
+    </message>
+    <message>
+        <source>自己設定每個葉節點的值
+設定葉節點</source>
+        <translation>Set each leaf's value yourself
+Set Leaves</translation>
+    </message>
+    <message>
+        <source>用勝者樹合併幾個由大到小排好的序列
+合併序列</source>
+        <translation>Merge runs sorted from the greatest down with the winner tree
+Merge Runs</translation>
+    </message>
+    <message>
+        <source>把樹根的值寫到輸出，再重賽它葉節點的路徑
+輸出勝者</source>
+        <translation>Write the root's value out and replay its leaf's path
+Output the Winner</translation>
+    </message>
+    <message>
+        <source>一次輸出剩下的所有值
+全部輸出</source>
+        <translation>Output all the remaining values at once
+Output All</translation>
+    </message>
+    <message>
+        <source>顯示或隱藏樹的陣列
+陣列</source>
+        <translation>Show or hide the tree's array
+Array</translation>
+    </message>
+    <message>
+        <source>捲到某個節點並選取它
+跳至節點</source>
+        <translation>Scroll to a node and select it
+Go to Node</translation>
+    </message>
+    <message>
+        <source>主視窗佔滿整個螢幕，或回到原來大小
+全螢幕</source>
+        <translation>Fill the whole screen with the main window, or restore it
+Full Screen</translation>
+    </message>
+    <message>
+        <source>在目前的程式中執行一個腳本檔
+執行腳本</source>
+        <translation>Run a script file in the program as it stands
+Run Script</translation>
+    </message>
+    <message>
+        <source>把目前的視窗存成能重建它的腳本
+另存為腳本</source>
+        <translation>Save the active window as a script that rebuilds it
+Save as Script</translation>
+    </message>
+    <message>
+        <source>以繁體中文顯示
+繁體中文</source>
+        <translation>Show the texts in Traditional Chinese
+繁體中文</translation>
+    </message>
+    <message>
+        <source>以英文顯示
+English</source>
+        <translation>Show the texts in English
+English</translation>
+    </message>
+    <message>
+        <source>錦標賽播放加快一倍
+加快</source>
+        <translation>Play the tournament twice as fast
+Faster</translation>
+    </message>
+    <message>
+        <source>錦標賽播放放慢一倍
+放慢</source>
+        <translation>Play the tournament half as fast
+Slower</translation>
     </message>
 </context>
 </TS>
