@@ -5,7 +5,10 @@ JOBS ?= $(shell nproc)
 CHECK_DIR := build/check
 RELEASE_DIR := build/release
 
-.PHONY: run check deps build-release bench clean
+PREFIX ?= /usr/local
+DEB_DIR := build/deb
+
+.PHONY: run check deps build-release bench clean install deb deb-check
 
 deps:
 	./scripts/install-deps
@@ -24,6 +27,22 @@ run: build-release
 
 bench: build-release
 	$(RELEASE_DIR)/bench/zarni_bench
+
+# Installs under PREFIX (DESTDIR is honoured, as usual).
+install: build-release
+	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+# A Debian package in build/deb, installed with `apt install ./build/deb/zarni_*.deb`.
+deb: deps
+	cmake -S . -B $(DEB_DIR) -DCMAKE_BUILD_TYPE=Release -DZARNI_TESTS=OFF -DZARNI_BENCH=OFF
+	cmake --build $(DEB_DIR) -j $(JOBS)
+	cd $(DEB_DIR) && cpack -G DEB
+
+# Lintian over the package: slow, so kept out of `make check`.
+deb-check: deb
+	@dpkg-query -W -f='$${Status}' lintian 2>/dev/null | grep -q "install ok installed" || \
+	  { $$( [ $$(id -u) -eq 0 ] || echo sudo ) apt-get install -y -qq --no-install-recommends lintian; }
+	lintian --fail-on error $(DEB_DIR)/zarni_*.deb
 
 clean:
 	rm -rf build

@@ -135,6 +135,8 @@ std::vector<int64_t> SelectedBy(const CZarniView *view, const Band &band)
 // and right of the press), and the one around the boxes selected.
 std::vector<Band> CandidateBands(const CZarniView *view, const std::vector<int64_t> &marked)
 {
+    if (marked.empty())
+        return {{view->m_ptDragStart, view->m_ptDragCurrent}};
     const TreeGeometry geometry = view->Geometry();
     CRect around = geometry.Box(geometry.Position(marked.front()));
     for (int64_t i : marked) {
@@ -142,17 +144,19 @@ std::vector<Band> CandidateBands(const CZarniView *view, const std::vector<int64
         around = {std::min(around.left, box.left), std::min(around.top, box.top), std::max(around.right, box.right),
                   std::max(around.bottom, box.bottom)};
     }
+    // A band selects the boxes strictly inside it.
     return {{view->m_ptDragStart, view->m_ptDragCurrent},
-            {{around.left, around.top}, {around.right, around.bottom}}};
+            {{around.left - 1, around.top - 1}, {around.right + 1, around.bottom + 1}}};
 }
 
 // A selection made with the band is made again with a band that selects
-// the same nodes; a node selected alone is found again.
-bool WriteSelection(QStringList &lines, const CZarniView *view)
+// the same nodes; a node selected alone is found again. After statements
+// that leave marks, a selection of nothing is made again too.
+bool WriteSelection(QStringList &lines, const CZarniView *view, bool marksLeft)
 {
     bool onlySelected = false;
     const std::vector<int64_t> marked = MarkedNodes(view, &onlySelected);
-    if (marked.empty())
+    if (marked.empty() && !marksLeft)
         return true;
     if (!onlySelected)
         return false;
@@ -187,6 +191,7 @@ LessonScript WriteLessonScript(const CZarniView *view, int zoomIndex)
     const LessonScript tooLong{QString(), LessonScript::Error::TooManyValues};
     using RunState = CZarniView::RunState;
     const RunState run = view->GetRunState();
+    bool marksLeft = false;
     if (const WinnerMerge *merge = view->Merge()) {
         if (!WriteMerge(lines, merge))
             return tooLong;
@@ -200,13 +205,15 @@ LessonScript WriteLessonScript(const CZarniView *view, int zoomIndex)
                 return tooLong;
             // Winners shown without a run: the tournament was played and
             // then a selection ended the run.
-            if (run == RunState::Done || (run == RunState::Idle && !InnerLabelsEmpty(view)))
+            if (run == RunState::Done || (run == RunState::Idle && !InnerLabelsEmpty(view))) {
                 lines << QStringLiteral("ID_WINNER_END");
+                marksLeft = true;
+            }
             else if (run != RunState::Idle)
                 Repeat(lines, int(view->RunStep()), "ID_WINNER_STEP");
         }
     }
-    if (run == RunState::Idle && !view->Merge() && !WriteSelection(lines, view))
+    if (run == RunState::Idle && !view->Merge() && !WriteSelection(lines, view, marksLeft))
         lines << QStringLiteral("# (the marks of this window could not be kept)");
     if (view->m_nMouseMode == 0)
         lines << QStringLiteral("ID_MODE_PAN");

@@ -211,14 +211,16 @@ void CScrollView::wheelEvent(QWheelEvent *event)
             OnZoomStep(steps > 0 ? 1 : -1, event->position().toPoint());
         return;
     }
-    QPoint delta = -event->pixelDelta();
+    // Shift turns the wheel's scroll across.
+    const bool across = event->modifiers() & Qt::ShiftModifier;
+    auto turned = [across](QPoint p) { return across ? QPoint(p.x() + p.y(), 0) : p; };
+    QPoint delta = -turned(event->pixelDelta());
     if (delta.isNull()) {
+        const QPoint notches = turned(angle);
         const int lines = QApplication::wheelScrollLines();
-        delta = QPoint(-angle.x() * lines * horizontalScrollBar()->singleStep() / kNotch,
-                       -angle.y() * lines * verticalScrollBar()->singleStep() / kNotch);
+        delta = QPoint(-notches.x() * lines * horizontalScrollBar()->singleStep() / kNotch,
+                       -notches.y() * lines * verticalScrollBar()->singleStep() / kNotch);
     }
-    if (event->modifiers() & Qt::ShiftModifier)
-        delta = QPoint(delta.x() + delta.y(), 0);
     ScrollBy(delta.x(), delta.y());
 }
 

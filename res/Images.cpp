@@ -343,22 +343,29 @@ QImage ToolbarStrip()
     return strip;
 }
 
+void PaintZarniIcon(QPainter &p, bool document)
+{
+    if (document)
+        Page(p, 1, 0, 13, 15);
+    p.translate(document ? 2.5 : 2, document ? 1.5 : 1);
+    SmallTree(p);
+    p.setBrush(kRed);
+    p.setPen(kMaroon);
+    p.drawRect(4, 1, 3, 3);
+}
+
+QImage ZarniIconImage(int size, bool document)
+{
+    return Render([size, document](QPainter &p) {
+        p.scale(size / 16.0, size / 16.0);
+        PaintZarniIcon(p, document);
+    }, size, size);
+}
+
 QIcon ZarniIcon(int id)
 {
-    const bool document = id == IDR_ZARNITYPE;
     QIcon icon;
-    for (int size : {16, 32}) {
-        const Glyph glyph = [document, size](QPainter &p) {
-            p.scale(size / 16.0, size / 16.0);
-            if (document)
-                Page(p, 1, 0, 13, 15);
-            p.translate(document ? 2.5 : 2, document ? 1.5 : 1);
-            SmallTree(p);
-            p.setBrush(kRed);
-            p.setPen(kMaroon);
-            p.drawRect(4, 1, 3, 3);
-        };
-        icon.addPixmap(QPixmap::fromImage(Render(glyph, size, size)));
-    }
+    for (int size : {16, 32})
+        icon.addPixmap(QPixmap::fromImage(ZarniIconImage(size, id == IDR_ZARNITYPE)));
     return icon;
 }

@@ -6,6 +6,9 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+#include <QImage>
+
 // IDC_CURSOR_OPEN_HAND or IDC_CURSOR_CLOSED_HAND: 32 by 32, monochrome,
 // hot spot (6, 0).
 QCursor ZarniCursor(int id);
@@ -23,3 +26,7 @@ QImage TournamentImage(int index);
 
 // IDR_MAINFRAME or IDR_ZARNITYPE, at 32 and 16 pixels.
 QIcon ZarniIcon(int id);
+// The program's (or its document's) icon on a 16 by 16 grid, for any
+// painter; and as a picture of size by size pixels.
+void PaintZarniIcon(QPainter &p, bool document = false);
+QImage ZarniIconImage(int size, bool document = false);

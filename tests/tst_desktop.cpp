@@ -1,0 +1,225 @@
+// The program on the desktop, driven through its scripts: lessons kept as
+// scripts and run again, the wheel and the keys, and the English texts.
+#include "CliUtil.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+
+private slots:
+    void savedLessonRebuildsTheView_data();
+    void savedLessonRebuildsTheView();
+    void lessonOpenedAsFileRuns();
+    void ctrlWheelKeepsThePointUnderThePointer_data();
+    void ctrlWheelKeepsThePointUnderThePointer();
+    void keysScroll_data();
+    void keysScroll();
+    void englishTexts();
+    void languageBackAndForthKeepsTheChineseTexts();
+    void badWheelAndKeyStatements_data();
+    void badWheelAndKeyStatements();
+
+private:
+    QJsonObject State(const QString &script, const QStringList &extra = {});
+    QJsonObject ActiveView(const QString &script);
+    QString Path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+QJsonObject TestDesktop::State(const QString &script, const QStringList &extra)
+{
+    const Run run = RunScript(m_dir.path(), script + "\nstate -\n", extra);
+    if (run.status != 0)
+        qWarning("%s", qPrintable(run.err));
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+QJsonObject TestDesktop::ActiveView(const QString &script)
+{
+    return State(script)["views"].toArray().first().toObject();
+}
+
+// What a lesson must bring back of a view.
+QJsonObject Kept(QJsonObject view)
+{
+    for (const char *key : {"dragStart", "dragCurrent", "title", "window", "active"})
+        view.remove(key);
+    return view;
+}
+
+void TestDesktop::savedLessonRebuildsTheView_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::newRow("numbered tree") << "nodes 100\n";
+    QTest::newRow("played winner tree, own leaves")
+        << "ID_WINNER_TREE\nleaves 5 3 9 1 7 2 8 6\nID_WINNER_GO\n";
+    QTest::newRow("half-played, stepped") << "ID_WINNER_TREE\nrepeat 9 ID_WINNER_STEP\n";
+    QTest::newRow("zoomed, stretched, scrolled")
+        << "zoom 16\nID_ZOOM_IN_X\nID_ZOOM_OUT_Y\nID_NODE_NARROWER\nID_NODE_TALLER\nnodes 600\nscroll 900 700\n";
+    QTest::newRow("small zoom item") << "zoom 24\nID_ZOOM_IN_Y\nID_ZOOM_IN_Y\n";
+    QTest::newRow("band down-right") << "zoom 18\nscroll 100 50\npress 10 10\nmove 500 300\nrelease 500 300\n";
+    QTest::newRow("band up-left") << "nodes 40\npress 600 400\nmove 100 80\nrelease 100 80\n";
+    QTest::newRow("node found") << "zoom 15\nnodes 500\ngoto 321\n";
+    QTest::newRow("played, then selected") << "ID_WINNER_TREE\nID_WINNER_GO\nclick 395 45\n";
+    QTest::newRow("hand mode") << "ID_MODE_PAN\nscroll 0 0\n";
+    QTest::newRow("merge after pops") << "runs 9 4 1 / 8 7 / 6 5 0 -3\nrepeat 4 ID_WINNER_POP\n";
+    QTest::newRow("speed") << "speed 4\nnodes 7\n";
+}
+
+void TestDesktop::savedLessonRebuildsTheView()
+{
+    QFETCH(QString, setup);
+    const QString lesson = Path("lesson.zs");
+    const QJsonObject before = ActiveView(setup + "save-script " + lesson + "\n");
+    QVERIFY(!before.isEmpty());
+    QFile file(lesson);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY2(!text.contains("could not be kept"), qPrintable(text));
+    const QJsonObject after = ActiveView(text);
+    QCOMPARE(Kept(after), Kept(before));
+}
+
+// From the file manager: the file alone on the command line.
+void TestDesktop::lessonOpenedAsFileRuns()
+{
+    const QString lesson = Path("opened.zs");
+    WriteText(lesson, QStringLiteral("nodes 9\nstate %1\nID_APP_EXIT\n").arg(Path("opened.json")).toUtf8());
+    const Run run = RunZarni(m_dir.path(), {lesson});
+    QCOMPARE(run.status, 0);
+    QFile file(Path("opened.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject state = QJsonDocument::fromJson(file.readAll()).object();
+    QCOMPARE(state["views"].toArray().first().toObject()["nodeCount"].toInt(), 9);
+}
+
+void TestDesktop::ctrlWheelKeepsThePointUnderThePointer_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::newRow("in from 1x at a corner") << 19 << 3 << 100 << 80;
+    QTest::newRow("in from 4x in the middle") << 16 << 4 << 390 << 250;
+    QTest::newRow("out from 10x") << 10 << -3 << 600 << 400;
+    QTest::newRow("out below 1x") << 19 << -2 << 300 << 200;
+}
+
+void TestDesktop::ctrlWheelKeepsThePointUnderThePointer()
+{
+    QFETCH(int, zoom);
+    QFETCH(int, steps);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QString script = QStringLiteral("zoom %1\n").arg(zoom);
+    if (zoom < 19)
+        script += "scroll 700 500\n";
+    script += "state -\n";
+    for (int i = 0; i < std::abs(steps); ++i)
+        script += QStringLiteral("wheel 0 %1 ctrl %2 %3\nstate -\n").arg(steps > 0 ? 120 : -120).arg(x).arg(y);
+    const Run run = RunScript(m_dir.path(), script);
+    QCOMPARE(run.status, 0);
+    // One state a line of "state -": the documents follow one another.
+    QList<QJsonObject> states;
+    QByteArray rest = run.out.toUtf8();
+    while (!rest.trimmed().isEmpty()) {
+        QJsonParseError error;
+        const int end = int(rest.indexOf("\n}\n")) + 3;
+        states << QJsonDocument::fromJson(rest.left(end), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        rest = rest.mid(end);
+    }
+    QCOMPARE(states.size(), std::abs(steps) + 1);
+    for (int i = 1; i < states.size(); ++i) {
+        const QJsonObject a = states[i - 1]["views"].toArray()[0].toObject();
+        const QJsonObject b = states[i]["views"].toArray()[0].toObject();
+        QCOMPARE(states[i]["zoomIndex"].toInt(), states[i - 1]["zoomIndex"].toInt() - (steps > 0 ? 1 : -1));
+        for (const auto &[side, pos, client, at] : {std::tuple{"canvasWidth", "hScrollPos", "clientWidth", x},
+                                                    std::tuple{"canvasHeight", "vScrollPos", "clientHeight", y}}) {
+            const double fraction = double(a[pos].toInt() + at) / a[side].toInt();
+            const int wanted = int(std::lround(fraction * b[side].toInt())) - at;
+            const int limit = std::max(0, b[side].toInt() - b[client].toInt());
+            QCOMPARE(b[pos].toInt(), std::clamp(wanted, 0, limit));
+        }
+    }
+}
+
+void TestDesktop::keysScroll_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<int>("v");
+    // At 3x the client area is 780 x 509 (a tenth: 78 and 50 a line).
+    QTest::newRow("right, down") << "key Right\nkey Down\n" << 78 << 50;
+    QTest::newRow("page down twice, up once") << "key PgDown\nkey PgDown\nkey PgUp\n" << 0 << 509;
+    QTest::newRow("end, then left") << "key End\nkey Left\n" << 2400 - 780 - 78 << 0;
+    QTest::newRow("home after end") << "key End\nkey Home\n" << 0 << 0;
+    QTest::newRow("plain wheel down") << "wheel 0 -120\n" << 0 << 150;
+    QTest::newRow("shift wheel down") << "wheel 0 -120 shift\n" << 234 << 0;
+    QTest::newRow("tournament keys leave the scroll") << "ID_WINNER_TREE\nkey Ctrl+Right\nkey Ctrl+End\n" << 0 << 0;
+}
+
+void TestDesktop::keysScroll()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, h);
+    QFETCH(int, v);
+    const QJsonObject view = ActiveView("zoom 17\n" + keys);
+    QCOMPARE(view["clientWidth"].toInt(), 780);
+    QCOMPARE(view["hScrollPos"].toInt(), h);
+    QCOMPARE(view["vScrollPos"].toInt(), v);
+}
+
+void TestDesktop::englishTexts()
+{
+    const QJsonObject state = State("", {"--lang", "en"});
+    QCOMPARE(state["language"].toString(), QString("en"));
+    const QStringList titles = state["menuTitles"].toVariant().toStringList();
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "Winner Tree", "&Help"}));
+    const Run bad = RunZarni(m_dir.path(), {"--lang", "fr", "--headless"});
+    QCOMPARE(bad.status, 2);
+    QVERIFY(bad.err.contains("--lang takes zh_TW or en"));
+    const QJsonObject chinese = State("");
+    QCOMPARE(chinese["language"].toString(), QString("zh_TW"));
+    QCOMPARE(chinese["menuTitles"].toVariant().toStringList().first(), QString("檔案(&F)"));
+}
+
+void TestDesktop::languageBackAndForthKeepsTheChineseTexts()
+{
+    const QJsonObject before = State("");
+    const QJsonObject english = State("ID_VIEW_LANGUAGE_EN\n");
+    const QJsonObject after = State("ID_VIEW_LANGUAGE_EN\nID_VIEW_LANGUAGE_ZH\n");
+    QCOMPARE(english["menuTitles"].toVariant().toStringList().at(2), QString("&View"));
+    QCOMPARE(after["menuTitles"], before["menuTitles"]);
+    QCOMPARE(after["statusSize"], before["statusSize"]);
+    QCOMPARE(after["language"].toString(), QString("zh_TW"));
+}
+
+void TestDesktop::badWheelAndKeyStatements_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("wheel without DY") << "wheel 120" << "'wheel' expects: wheel DX DY [ctrl|shift] [X Y]";
+    QTest::newRow("wheel with one coordinate") << "wheel 0 120 ctrl 5" << "'wheel' expects";
+    QTest::newRow("wheel not a number") << "wheel 0 up" << "DY must be a whole number";
+    QTest::newRow("no key") << "key" << "'key' expects";
+    QTest::newRow("no such key") << "key Ctrl+Nothing" << "'Ctrl+Nothing' is not a key sequence";
+}
+
+void TestDesktop::badWheelAndKeyStatements()
+{
+    QFETCH(QString, statement);
+    QFETCH(QString, message);
+    const Run run = RunScript(m_dir.path(), statement + "\n");
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(Path("script.zs") + ":1: "), qPrintable(run.err));
+}
+
+QTEST_GUILESS_MAIN(TestDesktop)
+#include "tst_desktop.moc"
