@@ -172,6 +172,14 @@ int CDrawSurface::SetROP2(int rop)
     return std::exchange(m_rop, rop);
 }
 
+// A device's size in logical pixels: an image counts device pixels.
+static QSize DeviceSize(const QPaintDevice *device)
+{
+    if (device->devType() == QInternal::Image)
+        return static_cast<const QImage *>(device)->deviceIndependentSize().toSize();
+    return QSize(device->width(), device->height());
+}
+
 void CDrawSurface::FillPixels(const QRect &area, const QColor &color, bool useRop)
 {
     QRect rect = area;
@@ -259,8 +267,9 @@ void CDrawSurface::LineTo(int x, int y)
         FillPixels(y > from.y ? QRect(x, from.y, 1, y - from.y) : QRect(x, y + 1, 1, from.y - y), color, true);
     } else {
         // Only axis-parallel lines are needed exactly; others are drawn plainly.
+        // One logical pixel wide, as the other lines are.
         QPainter *p = Begin();
-        p->setPen(QPen(color, 0));
+        p->setPen(QPen(color, p->device()->devicePixelRatioF() == 1 ? 0 : 1));
         p->drawLine(from.x, from.y, x, y);
         Touched(QRect(QPoint(from.x, from.y), QPoint(x, y)).normalized());
     }
@@ -321,6 +330,6 @@ CRect CDrawSurface::GetClipBox() const
 {
     QPainter *p = const_cast<CDrawSurface *>(this)->Begin();
     QRect box = p->hasClipping() ? p->clipBoundingRect().toAlignedRect()
-                                 : p->transform().inverted().mapRect(QRect(QPoint(0, 0), QSize(p->device()->width(), p->device()->height())));
+                                 : p->transform().inverted().mapRect(QRect(QPoint(0, 0), DeviceSize(p->device())));
     return {box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
 }

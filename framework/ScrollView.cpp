@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 CWindowDC::CWindowDC(CScrollView *view) : CDrawSurface(nullptr), m_view(view) {}
@@ -39,8 +40,23 @@ CScrollView::CScrollView(QWidget *parent) : QAbstractScrollArea(parent)
 {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
-    m_image = QImage(viewport()->size(), QImage::Format_RGB32);
+    NewImage();
+}
+
+// The window's pixels at its device pixel ratio: drawing stays in logical
+// pixels and lands on r by r device pixels, text at device resolution.
+void CScrollView::NewImage()
+{
+    const qreal ratio = viewport()->devicePixelRatioF();
+    const QSize logical = viewport()->size().expandedTo(QSize(1, 1));
+    m_image = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
     m_image.fill(Qt::white);
+}
+
+QRect CScrollView::ImageRect() const
+{
+    return QRect(QPoint(0, 0), m_image.deviceIndependentSize().toSize());
 }
 
 void CScrollView::SetScrollSizes(int mapMode, CSize total)
@@ -87,13 +103,13 @@ void CScrollView::SetScrollPos(int bar, int pos, bool redraw)
 
 void CScrollView::Invalidate()
 {
-    m_dirty = QRegion(m_image.rect());
+    m_dirty = QRegion(ImageRect());
     viewport()->update();
 }
 
 void CScrollView::InvalidateRect(const CRect &rect)
 {
-    const QRect area = QRect(rect.left, rect.top, rect.Width(), rect.Height()) & m_image.rect();
+    const QRect area = QRect(rect.left, rect.top, rect.Width(), rect.Height()) & ImageRect();
     m_dirty += area;
     viewport()->update(area);
 }
@@ -132,10 +148,15 @@ void CScrollView::RenderDirty(const QRegion &area)
 
 void CScrollView::paintEvent(QPaintEvent *event)
 {
+    if (m_image.devicePixelRatio() != viewport()->devicePixelRatioF()) {
+        NewImage(); // the window went to a screen of another scale
+        Invalidate();
+    }
     RenderDirty(event->region());
     QPainter painter(viewport());
+    const qreal ratio = m_image.devicePixelRatio();
     for (const QRect &r : event->region())
-        painter.drawImage(r, m_image, r);
+        painter.drawImage(QRectF(r), m_image, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     painter.setClipRegion(event->region());
     OnDrawOverlay(&painter);
 }
@@ -145,8 +166,7 @@ void CScrollView::resizeEvent(QResizeEvent *event)
     QAbstractScrollArea::resizeEvent(event);
     UpdateBars();
     // A resized view is repainted whole, as a view that redraws on resize.
-    m_image = QImage(viewport()->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    m_image.fill(Qt::white);
+    NewImage();
     Invalidate();
 }
 
@@ -154,17 +174,24 @@ void CScrollView::resizeEvent(QResizeEvent *event)
 // the uncovered strips are painted again.
 void CScrollView::scrollContentsBy(int dx, int dy)
 {
-    const QRect all = m_image.rect();
+    const QRect all = ImageRect();
+    const qreal ratio = m_image.devicePixelRatio();
+    if (ratio != std::floor(ratio)) {
+        Invalidate(); // pixels that do not move by whole device pixels
+        return;
+    }
+    const int r = int(ratio);
     const QRect kept = all.translated(-dx, -dy) & all; // the pixels that stay in view
     if (!kept.isEmpty()) {
         const int bpl = int(m_image.bytesPerLine()), depth = m_image.depth() / 8;
         uchar *bits = m_image.bits();
         // Rows go in the order that never overwrites a row still to be moved.
         const bool down = dy > 0;
-        for (int i = 0; i < kept.height(); ++i) {
-            const int row = down ? kept.bottom() - i : kept.top() + i;
-            std::memmove(bits + (row + dy) * bpl + (kept.left() + dx) * depth, bits + row * bpl + kept.left() * depth,
-                         std::size_t(kept.width()) * depth);
+        const QRect device(kept.topLeft() * r, kept.size() * r);
+        for (int i = 0; i < device.height(); ++i) {
+            const int row = down ? device.bottom() - i : device.top() + i;
+            std::memmove(bits + (row + dy * r) * bpl + (device.left() + dx * r) * depth,
+                         bits + row * bpl + device.left() * depth, std::size_t(device.width()) * depth);
         }
     }
     const QRegion region(all);

@@ -54,7 +54,8 @@ public:
     // Only this part of the client area, in client coordinates.
     void InvalidateRect(const CRect &rect);
 
-    // The pixels of the client area as they show.
+    // The pixels of the client area as they show, at the window's device
+    // pixel ratio.
     const QImage &RetainedImage() const { return m_image; }
     // Brings every pending invalidation into the retained image now.
     void UpdateWindow();
@@ -95,6 +96,9 @@ private:
     void UpdateBars();
 
     void ScrollBy(int dx, int dy);
+    void NewImage();
+    // The retained image's area in logical pixels.
+    QRect ImageRect() const;
 
     QImage m_image;
     QRegion m_dirty;
