@@ -74,18 +74,22 @@ private:
     mutable Engine m_engine;
 };
 
-bool EncodePng(CScrollView *view, const CSize &canvas, QIODevice *out, ExportResult *result)
+bool EncodePng(CScrollView *view, const CSize &canvas, int scale, QIODevice *out, ExportResult *result)
 {
-    if (qint64(canvas.cx) * canvas.cy > kMaxPngPixels) {
+    if (qint64(canvas.cx) * canvas.cy * scale * scale > kMaxPngPixels) {
         result->failure = ExportFailure::TooLargeForPng;
         return false;
     }
-    QImage image(canvas.cx, canvas.cy, QImage::Format_RGB32);
+    QImage image(canvas.cx * scale, canvas.cy * scale, QImage::Format_RGB32);
     if (image.isNull()) {
         result->failure = ExportFailure::OutOfMemory;
         return false;
     }
+    // The image's pixel ratio is the scale, as a window's is on a screen of
+    // that scale: lines scale by scale pixels, glyphs drawn at full resolution.
+    image.setDevicePixelRatio(scale);
     Paint(view, &image, canvas, 1);
+    image.setDevicePixelRatio(1);
     if (!image.save(out, "PNG")) {
         result->failure = ExportFailure::OutOfMemory;
         return false;
@@ -93,21 +97,22 @@ bool EncodePng(CScrollView *view, const CSize &canvas, QIODevice *out, ExportRes
     return true;
 }
 
-bool EncodeSvg(CScrollView *view, const CSize &canvas, QIODevice *out, ExportResult *result)
+bool EncodeSvg(CScrollView *view, const CSize &canvas, int scale, QIODevice *out, ExportResult *result)
 {
-    CSvgSizeEstimate estimate(QSize(canvas.cx, canvas.cy));
-    Paint(view, &estimate, canvas, 1);
+    const QSize size(canvas.cx * scale, canvas.cy * scale);
+    CSvgSizeEstimate estimate(size);
+    Paint(view, &estimate, canvas, scale);
     if (estimate.Bytes() > kMaxSvgBytes) {
         result->failure = ExportFailure::TooDetailedForSvg;
         return false;
     }
     QSvgGenerator svg;
     svg.setOutputDevice(out);
-    svg.setSize(QSize(canvas.cx, canvas.cy));
-    svg.setViewBox(QRect(0, 0, canvas.cx, canvas.cy));
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(96); // so that viewers show the canvas at its size in CSS pixels
     svg.setTitle(QStringLiteral("Zarni"));
-    Paint(view, &svg, canvas, 1);
+    Paint(view, &svg, canvas, scale);
     if (out->size() > kMaxSvgBytes) { // the estimate errs on the large side; this is the guarantee
         result->failure = ExportFailure::TooDetailedForSvg;
         return false;
@@ -115,13 +120,13 @@ bool EncodeSvg(CScrollView *view, const CSize &canvas, QIODevice *out, ExportRes
     return true;
 }
 
-bool EncodePdf(CScrollView *view, const CSize &canvas, QIODevice *out, ExportResult *)
+bool EncodePdf(CScrollView *view, const CSize &canvas, int scale, QIODevice *out, ExportResult *)
 {
     QPdfWriter pdf(out);
     pdf.setTitle(QStringLiteral("Zarni"));
     pdf.setResolution(96);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setPageSize(QPageSize(QSizeF(canvas.cx, canvas.cy) * 72.0 / 96.0, QPageSize::Point));
+    pdf.setPageSize(QPageSize(QSizeF(canvas.cx, canvas.cy) * scale * 72.0 / 96.0, QPageSize::Point));
     Paint(view, &pdf, canvas, qreal(pdf.width()) / canvas.cx);
     return true;
 }
@@ -139,8 +144,9 @@ bool IsExportType(const QString &path)
     return kind == "png" || kind == "svg" || kind == "pdf";
 }
 
-ExportResult ExportCanvas(CScrollView *view, const QString &path)
+ExportResult ExportCanvas(CScrollView *view, const QString &path, int scale)
 {
+    Q_ASSERT(scale >= 1 && scale <= kMaxExportScale);
     ExportResult result;
     const QString kind = Kind(path);
     if (!IsExportType(path)) {
@@ -153,18 +159,20 @@ ExportResult ExportCanvas(CScrollView *view, const QString &path)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const bool encoded = kind == "png"   ? EncodePng(view, canvas, &buffer, &result)
-                         : kind == "svg" ? EncodeSvg(view, canvas, &buffer, &result)
-                                         : EncodePdf(view, canvas, &buffer, &result);
+    const bool encoded = kind == "png"   ? EncodePng(view, canvas, scale, &buffer, &result)
+                         : kind == "svg" ? EncodeSvg(view, canvas, scale, &buffer, &result)
+                                         : EncodePdf(view, canvas, scale, &buffer, &result);
     buffer.close();
     if (encoded && !WriteWholeFile(path, bytes, &result.reason))
         result.failure = ExportFailure::Write;
     return result;
 }
 
-QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine)
+QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine,
+                              int scale)
 {
     const CSize canvas = view->GetTotalSize();
+    const int width = canvas.cx * scale, height = canvas.cy * scale;
     const QString megabytes = QString::number(kMaxSvgBytes / 1000000);
     QString english, chinese;
     switch (result.failure) {
@@ -175,16 +183,18 @@ QString DescribeExportFailure(const ExportResult &result, CScrollView *view, con
         chinese = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .png、.svg 或 .pdf。").arg(Kind(path));
         break;
     case ExportFailure::TooLargeForPng:
-        english = QStringLiteral("the canvas %1 x %2 is too large for PNG; export SVG or PDF instead").arg(canvas.cx).arg(canvas.cy);
-        chinese = QCoreApplication::translate("Export", "畫布 %1 × %2 太大，無法存成 PNG；請改存為 SVG 或 PDF。").arg(canvas.cx).arg(canvas.cy);
+        english = scale == 1 ? QStringLiteral("the canvas %1 x %2 is too large for PNG; export SVG or PDF instead").arg(width).arg(height)
+                             : QStringLiteral("the picture %1 x %2 is too large for PNG; export at a smaller scale, or SVG or PDF").arg(width).arg(height);
+        chinese = scale == 1 ? QCoreApplication::translate("Export", "畫布 %1 × %2 太大，無法存成 PNG；請改存為 SVG 或 PDF。").arg(width).arg(height)
+                             : QCoreApplication::translate("Export", "圖片 %1 × %2 太大，無法存成 PNG；請用較小的倍數，或改存為 SVG 或 PDF。").arg(width).arg(height);
         break;
     case ExportFailure::TooDetailedForSvg:
         english = QStringLiteral("the picture has too much detail for SVG (over %1 MB); export PDF or PNG instead").arg(megabytes);
         chinese = QCoreApplication::translate("Export", "圖中的細節太多，SVG 檔會超過 %1 MB；請改存為 PDF 或 PNG。").arg(megabytes);
         break;
     case ExportFailure::OutOfMemory:
-        english = QStringLiteral("not enough memory for a %1 x %2 picture").arg(canvas.cx).arg(canvas.cy);
-        chinese = QCoreApplication::translate("Export", "記憶體不足，無法產生 %1 × %2 的圖片。").arg(canvas.cx).arg(canvas.cy);
+        english = QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height);
+        chinese = QCoreApplication::translate("Export", "記憶體不足，無法產生 %1 × %2 的圖片。").arg(width).arg(height);
         break;
     case ExportFailure::Write:
         english = chinese = result.reason;

@@ -6,8 +6,11 @@
 
 class CScrollView;
 
-// Canvases larger than this many pixels are too large for a PNG.
+// Pictures with more pixels than this are too large for a PNG (the scale
+// counts: a canvas exported at 2x has four times its pixels).
 constexpr long long kMaxPngPixels = 100LL * 1000 * 1000;
+// An export draws the canvas at a whole scale from 1 to this, labels sharp.
+constexpr int kMaxExportScale = 8;
 // An SVG holds every drawn shape as text (and the generator keeps all of it
 // in memory until the end), so pictures with more detail are refused.
 constexpr long long kMaxSvgBytes = 50LL * 1000 * 1000;
@@ -22,6 +25,9 @@ struct ExportResult {
 
 // Whether export writes files with the extension of path.
 bool IsExportType(const QString &path);
-ExportResult ExportCanvas(CScrollView *view, const QString &path);
+// At scale s a PNG has s times the canvas's pixels along each side, and an
+// SVG or PDF page s times its size.
+ExportResult ExportCanvas(CScrollView *view, const QString &path, int scale = 1);
 // What went wrong, for a message box (Chinese) or the command line (English).
-QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine);
+QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine,
+                              int scale = 1);

@@ -318,19 +318,23 @@ void CScriptRunner::State(const QStringList &words)
 
 void CScriptRunner::Export(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("export PATH"));
+    if (words.size() != 2)
+        ExpectWords(words, 3, QStringLiteral("export PATH [SCALE]"));
     if (!IsExportType(words[1]))
         Fail(QStringLiteral("'export' writes .png, .svg or .pdf files, not '%1'").arg(words[1]));
+    const int scale = words.size() == 3 ? Number(words[2], 1, kMaxExportScale, QStringLiteral("the scale")) : 1;
     CZarniView *view = ActiveView(words[0]);
-    const ExportResult result = ExportCanvas(view, words[1]);
+    const ExportResult result = ExportCanvas(view, words[1], scale);
     if (!result)
-        Fail(DescribeExportFailure(result, view, words[1], true), 1);
+        Fail(DescribeExportFailure(result, view, words[1], true, scale), 1);
 }
 
 void CScriptRunner::Snapshot(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("snapshot PATH"));
-    WritePng(words[1], ActiveView(words[0])->RetainedImage());
+    CZarniView *view = ActiveView(words[0]);
+    view->UpdateWindow(); // what waits to be painted shows, as on a screen
+    WritePng(words[1], view->RetainedImage());
 }
 
 // The whole main window as it shows: bars, panels, document windows.
@@ -494,7 +498,7 @@ void CScriptRunner::RefuseDialog(int id, const QString &name)
             return;
         instead = QStringLiteral("the document has no file yet; use 'save PATH'");
         break;
-    case ID_FILE_EXPORT: instead = QStringLiteral("use 'export PATH'"); break;
+    case ID_FILE_EXPORT: instead = QStringLiteral("use 'export PATH [SCALE]'"); break;
     case ID_FILE_PRINT: case ID_FILE_PRINT_PREVIEW: case ID_FILE_PRINT_SETUP: case ID_APP_ABOUT:
     case ID_WINDOW_MORE_WINDOWS:
         instead = QStringLiteral("a headless run has no screen for it");

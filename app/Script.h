@@ -36,6 +36,8 @@ public:
     const QString &Error() const { return m_error; }
     // Whether a statement ended the program.
     bool Ended() const { return m_bEnded; }
+    // The words that start the statements other than commands.
+    static QStringList StatementWords() { return Statements().keys(); }
 
 private:
     int Run(const QString &source, QIODevice *input);

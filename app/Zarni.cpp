@@ -6,6 +6,7 @@
 #include "Script.h"
 #include "ZarniDoc.h"
 #include "frames/ChildFrm.h"
+#include "frames/ExportDlg.h"
 #include "frames/MainFrm.h"
 #include "framework/DrawSurface.h"
 #include "framework/FileWrite.h"
@@ -21,6 +22,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -340,18 +342,15 @@ void CZarniApp::UpdateFrameTitles(const CDocument *doc)
 
 void CZarniApp::OnFileExport()
 {
-    CZarniView *view = MainFrame()->GetActiveView();
-    QString filter;
-    const QString path = QFileDialog::getSaveFileName(MainFrame(), tr("匯出圖片"), QString(),
-                                                      QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"), &filter);
-    if (path.isEmpty())
+    // The window may close while the dialog is open.
+    const QPointer<CZarniView> view = MainFrame()->GetActiveView();
+    CExportDlg dialog(MainFrame(), kMaxExportScale);
+    if (dialog.exec() != QDialog::Accepted || !view)
         return;
-    QString target = path;
-    if (QFileInfo(path).suffix().isEmpty())
-        target += filter.startsWith("SVG") ? ".svg" : filter.startsWith("PDF") ? ".pdf" : ".png";
-    const ExportResult result = ExportCanvas(view, target);
+    const QString target = dialog.Path();
+    const ExportResult result = ExportCanvas(view, target, dialog.Scale());
     if (!result)
-        AfxMessageBox(DescribeExportFailure(result, view, target, false));
+        AfxMessageBox(DescribeExportFailure(result, view, target, false, dialog.Scale()));
 }
 
 namespace {

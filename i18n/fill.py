@@ -114,6 +114,8 @@ EN = {
 '在目前的程式中執行一個腳本檔\n執行腳本': 'Run a script file in the program as it stands\nRun Script',
 '把目前的視窗存成能重建它的腳本\n另存為腳本': 'Save the active window as a script that rebuilds it\nSave as Script',
 '以繁體中文顯示\n繁體中文': 'Show the texts in Traditional Chinese\n繁體中文', '以英文顯示\nEnglish': 'Show the texts in English\nEnglish',
+'放大倍數(&S)：': '&Scale:', '以幾倍的像素畫出畫布；文字一樣清晰': 'How many pixels to draw for each pixel of the canvas; the text stays sharp',
+'圖片 %1 × %2 太大，無法存成 PNG；請用較小的倍數，或改存為 SVG 或 PDF。': 'The picture %1 × %2 is too large for PNG; export it at a smaller scale, or as SVG or PDF.',
 '錦標賽播放加快一倍\n加快': 'Play the tournament twice as fast\nFaster', '錦標賽播放放慢一倍\n放慢': 'Play the tournament half as fast\nSlower',
 }
 

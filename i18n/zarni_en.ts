@@ -97,6 +97,21 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CExportDlg</name>
+    <message>
+        <source>匯出圖片</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>以幾倍的像素畫出畫布；文字一樣清晰</source>
+        <translation>How many pixels to draw for each pixel of the canvas; the text stays sharp</translation>
+    </message>
+    <message>
+        <source>放大倍數(&amp;S)：</source>
+        <translation>&amp;Scale:</translation>
+    </message>
+</context>
+<context>
     <name>CGotoDlg</name>
     <message>
         <source>跳至節點</source>
@@ -506,10 +521,6 @@ Save anyway?</translation>
 %2</translation>
     </message>
     <message>
-        <source>匯出圖片</source>
-        <translation>Export Picture</translation>
-    </message>
-    <message>
         <source>Zarni 腳本 (*.zs);;所有檔案 (*)</source>
         <translation>Zarni scripts (*.zs);;All files (*)</translation>
     </message>
@@ -580,6 +591,10 @@ Save anyway?</translation>
 %2</source>
         <translation>Cannot export the picture %1:
 %2</translation>
+    </message>
+    <message>
+        <source>圖片 %1 × %2 太大，無法存成 PNG；請用較小的倍數，或改存為 SVG 或 PDF。</source>
+        <translation>The picture %1 × %2 is too large for PNG; export it at a smaller scale, or as SVG or PDF.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The real program driven by scripts in --headless mode: state, exports,
 // bad input, and a long random run.
 #include "CliUtil.h"
+#include "app/Script.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -23,10 +24,13 @@ private slots:
     void exportPng();
     void exportSvgAndPdf();
     void tooLargeForPng();
+    void exportScaled_data();
+    void exportScaled();
     void badInput_data();
     void badInput();
     void nothingRunsAfterAnError();
     void helpAndVersion();
+    void everyStatementIsDocumented();
     void runInTheState();
     void mergeInTheState();
     void mergeFromFiles_data();
@@ -137,6 +141,52 @@ void TestCli::tooLargeForPng()
     QVERIFY(!QFile::exists(Path("big.png")));
 }
 
+void TestCli::exportScaled_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("png at 2") << "t.png" << 2;
+    QTest::newRow("png at 3") << "t.png" << 3;
+    QTest::newRow("png at 1") << "t.png" << 1;
+    QTest::newRow("svg at 3") << "t.svg" << 3;
+    QTest::newRow("pdf at 2") << "t.pdf" << 2;
+}
+
+// The canvas at s times its pixels: lines and frames s pixels wide, the
+// label's glyphs drawn at that resolution.
+void TestCli::exportScaled()
+{
+    QFETCH(QString, file);
+    QFETCH(int, scale);
+    const Run run = Script(QString("export %1 %2\n").arg(Path(file)).arg(scale));
+    QCOMPARE(run.status, 0);
+    if (file.endsWith(".svg")) {
+        QSvgRenderer svg(Path(file));
+        QCOMPARE(svg.viewBox(), QRect(0, 0, 800 * scale, 600 * scale));
+        return;
+    }
+    if (file.endsWith(".pdf")) {
+        QFile pdf(Path(file));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        // 96 pixels to the inch, 72 points.
+        const QByteArray box = QStringLiteral("/MediaBox [0 0 %1.000000 %2.000000]").arg(600 * scale).arg(450 * scale).toLatin1();
+        QVERIFY2(pdf.readAll().contains(box), box.constData());
+        return;
+    }
+    const QImage image = QImage(Path(file)).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(image.size(), QSize(800 * scale, 600 * scale));
+    // Node 1's box: 375..424 by 50..99, its frame s pixels wide.
+    QCOMPARE(QColor(image.pixel(375 * scale - 1, 60 * scale)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(375 * scale + scale - 1, 60 * scale)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(375 * scale + scale, 60 * scale)), QColor(Qt::white));
+    int mixed = 0;
+    for (int y = 62 * scale; y < 88 * scale; y += scale)
+        for (int x = 380 * scale; x < 420 * scale; x += scale)
+            for (int d = 1; d < scale * scale; ++d)
+                mixed += image.pixel(x + d % scale, y + d / scale) != image.pixel(x, y);
+    QVERIFY(scale == 1 ? mixed == 0 : mixed > 4);
+}
+
 void TestCli::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments"); // "SCRIPT" stands for the script file
@@ -183,6 +233,11 @@ void TestCli::badInput_data()
     QTest::newRow("array maybe") << QStringList{"--headless", "--script", "SCRIPT"} << "array maybe\n" << 2 << "'array' takes on or off, not 'maybe'";
     QTest::newRow("shot unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "shot /no/dir/s.png\n" << 1 << "/no/dir/s.png";
     QTest::newRow("export type") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.gif\n" << 2 << "t.gif";
+    QTest::newRow("export scale 0") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.png 0\n" << 2 << "script.zs:1: the scale must be from 1 to 8, not 0";
+    QTest::newRow("export scale 9") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.png 9\n" << 2 << "the scale must be from 1 to 8";
+    QTest::newRow("export scale a word") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.png big\n" << 2 << "the scale must be a whole number";
+    QTest::newRow("export, a word too many") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.png 2 3\n" << 2 << "'export' expects: export PATH [SCALE]";
+    QTest::newRow("export too large at 2") << QStringList{"--headless", "--script", "SCRIPT"} << "zoom 10\nexport big2.png 2\n" << 1 << "the picture 16000 x 12000 is too large for PNG; export at a smaller scale";
 }
 
 void TestCli::badInput()
@@ -224,6 +279,28 @@ void TestCli::helpAndVersion()
     const Run fromStdin = Zarni({"--headless", "--script", "-"}, "ID_NODE_ADD\nstate -\n");
     QCOMPARE(fromStdin.status, 0);
     QVERIFY(fromStdin.out.contains("\"nodeCount\": 16"));
+}
+
+// --help and the manual page each name every statement at the start of a
+// line of their own (or among alternatives split by '|').
+void TestCli::everyStatementIsDocumented()
+{
+    const QString help = Zarni({"--help"}).out;
+    QFile file(QStringLiteral(ZARNI_SOURCE_DIR "/res/desktop/zarni.1"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(file.readAll());
+    const QStringList words = CScriptRunner::StatementWords();
+    QVERIFY(words.size() > 20);
+    for (const QString &word : words) {
+        const QString escaped = QRegularExpression::escape(word);
+        const QRegularExpression inHelp(QStringLiteral("^\\s+(\\S*\\|)?%1(\\||\\s)").arg(escaped),
+                                        QRegularExpression::MultilineOption);
+        const QRegularExpression inManual(QStringLiteral("^\\.B[IR]?\\s+(\\S*\\|)?%1(\\||\\s)")
+                                              .arg(QString(escaped).replace("\\-", "\\\\-")),
+                                          QRegularExpression::MultilineOption);
+        QVERIFY2(inHelp.match(help).hasMatch(), qPrintable(word + " is missing from --help"));
+        QVERIFY2(inManual.match(manual).hasMatch(), qPrintable(word + " is missing from the manual page"));
+    }
 }
 
 // The run as the state tells it: step, steps, state, speed and narration.

@@ -10,7 +10,10 @@
 #include "framework/StandardIds.h"
 #include "res/Resource.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QSpinBox>
+#include <QSvgRenderer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMdiArea>
@@ -78,6 +81,8 @@ private slots:
     void saveOverForeignContentAsksFirst();
     void unreadableAndUnwritablePathsChangeNothing();
     void printToPdfMakesAPage();
+    void exportDialogOffersTheScale_data();
+    void exportDialogOffersTheScale();
     void aboutBoxCloses();
     void closingDuringATournament();
     void everyHandledCommandHasItsName();
@@ -471,6 +476,53 @@ void TestShell::unreadableAndUnwritablePathsChangeNothing()
     QVERIFY(!error.isEmpty());
     QCOMPARE(doc->GetTitle(), QString("Zarni1"));
     QVERIFY(m_fixture.App()->RecentFiles().isEmpty());
+}
+
+void TestShell::exportDialogOffersTheScale_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("png at 3") << "tree.png" << 0 << 3 << "tree.png";
+    QTest::newRow("no extension, png") << "plain" << 0 << 1 << "plain.png";
+    QTest::newRow("no extension, pdf at 2") << "page" << 2 << 2 << "page.pdf";
+    QTest::newRow("svg at 8") << "tree.svg" << 1 << 8 << "tree.svg";
+}
+
+void TestShell::exportDialogOffersTheScale()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, filter);
+    QFETCH(int, scale);
+    QFETCH(QString, written);
+    int lowest = 0, highest = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *box = dialog ? dialog->findChild<QSpinBox *>("exportScale") : nullptr;
+        if (!box)
+            return;
+        timer.stop();
+        lowest = box->minimum();
+        highest = box->maximum();
+        box->setValue(scale);
+        dialog->selectNameFilter(dialog->nameFilters().at(filter));
+        // The name typed into the dialog's own field, as a user types it.
+        dialog->setDirectory(m_fixture.FilePath(QString()));
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    timer.start(20);
+    Frame()->RouteCommand(ID_FILE_EXPORT);
+    QCOMPARE(lowest, 1);
+    QCOMPARE(highest, 8);
+    const QString path = m_fixture.FilePath(written);
+    QVERIFY(QFile::exists(path));
+    if (written.endsWith(".png"))
+        QCOMPARE(QImage(path).size(), QSize(800 * scale, 600 * scale));
+    if (written.endsWith(".svg"))
+        QCOMPARE(QSvgRenderer(path).viewBox(), QRect(0, 0, 800 * scale, 600 * scale));
 }
 
 void TestShell::printToPdfMakesAPage()
