@@ -95,6 +95,12 @@ int CScrollView::GetScrollLimit(int bar) const
     return bar == SB_HORZ ? horizontalScrollBar()->maximum() : verticalScrollBar()->maximum();
 }
 
+// The toolkit decides on the bars in a queued call after a range changes.
+void CScrollView::SettleScrollBars()
+{
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
 void CScrollView::SetScrollPos(int bar, int pos, bool redraw)
 {
     Q_UNUSED(redraw); // the bar always redraws itself

@@ -50,6 +50,10 @@ public:
     int GetScrollPos(int bar) const;
     void SetScrollPos(int bar, int pos, bool redraw = true);
     int GetScrollLimit(int bar) const;
+    // Shows or hides the scroll bars for the current total size now, not
+    // when the toolkit gets to it, so that the client area and the scroll
+    // range are final.
+    void SettleScrollBars();
     void Invalidate();
     // Only this part of the client area, in client coordinates.
     void InvalidateRect(const CRect &rect);

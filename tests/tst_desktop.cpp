@@ -17,6 +17,9 @@ private slots:
     void lessonOpenedAsFileRuns();
     void ctrlWheelKeepsThePointUnderThePointer_data();
     void ctrlWheelKeepsThePointUnderThePointer();
+    void zoomKeysKeepTheMiddle_data();
+    void zoomKeysKeepTheMiddle();
+    void fullScreenWithF11();
     void keysScroll_data();
     void keysScroll();
     void englishTexts();
@@ -98,6 +101,37 @@ void TestDesktop::lessonOpenedAsFileRuns()
     QCOMPARE(state["views"].toArray().first().toObject()["nodeCount"].toInt(), 9);
 }
 
+// The documents that "state -" statements wrote one after another.
+QList<QJsonObject> States(const QString &out)
+{
+    QList<QJsonObject> states;
+    QByteArray rest = out.toUtf8();
+    while (!rest.trimmed().isEmpty()) {
+        QJsonParseError error;
+        const int end = int(rest.indexOf("\n}\n")) + 3;
+        states << QJsonDocument::fromJson(rest.left(end), &error).object();
+        if (error.error != QJsonParseError::NoError)
+            return {};
+        rest = rest.mid(end);
+    }
+    return states;
+}
+
+// The canvas point under the window point (x, y) before a zoom is there
+// after it, as far as the scroll range allows.
+void CheckPointKept(const QJsonObject &before, const QJsonObject &after, int x, int y)
+{
+    const QJsonObject a = before["views"].toArray()[0].toObject();
+    const QJsonObject b = after["views"].toArray()[0].toObject();
+    for (const auto &[side, pos, client, at] : {std::tuple{"canvasWidth", "hScrollPos", "clientWidth", x},
+                                                std::tuple{"canvasHeight", "vScrollPos", "clientHeight", y}}) {
+        const double fraction = double(a[pos].toInt() + at) / a[side].toInt();
+        const int wanted = int(std::lround(fraction * b[side].toInt())) - at;
+        const int limit = std::max(0, b[side].toInt() - b[client].toInt());
+        QCOMPARE(b[pos].toInt(), std::clamp(wanted, 0, limit));
+    }
+}
+
 void TestDesktop::ctrlWheelKeepsThePointUnderThePointer_data()
 {
     QTest::addColumn<int>("zoom");
@@ -124,29 +158,53 @@ void TestDesktop::ctrlWheelKeepsThePointUnderThePointer()
         script += QStringLiteral("wheel 0 %1 ctrl %2 %3\nstate -\n").arg(steps > 0 ? 120 : -120).arg(x).arg(y);
     const Run run = RunScript(m_dir.path(), script);
     QCOMPARE(run.status, 0);
-    // One state a line of "state -": the documents follow one another.
-    QList<QJsonObject> states;
-    QByteArray rest = run.out.toUtf8();
-    while (!rest.trimmed().isEmpty()) {
-        QJsonParseError error;
-        const int end = int(rest.indexOf("\n}\n")) + 3;
-        states << QJsonDocument::fromJson(rest.left(end), &error).object();
-        QCOMPARE(error.error, QJsonParseError::NoError);
-        rest = rest.mid(end);
-    }
+    const QList<QJsonObject> states = States(run.out);
     QCOMPARE(states.size(), std::abs(steps) + 1);
     for (int i = 1; i < states.size(); ++i) {
-        const QJsonObject a = states[i - 1]["views"].toArray()[0].toObject();
-        const QJsonObject b = states[i]["views"].toArray()[0].toObject();
         QCOMPARE(states[i]["zoomIndex"].toInt(), states[i - 1]["zoomIndex"].toInt() - (steps > 0 ? 1 : -1));
-        for (const auto &[side, pos, client, at] : {std::tuple{"canvasWidth", "hScrollPos", "clientWidth", x},
-                                                    std::tuple{"canvasHeight", "vScrollPos", "clientHeight", y}}) {
-            const double fraction = double(a[pos].toInt() + at) / a[side].toInt();
-            const int wanted = int(std::lround(fraction * b[side].toInt())) - at;
-            const int limit = std::max(0, b[side].toInt() - b[client].toInt());
-            QCOMPARE(b[pos].toInt(), std::clamp(wanted, 0, limit));
-        }
+        CheckPointKept(states[i - 1], states[i], x, y);
     }
+}
+
+void TestDesktop::zoomKeysKeepTheMiddle_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("zoomAfter");
+    QTest::newRow("Ctrl+= from 3x") << 17 << "Ctrl+=" << 16;
+    QTest::newRow("Ctrl++ from 3x") << 17 << "Ctrl++" << 16;
+    QTest::newRow("Ctrl+- from 3x") << 17 << "Ctrl+-" << 18;
+    QTest::newRow("Ctrl+0 from 3x") << 17 << "Ctrl+0" << 19;
+    QTest::newRow("Ctrl+0 from 1/4x") << 21 << "Ctrl+0" << 19;
+    QTest::newRow("Ctrl+- at 1/20x stays") << 29 << "Ctrl+-" << 29;
+    QTest::newRow("Ctrl+= at 20x stays") << 0 << "Ctrl+=" << 0;
+}
+
+// The keys zoom about the middle of the client area as it was (without
+// scroll bars when the canvas fitted).
+void TestDesktop::zoomKeysKeepTheMiddle()
+{
+    QFETCH(int, zoom);
+    QFETCH(QString, key);
+    QFETCH(int, zoomAfter);
+    const Run run = RunScript(m_dir.path(), QStringLiteral("zoom %1\nscroll 700 500\nstate -\nkey %2\nstate -\n").arg(zoom).arg(key));
+    QCOMPARE(run.status, 0);
+    const QList<QJsonObject> states = States(run.out);
+    QCOMPARE(states.size(), 2);
+    QCOMPARE(states[1]["zoomIndex"].toInt(), zoomAfter);
+    const QJsonObject view = states[0]["views"].toArray()[0].toObject();
+    CheckPointKept(states[0], states[1], (view["clientWidth"].toInt() - 1) / 2, (view["clientHeight"].toInt() - 1) / 2);
+}
+
+void TestDesktop::fullScreenWithF11()
+{
+    const Run run = RunScript(m_dir.path(), "state -\nkey F11\nstate -\nkey F11\nstate -\n");
+    QCOMPARE(run.status, 0);
+    const QList<QJsonObject> states = States(run.out);
+    QCOMPARE(states.size(), 3);
+    QCOMPARE(states[0]["fullScreen"].toBool(), false);
+    QCOMPARE(states[1]["fullScreen"].toBool(), true);
+    QCOMPARE(states[2]["fullScreen"].toBool(), false);
 }
 
 void TestDesktop::keysScroll_data()

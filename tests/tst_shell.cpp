@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QSplitter>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 
 namespace {
 
@@ -44,6 +45,32 @@ QString AnswerMessageBox(const std::function<void()> &action)
     action();
     return text;
 }
+
+// Answers the next file dialog once it shows: prepare (if given) sets its
+// other fields, then the name is typed into its own field in the folder and
+// the dialog accepted, as a user does.
+class FileDialogAnswer {
+public:
+    FileDialogAnswer(const QString &folder, const QString &name,
+                     const std::function<void(QFileDialog *)> &prepare = {})
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [=] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            m_timer.stop();
+            if (prepare)
+                prepare(dialog);
+            dialog->setDirectory(folder);
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(name);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        m_timer.start(20);
+    }
+
+private:
+    QTimer m_timer;
+};
 
 QStringList MenuTexts(QMenu *menu)
 {
@@ -66,6 +93,8 @@ private slots:
     void mainWindowAtStart();
     void toolbarOrder();
     void zoomCombo();
+    void pinchZoomsByComboItems_data();
+    void pinchZoomsByComboItems();
     void statusBar();
     void menus_data();
     void menus();
@@ -83,6 +112,8 @@ private slots:
     void printToPdfMakesAPage();
     void exportDialogOffersTheScale_data();
     void exportDialogOffersTheScale();
+    void lessonSavedAndRunFromTheMenu();
+    void scriptFromTheMenuStopsAtAnError();
     void aboutBoxCloses();
     void closingDuringATournament();
     void everyHandledCommandHasItsName();
@@ -167,6 +198,35 @@ void TestShell::zoomCombo()
     QVERIFY(!combo->isVisible());
     Frame()->RouteCommand(ID_VIEW_TOOLBAR);
     QVERIFY(combo->isVisible());
+}
+
+void TestShell::pinchZoomsByComboItems_data()
+{
+    QTest::addColumn<QList<qreal>>("pinches"); // the scale each gesture event adds
+    QTest::addColumn<int>("zoomIndex");
+    QTest::newRow("one quarter in") << QList<qreal>{0.25} << 18;
+    QTest::newRow("small pinches gather") << QList<qreal>{0.1, 0.1, 0.1} << 18;
+    QTest::newRow("three quarters in") << QList<qreal>{0.4, 0.35} << 16;
+    QTest::newRow("out") << QList<qreal>{-0.5} << 21;
+    QTest::newRow("too little") << QList<qreal>{0.2, -0.1} << 19;
+}
+
+// A touchpad pinch picks combo items as the user would, one a quarter of
+// scale, and the size pane follows.
+void TestShell::pinchZoomsByComboItems()
+{
+    QFETCH(QList<qreal>, pinches);
+    QFETCH(int, zoomIndex);
+    QWidget *viewport = Frame()->GetActiveView()->viewport();
+    const QPointF at(200, 150);
+    for (qreal value : pinches) {
+        QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, at, at,
+                                  viewport->mapToGlobal(at), value, QPointF());
+        QApplication::sendEvent(viewport, &pinch);
+    }
+    QCOMPARE(Frame()->m_wndToolBar->m_wndZoomCombo->currentIndex(), zoomIndex);
+    const CSize size = CZarniView::ZoomIndexSize(zoomIndex);
+    QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(1), QStringLiteral("%1 * %2").arg(size.cx).arg(size.cy));
 }
 
 void TestShell::statusBar()
@@ -497,23 +557,13 @@ void TestShell::exportDialogOffersTheScale()
     QFETCH(int, scale);
     QFETCH(QString, written);
     int lowest = 0, highest = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        auto *box = dialog ? dialog->findChild<QSpinBox *>("exportScale") : nullptr;
-        if (!box)
-            return;
-        timer.stop();
+    FileDialogAnswer answer(m_fixture.FilePath(QString()), typed, [&](QFileDialog *dialog) {
+        auto *box = dialog->findChild<QSpinBox *>("exportScale");
         lowest = box->minimum();
         highest = box->maximum();
         box->setValue(scale);
         dialog->selectNameFilter(dialog->nameFilters().at(filter));
-        // The name typed into the dialog's own field, as a user types it.
-        dialog->setDirectory(m_fixture.FilePath(QString()));
-        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
-        QMetaObject::invokeMethod(dialog, "accept");
     });
-    timer.start(20);
     Frame()->RouteCommand(ID_FILE_EXPORT);
     QCOMPARE(lowest, 1);
     QCOMPARE(highest, 8);
@@ -523,6 +573,40 @@ void TestShell::exportDialogOffersTheScale()
         QCOMPARE(QImage(path).size(), QSize(800 * scale, 600 * scale));
     if (written.endsWith(".svg"))
         QCOMPARE(QSvgRenderer(path).viewBox(), QRect(0, 0, 800 * scale, 600 * scale));
+}
+
+void TestShell::lessonSavedAndRunFromTheMenu()
+{
+    CZarniView *view = Frame()->GetActiveView();
+    view->SetNodeCount(40);
+    view->OnNodeNarrower();
+    {
+        FileDialogAnswer answer(m_fixture.FilePath(QString()), "lesson");
+        Frame()->RouteCommand(ID_FILE_SAVE_SCRIPT);
+    }
+    QVERIFY(QFile::exists(m_fixture.FilePath("lesson.zs"))); // the type's extension added
+    Frame()->RouteCommand(ID_FILE_NEW);
+    CZarniView *fresh = Frame()->GetActiveView();
+    QVERIFY(fresh != view);
+    {
+        FileDialogAnswer answer(m_fixture.FilePath(QString()), "lesson.zs");
+        Frame()->RouteCommand(ID_FILE_RUN_SCRIPT);
+    }
+    QCOMPARE(fresh->m_nNodeCount, 40);
+    QCOMPARE(fresh->m_nXDivisor, 64);
+}
+
+void TestShell::scriptFromTheMenuStopsAtAnError()
+{
+    QFile file(m_fixture.FilePath("broken.zs"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("nodes 20\nfly 3\nnodes 30\n");
+    file.close();
+    FileDialogAnswer answer(m_fixture.FilePath(QString()), "broken.zs");
+    const QString message = AnswerMessageBox([&] { Frame()->RouteCommand(ID_FILE_RUN_SCRIPT); });
+    QCOMPARE(Frame()->GetActiveView()->m_nNodeCount, 20);
+    QVERIFY2(message.startsWith("腳本停在錯誤的地方："), qPrintable(message));
+    QVERIFY2(message.contains("broken.zs:2: unknown statement 'fly'"), qPrintable(message));
 }
 
 void TestShell::printToPdfMakesAPage()

@@ -52,6 +52,7 @@ void CZarniView::ApplyZoomIndexAbout(int index, QPoint anchor)
     const double fx = double(scroll.x + anchor.x()) / m_nCanvasWidth;
     const double fy = double(scroll.y + anchor.y()) / m_nCanvasHeight;
     ApplyZoomIndex(index);
+    SettleScrollBars();
     SetScrollPos(SB_HORZ, int(std::lround(fx * m_nCanvasWidth)) - anchor.x());
     SetScrollPos(SB_VERT, int(std::lround(fy * m_nCanvasHeight)) - anchor.y());
 }
