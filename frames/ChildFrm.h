@@ -18,6 +18,9 @@ public:
     CScrollView *GetActiveView() const { return m_wndSplitter->GetActivePane(); }
     CSplitterWnd *GetSplitter() const { return m_wndSplitter; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     CDocument *m_pDocument;
     CSplitterWnd *m_wndSplitter;

@@ -72,6 +72,39 @@ private:
     QTimer m_timer;
 };
 
+// Every text the main window shows or offers: actions with their tips,
+// menu titles, labels, panels and bars, each after the kind of object it
+// belongs to, in order (menus are made again in another language).
+QStringList ShownTexts(QWidget *frame)
+{
+    QStringList texts;
+    auto keep = [&](const QObject *owner, const char *what, const QString &text) {
+        if (!text.isEmpty())
+            texts << QStringLiteral("%1 '%2' %3: %4").arg(owner->metaObject()->className(), owner->objectName(), what, text);
+    };
+    for (const QAction *action : frame->findChildren<QAction *>()) {
+        keep(action, "text", action->text());
+        keep(action, "statusTip", action->statusTip());
+        keep(action, "toolTip", action->toolTip());
+    }
+    for (const QMenu *menu : frame->findChildren<QMenu *>())
+        keep(menu, "title", menu->title());
+    for (const QLabel *label : frame->findChildren<QLabel *>())
+        keep(label, "label", label->text());
+    for (const QWidget *widget : frame->findChildren<QWidget *>())
+        keep(widget, "windowTitle", widget->windowTitle());
+    texts.sort();
+    return texts;
+}
+
+bool HasChinese(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.script() == QChar::Script_Han)
+            return true;
+    return false;
+}
+
 QStringList MenuTexts(QMenu *menu)
 {
     QStringList texts;
@@ -113,6 +146,7 @@ private slots:
     void exportDialogOffersTheScale_data();
     void exportDialogOffersTheScale();
     void lessonSavedAndRunFromTheMenu();
+    void languageChangesEveryTextAndBack();
     void scriptFromTheMenuStopsAtAnError();
     void aboutBoxCloses();
     void closingDuringATournament();
@@ -573,6 +607,36 @@ void TestShell::exportDialogOffersTheScale()
         QCOMPARE(QImage(path).size(), QSize(800 * scale, 600 * scale));
     if (written.endsWith(".svg"))
         QCOMPARE(QSvgRenderer(path).viewBox(), QRect(0, 0, 800 * scale, 600 * scale));
+}
+
+// In English no text of ours is left in Chinese (but the name of the
+// Chinese language itself), and going back shows every text as before.
+void TestShell::languageChangesEveryTextAndBack()
+{
+    Frame()->GetActiveView()->SetNodeCount(20); // a prompt and a size in the status bar
+    Frame()->UpdateCommandUI();
+    const QStringList chinese = ShownTexts(Frame());
+    QVERIFY(chinese.size() > 100);
+    auto systemMenu = [this] { return MenuTexts(Frame()->ActiveChild()->systemMenu()); };
+    const QStringList chineseSystemMenu = systemMenu(); // each item keeps its name
+    // The language change reaches every widget, and the menus of the other
+    // language are gone.
+    auto settle = [this] {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Frame()->UpdateCommandUI();
+    };
+    Frame()->RouteCommand(ID_VIEW_LANGUAGE_EN);
+    settle();
+    const QStringList english = ShownTexts(Frame());
+    QCOMPARE(english.size(), chinese.size());
+    for (const QString &text : english)
+        if (!text.contains("繁體中文"))
+            QVERIFY2(!HasChinese(text), qPrintable(text));
+    Frame()->RouteCommand(ID_VIEW_LANGUAGE_ZH);
+    settle();
+    QCOMPARE(ShownTexts(Frame()), chinese);
+    QCOMPARE(systemMenu(), chineseSystemMenu);
 }
 
 void TestShell::lessonSavedAndRunFromTheMenu()
