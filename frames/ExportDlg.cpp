@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -20,8 +21,11 @@ CExportDlg::CExportDlg(QWidget *parent, int maxScale) : QFileDialog(parent, tr("
     label->setBuddy(m_scale);
     if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
         const int row = grid->rowCount();
+        auto *field = new QHBoxLayout;
+        field->addWidget(m_scale);
+        field->addStretch();
         grid->addWidget(label, row, 0);
-        grid->addWidget(m_scale, row, 1);
+        grid->addLayout(field, row, 1);
     }
 }
 
