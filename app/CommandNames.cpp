@@ -31,3 +31,9 @@ bool IsKnownCommand(int id)
     return !CommandIdsByName().key(id).isEmpty() ||
            (id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + kMaxWindowMenuEntries);
 }
+
+QString CommandName(int id)
+{
+    const QString name = CommandIdsByName().key(id);
+    return name.isEmpty() ? QStringLiteral("0x%1").arg(id, 0, 16) : name;
+}

@@ -9,3 +9,5 @@ const QHash<QString, int> &CommandIdsByName();
 // A value a script may send: a named command or an entry of the Window
 // menu's list of document windows.
 bool IsKnownCommand(int id);
+// The name of a command for messages ("ID_FILE_SAVE"), or its value.
+QString CommandName(int id);

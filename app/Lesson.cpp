@@ -1,6 +1,10 @@
 #include "Lesson.h"
 
 #include "Script.h"
+#include "frames/ArrayPanel.h"
+#include "frames/MainFrm.h"
+#include "frames/MergePanel.h"
+#include "view/TournamentRun.h"
 #include "view/ZarniView.h"
 
 #include <QStringList>
@@ -69,6 +73,19 @@ bool InnerLabelsEmpty(const CZarniView *view)
         if (!view->NodeAt(i)->m_strLabel.empty())
             return false;
     return true;
+}
+
+// How many of a run's matches have written their node's label, in the
+// order the run plays them: a run ended part-way by a selection leaves the
+// labels of the matches it had played.
+int64_t PlayedMatches(const CZarniView *view, int64_t *firstStepOfLast)
+{
+    const TournamentRun run(view->m_nNodeCount, view->m_nDepth);
+    int64_t m = 0;
+    while (m < run.MatchCount() && !view->NodeAt(run.Match(m).node)->m_strLabel.empty())
+        ++m;
+    *firstStepOfLast = m > 0 ? run.FirstStep(m - 1) : 0;
+    return m < run.MatchCount() ? m : -1;
 }
 
 QString Values(const std::vector<int> &values)
@@ -179,8 +196,9 @@ bool WriteSelection(QStringList &lines, const CZarniView *view, bool marksLeft)
 
 } // namespace
 
-LessonScript WriteLessonScript(const CZarniView *view, int zoomIndex)
+LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
 {
+    const int zoomIndex = frame->m_wndToolBar->m_wndZoomCombo->currentIndex();
     QStringList lines{QStringLiteral("# Zarni lesson: rebuilds one window as it was kept.")};
     if (!WriteCanvas(lines, view, zoomIndex))
         return {QString(), LessonScript::Error::CanvasUnreachable};
@@ -205,8 +223,12 @@ LessonScript WriteLessonScript(const CZarniView *view, int zoomIndex)
                 return tooLong;
             // Winners shown without a run: the tournament was played and
             // then a selection ended the run.
+            int64_t steps = 0;
             if (run == RunState::Done || (run == RunState::Idle && !InnerLabelsEmpty(view))) {
-                lines << QStringLiteral("ID_WINNER_END");
+                if (run == RunState::Idle && PlayedMatches(view, &steps) > 0)
+                    Repeat(lines, int(steps), "ID_WINNER_STEP"); // the selection below ends the run there
+                else
+                    lines << QStringLiteral("ID_WINNER_END");
                 marksLeft = true;
             }
             else if (run != RunState::Idle)
@@ -217,6 +239,9 @@ LessonScript WriteLessonScript(const CZarniView *view, int zoomIndex)
         lines << QStringLiteral("# (the marks of this window could not be kept)");
     if (view->m_nMouseMode == 0)
         lines << QStringLiteral("ID_MODE_PAN");
+    // The panels take their share of the window, and so of the scroll range.
+    lines << QStringLiteral("array %1").arg(frame->ArrayPanel()->isHidden() ? "off" : "on")
+          << QStringLiteral("merge-panel %1").arg(frame->MergePanel()->isHidden() ? "off" : "on");
     lines << QStringLiteral("scroll %1 %2").arg(view->m_nHScrollPos).arg(view->m_nVScrollPos);
     return {lines.join('\n') + '\n', LessonScript::Error::None};
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class CMainFrame;
 class CZarniView;
 
 struct LessonScript {
@@ -12,6 +13,6 @@ struct LessonScript {
     Error error = Error::None;
 };
 
-// zoomIndex is the item the zoom combo shows, preferred when the canvas can
-// be reached from it.
-LessonScript WriteLessonScript(const CZarniView *view, int zoomIndex);
+// The item the frame's zoom combo shows is preferred when the canvas can be
+// reached from it; the frame's panels are shown or hidden as they are.
+LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame);

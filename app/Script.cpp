@@ -8,6 +8,7 @@
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
 #include "frames/MergeDlg.h"
+#include "frames/MergePanel.h"
 #include "framework/FileWrite.h"
 #include "CommandNames.h"
 #include "framework/StandardIds.h"
@@ -28,6 +29,12 @@
 #include <QRegularExpression>
 #include <QWheelEvent>
 #include <qpa/qwindowsysteminterface.h>
+#include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+#include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -87,7 +94,86 @@ QString Printable(QString text)
     return text.replace(QChar(0), QStringLiteral("\\0"));
 }
 
+// The statements that write files: a lesson may run none of them.
+bool WritesFiles(const QString &verb)
+{
+    static const QStringList writing{"state", "export", "snapshot", "shot", "save", "save-script"};
+    return writing.contains(verb);
+}
+
+// The commands that write a file, or would without a question when the
+// document already has one.
+bool CommandWritesFiles(int id)
+{
+    switch (id) {
+    case ID_FILE_SAVE: case ID_FILE_SAVE_AS: case ID_FILE_EXPORT: case ID_FILE_SAVE_SCRIPT:
+    case ID_FILE_PRINT: case ID_FILE_RUN_SCRIPT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const char kWritingBelongsToBatch[] = "a lesson writes no files: writing belongs to a batch run (zarni --script FILE, --headless)";
+
+// The system's reason in the script's own language, whatever the locale.
+QString EnglishReason(int error)
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return QString::fromUtf8(strerror_l(error, c));
+}
+
+// Opens a script or its runs: "-" is standard input, read through its
+// descriptor so that a NUL byte is read like any other.
+bool OpenInput(QFile *file, const QString &path)
+{
+    return path == "-" ? file->open(STDIN_FILENO, QIODevice::ReadOnly)
+                       : (file->setFileName(path), file->open(QIODevice::ReadOnly));
+}
+
 } // namespace
+
+// Sees the user close the script's window while the script waits.
+class CScriptRunner::WindowWatch : public QObject {
+public:
+    explicit WindowWatch(CScriptRunner *runner) : m_runner(runner) {}
+    void Watch(QWidget *window)
+    {
+        if (m_window == window)
+            return;
+        if (m_window)
+            m_window->removeEventFilter(this);
+        m_window = window;
+        if (window)
+            window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close && !m_runner->m_bExecuting)
+            m_runner->m_bWindowTaken = true;
+        return false;
+    }
+
+private:
+    CScriptRunner *m_runner;
+    QPointer<QWidget> m_window;
+};
+
+CScriptRunner::CScriptRunner(CZarniApp *app, Mode mode)
+    : m_app(app), m_mode(mode), m_pWindowWatch(std::make_unique<WindowWatch>(this))
+{
+}
+
+CScriptRunner::~CScriptRunner() = default;
+
+void CScriptRunner::RequestStop()
+{
+    m_bStopRequested = true;
+    if (m_pWaitLoop)
+        m_pWaitLoop->quit();
+}
 
 int CScriptRunner::RunFile(const QString &path)
 {
@@ -95,14 +181,74 @@ int CScriptRunner::RunFile(const QString &path)
         m_error = QStringLiteral("--script '': the path of the script is empty");
         return 2;
     }
+    if (m_mode == Mode::Lesson && (path == "-" || IsSpecialFile(path))) {
+        m_error = QStringLiteral("%1: a lesson is read from a regular file").arg(path);
+        return 1;
+    }
     QFile file;
-    const bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    const bool opened = OpenInput(&file, path);
+    const int reason = errno;
     if (!opened || QFileInfo(path).isDir()) {
-        m_error = QStringLiteral("%1: cannot read the script: %2").arg(path, opened ? QStringLiteral("Is a directory") : file.errorString());
+        m_error = QStringLiteral("%1: cannot read the script: %2").arg(path, EnglishReason(opened ? EISDIR : reason));
         return 1;
     }
     m_bScriptOnStandardInput = path == "-";
-    return Run(path, &file);
+    m_strFolder = QFileInfo(path).absolutePath();
+    // The guard refuses, whatever reaches them (a key, a menu), the commands
+    // that would open a dialog nobody can answer or write in a lesson.
+    m_app->MainFrame()->SetCommandGuard([this](int id) { return AllowCommand(id); });
+    m_app->SetRunningScript(this);
+    const int status = Run(path, &file);
+    m_app->SetRunningScript(nullptr);
+    if (m_app->MainFrame())
+        m_app->MainFrame()->SetCommandGuard(nullptr);
+    m_pWindowWatch->Watch(nullptr);
+    return status;
+}
+
+bool CScriptRunner::AllowCommand(int id)
+{
+    const QString refusal = Refusal(id, CommandName(id));
+    if (refusal.isEmpty())
+        return true;
+    if (m_strRefusal.isEmpty())
+        m_strRefusal = refusal;
+    return false;
+}
+
+// Why a command may not run now, or nothing.
+QString CScriptRunner::Refusal(int id, const QString &name) const
+{
+    if (m_mode == Mode::Lesson && CommandWritesFiles(id))
+        return QStringLiteral("%1: %2").arg(name, kWritingBelongsToBatch);
+    if (!m_app->IsBatch())
+        return QString();
+    // Without a screen nobody could answer a dialog: the commands that open
+    // one are refused, naming the statement that does the same.
+    QString instead;
+    switch (id) {
+    case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
+    case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
+    case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
+    case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
+    case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
+    case ID_FILE_SAVE: {
+        const CChildFrame *child = m_app->MainFrame()->ActiveChild();
+        if (!child || !child->GetDocument()->GetPathName().isEmpty())
+            return QString();
+        instead = QStringLiteral("the document has no file yet; use 'save PATH'");
+        break;
+    }
+    case ID_FILE_EXPORT: instead = QStringLiteral("use 'export PATH [SCALE]'"); break;
+    case ID_FILE_RUN_SCRIPT: instead = QStringLiteral("use 'zarni --script PATH'"); break;
+    case ID_FILE_SAVE_SCRIPT: instead = QStringLiteral("use 'save-script PATH'"); break;
+    case ID_FILE_PRINT: case ID_FILE_PRINT_PREVIEW: case ID_FILE_PRINT_SETUP: case ID_APP_ABOUT:
+    case ID_WINDOW_MORE_WINDOWS:
+        instead = QStringLiteral("a headless run has no screen for it");
+        break;
+    default: return QString();
+    }
+    return QStringLiteral("%1 opens a dialog: %2").arg(name, instead);
 }
 
 // Reads and runs one line at a time, so that a script from a pipe runs as
@@ -122,9 +268,14 @@ int CScriptRunner::Run(const QString &source, QIODevice *input)
                 Fail(QStringLiteral("the line is longer than %1 bytes").arg(kMaxLineBytes));
             if (total > kMaxScriptBytes)
                 Fail(QStringLiteral("the script is longer than %1 bytes").arg(kMaxScriptBytes));
-            const QString line = QString::fromUtf8(bytes).trimmed();
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            const QString line = QString(utf8(bytes)).trimmed();
+            if (utf8.hasError())
+                Fail(QStringLiteral("the line is not UTF-8 text (a path must be written in UTF-8)"));
             if (line.isEmpty() || line.startsWith('#'))
                 continue;
+            WatchWindow();
+            m_bExecuting = true;
             Execute(line.split(QRegularExpression(QStringLiteral("\\s+"))));
             AfterStatement();
         } catch (const Failure &failure) {
@@ -142,12 +293,53 @@ int CScriptRunner::Run(const QString &source, QIODevice *input)
 // run, and so does a program told to end.
 void CScriptRunner::AfterStatement()
 {
+    const bool executing = std::exchange(m_bExecuting, false);
     ProcessEvents();
+    if (m_app->MainFrame()->isHidden())
+        throw Failure{0, QString()};
+    if (m_bStopRequested) {
+        m_bStopped = true;
+        throw Failure{0, QString()};
+    }
+    if (m_bWindowTaken)
+        Fail(QStringLiteral("the script's document window was closed: the script ends here"));
+    if (!m_strRefusal.isEmpty())
+        Fail(std::exchange(m_strRefusal, QString()));
     const QString failure = m_app->TakeBatchFailure();
     if (!failure.isEmpty())
         Fail(failure, 1);
-    if (m_app->MainFrame()->isHidden())
-        throw Failure{0, QString()};
+    m_bExecuting = executing;
+}
+
+// The document window the next statement works in; closing it ends the run.
+void CScriptRunner::WatchWindow()
+{
+    m_pWindowWatch->Watch(m_app->MainFrame()->ActiveChild());
+}
+
+// A run a statement started plays to its end first; the window answers
+// meanwhile. A run the user pauses is waited for until it goes on and ends.
+void CScriptRunner::Wait(CZarniView *view)
+{
+    QPointer<CZarniView> watched = view;
+    auto waiting = [&] {
+        return watched && !m_bStopRequested && !m_bWindowTaken && !m_app->MainFrame()->isHidden() &&
+               (watched->IsPlaying() || watched->GetRunState() == CZarniView::RunState::Paused);
+    };
+    if (!watched || !watched->IsPlaying())
+        return;
+    QEventLoop loop;
+    QObject::connect(view, &CZarniView::RunStateChanged, &loop, [&] {
+        if (!waiting())
+            loop.quit();
+    });
+    QObject::connect(view, &QObject::destroyed, &loop, &QEventLoop::quit);
+    m_pWaitLoop = &loop;
+    const bool executing = std::exchange(m_bExecuting, false);
+    if (waiting())
+        loop.exec();
+    m_bExecuting = executing;
+    m_pWaitLoop = nullptr;
 }
 
 void CScriptRunner::ProcessEvents()
@@ -183,7 +375,8 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"repeat", &CScriptRunner::Repeat},
         {"merge", &CScriptRunner::MergeFile}, {"runs", &CScriptRunner::MergeRuns},
         {"array", &CScriptRunner::Array},     {"goto", &CScriptRunner::Goto},
-        {"shot", &CScriptRunner::Shot},
+        {"shot", &CScriptRunner::Shot},       {"fit", &CScriptRunner::Fit},
+        {"merge-panel", &CScriptRunner::MergePanel},
         {"wheel", &CScriptRunner::Wheel},     {"key", &CScriptRunner::Key},
         {"save-script", &CScriptRunner::SaveScript},
     };
@@ -193,6 +386,8 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
 void CScriptRunner::Execute(const QStringList &words)
 {
     const QString &verb = words.first();
+    if (m_mode == Mode::Lesson && WritesFiles(verb))
+        Fail(QStringLiteral("'%1': %2").arg(verb, kWritingBelongsToBatch));
     if (verb.startsWith("ID_")) {
         ExpectWords(words, 1, verb);
         const auto &names = CommandIdsByName();
@@ -262,9 +457,15 @@ void CScriptRunner::Resize(const QStringList &words)
     const QSize wanted(Number(words[1], 50, 10000, QStringLiteral("W")), Number(words[2], 50, 10000, QStringLiteral("H")));
     QWidget *client = ActiveView(words[0])->viewport();
     CMainFrame *frame = m_app->MainFrame();
+    // The frame takes what it can; between split panes, whose bars share
+    // an odd pixel as they like, the bars take the rest.
     for (int attempt = 0; attempt < 8 && client->size() != wanted; ++attempt) {
         frame->resize(frame->size() + wanted - client->size());
         ProcessEvents();
+        if (client->size() != wanted) {
+            ActiveSplitter(words[0])->GrowActivePane(wanted - client->size());
+            ProcessEvents();
+        }
     }
     if (client->size() == wanted)
         return;
@@ -310,10 +511,31 @@ void CScriptRunner::Window(const QStringList &words)
     m_app->MainFrame()->MdiArea()->setActiveSubWindow(frames[k]);
 }
 
+// A file the script reads: a lesson's paths start at its own folder, and a
+// lesson reads neither standard input nor a file that could block or never
+// end; a batch run reads standard input too.
+QString CScriptRunner::InputPath(const QString &path, const QString &verb) const
+{
+    if (path == "-") {
+        if (m_mode == Mode::Lesson)
+            Fail(QStringLiteral("'%1 -': a lesson cannot read standard input").arg(verb));
+        return path;
+    }
+    const QString resolved = m_mode == Mode::Lesson ? QDir(m_strFolder).filePath(path) : path;
+    struct stat info;
+    if (::stat(QFile::encodeName(resolved).constData(), &info) != 0)
+        Fail(QStringLiteral("cannot read '%1': %2").arg(path, EnglishReason(errno)), 1);
+    if (S_ISDIR(info.st_mode))
+        Fail(QStringLiteral("cannot read '%1': %2").arg(path, EnglishReason(EISDIR)), 1);
+    if (!S_ISREG(info.st_mode))
+        Fail(QStringLiteral("cannot read '%1': it is not a regular file (a pipe or a device)").arg(path), 1);
+    return resolved;
+}
+
 void CScriptRunner::State(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("state PATH"));
-    WriteOutput(words[1], QJsonDocument(ProgramState(m_app->MainFrame())).toJson());
+    WriteOutput(words[1], ProgramStateJson(m_app->MainFrame()));
 }
 
 void CScriptRunner::Export(const QStringList &words)
@@ -354,12 +576,22 @@ void CScriptRunner::WritePng(const QString &path, const QImage &image)
     WriteOutput(path, png);
 }
 
+static bool OnOrOff(const QStringList &words)
+{
+    ExpectWords(words, 2, words[0] + QStringLiteral(" on|off"));
+    if (words[1] != "on" && words[1] != "off")
+        Fail(QStringLiteral("'%1' takes on or off, not '%2'").arg(words[0], words[1]));
+    return words[1] == "on";
+}
+
 void CScriptRunner::Array(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("array on|off"));
-    if (words[1] != "on" && words[1] != "off")
-        Fail(QStringLiteral("'array' takes on or off, not '%1'").arg(words[1]));
-    m_app->MainFrame()->ShowArrayPanel(words[1] == "on");
+    m_app->MainFrame()->ShowArrayPanel(OnOrOff(words));
+}
+
+void CScriptRunner::MergePanel(const QStringList &words)
+{
+    m_app->MainFrame()->MergePanel()->setVisible(OnOrOff(words));
 }
 
 void CScriptRunner::Goto(const QStringList &words)
@@ -371,12 +603,24 @@ void CScriptRunner::Goto(const QStringList &words)
         Fail(QStringLiteral("the tree has no node %1: its nodes are 1 to %2").arg(index).arg(view->m_nNodeCount));
 }
 
+// "fit", or "fit follow on|off".
+void CScriptRunner::Fit(const QStringList &words)
+{
+    CZarniView *view = ActiveView(words[0]);
+    if (words.size() == 1)
+        return view->OnViewFit();
+    ExpectWords(words, 3, QStringLiteral("fit [follow on|off]"));
+    if (words[1] != "follow" || (words[2] != "on" && words[2] != "off"))
+        Fail(QStringLiteral("'fit' expects: fit [follow on|off]"));
+    view->SetFitFollow(words[2] == "on");
+}
+
 // As if the path had been chosen in the open dialog.
 void CScriptRunner::Open(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("open PATH"));
     QString error;
-    if (!m_app->OpenDocumentFile(words[1], &error))
+    if (!m_app->OpenDocumentFile(InputPath(words[1], words[0]), &error))
         Fail(QStringLiteral("cannot open '%1': %2").arg(words[1], error), 1);
 }
 
@@ -431,17 +675,21 @@ void CScriptRunner::Command(int id, const QString &name)
     frame->UpdateCommandUI();
     if (!frame->IsCommandEnabled(id))
         Fail(QStringLiteral("%1 is disabled now").arg(name));
-    if (m_app->IsBatch()) {
-        RefuseDialog(id, name);
-        if (id == ID_FILE_SAVE) {
-            CDocument *doc = frame->ActiveChild()->GetDocument();
-            SaveDocument(doc, doc->GetPathName());
-            return;
-        }
+    const QString refusal = Refusal(id, name);
+    if (!refusal.isEmpty())
+        Fail(refusal);
+    if (m_app->IsBatch() && id == ID_FILE_SAVE) {
+        CDocument *doc = frame->ActiveChild()->GetDocument();
+        SaveDocument(doc, doc->GetPathName());
+        return;
     }
     CZarniView *view = frame->GetActiveView();
+    // With no wait between the steps there is nothing to watch: the run
+    // goes straight to the end it would reach.
+    if (id == ID_WINNER_GO && view && view->StepWait() == 0)
+        id = ID_WINNER_END;
     frame->RouteCommand(id);
-    CZarniView::WaitWhilePlaying(view); // a run it started plays to its end first
+    Wait(view);
 }
 
 void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem)
@@ -479,33 +727,7 @@ void CScriptRunner::Leaf(const QStringList &words)
     CZarniView *view = ActiveView(words[0]);
     const int index = Number(words[1], 1, INT32_MAX, QStringLiteral("the leaf index"));
     LeafFailure(view, view->SetLeafValue(index, words[2]));
-    CZarniView::WaitWhilePlaying(view); // a run it started plays to its end first
-}
-
-// Without a screen nobody could answer a dialog: the commands that open one
-// are refused, naming the statement that does the same.
-void CScriptRunner::RefuseDialog(int id, const QString &name)
-{
-    QString instead;
-    switch (id) {
-    case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
-    case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
-    case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
-    case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
-    case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
-    case ID_FILE_SAVE:
-        if (!m_app->MainFrame()->ActiveChild()->GetDocument()->GetPathName().isEmpty())
-            return;
-        instead = QStringLiteral("the document has no file yet; use 'save PATH'");
-        break;
-    case ID_FILE_EXPORT: instead = QStringLiteral("use 'export PATH [SCALE]'"); break;
-    case ID_FILE_PRINT: case ID_FILE_PRINT_PREVIEW: case ID_FILE_PRINT_SETUP: case ID_APP_ABOUT:
-    case ID_WINDOW_MORE_WINDOWS:
-        instead = QStringLiteral("a headless run has no screen for it");
-        break;
-    default: return;
-    }
-    Fail(QStringLiteral("%1 opens a dialog: %2").arg(name, instead));
+    Wait(view);
 }
 
 void CScriptRunner::SendMouse(const QString &verb, QEvent::Type type, int x, int y)
@@ -554,6 +776,12 @@ void CScriptRunner::Key(const QStringList &words)
     if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
         Fail(QStringLiteral("'%1' is not a key sequence").arg(words[1]));
     CZarniView *view = ActiveView(words[0]);
+    // Shortcuts answer only in the active window, which a window just
+    // shown is not yet until its events have run.
+    if (QApplication::activeWindow() != view->window()) {
+        view->window()->activateWindow();
+        ProcessEvents();
+    }
     view->setFocus();
     QWindow *window = view->window()->windowHandle();
     for (int i = 0; i < sequence.count(); ++i) {
@@ -571,7 +799,7 @@ void CScriptRunner::SaveScript(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("save-script PATH"));
     CZarniView *view = ActiveView(words[0]);
-    const LessonScript lesson = WriteLessonScript(view, m_app->MainFrame()->m_wndToolBar->m_wndZoomCombo->currentIndex());
+    const LessonScript lesson = WriteLessonScript(view, m_app->MainFrame());
     switch (lesson.error) {
     case LessonScript::Error::None: break;
     case LessonScript::Error::CanvasUnreachable:
@@ -588,18 +816,17 @@ void CScriptRunner::MergeFile(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("merge PATH (- for standard input)"));
     CZarniView *view = ActiveView(words[0]);
-    const QString &path = words[1];
+    const QString path = InputPath(words[1], words[0]);
     if (path == "-" && m_bScriptOnStandardInput)
         Fail(QStringLiteral("'merge -' cannot read the runs from standard input: the script comes from there"));
     QFile file;
-    const bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!OpenInput(&file, path))
+        Fail(QStringLiteral("cannot read '%1': %2").arg(words[1], EnglishReason(errno)), 1);
     std::string text;
-    QString error = opened ? QString() : file.errorString();
-    if (opened && QFileInfo(path).isDir())
-        error = QStringLiteral("Is a directory");
-    if (!error.isEmpty() || !CMergeDlg::ReadRunsText(&file, &text, &error))
-        Fail(QStringLiteral("cannot read '%1': %2").arg(path, error), 1);
-    StartMerge(view, text, '\n', path + ": ");
+    QString error;
+    if (!CMergeDlg::ReadRunsText(&file, &text, &error))
+        Fail(QStringLiteral("cannot read '%1': %2").arg(words[1], error), 1);
+    StartMerge(view, text, '\n', words[1] + ": ");
 }
 
 void CScriptRunner::MergeRuns(const QStringList &words)
@@ -633,5 +860,5 @@ void CScriptRunner::StartMerge(CZarniView *view, const std::string &text, char s
         Fail(where + QStringLiteral("a merge takes at most %1 runs, not %2").arg(WinnerMerge::kMaxRuns).arg(word));
     }
     view->StartMerge(std::move(runs));
-    CZarniView::WaitWhilePlaying(view);
+    Wait(view);
 }

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class CZarniApp;
@@ -16,10 +17,19 @@ class CZarniApp;
 class CDocument;
 class CSplitterWnd;
 class QIODevice;
+class QEventLoop;
 
 class CScriptRunner {
 public:
-    explicit CScriptRunner(CZarniApp *app) : m_app(app) {}
+    // A batch run (--script, --headless) is the user's own command: it
+    // writes where it is told and reads paths from the working directory.
+    // A lesson (a .zs opened in the window) is a document: it writes
+    // nothing, reads only regular files beside itself, and can be stopped.
+    enum class Mode { Batch, Lesson };
+    explicit CScriptRunner(CZarniApp *app, Mode mode = Mode::Batch);
+    ~CScriptRunner();
+    CScriptRunner(const CScriptRunner &) = delete;
+    CScriptRunner &operator=(const CScriptRunner &) = delete;
 
     // Longest line and longest script read; longer input is refused.
     static constexpr qint64 kMaxLineBytes = 64 * 1024;
@@ -36,6 +46,10 @@ public:
     const QString &Error() const { return m_error; }
     // Whether a statement ended the program.
     bool Ended() const { return m_bEnded; }
+    // Ends the run before its next statement, or in the wait it is in.
+    void RequestStop();
+    bool Stopped() const { return m_bStopped; }
+    bool IsLesson() const { return m_mode == Mode::Lesson; }
     // The words that start the statements other than commands.
     static QStringList StatementWords() { return Statements().keys(); }
 
@@ -45,7 +59,11 @@ private:
     void Execute(const QStringList &words);
     void AfterStatement();
     void Command(int id, const QString &name);
-    void RefuseDialog(int id, const QString &name);
+    bool AllowCommand(int id);
+    QString Refusal(int id, const QString &name) const;
+    QString InputPath(const QString &path, const QString &verb) const;
+    void Wait(CZarniView *view);
+    void WatchWindow();
     void Zoom(const QStringList &words);
     void Nodes(const QStringList &words);
     void Speed(const QStringList &words);
@@ -68,6 +86,8 @@ private:
     void WritePng(const QString &path, const QImage &image);
     void Array(const QStringList &words);
     void Goto(const QStringList &words);
+    void Fit(const QStringList &words);
+    void MergePanel(const QStringList &words);
     void Open(const QStringList &words);
     void Save(const QStringList &words);
     void Repeat(const QStringList &words);
@@ -86,4 +106,14 @@ private:
     bool m_buttonDown = false;
     bool m_bEnded = false;
     bool m_bScriptOnStandardInput = false;
+    Mode m_mode;
+    QString m_strFolder; // a lesson's own folder: where its paths start
+    QString m_strRefusal; // a command the guard refused during a statement
+    bool m_bStopRequested = false;
+    bool m_bStopped = false;
+    bool m_bExecuting = false; // a statement of the script is running now
+    bool m_bWindowTaken = false; // the user closed the script's window
+    QEventLoop *m_pWaitLoop = nullptr;
+    class WindowWatch;
+    std::unique_ptr<WindowWatch> m_pWindowWatch;
 };

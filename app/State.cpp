@@ -4,30 +4,58 @@
 #include "frames/ArrayPanel.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
+#include "frames/MergePanel.h"
 #include "view/ZarniView.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenuBar>
 
 namespace {
+
+// Beyond this many values a merge's state gives counts, not the values.
+const int64_t kMaxListedMergeValues = 10000;
 
 QJsonArray Pair(int a, int b)
 {
     return QJsonArray{a, b};
 }
 
-void AppendNodes(const TreeNode *node, QJsonArray &nodes)
+// A JSON string of UTF-8 text.
+void AppendString(QByteArray &out, const std::string &text)
 {
-    if (!node)
-        return;
-    nodes.append(QJsonObject{{"index", node->m_nIndex},
-                             {"level", node->m_nLevel},
-                             {"label", QString::fromStdString(node->m_strLabel)},
-                             {"mark", node->m_nMark},
-                             {"x", node->m_ptPos.x},
-                             {"y", node->m_ptPos.y}});
-    AppendNodes(node->m_pLeft, nodes);
-    AppendNodes(node->m_pRight, nodes);
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20)
+            out += "\\u00" + QByteArray::number(int(c), 16).rightJustified(2, '0');
+        else
+            out += c;
+    }
+    out += '"';
+}
+
+// The nodes in pre-order, written straight into the text: a tree of
+// millions of nodes would take many times its text as JSON objects.
+void AppendNodes(QByteArray &out, const TreeNode *node)
+{
+    for (; node; node = node->m_pRight) {
+        out += out.endsWith('[') ? "\n" : ",\n";
+        out += "        {\"index\": " + QByteArray::number(qint64(node->m_nIndex)) +
+               ", \"level\": " + QByteArray::number(node->m_nLevel) + ", \"label\": ";
+        AppendString(out, node->m_strLabel);
+        out += ", \"mark\": " + QByteArray::number(node->m_nMark) + ", \"x\": " + QByteArray::number(node->m_ptPos.x) +
+               ", \"y\": " + QByteArray::number(node->m_ptPos.y) + '}';
+        AppendNodes(out, node->m_pLeft);
+    }
+}
+
+// Where a view's nodes go in the document's text.
+QString NodesPlaceholder(int view)
+{
+    return QStringLiteral("\u0001nodes %1").arg(view);
 }
 
 QJsonObject RunState(const CZarniView *view)
@@ -48,23 +76,31 @@ QJsonArray Values(std::vector<int>::const_iterator first, std::vector<int>::cons
     return values;
 }
 
+// The values themselves while they are few; the counts always.
 QJsonValue MergeState(const WinnerMerge *merge)
 {
     if (!merge)
         return QJsonValue::Null;
-    QJsonArray runs;
-    for (int j = 0; j < merge->RunCount(); ++j)
+    QJsonArray runs, remaining;
+    int64_t values = int64_t(merge->Output().size());
+    for (int j = 0; j < merge->RunCount(); ++j) {
         runs.append(Values(merge->Run(j).begin() + merge->Consumed(j), merge->Run(j).end()));
-    return QJsonObject{{"runs", runs},
-                       {"output", Values(merge->Output().begin(), merge->Output().end())},
+        remaining.append(qint64(merge->Run(j).size()) - merge->Consumed(j));
+        values += remaining.last().toInteger();
+        if (values > kMaxListedMergeValues)
+            runs = QJsonArray();
+    }
+    const bool listed = values <= kMaxListedMergeValues;
+    return QJsonObject{{"runs", listed ? QJsonValue(runs) : QJsonValue::Null},
+                       {"output", listed ? QJsonValue(Values(merge->Output().begin(), merge->Output().end())) : QJsonValue::Null},
+                       {"remaining", remaining},
+                       {"outputCount", qint64(merge->Output().size())},
                        {"done", merge->Done()}};
 }
 
-QJsonObject ViewState(const CZarniView *view)
+QJsonObject ViewState(const CZarniView *view, int number)
 {
     const QSize client = view->viewport()->size();
-    QJsonArray nodes;
-    AppendNodes(view->m_pRoot, nodes);
     return {{"clientWidth", client.width()},
             {"clientHeight", client.height()},
             {"canvasWidth", view->m_nCanvasWidth},
@@ -74,22 +110,24 @@ QJsonObject ViewState(const CZarniView *view)
             {"xDivisor", view->m_nXDivisor},
             {"yDivisor", view->m_nYDivisor},
             {"mouseMode", view->m_nMouseMode},
+            {"fitFollow", view->FitFollow()},
             {"panning", view->m_bPanning},
             {"hScrollPos", view->m_nHScrollPos},
             {"vScrollPos", view->m_nVScrollPos},
             {"sizeTotal", Pair(view->m_sizeTotal.cx, view->m_sizeTotal.cy)},
             {"dragStart", Pair(view->m_ptDragStart.x, view->m_ptDragStart.y)},
             {"dragCurrent", Pair(view->m_ptDragCurrent.x, view->m_ptDragCurrent.y)},
-            {"nodes", nodes},
+            {"nodes", NodesPlaceholder(number)},
             {"run", RunState(view)},
             {"merge", MergeState(view->Merge())}};
 }
 
 } // namespace
 
-QJsonObject ProgramState(CMainFrame *frame)
+QByteArray ProgramStateJson(CMainFrame *frame)
 {
     QJsonArray views;
+    std::vector<const CZarniView *> shown;
     const CZarniView *active = frame->GetActiveView();
     const QList<CChildFrame *> windows = frame->ChildFrames();
     for (int w = 0; w < windows.size(); ++w) {
@@ -99,7 +137,8 @@ QJsonObject ProgramState(CMainFrame *frame)
                 const CZarniView *view = splitter->Pane<CZarniView>(r, c);
                 if (!view)
                     continue;
-                QJsonObject state = ViewState(view);
+                QJsonObject state = ViewState(view, int(shown.size()));
+                shown.push_back(view);
                 state.insert("window", w);
                 state.insert("title", windows[w]->windowTitle());
                 state.insert("row", r);
@@ -113,14 +152,31 @@ QJsonObject ProgramState(CMainFrame *frame)
     const QJsonObject arrayPanel{{"visible", !array->isHidden()},
                                  {"first", array->FirstShown()},
                                  {"last", array->LastShown()}};
+    const QJsonObject mergePanel{{"visible", !frame->MergePanel()->isHidden()}};
     QJsonArray menuTitles;
     for (const QAction *menu : frame->menuBar()->actions())
         menuTitles.append(menu->text());
-    return {{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
+    const QJsonObject state{{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
             {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},
             {"menuTitles", menuTitles},
             {"fullScreen", frame->isFullScreen()},
             {"arrayPanel", arrayPanel},
+            {"mergePanel", mergePanel},
             {"zoomIndex", frame->m_wndToolBar->m_wndZoomCombo->currentIndex()},
             {"views", views}};
+    // Each view's nodes go where its placeholder stands.
+    const QByteArray text = QJsonDocument(state).toJson();
+    QByteArray out;
+    qsizetype from = 0;
+    for (size_t k = 0; k < shown.size(); ++k) {
+        const QByteArray placeholder = QJsonDocument(QJsonArray{NodesPlaceholder(int(k))}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+        const qsizetype at = text.indexOf(placeholder, from);
+        out += QByteArrayView(text).sliced(from, at - from);
+        out += '[';
+        AppendNodes(out, shown[k]->m_pRoot);
+        out += "\n    ]";
+        from = at + placeholder.size();
+    }
+    out += QByteArrayView(text).sliced(from);
+    return out;
 }

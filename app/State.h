@@ -2,8 +2,10 @@
 // The program's state as JSON: the status bar, the zoom combo box and every
 // view of every document window with its tree.
 
-#include <QJsonObject>
+#include <QByteArray>
 
 class CMainFrame;
 
-QJsonObject ProgramState(CMainFrame *frame);
+// The state's text; its size is a few times that of the text at most,
+// whatever the size of the trees.
+QByteArray ProgramStateJson(CMainFrame *frame);

@@ -8,6 +8,7 @@
 #include "frames/ChildFrm.h"
 #include "frames/ExportDlg.h"
 #include "frames/MainFrm.h"
+#include "frames/MergePanel.h"
 #include "framework/DrawSurface.h"
 #include "framework/FileWrite.h"
 #include "res/Images.h"
@@ -37,6 +38,8 @@ const char *const kRecentGroup = "Recent File List";
 const char *const kSpeedKey = "Tournament/Speed";
 const char *const kArrayPanelKey = "View/ArrayPanel";
 const char *const kLanguageKey = "View/Language";
+const char *const kGeometryKey = "MainWindow/Geometry";
+const char *const kWindowStateKey = "MainWindow/State";
 
 } // namespace
 
@@ -65,6 +68,12 @@ CZarniApp::CZarniApp()
         OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI *ui) { ui->Enable(i < m_recentFiles.size()); });
     }
     OnCommand(ID_FILE_RUN_SCRIPT, [this] { OnFileRunScript(); });
+    OnUpdateCommand(ID_FILE_RUN_SCRIPT, [this](CCmdUI *ui) { ui->Enable(!m_pScript); });
+    OnCommand(ID_FILE_STOP_SCRIPT, [this] {
+        if (m_pScript)
+            m_pScript->RequestStop();
+    });
+    OnUpdateCommand(ID_FILE_STOP_SCRIPT, [this](CCmdUI *ui) { ui->Enable(m_pScript != nullptr); });
     OnCommand(ID_FILE_SAVE_SCRIPT, [this] { OnFileSaveScript(); });
     OnUpdateCommand(ID_FILE_SAVE_SCRIPT, [this](CCmdUI *ui) { ui->Enable(MainFrame() && MainFrame()->GetActiveView()); });
     for (const auto &[id, language] : {std::pair{ID_VIEW_LANGUAGE_ZH, kChinese}, std::pair{ID_VIEW_LANGUAGE_EN, kEnglish}}) {
@@ -106,10 +115,26 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     // The array panel is the user's choice and kept for the next time; a
     // batch run neither reads nor keeps it, so that scripts repeat.
     if (m_bSettingsUsable && !IsBatch()) {
-        m_pMainFrame->ShowArrayPanel(QSettings().value(kArrayPanelKey, false).toBool());
-        QObject::connect(m_pMainFrame.get(), &CMainFrame::ArrayPanelChosen, m_pMainFrame.get(),
-                         [](bool shown) { QSettings().setValue(kArrayPanelKey, shown); });
+        // The main window comes back as the user left it: size, place,
+        // toolbars and the array panel.
+        QSettings settings;
+        if (!m_bSizeGiven)
+            m_pMainFrame->restoreGeometry(settings.value(kGeometryKey).toByteArray());
+        m_pMainFrame->restoreState(settings.value(kWindowStateKey).toByteArray());
+        m_pMainFrame->MergePanel()->hide(); // it comes with a merge
+        m_pMainFrame->ShowArrayPanel(settings.value(kArrayPanelKey, false).toBool());
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::ArrayPanelChosen, m_pMainFrame.get(), [this](bool shown) {
+            if (SettingsWritable())
+                QSettings().setValue(kArrayPanelKey, shown);
+        });
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::Closing, m_pMainFrame.get(), [this] {
+            QSettings settings;
+            settings.setValue(kGeometryKey, m_pMainFrame->saveGeometry());
+            settings.setValue(kWindowStateKey, m_pMainFrame->saveState());
+        });
     }
+    QObject::connect(m_pMainFrame.get(), &CMainFrame::ScriptDropped, m_pMainFrame.get(),
+                     [this](const QString &path) { RunLesson(path); });
 
     if (arguments.isEmpty() ? !OnFileNew() : !OpenDocumentFile(arguments.first()))
         return false;
@@ -143,7 +168,7 @@ void CZarniApp::SetLanguage(const QString &language)
     };
     if (language == kEnglish)
         load(m_ownTranslator, QStringLiteral("zarni_en"), QStringLiteral(":/i18n"));
-    else
+    else if (!IsBatch()) // a batch run's messages are English, the system's reasons too
         load(m_toolkitTranslator, QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QLocale::setDefault(QLocale(language == kEnglish ? QLocale::English : QLocale::Chinese,
                                 language == kEnglish ? QLocale::UnitedStates : QLocale::Taiwan));
@@ -154,7 +179,7 @@ void CZarniApp::ChooseLanguage(const QString &language)
     if (language == m_language)
         return;
     SetLanguage(language);
-    if (m_bSettingsUsable && !IsBatch())
+    if (SettingsWritable())
         QSettings().setValue(kLanguageKey, language);
 }
 
@@ -173,6 +198,8 @@ void CZarniApp::LoadStdProfileSettings()
             QMessageBox::warning(nullptr, QStringLiteral("Zarni"), note);
         return;
     }
+    if (IsBatch())
+        return;
     QSettings settings;
     settings.beginGroup(kRecentGroup);
     m_recentFiles.clear();
@@ -187,7 +214,7 @@ void CZarniApp::RecentFilesChanged()
 {
     if (MainFrame())
         MainFrame()->SetRecentFiles(m_recentFiles);
-    if (!m_bSettingsUsable)
+    if (!SettingsWritable())
         return;
     QSettings settings;
     settings.remove(kRecentGroup);
@@ -198,6 +225,10 @@ void CZarniApp::RecentFilesChanged()
 
 void CZarniApp::AddToRecentFileList(const QString &path)
 {
+    // Only what the user opens is remembered: not a lesson's files, not a
+    // batch run's.
+    if (IsBatch() || IsLessonRunning())
+        return;
     m_recentFiles.removeAll(path);
     m_recentFiles.prepend(path);
     while (m_recentFiles.size() > kRecentFileCount)
@@ -277,10 +308,9 @@ CZarniView *CZarniApp::CreateView(CZarniDoc *doc)
     // a batch run neither reads nor keeps it, so that scripts repeat.
     if (m_bSettingsUsable && !IsBatch()) {
         view->SetSpeed(QSettings().value(kSpeedKey, 1.0).toDouble());
-        QObject::connect(view, &CZarniView::RunStateChanged, view, [view] {
-            QSettings settings;
-            if (settings.value(kSpeedKey, 1.0).toDouble() != view->Speed())
-                settings.setValue(kSpeedKey, view->Speed());
+        QObject::connect(view, &CZarniView::SpeedChosen, view, [this, view] {
+            if (SettingsWritable())
+                QSettings().setValue(kSpeedKey, view->Speed());
         });
     }
     MainFrame()->WatchView(view);
@@ -362,15 +392,43 @@ QString ScriptFilter()
 
 } // namespace
 
-// A script run in the program as it stands; an error stops it there.
 void CZarniApp::OnFileRunScript()
 {
     const QString path = QFileDialog::getOpenFileName(MainFrame(), tr("執行腳本"), QString(), ScriptFilter());
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        RunLesson(path);
+}
+
+// One script at a time; an error stops the lesson there, over the window.
+void CZarniApp::RunLesson(const QString &path)
+{
+    if (m_pScript || !MainFrame())
         return;
-    CScriptRunner runner(this);
-    if (runner.RunFile(path) != 0)
+    CScriptRunner runner(this, CScriptRunner::Mode::Lesson);
+    const int status = runner.RunFile(path);
+    if (!MainFrame() || MainFrame()->isHidden())
+        return;
+    if (runner.Stopped())
+        MainFrame()->statusBar()->showMessage(tr("腳本已停止。"), 5000);
+    else if (status != 0)
         AfxMessageBox(tr("腳本停在錯誤的地方：\n%1").arg(runner.Error()));
+}
+
+void CZarniApp::SetRunningScript(CScriptRunner *runner)
+{
+    m_pScript = runner;
+    if (MainFrame())
+        MainFrame()->UpdateCommandUISoon();
+}
+
+bool CZarniApp::IsLessonRunning() const
+{
+    return m_pScript && m_pScript->IsLesson();
+}
+
+bool CZarniApp::SettingsWritable() const
+{
+    return m_bSettingsUsable && !IsBatch() && !IsLessonRunning();
 }
 
 void CZarniApp::OnFileSaveScript()
@@ -381,7 +439,7 @@ void CZarniApp::OnFileSaveScript()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".zs");
-    const LessonScript lesson = WriteLessonScript(view, MainFrame()->m_wndToolBar->m_wndZoomCombo->currentIndex());
+    const LessonScript lesson = WriteLessonScript(view, MainFrame());
     QString error;
     switch (lesson.error) {
     case LessonScript::Error::CanvasUnreachable:

@@ -14,6 +14,7 @@
 class CChildFrame;
 class CDocument;
 class CMainFrame;
+class CScriptRunner;
 class CZarniDoc;
 class CZarniView;
 class QTranslator;
@@ -45,9 +46,25 @@ public:
     // The wait between the tournament's painting steps for new views.
     void SetStepDelay(int ms) { m_nStepDelayMs = ms; }
     // The main window's size before the first document opens.
-    void SetInitialSize(QSize size) { m_initialSize = size; }
+    // The main window's size before the first document opens; given, it
+    // decides over the size the user left the window at.
+    void SetInitialSize(QSize size)
+    {
+        m_initialSize = size;
+        m_bSizeGiven = true;
+    }
 
     CMainFrame *MainFrame() const { return m_pMainFrame.get(); }
+
+    // Runs a lesson in the window as it stands (the file argument, the File
+    // menu, a drop): it writes nothing and keeps nothing in the settings;
+    // an error is shown over the window, which stays.
+    void RunLesson(const QString &path);
+    // The script now running in the program, told by the runner itself.
+    void SetRunningScript(CScriptRunner *runner);
+    bool IsLessonRunning() const;
+    // Whether what the user does now may be kept for the next start.
+    bool SettingsWritable() const;
 
     // The language of the texts: "zh_TW" (the default) or "en". Before
     // start-up it overrides the one kept in the settings.
@@ -81,6 +98,8 @@ private:
     QStringList m_recentFiles;
     bool m_bSettingsUsable = true; // false when the settings file is no regular file
     int m_nUntitledCount = 0;
+    CScriptRunner *m_pScript = nullptr;
     int m_nStepDelayMs = 500;
     QSize m_initialSize{800, 600};
+    bool m_bSizeGiven = false;
 };

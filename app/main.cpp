@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QStringDecoder>
 #include <cstdio>
 #include <csignal>
 #include <cstring>
@@ -47,7 +48,10 @@ const char kDescription[] =
     "  pane R C          activate a pane of the active document window\n"
     "  window K          activate document window K (0 the first opened)\n"
     "  array on|off      show or hide the heap array panel\n"
+    "  merge-panel on|off   show or hide the merge panel\n"
     "  goto I            select node I and bring it to the middle of the view\n"
+    "  fit               the canvas the size of the client area: the whole tree in sight\n"
+    "  fit follow on|off keep fitting the canvas as the view's size changes\n"
     "  open PATH         open a document\n"
     "  save PATH         save the active document there\n"
     "  save-script PATH  a script that rebuilds the active view as it stands\n"
@@ -73,6 +77,16 @@ int main(int argc, char **argv)
         qInstallMessageHandler(QuietMessages);
     }
 
+    // A path in another encoding would come out as other characters, and a
+    // file of another name would be read or written.
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        (void)QString(utf8(QByteArrayView(argv[i])));
+        if (utf8.hasError()) {
+            std::fprintf(stderr, "zarni: argument %d is not UTF-8 text: paths must be written in UTF-8\n", i);
+            return 2;
+        }
+    }
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     QCommandLineParser parser;
@@ -123,7 +137,8 @@ int main(int argc, char **argv)
     CZarniApp app;
     app.SetBatch(headless);
     app.SetStepDelay(stepDelay);
-    app.SetInitialSize(windowSize);
+    if (parser.isSet(size) || headless)
+        app.SetInitialSize(windowSize);
     if (parser.isSet(lang))
         app.SetLanguage(parser.value(lang));
     if (!app.InitInstance(documents)) {
@@ -133,6 +148,12 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // A lesson opened from the file manager runs as a lesson: its errors are
+    // shown over the window, which stays.
+    if (!headless && !parser.isSet(script) && !scriptPath.isEmpty()) {
+        QTimer::singleShot(0, &application, [&] { app.RunLesson(scriptPath); });
+        return QApplication::exec();
+    }
     CScriptRunner runner(&app);
     if (!scriptPath.isEmpty() || headless) {
         QTimer::singleShot(0, &application, [&] {

@@ -20,10 +20,15 @@ CLeavesDlg::CLeavesDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_p
                                   .arg(CZarniView::kMaxLeafValue),
                               this);
     prompt->setWordWrap(true);
+    // Millions of values in one text field would freeze the window: a large
+    // tree's values are left out, and an empty field changes nothing.
     QStringList labels;
-    for (int64_t i = first; i <= view->m_nNodeCount; ++i)
+    m_bValuesLeftOut = view->LeafCount() > kMaxShownValues;
+    for (int64_t i = first; !m_bValuesLeftOut && i <= view->m_nNodeCount; ++i)
         labels << QString::fromStdString(view->NodeAt(i)->m_strLabel);
     m_values = new QLineEdit(labels.join(' '), this);
+    if (m_bValuesLeftOut)
+        m_values->setPlaceholderText(tr("%1 個值太多，不在這裡列出；留空就不改變。").arg(view->LeafCount()));
     m_values->setObjectName(QStringLiteral("leafValues"));
     m_values->setMinimumWidth(360);
     m_problem = new QLabel(this);
@@ -40,6 +45,8 @@ void CLeavesDlg::accept()
 {
     const QStringList values =
         m_values->text().split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    if (m_bValuesLeftOut && values.isEmpty())
+        return QDialog::accept();
     const CZarniView::LeafProblem problem = m_pView->SetLeafValues(values);
     if (problem.error != CZarniView::LeafError::None) {
         m_problem->setText(Describe(m_pView, problem));

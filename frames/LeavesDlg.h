@@ -20,8 +20,12 @@ public:
     // What is wrong, in the user's words.
     static QString Describe(const CZarniView *view, const CZarniView::LeafProblem &problem);
 
+    // The most values the field is filled with.
+    static constexpr int64_t kMaxShownValues = 20000;
+
 private:
     CZarniView *m_pView;
+    bool m_bValuesLeftOut = false;
     QLineEdit *m_values;
     QLabel *m_problem;
 };

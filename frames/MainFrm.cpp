@@ -27,6 +27,10 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 
 namespace {
 
@@ -55,7 +59,8 @@ const std::vector<Menu> &MainMenu()
           {0, nullptr},
           {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")},
           {0, nullptr},
-          {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "執行腳本(&R)...")}}},
+          {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "執行腳本(&R)...")},
+          {ID_FILE_STOP_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "停止腳本(&T)\tEsc")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")},
           {0, nullptr},
           {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
@@ -85,6 +90,7 @@ const std::vector<Menu> &DocumentMenu()
           {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "結束(&X)")},
           {0, nullptr},
           {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "執行腳本(&R)...")},
+          {ID_FILE_STOP_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "停止腳本(&T)\tEsc")},
           {ID_FILE_SAVE_SCRIPT, QT_TRANSLATE_NOOP("CMainFrame", "另存為腳本(&W)...")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "編輯(&E)"),
          {{ID_EDIT_UNDO, QT_TRANSLATE_NOOP("CMainFrame", "復原(&U)\tCtrl+Z")},
@@ -96,6 +102,9 @@ const std::vector<Menu> &DocumentMenu()
           {0, nullptr},
           {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("CMainFrame", "陣列(&A)")},
           {ID_NODE_GOTO, QT_TRANSLATE_NOOP("CMainFrame", "跳至節點(&G)...\tCtrl+G")},
+          {0, nullptr},
+          {ID_VIEW_FIT, QT_TRANSLATE_NOOP("CMainFrame", "整棵樹放進視窗(&I)\tCtrl+Shift+F")},
+          {ID_VIEW_FIT_FOLLOW, QT_TRANSLATE_NOOP("CMainFrame", "跟著視窗(&W)")},
           {0, nullptr},
           {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
           {kLanguageMenu, QT_TRANSLATE_NOOP("CMainFrame", "語言(&L)")}}},
@@ -155,6 +164,8 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_NODE_GOTO, QKeySequence(Qt::CTRL | Qt::Key_G)},
         {ID_WINNER_POP_ALL, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
         {ID_VIEW_FULL_SCREEN, QKeySequence(Qt::Key_F11)},
+        {ID_FILE_STOP_SCRIPT, QKeySequence(Qt::Key_Escape)},
+        {ID_VIEW_FIT, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
     };
     return keys;
 }
@@ -419,7 +430,7 @@ void CMainFrame::CreateActions()
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_FULL_SCREEN,
+                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
                                              ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);
@@ -463,6 +474,7 @@ void CMainFrame::changeEvent(QEvent *event)
 // Nothing here can fail short of memory, which throws.
 void CMainFrame::OnCreate()
 {
+    setAcceptDrops(true);
     CreateToolBar();
     CreateStatusBar();
     m_wndStatusBar->SetSizeText(QStringLiteral("800 * 600"));
@@ -523,8 +535,8 @@ void CMainFrame::CreateTournamentToolBar()
 {
     m_tournamentBar = new QToolBar(tr("錦標賽"), this);
     m_tournamentBar->setObjectName(QStringLiteral("tournamentBar"));
+    m_tournamentBar->setObjectName(QStringLiteral("tournamentBar"));
     m_tournamentBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
-    int image = 0;
     for (int id : TournamentButtons()) {
         if (id == 0) {
             m_tournamentBar->addSeparator();
@@ -534,7 +546,7 @@ void CMainFrame::CreateTournamentToolBar()
             m_speedLabel->setToolTip(tr("播放速度"));
             m_tournamentBar->addWidget(m_speedLabel);
         } else {
-            m_actions[id]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(image++))));
+            m_actions[id]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(id))));
             m_tournamentBar->addAction(m_actions[id]);
         }
     }
@@ -750,6 +762,8 @@ QList<CCmdTarget *> CMainFrame::CommandChain() const
 
 bool CMainFrame::RouteCommand(int id)
 {
+    if (m_commandGuard && !m_commandGuard(id))
+        return true;
     for (CCmdTarget *target : CommandChain()) {
         if (target->OnCmdMsg(id, nullptr)) {
             UpdateCommandUI();
@@ -839,8 +853,39 @@ void CMainFrame::ShowArrayPanel(bool show)
     m_arrayPanel->setVisible(show);
 }
 
+namespace {
+
+// The one lesson a drop brings, or nothing.
+QString DroppedScript(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return path.endsWith(QStringLiteral(".zs"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedScript(event->mimeData()).isEmpty() && IsCommandEnabled(ID_FILE_RUN_SCRIPT))
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppedScript(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The lesson runs once the drop is over, not inside the drag's own loop.
+    QMetaObject::invokeMethod(this, [this, path] { emit ScriptDropped(path); }, Qt::QueuedConnection);
+}
+
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    emit Closing();
     m_pMdiArea->closeAllSubWindows();
     event->accept();
 }

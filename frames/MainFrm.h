@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolBar>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -65,6 +66,10 @@ public:
     // Offers id to the active view, its document, its frame, this frame and
     // the application; returns whether one of them handled it.
     bool RouteCommand(int id);
+    // While set, a command runs only when the guard lets it; a refused
+    // command counts as handled. A running script uses it to refuse the
+    // commands it may not run, however they are reached (menu, key, button).
+    void SetCommandGuard(std::function<bool(int)> guard) { m_commandGuard = std::move(guard); }
     // Asks the same chain for the update state of id.
     CCmdUI QueryCommand(int id);
     bool IsCommandEnabled(int id) { return QueryCommand(id).m_bEnabled; }
@@ -90,17 +95,24 @@ public:
     // Picks item index of the zoom combo for the active view, as the user
     // does; with an anchor, the canvas point under it stays there.
     void PickZoom(int index, const QPoint *anchor = nullptr);
-    // The next (+1), previous (-1) item, or 1x (0), about a client point.
+    // n items up (n > 0) or down (n < 0) the list, or 1x (0), about a
+    // client point; the list's ends stop it.
     void StepZoom(int step, QPoint anchor);
     void ShowFullScreen(bool full);
 
 signals:
     // The user has shown or closed the array panel.
     void ArrayPanelChosen(bool shown);
+    // The main window is closing, as the user left it.
+    void Closing();
+    // A lesson (.zs) was dropped on the window.
+    void ScriptDropped(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -132,4 +144,5 @@ private:
     CMergePanel *m_mergePanel = nullptr;
     CArrayPanel *m_arrayPanel = nullptr;
     bool m_bMaximizedBeforeFullScreen = false;
+    std::function<bool(int)> m_commandGuard;
 };

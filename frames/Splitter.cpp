@@ -139,6 +139,29 @@ void CSplitterWnd::OnColumnsMoved(QSplitter *source)
     SyncPanes();
 }
 
+void CSplitterWnd::GrowActivePane(QSize delta)
+{
+    for (int r = 0; r < kMaxRows; ++r) {
+        for (int c = 0; c < kMaxCols; ++c) {
+            if (!m_active || GetPane(r, c) != m_active)
+                continue;
+            auto grow = [](QList<int> sizes, int at, int by) {
+                sizes[at] += by;
+                sizes[1 - at] -= by;
+                return sizes;
+            };
+            if (ColumnOpen(1)) {
+                const QList<int> sizes = grow(m_columns[0]->sizes(), c, delta.width());
+                for (QSplitter *columns : m_columns)
+                    columns->setSizes(sizes);
+            }
+            if (RowOpen(1))
+                m_rows->setSizes(grow(m_rows->sizes(), r, delta.height()));
+            return;
+        }
+    }
+}
+
 // Every open cell holds a view and every closed one none.
 void CSplitterWnd::SyncPanes()
 {

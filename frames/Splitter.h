@@ -27,6 +27,9 @@ public:
     void SetActivePane(CScrollView *view);
     // Splits (or joins) to rows by cols panes of equal size.
     void SplitTo(int rows, int cols);
+    // Moves the bars so that the active pane grows by delta (shrinks, where
+    // negative) at its neighbours' cost; a side without a neighbour stays.
+    void GrowActivePane(QSize delta);
     // Moves the focus to the next (or previous) pane, row by row.
     void ActivateNext(bool previous);
 

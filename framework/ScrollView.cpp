@@ -240,8 +240,9 @@ void CScrollView::wheelEvent(QWheelEvent *event)
     const QPoint angle = event->angleDelta();
     if (event->modifiers() & Qt::ControlModifier) {
         const int steps = TakeSteps(m_zoomWheel, angle.y() ? angle.y() : angle.x());
-        for (int i = 0; i < std::abs(steps); ++i)
-            OnZoomStep(steps > 0 ? 1 : -1, event->position().toPoint());
+        // All the notches of one turn at once: the list ends where it ends.
+        if (steps)
+            OnZoomStep(steps, event->position().toPoint());
         return;
     }
     // Shift turns the wheel's scroll across.

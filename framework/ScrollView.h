@@ -80,8 +80,8 @@ protected:
     // Drawn over the window as it shows, never into its pixels: marks that
     // come and go with the pointer.
     virtual void OnDrawOverlay(QPainter *painter) { Q_UNUSED(painter); }
-    // The user asks for the next zoom step about a client point: step +1
-    // zooms in, -1 out, 0 back to the natural size.
+    // The user asks for zoom steps about a client point: step n > 0 zooms
+    // in n items, n < 0 out, 0 back to the natural size.
     virtual void OnZoomStep(int step, QPoint anchor) { Q_UNUSED(step); Q_UNUSED(anchor); }
 
     // The wheel scrolls (Shift: across), Ctrl+wheel and a pinch zoom; the

@@ -117,6 +117,12 @@ EN = {
 '放大倍數(&S)：': '&Scale:', '以幾倍的像素畫出畫布；文字一樣清晰': 'How many pixels to draw for each pixel of the canvas; the text stays sharp',
 '圖片 %1 × %2 太大，無法存成 PNG；請用較小的倍數，或改存為 SVG 或 PDF。': 'The picture %1 × %2 is too large for PNG; export it at a smaller scale, or as SVG or PDF.',
 '錦標賽播放加快一倍\n加快': 'Play the tournament twice as fast\nFaster', '錦標賽播放放慢一倍\n放慢': 'Play the tournament half as fast\nSlower',
+'停止腳本(&T)\tEsc': 'S&top Script\tEsc', '整棵樹放進視窗(&I)\tCtrl+Shift+F': 'F&it the Tree in the Window\tCtrl+Shift+F',
+'&Close': '&Close', '跟著視窗(&W)': 'Keep &Fitting', '腳本已停止。': 'The script was stopped.',
+'在目前的敘述停下執行中的腳本\n停止腳本': 'Stop the running script at the statement it is on\nStop Script',
+'把畫布設成視窗的大小，整棵樹不用捲動就看得到\n整棵樹放進視窗': 'Make the canvas the size of the window, so that the whole tree shows without scrolling\nFit the Tree in the Window',
+'視窗或面板改變大小時，畫布跟著改變\n跟著視窗': 'Keep the canvas the size of the window as the window or a panel changes size\nKeep Fitting',
+'%1 個值太多，不在這裡列出；留空就不改變。': '%1 values are too many to list here; leave this empty to keep them as they are.',
 }
 
 path = sys.argv[1]

@@ -156,6 +156,10 @@ Save anyway?</translation>
         <source>節點 %1 不是葉節點。</source>
         <translation>Node %1 is not a leaf.</translation>
     </message>
+    <message>
+        <source>%1 個值太多，不在這裡列出；留空就不改變。</source>
+        <translation>%1 values are too many to list here; leave this empty to keep them as they are.</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -379,6 +383,18 @@ Save anyway?</translation>
         <source>播放速度</source>
         <translation>Playing speed</translation>
     </message>
+    <message>
+        <source>停止腳本(&amp;T)	Esc</source>
+        <translation>S&amp;top Script	Esc</translation>
+    </message>
+    <message>
+        <source>整棵樹放進視窗(&amp;I)	Ctrl+Shift+F</source>
+        <translation>F&amp;it the Tree in the Window	Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>跟著視窗(&amp;W)</source>
+        <translation>Keep &amp;Fitting</translation>
+    </message>
 </context>
 <context>
     <name>CMergeDlg</name>
@@ -552,6 +568,10 @@ Save anyway?</translation>
         <translation>Cannot save the file %1:
 %2</translation>
     </message>
+    <message>
+        <source>腳本已停止。</source>
+        <translation>The script was stopped.</translation>
+    </message>
 </context>
 <context>
     <name>CZarniView</name>
@@ -595,6 +615,13 @@ Save anyway?</translation>
     <message>
         <source>圖片 %1 × %2 太大，無法存成 PNG；請用較小的倍數，或改存為 SVG 或 PDF。</source>
         <translation>The picture %1 × %2 is too large for PNG; export it at a smaller scale, or as SVG or PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>QMdiSubWindow</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1028,24 @@ Faster</translation>
 放慢</source>
         <translation>Play the tournament half as fast
 Slower</translation>
+    </message>
+    <message>
+        <source>在目前的敘述停下執行中的腳本
+停止腳本</source>
+        <translation>Stop the running script at the statement it is on
+Stop Script</translation>
+    </message>
+    <message>
+        <source>把畫布設成視窗的大小，整棵樹不用捲動就看得到
+整棵樹放進視窗</source>
+        <translation>Make the canvas the size of the window, so that the whole tree shows without scrolling
+Fit the Tree in the Window</translation>
+    </message>
+    <message>
+        <source>視窗或面板改變大小時，畫布跟著改變
+跟著視窗</source>
+        <translation>Keep the canvas the size of the window as the window or a panel changes size
+Keep Fitting</translation>
     </message>
 </context>
 </TS>

@@ -19,10 +19,9 @@ QImage ZarniCursorImage(int id);
 enum { kToolbarImageCount = 23, kToolbarImageWidth = 16, kToolbarImageHeight = 15 };
 QImage ToolbarStrip();
 QImage ToolbarImage(int index);
-// The tournament toolbar: pause, step, back, restart, end, faster, slower,
-// own leaf values; same size and colours.
-enum { kTournamentImageCount = 11 };
-QImage TournamentImage(int index);
+// The picture of a tournament toolbar command (ID_WINNER_PAUSE and on),
+// of the same size and colours; a null image for any other command.
+QImage TournamentImage(int id);
 
 // IDR_MAINFRAME or IDR_ZARNITYPE, at 32 and 16 pixels.
 QIcon ZarniIcon(int id);

@@ -60,6 +60,10 @@ enum Command : int {
     ID_FILE_SAVE_SCRIPT = 0x8030,
     ID_VIEW_LANGUAGE_ZH = 0x8031,
     ID_VIEW_LANGUAGE_EN = 0x8032,
+    // Lessons that can be stopped; the whole tree in the window.
+    ID_FILE_STOP_SCRIPT = 0x8033,
+    ID_VIEW_FIT = 0x8034,
+    ID_VIEW_FIT_FOLLOW = 0x8035,
 };
 Q_ENUM_NS(Command)
 

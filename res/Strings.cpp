@@ -43,6 +43,9 @@ const QHash<int, const char *> &Table()
         {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放加快一倍\n加快")},
         {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("Strings", "錦標賽播放放慢一倍\n放慢")},
         {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("Strings", "將畫布匯出為 PNG、SVG 或 PDF 圖片\n匯出圖片")},
+        {ID_FILE_STOP_SCRIPT, QT_TRANSLATE_NOOP("Strings", "在目前的敘述停下執行中的腳本\n停止腳本")},
+        {ID_VIEW_FIT, QT_TRANSLATE_NOOP("Strings", "把畫布設成視窗的大小，整棵樹不用捲動就看得到\n整棵樹放進視窗")},
+        {ID_VIEW_FIT_FOLLOW, QT_TRANSLATE_NOOP("Strings", "視窗或面板改變大小時，畫布跟著改變\n跟著視窗")},
     };
     return table;
 }

@@ -7,6 +7,8 @@
 #include "frames/MainFrm.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QSettings>
 
 #include "res/Images.h"
@@ -172,4 +174,19 @@ WinnerMerge::Runs RandomRuns(int k, int longest, quint32 seed, int spread)
         std::sort(run.rbegin(), run.rend());
     }
     return runs;
+}
+
+QString AnswerMessageBox(const std::function<void()> &action)
+{
+    QString text;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    timer.start(20);
+    action();
+    return text;
 }

@@ -77,6 +77,9 @@ private:
     std::unique_ptr<CZarniApp> m_app;
 };
 
+// Runs action, answering the message box it opens; returns the box's text.
+QString AnswerMessageBox(const std::function<void()> &action);
+
 // k sorted runs of 1 to longest values each, from -spread to spread: a narrow
 // spread makes equal values meet in matches.
 WinnerMerge::Runs RandomRuns(int k, int longest, quint32 seed, int spread);

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,6 +30,8 @@ private slots:
     void badInput_data();
     void badInput();
     void nothingRunsAfterAnError();
+    void stateAfter_data();
+    void stateAfter();
     void helpAndVersion();
     void everyStatementIsDocumented();
     void runInTheState();
@@ -238,6 +241,15 @@ void TestCli::badInput_data()
     QTest::newRow("export scale a word") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.png big\n" << 2 << "the scale must be a whole number";
     QTest::newRow("export, a word too many") << QStringList{"--headless", "--script", "SCRIPT"} << "export t.png 2 3\n" << 2 << "'export' expects: export PATH [SCALE]";
     QTest::newRow("export too large at 2") << QStringList{"--headless", "--script", "SCRIPT"} << "zoom 10\nexport big2.png 2\n" << 1 << "the picture 16000 x 12000 is too large for PNG; export at a smaller scale";
+    // Statements that once hung, stopped silently or answered in two languages.
+    QTest::newRow("NUL on standard input") << QStringList{"--headless", "--script", "-"} << QString("nodes 5\n%1\nnodes 7\n").arg(QChar(0)) << 2 << "-:2: unknown statement '\\0'";
+    for (const char *key : {"Ctrl+O", "Ctrl+G", "Ctrl+S", "Ctrl+P"})
+        QTest::newRow(key) << QStringList{"--headless", "--script", "SCRIPT"} << QString("nodes 5\nkey %1\n").arg(key) << 2 << "script.zs:2: ID_";
+    QTest::newRow("save-script dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_FILE_SAVE_SCRIPT\n" << 2 << "use 'save-script PATH'";
+    QTest::newRow("merge, a FIFO") << QStringList{"--headless", "--script", "SCRIPT"} << "merge FIFO\n" << 1 << "it is not a regular file";
+    QTest::newRow("merge, no file, English") << QStringList{"--headless", "--lang", "zh_TW", "--script", "SCRIPT"} << "merge /no/such\n" << 1 << "cannot read '/no/such': No such file or directory";
+    QTest::newRow("path not UTF-8") << QStringList{"--headless", "--script", "SCRIPT"} << QString::fromLatin1("state caf\xE9.json\n") << 2 << "script.zs:1: the line is not UTF-8";
+    QTest::newRow("fit follow maybe") << QStringList{"--headless", "--script", "SCRIPT"} << "fit follow maybe\n" << 2 << "'fit' expects: fit [follow on|off]";
 }
 
 void TestCli::badInput()
@@ -249,13 +261,51 @@ void TestCli::badInput()
     const QString path = Path("script.zs");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(script.toUtf8());
+    const QString fifo = Path("fifo");
+    QVERIFY(QFile::exists(fifo) || mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    script.replace("FIFO", fifo);
+    // A script's "\xE9" stands for that byte, which is no UTF-8 of its own.
+    const QByteArray bytes = script.contains(QChar(0xE9)) ? script.toLatin1() : script.toUtf8();
+    file.write(bytes);
     file.close();
     arguments.replaceInStrings(QRegularExpression("^SCRIPT$"), path);
-    const Run run = Zarni(arguments);
+    const Run run = Zarni(arguments, arguments.contains("-") ? bytes : QByteArray());
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.err.trimmed().count('\n'), 0); // one line
+}
+
+// One value of the state after a script, by its path ("views/0/run/state"),
+// as JSON text.
+void TestCli::stateAfter_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("F11 first") << "key F11" << "fullScreen" << "true";
+    QTest::newRow("Ctrl+N first") << "key Ctrl+N" << "views/1/window" << "1";
+    QTest::newRow("fit, width") << "zoom 21\nresize 700 500\nfit" << "views/0/canvasWidth" << "700";
+    QTest::newRow("fit, size pane") << "zoom 21\nresize 700 500\nfit" << "statusSize" << "\"700 * 500\"";
+    QTest::newRow("fit follows") << "zoom 21\nfit follow on\nresize 640 480" << "views/0/canvasHeight" << "480";
+    QTest::newRow("fit follow off") << "fit follow on\nfit follow off" << "views/0/fitFollow" << "false";
+    QTest::newRow("split, then resize") << "split 2 2\nresize 601 333" << "views/0/clientWidth" << "601";
+    QTest::newRow("wheel past the list") << "wheel 0 100000 ctrl" << "zoomIndex" << "0";
+    QTest::newRow("go at no delay") << "nodes 1048575\nID_WINNER_GO" << "views/0/run/state" << "\"done\"";
+    QTest::newRow("few values listed") << "runs 3 1 / 2\nID_WINNER_POP" << "views/0/merge/runs" << "[[1],[2]]";
+    const QString many = "runs " + QString("5 ").repeated(6000) + "/ " + QString("4 ").repeated(5000);
+    QTest::newRow("many values counted") << many + "\nID_WINNER_POP" << "views/0/merge/remaining" << "[5999,5000]";
+    QTest::newRow("many values not listed") << many << "views/0/merge/output" << "null";
+}
+
+void TestCli::stateAfter()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, path);
+    QFETCH(QString, value);
+    QJsonValue at = State(script);
+    for (const QString &key : path.split('/'))
+        at = at.isArray() ? at.toArray()[key.toInt()] : at.toObject()[key];
+    QCOMPARE(QString::fromUtf8(QJsonDocument(QJsonArray{at}).toJson(QJsonDocument::Compact)), "[" + value + "]");
 }
 
 void TestCli::nothingRunsAfterAnError()

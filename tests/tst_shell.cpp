@@ -30,22 +30,6 @@
 
 namespace {
 
-// Runs action, answering the message box it opens; returns the box's text.
-QString AnswerMessageBox(const std::function<void()> &action)
-{
-    QString text;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-        }
-    });
-    timer.start(20);
-    action();
-    return text;
-}
-
 // Answers the next file dialog once it shows: prepare (if given) sets its
 // other fields, then the name is typed into its own field in the folder and
 // the dialog accepted, as a user does.
@@ -299,9 +283,10 @@ void TestShell::menus_data()
         << QList<QStringList>{
                {"開啟新檔(&N)\tCtrl+N", "開啟舊檔(&O)...\tCtrl+O", "關閉檔案(&C)", "儲存檔案(&S)\tCtrl+S",
                 "另存新檔(&A)...", "匯出圖片(&E)...", "-", "列印(&P)...\tCtrl+P", "預覽列印(&V)", "列印設定(&R)",
-                "-", "最近開啟檔案", "-", "結束(&X)", "-", "執行腳本(&R)...", "另存為腳本(&W)..."},
+                "-", "最近開啟檔案", "-", "結束(&X)", "-", "執行腳本(&R)...", "停止腳本(&T)\tEsc", "另存為腳本(&W)..."},
                {"復原(&U)\tCtrl+Z", "-", "剪下(&T)\tCtrl+X", "複製(&C)\tCtrl+C", "貼上(&P)\tCtrl+V"},
-               {"工具列(&T)", "狀態列(&S)", "-", "陣列(&A)", "跳至節點(&G)...\tCtrl+G", "-", "全螢幕(&U)\tF11",
+               {"工具列(&T)", "狀態列(&S)", "-", "陣列(&A)", "跳至節點(&G)...\tCtrl+G", "-",
+                "整棵樹放進視窗(&I)\tCtrl+Shift+F", "跟著視窗(&W)", "-", "全螢幕(&U)\tF11",
                 "語言(&L)"},
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                // The three given items first; the run's own after a separator.
@@ -312,7 +297,7 @@ void TestShell::menus_data()
     QTest::newRow("IDR_MAINFRAME")
         << false << QStringList{"檔案(&F)", "檢視(&V)", "說明(&H)"}
         << QList<QStringList>{{"開啟新檔(&N)\tCtrl+N", "開啟舊檔(&O)...\tCtrl+O", "-", "列印設定(&R)...", "-",
-                               "最近開啟檔案", "-", "結束(&X)", "-", "執行腳本(&R)..."},
+                               "最近開啟檔案", "-", "結束(&X)", "-", "執行腳本(&R)...", "停止腳本(&T)\tEsc"},
                               {"工具列(&T)", "狀態列(&S)", "-", "全螢幕(&U)\tF11", "語言(&L)"},
                               {"關於 Zarni(&A)..."}};
 }

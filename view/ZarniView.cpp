@@ -47,6 +47,12 @@ void CZarniView::RegisterCommands()
     OnCommand(ID_WINNER_FASTER, [this] { OnWinnerFaster(); });
     OnCommand(ID_WINNER_SLOWER, [this] { OnWinnerSlower(); });
     OnCommand(ID_ZOOM_IN, [this] { OnZoomIn(); });
+    OnCommand(ID_VIEW_FIT, [this] { OnViewFit(); });
+    OnCommand(ID_VIEW_FIT_FOLLOW, [this] { SetFitFollow(!m_bFitFollow); });
+    OnUpdateCommand(ID_VIEW_FIT_FOLLOW, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_bFitFollow);
+    });
     OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
     OnCommand(ID_ZOOM_IN_X, [this] { OnZoomInX(); });
     OnCommand(ID_ZOOM_IN_Y, [this] { OnZoomInY(); });

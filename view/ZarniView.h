@@ -87,6 +87,12 @@ public:
     // The same pick, then scrolled so that the canvas point under the
     // client point anchor stays there, as far as the scroll range allows.
     void ApplyZoomIndexAbout(int index, QPoint anchor);
+    // The canvas becomes the client area as it is without scroll bars, so
+    // that the whole tree shows; following, it stays so as the view's size
+    // changes.
+    void OnViewFit();
+    void SetFitFollow(bool follow);
+    bool FitFollow() const { return m_bFitFollow; }
     void OnNodeNarrower();
     void OnNodeWider();
     void OnNodeShorter();
@@ -123,8 +129,8 @@ public:
     void OnWinnerBack();
     void OnWinnerRestart();
     void OnWinnerEnd();
-    void OnWinnerFaster() { SetSpeedIndex(m_nSpeedIndex + 1); }
-    void OnWinnerSlower() { SetSpeedIndex(m_nSpeedIndex - 1); }
+    void OnWinnerFaster() { ChooseSpeedIndex(m_nSpeedIndex + 1); }
+    void OnWinnerSlower() { ChooseSpeedIndex(m_nSpeedIndex - 1); }
     RunState GetRunState() const;
     // Returns once the view's run has stopped playing or the view is gone
     // (handling events meanwhile).
@@ -152,6 +158,8 @@ public:
     int64_t RunStepCount() const { return m_pRun ? m_pRun->StepCount() : 0; }
     // 0.25, 0.5, 1, 2, 4 or 8 times the normal speed.
     double Speed() const;
+    // The wait between a playing run's steps, in milliseconds.
+    int StepWait() const;
     bool SetSpeed(double speed);
     // What the message pane says of the step shown, empty at step 0.
     QString Narration() const;
@@ -203,6 +211,8 @@ signals:
     // The run has started, paused, stepped, ended or gone, or its speed
     // has changed.
     void RunStateChanged();
+    // The user's command has changed the speed.
+    void SpeedChosen();
     // The user asks to edit a leaf's value where its box is.
     void LeafEditRequested(qint64 index);
     // The merge has started, popped a value or ended.
@@ -224,6 +234,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void OnDrawOverlay(QPainter *painter) override;
     void OnZoomStep(int step, QPoint anchor) override { emit ZoomRequested(step, anchor); }
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void RegisterCommands();
@@ -261,7 +272,7 @@ private:
     void ShowStep(int64_t step);
     void DrawRunPicture(CDrawSurface *dc);
     void SetSpeedIndex(int index);
-    int StepWait() const;
+    void ChooseSpeedIndex(int index);
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
     void ReplayPathFrom(int64_t leaf);
     QRect HighlightArea(int64_t index) const;
@@ -281,6 +292,7 @@ private:
     bool m_bCaptured = false;
     int m_nStepDelayMs = 500;
     bool m_bPlaying = false;
+    bool m_bFitFollow = false;
     // The run, what each applied match overwrote (the node's label; the
     // marks of the node, its left and its right child), and the number of
     // steps shown.

@@ -44,6 +44,32 @@ void CZarniView::ApplyZoomIndex(int index)
     Relayout();
 }
 
+void CZarniView::OnViewFit()
+{
+    // The canvas commands keep a side above 100 pixels; so does the fit.
+    const QSize client = maximumViewportSize().expandedTo(QSize(100, 100));
+    if (client == QSize(m_nCanvasWidth, m_nCanvasHeight))
+        return;
+    m_nCanvasWidth = client.width();
+    m_nCanvasHeight = client.height();
+    emit CanvasSizeChanged(m_nCanvasWidth, m_nCanvasHeight);
+    Relayout();
+}
+
+void CZarniView::resizeEvent(QResizeEvent *event)
+{
+    CScrollView::resizeEvent(event);
+    if (m_bFitFollow)
+        OnViewFit();
+}
+
+void CZarniView::SetFitFollow(bool follow)
+{
+    m_bFitFollow = follow;
+    if (follow)
+        OnViewFit();
+}
+
 // The layout scales with the canvas, so a canvas point keeps its place
 // relative to the canvas's sides.
 void CZarniView::ApplyZoomIndexAbout(int index, QPoint anchor)

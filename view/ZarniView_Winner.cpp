@@ -434,6 +434,12 @@ void CZarniView::SetSpeedIndex(int index)
     emit RunStateChanged();
 }
 
+void CZarniView::ChooseSpeedIndex(int index)
+{
+    SetSpeedIndex(index);
+    emit SpeedChosen();
+}
+
 // The wait between steps: the normal wait at 1x.
 int CZarniView::StepWait() const
 {
