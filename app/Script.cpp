@@ -522,14 +522,22 @@ QString CScriptRunner::InputPath(const QString &path, const QString &verb) const
         return path;
     }
     const QString resolved = m_mode == Mode::Lesson ? QDir(m_strFolder).filePath(path) : path;
-    struct stat info;
-    if (::stat(QFile::encodeName(resolved).constData(), &info) != 0)
-        Fail(QStringLiteral("cannot read '%1': %2").arg(path, EnglishReason(errno)), 1);
-    if (S_ISDIR(info.st_mode))
-        Fail(QStringLiteral("cannot read '%1': %2").arg(path, EnglishReason(EISDIR)), 1);
-    if (!S_ISREG(info.st_mode))
-        Fail(QStringLiteral("cannot read '%1': it is not a regular file (a pipe or a device)").arg(path), 1);
+    const QString problem = UnreadableReason(resolved);
+    if (!problem.isEmpty())
+        Fail(QStringLiteral("cannot read '%1': %2").arg(path, problem), 1);
     return resolved;
+}
+
+QString CScriptRunner::UnreadableReason(const QString &path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return EnglishReason(errno);
+    if (S_ISDIR(info.st_mode))
+        return EnglishReason(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("it is not a regular file (a pipe or a device)");
+    return ::access(QFile::encodeName(path).constData(), R_OK) == 0 ? QString() : EnglishReason(errno);
 }
 
 void CScriptRunner::State(const QStringList &words)

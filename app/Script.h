@@ -50,6 +50,9 @@ public:
     void RequestStop();
     bool Stopped() const { return m_bStopped; }
     bool IsLesson() const { return m_mode == Mode::Lesson; }
+    // Why path cannot be read as a regular file, in the script's words
+    // (English, whatever the locale); empty when it can.
+    static QString UnreadableReason(const QString &path);
     // The words that start the statements other than commands.
     static QStringList StatementWords() { return Statements().keys(); }
 

@@ -134,6 +134,14 @@ int main(int argc, char **argv)
     // A reader that went away is a failed write, not the end of the process.
     std::signal(SIGPIPE, SIG_IGN);
 
+    // A batch run speaks English, also of a document it cannot open.
+    if (headless && documents.size() == 1) {
+        const QString problem = CScriptRunner::UnreadableReason(documents.first());
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "zarni: cannot open '%s': %s\n", qPrintable(documents.first()), qPrintable(problem));
+            return 1;
+        }
+    }
     CZarniApp app;
     app.SetBatch(headless);
     app.SetStepDelay(stepDelay);

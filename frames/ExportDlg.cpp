@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTreeView>
 #include <QSpinBox>
 
 CExportDlg::CExportDlg(QWidget *parent, int maxScale) : QFileDialog(parent, tr("匯出圖片"))
@@ -26,6 +28,15 @@ CExportDlg::CExportDlg(QWidget *parent, int maxScale) : QFileDialog(parent, tr("
         field->addStretch();
         grid->addWidget(label, row, 0);
         grid->addLayout(field, row, 1);
+    }
+    // The name column takes what the size, type and date leave, so that
+    // those read whole ("25.3 MiB", not "25…iB").
+    if (auto *details = findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
 }
 

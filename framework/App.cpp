@@ -40,6 +40,19 @@ void AfxMessageBox(const QString &text)
         CWinApp::Get()->ReportBatchFailure(text);
         return;
     }
-    QMessageBox::warning(QApplication::activeWindow() ? QApplication::activeWindow() : AfxGetMainWnd(),
-                         QStringLiteral("Zarni"), text);
+    AfxWarningBox(text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+int AfxWarningBox(const QString &text, int buttons, int defaultButton)
+{
+    // The interface face draws its underscore below the line it claims, where
+    // a plain label cuts it off ("ID_FILE_CLOSE" read "ID FILE CLOSE"):
+    // taller lines keep it.
+    const QString shown = QStringLiteral("<p style=\"line-height:130%\">%1</p>")
+                              .arg(text.toHtmlEscaped().replace('\n', QStringLiteral("<br>")));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zarni"), shown, QMessageBox::StandardButtons(buttons),
+                    QApplication::activeWindow() ? QApplication::activeWindow() : AfxGetMainWnd());
+    box.setTextFormat(Qt::RichText);
+    box.setDefaultButton(QMessageBox::StandardButton(defaultButton));
+    return box.exec();
 }

@@ -36,3 +36,6 @@ QMainWindow *AfxGetMainWnd();
 // Tells the user something went wrong: a warning box, or in a batch run a
 // failure for the batch to report.
 void AfxMessageBox(const QString &text);
+// A warning box over the active window with these buttons; returns the one
+// pressed.
+int AfxWarningBox(const QString &text, int buttons, int defaultButton);

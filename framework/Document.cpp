@@ -86,8 +86,7 @@ bool CDocument::ConfirmErasing(const QString &path)
         AfxMessageBox(tr("%1 不是 Zarni 文件，儲存會清除它的內容；沒有儲存。").arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    const auto answer = QMessageBox::warning(
-        QApplication::activeWindow() ? QApplication::activeWindow() : AfxGetMainWnd(), QStringLiteral("Zarni"),
+    const int answer = AfxWarningBox(
         tr("檔案 %1 不是 Zarni 文件，儲存會清除它的內容。\n仍要儲存嗎？").arg(QDir::toNativeSeparators(path)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;

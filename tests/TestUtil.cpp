@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QSettings>
 
@@ -182,7 +183,8 @@ QString AnswerMessageBox(const std::function<void()> &action)
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            text = box->text();
+            text = box->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(box->text()).toPlainText()
+                                                      : box->text();
             box->accept();
         }
     });
