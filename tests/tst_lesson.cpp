@@ -10,6 +10,10 @@
 #include "res/Resource.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QSettings>
 #include <QTest>
@@ -29,6 +33,8 @@ private slots:
     void settingsStayAsTheUserLeftThem();
     void pausedRunWaitsAndStopEnds();
     void closingItsWindowEndsIt();
+    void droppedOnTheWindowRuns();
+    void windowComesBackAsLeft();
 
 private:
     // Runs text as lesson.zs in a folder of its own, from the File menu's
@@ -150,6 +156,29 @@ void TestLesson::closingItsWindowEndsIt()
     QVERIFY2(message.contains("lesson.zs:2: the script's document window was closed"), qPrintable(message));
     QVERIFY(Frame()->isVisible());
     QCOMPARE(Frame()->GetActiveView()->m_nNodeCount, 15);
+}
+
+void TestLesson::droppedOnTheWindowRuns()
+{
+    QDir().mkpath(InFolder(QString()));
+    WriteText(InFolder("dropped.zs"), "nodes 21\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(InFolder("dropped.zs"))});
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Frame(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Frame(), &drop);
+    QTRY_COMPARE(Frame()->GetActiveView()->m_nNodeCount, 21);
+}
+
+void TestLesson::windowComesBackAsLeft()
+{
+    Frame()->resize(901, 655);
+    Frame()->close();
+    m_fixture.Stop();
+    QVERIFY(m_fixture.Start(false));
+    QCOMPARE(Frame()->size(), QSize(901, 655));
 }
 
 QTEST_MAIN(TestLesson)
