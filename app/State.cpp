@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenuBar>
+#include <charconv>
 
 namespace {
 
@@ -37,17 +38,27 @@ void AppendString(QByteArray &out, const std::string &text)
     out += '"';
 }
 
+void AppendNumber(QByteArray &out, const char *name, int64_t value)
+{
+    char digits[24];
+    out += name;
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+}
+
 // The nodes in pre-order, written straight into the text: a tree of
 // millions of nodes would take many times its text as JSON objects.
 void AppendNodes(QByteArray &out, const TreeNode *node)
 {
     for (; node; node = node->m_pRight) {
         out += out.endsWith('[') ? "\n" : ",\n";
-        out += "        {\"index\": " + QByteArray::number(qint64(node->m_nIndex)) +
-               ", \"level\": " + QByteArray::number(node->m_nLevel) + ", \"label\": ";
+        AppendNumber(out, "        {\"index\": ", node->m_nIndex);
+        AppendNumber(out, ", \"level\": ", node->m_nLevel);
+        out += ", \"label\": ";
         AppendString(out, node->m_strLabel);
-        out += ", \"mark\": " + QByteArray::number(node->m_nMark) + ", \"x\": " + QByteArray::number(node->m_ptPos.x) +
-               ", \"y\": " + QByteArray::number(node->m_ptPos.y) + '}';
+        AppendNumber(out, ", \"mark\": ", node->m_nMark);
+        AppendNumber(out, ", \"x\": ", node->m_ptPos.x);
+        AppendNumber(out, ", \"y\": ", node->m_ptPos.y);
+        out += '}';
         AppendNodes(out, node->m_pLeft);
     }
 }
@@ -81,18 +92,22 @@ QJsonValue MergeState(const WinnerMerge *merge)
 {
     if (!merge)
         return QJsonValue::Null;
-    QJsonArray runs, remaining;
+    QJsonArray remaining;
     int64_t values = int64_t(merge->Output().size());
     for (int j = 0; j < merge->RunCount(); ++j) {
-        runs.append(Values(merge->Run(j).begin() + merge->Consumed(j), merge->Run(j).end()));
         remaining.append(qint64(merge->Run(j).size()) - merge->Consumed(j));
         values += remaining.last().toInteger();
-        if (values > kMaxListedMergeValues)
-            runs = QJsonArray();
     }
-    const bool listed = values <= kMaxListedMergeValues;
-    return QJsonObject{{"runs", listed ? QJsonValue(runs) : QJsonValue::Null},
-                       {"output", listed ? QJsonValue(Values(merge->Output().begin(), merge->Output().end())) : QJsonValue::Null},
+    QJsonValue runs = QJsonValue::Null, output = QJsonValue::Null;
+    if (values <= kMaxListedMergeValues) {
+        QJsonArray lists;
+        for (int j = 0; j < merge->RunCount(); ++j)
+            lists.append(Values(merge->Run(j).begin() + merge->Consumed(j), merge->Run(j).end()));
+        runs = lists;
+        output = Values(merge->Output().begin(), merge->Output().end());
+    }
+    return QJsonObject{{"runs", runs},
+                       {"output", output},
                        {"remaining", remaining},
                        {"outputCount", qint64(merge->Output().size())},
                        {"done", merge->Done()}};
@@ -167,6 +182,10 @@ QByteArray ProgramStateJson(CMainFrame *frame)
     // Each view's nodes go where its placeholder stands.
     const QByteArray text = QJsonDocument(state).toJson();
     QByteArray out;
+    qsizetype nodes = 0;
+    for (const CZarniView *view : shown)
+        nodes += view->m_nNodeCount;
+    out.reserve(text.size() + nodes * 96); // about a node's line: no copying as it grows
     qsizetype from = 0;
     for (size_t k = 0; k < shown.size(); ++k) {
         const QByteArray placeholder = QJsonDocument(QJsonArray{NodesPlaceholder(int(k))}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
