@@ -69,7 +69,11 @@ void CScrollView::SetScrollSizes(int mapMode, CSize total)
 
 void CScrollView::UpdateBars()
 {
-    const QSize client = viewport()->size();
+    // A canvas that fits the client area without the bars needs none, even
+    // while the bars still take their room.
+    const QSize whole = maximumViewportSize();
+    const bool fits = m_total.cx <= whole.width() && m_total.cy <= whole.height();
+    const QSize client = fits ? whole : viewport()->size();
     QScrollBar *h = horizontalScrollBar();
     QScrollBar *v = verticalScrollBar();
     h->setRange(0, std::max(0, m_total.cx - client.width()));

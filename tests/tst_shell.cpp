@@ -5,6 +5,7 @@
 #include "app/Zarni.h"
 #include "app/ZarniDoc.h"
 #include "frames/ChildFrm.h"
+#include "frames/LeavesDlg.h"
 #include "frames/MainFrm.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
@@ -801,6 +802,17 @@ void TestShell::leafDialogNamesABadValue()
     QCOMPARE(problem, QString("「seven」不是整數。"));
     QCOMPARE(view->NodeAt(15)->m_strLabel, std::string("8"));
     QVERIFY(view->NodeAt(1)->m_strLabel.empty());
+    // Too many values to list: the field starts empty, and empty keeps them.
+    view->SetNodeCount(int(2 * CLeavesDlg::kMaxShownValues + 2));
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(dialog->findChild<QLineEdit *>("leafValues")->text().isEmpty());
+        QMetaObject::invokeMethod(dialog, "accept");
+        QVERIFY(!dialog->isVisible());
+    });
+    Frame()->RouteCommand(ID_WINNER_LEAVES);
+    QCOMPARE(view->NodeAt(view->m_nNodeCount)->m_strLabel, std::to_string(view->m_nNodeCount));
 }
 
 void TestShell::leafEditedInPlace()
