@@ -4,7 +4,7 @@
 #include "frames/ArrayPanel.h"
 #include "frames/MainFrm.h"
 #include "frames/MergePanel.h"
-#include "view/TournamentRun.h"
+#include "model/TournamentRun.h"
 #include "view/ZarniView.h"
 
 #include <QStringList>

@@ -3,7 +3,7 @@
 // file or filled with random values. A bad line is named in the dialog,
 // which stays open with the text as typed.
 
-#include "view/WinnerMerge.h"
+#include "model/WinnerMerge.h"
 
 #include <QCoreApplication>
 #include <QDialog>

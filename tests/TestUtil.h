@@ -2,7 +2,7 @@
 // Helpers shared by the tests: views shown offscreen, their rendered pixels,
 // and walks over their trees.
 
-#include "view/WinnerMerge.h"
+#include "model/WinnerMerge.h"
 #include "view/ZarniView.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 // Where the boxes stand, computed without any widget: positions, levels,
 // box rectangles and the nodes a click or a band reaches.
-#include "view/TreeGeometry.h"
+#include "model/TreeGeometry.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The merge of sorted runs by a winner tree, as a plain model.
 #include "TestUtil.h"
-#include "view/WinnerMerge.h"
+#include "model/WinnerMerge.h"
 
 #include <QRandomGenerator>
 #include <QTest>

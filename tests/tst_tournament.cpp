@@ -1,6 +1,6 @@
 // The tournament as a plain sequence of matches and painting steps, without
 // any widget.
-#include "view/TournamentRun.h"
+#include "model/TournamentRun.h"
 
 #include <QTest>
 

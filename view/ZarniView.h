@@ -9,10 +9,10 @@
 //   ZarniView_Winner.cpp  random leaf tree and the tournament
 //   ZarniView_Merge.cpp   the merge of sorted runs on the winner tree
 
-#include "TournamentRun.h"
-#include "TreeGeometry.h"
-#include "TreeNode.h"
-#include "WinnerMerge.h"
+#include "model/TournamentRun.h"
+#include "model/TreeGeometry.h"
+#include "model/TreeNode.h"
+#include "model/WinnerMerge.h"
 #include "framework/CmdTarget.h"
 #include "framework/ScrollView.h"
 
