@@ -69,7 +69,7 @@ bool IsNumbered(const CZarniView *view)
 
 bool InnerLabelsEmpty(const CZarniView *view)
 {
-    for (int64_t i = 1; i <= view->m_nNodeCount / 2; ++i)
+    for (int64_t i = 1; i < view->FirstLeaf(); ++i)
         if (!view->NodeAt(i)->m_strLabel.empty())
             return false;
     return true;
@@ -217,7 +217,7 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
         lines << QStringLiteral("nodes %1").arg(view->m_nNodeCount);
         if (!IsNumbered(view)) {
             QStringList leaves;
-            for (int64_t i = view->m_nNodeCount / 2 + 1; i <= view->m_nNodeCount; ++i)
+            for (int64_t i = view->FirstLeaf(); i <= view->m_nNodeCount; ++i)
                 leaves << QString::fromStdString(view->NodeAt(i)->m_strLabel);
             if (!WriteLine(lines, QStringLiteral("leaves ") + leaves.join(' ')))
                 return tooLong;

@@ -716,7 +716,7 @@ void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafPr
     case CZarniView::LeafError::NotALeaf:
         Fail(QStringLiteral("node %1 is not a leaf (the leaves are %2 to %3)")
                  .arg(problem.word)
-                 .arg(view->m_nNodeCount / 2 + 1)
+                 .arg(view->FirstLeaf())
                  .arg(view->m_nNodeCount));
     }
 }

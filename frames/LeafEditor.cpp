@@ -19,8 +19,8 @@ CLeafEditor::CLeafEditor(CZarniView *view, qint64 index)
 {
     setObjectName(QStringLiteral("leafEditor"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const CRect box = view->Geometry().Box(view->Geometry().Position(index));
-    const QRect shown(box.left - view->m_nHScrollPos, box.top - view->m_nVScrollPos, box.Width(), box.Height());
+    const CRect box = view->WindowBox(index);
+    const QRect shown(box.left, box.top, box.Width(), box.Height());
     const int width = std::max(shown.width(), kMinEditorWidth);
     setGeometry(shown.center().x() - width / 2, shown.center().y() - sizeHint().height() / 2, width,
                 sizeHint().height());

@@ -11,7 +11,7 @@
 CLeavesDlg::CLeavesDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pView(view)
 {
     setWindowTitle(tr("設定葉節點"));
-    const int64_t first = view->m_nNodeCount / 2 + 1;
+    const int64_t first = view->FirstLeaf();
     auto *prompt = new QLabel(tr("這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，"
                                  "整數 -%4 到 %4，以空白或逗號分隔：")
                                   .arg(view->LeafCount())

@@ -67,7 +67,6 @@ struct TextLine {
 class CFont {
 public:
     bool CreateFontIndirect(const LogFont &description);
-    void DeleteObject() { m_valid = false; }
     bool IsValid() const { return m_valid; }
     const LogFont &Description() const { return m_description; }
     const QFont &Font() const { return m_font; }

@@ -25,6 +25,7 @@ struct CRect {
     {
         return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
     }
+    CRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
 };
 
 inline bool operator==(const CPoint &a, const CPoint &b) { return a.x == b.x && a.y == b.y; }

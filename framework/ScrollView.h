@@ -26,7 +26,6 @@ public:
     explicit CWindowDC(CScrollView *view);
     ~CWindowDC() override;
     void Flush();
-    bool WindowAlive() const { return !m_view.isNull(); }
 
 protected:
     QPainter *Begin() override;

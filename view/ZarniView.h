@@ -144,6 +144,11 @@ public:
     };
     static constexpr int kMaxLeafValue = 99999;
     int64_t LeafCount() const { return m_nNodeCount - m_nNodeCount / 2; }
+    // The leaves are nodes FirstLeaf() to m_nNodeCount.
+    int64_t FirstLeaf() const { return m_nNodeCount / 2 + 1; }
+    // Node index's box where the window shows it, from the stored scroll
+    // position.
+    CRect WindowBox(int64_t index) const;
     // The leaves in ascending heap index get the values; inner labels are
     // emptied and every mark cleared, the shape kept.
     LeafProblem SetLeafValues(const QStringList &values);

@@ -209,7 +209,7 @@ int64_t CZarniView::NodeIndexAt(CPoint p) const
 int64_t CZarniView::LeafAt(CPoint p) const
 {
     const int64_t index = NodeIndexAt(p);
-    return index > m_nNodeCount / 2 ? index : 0;
+    return index >= FirstLeaf() ? index : 0;
 }
 
 bool CZarniView::SelectNode(int64_t index, bool centre)
@@ -225,6 +225,12 @@ bool CZarniView::SelectNode(int64_t index, bool centre)
     dc.Flush();
     emit NodeSelected(index);
     return true;
+}
+
+CRect CZarniView::WindowBox(int64_t index) const
+{
+    const TreeGeometry geometry = Geometry();
+    return geometry.Box(geometry.Position(index)).Offset(-m_nHScrollPos, -m_nVScrollPos);
 }
 
 // The bars clamp what they are given to their range.
@@ -262,12 +268,11 @@ QRect CZarniView::HighlightArea(int64_t index) const
     QRect area;
     if (index < 1 || index > m_nNodeCount)
         return area;
-    const TreeGeometry g = Geometry();
     for (int64_t i : {index, index / 2, 2 * index, 2 * index + 1}) {
         if (i < 1 || i > m_nNodeCount)
             continue;
-        const CRect box = g.Box(g.Position(i));
-        area |= QRect(box.left - m_nHScrollPos, box.top - m_nVScrollPos, box.Width(), box.Height()).adjusted(-3, -3, 3, 3);
+        const CRect box = WindowBox(i);
+        area |= QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-3, -3, 3, 3);
     }
     return area;
 }
@@ -276,15 +281,13 @@ void CZarniView::OnDrawOverlay(QPainter *painter)
 {
     if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)
         return;
-    const TreeGeometry g = Geometry();
     auto outline = [&](int64_t i, const QColor &colour, int width) {
         if (i < 1 || i > m_nNodeCount)
             return;
-        const CRect box = g.Box(g.Position(i));
+        const CRect box = WindowBox(i);
         painter->setPen(QPen(colour, width));
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRect(box.left - m_nHScrollPos, box.top - m_nVScrollPos, box.Width(), box.Height())
-                              .adjusted(-2, -2, 1, 1));
+        painter->drawRect(QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-2, -2, 1, 1));
     };
     for (int64_t i : {m_nHighlight / 2, 2 * m_nHighlight, 2 * m_nHighlight + 1})
         outline(i, RelativeColour(), 1);

@@ -99,9 +99,7 @@ void CZarniView::OnWinnerBack()
         return;
     // The picture before the step differs from the one after it only where
     // the step's box was painted.
-    const TreeGeometry geometry = Geometry();
-    const CPoint p = geometry.Position(m_pRun->BoxOfStep(m_nRunStep));
-    InvalidateRect(geometry.Box({p.x - m_nHScrollPos, p.y - m_nVScrollPos}));
+    InvalidateRect(WindowBox(m_pRun->BoxOfStep(m_nRunStep)));
     if (m_pRun->FirstStep(m_pRun->MatchOfStep(m_nRunStep)) == m_nRunStep)
         UndoMatch();
     ShowStep(m_nRunStep - 1);
@@ -162,7 +160,7 @@ CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
     ForgetRun();
     EndMerge();
     ClearMarks();
-    const int64_t firstLeaf = m_nNodeCount / 2 + 1;
+    const int64_t firstLeaf = FirstLeaf();
     for (int64_t i = 1; i < firstLeaf; ++i)
         NodeAt(i)->m_strLabel.clear();
     for (int64_t i = firstLeaf; i <= m_nNodeCount; ++i)
@@ -173,7 +171,7 @@ CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
 
 CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &value)
 {
-    if (index < m_nNodeCount / 2 + 1 || index > m_nNodeCount)
+    if (index < FirstLeaf() || index > m_nNodeCount)
         return {LeafError::NotALeaf, QString::number(index)};
     int parsed = 0;
     if (const LeafProblem problem = ParseLeafValue(value, &parsed); problem.error != LeafError::None)
