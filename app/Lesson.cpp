@@ -123,7 +123,7 @@ std::vector<int64_t> MarkedNodes(const CZarniView *view, bool *onlySelected)
     for (int64_t i = 1; i <= view->m_nNodeCount; ++i) {
         if (const int mark = view->NodeAt(i)->m_nMark) {
             marked.push_back(i);
-            *onlySelected &= mark == 1;
+            *onlySelected &= mark == kMarkHighlighted;
         }
     }
     return marked;

@@ -98,8 +98,8 @@ MatchOutcome TournamentRun::Decide(const std::string *left, const std::string *r
     if (left && right) {
         const int a = ValueOf(*left), b = ValueOf(*right);
         const bool leftWins = LeftWins(a, b);
-        return {leftWins ? 1 : 2, leftWins ? 2 : 1, LabelOf(leftWins ? a : b)};
+        return {leftWins ? kMarkHighlighted : kMarkGreyed, leftWins ? kMarkGreyed : kMarkHighlighted, LabelOf(leftWins ? a : b)};
     }
     const std::string *only = left ? left : right;
-    return {left ? 1 : 0, right ? 1 : 0, LabelOf(ValueOf(*only))};
+    return {left ? kMarkHighlighted : kMarkPlain, right ? kMarkHighlighted : kMarkPlain, LabelOf(ValueOf(*only))};
 }

@@ -5,6 +5,8 @@
 // steps they make (the left child's box, the right child's, the node's). The
 // outcome of a match depends only on its children's labels.
 
+#include "TreeNode.h"
+
 #include <climits>
 #include <cstdint>
 #include <string>

@@ -4,13 +4,17 @@
 
 #include <string>
 
+// What a node's m_nMark holds: plain, highlighted (selected, or a winner),
+// greyed (a loser).
+enum NodeMark : int { kMarkPlain = 0, kMarkHighlighted = 1, kMarkGreyed = 2 };
+
 // One node of a view's tree. The view keeps the nodes 1..N of its tree in one
 // array by heap index; the links point into that array. The parent links are
 // back references: exactly one is set on every node but the root.
 struct TreeNode {
     std::string m_strLabel; // UTF-8; short labels stay inside the node
     CPoint m_ptPos;
-    int m_nMark = 0; // 0 plain, 1 highlighted, 2 greyed
+    int m_nMark = kMarkPlain; // a NodeMark
     int m_nIndex = 0;
     int m_nLevel = 0;
     TreeNode *m_pLeft = nullptr;

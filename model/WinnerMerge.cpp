@@ -108,7 +108,7 @@ void WinnerMerge::Play(int64_t node)
 
 int WinnerMerge::Mark(int64_t node) const
 {
-    return node == 1 || m_from[std::size_t(node)] == m_from[std::size_t(node / 2)] ? 1 : 2;
+    return node == 1 || m_from[std::size_t(node)] == m_from[std::size_t(node / 2)] ? kMarkHighlighted : kMarkGreyed;
 }
 
 int64_t WinnerMerge::Pop()

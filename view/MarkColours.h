@@ -4,6 +4,7 @@
 // cells) and the frame drawn over the label.
 
 #include "framework/DrawSurface.h"
+#include "model/TreeNode.h"
 
 #include <QColor>
 
@@ -15,9 +16,9 @@ struct MarkColours {
 
 inline MarkColours ColoursFor(int mark)
 {
-    if (mark == 1)
+    if (mark == kMarkHighlighted)
         return {RGB(255, 50, 50), RGB(255, 0, 0), RGB(255, 0, 0)};
-    if (mark == 2)
+    if (mark == kMarkGreyed)
         return {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)};
     return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
 }

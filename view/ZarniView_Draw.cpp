@@ -98,7 +98,7 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             if (edges && runLast > k)
                 DrawRunEdges(dc, level, k, runLast - 1, offset);
             const TreeNode *node = NodeAt(first + runLast);
-            const int mark = selection && node->m_nMark != 1 ? 0 : node->m_nMark;
+            const int mark = selection && node->m_nMark != kMarkHighlighted ? kMarkPlain : node->m_nMark;
             const int px = int(x - offset.x), py = int(y - offset.y);
             // The next box of the level covers everything right of its left
             // side; a box that keeps only its left column keeps its frame.

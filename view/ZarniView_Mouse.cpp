@@ -184,7 +184,7 @@ void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y
         const LevelRun run = geometry.Selected(level, x1, y1, x2, y2);
         const int64_t first = TreeGeometry::LevelFirst(level);
         for (int64_t k = run.first; k < run.end; ++k)
-            SetMark(NodeAt(first + k), 1);
+            SetMark(NodeAt(first + k), kMarkHighlighted);
     }
 }
 
@@ -218,7 +218,7 @@ bool CZarniView::SelectNode(int64_t index, bool centre)
         return false;
     ForgetRun();
     ClearMarks();
-    SetMark(NodeAt(index), 1);
+    SetMark(NodeAt(index), kMarkHighlighted);
     ScrollToShow(index, centre);
     CWindowDC dc(this);
     DrawSelection(&dc);

@@ -45,7 +45,7 @@ void CZarniView::PlaceNode(TreeNode *node, int64_t index, int level)
     TreeNode *parent = index > 1 ? at(index / 2) : nullptr;
     node->m_nIndex = int(index);
     node->m_nLevel = level;
-    node->m_nMark = 0;
+    node->m_nMark = kMarkPlain;
     node->m_pLeft = at(2 * index);
     node->m_pRight = at(2 * index + 1);
     node->m_pParentIfLeft = index % 2 == 0 ? parent : nullptr;
@@ -113,7 +113,7 @@ TreeGeometry CZarniView::Geometry() const
 // A node already marked is already on the list.
 void CZarniView::SetMark(TreeNode *node, int mark)
 {
-    const bool known = node->m_nMark != 0;
+    const bool known = node->m_nMark != kMarkPlain;
     node->m_nMark = mark;
     if (mark == 0 || known)
         return;
@@ -128,10 +128,10 @@ void CZarniView::ClearMarks()
 {
     if (m_bMarksUnknown) {
         for (TreeNode &n : m_nodes)
-            n.m_nMark = 0;
+            n.m_nMark = kMarkPlain;
     } else {
         for (int index : m_markedIndices)
-            NodeAt(index)->m_nMark = 0;
+            NodeAt(index)->m_nMark = kMarkPlain;
     }
     m_markedIndices.clear();
     m_bMarkedSorted = true;

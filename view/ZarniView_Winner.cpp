@@ -248,7 +248,7 @@ void CZarniView::ApplyMatch(int64_t m)
     if (m_applied.capacity() == 0)
         m_applied.reserve(std::size_t(m_pRun->MatchCount()));
     TreeNode *node = NodeAt(match.node), *left = NodeAt(match.left), *right = NodeAt(match.right);
-    Overwritten before{node->m_strLabel, {node->m_nMark, left ? left->m_nMark : 0, right ? right->m_nMark : 0}};
+    Overwritten before{node->m_strLabel, {node->m_nMark, left ? left->m_nMark : kMarkPlain, right ? right->m_nMark : kMarkPlain}};
     m_applied.push_back(std::move(before));
     const MatchOutcome outcome =
         TournamentRun::Decide(left ? &left->m_strLabel : nullptr, right ? &right->m_strLabel : nullptr);
@@ -257,7 +257,7 @@ void CZarniView::ApplyMatch(int64_t m)
     if (right)
         SetMark(right, outcome.rightMark);
     node->m_strLabel = outcome.label;
-    SetMark(node, 1);
+    SetMark(node, kMarkHighlighted);
 }
 
 void CZarniView::UndoMatch()
@@ -302,7 +302,7 @@ QString CZarniView::Narration() const
     const QString step = tr("第 %1/%2 步：節點 %3，").arg(m_nRunStep).arg(m_pRun->StepCount()).arg(match.node);
     if (!right)
         return step + tr("節點 %1 (%2) 直接晉級").arg(match.left).arg(QString::fromStdString(left->m_strLabel));
-    const TreeNode *winner = left->m_nMark == 1 ? left : right, *loser = winner == left ? right : left;
+    const TreeNode *winner = left->m_nMark == kMarkHighlighted ? left : right, *loser = winner == left ? right : left;
     return step + tr("節點 %1 (%2) 勝 節點 %3 (%4)")
                       .arg(winner->m_nIndex)
                       .arg(QString::fromStdString(winner->m_strLabel))
