@@ -508,6 +508,8 @@ void CMainFrame::CreateToolBar()
     m_wndToolBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_wndToolBar->setMovable(true);
+    // The strip holds an image for every button, the combo's slot included,
+    // in the buttons' order.
     int image = 0;
     for (int id : ToolbarButtons()) {
         if (id == 0) {
@@ -515,12 +517,11 @@ void CMainFrame::CreateToolBar()
             continue;
         }
         const QIcon icon(QPixmap::fromImage(ToolbarImage(image++)));
-        if (id != ID_ZOOM_COMBO) {
+        if (id == ID_ZOOM_COMBO) {
+            m_zoomSlot = m_wndToolBar->addSeparator(); // the slot the combo box takes
+        } else {
             m_actions[id]->setIcon(icon);
             m_wndToolBar->addAction(m_actions[id]);
-        }
-        else {
-            m_wndToolBar->addSeparator(); // the slot the combo box takes
         }
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
@@ -534,7 +535,6 @@ void CMainFrame::CreateToolBar()
 void CMainFrame::CreateTournamentToolBar()
 {
     m_tournamentBar = new QToolBar(tr("錦標賽"), this);
-    m_tournamentBar->setObjectName(QStringLiteral("tournamentBar"));
     m_tournamentBar->setObjectName(QStringLiteral("tournamentBar"));
     m_tournamentBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
     for (int id : TournamentButtons()) {
@@ -564,7 +564,7 @@ void CMainFrame::CreateStatusBar()
 // The combo box takes the toolbar's item 15, a gap 70 pixels wide.
 void CMainFrame::CreateZoomCombo()
 {
-    QAction *slot = m_wndToolBar->actions().at(15);
+    QAction *slot = m_zoomSlot;
     auto *combo = new QComboBox(m_wndToolBar);
     combo->setObjectName(QStringLiteral("zoomCombo"));
     combo->setFixedWidth(kComboWidth);
