@@ -51,13 +51,12 @@ struct Failure {
 // Numbers in statements are decimal: a leading zero means nothing more.
 int Number(const QString &word, int low, int high, const QString &what)
 {
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    bool ok = decimal.match(word).hasMatch();
-    const qlonglong value = ok ? word.toLongLong(&ok, 10) : 0;
-    if (!ok)
-        Fail(QStringLiteral("%1 must be a whole number, not '%2'").arg(what, word));
-    if (value < low || value > high)
-        Fail(QStringLiteral("%1 must be from %2 to %3, not %4").arg(what).arg(low).arg(high).arg(word));
+    int64_t value = 0;
+    switch (ReadWholeNumber(word.toStdString(), low, high, &value)) {
+    case NumberError::NotANumber: Fail(QStringLiteral("%1 must be a whole number, not '%2'").arg(what, word));
+    case NumberError::OutOfRange: Fail(QStringLiteral("%1 must be from %2 to %3, not %4").arg(what).arg(low).arg(high).arg(word));
+    case NumberError::None: break;
+    }
     return int(value);
 }
 
@@ -710,7 +709,7 @@ void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafPr
     case CZarniView::LeafError::OutOfRange:
         Fail(QStringLiteral("%1 is out of range: leaf values go from -%2 to %2")
                  .arg(problem.word)
-                 .arg(CZarniView::kMaxLeafValue));
+                 .arg(kMaxNodeValue));
     case CZarniView::LeafError::WrongCount:
         Fail(QStringLiteral("the tree has %1 leaves, not %2 values").arg(view->LeafCount()).arg(problem.word));
     case CZarniView::LeafError::NotALeaf:
@@ -855,7 +854,7 @@ void CScriptRunner::StartMerge(CZarniView *view, const std::string &text, char s
     case WinnerMerge::Error::NotANumber:
         Fail(at + QStringLiteral("'%1' is not a whole number").arg(word));
     case WinnerMerge::Error::OutOfRange:
-        Fail(at + QStringLiteral("%1 is out of range: values go from -%2 to %2").arg(word).arg(WinnerMerge::kMaxValue));
+        Fail(at + QStringLiteral("%1 is out of range: values go from -%2 to %2").arg(word).arg(kMaxNodeValue));
     case WinnerMerge::Error::OutOfOrder:
         Fail(at + QStringLiteral("%1 is greater than the value before it: a run goes from the greatest down").arg(word));
     case WinnerMerge::Error::EmptyRun:

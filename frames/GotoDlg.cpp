@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 CGotoDlg::CGotoDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pView(view)
@@ -39,12 +38,14 @@ void CGotoDlg::accept()
 
 qint64 CGotoDlg::ParseIndex(const QString &text, qint64 count, QString *problem)
 {
-    static const QRegularExpression whole(QStringLiteral("^\\s*[+]?[0-9]+\\s*$"));
-    bool ok = whole.match(text).hasMatch();
-    const qlonglong index = ok ? text.trimmed().toLongLong(&ok) : 0;
-    if (ok && index >= 1 && index <= count)
+    // An index has no minus sign.
+    const QString word = text.trimmed();
+    int64_t index = 0;
+    const NumberError error = word.startsWith('-') ? NumberError::NotANumber
+                                                   : ReadWholeNumber(word.toStdString(), 1, count, &index);
+    if (error == NumberError::None)
         return index;
-    *problem = ok || whole.match(text).hasMatch() ? tr("這棵樹沒有節點 %1：索引必須在 1 到 %2 之間。").arg(text.trimmed()).arg(count)
-                                                  : tr("「%1」不是整數。").arg(text.trimmed());
+    *problem = error == NumberError::OutOfRange ? tr("這棵樹沒有節點 %1：索引必須在 1 到 %2 之間。").arg(word).arg(count)
+                                                : tr("「%1」不是整數。").arg(word);
     return 0;
 }

@@ -17,7 +17,7 @@ CLeavesDlg::CLeavesDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_p
                                   .arg(view->LeafCount())
                                   .arg(first)
                                   .arg(view->m_nNodeCount)
-                                  .arg(CZarniView::kMaxLeafValue),
+                                  .arg(kMaxNodeValue),
                               this);
     prompt->setWordWrap(true);
     // Millions of values in one text field would freeze the window: a large
@@ -64,7 +64,7 @@ QString CLeavesDlg::Describe(const CZarniView *view, const CZarniView::LeafProbl
     case CZarniView::LeafError::NotANumber:
         return tr("「%1」不是整數。").arg(problem.word);
     case CZarniView::LeafError::OutOfRange:
-        return tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(problem.word).arg(CZarniView::kMaxLeafValue);
+        return tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(problem.word).arg(kMaxNodeValue);
     case CZarniView::LeafError::WrongCount:
         return tr("需要 %1 個值，這裡有 %2 個。").arg(view->LeafCount()).arg(problem.word);
     case CZarniView::LeafError::NotALeaf:

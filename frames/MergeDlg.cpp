@@ -49,7 +49,7 @@ CMergeDlg::CMergeDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pVi
     setWindowTitle(tr("合併序列"));
     auto *prompt = new QLabel(tr("每行一個序列，值由大到小排列，以空白分隔；整數 -%1 到 %1，"
                                  "%2 到 %3 個序列，每個最多 %4 個值。以 # 開頭的行不算。")
-                                  .arg(WinnerMerge::kMaxValue)
+                                  .arg(kMaxNodeValue)
                                   .arg(WinnerMerge::kMinRuns)
                                   .arg(WinnerMerge::kMaxRuns)
                                   .arg(WinnerMerge::kMaxRunLength),
@@ -191,7 +191,7 @@ QString CMergeDlg::Describe(const WinnerMerge::Problem &problem)
     case WinnerMerge::Error::NotANumber:
         return line + tr("「%1」不是整數。").arg(word);
     case WinnerMerge::Error::OutOfRange:
-        return line + tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(word).arg(WinnerMerge::kMaxValue);
+        return line + tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(word).arg(kMaxNodeValue);
     case WinnerMerge::Error::OutOfOrder:
         return line + tr("%1 比前一個值大；序列必須由大到小排列。").arg(word);
     case WinnerMerge::Error::EmptyRun:

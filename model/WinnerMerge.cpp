@@ -1,5 +1,7 @@
 #include "WinnerMerge.h"
 
+#include "WholeNumber.h"
+
 #include <algorithm>
 #include <charconv>
 #include <utility>
@@ -25,13 +27,12 @@ WinnerMerge::Problem ParseRun(const char *begin, const char *end, std::vector<in
         while (wordEnd < end && !IsBlank(*wordEnd))
             ++wordEnd;
         const std::string word(p, wordEnd);
-        const char *digits = p + (*p == '+' || *p == '-');
-        if (digits == wordEnd || !std::all_of(digits, wordEnd, [](char c) { return c >= '0' && c <= '9'; }))
-            return P{E::NotANumber, 0, 0, word};
-        long long value = 0;
-        const auto error = std::from_chars(*p == '+' ? p + 1 : p, wordEnd, value).ec;
-        if (error != std::errc() || value < -WinnerMerge::kMaxValue || value > WinnerMerge::kMaxValue)
-            return P{E::OutOfRange, 0, 0, word};
+        int64_t value = 0;
+        switch (ReadWholeNumber(word, -kMaxNodeValue, kMaxNodeValue, &value)) {
+        case NumberError::NotANumber: return P{E::NotANumber, 0, 0, word};
+        case NumberError::OutOfRange: return P{E::OutOfRange, 0, 0, word};
+        case NumberError::None: break;
+        }
         if (!run->empty() && value > run->back())
             return P{E::OutOfOrder, 0, 0, word};
         if (run->size() == std::size_t(WinnerMerge::kMaxRunLength))

@@ -20,7 +20,6 @@ public:
     static constexpr int kMinRuns = 2;
     static constexpr int kMaxRuns = 1024;
     static constexpr int kMaxRunLength = 100000;
-    static constexpr int kMaxValue = 99999;
 
     enum class Error { None, NotANumber, OutOfRange, OutOfOrder, EmptyRun, TooFewRuns, TooManyRuns, RunTooLong };
     struct Problem {

@@ -1,5 +1,6 @@
 // The merge of sorted runs by a winner tree, as a plain model.
 #include "TestUtil.h"
+#include "model/WholeNumber.h"
 #include "model/WinnerMerge.h"
 
 #include <QRandomGenerator>
@@ -20,6 +21,8 @@ private slots:
     void parse();
     void parseSeparated_data();
     void parseSeparated();
+    void wholeNumbers_data();
+    void wholeNumbers();
 };
 
 namespace {
@@ -201,6 +204,34 @@ void TestMerge::parseSeparated()
     QCOMPARE(problem.line, run);
     if (error == WinnerMerge::Error::None)
         QCOMPARE(parsed, (WinnerMerge::Runs{{9, 8}, {7}, {6, 6}}));
+}
+
+// The one reader of whole numbers that statements, dialogs and files share.
+void TestMerge::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("error"); // a NumberError
+    QTest::addColumn<qint64>("value");
+    const int none = int(NumberError::None), malformed = int(NumberError::NotANumber), range = int(NumberError::OutOfRange);
+    for (const char *word : {"", "+", "-", "5x", "0x10", " 5", "5 ", "1e3", "--5", "+-5", "\u0663"})
+        QTest::newRow(word) << QString::fromUtf8(word) << malformed << qint64(0);
+    QTest::newRow("0") << "0" << none << qint64(0);
+    QTest::newRow("+5") << "+5" << none << qint64(5);
+    QTest::newRow("-99999") << "-99999" << none << qint64(-99999);
+    QTest::newRow("007") << "007" << none << qint64(7);
+    QTest::newRow("100000") << "100000" << range << qint64(0);
+    QTest::newRow("-100000") << "-100000" << range << qint64(0);
+    QTest::newRow("twenty digits") << "99999999999999999999" << range << qint64(0);
+}
+
+void TestMerge::wholeNumbers()
+{
+    QFETCH(QString, word);
+    QFETCH(int, error);
+    QFETCH(qint64, value);
+    int64_t read = 0;
+    QCOMPARE(int(ReadWholeNumber(word.toStdString(), -kMaxNodeValue, kMaxNodeValue, &read)), error);
+    QCOMPARE(qint64(read), value);
 }
 
 QTEST_APPLESS_MAIN(TestMerge)

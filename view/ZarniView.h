@@ -12,6 +12,7 @@
 #include "model/TournamentRun.h"
 #include "model/TreeGeometry.h"
 #include "model/TreeNode.h"
+#include "model/WholeNumber.h"
 #include "model/WinnerMerge.h"
 #include "framework/CmdTarget.h"
 #include "framework/ScrollView.h"
@@ -142,7 +143,6 @@ public:
         LeafError error = LeafError::None;
         QString word; // the word at fault
     };
-    static constexpr int kMaxLeafValue = 99999;
     int64_t LeafCount() const { return m_nNodeCount - m_nNodeCount / 2; }
     // The leaves are nodes FirstLeaf() to m_nNodeCount.
     int64_t FirstLeaf() const { return m_nNodeCount / 2 + 1; }

@@ -4,7 +4,6 @@
 
 #include <QEventLoop>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
@@ -135,14 +134,13 @@ namespace {
 
 CZarniView::LeafProblem ParseLeafValue(const QString &word, int *value)
 {
-    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!whole.match(word).hasMatch())
-        return {CZarniView::LeafError::NotANumber, word};
-    bool ok = false;
-    const qlonglong v = word.toLongLong(&ok);
-    if (!ok || v < -CZarniView::kMaxLeafValue || v > CZarniView::kMaxLeafValue)
-        return {CZarniView::LeafError::OutOfRange, word};
-    *value = int(v);
+    int64_t read = 0;
+    switch (ReadWholeNumber(word.toStdString(), -kMaxNodeValue, kMaxNodeValue, &read)) {
+    case NumberError::NotANumber: return {CZarniView::LeafError::NotANumber, word};
+    case NumberError::OutOfRange: return {CZarniView::LeafError::OutOfRange, word};
+    case NumberError::None: break;
+    }
+    *value = int(read);
     return {};
 }
 
