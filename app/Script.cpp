@@ -135,7 +135,7 @@ bool OpenInput(QFile *file, const QString &path)
 // Sees the user close the script's window while the script waits.
 class CScriptRunner::WindowWatch : public QObject {
 public:
-    explicit WindowWatch(CScriptRunner *runner) : m_runner(runner) {}
+    explicit WindowWatch(CScriptRunner *runner) : m_pRunner(runner) {}
     void Watch(QWidget *window)
     {
         if (m_window == window)
@@ -150,13 +150,13 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Close && !m_runner->m_bExecuting)
-            m_runner->m_bWindowTaken = true;
+        if (event->type() == QEvent::Close && !m_pRunner->m_bExecuting)
+            m_pRunner->m_bWindowTaken = true;
         return false;
     }
 
 private:
-    CScriptRunner *m_runner;
+    CScriptRunner *m_pRunner;
     QPointer<QWidget> m_window;
 };
 

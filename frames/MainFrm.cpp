@@ -518,7 +518,7 @@ void CMainFrame::CreateToolBar()
         }
         const QIcon icon(QPixmap::fromImage(ToolbarImage(image++)));
         if (id == ID_ZOOM_COMBO) {
-            m_zoomSlot = m_wndToolBar->addSeparator(); // the slot the combo box takes
+            m_pZoomSlot = m_wndToolBar->addSeparator(); // the slot the combo box takes
         } else {
             m_actions[id]->setIcon(icon);
             m_wndToolBar->addAction(m_actions[id]);
@@ -564,7 +564,7 @@ void CMainFrame::CreateStatusBar()
 // The combo box takes the toolbar's item 15, a gap 70 pixels wide.
 void CMainFrame::CreateZoomCombo()
 {
-    QAction *slot = m_zoomSlot;
+    QAction *slot = m_pZoomSlot;
     auto *combo = new QComboBox(m_wndToolBar);
     combo->setObjectName(QStringLiteral("zoomCombo"));
     combo->setFixedWidth(kComboWidth);

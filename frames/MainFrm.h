@@ -140,7 +140,7 @@ private:
     QStringList m_recentFiles;
     bool m_bUpdatePending = false;
     QToolBar *m_tournamentBar = nullptr;
-    QAction *m_zoomSlot = nullptr; // the toolbar's gap for the zoom combo box
+    QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;
     CMergePanel *m_mergePanel = nullptr;
     CArrayPanel *m_arrayPanel = nullptr;
