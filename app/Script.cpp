@@ -207,6 +207,9 @@ int CScriptRunner::RunFile(const QString &path)
 
 bool CScriptRunner::AllowCommand(int id)
 {
+    // What the user does while a lesson waits is the user's own.
+    if (m_mode == Mode::Lesson && !m_bExecuting)
+        return true;
     const QString refusal = Refusal(id, CommandName(id));
     if (refusal.isEmpty())
         return true;

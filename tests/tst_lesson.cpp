@@ -9,6 +9,8 @@
 #include "framework/StandardIds.h"
 #include "res/Resource.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -139,6 +141,16 @@ void TestLesson::pausedRunWaitsAndStopEnds()
     QTimer::singleShot(100, Frame(), [this] { Frame()->RouteCommand(ID_WINNER_PAUSE); });
     QTimer::singleShot(1500, Frame(), [this] {
         QCOMPARE(Frame()->GetActiveView()->m_nNodeCount, 15);
+        // The user's own commands stay the user's: the dialog opens.
+        bool opened = false;
+        QTimer::singleShot(100, Frame(), [&opened] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                opened = true;
+                dialog->reject();
+            }
+        });
+        Frame()->RouteCommand(ID_FILE_SAVE_SCRIPT);
+        QVERIFY(opened);
         QVERIFY(Frame()->IsCommandEnabled(ID_FILE_STOP_SCRIPT));
         Frame()->RouteCommand(ID_FILE_STOP_SCRIPT);
     });
