@@ -50,6 +50,8 @@ public:
     void RequestStop();
     bool Stopped() const { return m_bStopped; }
     bool IsLesson() const { return m_mode == Mode::Lesson; }
+    // Whether one of the script's statements is running now (not a wait).
+    bool InStatement() const { return m_bExecuting; }
     // Why path cannot be read as a regular file, in the script's words
     // (English, whatever the locale); empty when it can.
     static QString UnreadableReason(const QString &path);

@@ -227,7 +227,7 @@ void CZarniApp::AddToRecentFileList(const QString &path)
 {
     // Only what the user opens is remembered: not a lesson's files, not a
     // batch run's.
-    if (IsBatch() || IsLessonRunning())
+    if (IsBatch() || IsLessonActing())
         return;
     m_recentFiles.removeAll(path);
     m_recentFiles.prepend(path);
@@ -421,14 +421,14 @@ void CZarniApp::SetRunningScript(CScriptRunner *runner)
         MainFrame()->UpdateCommandUISoon();
 }
 
-bool CZarniApp::IsLessonRunning() const
+bool CZarniApp::IsLessonActing() const
 {
-    return m_pScript && m_pScript->IsLesson();
+    return m_pScript && m_pScript->IsLesson() && m_pScript->InStatement();
 }
 
 bool CZarniApp::SettingsWritable() const
 {
-    return m_bSettingsUsable && !IsBatch() && !IsLessonRunning();
+    return m_bSettingsUsable && !IsBatch() && !IsLessonActing();
 }
 
 void CZarniApp::OnFileSaveScript()

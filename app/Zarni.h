@@ -62,7 +62,9 @@ public:
     void RunLesson(const QString &path);
     // The script now running in the program, told by the runner itself.
     void SetRunningScript(CScriptRunner *runner);
-    bool IsLessonRunning() const;
+    // Whether a lesson's statement is acting now; while the lesson waits,
+    // what happens is the user's doing.
+    bool IsLessonActing() const;
     // Whether what the user does now may be kept for the next start.
     bool SettingsWritable() const;
 
