@@ -149,6 +149,8 @@ void CZarniView::OnLButtonUp(unsigned, CPoint point)
     viewport()->setCursor(ZarniCursor(IDC_CURSOR_OPEN_HAND));
 }
 
+// The view takes the right button and does nothing with it, as it always
+// has: no context menu, and a band or a drag goes on undisturbed.
 void CZarniView::OnRButtonDown(unsigned, CPoint) {}
 
 bool CZarniView::OnSetCursor()
