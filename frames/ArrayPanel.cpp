@@ -16,11 +16,12 @@ QString CArrayCells::RowTitle(int) const
 CCellSource::Cell CArrayCells::CellAt(int, qint64 column) const
 {
     const qint64 index = column + 1;
-    const TreeNode *node = m_view->NodeAt(index);
-    const MarkColours colours = ColoursFor(node->m_nMark);
+    // As the window shows it, not ahead of it in the middle of a run.
+    const CZarniView::NodeLook look = m_view->ShownLook(index);
+    const MarkColours colours = ColoursFor(look.mark);
     Cell cell;
     cell.caption = QString::number(index);
-    cell.text = QString::fromStdString(node->m_strLabel);
+    cell.text = QString::fromStdString(look.label);
     cell.fill = colours.fill;
     cell.frame = colours.finalFrame;
     if (m_nPointed > 0 && index == m_nPointed) {

@@ -89,17 +89,25 @@ std::string TournamentRun::LabelOf(int value)
 {
     if (value == kLeast)
         return kLeastLabel;
+    if (value == NodeStates::kNoLabel)
+        return std::string();
     char digits[16];
     return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
-MatchOutcome TournamentRun::Decide(const std::string *left, const std::string *right)
+TournamentRun::ValueOutcome TournamentRun::DecideValues(const int *left, const int *right)
 {
     if (left && right) {
-        const int a = ValueOf(*left), b = ValueOf(*right);
-        const bool leftWins = LeftWins(a, b);
-        return {leftWins ? kMarkHighlighted : kMarkGreyed, leftWins ? kMarkGreyed : kMarkHighlighted, LabelOf(leftWins ? a : b)};
+        const bool leftWins = LeftWins(*left, *right);
+        return {leftWins ? kMarkHighlighted : kMarkGreyed, leftWins ? kMarkGreyed : kMarkHighlighted,
+                leftWins ? *left : *right};
     }
-    const std::string *only = left ? left : right;
-    return {left ? kMarkHighlighted : kMarkPlain, right ? kMarkHighlighted : kMarkPlain, LabelOf(ValueOf(*only))};
+    return {left ? kMarkHighlighted : kMarkPlain, right ? kMarkHighlighted : kMarkPlain, left ? *left : *right};
+}
+
+MatchOutcome TournamentRun::Decide(const std::string *left, const std::string *right)
+{
+    const int l = left ? ValueOf(*left) : 0, r = right ? ValueOf(*right) : 0;
+    const ValueOutcome outcome = DecideValues(left ? &l : nullptr, right ? &r : nullptr);
+    return {outcome.leftMark, outcome.rightMark, LabelOf(outcome.value)};
 }

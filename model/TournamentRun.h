@@ -5,9 +5,9 @@
 // steps they make (the left child's box, the right child's, the node's). The
 // outcome of a match depends only on its children's labels.
 
+#include "Timeline.h"
 #include "TreeNode.h"
 
-#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,12 +54,18 @@ public:
     // the C library's atoi reads them; a lone child wins alone and passes its
     // value up. Absent children are null.
     static MatchOutcome Decide(const std::string *left, const std::string *right);
+    // The same on values: the children's marks and the value the node takes.
+    struct ValueOutcome {
+        int leftMark, rightMark, value;
+    };
+    static ValueOutcome DecideValues(const int *left, const int *right);
     // The one rule of every match, on values.
     static bool LeftWins(int left, int right) { return left > right; }
     // The least value, below every whole number a label can hold: it loses
     // every match. Its label is "-∞".
-    static constexpr int kLeast = INT_MIN;
+    static constexpr int kLeast = NodeStates::kLeast;
     static int ValueOf(const std::string &label);
+    // The label of a value; NodeStates::kNoLabel's is empty.
     static std::string LabelOf(int value);
 
 private:

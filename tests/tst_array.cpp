@@ -38,20 +38,26 @@ private slots:
 
 namespace {
 
-// Every slot shows its node: index, label and the box's colours.
-void CheckSlots(const CArrayPanel &panel, const CZarniView *view)
+// Every slot shows its node as the window does, in the middle of a run
+// too: index, label and the box's colours (the fill read off the picture).
+void CheckSlots(const CArrayPanel &panel, CZarniView *view)
 {
     const CArrayCells &cells = panel.Cells();
     QCOMPARE(cells.RowCount(), 1);
     QCOMPARE(cells.CellCount(0), qint64(view->m_nNodeCount));
+    const QImage picture = Render(view);
     for (qint64 i = 1; i <= view->m_nNodeCount; ++i) {
         const CCellSource::Cell cell = cells.CellAt(0, i - 1);
-        const TreeNode *node = view->NodeAt(i);
+        const CPoint at = view->NodeAt(i)->m_ptPos;
+        const CZarniView::NodeLook look = view->ShownLook(i);
         QCOMPARE(cell.caption, QString::number(i));
-        QCOMPARE(cell.text, QString::fromStdString(node->m_strLabel));
-        QCOMPARE(cell.fill, ColoursFor(node->m_nMark).fill);
-        QCOMPARE(cell.frame, ColoursFor(node->m_nMark).finalFrame);
+        QCOMPARE(cell.text, QString::fromStdString(look.label));
+        QCOMPARE(cell.fill, Pixel(picture, at.x - view->m_nHScrollPos - 23, at.y - view->m_nVScrollPos - 23));
+        QCOMPARE(cell.frame, ColoursFor(look.mark).finalFrame);
     }
+    if (view->GetRunState() != CZarniView::RunState::Paused)
+        for (qint64 i = 1; i <= view->m_nNodeCount; ++i)
+            QCOMPARE(cells.CellAt(0, i - 1).text, QString::fromStdString(view->NodeAt(i)->m_strLabel));
 }
 
 // The scroll position that brings a canvas point to the middle, clamped.

@@ -275,7 +275,7 @@ void TestFidelity::closeFromTheSystemMenuDuringATournament()
     CZarniView *view = qobject_cast<CZarniView *>(child->GetActiveView());
     view->SetStepDelay(10);
     int steps = 0;
-    connect(view, &CZarniView::TournamentStep, [&](int) {
+    connect(view, &CZarniView::StepShown, [&](qint64) {
         if (++steps != 2)
             return;
         for (QAction *action : child->systemMenu()->actions())

@@ -47,7 +47,7 @@ std::vector<Shown> GivenRun(const QString &tree, int only = -1)
 {
     auto view = Prepared(tree);
     std::vector<Shown> shown{Take(view.get())};
-    QObject::connect(view.get(), &CZarniView::TournamentStep, [&] {
+    QObject::connect(view.get(), &CZarniView::StepShown, [&] {
         shown.push_back(only < 0 || int(shown.size()) == only ? Take(view.get()) : Shown());
     });
     PlayToEnd(view.get());
@@ -182,7 +182,7 @@ void TestRun::endAndGoFromAPauseFinishTheRun()
     for (int i = 0; i < 5; ++i)
         resumed->OnWinnerStep();
     int painted = 0;
-    connect(resumed.get(), &CZarniView::TournamentStep, [&] { ++painted; });
+    connect(resumed.get(), &CZarniView::StepShown, [&] { ++painted; });
     PlayToEnd(resumed.get());
     QCOMPARE(painted, int(given.size()) - 1 - 5);
     QVERIFY(SameState(Take(resumed.get()), given.back()));
@@ -263,7 +263,7 @@ void TestRun::changedLeafReplaysItsPath()
         value = QString::fromStdString(replayed->NodeAt(leaf ^ 1)->m_strLabel);
     PlayToEnd(replayed.get());
     std::vector<QImage> shown(1);
-    connect(replayed.get(), &CZarniView::TournamentStep, [&] { shown.push_back(Flushed(replayed.get()).copy()); });
+    connect(replayed.get(), &CZarniView::StepShown, [&] { shown.push_back(Flushed(replayed.get()).copy()); });
     QCOMPARE(replayed->SetLeafValue(leaf, value).error, CZarniView::LeafError::None);
     QCOMPARE(replayed->RunStepCount(), qint64(9)); // three matches of three boxes
     QCOMPARE(replayed->GetRunState(), CZarniView::RunState::Playing);

@@ -697,7 +697,7 @@ void TestShell::closingDuringATournament()
     CZarniView *view = Frame()->GetActiveView();
     view->SetStepDelay(10);
     int steps = 0;
-    connect(view, &CZarniView::TournamentStep, [&](int) {
+    connect(view, &CZarniView::StepShown, [&](qint64) {
         if (++steps == 3)
             Frame()->ActiveChild()->close();
     });
@@ -709,7 +709,7 @@ void TestShell::closingDuringATournament()
     view = Frame()->GetActiveView();
     view->SetStepDelay(10);
     steps = 0;
-    connect(view, &CZarniView::TournamentStep, [&](int) {
+    connect(view, &CZarniView::StepShown, [&](qint64) {
         if (++steps == 2)
             Frame()->close();
     });

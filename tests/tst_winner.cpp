@@ -264,8 +264,9 @@ void TestWinner::paintsInOrder()
     Render(view.get());
     QList<int> order;
     QList<QImage> pictures;
-    connect(view.get(), &CZarniView::TournamentStep, [&](int index) {
-        order << index;
+    connect(view.get(), &CZarniView::StepShown, [&](qint64 step) {
+        const int64_t index = view->Run()->Steps().Step(step).focus;
+        order << int(index);
         pictures << view->RetainedImage();
     });
     PlayToEnd(view.get());
@@ -299,7 +300,7 @@ void TestWinner::repaintsDuringTheRun()
     view->SetStepDelay(20);
     bool servedDuringRun = false;
     int steps = 0;
-    connect(view.get(), &CZarniView::TournamentStep, [&](int) {
+    connect(view.get(), &CZarniView::StepShown, [&](qint64) {
         if (++steps == 2)
             view->Invalidate(); // uncovered, say
         else if (steps == 3)
@@ -318,7 +319,8 @@ void TestWinner::userInputEndsTheRunWhereItStands()
     view->SetStepDelay(15);
     QWindow *window = view->window()->windowHandle();
     int steps = 0;
-    connect(view.get(), &CZarniView::TournamentStep, [&](int index) {
+    connect(view.get(), &CZarniView::StepShown, [&](qint64 step) {
+        const int64_t index = view->Run()->Steps().Step(step).focus;
         ++steps;
         if (index != 9)
             return;
@@ -348,7 +350,7 @@ void TestWinner::pauseHoldsThePicture()
     auto view = MakeView();
     view->SetStepDelay(20);
     int steps = 0;
-    connect(view.get(), &CZarniView::TournamentStep, [&] {
+    connect(view.get(), &CZarniView::StepShown, [&] {
         if (++steps == 5)
             view->OnWinnerPause();
     });
@@ -372,7 +374,7 @@ void TestWinner::closingTheViewEndsTheRun()
     view->SetStepDelay(10);
     QPointer<CZarniView> alive(view);
     int steps = 0;
-    connect(view, &CZarniView::TournamentStep, [&](int) {
+    connect(view, &CZarniView::StepShown, [&](qint64) {
         if (++steps == 4)
             view->deleteLater();
     });

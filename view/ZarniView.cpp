@@ -1,5 +1,7 @@
 #include "ZarniView.h"
 
+#include "RunPlayer.h"
+
 #include "framework/App.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
@@ -7,6 +9,7 @@
 
 CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
 {
+    MakePlayer();
     m_pRoot = NewRoot();
     BuildNumberedTree(m_pRoot, 1, 1);
     LayoutTree(m_pRoot);
@@ -14,8 +17,6 @@ CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
     setFocusPolicy(Qt::StrongFocus);
     RegisterCommands();
     ConnectScrollBars();
-    m_playTimer.setSingleShot(true);
-    connect(&m_playTimer, &QTimer::timeout, this, [this] { PlayNextStep(); });
 }
 
 CZarniView::~CZarniView()
@@ -95,7 +96,7 @@ void CZarniView::OnInitialUpdate()
 // the boxes its steps painted; otherwise the tree as it is.
 void CZarniView::OnDraw(CDrawSurface *dc)
 {
-    if (m_pRun && m_nRunStep > 0 && m_nRunStep < m_pRun->StepCount())
+    if (PicturingRun())
         DrawRunPicture(dc);
     else
         DrawTree(dc);

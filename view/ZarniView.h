@@ -6,9 +6,10 @@
 //   ZarniView_Draw.cpp    drawing the tree and single node boxes
 //   ZarniView_Canvas.cpp  canvas size, zoom and box divisor commands
 //   ZarniView_Mouse.cpp   mouse modes, rubber band and selection
-//   ZarniView_Winner.cpp  random leaf tree and the tournament
+//   ZarniView_Winner.cpp  random leaf tree, the tournament and the run shown
 //   ZarniView_Merge.cpp   the merge of sorted runs on the winner tree
 
+#include "model/RunAlgorithm.h"
 #include "model/TournamentRun.h"
 #include "model/TreeGeometry.h"
 #include "model/TreeNode.h"
@@ -18,11 +19,11 @@
 #include "framework/ScrollView.h"
 
 #include <QString>
-#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+class CRunPlayer;
 class CZarniDoc;
 
 class CZarniView : public CScrollView, public CCmdTarget {
@@ -121,18 +122,33 @@ public:
     int64_t Highlight() const { return m_nHighlight; }
     void SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2);
 
-    // Tournament. A run is the sequence of painting steps of a tournament on
-    // the tree as it stood when the run started; it can be played, stepped
-    // forward and back, restarted and finished at once.
+    // Runs. A run is an algorithm's steps on the tree as it stood when the
+    // run started (the tournament, a leaf's path, a merge's pop); the view's
+    // player plays it, steps it forward and back, restarts, finishes and
+    // seeks it.
     enum class RunState { Idle, Playing, Paused, Done };
     void OnWinnerPause();
     void OnWinnerStep();
     void OnWinnerBack();
     void OnWinnerRestart();
     void OnWinnerEnd();
-    void OnWinnerFaster() { ChooseSpeedIndex(m_nSpeedIndex + 1); }
-    void OnWinnerSlower() { ChooseSpeedIndex(m_nSpeedIndex - 1); }
+    void OnWinnerFaster();
+    void OnWinnerSlower();
+    // Shows step 0..n of the run, paused; false with no run or a step
+    // outside it.
+    bool SeekRun(int64_t step);
     RunState GetRunState() const;
+    // The run, null when none; the player keeps the last algorithm's name.
+    const RunAlgorithm *Run() const;
+    const CRunPlayer *Player() const;
+    // What a node's box shows: its label and mark.
+    struct NodeLook {
+        std::string label;
+        int mark;
+    };
+    // A node as the window shows it: in the middle of a run of matches, as
+    // its box was last painted.
+    NodeLook ShownLook(int64_t index) const;
     // Returns once the view's run has stopped playing or the view is gone
     // (handling events meanwhile).
     static void WaitWhilePlaying(CZarniView *view);
@@ -159,8 +175,8 @@ public:
     // the same for leaves only.
     int64_t NodeIndexAt(CPoint p) const;
     int64_t LeafAt(CPoint p) const;
-    int64_t RunStep() const { return m_nRunStep; }
-    int64_t RunStepCount() const { return m_pRun ? m_pRun->StepCount() : 0; }
+    int64_t RunStep() const;
+    int64_t RunStepCount() const;
     // 0.25, 0.5, 1, 2, 4 or 8 times the normal speed.
     double Speed() const;
     // The wait between a playing run's steps, in milliseconds.
@@ -168,9 +184,9 @@ public:
     bool SetSpeed(double speed);
     // What the message pane says of the step shown, empty at step 0.
     QString Narration() const;
-    int StepDelay() const { return m_nStepDelayMs; }
-    void SetStepDelay(int ms) { m_nStepDelayMs = ms < 0 ? 0 : ms; }
-    bool IsPlaying() const { return m_bPlaying; }
+    int StepDelay() const;
+    void SetStepDelay(int ms);
+    bool IsPlaying() const;
 
     // The merge of sorted runs: the tree becomes the winner tree of the runs
     // (2k - 1 nodes, the heads at the leaves) and its tournament is played
@@ -209,8 +225,8 @@ public:
 signals:
     // A zoom command has set the canvas size.
     void CanvasSizeChanged(int width, int height);
-    // A box of the tournament has just been painted on the window.
-    void TournamentStep(int index);
+    // The run shows another step: played, stepped, gone back or sought.
+    void StepShown(qint64 step);
     // The step shown has changed; text tells what it shows.
     void RunNarrated(const QString &text);
     // The run has started, paused, stepped, ended or gone, or its speed
@@ -260,26 +276,21 @@ private:
     void DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPoint offset);
     void DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset, bool edges);
 
-    // Tournament helpers.
+    // Run helpers.
+    class TreeStates;
+    void MakePlayer();
     void StartRun();
     void ForgetRun();
-    void ApplyMatch(int64_t m);
-    void UndoMatch();
-    struct NodeLook {
-        const std::string *label;
-        int mark;
-    };
-    NodeLook LookAfter(int64_t index, int64_t m) const;
+    NodeLook LookAfter(int64_t index, int64_t step) const;
+    bool PicturingRun() const;
     void DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached);
-    void PaintStep(CWindowDC *dc);
-    void PlayNextStep();
-    void SetPlaying(bool playing);
-    void ShowStep(int64_t step);
+    void PaintStep(qint64 step);
+    void RepaintSought(qint64 from, qint64 to);
+    void InvalidateStep(int64_t step);
     void DrawRunPicture(CDrawSurface *dc);
-    void SetSpeedIndex(int index);
     void ChooseSpeedIndex(int index);
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
-    void ReplayPathFrom(int64_t leaf);
+    void ReplayPathFrom(int64_t leaf, bool mergePop);
     QRect HighlightArea(int64_t index) const;
     void ScrollToShow(int64_t index, bool centre);
     void ShowMergeTree();
@@ -295,21 +306,9 @@ private:
     CFont m_labelFont;
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;
-    int m_nStepDelayMs = 500;
-    bool m_bPlaying = false;
     bool m_bFitFollow = false;
-    // The run, what each applied match overwrote (the node's label; the
-    // marks of the node, its left and its right child), and the number of
-    // steps shown.
-    struct Overwritten {
-        std::string label;
-        int marks[3] = {0, 0, 0};
-    };
-    std::unique_ptr<TournamentRun> m_pRun;
-    std::vector<Overwritten> m_applied;
-    int64_t m_nRunStep = 0;
-    int m_nSpeedIndex = 2;
-    QTimer m_playTimer;
+    std::unique_ptr<NodeStates> m_pTreeStates;
+    std::unique_ptr<CRunPlayer> m_pPlayer;
     std::unique_ptr<WinnerMerge> m_pMerge;
     int64_t m_nHighlight = 0;
     int64_t m_nHovered = 0;

@@ -29,7 +29,7 @@ void CZarniView::OnWinnerPop()
     const int64_t leaf = m_pMerge->Pop();
     NodeAt(leaf)->m_strLabel = TournamentRun::LabelOf(m_pMerge->Value(leaf));
     emit MergeChanged();
-    ReplayPathFrom(leaf);
+    ReplayPathFrom(leaf, true);
 }
 
 // The last pop is made as every pop is, and its replay finished at once, so

@@ -2,6 +2,10 @@
 // tournament that plays it level by level from the bottom.
 #include "ZarniView.h"
 
+#include "RunPlayer.h"
+
+#include "model/TournamentAlgorithm.h"
+
 #include <QEventLoop>
 #include <QPointer>
 #include <QStringList>
@@ -34,46 +38,48 @@ void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
         BuildRandomTree(node->m_pRight, 2 * index + 1, level + 1);
 }
 
-// Plays the run's remaining steps, or a new run when none is in progress:
-// a step now and one after every wait. The window answers the user between
-// the steps.
+// What a run reads and writes on the view's nodes: their labels as values,
+// their marks through SetMark.
+class CZarniView::TreeStates : public NodeStates {
+public:
+    explicit TreeStates(CZarniView *view) : m_view(view) {}
+    int Value(int64_t node) const override
+    {
+        const std::string &label = m_view->NodeAt(node)->m_strLabel;
+        return label.empty() ? kNoLabel : TournamentRun::ValueOf(label);
+    }
+    int Mark(int64_t node) const override { return m_view->NodeAt(node)->m_nMark; }
+    void SetValue(int64_t node, int value) override { m_view->NodeAt(node)->m_strLabel = TournamentRun::LabelOf(value); }
+    void SetMark(int64_t node, int mark) override { m_view->SetMark(m_view->NodeAt(node), mark); }
+
+private:
+    CZarniView *m_view;
+};
+
+void CZarniView::MakePlayer()
+{
+    m_pTreeStates = std::make_unique<TreeStates>(this);
+    m_pPlayer = std::make_unique<CRunPlayer>(*m_pTreeStates);
+    connect(m_pPlayer.get(), &CRunPlayer::StateChanged, this, &CZarniView::RunStateChanged);
+    connect(m_pPlayer.get(), &CRunPlayer::StepPlayed, this, &CZarniView::PaintStep);
+    connect(m_pPlayer.get(), &CRunPlayer::Sought, this, &CZarniView::RepaintSought);
+}
+
+// Plays the run's remaining steps, or a new tournament when no run is in
+// progress.
 void CZarniView::OnWinnerGo()
 {
-    if (m_bPlaying)
+    if (IsPlaying())
         return;
     if (GetRunState() != RunState::Paused)
         StartRun();
-    SetPlaying(true);
-    PlayNextStep();
-}
-
-// The wait after the last step ends the run.
-void CZarniView::PlayNextStep()
-{
-    if (!m_pRun || m_nRunStep >= m_pRun->StepCount()) {
-        SetPlaying(false);
-        return;
-    }
-    CWindowDC dc(this);
-    PaintStep(&dc);
-    if (m_bPlaying) // not paused by whoever watched the step
-        m_playTimer.start(StepWait());
-}
-
-void CZarniView::SetPlaying(bool playing)
-{
-    if (!playing)
-        m_playTimer.stop();
-    if (playing == m_bPlaying)
-        return;
-    m_bPlaying = playing;
-    emit RunStateChanged();
+    m_pPlayer->Play();
 }
 
 void CZarniView::OnWinnerPause()
 {
-    if (m_bPlaying)
-        SetPlaying(false);
+    if (IsPlaying())
+        m_pPlayer->Pause();
     else if (GetRunState() == RunState::Paused)
         OnWinnerGo();
 }
@@ -81,53 +87,41 @@ void CZarniView::OnWinnerPause()
 // A playing run pauses after the step.
 void CZarniView::OnWinnerStep()
 {
-    SetPlaying(false);
+    m_pPlayer->Pause();
     if (GetRunState() != RunState::Paused)
         StartRun();
-    if (m_nRunStep < m_pRun->StepCount()) {
-        CWindowDC dc(this);
-        PaintStep(&dc);
-    }
+    m_pPlayer->StepForward();
     emit RunStateChanged();
 }
 
 void CZarniView::OnWinnerBack()
 {
-    SetPlaying(false);
-    if (!m_pRun || m_nRunStep == 0)
-        return;
-    // The picture before the step differs from the one after it only where
-    // the step's box was painted.
-    InvalidateRect(WindowBox(m_pRun->BoxOfStep(m_nRunStep)));
-    if (m_pRun->FirstStep(m_pRun->MatchOfStep(m_nRunStep)) == m_nRunStep)
-        UndoMatch();
-    ShowStep(m_nRunStep - 1);
+    m_pPlayer->StepBack();
     emit RunStateChanged();
 }
 
 void CZarniView::OnWinnerRestart()
 {
-    SetPlaying(false);
-    if (!m_pRun)
-        return;
-    while (!m_applied.empty())
-        UndoMatch();
-    ShowStep(0);
-    Invalidate();
-    emit RunStateChanged();
+    SeekRun(0);
 }
 
 // Every remaining step at once, without painting them one by one.
 void CZarniView::OnWinnerEnd()
 {
-    SetPlaying(false);
+    m_pPlayer->Pause();
     if (GetRunState() != RunState::Paused)
         StartRun();
-    for (int64_t m = int64_t(m_applied.size()); m < m_pRun->MatchCount(); ++m)
-        ApplyMatch(m);
-    ShowStep(m_pRun->StepCount());
-    Invalidate();
+    SeekRun(RunStepCount());
+}
+
+bool CZarniView::SeekRun(int64_t step)
+{
+    m_pPlayer->Pause();
+    if (!m_pPlayer->Run() || step < 0 || step > RunStepCount())
+        return false;
+    m_pPlayer->SeekTo(step);
     emit RunStateChanged();
+    return true;
 }
 
 namespace {
@@ -179,20 +173,20 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
     EndMerge();
     NodeAt(index)->m_strLabel = std::to_string(parsed);
     if (played)
-        ReplayPathFrom(index);
+        ReplayPathFrom(index, false);
     else
         Invalidate();
     return {};
 }
 
 // The matches on the leaf's path to the root are played again as a run.
-void CZarniView::ReplayPathFrom(int64_t leaf)
+void CZarniView::ReplayPathFrom(int64_t leaf, bool mergePop)
 {
-    ForgetRun();
-    m_pRun = std::make_unique<TournamentRun>(TournamentRun::PathFrom(m_nNodeCount, leaf));
+    using Kind = TournamentAlgorithm::Kind;
+    m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(mergePop ? Kind::MergePop : Kind::Path, m_nNodeCount,
+                                                          m_nDepth, leaf, *m_pTreeStates));
     Invalidate();
-    SetPlaying(true);
-    PlayNextStep();
+    m_pPlayer->Play();
 }
 
 void CZarniView::WaitWhilePlaying(CZarniView *view)
@@ -211,124 +205,126 @@ void CZarniView::WaitWhilePlaying(CZarniView *view)
 
 CZarniView::RunState CZarniView::GetRunState() const
 {
-    if (m_bPlaying)
-        return RunState::Playing;
-    if (!m_pRun)
-        return RunState::Idle;
-    return m_nRunStep < m_pRun->StepCount() ? RunState::Paused : RunState::Done;
+    return RunState(m_pPlayer->GetState());
+}
+
+bool CZarniView::IsPlaying() const
+{
+    return m_pPlayer->GetState() == CRunPlayer::State::Playing;
+}
+
+const RunAlgorithm *CZarniView::Run() const
+{
+    return m_pPlayer->Run();
+}
+
+const CRunPlayer *CZarniView::Player() const
+{
+    return m_pPlayer.get();
+}
+
+int64_t CZarniView::RunStep() const
+{
+    return m_pPlayer->Shown();
+}
+
+int64_t CZarniView::RunStepCount() const
+{
+    return m_pPlayer->StepCount();
 }
 
 void CZarniView::StartRun()
 {
-    m_pRun = std::make_unique<TournamentRun>(m_nNodeCount, m_nDepth);
-    m_applied.clear();
-    m_nRunStep = 0;
+    using Kind = TournamentAlgorithm::Kind;
+    m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(Kind::Full, m_nNodeCount, m_nDepth, 0, *m_pTreeStates));
 }
 
 // The tree is replaced or its marks rewritten: the run ends where it stands.
 void CZarniView::ForgetRun()
 {
-    if (!m_pRun)
-        return;
-    SetPlaying(false);
-    m_pRun.reset();
-    m_applied.clear();
-    m_nRunStep = 0;
-    emit RunStateChanged();
+    m_pPlayer->Load(nullptr);
 }
 
-// A match writes the children's marks, the node's label and its mark 1
-// before its first box is painted; what it overwrites is kept for the way
-// back.
-void CZarniView::ApplyMatch(int64_t m)
+// A step played forward: a run of matches paints the step's box on the
+// window; any other run repaints what the step changed.
+void CZarniView::PaintStep(qint64 step)
 {
-    const TournamentMatch &match = m_pRun->Match(m);
-    if (m_applied.capacity() == 0)
-        m_applied.reserve(std::size_t(m_pRun->MatchCount()));
-    TreeNode *node = NodeAt(match.node), *left = NodeAt(match.left), *right = NodeAt(match.right);
-    Overwritten before{node->m_strLabel, {node->m_nMark, left ? left->m_nMark : kMarkPlain, right ? right->m_nMark : kMarkPlain}};
-    m_applied.push_back(std::move(before));
-    const MatchOutcome outcome =
-        TournamentRun::Decide(left ? &left->m_strLabel : nullptr, right ? &right->m_strLabel : nullptr);
-    if (left)
-        SetMark(left, outcome.leftMark);
-    if (right)
-        SetMark(right, outcome.rightMark);
-    node->m_strLabel = outcome.label;
-    SetMark(node, kMarkHighlighted);
-}
-
-void CZarniView::UndoMatch()
-{
-    const TournamentMatch &match = m_pRun->Match(int64_t(m_applied.size()) - 1);
-    const Overwritten &before = m_applied.back();
-    const int64_t indices[] = {match.node, match.left, match.right};
-    for (int i = 0; i < 3; ++i)
-        if (TreeNode *n = NodeAt(indices[i]))
-            SetMark(n, before.marks[i]);
-    NodeAt(match.node)->m_strLabel = before.label;
-    m_applied.pop_back();
-}
-
-// The next step: its match is applied if the step is the match's first,
-// and its box painted on the window.
-void CZarniView::PaintStep(CWindowDC *dc)
-{
-    const int64_t k = m_nRunStep + 1;
-    const int64_t m = m_pRun->MatchOfStep(k);
-    if (m_pRun->FirstStep(m) == k)
-        ApplyMatch(m);
-    const TreeNode *box = NodeAt(m_pRun->BoxOfStep(k));
-    PaintNodeBox(dc, box);
-    dc->Flush();
-    ShowStep(k);
-    emit TournamentStep(box->m_nIndex);
-}
-
-void CZarniView::ShowStep(int64_t step)
-{
-    m_nRunStep = step;
+    if (m_pPlayer->Run()->Boxes()) {
+        CWindowDC dc(this);
+        PaintNodeBox(&dc, NodeAt(m_pPlayer->Run()->Steps().Step(step).focus));
+        dc.Flush();
+    } else {
+        InvalidateStep(step);
+    }
     emit RunNarrated(Narration());
+    emit StepShown(step);
+}
+
+// One step back changes the picture only where that step painted or wrote;
+// a longer way is repainted whole.
+void CZarniView::RepaintSought(qint64 from, qint64 to)
+{
+    if (to == from - 1)
+        InvalidateStep(from);
+    else if (to != from)
+        Invalidate();
+    emit RunNarrated(Narration());
+    emit StepShown(to);
+}
+
+void CZarniView::InvalidateStep(int64_t step)
+{
+    const Timeline &steps = m_pPlayer->Run()->Steps();
+    if (const int64_t focus = steps.Step(step).focus)
+        InvalidateRect(WindowBox(focus));
+    for (const NodeChange &change : steps.ChangesOf(step))
+        InvalidateRect(WindowBox(change.Node()));
 }
 
 QString CZarniView::Narration() const
 {
-    if (!m_pRun || m_nRunStep == 0)
-        return QString();
-    const TournamentMatch &match = m_pRun->Match(m_pRun->MatchOfStep(m_nRunStep));
-    const TreeNode *left = NodeAt(match.left), *right = NodeAt(match.right);
-    const QString step = tr("第 %1/%2 步：節點 %3，").arg(m_nRunStep).arg(m_pRun->StepCount()).arg(match.node);
-    if (!right)
-        return step + tr("節點 %1 (%2) 直接晉級").arg(match.left).arg(QString::fromStdString(left->m_strLabel));
-    const TreeNode *winner = left->m_nMark == kMarkHighlighted ? left : right, *loser = winner == left ? right : left;
-    return step + tr("節點 %1 (%2) 勝 節點 %3 (%4)")
-                      .arg(winner->m_nIndex)
-                      .arg(QString::fromStdString(winner->m_strLabel))
-                      .arg(loser->m_nIndex)
-                      .arg(QString::fromStdString(loser->m_strLabel));
+    return m_pPlayer->Run() ? m_pPlayer->Run()->Narration(*m_pTreeStates) : QString();
 }
 
-// What a node showed once the matches up to m had been played (m = -1:
-// before the run), read from the node as it stands and from what the applied
-// matches overwrote. A node is written only by its own match (label, mark 1)
-// and then by its parent's (its mark as a child).
-CZarniView::NodeLook CZarniView::LookAfter(int64_t index, int64_t m) const
+// What a node showed once the steps up to `step` had been played, read
+// from the node as it stands and from what the later steps overwrote. A
+// node is written only by its own match and then by its parent's, each at
+// the match's first step.
+CZarniView::NodeLook CZarniView::LookAfter(int64_t index, int64_t step) const
 {
+    const TournamentRun &boxes = *m_pPlayer->Run()->Boxes();
+    const Timeline &steps = m_pPlayer->Run()->Steps();
     const TreeNode *node = NodeAt(index);
-    const int64_t applied = int64_t(m_applied.size());
-    const int64_t own = m_pRun->MatchOfNode(index);
-    const int64_t parent = index > 1 ? m_pRun->MatchOfNode(index / 2) : -1;
-    const bool ownApplied = own >= 0 && own < applied, parentApplied = parent >= 0 && parent < applied;
-    NodeLook look{&node->m_strLabel, node->m_nMark};
-    if (ownApplied && own > m)
-        look.label = &m_applied[std::size_t(own)].label;
-    if (parentApplied && parent <= m)
-        return look;
-    if (ownApplied)
-        look.mark = own <= m ? 1 : m_applied[std::size_t(own)].marks[0];
-    else if (parentApplied)
-        look.mark = m_applied[std::size_t(parent)].marks[index % 2 ? 2 : 1];
+    NodeLook look{node->m_strLabel, node->m_nMark};
+    const int64_t parent = index > 1 ? boxes.MatchOfNode(index / 2) : -1, own = boxes.MatchOfNode(index);
+    for (const int64_t m : {parent, own}) {
+        const int64_t writer = m >= 0 ? boxes.FirstStep(m) : 0;
+        if (writer <= step || writer > steps.Shown())
+            continue;
+        int before = 0;
+        if (steps.Before(writer, index, NodeChange::kValue, &before))
+            look.label = TournamentRun::LabelOf(before);
+        if (steps.Before(writer, index, NodeChange::kMark, &before))
+            look.mark = before;
+    }
     return look;
+}
+
+// What the window shows of a node: in the middle of a run of matches, its
+// box as last painted.
+CZarniView::NodeLook CZarniView::ShownLook(int64_t index) const
+{
+    if (!PicturingRun())
+        return {NodeAt(index)->m_strLabel, NodeAt(index)->m_nMark};
+    return LookAfter(index, m_pPlayer->Run()->Boxes()->LastPaintingOf(index, RunStep()));
+}
+
+// A run of matches between its first and last step shows the boxes its
+// steps painted, not the tree as it stands.
+bool CZarniView::PicturingRun() const
+{
+    const RunAlgorithm *run = m_pPlayer->Run();
+    return run && run->Boxes() && RunStep() > 0 && RunStep() < RunStepCount();
 }
 
 // The window's picture after the steps shown, as the run painted it: the
@@ -339,6 +335,8 @@ CZarniView::NodeLook CZarniView::LookAfter(int64_t index, int64_t m) const
 // looked at.
 void CZarniView::DrawRunPicture(CDrawSurface *dc)
 {
+    const TournamentRun &boxes = *m_pPlayer->Run()->Boxes();
+    const int64_t shown = RunStep();
     const TreeGeometry g = Geometry();
     const CRect clip = dc->GetClipBox();
     std::vector<LevelRun> reached(std::size_t(m_nDepth) + 1);
@@ -357,7 +355,7 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
             Painting last{0, 0};
             for (; k < placeEnd; ++k) {
                 const int64_t index = TreeGeometry::LevelFirst(level) + k;
-                if (const int64_t step = m_pRun->LastPaintingOf(index, m_nRunStep); step > last.step)
+                if (const int64_t step = boxes.LastPaintingOf(index, shown); step > last.step)
                     last = {step, index};
             }
             if (last.step > 0)
@@ -366,9 +364,9 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
     }
     std::sort(paintings.begin(), paintings.end(), [](const Painting &a, const Painting &b) { return a.step < b.step; });
     for (const Painting &p : paintings) {
-        const NodeLook look = LookAfter(p.index, m_pRun->MatchOfStep(p.step));
+        const NodeLook look = LookAfter(p.index, p.step);
         const CPoint at = g.Position(p.index);
-        DrawNodeBox(dc, *look.label, at.x, at.y, look.mark);
+        DrawNodeBox(dc, look.label, at.x, at.y, look.mark);
     }
 }
 
@@ -376,7 +374,7 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
 // there show their old labels and marks while it is drawn.
 void CZarniView::DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached)
 {
-    std::vector<std::pair<std::string, int>> now;
+    std::vector<NodeLook> now;
     std::size_t count = 0;
     for (const LevelRun &places : reached)
         count += std::size_t(std::max<int64_t>(places.end - places.first, 0));
@@ -387,59 +385,59 @@ void CZarniView::DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun>
                 visit(NodeAt(TreeGeometry::LevelFirst(level) + k));
     };
     eachNode([&](TreeNode *node) {
-        const NodeLook before = LookAfter(node->m_nIndex, -1);
-        now.emplace_back(node->m_strLabel, node->m_nMark);
-        node->m_strLabel = *before.label;
+        NodeLook before = LookAfter(node->m_nIndex, 0);
+        now.push_back({std::move(node->m_strLabel), node->m_nMark});
+        node->m_strLabel = std::move(before.label);
         node->m_nMark = before.mark;
     });
     DrawTree(dc);
     auto saved = now.begin();
     eachNode([&](TreeNode *node) {
-        node->m_strLabel = std::move(saved->first);
-        node->m_nMark = saved->second;
+        node->m_strLabel = std::move(saved->label);
+        node->m_nMark = saved->mark;
         ++saved;
     });
 }
 
-namespace {
-
-const double kSpeeds[] = {0.25, 0.5, 1, 2, 4, 8};
-const int kSpeedCount = int(sizeof kSpeeds / sizeof kSpeeds[0]);
-
-} // namespace
-
 double CZarniView::Speed() const
 {
-    return kSpeeds[m_nSpeedIndex];
+    return m_pPlayer->Speed();
 }
 
 bool CZarniView::SetSpeed(double speed)
 {
-    for (int i = 0; i < kSpeedCount; ++i) {
-        if (kSpeeds[i] == speed) {
-            SetSpeedIndex(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-void CZarniView::SetSpeedIndex(int index)
-{
-    m_nSpeedIndex = std::clamp(index, 0, kSpeedCount - 1);
-    emit RunStateChanged();
+    return m_pPlayer->SetSpeed(speed);
 }
 
 void CZarniView::ChooseSpeedIndex(int index)
 {
-    SetSpeedIndex(index);
+    m_pPlayer->SetSpeedIndex(index);
     emit SpeedChosen();
 }
 
-// The wait between steps: the normal wait at 1x.
+void CZarniView::OnWinnerFaster()
+{
+    ChooseSpeedIndex(m_pPlayer->SpeedIndex() + 1);
+}
+
+void CZarniView::OnWinnerSlower()
+{
+    ChooseSpeedIndex(m_pPlayer->SpeedIndex() - 1);
+}
+
 int CZarniView::StepWait() const
 {
-    return int(m_nStepDelayMs / Speed());
+    return m_pPlayer->StepWait();
+}
+
+int CZarniView::StepDelay() const
+{
+    return m_pPlayer->StepDelay();
+}
+
+void CZarniView::SetStepDelay(int ms)
+{
+    m_pPlayer->SetStepDelay(ms);
 }
 
 // A box drawn on the window where the paint puts it, from the stored scroll

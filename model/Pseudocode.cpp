@@ -1,0 +1,66 @@
+// The pseudocode of every algorithm the tree plays, as a textbook writes it.
+#include "RunAlgorithm.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+struct Line {
+    int indent;
+    const char *text;
+};
+
+struct Listing {
+    const char *name;
+    std::vector<Line> lines;
+};
+
+const char kContext[] = "Pseudocode";
+
+// The match as the full tournament, the path and the merge pop play it.
+const char kBothChildren[] = QT_TRANSLATE_NOOP("Pseudocode", "若 i 有兩個子節點");
+const char kGreater[] = QT_TRANSLATE_NOOP("Pseudocode", "w ← 2i 與 2i + 1 中值較大者（相等時取 2i + 1）");
+const char kLoneChild[] = QT_TRANSLATE_NOOP("Pseudocode", "否則 w ← 2i");
+const char kWinnerUp[] = QT_TRANSLATE_NOOP("Pseudocode", "value(i) ← value(w)；w 勝，它的兄弟敗");
+const char kUpToRoot[] = QT_TRANSLATE_NOOP("Pseudocode", "對 i ← parent(leaf) 往上直到樹根：");
+
+const std::vector<Listing> &Listings()
+{
+    static const std::vector<Listing> listings{
+        {"tournament",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "對每一層，由 depth − 1 往上到 1：")},
+          {1, QT_TRANSLATE_NOOP("Pseudocode", "對該層每個有子節點的節點 i，由左到右：")},
+          {2, kBothChildren},
+          {3, kGreater},
+          {2, kLoneChild},
+          {2, kWinnerUp}}},
+        {"path",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "value(leaf) ← 新的值")},
+          {0, kUpToRoot},
+          {1, kBothChildren},
+          {2, kGreater},
+          {1, kLoneChild},
+          {1, kWinnerUp}}},
+        {"merge",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "輸出 value(1)")},
+          {0, QT_TRANSLATE_NOOP("Pseudocode", "leaf ← 這個值所來自的葉節點；value(leaf) ← 它的序列的下一個值（用完時為 −∞）")},
+          {0, kUpToRoot},
+          {1, kGreater},
+          {1, kWinnerUp}}},
+    };
+    return listings;
+}
+
+} // namespace
+
+QStringList Pseudocode(const QString &name)
+{
+    QStringList lines;
+    for (const Listing &listing : Listings()) {
+        if (name != QLatin1String(listing.name))
+            continue;
+        for (const Line &line : listing.lines)
+            lines << QString(2 * line.indent, ' ') + QCoreApplication::translate(kContext, line.text);
+    }
+    return lines;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// An algorithm played on the tree: a plain class that records its steps on
+// a timeline when it is made, and says what its steps do.
+
+#include "Timeline.h"
+
+#include <QString>
+#include <QStringList>
+
+class TournamentRun;
+
+class RunAlgorithm {
+public:
+    virtual ~RunAlgorithm() = default;
+    // The name scripts and the state use: "tournament", "path", "merge".
+    virtual const char *Name() const = 0;
+    // One sentence on the step shown, read from the tree as it stands then;
+    // empty at step 0.
+    virtual QString Narration(const NodeStates &now) const = 0;
+    // The boxes a run of knock-out matches paints one by one, or null.
+    virtual const TournamentRun *Boxes() const { return nullptr; }
+
+    Timeline &Steps() { return m_timeline; }
+    const Timeline &Steps() const { return m_timeline; }
+
+protected:
+    Timeline m_timeline;
+};
+
+// The pseudocode of the algorithm of that name, in the interface's language,
+// one line an item, indented by two spaces a level; empty for no name.
+QStringList Pseudocode(const QString &name);
