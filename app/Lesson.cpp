@@ -2,6 +2,7 @@
 
 #include "Script.h"
 #include "frames/ArrayPanel.h"
+#include "frames/CodePanel.h"
 #include "frames/MainFrm.h"
 #include "frames/MergePanel.h"
 #include "model/TournamentRun.h"
@@ -241,6 +242,7 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
         lines << QStringLiteral("ID_MODE_PAN");
     // The panels take their share of the window, and so of the scroll range.
     lines << QStringLiteral("array %1").arg(frame->ArrayPanel()->isHidden() ? "off" : "on")
+          << QStringLiteral("code %1").arg(frame->CodePanel()->isHidden() ? "off" : "on")
           << QStringLiteral("merge-panel %1").arg(frame->MergePanel()->isHidden() ? "off" : "on");
     lines << QStringLiteral("scroll %1 %2").arg(view->m_nHScrollPos).arg(view->m_nVScrollPos);
     return {lines.join('\n') + '\n', LessonScript::Error::None};

@@ -379,6 +379,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"array", &CScriptRunner::Array},     {"goto", &CScriptRunner::Goto},
         {"shot", &CScriptRunner::Shot},       {"fit", &CScriptRunner::Fit},
         {"merge-panel", &CScriptRunner::MergePanel},
+        {"code", &CScriptRunner::Code},       {"seek", &CScriptRunner::Seek},
         {"wheel", &CScriptRunner::Wheel},     {"key", &CScriptRunner::Key},
         {"save-script", &CScriptRunner::SaveScript},
     };
@@ -596,7 +597,23 @@ static bool OnOrOff(const QStringList &words)
 
 void CScriptRunner::Array(const QStringList &words)
 {
-    m_app->MainFrame()->ShowArrayPanel(OnOrOff(words));
+    m_app->MainFrame()->ShowPanel(ID_VIEW_ARRAY, OnOrOff(words));
+}
+
+void CScriptRunner::Code(const QStringList &words)
+{
+    m_app->MainFrame()->ShowPanel(ID_VIEW_CODE, OnOrOff(words));
+}
+
+void CScriptRunner::Seek(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("seek K"));
+    CZarniView *view = ActiveView(words[0]);
+    if (!view->Run())
+        Fail(QStringLiteral("'seek': the active view has no run to seek in"));
+    const int64_t steps = view->RunStepCount();
+    const int step = Number(words[1], 0, int(steps), QStringLiteral("the step"));
+    view->SeekRun(step);
 }
 
 void CScriptRunner::MergePanel(const QStringList &words)

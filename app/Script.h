@@ -93,6 +93,8 @@ private:
     void Goto(const QStringList &words);
     void Fit(const QStringList &words);
     void MergePanel(const QStringList &words);
+    void Code(const QStringList &words);
+    void Seek(const QStringList &words);
     void Open(const QStringList &words);
     void Save(const QStringList &words);
     void Repeat(const QStringList &words);

@@ -3,6 +3,7 @@
 #include "Zarni.h"
 #include "frames/ArrayPanel.h"
 #include "frames/ChildFrm.h"
+#include "frames/CodePanel.h"
 #include "frames/MainFrm.h"
 #include "frames/MergePanel.h"
 #include "view/ZarniView.h"
@@ -72,11 +73,16 @@ QString NodesPlaceholder(int view)
 QJsonObject RunState(const CZarniView *view)
 {
     static const char *const states[] = {"idle", "playing", "paused", "done"};
+    const RunAlgorithm *run = view->Run();
     return {{"step", qint64(view->RunStep())},
             {"steps", qint64(view->RunStepCount())},
             {"state", states[int(view->GetRunState())]},
             {"speed", view->Speed()},
-            {"narration", view->Narration()}};
+            {"narration", view->Narration()},
+            {"algorithm", view->AlgorithmName()},
+            {"line", view->RunLine()},
+            {"comparisons", qint64(run ? run->Steps().Comparisons() : 0)},
+            {"moves", qint64(run ? run->Steps().Moves() : 0)}};
 }
 
 QJsonArray Values(std::vector<int>::const_iterator first, std::vector<int>::const_iterator last)
@@ -168,6 +174,10 @@ QByteArray ProgramStateJson(CMainFrame *frame)
                                  {"first", array->FirstShown()},
                                  {"last", array->LastShown()}};
     const QJsonObject mergePanel{{"visible", !frame->MergePanel()->isHidden()}};
+    const CCodePanel *code = frame->CodePanel();
+    const QJsonObject codePanel{{"visible", !code->isHidden()},
+                                {"lines", QJsonArray::fromStringList(code->Lines())},
+                                {"current", code->Current()}};
     QJsonArray menuTitles;
     for (const QAction *menu : frame->menuBar()->actions())
         menuTitles.append(menu->text());
@@ -177,6 +187,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
             {"fullScreen", frame->isFullScreen()},
             {"arrayPanel", arrayPanel},
             {"mergePanel", mergePanel},
+            {"codePanel", codePanel},
             {"zoomIndex", frame->m_wndToolBar->m_wndZoomCombo->currentIndex()},
             {"views", views}};
     // Each view's nodes go where its placeholder stands.

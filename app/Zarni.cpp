@@ -36,7 +36,8 @@ namespace {
 
 const char *const kRecentGroup = "Recent File List";
 const char *const kSpeedKey = "Tournament/Speed";
-const char *const kArrayPanelKey = "View/ArrayPanel";
+// The panels of the View menu, by their items.
+const std::pair<int, const char *> kPanelKeys[] = {{ID_VIEW_ARRAY, "View/ArrayPanel"}, {ID_VIEW_CODE, "View/CodePanel"}};
 const char *const kLanguageKey = "View/Language";
 const char *const kGeometryKey = "MainWindow/Geometry";
 const char *const kWindowStateKey = "MainWindow/State";
@@ -122,10 +123,12 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
             m_pMainFrame->restoreGeometry(settings.value(kGeometryKey).toByteArray());
         m_pMainFrame->restoreState(settings.value(kWindowStateKey).toByteArray());
         m_pMainFrame->MergePanel()->hide(); // it comes with a merge
-        m_pMainFrame->ShowArrayPanel(settings.value(kArrayPanelKey, false).toBool());
-        QObject::connect(m_pMainFrame.get(), &CMainFrame::ArrayPanelChosen, m_pMainFrame.get(), [this](bool shown) {
-            if (SettingsWritable())
-                QSettings().setValue(kArrayPanelKey, shown);
+        for (const auto &[id, key] : kPanelKeys)
+            m_pMainFrame->ShowPanel(id, settings.value(key, false).toBool());
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::PanelChosen, m_pMainFrame.get(), [this](int id, bool shown) {
+            for (const auto &[panel, key] : kPanelKeys)
+                if (panel == id && SettingsWritable())
+                    QSettings().setValue(key, shown);
         });
         QObject::connect(m_pMainFrame.get(), &CMainFrame::Closing, m_pMainFrame.get(), [this] {
             QSettings settings;

@@ -49,6 +49,8 @@ const char kDescription[] =
     "  window K          activate document window K (0 the first opened)\n"
     "  array on|off      show or hide the heap array panel\n"
     "  merge-panel on|off   show or hide the merge panel\n"
+    "  code on|off       show or hide the code panel (the run's pseudocode and counts)\n"
+    "  seek K            show step K (0 to the run's steps) of the active view's run, paused\n"
     "  goto I            select node I and bring it to the middle of the view\n"
     "  fit               the canvas the size of the client area: the whole tree in sight\n"
     "  fit follow on|off keep fitting the canvas as the view's size changes\n"

@@ -6,6 +6,7 @@
 #include "MergeDlg.h"
 #include "MergePanel.h"
 #include "ArrayPanel.h"
+#include "CodePanel.h"
 #include "GotoDlg.h"
 #include "framework/App.h"
 #include "framework/Document.h"
@@ -23,6 +24,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QListView>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QToolButton>
 #include <QLabel>
 #include <QMdiArea>
@@ -101,6 +104,7 @@ const std::vector<Menu> &DocumentMenu()
         {QT_TRANSLATE_NOOP("CMainFrame", "檢視(&V)"), {{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "工具列(&T)")}, {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "狀態列(&S)")},
           {0, nullptr},
           {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("CMainFrame", "陣列(&A)")},
+          {ID_VIEW_CODE, QT_TRANSLATE_NOOP("CMainFrame", "程式碼(&O)")},
           {ID_NODE_GOTO, QT_TRANSLATE_NOOP("CMainFrame", "跳至節點(&G)...\tCtrl+G")},
           {0, nullptr},
           {ID_VIEW_FIT, QT_TRANSLATE_NOOP("CMainFrame", "整棵樹放進視窗(&I)\tCtrl+Shift+F")},
@@ -183,13 +187,16 @@ const std::vector<int> &ToolbarButtons()
 }
 
 // The tournament toolbar: each button has the next image of its own strip;
-// 0 is a separator, kSpeedLabel the label showing the speed.
+// 0 is a separator, kSpeedLabel the label showing the speed, kStepSlider the
+// slider of the step shown.
 const int kSpeedLabel = -1;
+const int kStepSlider = -2;
 const std::vector<int> &TournamentButtons()
 {
     static const std::vector<int> buttons = {ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART,
                                              ID_WINNER_END, 0, ID_WINNER_SLOWER, kSpeedLabel, ID_WINNER_FASTER, 0,
-                                             ID_WINNER_LEAVES, 0, ID_WINNER_MERGE, ID_WINNER_POP, ID_WINNER_POP_ALL};
+                                             ID_WINNER_LEAVES, 0, ID_WINNER_MERGE, ID_WINNER_POP, ID_WINNER_POP_ALL,
+                                             0, kStepSlider};
     return buttons;
 }
 
@@ -304,11 +311,13 @@ CMainFrame::CMainFrame()
         ui->Enable();
         ui->SetCheck(isFullScreen());
     });
-    OnCommand(ID_VIEW_ARRAY, [this] { ShowArrayPanel(m_arrayPanel->isHidden()); });
-    OnUpdateCommand(ID_VIEW_ARRAY, [this](CCmdUI *ui) {
-        ui->Enable();
-        ui->SetCheck(m_arrayPanel && !m_arrayPanel->isHidden());
-    });
+    for (int id : {ID_VIEW_ARRAY, ID_VIEW_CODE}) {
+        OnCommand(id, [this, id] { ShowPanel(id, Panel(id)->isHidden()); });
+        OnUpdateCommand(id, [this, id](CCmdUI *ui) {
+            ui->Enable();
+            ui->SetCheck(Panel(id) && !Panel(id)->isHidden());
+        });
+    }
     for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_NODE_GOTO})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
@@ -375,8 +384,9 @@ CMainFrame::~CMainFrame()
     // The document windows go while the frame can still answer them.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(m_pMdiArea, nullptr, this, nullptr);
-    if (m_arrayPanel)
-        disconnect(m_arrayPanel, nullptr, this, nullptr);
+    for (QObject *panel : {static_cast<QObject *>(m_arrayPanel), static_cast<QObject *>(m_codePanel)})
+        if (panel)
+            disconnect(panel, nullptr, this, nullptr);
     const QList<QMdiSubWindow *> windows = m_pMdiArea->subWindowList();
     for (QMdiSubWindow *window : windows)
         disconnect(window, nullptr, this, nullptr);
@@ -430,7 +440,7 @@ void CMainFrame::CreateActions()
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
+                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
                                              ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);
@@ -465,6 +475,7 @@ void CMainFrame::changeEvent(QEvent *event)
         m_recentPlaceholder->setText(tr("最近開啟檔案"));
     m_tournamentBar->setWindowTitle(tr("錦標賽"));
     m_speedLabel->setToolTip(tr("播放速度"));
+    m_stepSlider->setToolTip(tr("執行到第幾步"));
     m_wndToolBar->m_wndZoomCombo->setStatusTip(LoadString(IDC_ZOOM_COMBO));
     m_wndStatusBar->ShowIdleMessage(true);
     UpdateTitle();
@@ -489,14 +500,18 @@ void CMainFrame::OnCreate()
     connect(m_arrayPanel, &CArrayPanel::RelationShown, m_wndStatusBar, [this](const QString &text) {
         text.isEmpty() ? m_wndStatusBar->clearMessage() : m_wndStatusBar->showMessage(text);
     });
-    m_arrayPanel->hide();
-    // Shown or closed from its own title bar as from the menu; the window's
-    // own hiding is not the user's choice.
-    connect(m_arrayPanel, &QDockWidget::visibilityChanged, this, [this] {
-        if (isVisible())
-            emit ArrayPanelChosen(!m_arrayPanel->isHidden());
-        UpdateCommandUISoon();
-    });
+    m_codePanel = new CCodePanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_codePanel);
+    for (int id : {ID_VIEW_ARRAY, ID_VIEW_CODE}) {
+        Panel(id)->hide();
+        // Shown or closed from its own title bar as from the menu; the
+        // window's own hiding is not the user's choice.
+        connect(Panel(id), &QDockWidget::visibilityChanged, this, [this, id] {
+            if (isVisible())
+                emit PanelChosen(id, !Panel(id)->isHidden());
+            UpdateCommandUISoon();
+        });
+    }
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
 }
@@ -545,6 +560,17 @@ void CMainFrame::CreateTournamentToolBar()
             m_speedLabel->setObjectName(QStringLiteral("speedLabel"));
             m_speedLabel->setToolTip(tr("播放速度"));
             m_tournamentBar->addWidget(m_speedLabel);
+        } else if (id == kStepSlider) {
+            m_stepSlider = new QSlider(Qt::Horizontal, m_tournamentBar);
+            m_stepSlider->setObjectName(QStringLiteral("stepSlider"));
+            m_stepSlider->setToolTip(tr("執行到第幾步"));
+            m_stepSlider->setMinimumWidth(160);
+            // Seeks while it is dragged, so that the picture follows.
+            connect(m_stepSlider, &QSlider::valueChanged, this, [this](int step) {
+                if (CZarniView *view = GetActiveView())
+                    view->SeekRun(step);
+            });
+            m_tournamentBar->addWidget(m_stepSlider);
         } else {
             m_actions[id]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(id))));
             m_tournamentBar->addAction(m_actions[id]);
@@ -733,6 +759,10 @@ void CMainFrame::WatchView(CZarniView *view)
         m_wndStatusBar->showMessage(text);
     });
     connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
+    connect(view, &CZarniView::StepShown, this, [this, view] {
+        if (view == GetActiveView())
+            SyncStepSlider();
+    });
     connect(view, &CZarniView::LeafEditRequested, this, [view](qint64 index) { new CLeafEditor(view, index); });
     connect(view, &CZarniView::ZoomRequested, this, [this, view](int step, QPoint anchor) {
         if (view == GetActiveView())
@@ -789,6 +819,9 @@ void CMainFrame::UpdateCommandUI()
         m_mergePanel->SetView(GetActiveView());
     if (m_arrayPanel)
         m_arrayPanel->SetView(GetActiveView());
+    if (m_codePanel)
+        m_codePanel->SetView(GetActiveView());
+    SyncStepSlider();
     if (m_speedLabel)
         m_speedLabel->setText(GetActiveView() ? SpeedText(GetActiveView()->Speed()) : QString());
     RefreshRecentFiles();
@@ -848,9 +881,26 @@ void CMainFrame::ShowFullScreen(bool full)
     UpdateCommandUISoon();
 }
 
-void CMainFrame::ShowArrayPanel(bool show)
+CViewPanel *CMainFrame::Panel(int id) const
 {
-    m_arrayPanel->setVisible(show);
+    return id == ID_VIEW_CODE ? static_cast<CViewPanel *>(m_codePanel) : m_arrayPanel;
+}
+
+void CMainFrame::ShowPanel(int id, bool show)
+{
+    Panel(id)->setVisible(show);
+}
+
+// The slider follows the step the active view's run shows.
+void CMainFrame::SyncStepSlider()
+{
+    if (!m_stepSlider)
+        return;
+    const CZarniView *view = GetActiveView();
+    const QSignalBlocker quiet(m_stepSlider);
+    m_stepSlider->setEnabled(view && view->Run());
+    m_stepSlider->setRange(0, view ? int(view->RunStepCount()) : 0);
+    m_stepSlider->setValue(view ? int(view->RunStep()) : 0);
 }
 
 namespace {

@@ -19,6 +19,9 @@ class QMdiArea;
 class QMenu;
 class CChildFrame;
 class CArrayPanel;
+class CCodePanel;
+class CViewPanel;
+class QSlider;
 class CMergePanel;
 class CZarniView;
 
@@ -90,8 +93,11 @@ public:
     CStatusBar *m_wndStatusBar = nullptr;
     CMergePanel *MergePanel() const { return m_mergePanel; }
     CArrayPanel *ArrayPanel() const { return m_arrayPanel; }
-    // Shows or hides the array panel, as its View menu item does.
-    void ShowArrayPanel(bool show);
+    CCodePanel *CodePanel() const { return m_codePanel; }
+    // The panel of a View menu item (ID_VIEW_ARRAY, ID_VIEW_CODE), shown or
+    // hidden as the item does.
+    CViewPanel *Panel(int id) const;
+    void ShowPanel(int id, bool show);
     // Picks item index of the zoom combo for the active view, as the user
     // does; with an anchor, the canvas point under it stays there.
     void PickZoom(int index, const QPoint *anchor = nullptr);
@@ -101,8 +107,8 @@ public:
     void ShowFullScreen(bool full);
 
 signals:
-    // The user has shown or closed the array panel.
-    void ArrayPanelChosen(bool shown);
+    // The user has shown or closed the panel of a View menu item.
+    void PanelChosen(int id, bool shown);
     // The main window is closing, as the user left it.
     void Closing();
     // A lesson (.zs) was dropped on the window.
@@ -129,6 +135,7 @@ private:
     void OnMoreWindows();
     void OnActionHovered(QAction *action);
     void OnActiveChildChanged();
+    void SyncStepSlider();
     QList<CCmdTarget *> CommandChain() const;
 
     QMdiArea *m_pMdiArea;
@@ -142,8 +149,10 @@ private:
     QToolBar *m_tournamentBar = nullptr;
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;
+    QSlider *m_stepSlider = nullptr;
     CMergePanel *m_mergePanel = nullptr;
     CArrayPanel *m_arrayPanel = nullptr;
+    CCodePanel *m_codePanel = nullptr;
     bool m_bMaximizedBeforeFullScreen = false;
     std::function<bool(int)> m_commandGuard;
 };

@@ -6,6 +6,16 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'程式碼': 'Code', '程式碼(&O)': 'C&ode', '第 %1 / %2 步\u3000比較 %3 次\u3000搬移 %4 次': 'Step %1 / %2    comparisons %3    moves %4',
+'執行到第幾步': 'The step shown', '若 i 有兩個子節點': 'if i has two children',
+'w ← 2i 與 2i + 1 中值較大者（相等時取 2i + 1）': 'w ← the greater of 2i and 2i + 1 (on a tie, 2i + 1)',
+'否則 w ← 2i': 'else w ← 2i', 'value(i) ← value(w)；w 勝，它的兄弟敗': 'value(i) ← value(w); w wins, its sibling loses',
+'對 i ← parent(leaf) 往上直到樹根：': 'for i ← parent(leaf) up to the root:',
+'對每一層，由 depth − 1 往上到 1：': 'for each level from depth − 1 up to 1:',
+'對該層每個有子節點的節點 i，由左到右：': 'for each node i of the level that has a child, left to right:',
+'value(leaf) ← 新的值': 'value(leaf) ← its new value', '輸出 value(1)': 'output value(1)',
+'leaf ← 這個值所來自的葉節點；value(leaf) ← 它的序列的下一個值（用完時為 −∞）': 'leaf ← the leaf that value came from; value(leaf) ← the next value of its run (−∞ when spent)',
+'顯示或隱藏執行中演算法的虛擬碼、說明與計數\n程式碼': "Show or hide the running algorithm's pseudocode, narration and counts\nCode",
 '關於 Zarni': 'About Zarni', '陣列(&A)': '&Array', '確定': 'OK', '取消': 'Cancel', '陣列': 'Array', '樹根': 'root',
 '父 %1': 'parent %1', '葉節點': 'leaf', '左 %1，沒有右子': 'left %1, no right child', '左 %1，右 %2': 'left %1, right %2',
 '第 %1 層': 'level %1', '節點 %1：': 'Node %1: ', '，': ', ',

@@ -59,6 +59,17 @@
     </message>
 </context>
 <context>
+    <name>CCodePanel</name>
+    <message>
+        <source>程式碼</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 步&#x3000;比較 %3 次&#x3000;搬移 %4 次</source>
+        <translation>Step %1 / %2    comparisons %3    moves %4</translation>
+    </message>
+</context>
+<context>
     <name>CDialogButtons</name>
     <message>
         <source>確定</source>
@@ -395,6 +406,14 @@ Save anyway?</translation>
         <source>跟著視窗(&amp;W)</source>
         <translation>Keep &amp;Fitting</translation>
     </message>
+    <message>
+        <source>程式碼(&amp;O)</source>
+        <translation>C&amp;ode</translation>
+    </message>
+    <message>
+        <source>執行到第幾步</source>
+        <translation>The step shown</translation>
+    </message>
 </context>
 <context>
     <name>CMergeDlg</name>
@@ -574,21 +593,6 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
-    <name>CZarniView</name>
-    <message>
-        <source>第 %1/%2 步：節點 %3，</source>
-        <translation>Step %1/%2: node %3, </translation>
-    </message>
-    <message>
-        <source>節點 %1 (%2) 直接晉級</source>
-        <translation>node %1 (%2) goes through alone</translation>
-    </message>
-    <message>
-        <source>節點 %1 (%2) 勝 節點 %3 (%4)</source>
-        <translation>node %1 (%2) beats node %3 (%4)</translation>
-    </message>
-</context>
-<context>
     <name>Export</name>
     <message>
         <source>不支援的檔案類型「%1」：請用 .png、.svg 或 .pdf。</source>
@@ -615,6 +619,49 @@ Save anyway?</translation>
     <message>
         <source>圖片 %1 × %2 太大，無法存成 PNG；請用較小的倍數，或改存為 SVG 或 PDF。</source>
         <translation>The picture %1 × %2 is too large for PNG; export it at a smaller scale, or as SVG or PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>Pseudocode</name>
+    <message>
+        <source>若 i 有兩個子節點</source>
+        <translation>if i has two children</translation>
+    </message>
+    <message>
+        <source>w ← 2i 與 2i + 1 中值較大者（相等時取 2i + 1）</source>
+        <translation>w ← the greater of 2i and 2i + 1 (on a tie, 2i + 1)</translation>
+    </message>
+    <message>
+        <source>否則 w ← 2i</source>
+        <translation>else w ← 2i</translation>
+    </message>
+    <message>
+        <source>value(i) ← value(w)；w 勝，它的兄弟敗</source>
+        <translation>value(i) ← value(w); w wins, its sibling loses</translation>
+    </message>
+    <message>
+        <source>對 i ← parent(leaf) 往上直到樹根：</source>
+        <translation>for i ← parent(leaf) up to the root:</translation>
+    </message>
+    <message>
+        <source>對每一層，由 depth − 1 往上到 1：</source>
+        <translation>for each level from depth − 1 up to 1:</translation>
+    </message>
+    <message>
+        <source>對該層每個有子節點的節點 i，由左到右：</source>
+        <translation>for each node i of the level that has a child, left to right:</translation>
+    </message>
+    <message>
+        <source>value(leaf) ← 新的值</source>
+        <translation>value(leaf) ← its new value</translation>
+    </message>
+    <message>
+        <source>輸出 value(1)</source>
+        <translation>output value(1)</translation>
+    </message>
+    <message>
+        <source>leaf ← 這個值所來自的葉節點；value(leaf) ← 它的序列的下一個值（用完時為 −∞）</source>
+        <translation>leaf ← the leaf that value came from; value(leaf) ← the next value of its run (−∞ when spent)</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1093,27 @@ Fit the Tree in the Window</translation>
 跟著視窗</source>
         <translation>Keep the canvas the size of the window as the window or a panel changes size
 Keep Fitting</translation>
+    </message>
+    <message>
+        <source>顯示或隱藏執行中演算法的虛擬碼、說明與計數
+程式碼</source>
+        <translation>Show or hide the running algorithm's pseudocode, narration and counts
+Code</translation>
+    </message>
+</context>
+<context>
+    <name>TournamentAlgorithm</name>
+    <message>
+        <source>第 %1/%2 步：節點 %3，</source>
+        <translation>Step %1/%2: node %3, </translation>
+    </message>
+    <message>
+        <source>節點 %1 (%2) 直接晉級</source>
+        <translation>node %1 (%2) goes through alone</translation>
+    </message>
+    <message>
+        <source>節點 %1 (%2) 勝 節點 %3 (%4)</source>
+        <translation>node %1 (%2) beats node %3 (%4)</translation>
     </message>
 </context>
 </TS>

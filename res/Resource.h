@@ -64,6 +64,7 @@ enum Command : int {
     ID_FILE_STOP_SCRIPT = 0x8033,
     ID_VIEW_FIT = 0x8034,
     ID_VIEW_FIT_FOLLOW = 0x8035,
+    ID_VIEW_CODE = 0x8036,
 };
 Q_ENUM_NS(Command)
 

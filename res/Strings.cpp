@@ -34,6 +34,7 @@ const QHash<int, const char *> &Table()
         {ID_WINNER_POP, QT_TRANSLATE_NOOP("Strings", "把樹根的值寫到輸出，再重賽它葉節點的路徑\n輸出勝者")},
         {ID_WINNER_POP_ALL, QT_TRANSLATE_NOOP("Strings", "一次輸出剩下的所有值\n全部輸出")},
         {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("Strings", "顯示或隱藏樹的陣列\n陣列")},
+        {ID_VIEW_CODE, QT_TRANSLATE_NOOP("Strings", "顯示或隱藏執行中演算法的虛擬碼、說明與計數\n程式碼")},
         {ID_NODE_GOTO, QT_TRANSLATE_NOOP("Strings", "捲到某個節點並選取它\n跳至節點")},
         {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("Strings", "主視窗佔滿整個螢幕，或回到原來大小\n全螢幕")},
         {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("Strings", "在目前的程式中執行一個腳本檔\n執行腳本")},

@@ -214,6 +214,8 @@ void TestCli::badInput_data()
     QTest::newRow("state unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "state /no/dir/s.json\n" << 1 << "/no/dir/s.json";
     QTest::newRow("export unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "export /no/dir/t.png\n" << 1 << "/no/dir/t.png";
     QTest::newRow("speed not one of six") << QStringList{"--headless", "--script", "SCRIPT"} << "speed 3\n" << 2 << "script.zs:1: the speed must be";
+    QTest::newRow("seek, no run") << QStringList{"--headless", "--script", "SCRIPT"} << "seek 0\n" << 2 << "script.zs:1: 'seek': the active view has no run";
+    QTest::newRow("seek past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nseek 22\n" << 2 << "script.zs:2: the step must be from 0 to 21, not 22";
     QTest::newRow("speed not a number") << QStringList{"--headless", "--script", "SCRIPT"} << "speed fast\n" << 2 << "fast";
     QTest::newRow("leaves, wrong count") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3\n" << 2 << "script.zs:1: the tree has 8 leaves, not 3 values";
     QTest::newRow("leaves, no number") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3 4 5 6 7 x8\n" << 2 << "'x8' is not a whole number";
@@ -283,6 +285,14 @@ void TestCli::stateAfter_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("value");
     QTest::newRow("F11 first") << "key F11" << "fullScreen" << "true";
+    QTest::newRow("seek, step") << "ID_WINNER_END\nseek 5" << "views/0/run/step" << "5";
+    QTest::newRow("seek, counts") << "ID_WINNER_END\nseek 6" << "views/0/run/comparisons" << "2";
+    QTest::newRow("seek, line") << "ID_WINNER_END\nseek 6" << "views/0/run/line" << "6";
+    QTest::newRow("seek 0, line") << "ID_WINNER_END\nseek 0" << "views/0/run/line" << "0";
+    QTest::newRow("seek, paused") << "ID_WINNER_END\nseek 20" << "views/0/run/state" << "\"paused\"";
+    QTest::newRow("path, algorithm") << "ID_WINNER_TREE\nID_WINNER_END\nleaf 9 5" << "views/0/run/algorithm" << "\"path\"";
+    QTest::newRow("code panel, line") << "code on\nID_WINNER_STEP\nID_WINNER_STEP\nID_WINNER_STEP" << "codePanel/current" << "6";
+    QTest::newRow("code panel, merge") << "runs 3 1 / 2\nID_WINNER_POP" << "codePanel/lines/0" << "\"輸出 value(1)\"";
     QTest::newRow("Ctrl+N first") << "key Ctrl+N" << "views/1/window" << "1";
     QTest::newRow("fit, width") << "zoom 21\nresize 700 500\nfit" << "views/0/canvasWidth" << "700";
     QTest::newRow("fit, size pane") << "zoom 21\nresize 700 500\nfit" << "statusSize" << "\"700 * 500\"";

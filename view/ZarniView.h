@@ -138,9 +138,12 @@ public:
     // outside it.
     bool SeekRun(int64_t step);
     RunState GetRunState() const;
-    // The run, null when none; the player keeps the last algorithm's name.
+    // The run, null when none; the name of its algorithm, or of the one run
+    // last; the pseudocode line of the step shown (0 at step 0 or with no
+    // run).
     const RunAlgorithm *Run() const;
-    const CRunPlayer *Player() const;
+    QString AlgorithmName() const;
+    int RunLine() const;
     // What a node's box shows: its label and mark.
     struct NodeLook {
         std::string label;

@@ -218,9 +218,14 @@ const RunAlgorithm *CZarniView::Run() const
     return m_pPlayer->Run();
 }
 
-const CRunPlayer *CZarniView::Player() const
+QString CZarniView::AlgorithmName() const
 {
-    return m_pPlayer.get();
+    return m_pPlayer->LastAlgorithm();
+}
+
+int CZarniView::RunLine() const
+{
+    return Run() ? Run()->Steps().Step(RunStep()).line : 0;
 }
 
 int64_t CZarniView::RunStep() const

@@ -1,0 +1,67 @@
+#include "CodePanel.h"
+
+#include "view/MarkColours.h"
+#include "view/ZarniView.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
+{
+    Retranslate();
+    setObjectName(QStringLiteral("codePanel"));
+    auto *body = new QWidget(this);
+    auto *layout = new QVBoxLayout(body);
+    m_list = new QListWidget(body);
+    m_list->setObjectName(QStringLiteral("codeLines"));
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setFocusPolicy(Qt::NoFocus);
+    m_narration = new QLabel(body);
+    m_narration->setWordWrap(true);
+    m_counts = new QLabel(body);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_narration);
+    layout->addWidget(m_counts);
+    setWidget(body);
+}
+
+void CCodePanel::Retranslate()
+{
+    setWindowTitle(tr("程式碼"));
+}
+
+void CCodePanel::Watch(CZarniView *view)
+{
+    connect(view, &CZarniView::StepShown, this, &CCodePanel::Refresh);
+    connect(view, &CZarniView::RunStateChanged, this, &CCodePanel::Refresh);
+}
+
+void CCodePanel::Refresh()
+{
+    const CZarniView *view = View();
+    const RunAlgorithm *run = view ? view->Run() : nullptr;
+    const QStringList lines = Pseudocode(view ? view->AlgorithmName() : QString());
+    m_nCurrent = view ? view->RunLine() : 0;
+    if (lines != m_lines) {
+        m_lines = lines;
+        m_list->clear();
+        for (int i = 0; i < lines.size(); ++i)
+            m_list->addItem(QStringLiteral("%1  %2").arg(i + 1, 2).arg(lines[i]));
+    }
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem *item = m_list->item(i);
+        const bool current = i + 1 == m_nCurrent;
+        item->setBackground(current ? HighlightColour() : QBrush());
+        item->setForeground(current ? QBrush(Qt::white) : QBrush());
+    }
+    if (m_nCurrent > 0)
+        m_list->scrollToItem(m_list->item(m_nCurrent - 1));
+    m_narration->setText(view ? view->Narration() : QString());
+    m_counts->setText(run ? tr("第 %1 / %2 步　比較 %3 次　搬移 %4 次")
+                                .arg(run->Steps().Shown())
+                                .arg(run->Steps().StepCount())
+                                .arg(run->Steps().Comparisons())
+                                .arg(run->Steps().Moves())
+                          : QString());
+}

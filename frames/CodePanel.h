@@ -1,0 +1,35 @@
+#pragma once
+// The pseudocode of the active view's run, its lines numbered and the line
+// of the step shown highlighted; under it what the step does and what the
+// run has cost so far.
+
+#include "ViewPanel.h"
+
+#include <QCoreApplication>
+
+class QLabel;
+class QListWidget;
+
+class CCodePanel : public CViewPanel {
+    Q_DECLARE_TR_FUNCTIONS(CCodePanel)
+
+public:
+    explicit CCodePanel(QWidget *parent);
+    // The lines as shown, and the highlighted one (1-based, 0 for none).
+    QStringList Lines() const { return m_lines; }
+    int Current() const { return m_nCurrent; }
+
+protected:
+    void Watch(CZarniView *view) override;
+    void ViewChanged() override { Refresh(); }
+    void Retranslate() override;
+
+private:
+    void Refresh();
+
+    QListWidget *m_list;
+    QLabel *m_narration;
+    QLabel *m_counts;
+    QStringList m_lines;
+    int m_nCurrent = 0;
+};
