@@ -79,7 +79,7 @@ QJsonObject RunState(const CZarniView *view)
             {"state", states[int(view->GetRunState())]},
             {"speed", view->Speed()},
             {"narration", view->Narration()},
-            {"algorithm", view->AlgorithmName()},
+            {"algorithm", run ? run->Name() : ""},
             {"line", view->RunLine()},
             {"comparisons", qint64(run ? run->Steps().Comparisons() : 0)},
             {"moves", qint64(run ? run->Steps().Moves() : 0)}};

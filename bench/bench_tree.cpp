@@ -204,8 +204,29 @@ void BM_RunPictureRepaint(benchmark::State &state)
     }
 }
 
+// Seeks between the two ends of a finished run, the longest way there is,
+// with or without the repaint; and what the run's timeline holds a step.
+void BM_RunSeek(benchmark::State &state)
+{
+    CZarniView &view = View();
+    SetCanvas(view, 800, 600);
+    view.SetNodeCount(int(state.range(0)));
+    view.OnWinnerEnd();
+    ShowNow(view);
+    const bool repaint = state.range(1) != 0;
+    int64_t to = 0;
+    for (auto _ : state) {
+        view.SeekRun(to);
+        if (repaint)
+            ShowNow(view);
+        to = to ? 0 : view.RunStepCount();
+    }
+    state.counters["bytes/step"] = double(view.Run()->Steps().MemoryBytes()) / double(view.RunStepCount());
+}
+
 } // namespace
 
+BENCHMARK(BM_RunSeek)->Args({15, 0})->Args({1048575, 0})->Args({1048575, 1})->ArgNames({"N", "repaint"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunPictureRepaint)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WinnerEnd)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WinnerStep)->Args({15, 10})->Args({1048575, 10})->ArgNames({"N", "at"})->Unit(benchmark::kMillisecond);

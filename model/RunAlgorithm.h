@@ -1,6 +1,6 @@
 #pragma once
 // An algorithm played on the tree: a plain class that records its steps on
-// a timeline when it is made, and says what its steps do.
+// a timeline as they are first reached, and says what they do.
 
 #include "Timeline.h"
 
@@ -20,10 +20,18 @@ public:
     // The boxes a run of knock-out matches paints one by one, or null.
     virtual const TournamentRun *Boxes() const { return nullptr; }
 
-    Timeline &Steps() { return m_timeline; }
     const Timeline &Steps() const { return m_timeline; }
+    // Shows step k on the tree.
+    void SeekTo(int64_t k, NodeStates &tree)
+    {
+        m_timeline.SeekTo(k, tree, [this](Timeline::Writer &writer) { RecordStep(writer); });
+    }
 
 protected:
+    // Records the first step not recorded yet, on the tree as it stands
+    // after the steps before it.
+    virtual void RecordStep(Timeline::Writer &writer) = 0;
+
     Timeline m_timeline;
 };
 

@@ -1,15 +1,10 @@
 #include "Timeline.h"
 
-namespace {
-
-const int kUnreadValue = INT_MAX;
-const int8_t kUnreadMark = -1;
-
-} // namespace
+#include <algorithm>
 
 uint32_t Timeline::EndOfChanges(int64_t k) const
 {
-    return k < StepCount() ? m_steps[std::size_t(k + 1)].firstChange : uint32_t(m_changes.size());
+    return k < Recorded() ? m_steps[std::size_t(k + 1)].firstChange : uint32_t(m_changes.size());
 }
 
 Timeline::Changes Timeline::ChangesOf(int64_t k) const
@@ -18,31 +13,52 @@ Timeline::Changes Timeline::ChangesOf(int64_t k) const
     return {changes + m_steps[std::size_t(k)].firstChange, changes + EndOfChanges(k)};
 }
 
-void Timeline::Apply(int64_t k, NodeStates &nodes, bool forward)
+void NodeStates::Write(const NodeChange *first, const NodeChange *last, bool forward)
 {
-    const uint32_t first = m_steps[std::size_t(k)].firstChange;
-    const uint32_t end = EndOfChanges(k);
-    const int sign = forward ? 1 : -1;
-    m_nComparisons += sign * m_steps[std::size_t(k)].comparisons;
-    m_nMoves += sign * m_steps[std::size_t(k)].moves;
-    // Undone in the reverse order, so that a field a step writes twice gets
-    // its first value back.
-    for (uint32_t i = 0; i < end - first; ++i) {
-        const NodeChange &c = m_changes[forward ? first + i : end - 1 - i];
+    for (std::ptrdiff_t i = 0; i < last - first; ++i) {
+        const NodeChange &c = forward ? first[i] : last[-1 - i];
         const int value = forward ? c.to : c.from;
         if (c.WhichField() == NodeChange::kValue)
-            nodes.SetValue(c.Node(), value);
+            SetValue(c.Node(), value);
         else
-            nodes.SetMark(c.Node(), value);
+            SetMark(c.Node(), value);
     }
 }
 
-void Timeline::SeekTo(int64_t k, NodeStates &nodes)
+// The counts of steps first to last.
+void Timeline::AddCounts(int64_t first, int64_t last, int sign)
 {
-    for (; m_nShown < k; ++m_nShown)
-        Apply(m_nShown + 1, nodes, true);
-    for (; m_nShown > k; --m_nShown)
-        Apply(m_nShown, nodes, false);
+    int64_t comparisons = 0, moves = 0;
+    for (int64_t k = first; k <= last; ++k) {
+        comparisons += m_steps[std::size_t(k)].comparisons;
+        moves += m_steps[std::size_t(k)].moves;
+    }
+    m_nComparisons += sign * comparisons;
+    m_nMoves += sign * moves;
+}
+
+// The recorded steps on the way are applied or taken back in one go; the
+// others are recorded one by one.
+void Timeline::SeekTo(int64_t k, NodeStates &nodes, const Recorder &next)
+{
+    const NodeChange *changes = m_changes.data();
+    if (k > m_nShown) {
+        const int64_t last = std::min(k, Recorded());
+        if (last > m_nShown) {
+            nodes.Write(changes + m_steps[std::size_t(m_nShown + 1)].firstChange, changes + EndOfChanges(last), true);
+            AddCounts(m_nShown + 1, last, 1);
+            m_nShown = last;
+        }
+        for (; m_nShown < k; ++m_nShown) {
+            Writer writer(*this, nodes);
+            next(writer);
+            AddCounts(m_nShown + 1, m_nShown + 1, 1);
+        }
+    } else if (k < m_nShown) {
+        nodes.Write(changes + m_steps[std::size_t(k + 1)].firstChange, changes + EndOfChanges(m_nShown), false);
+        AddCounts(k + 1, m_nShown, -1);
+        m_nShown = k;
+    }
 }
 
 bool Timeline::Before(int64_t k, int64_t node, NodeChange::Field field, int *value) const
@@ -62,32 +78,11 @@ std::size_t Timeline::MemoryBytes() const
     return m_steps.capacity() * sizeof(TimelineStep) + m_changes.capacity() * sizeof(NodeChange);
 }
 
-void Timeline::Reserve(int64_t steps, int64_t changes)
+void Timeline::Plan(int64_t steps, int64_t changes)
 {
+    m_nPlanned = steps;
     m_steps.reserve(std::size_t(steps) + 1);
     m_changes.reserve(std::size_t(changes));
-}
-
-Timeline::Writer::Writer(Timeline &timeline, const NodeStates &before, int64_t nodeCount)
-    : m_timeline(timeline), m_before(before), m_values(std::size_t(nodeCount) + 1, kUnreadValue),
-      m_marks(std::size_t(nodeCount) + 1, kUnreadMark)
-{
-}
-
-int Timeline::Writer::Value(int64_t node)
-{
-    int &value = m_values[std::size_t(node)];
-    if (value == kUnreadValue)
-        value = m_before.Value(node);
-    return value;
-}
-
-int Timeline::Writer::Mark(int64_t node)
-{
-    int8_t &mark = m_marks[std::size_t(node)];
-    if (mark == kUnreadMark)
-        mark = int8_t(m_before.Mark(node));
-    return mark;
 }
 
 void Timeline::Writer::BeginStep(int64_t focus, int line, DecisionKind decision)
@@ -102,20 +97,25 @@ void Timeline::Writer::BeginStep(int64_t focus, int line, DecisionKind decision)
 
 void Timeline::Writer::SetValue(int64_t node, int value)
 {
-    Record(node, NodeChange::kValue, Value(node), value);
-    m_values[std::size_t(node)] = value;
+    const int from = Value(node);
+    if (from == value)
+        return;
+    Record(node, NodeChange::kValue, from, value);
+    m_tree.SetValue(node, value);
 }
 
 void Timeline::Writer::SetMark(int64_t node, int mark)
 {
-    Record(node, NodeChange::kMark, Mark(node), mark);
-    m_marks[std::size_t(node)] = int8_t(mark);
+    const int from = Mark(node);
+    if (from == mark)
+        return;
+    Record(node, NodeChange::kMark, from, mark);
+    m_tree.SetMark(node, mark);
 }
 
 void Timeline::Writer::Record(int64_t node, NodeChange::Field field, int from, int to)
 {
-    if (from != to)
-        m_timeline.m_changes.push_back({uint32_t(node) << 1 | field, from, to});
+    m_timeline.m_changes.push_back({uint32_t(node) << 1 | field, from, to});
 }
 
 void Timeline::Writer::Count(int comparisons, int moves)

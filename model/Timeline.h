@@ -6,12 +6,25 @@
 // costs and, where it decides something, the kind of decision. The state
 // before the run is the first change of every field. Seeking to a step
 // applies or undoes the changes in between, so every step is reached
-// without playing from the start.
+// without playing from the start. Steps are recorded as they are first
+// reached, on the tree itself: a run that is never played to its end never
+// records the rest.
 
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
+
+// One change of one node's value or mark, from what to what.
+struct NodeChange {
+    enum Field : uint32_t { kValue = 0, kMark = 1 };
+    uint32_t nodeAndField; // node << 1 | field
+    int32_t from;
+    int32_t to;
+    int64_t Node() const { return int64_t(nodeAndField >> 1); }
+    Field WhichField() const { return Field(nodeAndField & 1); }
+};
 
 // What a run reads and writes on a tree. Values are whole numbers; an empty
 // label and the least value (-∞) have values of their own.
@@ -25,6 +38,9 @@ public:
     virtual int Mark(int64_t node) const = 0;
     virtual void SetValue(int64_t node, int value) = 0;
     virtual void SetMark(int64_t node, int mark) = 0;
+    // Makes the changes from first to last in that order (forward), or
+    // takes them back from last to first.
+    virtual void Write(const NodeChange *first, const NodeChange *last, bool forward);
 };
 
 // What a step decides: which child wins a match.
@@ -39,26 +55,24 @@ struct TimelineStep {
     DecisionKind decision = DecisionKind::None;
 };
 
-struct NodeChange {
-    enum Field : uint32_t { kValue = 0, kMark = 1 };
-    uint32_t nodeAndField; // node << 1 | field
-    int32_t from;
-    int32_t to;
-    int64_t Node() const { return int64_t(nodeAndField >> 1); }
-    Field WhichField() const { return Field(nodeAndField & 1); }
-};
-
 class Timeline {
 public:
-    int64_t StepCount() const { return int64_t(m_steps.size()) - 1; }
+    class Writer;
+    using Recorder = std::function<void(Writer &)>;
+
+    // The run's steps, recorded or not; the steps recorded so far.
+    int64_t StepCount() const { return m_nPlanned; }
+    int64_t Recorded() const { return int64_t(m_steps.size()) - 1; }
     // The step shown, 0 before the run.
     int64_t Shown() const { return m_nShown; }
-    // Steps 1..StepCount(); step 0 is the state before the run.
+    // Steps 1..Recorded(); step 0 is the state before the run.
     const TimelineStep &Step(int64_t k) const { return m_steps[std::size_t(k)]; }
     int64_t Comparisons() const { return m_nComparisons; }
     int64_t Moves() const { return m_nMoves; }
-    // Applies or undoes the changes between the step shown and step k.
-    void SeekTo(int64_t k, NodeStates &nodes);
+    // Applies or undoes the changes between the step shown and step k; a
+    // step not recorded yet is recorded by `next` on the tree as it stands
+    // after the steps before it.
+    void SeekTo(int64_t k, NodeStates &nodes, const Recorder &next);
     // The changes step k makes, in the order it makes them.
     struct Changes {
         const NodeChange *first, *last;
@@ -70,14 +84,15 @@ public:
     // when the step leaves that field alone.
     bool Before(int64_t k, int64_t node, NodeChange::Field field, int *value) const;
     std::size_t MemoryBytes() const;
-    void Reserve(int64_t steps, int64_t changes);
+    // The run will have `steps` steps making about `changes` changes.
+    void Plan(int64_t steps, int64_t changes);
 
-    // Recording, step after step, on a tree whose state is read as needed.
+    // Records a step on the tree and makes its changes there.
     class Writer {
     public:
-        Writer(Timeline &timeline, const NodeStates &before, int64_t nodeCount);
-        int Value(int64_t node);
-        int Mark(int64_t node);
+        Writer(Timeline &timeline, NodeStates &tree) : m_timeline(timeline), m_tree(tree) {}
+        int Value(int64_t node) const { return m_tree.Value(node); }
+        int Mark(int64_t node) const { return m_tree.Mark(node); }
         void BeginStep(int64_t focus, int line, DecisionKind decision = DecisionKind::None);
         void SetValue(int64_t node, int value);
         void SetMark(int64_t node, int mark);
@@ -87,19 +102,16 @@ public:
         void Record(int64_t node, NodeChange::Field field, int from, int to);
 
         Timeline &m_timeline;
-        const NodeStates &m_before;
-        // What recording has written so far; the unread sentinels send a read
-        // to the tree.
-        std::vector<int> m_values;
-        std::vector<int8_t> m_marks;
+        NodeStates &m_tree;
     };
 
 private:
     uint32_t EndOfChanges(int64_t k) const;
-    void Apply(int64_t k, NodeStates &nodes, bool forward);
+    void AddCounts(int64_t first, int64_t last, int sign);
 
     std::vector<TimelineStep> m_steps{TimelineStep{}};
     std::vector<NodeChange> m_changes;
+    int64_t m_nPlanned = 0;
     int64_t m_nShown = 0;
     int64_t m_nComparisons = 0;
     int64_t m_nMoves = 0;

@@ -21,19 +21,26 @@ int Contender(int value)
 
 } // namespace
 
-TournamentAlgorithm::TournamentAlgorithm(Kind kind, int64_t count, int depth, int64_t leaf, const NodeStates &before)
+TournamentAlgorithm::TournamentAlgorithm(Kind kind, int64_t count, int depth, int64_t leaf)
     : m_kind(kind), m_run(kind == Kind::Full ? TournamentRun(count, depth) : TournamentRun::PathFrom(count, leaf))
 {
-    m_timeline.Reserve(m_run.StepCount(), 4 * m_run.MatchCount());
-    Timeline::Writer writer(m_timeline, before, count);
-    for (int64_t m = 0; m < m_run.MatchCount(); ++m)
-        RecordMatch(writer, m_run.Match(m));
+    m_timeline.Plan(m_run.StepCount(), 4 * m_run.MatchCount());
 }
 
-void TournamentAlgorithm::RecordMatch(Timeline::Writer &writer, const TournamentMatch &match)
+// A match makes all its changes at its first step, the left child's box;
+// its other steps paint the right child's box and the node's.
+void TournamentAlgorithm::RecordStep(Timeline::Writer &writer)
 {
+    const int64_t k = m_timeline.Recorded() + 1;
+    const int64_t m = m_run.MatchOfStep(k);
+    const TournamentMatch match = m_run.Match(m);
     const MatchLines lines = LinesOf(m_kind);
     const bool both = match.right != 0;
+    if (k > m_run.FirstStep(m)) {
+        const bool right = both && k == m_run.FirstStep(m) + 1;
+        writer.BeginStep(right ? match.right : match.node, right ? lines.decide : lines.write);
+        return;
+    }
     writer.BeginStep(match.left, both ? lines.decide : lines.lone, both ? DecisionKind::Match : DecisionKind::None);
     const int left = Contender(writer.Value(match.left));
     const int right = both ? Contender(writer.Value(match.right)) : 0;
@@ -44,9 +51,6 @@ void TournamentAlgorithm::RecordMatch(Timeline::Writer &writer, const Tournament
     writer.SetValue(match.node, outcome.value);
     writer.SetMark(match.node, kMarkHighlighted);
     writer.Count(both ? 1 : 0, 1);
-    if (both)
-        writer.BeginStep(match.right, lines.decide);
-    writer.BeginStep(match.node, lines.write);
 }
 
 const char *TournamentAlgorithm::Name() const
@@ -60,7 +64,7 @@ QString TournamentAlgorithm::Narration(const NodeStates &now) const
     const int64_t k = m_timeline.Shown();
     if (k == 0)
         return QString();
-    const TournamentMatch &match = m_run.Match(m_run.MatchOfStep(k));
+    const TournamentMatch match = m_run.Match(m_run.MatchOfStep(k));
     auto label = [&](int64_t node) { return QString::fromStdString(TournamentRun::LabelOf(now.Value(node))); };
     const QString step = tr("第 %1/%2 步：節點 %3，").arg(k).arg(m_run.StepCount()).arg(match.node);
     if (!match.right)

@@ -16,16 +16,17 @@ class TournamentAlgorithm : public RunAlgorithm {
 public:
     enum class Kind { Full, Path, MergePop };
     // The tournament of the tree of count nodes and the given depth (Full),
-    // or the path from leaf up (Path, MergePop), on the tree as `before`
-    // shows it.
-    TournamentAlgorithm(Kind kind, int64_t count, int depth, int64_t leaf, const NodeStates &before);
+    // or the path from leaf up (Path, MergePop).
+    TournamentAlgorithm(Kind kind, int64_t count, int depth, int64_t leaf);
 
     const char *Name() const override;
     QString Narration(const NodeStates &now) const override;
     const TournamentRun *Boxes() const override { return &m_run; }
 
+protected:
+    void RecordStep(Timeline::Writer &writer) override;
+
 private:
-    void RecordMatch(Timeline::Writer &writer, const TournamentMatch &match);
 
     Kind m_kind;
     TournamentRun m_run;

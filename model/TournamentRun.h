@@ -35,14 +35,15 @@ public:
     // all a tournament must play again when that leaf changes.
     static TournamentRun PathFrom(int64_t count, int64_t leaf);
 
-    int64_t MatchCount() const { return int64_t(m_matches.size()); }
-    const TournamentMatch &Match(int64_t m) const { return m_matches[std::size_t(m)]; }
+    int64_t MatchCount() const { return m_nMatches; }
+    TournamentMatch Match(int64_t m) const;
     int64_t StepCount() const { return m_nSteps; }
     // The match of step k (1..StepCount()) and the box that step paints.
     int64_t MatchOfStep(int64_t k) const;
     int64_t BoxOfStep(int64_t k) const;
-    // The first step of match m.
-    int64_t FirstStep(int64_t m) const { return m_firstStep[std::size_t(m)]; }
+    // The first step of match m: three steps a match, two for the one match
+    // of a node with a lone child.
+    int64_t FirstStep(int64_t m) const { return 3 * m + 1 - (m_nLone >= 0 && m > m_nLone ? 1 : 0); }
     int64_t LastStep(int64_t m) const { return m + 1 < MatchCount() ? FirstStep(m + 1) - 1 : m_nSteps; }
     // The match the node plays as the node, -1 when it plays none.
     int64_t MatchOfNode(int64_t node) const;
@@ -67,15 +68,21 @@ public:
     static int ValueOf(const std::string &label);
     // The label of a value; NodeStates::kNoLabel's is empty.
     static std::string LabelOf(int value);
+    static void WriteLabel(int value, std::string *label);
 
 private:
-    TournamentRun() = default;
-    void Add(int64_t node, int64_t count);
+    explicit TournamentRun(int64_t count) : m_nCount(count) {}
+    void Add(int64_t node);
 
-    std::vector<TournamentMatch> m_matches;
-    std::vector<int64_t> m_firstStep; // by match, 1-based steps
-    // By level, the first match of the level (-1: none); a level's matches
-    // are consecutive nodes.
-    std::vector<int64_t> m_firstOfLevel;
+    // The matches of a level are consecutive nodes, played one after the
+    // other: a segment of the run. At most one segment a level.
+    struct Segment {
+        int64_t firstMatch, firstNode, count;
+    };
+    std::vector<Segment> m_segments;       // in playing order
+    std::vector<int> m_segmentOfLevel;     // -1: none
+    int64_t m_nCount;                      // the tree's nodes
+    int64_t m_nMatches = 0;
+    int64_t m_nLone = -1;                  // the match of a lone child
     int64_t m_nSteps = 0;
 };

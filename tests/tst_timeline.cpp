@@ -87,14 +87,14 @@ void TestTimeline::seekEqualsPlaying()
     const PlainNodes before = RandomTree(count, quint32(count));
     PlainNodes tree = before;
     const auto which = TournamentAlgorithm::Kind(kind);
-    TournamentAlgorithm algorithm(which, count, DepthOf(count), count, tree);
+    TournamentAlgorithm algorithm(which, count, DepthOf(count), count);
     const TournamentRun &run = *algorithm.Boxes();
-    Timeline &steps = algorithm.Steps();
+    const Timeline &steps = algorithm.Steps();
     QCOMPARE(steps.StepCount(), run.StepCount());
     std::vector<PlainNodes> played{before};
     std::vector<int64_t> comparisons{0};
     for (int64_t k = 1; k <= steps.StepCount(); ++k) {
-        steps.SeekTo(k, tree);
+        algorithm.SeekTo(k, tree);
         played.push_back(tree);
         comparisons.push_back(steps.Comparisons());
         QVERIFY(tree == PlayedTo(run, before, k));
@@ -102,12 +102,12 @@ void TestTimeline::seekEqualsPlaying()
     QRandomGenerator random(7);
     for (int i = 0; i < 200; ++i) {
         const int64_t k = random.bounded(int(steps.StepCount()) + 1);
-        steps.SeekTo(k, tree);
+        algorithm.SeekTo(k, tree);
         QVERIFY(tree == played[std::size_t(k)]);
         QCOMPARE(steps.Comparisons(), comparisons[std::size_t(k)]);
         QCOMPARE(steps.Moves(), k == 0 ? 0 : run.MatchOfStep(k) + 1); // a value written a match
     }
-    steps.SeekTo(0, tree);
+    algorithm.SeekTo(0, tree);
     QVERIFY(tree == before);
 }
 
@@ -135,12 +135,12 @@ void TestTimeline::linesAndCounts()
     QFETCH(QList<int>, lines);
     QFETCH(QList<int>, comparisons);
     PlainNodes tree = RandomTree(count, 1);
-    TournamentAlgorithm algorithm(TournamentAlgorithm::Kind(kind), count, DepthOf(count), count, tree);
-    Timeline &steps = algorithm.Steps();
+    TournamentAlgorithm algorithm(TournamentAlgorithm::Kind(kind), count, DepthOf(count), count);
+    const Timeline &steps = algorithm.Steps();
     QCOMPARE(steps.StepCount(), qint64(lines.size()));
     const QStringList listing = Pseudocode(algorithm.Name());
     for (int k = 1; k <= lines.size(); ++k) {
-        steps.SeekTo(k, tree);
+        algorithm.SeekTo(k, tree);
         QCOMPARE(int(steps.Step(k).line), lines[k - 1]);
         QVERIFY(lines[k - 1] <= listing.size());
         QCOMPARE(steps.Comparisons(), qint64(comparisons[k - 1]));
@@ -153,7 +153,8 @@ void TestTimeline::memoryPerStep()
 {
     const int64_t count = 65535;
     PlainNodes tree = RandomTree(count, 3);
-    TournamentAlgorithm algorithm(TournamentAlgorithm::Kind::Full, count, DepthOf(count), 0, tree);
+    TournamentAlgorithm algorithm(TournamentAlgorithm::Kind::Full, count, DepthOf(count), 0);
+    algorithm.SeekTo(algorithm.Steps().StepCount(), tree);
     const double perStep = double(algorithm.Steps().MemoryBytes()) / double(algorithm.Steps().StepCount());
     qInfo("timeline: %.1f bytes a step", perStep);
     QVERIFY(perStep <= 32);

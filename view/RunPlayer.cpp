@@ -75,7 +75,7 @@ void CRunPlayer::StepForward()
 {
     if (!m_pRun || Shown() >= StepCount())
         return;
-    m_pRun->Steps().SeekTo(Shown() + 1, m_nodes);
+    m_pRun->SeekTo(Shown() + 1, m_nodes);
     emit StepPlayed(Shown());
 }
 
@@ -92,7 +92,7 @@ void CRunPlayer::SeekTo(int64_t k)
         return;
     const int64_t from = Shown();
     k = std::clamp<int64_t>(k, 0, StepCount());
-    m_pRun->Steps().SeekTo(k, m_nodes);
+    m_pRun->SeekTo(k, m_nodes);
     emit Sought(from, k);
 }
 

@@ -270,6 +270,7 @@ private:
     using Builder = void (CZarniView::*)(TreeNode *, int, int);
     void ResetTree(Builder build);
     bool AnyMarkIn(int64_t firstIndex, int64_t endIndex);
+    void ForgetMarkedIndices();
 
     // Drawing helpers shared by the paint, the selection and the tournament.
     CFont *LabelFont();
@@ -304,7 +305,7 @@ private:
     std::vector<TreeNode> m_nodes;
     // Every node whose mark may not be 0, unless m_bMarksUnknown.
     std::vector<int> m_markedIndices;
-    bool m_bMarkedSorted = true;
+    std::vector<uint8_t> m_listed; // by index: on m_markedIndices
     bool m_bMarksUnknown = false;
     CFont m_labelFont;
     CPoint m_ptScrollAtPress;

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <algorithm>
+#include <cstring>
 #include <charconv>
 
 namespace {
@@ -31,9 +32,8 @@ TreeNode *CZarniView::NewRoot()
     m_nodes.resize(count);
     ForgetRun();
     EndMerge();
-    m_markedIndices.clear();
-    m_bMarkedSorted = true;
-    m_bMarksUnknown = false;
+    ForgetMarkedIndices();
+    m_listed.resize(count + 1, 0);
     return &m_nodes[0];
 }
 
@@ -110,15 +110,16 @@ TreeGeometry CZarniView::Geometry() const
     return {m_nCanvasWidth, m_nCanvasHeight, m_nDepth, m_nXDivisor, m_nYDivisor, m_nNodeCount};
 }
 
-// A node already marked is already on the list.
+// A node goes on the list the first time it is marked and stays there
+// until the marks are cleared, so that a run stepped back and forth lists
+// each node once.
 void CZarniView::SetMark(TreeNode *node, int mark)
 {
-    const bool known = node->m_nMark != kMarkPlain;
     node->m_nMark = mark;
-    if (mark == 0 || known)
+    uint8_t &listed = m_listed[std::size_t(node->m_nIndex)];
+    if (mark == kMarkPlain || listed)
         return;
-    if (!m_markedIndices.empty() && m_markedIndices.back() > node->m_nIndex)
-        m_bMarkedSorted = false;
+    listed = 1;
     m_markedIndices.push_back(node->m_nIndex);
 }
 
@@ -133,8 +134,15 @@ void CZarniView::ClearMarks()
         for (int index : m_markedIndices)
             NodeAt(index)->m_nMark = kMarkPlain;
     }
+    ForgetMarkedIndices();
+}
+
+void CZarniView::ForgetMarkedIndices()
+{
+    for (int index : m_markedIndices)
+        if (std::size_t(index) < m_listed.size())
+            m_listed[std::size_t(index)] = 0;
     m_markedIndices.clear();
-    m_bMarkedSorted = true;
     m_bMarksUnknown = false;
 }
 
@@ -142,9 +150,7 @@ bool CZarniView::AnyMarkIn(int64_t firstIndex, int64_t endIndex)
 {
     if (m_bMarksUnknown)
         return true;
-    if (!m_bMarkedSorted)
-        std::sort(m_markedIndices.begin(), m_markedIndices.end());
-    m_bMarkedSorted = true;
-    const auto it = std::lower_bound(m_markedIndices.begin(), m_markedIndices.end(), firstIndex);
-    return it != m_markedIndices.end() && *it < endIndex;
+    firstIndex = std::max<int64_t>(firstIndex, 1);
+    endIndex = std::min<int64_t>(endIndex, int64_t(m_listed.size()));
+    return firstIndex < endIndex && std::memchr(&m_listed[std::size_t(firstIndex)], 1, std::size_t(endIndex - firstIndex));
 }

@@ -49,8 +49,25 @@ public:
         return label.empty() ? kNoLabel : TournamentRun::ValueOf(label);
     }
     int Mark(int64_t node) const override { return m_view->NodeAt(node)->m_nMark; }
-    void SetValue(int64_t node, int value) override { m_view->NodeAt(node)->m_strLabel = TournamentRun::LabelOf(value); }
+    void SetValue(int64_t node, int value) override { TournamentRun::WriteLabel(value, &m_view->NodeAt(node)->m_strLabel); }
     void SetMark(int64_t node, int mark) override { m_view->SetMark(m_view->NodeAt(node), mark); }
+    // A long seek writes millions of changes: straight into the nodes, each
+    // node fetched a few changes ahead of its write.
+    void Write(const NodeChange *first, const NodeChange *last, bool forward) override
+    {
+        TreeNode *nodes = m_view->m_nodes.data() - 1;
+        const std::ptrdiff_t count = last - first, ahead = 16;
+        for (std::ptrdiff_t i = 0; i < count; ++i) {
+            if (i + ahead < count)
+                __builtin_prefetch(&nodes[(forward ? first[i + ahead] : last[-1 - i - ahead]).Node()], 1);
+            const NodeChange &c = forward ? first[i] : last[-1 - i];
+            const int value = forward ? c.to : c.from;
+            if (c.WhichField() == NodeChange::kValue)
+                TournamentRun::WriteLabel(value, &nodes[c.Node()].m_strLabel);
+            else
+                m_view->SetMark(&nodes[c.Node()], value);
+        }
+    }
 
 private:
     CZarniView *m_view;
@@ -184,7 +201,7 @@ void CZarniView::ReplayPathFrom(int64_t leaf, bool mergePop)
 {
     using Kind = TournamentAlgorithm::Kind;
     m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(mergePop ? Kind::MergePop : Kind::Path, m_nNodeCount,
-                                                          m_nDepth, leaf, *m_pTreeStates));
+                                                          m_nDepth, leaf));
     Invalidate();
     m_pPlayer->Play();
 }
@@ -241,7 +258,7 @@ int64_t CZarniView::RunStepCount() const
 void CZarniView::StartRun()
 {
     using Kind = TournamentAlgorithm::Kind;
-    m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(Kind::Full, m_nNodeCount, m_nDepth, 0, *m_pTreeStates));
+    m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(Kind::Full, m_nNodeCount, m_nDepth, 0));
 }
 
 // The tree is replaced or its marks rewritten: the run ends where it stands.
