@@ -6,6 +6,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const int kWidest = 480;
+
+} // namespace
 
 CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
 {
@@ -17,6 +24,7 @@ CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
     m_list->setObjectName(QStringLiteral("codeLines"));
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setFocusPolicy(Qt::NoFocus);
+    m_list->setWordWrap(true);
     m_narration = new QLabel(body);
     m_narration->setWordWrap(true);
     m_counts = new QLabel(body);
@@ -48,6 +56,9 @@ void CCodePanel::Refresh()
         m_list->clear();
         for (int i = 0; i < lines.size(); ++i)
             m_list->addItem(QStringLiteral("%1  %2").arg(i + 1, 2).arg(lines[i]));
+        // Wide enough for the lines as far as a panel beside the tree may be.
+        const int wanted = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 4;
+        m_list->setMinimumWidth(std::min(wanted, kWidest));
     }
     for (int i = 0; i < m_list->count(); ++i) {
         QListWidgetItem *item = m_list->item(i);

@@ -194,9 +194,9 @@ const int kStepSlider = -2;
 const std::vector<int> &TournamentButtons()
 {
     static const std::vector<int> buttons = {ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART,
-                                             ID_WINNER_END, 0, ID_WINNER_SLOWER, kSpeedLabel, ID_WINNER_FASTER, 0,
-                                             ID_WINNER_LEAVES, 0, ID_WINNER_MERGE, ID_WINNER_POP, ID_WINNER_POP_ALL,
-                                             0, kStepSlider};
+                                             ID_WINNER_END, kStepSlider, 0, ID_WINNER_SLOWER, kSpeedLabel,
+                                             ID_WINNER_FASTER, 0, ID_WINNER_LEAVES, 0, ID_WINNER_MERGE, ID_WINNER_POP,
+                                             ID_WINNER_POP_ALL};
     return buttons;
 }
 
@@ -564,7 +564,7 @@ void CMainFrame::CreateTournamentToolBar()
             m_stepSlider = new QSlider(Qt::Horizontal, m_tournamentBar);
             m_stepSlider->setObjectName(QStringLiteral("stepSlider"));
             m_stepSlider->setToolTip(tr("執行到第幾步"));
-            m_stepSlider->setMinimumWidth(160);
+            m_stepSlider->setFixedWidth(140);
             // Seeks while it is dragged, so that the picture follows.
             connect(m_stepSlider, &QSlider::valueChanged, this, [this](int step) {
                 if (CZarniView *view = GetActiveView())

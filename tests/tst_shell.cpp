@@ -5,6 +5,7 @@
 #include "app/Zarni.h"
 #include "app/ZarniDoc.h"
 #include "frames/ChildFrm.h"
+#include "frames/CodePanel.h"
 #include "frames/LeavesDlg.h"
 #include "frames/MainFrm.h"
 #include "framework/Printing.h"
@@ -13,6 +14,7 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QSlider>
 #include <QSpinBox>
 #include <QSvgRenderer>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -779,6 +782,17 @@ void TestShell::tournamentToolbar()
     Frame()->RouteCommand(ID_WINNER_STEP);
     QVERIFY(Frame()->Action(ID_WINNER_PAUSE)->isChecked()); // a run stopped between steps
     QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(0), QString("第 1/21 步：節點 4，節點 9 (9) 勝 節點 8 (8)"));
+    // The slider follows the step shown and seeks where it is put; the code
+    // panel follows both.
+    auto *slider = Frame()->findChild<QSlider *>("stepSlider");
+    QCOMPARE(slider->maximum(), 21);
+    QCOMPARE(slider->value(), 1);
+    slider->setValue(12);
+    QCOMPARE(Frame()->GetActiveView()->RunStep(), qint64(12));
+    QCOMPARE(Frame()->CodePanel()->Current(), 6);
+    Frame()->RouteCommand(ID_WINNER_BACK);
+    QCOMPARE(slider->value(), 11);
+    QCOMPARE(Frame()->CodePanel()->Current(), 4);
 }
 
 void TestShell::leafDialogNamesABadValue()
