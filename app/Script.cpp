@@ -9,6 +9,7 @@
 #include "frames/MainFrm.h"
 #include "frames/MergeDlg.h"
 #include "frames/MergePanel.h"
+#include "frames/Problems.h"
 #include "framework/FileWrite.h"
 #include "CommandNames.h"
 #include "framework/StandardIds.h"
@@ -721,23 +722,8 @@ void CScriptRunner::Command(int id, const QString &name)
 
 void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem)
 {
-    switch (problem.error) {
-    case CZarniView::LeafError::None:
-        return;
-    case CZarniView::LeafError::NotANumber:
-        Fail(QStringLiteral("'%1' is not a whole number").arg(problem.word));
-    case CZarniView::LeafError::OutOfRange:
-        Fail(QStringLiteral("%1 is out of range: leaf values go from -%2 to %2")
-                 .arg(problem.word)
-                 .arg(kMaxNodeValue));
-    case CZarniView::LeafError::WrongCount:
-        Fail(QStringLiteral("the tree has %1 leaves, not %2 values").arg(view->LeafCount()).arg(problem.word));
-    case CZarniView::LeafError::NotALeaf:
-        Fail(QStringLiteral("node %1 is not a leaf (the leaves are %2 to %3)")
-                 .arg(problem.word)
-                 .arg(view->FirstLeaf())
-                 .arg(view->m_nNodeCount));
-    }
+    if (problem.error != CZarniView::LeafError::None)
+        Fail(CProblemText::Leaf(view, problem, CProblemText::Wording::ScriptLine));
 }
 
 void CScriptRunner::Leaves(const QStringList &words)
@@ -865,27 +851,8 @@ void CScriptRunner::StartMerge(CZarniView *view, const std::string &text, char s
 {
     WinnerMerge::Runs runs;
     const WinnerMerge::Problem problem = WinnerMerge::Parse(text, &runs, separator);
-    const QString word = QString::fromStdString(problem.word);
-    const QString at = separator == '\n' ? QStringLiteral("%1line %2 (run %3): ").arg(where).arg(problem.line).arg(problem.run)
-                                         : QStringLiteral("run %1: ").arg(problem.run);
-    switch (problem.error) {
-    case WinnerMerge::Error::None:
-        break;
-    case WinnerMerge::Error::NotANumber:
-        Fail(at + QStringLiteral("'%1' is not a whole number").arg(word));
-    case WinnerMerge::Error::OutOfRange:
-        Fail(at + QStringLiteral("%1 is out of range: values go from -%2 to %2").arg(word).arg(kMaxNodeValue));
-    case WinnerMerge::Error::OutOfOrder:
-        Fail(at + QStringLiteral("%1 is greater than the value before it: a run goes from the greatest down").arg(word));
-    case WinnerMerge::Error::EmptyRun:
-        Fail(at + QStringLiteral("the run is empty"));
-    case WinnerMerge::Error::RunTooLong:
-        Fail(at + QStringLiteral("a run holds at most %1 values").arg(WinnerMerge::kMaxRunLength));
-    case WinnerMerge::Error::TooFewRuns:
-        Fail(where + QStringLiteral("a merge needs at least %1 runs, not %2").arg(WinnerMerge::kMinRuns).arg(word));
-    case WinnerMerge::Error::TooManyRuns:
-        Fail(where + QStringLiteral("a merge takes at most %1 runs, not %2").arg(WinnerMerge::kMaxRuns).arg(word));
-    }
+    if (problem.error != WinnerMerge::Error::None)
+        Fail(where + CProblemText::Merge(problem, separator == '\n', CProblemText::Wording::ScriptLine));
     view->StartMerge(std::move(runs));
     Wait(view);
 }

@@ -1,6 +1,6 @@
 #include "LeafEditor.h"
 
-#include "LeavesDlg.h"
+#include "Problems.h"
 
 #include <QKeyEvent>
 #include <QToolTip>
@@ -53,6 +53,6 @@ void CLeafEditor::Apply()
         close();
         return;
     }
-    setToolTip(CLeavesDlg::Describe(m_pView, problem));
+    setToolTip(CProblemText::Leaf(m_pView, problem, CProblemText::Wording::Dialog));
     QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
 }

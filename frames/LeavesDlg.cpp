@@ -1,5 +1,7 @@
 #include "LeavesDlg.h"
 
+#include "Problems.h"
+
 #include "DialogButtons.h"
 
 #include <QLabel>
@@ -49,26 +51,9 @@ void CLeavesDlg::accept()
         return QDialog::accept();
     const CZarniView::LeafProblem problem = m_pView->SetLeafValues(values);
     if (problem.error != CZarniView::LeafError::None) {
-        m_problem->setText(Describe(m_pView, problem));
+        m_problem->setText(CProblemText::Leaf(m_pView, problem, CProblemText::Wording::Dialog));
         m_values->setFocus();
         return;
     }
     QDialog::accept();
-}
-
-QString CLeavesDlg::Describe(const CZarniView *view, const CZarniView::LeafProblem &problem)
-{
-    switch (problem.error) {
-    case CZarniView::LeafError::None:
-        break;
-    case CZarniView::LeafError::NotANumber:
-        return tr("「%1」不是整數。").arg(problem.word);
-    case CZarniView::LeafError::OutOfRange:
-        return tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(problem.word).arg(kMaxNodeValue);
-    case CZarniView::LeafError::WrongCount:
-        return tr("需要 %1 個值，這裡有 %2 個。").arg(view->LeafCount()).arg(problem.word);
-    case CZarniView::LeafError::NotALeaf:
-        return tr("節點 %1 不是葉節點。").arg(problem.word);
-    }
-    return QString();
 }

@@ -17,8 +17,6 @@ class CLeavesDlg : public QDialog {
 public:
     CLeavesDlg(CZarniView *view, QWidget *parent);
     void accept() override;
-    // What is wrong, in the user's words.
-    static QString Describe(const CZarniView *view, const CZarniView::LeafProblem &problem);
 
     // The most values the field is filled with.
     static constexpr int64_t kMaxShownValues = 20000;

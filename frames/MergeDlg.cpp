@@ -1,5 +1,7 @@
 #include "MergeDlg.h"
 
+#include "Problems.h"
+
 #include "DialogButtons.h"
 #include "view/ZarniView.h"
 
@@ -103,7 +105,7 @@ void CMergeDlg::accept()
         runs = m_held;
     } else if (const WinnerMerge::Problem problem = WinnerMerge::Parse(m_text->toPlainText().toStdString(), &runs);
                problem.error != WinnerMerge::Error::None) {
-        m_problem->setText(Describe(problem));
+        m_problem->setText(CProblemText::Merge(problem, true, CProblemText::Wording::Dialog));
         m_text->setFocus();
         return;
     }
@@ -138,7 +140,8 @@ void CMergeDlg::LoadFile(const QString &path)
         // A short file is shown as it is, so that the line can be mended here.
         if (qint64(text.size()) <= kMaxShownValues * 4)
             m_text->setPlainText(QString::fromStdString(text));
-        m_problem->setText(tr("%1：%2").arg(QFileInfo(path).fileName(), Describe(problem)));
+        m_problem->setText(tr("%1：%2").arg(QFileInfo(path).fileName(),
+                                               CProblemText::Merge(problem, true, CProblemText::Wording::Dialog)));
         return;
     }
     const QString comment = tr("# 從 %1 載入的 %2 個序列，共 %3 個值（太多，不在這裡列出）")
@@ -179,29 +182,4 @@ bool CMergeDlg::ReadRunsText(QIODevice *device, std::string *text, QString *erro
             return false;
         }
     }
-}
-
-QString CMergeDlg::Describe(const WinnerMerge::Problem &problem)
-{
-    const QString word = QString::fromStdString(problem.word);
-    const QString line = tr("第 %1 行（序列 %2）：").arg(problem.line).arg(problem.run);
-    switch (problem.error) {
-    case WinnerMerge::Error::None:
-        break;
-    case WinnerMerge::Error::NotANumber:
-        return line + tr("「%1」不是整數。").arg(word);
-    case WinnerMerge::Error::OutOfRange:
-        return line + tr("%1 超出範圍：值必須在 -%2 到 %2 之間。").arg(word).arg(kMaxNodeValue);
-    case WinnerMerge::Error::OutOfOrder:
-        return line + tr("%1 比前一個值大；序列必須由大到小排列。").arg(word);
-    case WinnerMerge::Error::EmptyRun:
-        return tr("序列 %1 是空的。").arg(problem.run);
-    case WinnerMerge::Error::RunTooLong:
-        return line + tr("序列最多 %1 個值。").arg(WinnerMerge::kMaxRunLength);
-    case WinnerMerge::Error::TooFewRuns:
-        return tr("至少要有 %1 個序列，這裡有 %2 個。").arg(WinnerMerge::kMinRuns).arg(word);
-    case WinnerMerge::Error::TooManyRuns:
-        return tr("最多只能有 %1 個序列，這裡有 %2 個。").arg(WinnerMerge::kMaxRuns).arg(word);
-    }
-    return QString();
 }

@@ -23,8 +23,6 @@ public:
     // Puts the file's runs in the dialog, or says why not.
     void LoadFile(const QString &path);
     void FillRandom(int runs, int length);
-    // What is wrong, in the user's words.
-    static QString Describe(const WinnerMerge::Problem &problem);
     // The whole text of a runs file, refused beyond what any merge could use.
     static constexpr qint64 kMaxRunsBytes = qint64(1) << 30;
     static bool ReadRunsText(QIODevice *device, std::string *text, QString *error);

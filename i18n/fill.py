@@ -6,6 +6,11 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'這棵樹有 %1 個葉節點，不是 %2 個值。': 'The tree has %1 leaves, not %2 values.',
+'節點 %1 不是葉節點（葉節點是 %2 到 %3）。': 'Node %1 is not a leaf (the leaves are %2 to %3).',
+'序列 %1：': 'Run %1: ', '這個序列是空的。': 'The run is empty.',
+'合併至少需要 %1 個序列，這裡只有 %2 個。': 'A merge needs at least %1 runs, not %2.',
+'合併最多只能有 %1 個序列，這裡有 %2 個。': 'A merge takes at most %1 runs, not %2.',
 '程式碼': 'Code', '程式碼(&O)': 'C&ode', '第 %1 / %2 步\u3000比較 %3 次\u3000搬移 %4 次': 'Step %1 / %2    comparisons %3    moves %4',
 '執行到第幾步': 'The step shown', '若 i 有兩個子節點': 'if i has two children',
 'w ← 2i 與 2i + 1 中值較大者（相等時取 2i + 1）': 'w ← the greater of 2i and 2i + 1 (on a tie, 2i + 1)',
@@ -26,13 +31,11 @@ EN = {
 '檔案 %1 不是 Zarni 文件，儲存會清除它的內容。\n仍要儲存嗎？': 'The file %1 is not a Zarni document; saving will erase its content.\nSave anyway?',
 '跳至節點': 'Go to Node', '節點的索引（1 到 %1）：': 'Index of the node (1 to %1):',
 '這棵樹沒有節點 %1：索引必須在 1 到 %2 之間。': 'The tree has no node %1: the index must be from 1 to %2.',
-'「%1」不是整數。': '"%1" is not a whole number.',
+'「%1」不是整數。': "'%1' is not a whole number.",
 '設定葉節點': 'Set Leaves',
 '這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，整數 -%4 到 %4，以空白或逗號分隔：':
     'The tree has %1 leaves (nodes %2 to %3). Enter their values in order, whole numbers from -%4 to %4, separated by blanks or commas:',
 '%1 超出範圍：值必須在 -%2 到 %2 之間。': '%1 is out of range: values must be from -%2 to %2.',
-'需要 %1 個值，這裡有 %2 個。': '%1 values are needed; there are %2 here.',
-'節點 %1 不是葉節點。': 'Node %1 is not a leaf.',
 '檔案(&F)': '&File', '開啟新檔(&N)\tCtrl+N': '&New\tCtrl+N', '開啟舊檔(&O)...\tCtrl+O': '&Open...\tCtrl+O',
 '列印設定(&R)...': 'P&rint Setup...', '最近開啟檔案': 'Recent File', '結束(&X)': 'E&xit', '檢視(&V)': '&View',
 '工具列(&T)': '&Toolbar', '狀態列(&S)': '&Status Bar', '說明(&H)': '&Help', '關於 Zarni(&A)...': '&About Zarni...',
@@ -60,9 +63,7 @@ EN = {
 '檔案超過 %1 MB，比任何合併用得到的都大': 'the file is larger than %1 MB, more than any merge can use',
 '第 %1 行（序列 %2）：': 'Line %1 (run %2): ',
 '%1 比前一個值大；序列必須由大到小排列。': '%1 is greater than the value before it; a run must go from the greatest down.',
-'序列 %1 是空的。': 'Run %1 is empty.', '序列最多 %1 個值。': 'A run holds at most %1 values.',
-'至少要有 %1 個序列，這裡有 %2 個。': 'At least %1 runs are needed; there are %2 here.',
-'最多只能有 %1 個序列，這裡有 %2 個。': 'At most %1 runs are allowed; there are %2 here.',
+'序列最多 %1 個值。': 'A run holds at most %1 values.',
 '合併': 'Merge', '複製輸出(&C)': '&Copy Output', '把輸出的值複製到剪貼簿': 'Copy the output values to the clipboard',
 '這個視窗沒有合併。': 'This window has no merge.', '合併完成：輸出 %1 個值。': 'Merge done: %1 values output.',
 '已輸出 %1 個值，還剩 %2 個。': '%1 values output, %2 left.', '輸出': 'Output', '序列 %1': 'Run %1',

@@ -138,7 +138,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>「%1」不是整數。</source>
-        <translation>"%1" is not a whole number.</translation>
+        <translation>'%1' is not a whole number.</translation>
     </message>
 </context>
 <context>
@@ -150,22 +150,6 @@ Save anyway?</translation>
     <message>
         <source>這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，整數 -%4 到 %4，以空白或逗號分隔：</source>
         <translation>The tree has %1 leaves (nodes %2 to %3). Enter their values in order, whole numbers from -%4 to %4, separated by blanks or commas:</translation>
-    </message>
-    <message>
-        <source>「%1」不是整數。</source>
-        <translation>"%1" is not a whole number.</translation>
-    </message>
-    <message>
-        <source>%1 超出範圍：值必須在 -%2 到 %2 之間。</source>
-        <translation>%1 is out of range: values must be from -%2 to %2.</translation>
-    </message>
-    <message>
-        <source>需要 %1 個值，這裡有 %2 個。</source>
-        <translation>%1 values are needed; there are %2 here.</translation>
-    </message>
-    <message>
-        <source>節點 %1 不是葉節點。</source>
-        <translation>Node %1 is not a leaf.</translation>
     </message>
     <message>
         <source>%1 個值太多，不在這裡列出；留空就不改變。</source>
@@ -469,38 +453,6 @@ Save anyway?</translation>
         <source>檔案超過 %1 MB，比任何合併用得到的都大</source>
         <translation>the file is larger than %1 MB, more than any merge can use</translation>
     </message>
-    <message>
-        <source>第 %1 行（序列 %2）：</source>
-        <translation>Line %1 (run %2): </translation>
-    </message>
-    <message>
-        <source>「%1」不是整數。</source>
-        <translation>"%1" is not a whole number.</translation>
-    </message>
-    <message>
-        <source>%1 超出範圍：值必須在 -%2 到 %2 之間。</source>
-        <translation>%1 is out of range: values must be from -%2 to %2.</translation>
-    </message>
-    <message>
-        <source>%1 比前一個值大；序列必須由大到小排列。</source>
-        <translation>%1 is greater than the value before it; a run must go from the greatest down.</translation>
-    </message>
-    <message>
-        <source>序列 %1 是空的。</source>
-        <translation>Run %1 is empty.</translation>
-    </message>
-    <message>
-        <source>序列最多 %1 個值。</source>
-        <translation>A run holds at most %1 values.</translation>
-    </message>
-    <message>
-        <source>至少要有 %1 個序列，這裡有 %2 個。</source>
-        <translation>At least %1 runs are needed; there are %2 here.</translation>
-    </message>
-    <message>
-        <source>最多只能有 %1 個序列，這裡有 %2 個。</source>
-        <translation>At most %1 runs are allowed; there are %2 here.</translation>
-    </message>
 </context>
 <context>
     <name>CMergePanel</name>
@@ -534,6 +486,53 @@ Save anyway?</translation>
     <message>
         <source>輸出</source>
         <translation>Output</translation>
+    </message>
+</context>
+<context>
+    <name>CProblemText</name>
+    <message>
+        <source>「%1」不是整數。</source>
+        <translation>'%1' is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1 超出範圍：值必須在 -%2 到 %2 之間。</source>
+        <translation>%1 is out of range: values must be from -%2 to %2.</translation>
+    </message>
+    <message>
+        <source>這棵樹有 %1 個葉節點，不是 %2 個值。</source>
+        <translation>The tree has %1 leaves, not %2 values.</translation>
+    </message>
+    <message>
+        <source>節點 %1 不是葉節點（葉節點是 %2 到 %3）。</source>
+        <translation>Node %1 is not a leaf (the leaves are %2 to %3).</translation>
+    </message>
+    <message>
+        <source>第 %1 行（序列 %2）：</source>
+        <translation>Line %1 (run %2): </translation>
+    </message>
+    <message>
+        <source>序列 %1：</source>
+        <translation>Run %1: </translation>
+    </message>
+    <message>
+        <source>%1 比前一個值大；序列必須由大到小排列。</source>
+        <translation>%1 is greater than the value before it; a run must go from the greatest down.</translation>
+    </message>
+    <message>
+        <source>這個序列是空的。</source>
+        <translation>The run is empty.</translation>
+    </message>
+    <message>
+        <source>序列最多 %1 個值。</source>
+        <translation>A run holds at most %1 values.</translation>
+    </message>
+    <message>
+        <source>合併至少需要 %1 個序列，這裡只有 %2 個。</source>
+        <translation>A merge needs at least %1 runs, not %2.</translation>
+    </message>
+    <message>
+        <source>合併最多只能有 %1 個序列，這裡有 %2 個。</source>
+        <translation>A merge takes at most %1 runs, not %2.</translation>
     </message>
 </context>
 <context>
