@@ -174,15 +174,24 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
     return keys;
 }
 
-// The toolbar: command ids in order, 0 for a separator. Each button has the
-// next image of the strip; ID_ZOOM_COMBO gives way to the zoom combo box.
-const std::vector<int> &ToolbarButtons()
+// The toolbar: commands in order with their pictures, id 0 for a separator;
+// ID_ZOOM_COMBO gives way to the zoom combo box.
+struct ToolbarButton {
+    int id;
+    ToolbarGlyph glyph;
+};
+const std::vector<ToolbarButton> &ToolbarButtons()
 {
-    static const std::vector<int> buttons = {
-        ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
-        ID_FILE_PRINT, 0, ID_APP_ABOUT, 0, ID_MODE_SELECT, ID_MODE_PAN, 0, ID_ZOOM_COMBO, 0,
-        ID_ZOOM_OUT_X, ID_ZOOM_IN_X, ID_ZOOM_OUT_Y, ID_ZOOM_IN_Y, ID_ZOOM_OUT, ID_ZOOM_IN, 0,
-        ID_NODE_ADD, ID_NODE_REMOVE, 0, ID_NODE_NARROWER, ID_NODE_WIDER, ID_NODE_SHORTER, ID_NODE_TALLER};
+    static const std::vector<ToolbarButton> buttons = {
+        {ID_FILE_NEW, kGlyphNew}, {ID_FILE_OPEN, kGlyphOpen}, {ID_FILE_SAVE, kGlyphSave}, {0, {}},
+        {ID_EDIT_CUT, kGlyphCut}, {ID_EDIT_COPY, kGlyphCopy}, {ID_EDIT_PASTE, kGlyphPaste}, {0, {}},
+        {ID_FILE_PRINT, kGlyphPrint}, {0, {}}, {ID_APP_ABOUT, kGlyphAbout}, {0, {}},
+        {ID_MODE_SELECT, kGlyphSelectMode}, {ID_MODE_PAN, kGlyphPanMode}, {0, {}}, {ID_ZOOM_COMBO, kGlyphZoomSlot},
+        {0, {}}, {ID_ZOOM_OUT_X, kGlyphNarrower}, {ID_ZOOM_IN_X, kGlyphWider}, {ID_ZOOM_OUT_Y, kGlyphShorter},
+        {ID_ZOOM_IN_Y, kGlyphTaller}, {ID_ZOOM_OUT, kGlyphSmaller}, {ID_ZOOM_IN, kGlyphLarger}, {0, {}},
+        {ID_NODE_ADD, kGlyphNodeAdd}, {ID_NODE_REMOVE, kGlyphNodeRemove}, {0, {}},
+        {ID_NODE_NARROWER, kGlyphBoxNarrower}, {ID_NODE_WIDER, kGlyphBoxWider},
+        {ID_NODE_SHORTER, kGlyphBoxShorter}, {ID_NODE_TALLER, kGlyphBoxTaller}};
     return buttons;
 }
 
@@ -414,9 +423,9 @@ void CMainFrame::CreateActions()
             for (const MenuItem &item : menu.items)
                 if (item.id > 0)
                     add(item.id);
-    for (int id : ToolbarButtons())
-        if (id && id != ID_ZOOM_COMBO)
-            add(id);
+    for (const ToolbarButton &button : ToolbarButtons())
+        if (button.id && button.id != ID_ZOOM_COMBO)
+            add(button.id);
     for (int id : TournamentButtons())
         if (id > 0)
             add(id);
@@ -523,15 +532,12 @@ void CMainFrame::CreateToolBar()
     m_wndToolBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_wndToolBar->setMovable(true);
-    // The strip holds an image for every button, the combo's slot included,
-    // in the buttons' order.
-    int image = 0;
-    for (int id : ToolbarButtons()) {
+    for (const auto &[id, glyph] : ToolbarButtons()) {
         if (id == 0) {
             m_wndToolBar->addSeparator();
             continue;
         }
-        const QIcon icon(QPixmap::fromImage(ToolbarImage(image++)));
+        const QIcon icon(QPixmap::fromImage(ToolbarImage(glyph)));
         if (id == ID_ZOOM_COMBO) {
             m_pZoomSlot = m_wndToolBar->addSeparator(); // the slot the combo box takes
         } else {

@@ -262,9 +262,9 @@ QImage Render(const Glyph &glyph, int width, int height)
 
 } // namespace
 
-QImage ToolbarImage(int index)
+QImage ToolbarImage(ToolbarGlyph glyph)
 {
-    return Render(Glyphs().at(index), kToolbarImageWidth, kToolbarImageHeight);
+    return Render(Glyphs().at(std::size_t(glyph)), kToolbarImageWidth, kToolbarImageHeight);
 }
 
 namespace {
@@ -335,16 +335,6 @@ QImage TournamentImage(int id)
         if (command == id)
             return Render(glyph, kToolbarImageWidth, kToolbarImageHeight);
     return QImage();
-}
-
-QImage ToolbarStrip()
-{
-    QImage strip(kToolbarImageWidth * kToolbarImageCount, kToolbarImageHeight, QImage::Format_ARGB32);
-    strip.fill(Qt::transparent);
-    QPainter p(&strip);
-    for (int i = 0; i < kToolbarImageCount; ++i)
-        p.drawImage(i * kToolbarImageWidth, 0, ToolbarImage(i));
-    return strip;
 }
 
 void PaintZarniIcon(QPainter &p, bool document)

@@ -15,10 +15,16 @@ QCursor ZarniCursor(int id);
 // The black-and-white picture behind a cursor (white, black, transparent).
 QImage ZarniCursorImage(int id);
 
-// The toolbar strip: 23 images of 16 by 15 pixels in 16 colours.
-enum { kToolbarImageCount = 23, kToolbarImageWidth = 16, kToolbarImageHeight = 15 };
-QImage ToolbarStrip();
-QImage ToolbarImage(int index);
+// The toolbar strip: 23 images of 16 by 15 pixels in 16 colours, named in
+// the strip's order; a button asks for its picture by name.
+enum ToolbarGlyph {
+    kGlyphNew, kGlyphOpen, kGlyphSave, kGlyphCut, kGlyphCopy, kGlyphPaste, kGlyphPrint, kGlyphAbout,
+    kGlyphSelectMode, kGlyphPanMode, kGlyphZoomSlot, kGlyphNarrower, kGlyphWider, kGlyphShorter, kGlyphTaller,
+    kGlyphSmaller, kGlyphLarger, kGlyphNodeAdd, kGlyphNodeRemove, kGlyphBoxNarrower, kGlyphBoxWider,
+    kGlyphBoxShorter, kGlyphBoxTaller, kToolbarImageCount
+};
+enum { kToolbarImageWidth = 16, kToolbarImageHeight = 15 };
+QImage ToolbarImage(ToolbarGlyph glyph);
 // The picture of a tournament toolbar command (ID_WINNER_PAUSE and on),
 // of the same size and colours; a null image for any other command.
 QImage TournamentImage(int id);

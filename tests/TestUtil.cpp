@@ -98,6 +98,14 @@ bool ShowsCursor(CZarniView *view, int cursorId)
         && shown.bitmap().toImage() == wanted.bitmap().toImage();
 }
 
+bool AllPlain(const CZarniView *view)
+{
+    for (int64_t i = 1; i <= view->m_nNodeCount; ++i)
+        if (view->NodeAt(i)->m_nMark != kMarkPlain)
+            return false;
+    return true;
+}
+
 static void WalkLevel(CZarniView *view, CDrawSurface *dc, const TreeNode *node, int level, bool selection)
 {
     if (!node)
@@ -108,7 +116,15 @@ static void WalkLevel(CZarniView *view, CDrawSurface *dc, const TreeNode *node, 
                               node->m_nMark == 1 ? 1 : 0);
         } else {
             view->DrawNodeBox(dc, node->m_strLabel, node->m_ptPos.x, node->m_ptPos.y, node->m_nMark);
-            view->DrawNodeEdges(dc, node);
+            // The edges leave the box's sides and turn down to the children.
+            const CPoint at = node->m_ptPos;
+            for (const TreeNode *child : {node->m_pLeft, node->m_pRight}) {
+                if (!child)
+                    continue;
+                dc->MoveTo(at.x + (child == node->m_pLeft ? -1 : 1) * view->HalfWidth(), at.y);
+                dc->LineTo(child->m_ptPos.x, at.y);
+                dc->LineTo(child->m_ptPos.x, child->m_ptPos.y);
+            }
         }
     }
     WalkLevel(view, dc, node->m_pLeft, level, selection);

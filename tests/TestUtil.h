@@ -21,6 +21,8 @@ QImage Render(CZarniView *view);
 
 // The nodes of the view's tree in pre-order.
 std::vector<const TreeNode *> PreOrder(const CZarniView *view);
+// No node of the view's tree is marked.
+bool AllPlain(const CZarniView *view);
 
 // The plain level-by-level walk the paint must match pixel for pixel: every
 // node of a level, left to right, its box and then its edges; for the

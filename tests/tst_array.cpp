@@ -108,7 +108,7 @@ void TestArray::slotColours()
         CZarniView::WaitWhilePlaying(view.get());
         break;
     }
-    QVERIFY(!view->MarksPlain());
+    QVERIFY(!AllPlain(view.get()));
     CheckSlots(panel, view.get(), true);
 }
 
@@ -279,7 +279,7 @@ void TestArray::badIndices()
     dlg.accept();
     QCOMPARE(dlg.result(), int(index ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(dlg.findChild<QLabel *>("gotoProblem")->text(), problem);
-    QCOMPARE(view->MarksPlain(), index == 0);
+    QCOMPARE(AllPlain(view.get()), index == 0);
 }
 
 // In the program: off at first, on from the View menu and kept for the next

@@ -99,8 +99,7 @@ void TestDrawing::markedBoxes()
     QFETCH(QColor, cell);
     auto view = MakeView();
     TreeNode *node = view->NodeAt(5);
-    node->m_nMark = mark;
-    view->MarksChanged();
+    view->SetMark(node, mark);
     const QImage image = Render(view.get());
     const CPoint p = node->m_ptPos;
     QCOMPARE(Pixel(image, p.x - 25, p.y - 10), frame);
@@ -232,14 +231,13 @@ void TestDrawing::culledPaintMatchesFullWalk()
     if (marks == 1) {
         int i = 0;
         for (const TreeNode *node : PreOrder(&view))
-            const_cast<TreeNode *>(node)->m_nMark = (i++ * 7) % 3;
-        view.MarksChanged();
+            view.SetMark(const_cast<TreeNode *>(node), (i++ * 7) % 3);
     } else if (marks == 2) {
         const TreeGeometry g = view.Geometry();
         const int64_t k = std::min(g.FirstAtOrRightOf(view.m_nDepth, clip.center().x()), g.LevelCount(view.m_nDepth) - 1);
         const CPoint p = g.Position(TreeGeometry::LevelFirst(view.m_nDepth) + k);
         view.SelectNodesInRect(view.m_pRoot, p.x, p.y, p.x, p.y);
-        QVERIFY(view.MarksPlain() == (view.HalfWidth() == 0 || view.HalfHeight() == 0));
+        QVERIFY(AllPlain(&view) == (view.HalfWidth() == 0 || view.HalfHeight() == 0));
     }
     QCOMPARE(PaintCanvas(&view, clip, false), PaintCanvas(&view, clip, true));
 }
@@ -252,8 +250,7 @@ void TestDrawing::selectionRedrawMatchesFullWalk()
     view->SetScrollPos(SB_VERT, 90);
     int i = 0;
     for (const TreeNode *node : PreOrder(view.get()))
-        const_cast<TreeNode *>(node)->m_nMark = (i++ * 5) % 3;
-    view->MarksChanged();
+        view->SetMark(const_cast<TreeNode *>(node), (i++ * 5) % 3);
     auto draw = [&](bool plainWalk) {
         return PaintInto(QRect(QPoint(0, 0), view->viewport()->size()), [&](CDrawSurface *dc) {
             if (plainWalk)

@@ -86,8 +86,7 @@ void TestMouse::band()
     QFETCH(QPoint, to);
     QFETCH(QSet<int>, selected);
     auto view = MakeView();
-    view->NodeAt(9)->m_nMark = 1; // a previous selection is replaced
-    view->MarksChanged();
+    view->SetMark(view->NodeAt(9), 1); // a previous selection is replaced
     Drag(view.get(), from == to ? std::vector<QPoint>{from} : std::vector<QPoint>{from, (from + to) / 2, to});
     QCOMPARE(Selected(view.get()), selected);
 }

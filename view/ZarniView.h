@@ -49,21 +49,16 @@ public:
     // Where everything stands for the current canvas, depth and divisors.
     TreeGeometry Geometry() const;
 
-    // Marks. Every mark the view writes goes through SetMark, so that the
-    // marks can be cleared again without visiting every node. Marks written
-    // from outside must be announced with MarksChanged.
+    // Marks. Every mark goes through SetMark, so that the marks can be
+    // cleared again without visiting every node.
     void SetMark(TreeNode *node, int mark);
     void ClearMarks();
-    void MarksChanged() { m_bMarksUnknown = true; }
-    bool MarksPlain() const { return !m_bMarksUnknown && m_markedIndices.empty(); }
 
     // Drawing
     void DrawTree(CDrawSurface *dc);
     void DrawSelection(CDrawSurface *dc);
-    // One box at window point (x, y) in the colours of mark, and the edges
-    // from a node to its children.
+    // One box at window point (x, y) in the colours of mark.
     void DrawNodeBox(CDrawSurface *dc, const std::string &label, int x, int y, int mark);
-    void DrawNodeEdges(CDrawSurface *dc, const TreeNode *node);
 
     // Tree commands
     void OnNodeAdd();
@@ -303,10 +298,9 @@ private:
     CZarniDoc *m_pDocument = nullptr;
     // The nodes 1..N at 0..N-1.
     std::vector<TreeNode> m_nodes;
-    // Every node whose mark may not be 0, unless m_bMarksUnknown.
+    // Every node whose mark may not be 0.
     std::vector<int> m_markedIndices;
     std::vector<uint8_t> m_listed; // by index: on m_markedIndices
-    bool m_bMarksUnknown = false;
     CFont m_labelFont;
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;

@@ -46,12 +46,6 @@ void CZarniView::DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, 
     }
 }
 
-void CZarniView::DrawNodeEdges(CDrawSurface *dc, const TreeNode *node)
-{
-    DrawEdges(dc, node->m_ptPos, node->m_pLeft ? &node->m_pLeft->m_ptPos : nullptr,
-              node->m_pRight ? &node->m_pRight->m_ptPos : nullptr);
-}
-
 void CZarniView::DrawTree(CDrawSurface *dc)
 {
     DrawVisibleLevels(dc, {0, 0}, false);

@@ -123,17 +123,11 @@ void CZarniView::SetMark(TreeNode *node, int mark)
     m_markedIndices.push_back(node->m_nIndex);
 }
 
-// Only the nodes known to be marked are visited, unless marks were written
-// from outside.
+// Only the nodes known to be marked are visited.
 void CZarniView::ClearMarks()
 {
-    if (m_bMarksUnknown) {
-        for (TreeNode &n : m_nodes)
-            n.m_nMark = kMarkPlain;
-    } else {
-        for (int index : m_markedIndices)
-            NodeAt(index)->m_nMark = kMarkPlain;
-    }
+    for (int index : m_markedIndices)
+        NodeAt(index)->m_nMark = kMarkPlain;
     ForgetMarkedIndices();
 }
 
@@ -143,13 +137,10 @@ void CZarniView::ForgetMarkedIndices()
         if (std::size_t(index) < m_listed.size())
             m_listed[std::size_t(index)] = 0;
     m_markedIndices.clear();
-    m_bMarksUnknown = false;
 }
 
 bool CZarniView::AnyMarkIn(int64_t firstIndex, int64_t endIndex)
 {
-    if (m_bMarksUnknown)
-        return true;
     firstIndex = std::max<int64_t>(firstIndex, 1);
     endIndex = std::min<int64_t>(endIndex, int64_t(m_listed.size()));
     return firstIndex < endIndex && std::memchr(&m_listed[std::size_t(firstIndex)], 1, std::size_t(endIndex - firstIndex));
