@@ -381,6 +381,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"shot", &CScriptRunner::Shot},       {"fit", &CScriptRunner::Fit},
         {"merge-panel", &CScriptRunner::MergePanel},
         {"code", &CScriptRunner::Code},       {"seek", &CScriptRunner::Seek},
+        {"values", &CScriptRunner::Values},   {"heap", &CScriptRunner::Heap},
         {"wheel", &CScriptRunner::Wheel},     {"key", &CScriptRunner::Key},
         {"save-script", &CScriptRunner::SaveScript},
     };
@@ -726,12 +727,55 @@ void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafPr
         Fail(CProblemText::Leaf(view, problem, CProblemText::Wording::ScriptLine));
 }
 
+// The values after the statement's word, blanks or commas between them.
+static QStringList ValueWords(const QStringList &words)
+{
+    return words.mid(1).join(' ').split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+}
+
 void CScriptRunner::Leaves(const QStringList &words)
 {
     CZarniView *view = ActiveView(words[0]);
-    const QStringList values = words.mid(1).join(' ').split(QRegularExpression(QStringLiteral("[\\s,]+")),
-                                                            Qt::SkipEmptyParts);
-    LeafFailure(view, view->SetLeafValues(values));
+    LeafFailure(view, view->SetLeafValues(ValueWords(words)));
+}
+
+void CScriptRunner::Values(const QStringList &words)
+{
+    CZarniView *view = ActiveView(words[0]);
+    const QString how = words.value(1);
+    if (how == "random" && (words.size() == 2 || words.size() == 4)) {
+        const int low = words.size() == 4 ? Number(words[2], -kMaxNodeValue, kMaxNodeValue, QStringLiteral("LO")) : 0;
+        const int high = words.size() == 4 ? Number(words[3], low, kMaxNodeValue, QStringLiteral("HI")) : 99;
+        view->FillValues(CZarniView::ValueFill::Random, low, high);
+    } else if ((how == "ascending" || how == "descending") && words.size() == 2) {
+        view->FillValues(how == "ascending" ? CZarniView::ValueFill::Ascending : CZarniView::ValueFill::Descending);
+    } else {
+        const CZarniView::LeafProblem problem = view->SetValues(ValueWords(words));
+        if (problem.error != CZarniView::LeafError::None)
+            Fail(CProblemText::Values(view, problem, CProblemText::Wording::ScriptLine));
+    }
+}
+
+// A heap's kind, or an operation played to its end before the next
+// statement.
+void CScriptRunner::Heap(const QStringList &words)
+{
+    static const QHash<QString, HeapAlgorithm::Kind> operations = {
+        {"build", HeapAlgorithm::Kind::Build},
+        {"build-by-insert", HeapAlgorithm::Kind::BuildByInsert},
+        {"sort", HeapAlgorithm::Kind::Sort}};
+    ExpectWords(words, 2, QStringLiteral("heap max|min|build|build-by-insert|sort"));
+    CZarniView *view = ActiveView(words[0]);
+    if (words[1] == "max" || words[1] == "min") {
+        view->SetMinHeap(words[1] == "min");
+        return;
+    }
+    if (!operations.contains(words[1]))
+        Fail(QStringLiteral("'heap' takes max, min, build, build-by-insert or sort, not '%1'").arg(words[1]));
+    view->StartHeap(operations.value(words[1]));
+    if (view->StepWait() == 0)
+        view->OnWinnerEnd();
+    Wait(view);
 }
 
 void CScriptRunner::Leaf(const QStringList &words)

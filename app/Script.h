@@ -95,6 +95,8 @@ private:
     void MergePanel(const QStringList &words);
     void Code(const QStringList &words);
     void Seek(const QStringList &words);
+    void Values(const QStringList &words);
+    void Heap(const QStringList &words);
     void Open(const QStringList &words);
     void Save(const QStringList &words);
     void Repeat(const QStringList &words);

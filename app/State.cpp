@@ -119,6 +119,18 @@ QJsonValue MergeState(const WinnerMerge *merge)
                        {"done", merge->Done()}};
 }
 
+QJsonValue HeapState(const CZarniView *view)
+{
+    if (!view->HasHeapValues())
+        return QJsonValue::Null;
+    const int64_t violation = view->HeapViolation();
+    return QJsonObject{{"kind", view->MinHeap() ? "min" : "max"},
+                       {"size", qint64(view->HeapSize())},
+                       {"valid", violation == 0},
+                       {"firstViolation", qint64(violation)},
+                       {"out", QJsonArray()}};
+}
+
 QJsonObject ViewState(const CZarniView *view, int number)
 {
     const QSize client = view->viewport()->size();
@@ -140,7 +152,8 @@ QJsonObject ViewState(const CZarniView *view, int number)
             {"dragCurrent", Pair(view->m_ptDragCurrent.x, view->m_ptDragCurrent.y)},
             {"nodes", NodesPlaceholder(number)},
             {"run", RunState(view)},
-            {"merge", MergeState(view->Merge())}};
+            {"merge", MergeState(view->Merge())},
+            {"heap", HeapState(view)}};
 }
 
 } // namespace

@@ -49,7 +49,7 @@ void CCodePanel::Refresh()
 {
     const CZarniView *view = View();
     const RunAlgorithm *run = view ? view->Run() : nullptr;
-    const QStringList lines = Pseudocode(view ? view->AlgorithmName() : QString());
+    const QStringList lines = view ? view->Listing() : QStringList();
     m_nCurrent = view ? view->RunLine() : 0;
     if (lines != m_lines) {
         m_lines = lines;

@@ -65,6 +65,14 @@ QString CProblemText::Leaf(const CZarniView *view, const CZarniView::LeafProblem
     return Finish(text, wording);
 }
 
+QString CProblemText::Values(const CZarniView *view, const CZarniView::LeafProblem &problem, Wording wording)
+{
+    if (problem.error != CZarniView::LeafError::WrongCount)
+        return Leaf(view, problem, wording);
+    return Finish(Say(QT_TR_NOOP("這棵樹有 %1 個節點，不是 %2 個值。"), wording).arg(view->m_nNodeCount).arg(problem.word),
+                  wording);
+}
+
 QString CProblemText::Merge(const WinnerMerge::Problem &problem, bool lines, Wording wording)
 {
     using E = WinnerMerge::Error;

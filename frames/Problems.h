@@ -14,6 +14,8 @@ class CProblemText {
 public:
     enum class Wording { Dialog, ScriptLine };
     static QString Leaf(const CZarniView *view, const CZarniView::LeafProblem &problem, Wording wording);
+    // The same for every node's value.
+    static QString Values(const CZarniView *view, const CZarniView::LeafProblem &problem, Wording wording);
     // A problem of runs given one a line (lines) or separated by '/'.
     static QString Merge(const WinnerMerge::Problem &problem, bool lines, Wording wording);
 

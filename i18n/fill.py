@@ -6,6 +6,19 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'這棵樹有 %1 個節點，不是 %2 個值。': 'The tree has %1 nodes, not %2 values.',
+'節點 %1 (%2)': 'node %1 (%2)', '第 %1/%2 步：': 'Step %1/%2: ', '交換後 %1、%2': 'swapped: %1, %2',
+'比較 %1 與 %2': 'compare %1 with %2', '%1 已排好': '%1 is sorted',
+'sift-down(i)：若 l = 2i ≤ n 且 value(l) > value(i)，largest ← l，否則 largest ← i': 'sift-down(i): largest ← l if l = 2i ≤ n and value(l) > value(i), else i',
+'若 r = 2i + 1 ≤ n 且 value(r) > value(largest)，largest ← r': 'largest ← r if r = 2i + 1 ≤ n and value(r) > value(largest)',
+'若 largest ≠ i：交換 value(i) 與 value(largest)；sift-down(largest)': 'if largest ≠ i: swap value(i) and value(largest); sift-down(largest)',
+'對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)': 'for i ← ⌊n/2⌋ down to 1: sift-down(i)',
+'對 i ← 2 到 n：sift-up(i)': 'for i ← 2 to n: sift-up(i)',
+'sift-up(i)：當 i ≥ 2 且 value(i) > value(parent(i))：': 'sift-up(i): while i ≥ 2 and value(i) > value(parent(i)):',
+'交換 value(i) 與 value(parent(i))；i ← parent(i)': 'swap value(i) and value(parent(i)); i ← parent(i)',
+'建堆積（對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)）': 'build the heap (for i ← ⌊n/2⌋ down to 1: sift-down(i))',
+'對 e ← n 往下到 2：': 'for e ← n down to 2:',
+'交換 value(1) 與 value(e)；n ← e − 1，節點 e 排好了': 'swap value(1) and value(e); n ← e − 1, node e is sorted',
 '這棵樹有 %1 個葉節點，不是 %2 個值。': 'The tree has %1 leaves, not %2 values.',
 '節點 %1 不是葉節點（葉節點是 %2 到 %3）。': 'Node %1 is not a leaf (the leaves are %2 to %3).',
 '序列 %1：': 'Run %1: ', '這個序列是空的。': 'The run is empty.',

@@ -534,6 +534,10 @@ Save anyway?</translation>
         <source>合併最多只能有 %1 個序列，這裡有 %2 個。</source>
         <translation>A merge takes at most %1 runs, not %2.</translation>
     </message>
+    <message>
+        <source>這棵樹有 %1 個節點，不是 %2 個值。</source>
+        <translation>The tree has %1 nodes, not %2 values.</translation>
+    </message>
 </context>
 <context>
     <name>CRunCells</name>
@@ -621,6 +625,29 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>HeapAlgorithm</name>
+    <message>
+        <source>節點 %1 (%2)</source>
+        <translation>node %1 (%2)</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 步：</source>
+        <translation>Step %1/%2: </translation>
+    </message>
+    <message>
+        <source>交換後 %1、%2</source>
+        <translation>swapped: %1, %2</translation>
+    </message>
+    <message>
+        <source>比較 %1 與 %2</source>
+        <translation>compare %1 with %2</translation>
+    </message>
+    <message>
+        <source>%1 已排好</source>
+        <translation>%1 is sorted</translation>
+    </message>
+</context>
+<context>
     <name>Pseudocode</name>
     <message>
         <source>若 i 有兩個子節點</source>
@@ -661,6 +688,46 @@ Save anyway?</translation>
     <message>
         <source>leaf ← 這個值所來自的葉節點；value(leaf) ← 它的序列的下一個值（用完時為 −∞）</source>
         <translation>leaf ← the leaf that value came from; value(leaf) ← the next value of its run (−∞ when spent)</translation>
+    </message>
+    <message>
+        <source>sift-down(i)：若 l = 2i ≤ n 且 value(l) &gt; value(i)，largest ← l，否則 largest ← i</source>
+        <translation>sift-down(i): largest ← l if l = 2i ≤ n and value(l) &gt; value(i), else i</translation>
+    </message>
+    <message>
+        <source>若 r = 2i + 1 ≤ n 且 value(r) &gt; value(largest)，largest ← r</source>
+        <translation>largest ← r if r = 2i + 1 ≤ n and value(r) &gt; value(largest)</translation>
+    </message>
+    <message>
+        <source>若 largest ≠ i：交換 value(i) 與 value(largest)；sift-down(largest)</source>
+        <translation>if largest ≠ i: swap value(i) and value(largest); sift-down(largest)</translation>
+    </message>
+    <message>
+        <source>對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)</source>
+        <translation>for i ← ⌊n/2⌋ down to 1: sift-down(i)</translation>
+    </message>
+    <message>
+        <source>對 i ← 2 到 n：sift-up(i)</source>
+        <translation>for i ← 2 to n: sift-up(i)</translation>
+    </message>
+    <message>
+        <source>sift-up(i)：當 i ≥ 2 且 value(i) &gt; value(parent(i))：</source>
+        <translation>sift-up(i): while i ≥ 2 and value(i) &gt; value(parent(i)):</translation>
+    </message>
+    <message>
+        <source>交換 value(i) 與 value(parent(i))；i ← parent(i)</source>
+        <translation>swap value(i) and value(parent(i)); i ← parent(i)</translation>
+    </message>
+    <message>
+        <source>建堆積（對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)）</source>
+        <translation>build the heap (for i ← ⌊n/2⌋ down to 1: sift-down(i))</translation>
+    </message>
+    <message>
+        <source>對 e ← n 往下到 2：</source>
+        <translation>for e ← n down to 2:</translation>
+    </message>
+    <message>
+        <source>交換 value(1) 與 value(e)；n ← e − 1，節點 e 排好了</source>
+        <translation>swap value(1) and value(e); n ← e − 1, node e is sorted</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,12 @@ const char kLoneChild[] = QT_TRANSLATE_NOOP("Pseudocode", "否則 w ← 2i");
 const char kWinnerUp[] = QT_TRANSLATE_NOOP("Pseudocode", "value(i) ← value(w)；w 勝，它的兄弟敗");
 const char kUpToRoot[] = QT_TRANSLATE_NOOP("Pseudocode", "對 i ← parent(leaf) 往上直到樹根：");
 
+// Sift-down as the builds and heapsort play it, for a max-heap.
+const char kSiftLeft[] = QT_TRANSLATE_NOOP("Pseudocode", "sift-down(i)：若 l = 2i ≤ n 且 value(l) > value(i)，largest ← l，否則 largest ← i");
+const char kSiftRight[] = QT_TRANSLATE_NOOP("Pseudocode", "若 r = 2i + 1 ≤ n 且 value(r) > value(largest)，largest ← r");
+const char kSiftSwap[] = QT_TRANSLATE_NOOP("Pseudocode", "若 largest ≠ i：交換 value(i) 與 value(largest)；sift-down(largest)");
+const char kBuild[] = QT_TRANSLATE_NOOP("Pseudocode", "對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)");
+
 const std::vector<Listing> &Listings()
 {
     static const std::vector<Listing> listings{
@@ -47,6 +53,18 @@ const std::vector<Listing> &Listings()
           {0, kUpToRoot},
           {1, kGreater},
           {1, kWinnerUp}}},
+        {"heap-build", {{0, kBuild}, {0, kSiftLeft}, {1, kSiftRight}, {1, kSiftSwap}}},
+        {"heap-build-by-insert",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "對 i ← 2 到 n：sift-up(i)")},
+          {0, QT_TRANSLATE_NOOP("Pseudocode", "sift-up(i)：當 i ≥ 2 且 value(i) > value(parent(i))：")},
+          {1, QT_TRANSLATE_NOOP("Pseudocode", "交換 value(i) 與 value(parent(i))；i ← parent(i)")}}},
+        {"heap-sort",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "建堆積（對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)）")},
+          {0, QT_TRANSLATE_NOOP("Pseudocode", "對 e ← n 往下到 2：")},
+          {1, QT_TRANSLATE_NOOP("Pseudocode", "交換 value(1) 與 value(e)；n ← e − 1，節點 e 排好了")},
+          {1, kSiftLeft},
+          {2, kSiftRight},
+          {2, kSiftSwap}}},
     };
     return listings;
 }

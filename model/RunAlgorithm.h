@@ -17,6 +17,8 @@ public:
     // One sentence on the step shown, read from the tree as it stands then;
     // empty at step 0.
     virtual QString Narration(const NodeStates &now) const = 0;
+    // The pseudocode shown beside the tree.
+    virtual QStringList Listing() const;
     // The boxes a run of knock-out matches paints one by one, or null.
     virtual const TournamentRun *Boxes() const { return nullptr; }
 
@@ -38,3 +40,8 @@ protected:
 // The pseudocode of the algorithm of that name, in the interface's language,
 // one line an item, indented by two spaces a level; empty for no name.
 QStringList Pseudocode(const QString &name);
+
+inline QStringList RunAlgorithm::Listing() const
+{
+    return Pseudocode(QString::fromLatin1(Name()));
+}

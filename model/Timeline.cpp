@@ -2,6 +2,15 @@
 
 #include <algorithm>
 
+NodeCopy::NodeCopy(const NodeStates &tree, int64_t count)
+    : m_values(std::size_t(count) + 1), m_marks(std::size_t(count) + 1)
+{
+    for (int64_t i = 1; i <= count; ++i) {
+        m_values[std::size_t(i)] = tree.Value(i);
+        m_marks[std::size_t(i)] = int8_t(tree.Mark(i));
+    }
+}
+
 uint32_t Timeline::EndOfChanges(int64_t k) const
 {
     return k < Recorded() ? m_steps[std::size_t(k + 1)].firstChange : uint32_t(m_changes.size());
@@ -18,10 +27,15 @@ void NodeStates::Write(const NodeChange *first, const NodeChange *last, bool for
     for (std::ptrdiff_t i = 0; i < last - first; ++i) {
         const NodeChange &c = forward ? first[i] : last[-1 - i];
         const int value = forward ? c.to : c.from;
-        if (c.WhichField() == NodeChange::kValue)
+        if (c.WhichField() == NodeChange::kValue) {
             SetValue(c.Node(), value);
-        else
+        } else if (c.WhichField() == NodeChange::kMark) {
             SetMark(c.Node(), value);
+        } else {
+            const int a = Value(c.Node());
+            SetValue(c.Node(), Value(c.from));
+            SetValue(c.from, a);
+        }
     }
 }
 
@@ -30,8 +44,8 @@ void Timeline::AddCounts(int64_t first, int64_t last, int sign)
 {
     int64_t comparisons = 0, moves = 0;
     for (int64_t k = first; k <= last; ++k) {
-        comparisons += m_steps[std::size_t(k)].comparisons;
-        moves += m_steps[std::size_t(k)].moves;
+        comparisons += m_steps[std::size_t(k)].Comparisons();
+        moves += m_steps[std::size_t(k)].Moves();
     }
     m_nComparisons += sign * comparisons;
     m_nMoves += sign * moves;
@@ -63,7 +77,7 @@ void Timeline::SeekTo(int64_t k, NodeStates &nodes, const Recorder &next)
 
 bool Timeline::Before(int64_t k, int64_t node, NodeChange::Field field, int *value) const
 {
-    const uint32_t key = uint32_t(node) << 1 | field;
+    const uint32_t key = uint32_t(node) << 2 | field;
     for (const NodeChange &change : ChangesOf(k)) {
         if (change.nodeAndField == key) {
             *value = change.from;
@@ -85,13 +99,14 @@ void Timeline::Plan(int64_t steps, int64_t changes)
     m_changes.reserve(std::size_t(changes));
 }
 
-void Timeline::Writer::BeginStep(int64_t focus, int line, DecisionKind decision)
+void Timeline::Writer::BeginStep(int64_t focus, int line, DecisionKind decision, Partner partner)
 {
     TimelineStep step;
     step.firstChange = uint32_t(m_timeline.m_changes.size());
     step.focus = int32_t(focus);
     step.line = uint8_t(line);
     step.decision = decision;
+    step.partner = partner;
     m_timeline.m_steps.push_back(step);
 }
 
@@ -115,12 +130,21 @@ void Timeline::Writer::SetMark(int64_t node, int mark)
 
 void Timeline::Writer::Record(int64_t node, NodeChange::Field field, int from, int to)
 {
-    m_timeline.m_changes.push_back({uint32_t(node) << 1 | field, from, to});
+    m_timeline.m_changes.push_back({uint32_t(node) << 2 | field, from, to});
+}
+
+void Timeline::Writer::Swap(int64_t a, int64_t b)
+{
+    const int valueA = Value(a), valueB = Value(b);
+    if (a == b || valueA == valueB)
+        return;
+    Record(a, NodeChange::kSwap, int(b), int(b));
+    m_tree.SetValue(a, valueB);
+    m_tree.SetValue(b, valueA);
 }
 
 void Timeline::Writer::Count(int comparisons, int moves)
 {
     TimelineStep &step = m_timeline.m_steps.back();
-    step.comparisons = uint8_t(step.comparisons + comparisons);
-    step.moves = uint8_t(step.moves + moves);
+    step.counts = uint8_t((step.Comparisons() + comparisons) | (step.Moves() + moves) << 4);
 }

@@ -16,14 +16,15 @@
 #include <functional>
 #include <vector>
 
-// One change of one node's value or mark, from what to what.
+// One change of one node's value or mark, from what to what; or the values
+// of two nodes exchanged (the other node in `from`), which undoes itself.
 struct NodeChange {
-    enum Field : uint32_t { kValue = 0, kMark = 1 };
-    uint32_t nodeAndField; // node << 1 | field
+    enum Field : uint32_t { kValue = 0, kMark = 1, kSwap = 2 };
+    uint32_t nodeAndField; // node << 2 | field
     int32_t from;
     int32_t to;
-    int64_t Node() const { return int64_t(nodeAndField >> 1); }
-    Field WhichField() const { return Field(nodeAndField & 1); }
+    int64_t Node() const { return int64_t(nodeAndField >> 2); }
+    Field WhichField() const { return Field(nodeAndField & 3); }
 };
 
 // What a run reads and writes on a tree. Values are whole numbers; an empty
@@ -43,16 +44,42 @@ public:
     virtual void Write(const NodeChange *first, const NodeChange *last, bool forward);
 };
 
-// What a step decides: which child wins a match.
-enum class DecisionKind : uint8_t { None, Match };
+// Nodes 1..count of a tree copied into plain arrays, for a run recorded
+// whole before it is shown.
+class NodeCopy : public NodeStates {
+public:
+    NodeCopy(const NodeStates &tree, int64_t count);
+    int Value(int64_t node) const override { return m_values[std::size_t(node)]; }
+    int Mark(int64_t node) const override { return m_marks[std::size_t(node)]; }
+    void SetValue(int64_t node, int value) override { m_values[std::size_t(node)] = value; }
+    void SetMark(int64_t node, int mark) override { m_marks[std::size_t(node)] = int8_t(mark); }
+
+private:
+    std::vector<int> m_values;
+    std::vector<int8_t> m_marks;
+};
+
+// What a step decides: which child wins a match; which child a value sinks
+// to, or none; whether a value rises past its parent.
+enum class DecisionKind : uint8_t { None, Match, SinkTo, Rise };
+
+// The second node a step points at, by its place beside the first.
+enum class Partner : uint8_t { None, Parent, LeftSibling };
 
 struct TimelineStep {
     uint32_t firstChange = 0;
     int32_t focus = 0; // the node the step points at, 0 for none
     uint8_t line = 0;  // 1-based pseudocode line
-    uint8_t comparisons = 0;
-    uint8_t moves = 0;
+    uint8_t counts = 0; // comparisons in the low four bits, moves in the high
     DecisionKind decision = DecisionKind::None;
+    Partner partner = Partner::None;
+    int Comparisons() const { return counts & 15; }
+    int Moves() const { return counts >> 4; }
+    // The nodes the step points at: focus and its partner (0 for none).
+    int64_t PartnerNode() const
+    {
+        return partner == Partner::Parent ? focus / 2 : partner == Partner::LeftSibling ? focus - 1 : 0;
+    }
 };
 
 class Timeline {
@@ -61,7 +88,7 @@ public:
     using Recorder = std::function<void(Writer &)>;
 
     // The run's steps, recorded or not; the steps recorded so far.
-    int64_t StepCount() const { return m_nPlanned; }
+    int64_t StepCount() const { return m_nPlanned > Recorded() ? m_nPlanned : Recorded(); }
     int64_t Recorded() const { return int64_t(m_steps.size()) - 1; }
     // The step shown, 0 before the run.
     int64_t Shown() const { return m_nShown; }
@@ -93,9 +120,11 @@ public:
         Writer(Timeline &timeline, NodeStates &tree) : m_timeline(timeline), m_tree(tree) {}
         int Value(int64_t node) const { return m_tree.Value(node); }
         int Mark(int64_t node) const { return m_tree.Mark(node); }
-        void BeginStep(int64_t focus, int line, DecisionKind decision = DecisionKind::None);
+        void BeginStep(int64_t focus, int line, DecisionKind decision = DecisionKind::None,
+                       Partner partner = Partner::None);
         void SetValue(int64_t node, int value);
         void SetMark(int64_t node, int mark);
+        void Swap(int64_t a, int64_t b);
         void Count(int comparisons, int moves);
 
     private:

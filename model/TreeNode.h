@@ -5,8 +5,8 @@
 #include <string>
 
 // What a node's m_nMark holds: plain, highlighted (selected, or a winner),
-// greyed (a loser).
-enum NodeMark : int { kMarkPlain = 0, kMarkHighlighted = 1, kMarkGreyed = 2 };
+// greyed (a loser), sorted (past a heapsort's heap).
+enum NodeMark : int { kMarkPlain = 0, kMarkHighlighted = 1, kMarkGreyed = 2, kMarkSorted = 3 };
 
 // One node of a view's tree. The view keeps the nodes 1..N of its tree in one
 // array by heap index; the links point into that array. The parent links are

@@ -216,6 +216,9 @@ void TestCli::badInput_data()
     QTest::newRow("speed not one of six") << QStringList{"--headless", "--script", "SCRIPT"} << "speed 3\n" << 2 << "script.zs:1: the speed must be";
     QTest::newRow("seek, no run") << QStringList{"--headless", "--script", "SCRIPT"} << "seek 0\n" << 2 << "script.zs:1: 'seek': the active view has no run";
     QTest::newRow("seek past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nseek 22\n" << 2 << "script.zs:2: the step must be from 0 to 21, not 22";
+    QTest::newRow("values, count") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 1 2\n" << 2 << "script.zs:2: the tree has 3 nodes, not 2 values";
+    QTest::newRow("values, range") << QStringList{"--headless", "--script", "SCRIPT"} << "values random 5 1\n" << 2 << "HI must be from 5 to 99999, not 1";
+    QTest::newRow("heap, bad word") << QStringList{"--headless", "--script", "SCRIPT"} << "heap up\n" << 2 << "'heap' takes max, min";
     QTest::newRow("speed not a number") << QStringList{"--headless", "--script", "SCRIPT"} << "speed fast\n" << 2 << "fast";
     QTest::newRow("leaves, wrong count") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3\n" << 2 << "script.zs:1: the tree has 8 leaves, not 3 values";
     QTest::newRow("leaves, no number") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3 4 5 6 7 x8\n" << 2 << "'x8' is not a whole number";
@@ -292,6 +295,10 @@ void TestCli::stateAfter_data()
     QTest::newRow("seek, paused") << "ID_WINNER_END\nseek 20" << "views/0/run/state" << "\"paused\"";
     QTest::newRow("path, algorithm") << "ID_WINNER_TREE\nID_WINNER_END\nleaf 9 5" << "views/0/run/algorithm" << "\"path\"";
     QTest::newRow("code panel, line") << "code on\nID_WINNER_STEP\nID_WINNER_STEP\nID_WINNER_STEP" << "codePanel/current" << "6";
+    QTest::newRow("heap sort") << "nodes 6\nvalues 4 1 6 2 6 0\nheap sort" << "views/0/heap"
+                               << "{\"firstViolation\":0,\"kind\":\"max\",\"out\":[],\"size\":0,\"valid\":true}";
+    QTest::newRow("min heap built") << "nodes 5\nvalues descending\nheap min\nheap build-by-insert" << "views/0/heap/valid" << "true";
+    QTest::newRow("heap checked") << "nodes 3\nvalues 1 5 2" << "views/0/heap/firstViolation" << "2";
     QTest::newRow("code panel, merge") << "runs 3 1 / 2\nID_WINNER_POP" << "codePanel/lines/0" << "\"輸出 value(1)\"";
     QTest::newRow("Ctrl+N first") << "key Ctrl+N" << "views/1/window" << "1";
     QTest::newRow("fit, width") << "zoom 21\nresize 700 500\nfit" << "views/0/canvasWidth" << "700";

@@ -1,6 +1,7 @@
 // Runs as timelines, without any widget: seeking from any step to any other
 // reaches the state and counts that playing step by step reaches, and each
 // step stands at its pseudocode line.
+#include "model/HeapAlgorithm.h"
 #include "model/TournamentAlgorithm.h"
 
 #include <QRandomGenerator>
@@ -25,6 +26,8 @@ private slots:
     void linesAndCounts_data();
     void linesAndCounts();
     void memoryPerStep();
+    void heaps_data();
+    void heaps();
 };
 
 namespace {
@@ -158,6 +161,100 @@ void TestTimeline::memoryPerStep()
     const double perStep = double(algorithm.Steps().MemoryBytes()) / double(algorithm.Steps().StepCount());
     qInfo("timeline: %.1f bytes a step", perStep);
     QVERIFY(perStep <= 32);
+}
+
+namespace {
+
+// The textbook's heap operations on plain values (index 0 unused), counting
+// comparisons and swaps.
+struct ReferenceHeap {
+    std::vector<int> v;
+    bool min;
+    int64_t comparisons = 0, swaps = 0, extractions = 0; // a heapsort's swaps of the root with the end
+    bool Above(int64_t a, int64_t b) const { return min ? v[std::size_t(a)] < v[std::size_t(b)] : v[std::size_t(a)] > v[std::size_t(b)]; }
+    void Swap(int64_t a, int64_t b) { std::swap(v[std::size_t(a)], v[std::size_t(b)]); }
+    void SiftDown(int64_t i, int64_t n)
+    {
+        for (int64_t best = i;; i = best) {
+            for (const int64_t child : {2 * i, 2 * i + 1})
+                if (child <= n && (++comparisons, Above(child, best)))
+                    best = child;
+            if (best == i)
+                return;
+            Swap(i, best), ++swaps;
+        }
+    }
+    void SiftUp(int64_t i)
+    {
+        for (; i > 1 && (++comparisons, Above(i, i / 2)); i /= 2)
+            Swap(i, i / 2), ++swaps;
+    }
+    void Run(HeapAlgorithm::Kind kind)
+    {
+        const int64_t n = int64_t(v.size()) - 1;
+        if (kind == HeapAlgorithm::Kind::BuildByInsert) {
+            for (int64_t i = 2; i <= n; ++i)
+                SiftUp(i);
+            return;
+        }
+        for (int64_t i = n / 2; i >= 1; --i)
+            SiftDown(i, n);
+        if (kind == HeapAlgorithm::Kind::Sort) {
+            for (int64_t e = n; e >= 2; --e, ++extractions)
+                Swap(1, e), SiftDown(1, e - 1);
+        }
+    }
+};
+
+} // namespace
+
+void TestTimeline::heaps_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("min");
+    QTest::addColumn<QList<int>>("values");
+    QList<int> random;
+    QRandomGenerator generator(11);
+    for (int i = 0; i < 40; ++i)
+        random << generator.bounded(-20, 21);
+    const QList<QPair<const char *, QList<int>>> sets = {
+        {"ascending", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}, {"descending", {9, 8, 7, 6, 5, 4, 3, 2}},
+        {"ties", {3, 3, 1, 3, 2, 2, 3}}, {"one", {4}}, {"random", random}};
+    const char *const kinds[] = {"build", "build-by-insert", "sort"};
+    for (int kind = 0; kind < 3; ++kind)
+        for (const bool min : {false, true})
+            for (const auto &[name, values] : sets)
+                QTest::addRow("%s, %s, %s", kinds[kind], min ? "min" : "max", name) << kind << min << values;
+}
+
+void TestTimeline::heaps()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, min);
+    QFETCH(QList<int>, values);
+    const int64_t n = values.size();
+    PlainNodes tree;
+    tree.values.assign(1, 0);
+    tree.values.insert(tree.values.end(), values.begin(), values.end());
+    tree.marks.assign(std::size_t(n) + 1, 0);
+    const PlainNodes before = tree;
+    ReferenceHeap reference{tree.values, min};
+    reference.Run(HeapAlgorithm::Kind(kind));
+    HeapAlgorithm heap(HeapAlgorithm::Kind(kind), min, tree, n);
+    QVERIFY(tree == before); // recorded on a copy
+    const bool sorted = kind == int(HeapAlgorithm::Kind::Sort);
+    // A heapsort of one node has one step, marking it sorted.
+    QCOMPARE(heap.Steps().StepCount(), reference.comparisons + reference.swaps + reference.extractions + (sorted && n == 1));
+    heap.SeekTo(heap.Steps().StepCount(), tree);
+    QCOMPARE(tree.values, reference.v);
+    QCOMPARE(heap.Steps().Comparisons(), reference.comparisons);
+    QCOMPARE(heap.Steps().Moves(), 2 * (reference.swaps + reference.extractions));
+    QCOMPARE(HeapAlgorithm::FirstViolation(tree, sorted ? 0 : n, min), int64_t(0));
+    for (int64_t i = 1; i <= n; ++i)
+        QCOMPARE(tree.marks[std::size_t(i)], sorted ? int(kMarkSorted) : 0);
+    heap.SeekTo(heap.Steps().StepCount() / 2, tree);
+    heap.SeekTo(0, tree);
+    QVERIFY(tree == before);
 }
 
 QTEST_APPLESS_MAIN(TestTimeline)

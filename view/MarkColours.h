@@ -1,5 +1,6 @@
 #pragma once
-// The colours of a node box by its mark (0 plain, 1 selected or won, 2 lost):
+// The colours of a node box by its mark (0 plain, 1 selected or won, 2 lost,
+// 3 sorted):
 // the fill, the frame drawn first (also the background of the label's text
 // cells) and the frame drawn over the label.
 
@@ -20,6 +21,8 @@ inline MarkColours ColoursFor(int mark)
         return {RGB(255, 50, 50), RGB(255, 0, 0), RGB(255, 0, 0)};
     if (mark == kMarkGreyed)
         return {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)};
+    if (mark == kMarkSorted)
+        return {RGB(180, 225, 180), RGB(30, 120, 30), RGB(30, 120, 30)};
     return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
 }
 
@@ -27,3 +30,5 @@ inline MarkColours ColoursFor(int mark)
 // children.
 inline QColor HighlightColour() { return QColor(0, 60, 220); }
 inline QColor RelativeColour() { return QColor(110, 160, 255); }
+// The outline of the nodes a heap's step compares or swaps.
+inline QColor PointedColour() { return QColor(255, 140, 0); }

@@ -9,6 +9,7 @@
 //   ZarniView_Winner.cpp  random leaf tree, the tournament and the run shown
 //   ZarniView_Merge.cpp   the merge of sorted runs on the winner tree
 
+#include "model/HeapAlgorithm.h"
 #include "model/RunAlgorithm.h"
 #include "model/TournamentRun.h"
 #include "model/TreeGeometry.h"
@@ -20,6 +21,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -138,6 +140,8 @@ public:
     // run).
     const RunAlgorithm *Run() const;
     QString AlgorithmName() const;
+    // The pseudocode the run shows, or the last algorithm's.
+    QStringList Listing() const;
     int RunLine() const;
     // What a node's box shows: its label and mark.
     struct NodeLook {
@@ -185,6 +189,22 @@ public:
     int StepDelay() const;
     void SetStepDelay(int ms);
     bool IsPlaying() const;
+
+    // Heaps. Every node's label is its value (whole numbers from -99999 to
+    // 99999, in heap order); the builds and heapsort play as runs on the
+    // kind of heap chosen, max or min.
+    LeafProblem SetValues(const QStringList &values);
+    enum class ValueFill { Random, Ascending, Descending };
+    void FillValues(ValueFill fill, int low = 0, int high = 99);
+    void SetMinHeap(bool min);
+    bool MinHeap() const { return m_bMinHeap; }
+    void StartHeap(HeapAlgorithm::Kind kind);
+    // Whether the tree holds values set as a heap's; the heap's size (the
+    // nodes before the sorted ones) and its first node out of order, 0 for
+    // none.
+    bool HasHeapValues() const { return m_bHeapValues; }
+    int64_t HeapSize() const;
+    int64_t HeapViolation() const;
 
     // The merge of sorted runs: the tree becomes the winner tree of the runs
     // (2k - 1 nodes, the heads at the leaves) and its tournament is played
@@ -290,6 +310,9 @@ private:
     void ChooseSpeedIndex(int index);
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
     void ReplayPathFrom(int64_t leaf, bool mergePop);
+    static LeafProblem ReadValue(const QString &word, int *value);
+    void WriteValues(const std::function<int(int64_t)> &valueOf);
+    std::vector<int64_t> PointedNodes() const;
     QRect HighlightArea(int64_t index) const;
     void ScrollToShow(int64_t index, bool centre);
     void ShowMergeTree();
@@ -305,6 +328,8 @@ private:
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;
     bool m_bFitFollow = false;
+    bool m_bMinHeap = false;
+    bool m_bHeapValues = false;
     std::unique_ptr<NodeStates> m_pTreeStates;
     std::unique_ptr<CRunPlayer> m_pPlayer;
     std::unique_ptr<WinnerMerge> m_pMerge;

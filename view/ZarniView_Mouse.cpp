@@ -281,8 +281,6 @@ QRect CZarniView::HighlightArea(int64_t index) const
 
 void CZarniView::OnDrawOverlay(QPainter *painter)
 {
-    if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)
-        return;
     auto outline = [&](int64_t i, const QColor &colour, int width) {
         if (i < 1 || i > m_nNodeCount)
             return;
@@ -291,6 +289,10 @@ void CZarniView::OnDrawOverlay(QPainter *painter)
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-2, -2, 1, 1));
     };
+    for (const int64_t i : PointedNodes())
+        outline(i, PointedColour(), 3);
+    if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)
+        return;
     for (int64_t i : {m_nHighlight / 2, 2 * m_nHighlight, 2 * m_nHighlight + 1})
         outline(i, RelativeColour(), 1);
     outline(m_nHighlight, HighlightColour(), 2);

@@ -34,6 +34,7 @@ TreeNode *CZarniView::NewRoot()
     EndMerge();
     ForgetMarkedIndices();
     m_listed.resize(count + 1, 0);
+    m_bHeapValues = false;
     return &m_nodes[0];
 }
 

@@ -64,8 +64,10 @@ public:
             const int value = forward ? c.to : c.from;
             if (c.WhichField() == NodeChange::kValue)
                 TournamentRun::WriteLabel(value, &nodes[c.Node()].m_strLabel);
-            else
+            else if (c.WhichField() == NodeChange::kMark)
                 m_view->SetMark(&nodes[c.Node()], value);
+            else
+                nodes[c.Node()].m_strLabel.swap(nodes[c.from].m_strLabel);
         }
     }
 
@@ -141,21 +143,17 @@ bool CZarniView::SeekRun(int64_t step)
     return true;
 }
 
-namespace {
-
-CZarniView::LeafProblem ParseLeafValue(const QString &word, int *value)
+CZarniView::LeafProblem CZarniView::ReadValue(const QString &word, int *value)
 {
     int64_t read = 0;
     switch (ReadWholeNumber(word.toStdString(), -kMaxNodeValue, kMaxNodeValue, &read)) {
-    case NumberError::NotANumber: return {CZarniView::LeafError::NotANumber, word};
-    case NumberError::OutOfRange: return {CZarniView::LeafError::OutOfRange, word};
+    case NumberError::NotANumber: return {LeafError::NotANumber, word};
+    case NumberError::OutOfRange: return {LeafError::OutOfRange, word};
     case NumberError::None: break;
     }
     *value = int(read);
     return {};
 }
-
-} // namespace
 
 CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
 {
@@ -163,12 +161,13 @@ CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
         return {LeafError::WrongCount, QString::number(values.size())};
     std::vector<int> parsed(values.size());
     for (int i = 0; i < values.size(); ++i)
-        if (const LeafProblem problem = ParseLeafValue(values[i], &parsed[std::size_t(i)]);
+        if (const LeafProblem problem = ReadValue(values[i], &parsed[std::size_t(i)]);
             problem.error != LeafError::None)
             return problem;
     ForgetRun();
     EndMerge();
     ClearMarks();
+    m_bHeapValues = false;
     const int64_t firstLeaf = FirstLeaf();
     for (int64_t i = 1; i < firstLeaf; ++i)
         NodeAt(i)->m_strLabel.clear();
@@ -183,7 +182,7 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
     if (index < FirstLeaf() || index > m_nNodeCount)
         return {LeafError::NotALeaf, QString::number(index)};
     int parsed = 0;
-    if (const LeafProblem problem = ParseLeafValue(value, &parsed); problem.error != LeafError::None)
+    if (const LeafProblem problem = ReadValue(value, &parsed); problem.error != LeafError::None)
         return problem;
     const bool played = GetRunState() == RunState::Done;
     ForgetRun();
@@ -240,6 +239,11 @@ QString CZarniView::AlgorithmName() const
     return m_pPlayer->LastAlgorithm();
 }
 
+QStringList CZarniView::Listing() const
+{
+    return Run() ? Run()->Listing() : Pseudocode(AlgorithmName());
+}
+
 int CZarniView::RunLine() const
 {
     return Run() ? Run()->Steps().Step(RunStep()).line : 0;
@@ -277,6 +281,7 @@ void CZarniView::PaintStep(qint64 step)
         dc.Flush();
     } else {
         InvalidateStep(step);
+        viewport()->update(); // the outlines of the nodes pointed at
     }
     emit RunNarrated(Narration());
     emit StepShown(step);
@@ -290,6 +295,7 @@ void CZarniView::RepaintSought(qint64 from, qint64 to)
         InvalidateStep(from);
     else if (to != from)
         Invalidate();
+    viewport()->update(); // the outlines of the nodes pointed at
     emit RunNarrated(Narration());
     emit StepShown(to);
 }
