@@ -19,6 +19,7 @@ CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
     Retranslate();
     setObjectName(QStringLiteral("codePanel"));
     auto *body = new QWidget(this);
+    body->setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(body);
     m_list = new QListWidget(body);
     m_list->setObjectName(QStringLiteral("codeLines"));

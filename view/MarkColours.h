@@ -22,7 +22,7 @@ inline MarkColours ColoursFor(int mark)
     if (mark == kMarkGreyed)
         return {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)};
     if (mark == kMarkSorted)
-        return {RGB(180, 225, 180), RGB(30, 120, 30), RGB(30, 120, 30)};
+        return {RGB(180, 225, 180), RGB(180, 225, 180), RGB(30, 120, 30)};
     return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
 }
 
