@@ -233,6 +233,7 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
     case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
     case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
     case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
+    case ID_HEAP_VALUES: instead = QStringLiteral("use 'values V1 ... VN'"); break;
     case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
     case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
     case ID_FILE_SAVE: {

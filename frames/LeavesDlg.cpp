@@ -10,27 +10,33 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-CLeavesDlg::CLeavesDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pView(view)
+CLeavesDlg::CLeavesDlg(CZarniView *view, Scope scope, QWidget *parent) : QDialog(parent), m_pView(view), m_scope(scope)
 {
-    setWindowTitle(tr("設定葉節點"));
-    const int64_t first = view->FirstLeaf();
-    auto *prompt = new QLabel(tr("這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，"
-                                 "整數 -%4 到 %4，以空白或逗號分隔：")
-                                  .arg(view->LeafCount())
-                                  .arg(first)
-                                  .arg(view->m_nNodeCount)
-                                  .arg(kMaxNodeValue),
+    const bool leaves = scope == Scope::Leaves;
+    setWindowTitle(leaves ? tr("設定葉節點") : tr("設定節點值"));
+    const int64_t first = leaves ? view->FirstLeaf() : 1;
+    const int64_t count = view->m_nNodeCount - first + 1;
+    auto *prompt = new QLabel(leaves ? tr("這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，"
+                                          "整數 -%4 到 %4，以空白或逗號分隔：")
+                                           .arg(count)
+                                           .arg(first)
+                                           .arg(view->m_nNodeCount)
+                                           .arg(kMaxNodeValue)
+                                     : tr("這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，"
+                                          "整數 -%2 到 %2，以空白或逗號分隔：")
+                                           .arg(count)
+                                           .arg(kMaxNodeValue),
                               this);
     prompt->setWordWrap(true);
     // Millions of values in one text field would freeze the window: a large
     // tree's values are left out, and an empty field changes nothing.
     QStringList labels;
-    m_bValuesLeftOut = view->LeafCount() > kMaxShownValues;
+    m_bValuesLeftOut = count > kMaxShownValues;
     for (int64_t i = first; !m_bValuesLeftOut && i <= view->m_nNodeCount; ++i)
         labels << QString::fromStdString(view->NodeAt(i)->m_strLabel);
     m_values = new QLineEdit(labels.join(' '), this);
     if (m_bValuesLeftOut)
-        m_values->setPlaceholderText(tr("%1 個值太多，不在這裡列出；留空就不改變。").arg(view->LeafCount()));
+        m_values->setPlaceholderText(tr("%1 個值太多，不在這裡列出；留空就不改變。").arg(count));
     m_values->setObjectName(QStringLiteral("leafValues"));
     m_values->setMinimumWidth(360);
     m_problem = new QLabel(this);
@@ -49,9 +55,11 @@ void CLeavesDlg::accept()
         m_values->text().split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
     if (m_bValuesLeftOut && values.isEmpty())
         return QDialog::accept();
-    const CZarniView::LeafProblem problem = m_pView->SetLeafValues(values);
+    const bool leaves = m_scope == Scope::Leaves;
+    const CZarniView::LeafProblem problem = leaves ? m_pView->SetLeafValues(values) : m_pView->SetValues(values);
     if (problem.error != CZarniView::LeafError::None) {
-        m_problem->setText(CProblemText::Leaf(m_pView, problem, CProblemText::Wording::Dialog));
+        m_problem->setText(leaves ? CProblemText::Leaf(m_pView, problem, CProblemText::Wording::Dialog)
+                                  : CProblemText::Values(m_pView, problem, CProblemText::Wording::Dialog));
         m_values->setFocus();
         return;
     }

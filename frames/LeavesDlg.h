@@ -1,7 +1,7 @@
 #pragma once
-// The dialog for own leaf values: one line of whole numbers, separated by
-// blanks or commas, prefilled with the leaves' labels. A bad value is named
-// in the dialog, which stays open with the text as typed.
+// The dialog for own leaf values, or every node's value: one line of whole
+// numbers, separated by blanks or commas, prefilled with the labels. A bad
+// value is named in the dialog, which stays open with the text as typed.
 
 #include "view/ZarniView.h"
 
@@ -15,7 +15,8 @@ class CLeavesDlg : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(CLeavesDlg)
 
 public:
-    CLeavesDlg(CZarniView *view, QWidget *parent);
+    enum class Scope { Leaves, Nodes };
+    CLeavesDlg(CZarniView *view, Scope scope, QWidget *parent);
     void accept() override;
 
     // The most values the field is filled with.
@@ -23,6 +24,7 @@ public:
 
 private:
     CZarniView *m_pView;
+    Scope m_scope;
     bool m_bValuesLeftOut = false;
     QLineEdit *m_values;
     QLabel *m_problem;

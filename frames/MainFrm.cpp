@@ -134,6 +134,15 @@ const std::vector<Menu> &DocumentMenu()
           {ID_WINNER_MERGE, QT_TRANSLATE_NOOP("CMainFrame", "合併序列(&M)...")},
           {ID_WINNER_POP, QT_TRANSLATE_NOOP("CMainFrame", "輸出勝者(&O)\tCtrl+Down")},
           {ID_WINNER_POP_ALL, QT_TRANSLATE_NOOP("CMainFrame", "全部輸出(&A)\tCtrl+Shift+Down")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "堆積(&P)"),
+         {{ID_HEAP_VALUES, QT_TRANSLATE_NOOP("CMainFrame", "設定節點值(&V)...")},
+          {0, nullptr},
+          {ID_HEAP_MAX, QT_TRANSLATE_NOOP("CMainFrame", "最大堆積(&X)")},
+          {ID_HEAP_MIN, QT_TRANSLATE_NOOP("CMainFrame", "最小堆積(&N)")},
+          {0, nullptr},
+          {ID_HEAP_BUILD, QT_TRANSLATE_NOOP("CMainFrame", "由下而上建堆積(&B)")},
+          {ID_HEAP_BUILD_BY_INSERT, QT_TRANSLATE_NOOP("CMainFrame", "逐一插入建堆積(&I)")},
+          {ID_HEAP_SORT, QT_TRANSLATE_NOOP("CMainFrame", "堆積排序(&S)")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
@@ -305,7 +314,11 @@ CMainFrame::CMainFrame()
     });
     OnCommand(ID_WINNER_LEAVES, [this] {
         if (CZarniView *view = GetActiveView())
-            CLeavesDlg(view, this).exec();
+            CLeavesDlg(view, CLeavesDlg::Scope::Leaves, this).exec();
+    });
+    OnCommand(ID_HEAP_VALUES, [this] {
+        if (CZarniView *view = GetActiveView())
+            CLeavesDlg(view, CLeavesDlg::Scope::Nodes, this).exec();
     });
     OnCommand(ID_WINNER_MERGE, [this] {
         if (CZarniView *view = GetActiveView())
@@ -327,7 +340,7 @@ CMainFrame::CMainFrame()
             ui->SetCheck(Panel(id) && !Panel(id)->isHidden());
         });
     }
-    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_NODE_GOTO})
+    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_NODE_GOTO, ID_HEAP_VALUES})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
@@ -449,7 +462,7 @@ void CMainFrame::CreateActions()
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
+                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_HEAP_MAX, ID_HEAP_MIN, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
                                              ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);

@@ -6,6 +6,16 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'設定節點值': 'Set Node Values',
+'這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：': 'The tree has %1 nodes. Enter every node\'s value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:',
+'堆積(&P)': 'Hea&p', '設定節點值(&V)...': 'Set Node &Values...', '最大堆積(&X)': 'Ma&x-Heap', '最小堆積(&N)': 'Mi&n-Heap',
+'由下而上建堆積(&B)': '&Build Bottom-Up', '逐一插入建堆積(&I)': 'Build by &Inserting', '堆積排序(&S)': 'Heap&sort',
+'依堆積順序設定每個節點的值\n設定節點值': "Set every node's value in heap order\nSet Node Values",
+'之後的堆積操作維持最大堆積：父節點的值不小於子節點\n最大堆積': "The next heap operations keep a max-heap: no parent's value below its children's\nMax-Heap",
+'之後的堆積操作維持最小堆積：父節點的值不大於子節點\n最小堆積': "The next heap operations keep a min-heap: no parent's value above its children's\nMin-Heap",
+'由下而上建堆積：從 ⌊N/2⌋ 到 1 逐一下沉\n由下而上建堆積': 'Build a heap bottom-up: sift down nodes ⌊N/2⌋ to 1\nBuild Bottom-Up',
+'逐一插入建堆積：節點 2 到 N 逐一上浮\n逐一插入建堆積': 'Build a heap by inserting: sift up nodes 2 to N\nBuild by Inserting',
+'堆積排序：建堆積後，逐一把樹根換到最後\n堆積排序': 'Heapsort: build a heap, then swap the root to the end, one node at a time\nHeapsort',
 '這棵樹有 %1 個節點，不是 %2 個值。': 'The tree has %1 nodes, not %2 values.',
 '節點 %1 (%2)': 'node %1 (%2)', '第 %1/%2 步：': 'Step %1/%2: ', '交換後 %1、%2': 'swapped: %1, %2',
 '比較 %1 與 %2': 'compare %1 with %2', '%1 已排好': '%1 is sorted',

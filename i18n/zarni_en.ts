@@ -155,6 +155,14 @@ Save anyway?</translation>
         <source>%1 個值太多，不在這裡列出；留空就不改變。</source>
         <translation>%1 values are too many to list here; leave this empty to keep them as they are.</translation>
     </message>
+    <message>
+        <source>設定節點值</source>
+        <translation>Set Node Values</translation>
+    </message>
+    <message>
+        <source>這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：</source>
+        <translation>The tree has %1 nodes. Enter every node's value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -397,6 +405,34 @@ Save anyway?</translation>
     <message>
         <source>執行到第幾步</source>
         <translation>The step shown</translation>
+    </message>
+    <message>
+        <source>堆積(&amp;P)</source>
+        <translation>Hea&amp;p</translation>
+    </message>
+    <message>
+        <source>設定節點值(&amp;V)...</source>
+        <translation>Set Node &amp;Values...</translation>
+    </message>
+    <message>
+        <source>最大堆積(&amp;X)</source>
+        <translation>Ma&amp;x-Heap</translation>
+    </message>
+    <message>
+        <source>最小堆積(&amp;N)</source>
+        <translation>Mi&amp;n-Heap</translation>
+    </message>
+    <message>
+        <source>由下而上建堆積(&amp;B)</source>
+        <translation>&amp;Build Bottom-Up</translation>
+    </message>
+    <message>
+        <source>逐一插入建堆積(&amp;I)</source>
+        <translation>Build by &amp;Inserting</translation>
+    </message>
+    <message>
+        <source>堆積排序(&amp;S)</source>
+        <translation>Heap&amp;sort</translation>
     </message>
 </context>
 <context>
@@ -1165,6 +1201,42 @@ Keep Fitting</translation>
 程式碼</source>
         <translation>Show or hide the running algorithm's pseudocode, narration and counts
 Code</translation>
+    </message>
+    <message>
+        <source>依堆積順序設定每個節點的值
+設定節點值</source>
+        <translation>Set every node's value in heap order
+Set Node Values</translation>
+    </message>
+    <message>
+        <source>之後的堆積操作維持最大堆積：父節點的值不小於子節點
+最大堆積</source>
+        <translation>The next heap operations keep a max-heap: no parent's value below its children's
+Max-Heap</translation>
+    </message>
+    <message>
+        <source>之後的堆積操作維持最小堆積：父節點的值不大於子節點
+最小堆積</source>
+        <translation>The next heap operations keep a min-heap: no parent's value above its children's
+Min-Heap</translation>
+    </message>
+    <message>
+        <source>由下而上建堆積：從 ⌊N/2⌋ 到 1 逐一下沉
+由下而上建堆積</source>
+        <translation>Build a heap bottom-up: sift down nodes ⌊N/2⌋ to 1
+Build Bottom-Up</translation>
+    </message>
+    <message>
+        <source>逐一插入建堆積：節點 2 到 N 逐一上浮
+逐一插入建堆積</source>
+        <translation>Build a heap by inserting: sift up nodes 2 to N
+Build by Inserting</translation>
+    </message>
+    <message>
+        <source>堆積排序：建堆積後，逐一把樹根換到最後
+堆積排序</source>
+        <translation>Heapsort: build a heap, then swap the root to the end, one node at a time
+Heapsort</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,12 @@ enum Command : int {
     ID_VIEW_FIT = 0x8034,
     ID_VIEW_FIT_FOLLOW = 0x8035,
     ID_VIEW_CODE = 0x8036,
+    ID_HEAP_VALUES = 0x8037,
+    ID_HEAP_MAX = 0x8038,
+    ID_HEAP_MIN = 0x8039,
+    ID_HEAP_BUILD = 0x803A,
+    ID_HEAP_BUILD_BY_INSERT = 0x803B,
+    ID_HEAP_SORT = 0x803C,
 };
 Q_ENUM_NS(Command)
 

@@ -283,7 +283,7 @@ void TestShell::menus_data()
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QList<QStringList>>("items");
     QTest::newRow("IDR_ZARNITYPE")
-        << true << QStringList{"檔案(&F)", "編輯(&E)", "檢視(&V)", "視窗(&W)", "Winner Tree", "說明(&H)"}
+        << true << QStringList{"檔案(&F)", "編輯(&E)", "檢視(&V)", "視窗(&W)", "Winner Tree", "堆積(&P)", "說明(&H)"}
         << QList<QStringList>{
                {"開啟新檔(&N)\tCtrl+N", "開啟舊檔(&O)...\tCtrl+O", "關閉檔案(&C)", "儲存檔案(&S)\tCtrl+S",
                 "另存新檔(&A)...", "匯出圖片(&E)...", "-", "列印(&P)...\tCtrl+P", "預覽列印(&V)", "列印設定(&R)",
@@ -297,6 +297,8 @@ void TestShell::menus_data()
                {"Winner_Tree", "Go", "Exit", "-", "暫停(&P)\tSpace", "下一步(&N)\tCtrl+Right", "上一步(&B)\tCtrl+Left",
                 "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "設定葉節點(&L)...", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+[",
                 "-", "合併序列(&M)...", "輸出勝者(&O)\tCtrl+Down", "全部輸出(&A)\tCtrl+Shift+Down"},
+               {"設定節點值(&V)...", "-", "最大堆積(&X)", "最小堆積(&N)", "-", "由下而上建堆積(&B)", "逐一插入建堆積(&I)",
+                "堆積排序(&S)"},
                {"關於 Zarni(&A)..."}};
     QTest::newRow("IDR_MAINFRAME")
         << false << QStringList{"檔案(&F)", "檢視(&V)", "說明(&H)"}

@@ -46,6 +46,17 @@ void CZarniView::RegisterCommands()
     for (int id : {ID_WINNER_POP, ID_WINNER_POP_ALL})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(m_pMerge && !m_pMerge->Done()); });
     OnCommand(ID_WINNER_FASTER, [this] { OnWinnerFaster(); });
+    for (const bool min : {false, true}) {
+        const int id = min ? ID_HEAP_MIN : ID_HEAP_MAX;
+        OnCommand(id, [this, min] { SetMinHeap(min); });
+        OnUpdateCommand(id, [this, min](CCmdUI *ui) {
+            ui->Enable();
+            ui->SetCheck(m_bMinHeap == min);
+        });
+    }
+    OnCommand(ID_HEAP_BUILD, [this] { StartHeap(HeapAlgorithm::Kind::Build); });
+    OnCommand(ID_HEAP_BUILD_BY_INSERT, [this] { StartHeap(HeapAlgorithm::Kind::BuildByInsert); });
+    OnCommand(ID_HEAP_SORT, [this] { StartHeap(HeapAlgorithm::Kind::Sort); });
     OnCommand(ID_WINNER_SLOWER, [this] { OnWinnerSlower(); });
     OnCommand(ID_ZOOM_IN, [this] { OnZoomIn(); });
     OnCommand(ID_VIEW_FIT, [this] { OnViewFit(); });
