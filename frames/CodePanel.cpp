@@ -29,9 +29,12 @@ CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
     m_narration = new QLabel(body);
     m_narration->setWordWrap(true);
     m_counts = new QLabel(body);
+    m_heap = new QLabel(body);
+    m_heap->setWordWrap(true);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_narration);
     layout->addWidget(m_counts);
+    layout->addWidget(m_heap);
     setWidget(body);
 }
 
@@ -76,4 +79,24 @@ void CCodePanel::Refresh()
                                 .arg(run->Steps().Comparisons())
                                 .arg(run->Steps().Moves())
                           : QString());
+    m_heap->setText(HeapCheck());
+}
+
+// Whether the tree's values form the heap chosen, and where not.
+QString CCodePanel::HeapCheck() const
+{
+    const CZarniView *view = View();
+    if (!view || !view->HasHeapValues())
+        return QString();
+    const bool min = view->MinHeap();
+    const int64_t bad = view->HeapViolation();
+    if (bad == 0)
+        return min ? tr("最小堆積：每個節點都不大於它的子節點。") : tr("最大堆積：每個節點都不小於它的子節點。");
+    auto value = [&](int64_t i) { return QString::fromStdString(view->NodeAt(i)->m_strLabel); };
+    return (min ? tr("不是最小堆積：節點 %1 的值 %2 小於父節點 %3 的值 %4。")
+                : tr("不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。"))
+        .arg(bad)
+        .arg(value(bad))
+        .arg(bad / 2)
+        .arg(value(bad / 2));
 }

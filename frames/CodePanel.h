@@ -26,10 +26,12 @@ protected:
 
 private:
     void Refresh();
+    QString HeapCheck() const;
 
     QListWidget *m_list;
     QLabel *m_narration;
     QLabel *m_counts;
+    QLabel *m_heap;
     QStringList m_lines;
     int m_nCurrent = 0;
 };

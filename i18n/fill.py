@@ -6,6 +6,10 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'最小堆積：每個節點都不大於它的子節點。': 'Min-heap: no node is greater than its children.',
+'最大堆積：每個節點都不小於它的子節點。': 'Max-heap: no node is less than its children.',
+'不是最小堆積：節點 %1 的值 %2 小於父節點 %3 的值 %4。': 'Not a min-heap: node %1 holds %2, less than its parent %3 (%4).',
+'不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。': 'Not a max-heap: node %1 holds %2, greater than its parent %3 (%4).',
 '設定節點值': 'Set Node Values',
 '這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：': 'The tree has %1 nodes. Enter every node\'s value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:',
 '堆積(&P)': 'Hea&p', '設定節點值(&V)...': 'Set Node &Values...', '最大堆積(&X)': 'Ma&x-Heap', '最小堆積(&N)': 'Mi&n-Heap',

@@ -68,6 +68,22 @@
         <source>第 %1 / %2 步&#x3000;比較 %3 次&#x3000;搬移 %4 次</source>
         <translation>Step %1 / %2    comparisons %3    moves %4</translation>
     </message>
+    <message>
+        <source>最小堆積：每個節點都不大於它的子節點。</source>
+        <translation>Min-heap: no node is greater than its children.</translation>
+    </message>
+    <message>
+        <source>最大堆積：每個節點都不小於它的子節點。</source>
+        <translation>Max-heap: no node is less than its children.</translation>
+    </message>
+    <message>
+        <source>不是最小堆積：節點 %1 的值 %2 小於父節點 %3 的值 %4。</source>
+        <translation>Not a min-heap: node %1 holds %2, less than its parent %3 (%4).</translation>
+    </message>
+    <message>
+        <source>不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。</source>
+        <translation>Not a max-heap: node %1 holds %2, greater than its parent %3 (%4).</translation>
+    </message>
 </context>
 <context>
     <name>CDialogButtons</name>
