@@ -16,6 +16,15 @@ HeapAlgorithm::HeapAlgorithm(Kind kind, bool minHeap, const NodeStates &tree, in
     : m_kind(kind), m_bMin(minHeap)
 {
     NodeCopy copy(tree, count);
+    // Room for the most steps the run can take, so that recording never
+    // copies what it has recorded: a sift costs at most three steps a level,
+    // a heapsort's extraction one more.
+    int64_t levels = 1;
+    for (int64_t n = count; n > 1; n /= 2)
+        ++levels;
+    const int64_t builds = kind == Kind::BuildByInsert ? 2 * count * levels : 3 * count;
+    const int64_t most = builds + (kind == Kind::Sort ? count * (1 + 3 * levels) : 0);
+    m_timeline.Reserve(most, most + 2);
     Timeline::Writer writer(m_timeline, copy);
     switch (kind) {
     case Kind::Build:

@@ -95,6 +95,11 @@ std::size_t Timeline::MemoryBytes() const
 void Timeline::Plan(int64_t steps, int64_t changes)
 {
     m_nPlanned = steps;
+    Reserve(steps, changes);
+}
+
+void Timeline::Reserve(int64_t steps, int64_t changes)
+{
     m_steps.reserve(std::size_t(steps) + 1);
     m_changes.reserve(std::size_t(changes));
 }

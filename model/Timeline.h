@@ -113,6 +113,8 @@ public:
     std::size_t MemoryBytes() const;
     // The run will have `steps` steps making about `changes` changes.
     void Plan(int64_t steps, int64_t changes);
+    // Room for that many, recorded or not.
+    void Reserve(int64_t steps, int64_t changes);
 
     // Records a step on the tree and makes its changes there.
     class Writer {
