@@ -234,6 +234,9 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
     case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
     case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
     case ID_HEAP_VALUES: instead = QStringLiteral("use 'values V1 ... VN'"); break;
+    case ID_HEAP_INSERT: instead = QStringLiteral("use 'heap insert V'"); break;
+    case ID_HEAP_KEY: instead = QStringLiteral("use 'heap key I V'"); break;
+    case ID_HEAP_DELETE: instead = QStringLiteral("use 'heap delete I'"); break;
     case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
     case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
     case ID_FILE_SAVE: {
@@ -761,21 +764,42 @@ void CScriptRunner::Values(const QStringList &words)
 // statement.
 void CScriptRunner::Heap(const QStringList &words)
 {
-    static const QHash<QString, HeapAlgorithm::Kind> operations = {
-        {"build", HeapAlgorithm::Kind::Build},
-        {"build-by-insert", HeapAlgorithm::Kind::BuildByInsert},
-        {"sort", HeapAlgorithm::Kind::Sort}};
-    ExpectWords(words, 2, QStringLiteral("heap max|min|build|build-by-insert|sort"));
+    using Kind = HeapAlgorithm::Kind;
+    struct Operation {
+        Kind kind;
+        const char *operands; // "I" a node, "V" a value
+    };
+    static const QHash<QString, Operation> operations = {
+        {"build", {Kind::Build, ""}},   {"build-by-insert", {Kind::BuildByInsert, ""}},
+        {"sort", {Kind::Sort, ""}},     {"insert", {Kind::Insert, "V"}},
+        {"extract", {Kind::Extract, ""}}, {"key", {Kind::Key, "I V"}},
+        {"delete", {Kind::Delete, "I"}}};
+    const QString usage = QStringLiteral("heap max|min|build|build-by-insert|sort|insert V|extract|key I V|delete I");
     CZarniView *view = ActiveView(words[0]);
-    if (words[1] == "max" || words[1] == "min") {
-        view->SetMinHeap(words[1] == "min");
+    const QString what = words.value(1);
+    if (what == "max" || what == "min") {
+        ExpectWords(words, 2, usage);
+        view->SetMinHeap(what == "min");
         return;
     }
-    if (!operations.contains(words[1]))
-        Fail(QStringLiteral("'heap' takes max, min, build, build-by-insert or sort, not '%1'").arg(words[1]));
-    view->StartHeap(operations.value(words[1]));
+    if (!operations.contains(what))
+        Fail(QStringLiteral("'heap' takes max, min, build, build-by-insert, sort, insert, extract, key or delete, not '%1'")
+                 .arg(what));
+    const Operation operation = operations.value(what);
+    const QStringList operands = QString::fromLatin1(operation.operands).split(' ', Qt::SkipEmptyParts);
+    ExpectWords(words, 2 + operands.size(), (QStringList{"heap", what} + operands).join(' '));
+    HeapAlgorithm::Operand operand;
+    for (int i = 0; i < operands.size(); ++i) {
+        if (operands[i] == "I")
+            operand.node = Number(words[2 + i], 1, INT32_MAX, QStringLiteral("the node index"));
+        else
+            LeafFailure(view, CZarniView::ReadValue(words[2 + i], &operand.value));
+    }
+    if (const CZarniView::HeapProblem problem = view->StartHeap(operation.kind, operand);
+        problem.error != CZarniView::HeapError::None)
+        Fail(CProblemText::Heap(view, problem, CProblemText::Wording::ScriptLine));
     if (view->StepWait() == 0)
-        view->OnWinnerEnd();
+        view->SeekRun(view->RunStepCount());
     Wait(view);
 }
 

@@ -124,11 +124,14 @@ QJsonValue HeapState(const CZarniView *view)
     if (!view->HasHeapValues())
         return QJsonValue::Null;
     const int64_t violation = view->HeapViolation();
+    QJsonArray out;
+    for (const int value : view->HeapOut())
+        out.append(value);
     return QJsonObject{{"kind", view->MinHeap() ? "min" : "max"},
                        {"size", qint64(view->HeapSize())},
                        {"valid", violation == 0},
                        {"firstViolation", qint64(violation)},
-                       {"out", QJsonArray()}};
+                       {"out", out}};
 }
 
 QJsonObject ViewState(const CZarniView *view, int number)

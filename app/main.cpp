@@ -55,6 +55,8 @@ const char kDescription[] =
     "                    values random [LO HI], values ascending, values descending\n"
     "  heap max|min      the kind of heap the next operation keeps\n"
     "  heap build|build-by-insert|sort   a heap operation, played to its end\n"
+    "  heap insert V|extract|key I V|delete I   insert a value, extract the root,\n"
+    "                    give node I a new value, delete node I; played to the end\n"
     "  goto I            select node I and bring it to the middle of the view\n"
     "  fit               the canvas the size of the client area: the whole tree in sight\n"
     "  fit follow on|off keep fitting the canvas as the view's size changes\n"

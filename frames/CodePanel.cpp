@@ -79,7 +79,24 @@ void CCodePanel::Refresh()
                                 .arg(run->Steps().Comparisons())
                                 .arg(run->Steps().Moves())
                           : QString());
-    m_heap->setText(HeapCheck());
+    m_heap->setText(HeapCheck() + HeapOutput());
+}
+
+// The values extracted so far, the latest at the end; a long output shows
+// its tail.
+QString CCodePanel::HeapOutput() const
+{
+    const CZarniView *view = View();
+    const std::vector<int> out = view && view->HasHeapValues() ? view->HeapOut() : std::vector<int>();
+    if (out.empty())
+        return QString();
+    const std::size_t shown = std::min<std::size_t>(out.size(), kMostOutputShown);
+    QStringList values;
+    if (shown < out.size())
+        values << QStringLiteral("…");
+    for (std::size_t i = out.size() - shown; i < out.size(); ++i)
+        values << QString::number(out[i]);
+    return '\n' + tr("已取出 %1 個值：%2").arg(out.size()).arg(values.join(QStringLiteral(", ")));
 }
 
 // Whether the tree's values form the heap chosen, and where not.

@@ -1,7 +1,8 @@
 #pragma once
 // The pseudocode of the active view's run, its lines numbered and the line
 // of the step shown highlighted; under it what the step does and what the
-// run has cost so far.
+// run has cost so far; on a heap, whether the values form one and what
+// has been extracted.
 
 #include "ViewPanel.h"
 
@@ -27,6 +28,8 @@ protected:
 private:
     void Refresh();
     QString HeapCheck() const;
+    QString HeapOutput() const;
+    static constexpr std::size_t kMostOutputShown = 40;
 
     QListWidget *m_list;
     QLabel *m_narration;

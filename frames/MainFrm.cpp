@@ -8,6 +8,8 @@
 #include "ArrayPanel.h"
 #include "CodePanel.h"
 #include "GotoDlg.h"
+#include "HeapDlg.h"
+#include "Problems.h"
 #include "framework/App.h"
 #include "framework/Document.h"
 #include "res/Images.h"
@@ -142,7 +144,12 @@ const std::vector<Menu> &DocumentMenu()
           {0, nullptr},
           {ID_HEAP_BUILD, QT_TRANSLATE_NOOP("CMainFrame", "由下而上建堆積(&B)")},
           {ID_HEAP_BUILD_BY_INSERT, QT_TRANSLATE_NOOP("CMainFrame", "逐一插入建堆積(&I)")},
-          {ID_HEAP_SORT, QT_TRANSLATE_NOOP("CMainFrame", "堆積排序(&S)")}}},
+          {ID_HEAP_SORT, QT_TRANSLATE_NOOP("CMainFrame", "堆積排序(&S)")},
+          {0, nullptr},
+          {ID_HEAP_INSERT, QT_TRANSLATE_NOOP("CMainFrame", "插入值(&A)...")},
+          {ID_HEAP_EXTRACT, QT_TRANSLATE_NOOP("CMainFrame", "取出樹根(&E)")},
+          {ID_HEAP_KEY, QT_TRANSLATE_NOOP("CMainFrame", "更改節點值(&K)...")},
+          {ID_HEAP_DELETE, QT_TRANSLATE_NOOP("CMainFrame", "刪除節點(&D)...")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
@@ -320,6 +327,20 @@ CMainFrame::CMainFrame()
         if (CZarniView *view = GetActiveView())
             CLeavesDlg(view, CLeavesDlg::Scope::Nodes, this).exec();
     });
+    for (int id : {ID_HEAP_INSERT, ID_HEAP_KEY, ID_HEAP_DELETE}) {
+        OnCommand(id, [this, id] {
+            using Kind = HeapAlgorithm::Kind;
+            if (CZarniView *view = GetActiveView())
+                CHeapDlg(view, id == ID_HEAP_INSERT ? Kind::Insert : id == ID_HEAP_KEY ? Kind::Key : Kind::Delete, this)
+                    .exec();
+        });
+    }
+    OnCommand(ID_HEAP_EXTRACT, [this] {
+        CZarniView *view = GetActiveView();
+        const CZarniView::HeapProblem problem = view ? view->StartHeap(HeapAlgorithm::Kind::Extract) : CZarniView::HeapProblem{};
+        if (problem.error != CZarniView::HeapError::None)
+            AfxMessageBox(CProblemText::Heap(view, problem, CProblemText::Wording::Dialog));
+    });
     OnCommand(ID_WINNER_MERGE, [this] {
         if (CZarniView *view = GetActiveView())
             CMergeDlg(view, this).exec();
@@ -340,7 +361,8 @@ CMainFrame::CMainFrame()
             ui->SetCheck(Panel(id) && !Panel(id)->isHidden());
         });
     }
-    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_NODE_GOTO, ID_HEAP_VALUES})
+    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_NODE_GOTO, ID_HEAP_VALUES, ID_HEAP_INSERT, ID_HEAP_EXTRACT,
+                   ID_HEAP_KEY, ID_HEAP_DELETE})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });

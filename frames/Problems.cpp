@@ -98,3 +98,24 @@ QString CProblemText::Merge(const WinnerMerge::Problem &problem, bool lines, Wor
     }
     return Finish(where + text, wording);
 }
+
+QString CProblemText::Heap(const CZarniView *view, const CZarniView::HeapProblem &problem, Wording wording)
+{
+    using E = CZarniView::HeapError;
+    QString text;
+    switch (problem.error) {
+    case E::None:
+        return QString();
+    case E::NotAHeap:
+        text = (view->MinHeap() ? Say(QT_TR_NOOP("這些值不是最小堆積：節點 %1 的值小於它的父節點的值。"), wording)
+                                : Say(QT_TR_NOOP("這些值不是最大堆積：節點 %1 的值大於它的父節點的值。"), wording))
+                   .arg(problem.node);
+        break;
+    case E::Empty: text = Say(QT_TR_NOOP("堆積是空的。"), wording); break;
+    case E::NoSuchNode:
+        text = Say(QT_TR_NOOP("堆積沒有節點 %1：索引必須在 1 到 %2 之間。"), wording).arg(problem.node).arg(problem.size);
+        break;
+    case E::Full: text = Say(QT_TR_NOOP("這棵樹已經有 %1 個節點，不能再加。"), wording).arg(problem.size); break;
+    }
+    return Finish(text, wording);
+}

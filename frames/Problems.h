@@ -16,6 +16,8 @@ public:
     static QString Leaf(const CZarniView *view, const CZarniView::LeafProblem &problem, Wording wording);
     // The same for every node's value.
     static QString Values(const CZarniView *view, const CZarniView::LeafProblem &problem, Wording wording);
+    // Why a heap operation was refused.
+    static QString Heap(const CZarniView *view, const CZarniView::HeapProblem &problem, Wording wording);
     // A problem of runs given one a line (lines) or separated by '/'.
     static QString Merge(const WinnerMerge::Problem &problem, bool lines, Wording wording);
 

@@ -84,6 +84,10 @@
         <source>不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。</source>
         <translation>Not a max-heap: node %1 holds %2, greater than its parent %3 (%4).</translation>
     </message>
+    <message>
+        <source>已取出 %1 個值：%2</source>
+        <translation>Extracted %1 values: %2</translation>
+    </message>
 </context>
 <context>
     <name>CDialogButtons</name>
@@ -155,6 +159,29 @@ Save anyway?</translation>
     <message>
         <source>「%1」不是整數。</source>
         <translation>'%1' is not a whole number.</translation>
+    </message>
+</context>
+<context>
+    <name>CHeapDlg</name>
+    <message>
+        <source>插入值</source>
+        <translation>Insert a Value</translation>
+    </message>
+    <message>
+        <source>更改節點值</source>
+        <translation>Change a Key</translation>
+    </message>
+    <message>
+        <source>刪除節點</source>
+        <translation>Delete a Node</translation>
+    </message>
+    <message>
+        <source>節點（1 到 %1）：</source>
+        <translation>Node (1 to %1):</translation>
+    </message>
+    <message>
+        <source>值（-%1 到 %1）：</source>
+        <translation>Value (-%1 to %1):</translation>
     </message>
 </context>
 <context>
@@ -450,6 +477,22 @@ Save anyway?</translation>
         <source>堆積排序(&amp;S)</source>
         <translation>Heap&amp;sort</translation>
     </message>
+    <message>
+        <source>插入值(&amp;A)...</source>
+        <translation>Insert a V&amp;alue...</translation>
+    </message>
+    <message>
+        <source>取出樹根(&amp;E)</source>
+        <translation>&amp;Extract the Root</translation>
+    </message>
+    <message>
+        <source>更改節點值(&amp;K)...</source>
+        <translation>Change a &amp;Key...</translation>
+    </message>
+    <message>
+        <source>刪除節點(&amp;D)...</source>
+        <translation>&amp;Delete a Node...</translation>
+    </message>
 </context>
 <context>
     <name>CMergeDlg</name>
@@ -590,6 +633,26 @@ Save anyway?</translation>
         <source>這棵樹有 %1 個節點，不是 %2 個值。</source>
         <translation>The tree has %1 nodes, not %2 values.</translation>
     </message>
+    <message>
+        <source>這些值不是最小堆積：節點 %1 的值小於它的父節點的值。</source>
+        <translation>The values are not a min-heap: node %1 is less than its parent.</translation>
+    </message>
+    <message>
+        <source>這些值不是最大堆積：節點 %1 的值大於它的父節點的值。</source>
+        <translation>The values are not a max-heap: node %1 is greater than its parent.</translation>
+    </message>
+    <message>
+        <source>堆積是空的。</source>
+        <translation>The heap is empty.</translation>
+    </message>
+    <message>
+        <source>堆積沒有節點 %1：索引必須在 1 到 %2 之間。</source>
+        <translation>The heap has no node %1: the index must be from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>這棵樹已經有 %1 個節點，不能再加。</source>
+        <translation>The tree already has %1 nodes and can take no more.</translation>
+    </message>
 </context>
 <context>
     <name>CRunCells</name>
@@ -698,6 +761,34 @@ Save anyway?</translation>
         <source>%1 已排好</source>
         <translation>%1 is sorted</translation>
     </message>
+    <message>
+        <source>%1 加入堆積</source>
+        <translation>%1 joins the heap</translation>
+    </message>
+    <message>
+        <source>取出樹根的值 %1，堆積空了</source>
+        <translation>the root's value %1 is extracted; the heap is empty</translation>
+    </message>
+    <message>
+        <source>取出樹根的值 %1，最後一個節點的值移到樹根：%2</source>
+        <translation>the root's value %1 is extracted; the last node's value moves to the root: %2</translation>
+    </message>
+    <message>
+        <source>%1 換上新的值</source>
+        <translation>%1 takes its new value</translation>
+    </message>
+    <message>
+        <source>刪去節點 1，堆積空了</source>
+        <translation>node 1 is deleted; the heap is empty</translation>
+    </message>
+    <message>
+        <source>刪去最後一個節點 %1</source>
+        <translation>the last node, %1, is deleted</translation>
+    </message>
+    <message>
+        <source>刪去節點 %1，最後一個節點的值移到這裡：%2</source>
+        <translation>node %1 is deleted; the last node's value moves there: %2</translation>
+    </message>
 </context>
 <context>
     <name>Pseudocode</name>
@@ -780,6 +871,26 @@ Save anyway?</translation>
     <message>
         <source>交換 value(1) 與 value(e)；n ← e − 1，節點 e 排好了</source>
         <translation>swap value(1) and value(e); n ← e − 1, node e is sorted</translation>
+    </message>
+    <message>
+        <source>若 i ≥ 2 且 value(i) &gt; value(parent(i))：sift-up(i)，否則 sift-down(i)</source>
+        <translation>if i ≥ 2 and value(i) &gt; value(parent(i)): sift-up(i), else sift-down(i)</translation>
+    </message>
+    <message>
+        <source>n ← n + 1；value(n) ← 新的值；sift-up(n)</source>
+        <translation>n ← n + 1; value(n) ← the new value; sift-up(n)</translation>
+    </message>
+    <message>
+        <source>輸出 value(1)；value(1) ← value(n)；n ← n − 1；sift-down(1)</source>
+        <translation>output value(1); value(1) ← value(n); n ← n − 1; sift-down(1)</translation>
+    </message>
+    <message>
+        <source>value(i) ← 新的值</source>
+        <translation>value(i) ← the new value</translation>
+    </message>
+    <message>
+        <source>value(i) ← value(n)；n ← n − 1（i = n 時只刪去節點 n）</source>
+        <translation>value(i) ← value(n); n ← n − 1 (when i = n, only node n goes)</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1364,30 @@ Build by Inserting</translation>
 堆積排序</source>
         <translation>Heapsort: build a heap, then swap the root to the end, one node at a time
 Heapsort</translation>
+    </message>
+    <message>
+        <source>在最後加一個節點放入新的值，再讓它上浮
+插入值</source>
+        <translation>Add a node at the end holding a new value and sift it up
+Insert a Value</translation>
+    </message>
+    <message>
+        <source>輸出樹根的值，把最後一個節點的值移到樹根，再讓它下沉
+取出樹根</source>
+        <translation>Write out the root's value, move the last node's value to the root and sift it down
+Extract the Root</translation>
+    </message>
+    <message>
+        <source>給一個節點新的值，再讓它上浮或下沉
+更改節點值</source>
+        <translation>Give a node a new value and sift it up or down
+Change a Key</translation>
+    </message>
+    <message>
+        <source>刪除一個節點：最後一個節點的值移過來，再讓它上浮或下沉
+刪除節點</source>
+        <translation>Delete a node: the last node's value moves there and sifts up or down
+Delete a Node</translation>
     </message>
 </context>
 <context>

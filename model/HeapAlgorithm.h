@@ -1,6 +1,9 @@
 #pragma once
 // Heaps on the tree of the heap indices 1..N: building one bottom-up or by
-// inserting, and heapsort, as runs. A step is one comparison of two values
+// inserting, heapsort, and inserting, extracting, changing and deleting one
+// value, as runs. Inserting grows the tree by a node; extracting and
+// deleting shrink it, but never below one node (an empty heap is one node
+// with an empty label). A step is one comparison of two values
 // (the two nodes pointed at) or one swap of two values. A max-heap keeps
 // every value at least its children's; a min-heap mirrors every comparison.
 // Ties follow the textbook (Cormen et al.): a tie between the children goes
@@ -11,14 +14,23 @@
 
 #include <QCoreApplication>
 
+// The node and the value an operation takes: Insert a value, Key a node and
+// its new value, Delete a node.
+struct HeapOperand {
+    int64_t node = 0;
+    int value = 0;
+};
+
 class HeapAlgorithm : public RunAlgorithm {
     Q_DECLARE_TR_FUNCTIONS(HeapAlgorithm)
 
 public:
-    enum class Kind { Build, BuildByInsert, Sort };
-    // The whole run, recorded when made on a copy of the values the tree
-    // shows at nodes 1..count; the tree itself is not changed.
-    HeapAlgorithm(Kind kind, bool minHeap, const NodeStates &tree, int64_t count);
+    enum class Kind { Build, BuildByInsert, Sort, Insert, Extract, Key, Delete };
+    using Operand = HeapOperand;
+    // The whole run, recorded when made on a copy of what the tree shows,
+    // with the heap at nodes 1..size (0 for the empty heap); the tree itself
+    // is not changed.
+    HeapAlgorithm(Kind kind, bool minHeap, const NodeStates &tree, int64_t size, Operand operand = {});
 
     const char *Name() const override;
     QString Narration(const NodeStates &now) const override;
@@ -27,18 +39,32 @@ public:
     // The first node (in heap order) of nodes 1..size whose value is on the
     // wrong side of its parent's, 0 when the heap property holds.
     static int64_t FirstViolation(const NodeStates &tree, int64_t size, bool minHeap);
+    // Whether the run ends in a heap of that kind (heapsort ends in sorted
+    // values; an operation on one value starts from a heap).
+    bool EndsInHeap(bool minHeap) const { return m_kind != Kind::Sort && m_bMin == minHeap; }
+    // The value an extraction writes out, once its first step is shown.
+    bool Extracted(int *value) const;
 
 protected:
     void RecordStep(Timeline::Writer &) override {}
 
 private:
+    // The pseudocode lines of a sift's steps; `decide` is the comparison
+    // with the parent that chooses between sifting up and down.
     struct Lines {
-        int left, right, swap, rise, riseSwap;
+        int left, right, swap, rise, riseSwap, decide;
     };
     bool Above(int a, int b) const { return m_bMin ? a < b : a > b; }
+    void Record(Timeline::Writer &w, int64_t size, Operand operand);
+    void RecordBuild(Timeline::Writer &w, int64_t size);
     void SiftDown(Timeline::Writer &w, int64_t i, int64_t size, const Lines &lines);
-    void SiftUp(Timeline::Writer &w, int64_t i, const Lines &lines);
+    bool SiftUp(Timeline::Writer &w, int64_t i, const Lines &lines, int firstLine);
+    void SiftUpOrDown(Timeline::Writer &w, int64_t i, int64_t size);
+    void TakeLast(Timeline::Writer &w, int64_t i, int64_t size);
+    static QString NodeText(int64_t i, const NodeStates &now);
+    QString FirstStepNarration(const TimelineStep &step, const NodeStates &now) const;
 
     Kind m_kind;
     bool m_bMin;
+    int m_nOut = NodeStates::kNoLabel;
 };

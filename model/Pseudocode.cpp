@@ -29,6 +29,16 @@ const char kSiftLeft[] = QT_TRANSLATE_NOOP("Pseudocode", "sift-down(i)：若 l =
 const char kSiftRight[] = QT_TRANSLATE_NOOP("Pseudocode", "若 r = 2i + 1 ≤ n 且 value(r) > value(largest)，largest ← r");
 const char kSiftSwap[] = QT_TRANSLATE_NOOP("Pseudocode", "若 largest ≠ i：交換 value(i) 與 value(largest)；sift-down(largest)");
 const char kBuild[] = QT_TRANSLATE_NOOP("Pseudocode", "對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)");
+const char kSiftUp[] = QT_TRANSLATE_NOOP("Pseudocode", "sift-up(i)：當 i ≥ 2 且 value(i) > value(parent(i))：");
+const char kRiseSwap[] = QT_TRANSLATE_NOOP("Pseudocode", "交換 value(i) 與 value(parent(i))；i ← parent(i)");
+const char kUpOrDown[] =
+    QT_TRANSLATE_NOOP("Pseudocode", "若 i ≥ 2 且 value(i) > value(parent(i))：sift-up(i)，否則 sift-down(i)");
+
+// A value written at node i, then sifted whichever way it belongs.
+std::vector<Line> UpOrDownAfter(const char *first)
+{
+    return {{0, first}, {0, kUpOrDown}, {0, kSiftUp}, {1, kRiseSwap}, {0, kSiftLeft}, {1, kSiftRight}, {1, kSiftSwap}};
+}
 
 const std::vector<Listing> &Listings()
 {
@@ -55,9 +65,7 @@ const std::vector<Listing> &Listings()
           {1, kWinnerUp}}},
         {"heap-build", {{0, kBuild}, {0, kSiftLeft}, {1, kSiftRight}, {1, kSiftSwap}}},
         {"heap-build-by-insert",
-         {{0, QT_TRANSLATE_NOOP("Pseudocode", "對 i ← 2 到 n：sift-up(i)")},
-          {0, QT_TRANSLATE_NOOP("Pseudocode", "sift-up(i)：當 i ≥ 2 且 value(i) > value(parent(i))：")},
-          {1, QT_TRANSLATE_NOOP("Pseudocode", "交換 value(i) 與 value(parent(i))；i ← parent(i)")}}},
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "對 i ← 2 到 n：sift-up(i)")}, {0, kSiftUp}, {1, kRiseSwap}}},
         {"heap-sort",
          {{0, QT_TRANSLATE_NOOP("Pseudocode", "建堆積（對 i ← ⌊n/2⌋ 往下到 1：sift-down(i)）")},
           {0, QT_TRANSLATE_NOOP("Pseudocode", "對 e ← n 往下到 2：")},
@@ -65,6 +73,16 @@ const std::vector<Listing> &Listings()
           {1, kSiftLeft},
           {2, kSiftRight},
           {2, kSiftSwap}}},
+        {"heap-insert",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "n ← n + 1；value(n) ← 新的值；sift-up(n)")}, {0, kSiftUp}, {1, kRiseSwap}}},
+        {"heap-extract",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "輸出 value(1)；value(1) ← value(n)；n ← n − 1；sift-down(1)")},
+          {0, kSiftLeft},
+          {1, kSiftRight},
+          {1, kSiftSwap}}},
+        {"heap-key", UpOrDownAfter(QT_TRANSLATE_NOOP("Pseudocode", "value(i) ← 新的值"))},
+        {"heap-delete",
+         UpOrDownAfter(QT_TRANSLATE_NOOP("Pseudocode", "value(i) ← value(n)；n ← n − 1（i = n 時只刪去節點 n）"))},
     };
     return listings;
 }

@@ -11,6 +11,39 @@ NodeCopy::NodeCopy(const NodeStates &tree, int64_t count)
     }
 }
 
+void NodeCopy::SetCount(int64_t count)
+{
+    m_values.resize(std::size_t(count) + 1, kNoLabel);
+    m_marks.resize(std::size_t(count) + 1, 0);
+}
+
+const NodeOverlay::Written *NodeOverlay::Find(int64_t node) const
+{
+    const auto found = m_written.find(node);
+    return found == m_written.end() ? nullptr : &found->second;
+}
+
+// Nodes past the tree's own are new, so empty until written.
+int NodeOverlay::Value(int64_t node) const
+{
+    const Written *written = Find(node);
+    return written ? written->value : node <= m_tree.Count() ? m_tree.Value(node) : kNoLabel;
+}
+
+int NodeOverlay::Mark(int64_t node) const
+{
+    const Written *written = Find(node);
+    return written ? written->mark : node <= m_tree.Count() ? m_tree.Mark(node) : 0;
+}
+
+NodeOverlay::Written &NodeOverlay::At(int64_t node)
+{
+    const auto found = m_written.find(node);
+    if (found != m_written.end())
+        return found->second;
+    return m_written.emplace(node, Written{Value(node), Mark(node)}).first->second;
+}
+
 uint32_t Timeline::EndOfChanges(int64_t k) const
 {
     return k < Recorded() ? m_steps[std::size_t(k + 1)].firstChange : uint32_t(m_changes.size());
@@ -31,6 +64,8 @@ void NodeStates::Write(const NodeChange *first, const NodeChange *last, bool for
             SetValue(c.Node(), value);
         } else if (c.WhichField() == NodeChange::kMark) {
             SetMark(c.Node(), value);
+        } else if (c.WhichField() == NodeChange::kCount) {
+            SetCount(value);
         } else {
             const int a = Value(c.Node());
             SetValue(c.Node(), Value(c.from));
@@ -146,6 +181,17 @@ void Timeline::Writer::Swap(int64_t a, int64_t b)
     Record(a, NodeChange::kSwap, int(b), int(b));
     m_tree.SetValue(a, valueB);
     m_tree.SetValue(b, valueA);
+}
+
+void Timeline::Writer::SetCount(int64_t count)
+{
+    const int64_t from = m_tree.Count();
+    for (int64_t node = from; node > count; --node) {
+        SetMark(node, 0);
+        SetValue(node, NodeStates::kNoLabel);
+    }
+    Record(0, NodeChange::kCount, int(from), int(count));
+    m_tree.SetCount(count);
 }
 
 void Timeline::Writer::Count(int comparisons, int moves)

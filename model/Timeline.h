@@ -14,12 +14,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 // One change of one node's value or mark, from what to what; or the values
-// of two nodes exchanged (the other node in `from`), which undoes itself.
+// of two nodes exchanged (the other node in `from`), which undoes itself; or
+// the tree's node count, from what to what (on node 0).
 struct NodeChange {
-    enum Field : uint32_t { kValue = 0, kMark = 1, kSwap = 2 };
+    enum Field : uint32_t { kValue = 0, kMark = 1, kSwap = 2, kCount = 3 };
     uint32_t nodeAndField; // node << 2 | field
     int32_t from;
     int32_t to;
@@ -28,7 +30,8 @@ struct NodeChange {
 };
 
 // What a run reads and writes on a tree. Values are whole numbers; an empty
-// label and the least value (-∞) have values of their own.
+// label and the least value (-∞) have values of their own. A node added to
+// the tree comes empty and plain.
 class NodeStates {
 public:
     static constexpr int kLeast = INT_MIN;
@@ -39,6 +42,8 @@ public:
     virtual int Mark(int64_t node) const = 0;
     virtual void SetValue(int64_t node, int value) = 0;
     virtual void SetMark(int64_t node, int mark) = 0;
+    virtual int64_t Count() const = 0;
+    virtual void SetCount(int64_t count) = 0;
     // Makes the changes from first to last in that order (forward), or
     // takes them back from last to first.
     virtual void Write(const NodeChange *first, const NodeChange *last, bool forward);
@@ -53,10 +58,38 @@ public:
     int Mark(int64_t node) const override { return m_marks[std::size_t(node)]; }
     void SetValue(int64_t node, int value) override { m_values[std::size_t(node)] = value; }
     void SetMark(int64_t node, int mark) override { m_marks[std::size_t(node)] = int8_t(mark); }
+    int64_t Count() const override { return int64_t(m_values.size()) - 1; }
+    void SetCount(int64_t count) override;
 
 private:
     std::vector<int> m_values;
     std::vector<int8_t> m_marks;
+};
+
+// A tree read through, with the nodes written kept apart: for a run that
+// touches a few nodes of a large tree.
+class NodeOverlay : public NodeStates {
+public:
+    explicit NodeOverlay(const NodeStates &tree) : m_tree(tree), m_nCount(tree.Count()) {}
+    int Value(int64_t node) const override;
+    int Mark(int64_t node) const override;
+    void SetValue(int64_t node, int value) override { At(node).value = value; }
+    void SetMark(int64_t node, int mark) override { At(node).mark = mark; }
+    int64_t Count() const override { return m_nCount; }
+    // A node lost keeps what it was written last (a writer empties it).
+    void SetCount(int64_t count) override { m_nCount = count; }
+
+private:
+    struct Written {
+        int value = kNoLabel;
+        int mark = 0;
+    };
+    const Written *Find(int64_t node) const;
+    Written &At(int64_t node);
+
+    const NodeStates &m_tree;
+    int64_t m_nCount;
+    std::unordered_map<int64_t, Written> m_written;
 };
 
 // What a step decides: which child wins a match; which child a value sinks
@@ -122,11 +155,15 @@ public:
         Writer(Timeline &timeline, NodeStates &tree) : m_timeline(timeline), m_tree(tree) {}
         int Value(int64_t node) const { return m_tree.Value(node); }
         int Mark(int64_t node) const { return m_tree.Mark(node); }
+        int64_t NodeCount() const { return m_tree.Count(); }
         void BeginStep(int64_t focus, int line, DecisionKind decision = DecisionKind::None,
                        Partner partner = Partner::None);
         void SetValue(int64_t node, int value);
         void SetMark(int64_t node, int mark);
         void Swap(int64_t a, int64_t b);
+        // The tree grows by empty nodes or loses its last ones (what they
+        // held is recorded, so that going back restores it).
+        void SetCount(int64_t count);
         void Count(int comparisons, int moves);
 
     private:

@@ -71,6 +71,10 @@ enum Command : int {
     ID_HEAP_BUILD = 0x803A,
     ID_HEAP_BUILD_BY_INSERT = 0x803B,
     ID_HEAP_SORT = 0x803C,
+    ID_HEAP_INSERT = 0x803D,
+    ID_HEAP_EXTRACT = 0x803E,
+    ID_HEAP_KEY = 0x803F,
+    ID_HEAP_DELETE = 0x8040,
 };
 Q_ENUM_NS(Command)
 

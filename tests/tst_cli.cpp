@@ -218,6 +218,11 @@ void TestCli::badInput_data()
     QTest::newRow("seek past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nseek 22\n" << 2 << "script.zs:2: the step must be from 0 to 21, not 22";
     QTest::newRow("values, count") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 1 2\n" << 2 << "script.zs:2: the tree has 3 nodes, not 2 values";
     QTest::newRow("values, range") << QStringList{"--headless", "--script", "SCRIPT"} << "values random 5 1\n" << 2 << "HI must be from 5 to 99999, not 1";
+    QTest::newRow("heap, not a heap") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 1 5 2\nheap insert 4\n" << 2 << "script.zs:3: the values are not a max-heap: node 2 is greater than its parent";
+    QTest::newRow("heap, empty") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 1\nvalues 3\nheap extract\nheap extract\n" << 2 << "script.zs:4: the heap is empty";
+    QTest::newRow("heap, no such node") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues descending\nheap delete 4\n" << 2 << "the heap has no node 4: the index must be from 1 to 3";
+    QTest::newRow("heap key, value") << QStringList{"--headless", "--script", "SCRIPT"} << "values descending\nheap key 2 100000\n" << 2 << "100000 is out of range";
+    QTest::newRow("heap insert, operands") << QStringList{"--headless", "--script", "SCRIPT"} << "heap insert\n" << 2 << "'heap' expects: heap insert V";
     QTest::newRow("heap, bad word") << QStringList{"--headless", "--script", "SCRIPT"} << "heap up\n" << 2 << "'heap' takes max, min";
     QTest::newRow("speed not a number") << QStringList{"--headless", "--script", "SCRIPT"} << "speed fast\n" << 2 << "fast";
     QTest::newRow("leaves, wrong count") << QStringList{"--headless", "--script", "SCRIPT"} << "leaves 1 2 3\n" << 2 << "script.zs:1: the tree has 8 leaves, not 3 values";
@@ -298,6 +303,15 @@ void TestCli::stateAfter_data()
     QTest::newRow("heap sort") << "nodes 6\nvalues 4 1 6 2 6 0\nheap sort" << "views/0/heap"
                                << "{\"firstViolation\":0,\"kind\":\"max\",\"out\":[],\"size\":0,\"valid\":true}";
     QTest::newRow("min heap built") << "nodes 5\nvalues descending\nheap min\nheap build-by-insert" << "views/0/heap/valid" << "true";
+    QTest::newRow("heap operations") << "nodes 10\nvalues 5 9 1 8 3 7 2 6 4 0\nheap build\nheap insert 50\nheap extract\nheap extract\n"
+                                        "heap key 4 100\nheap delete 2\nheap delete 8"
+                                     << "views/0/heap" << "{\"firstViolation\":0,\"kind\":\"max\",\"out\":[50,9],\"size\":7,\"valid\":true}";
+    QTest::newRow("min-heap insert") << "nodes 7\nvalues ascending\nheap min\nheap insert 0" << "views/0/run"
+                                     << "{\"algorithm\":\"heap-insert\",\"comparisons\":3,\"line\":3,\"moves\":7,"
+                                        "\"narration\":\"第 7/7 步：交換後 節點 2 (1)、節點 1 (0)\",\"speed\":1,\"state\":\"done\",\"step\":7,\"steps\":7}";
+    QTest::newRow("insert sought back") << "nodes 15\nvalues ascending\nheap min\nheap insert 0\nseek 0" << "views/0/depth" << "4";
+    QTest::newRow("extract sought back") << "nodes 16\nvalues ascending\nheap min\nheap extract\nseek 0" << "views/0/heap/out" << "[]";
+    QTest::newRow("extracted to empty") << "nodes 1\nvalues 3\nheap extract\nheap insert 8" << "views/0/heap/out" << "[3]";
     QTest::newRow("heap checked") << "nodes 3\nvalues 1 5 2" << "views/0/heap/firstViolation" << "2";
     QTest::newRow("code panel, merge") << "runs 3 1 / 2\nID_WINNER_POP" << "codePanel/lines/0" << "\"輸出 value(1)\"";
     QTest::newRow("Ctrl+N first") << "key Ctrl+N" << "views/1/window" << "1";

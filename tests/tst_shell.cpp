@@ -141,6 +141,7 @@ private slots:
     void everyHandledCommandHasItsName();
     void tournamentToolbar();
     void leafDialogNamesABadValue();
+    void heapDialogRefusesThenInserts();
     void leafEditedInPlace();
 
 private:
@@ -298,7 +299,7 @@ void TestShell::menus_data()
                 "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "設定葉節點(&L)...", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+[",
                 "-", "合併序列(&M)...", "輸出勝者(&O)\tCtrl+Down", "全部輸出(&A)\tCtrl+Shift+Down"},
                {"設定節點值(&V)...", "-", "最大堆積(&X)", "最小堆積(&N)", "-", "由下而上建堆積(&B)", "逐一插入建堆積(&I)",
-                "堆積排序(&S)"},
+                "堆積排序(&S)", "-", "插入值(&A)...", "取出樹根(&E)", "更改節點值(&K)...", "刪除節點(&D)..."},
                {"關於 Zarni(&A)..."}};
     QTest::newRow("IDR_MAINFRAME")
         << false << QStringList{"檔案(&F)", "檢視(&V)", "說明(&H)"}
@@ -829,6 +830,38 @@ void TestShell::leafDialogNamesABadValue()
     });
     Frame()->RouteCommand(ID_WINNER_LEAVES);
     QCOMPARE(view->NodeAt(view->m_nNodeCount)->m_strLabel, std::to_string(view->m_nNodeCount));
+}
+
+// The dialog names a bad value or a refused operation and stays open; an
+// insert grows the tree at its first step.
+void TestShell::heapDialogRefusesThenInserts()
+{
+    CZarniView *view = Frame()->GetActiveView();
+    view->SelectNode(3, false);
+    QStringList problems;
+    auto answer = [&](const QStringList &values) {
+        QTimer::singleShot(50, [&, values] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (auto *node = dialog->findChild<QLineEdit *>("heapNode"))
+                QCOMPARE(node->text(), QString("3"));
+            for (const QString &value : values) {
+                dialog->findChild<QLineEdit *>("heapValue")->setText(value);
+                QMetaObject::invokeMethod(dialog, "accept");
+                if (dialog->isVisible())
+                    problems << dialog->findChild<QLabel *>("heapProblem")->text();
+            }
+            dialog->reject();
+        });
+    };
+    answer({"x", "5"});
+    Frame()->RouteCommand(ID_HEAP_KEY);
+    QCOMPARE(problems, QStringList({"「x」不是整數。", "這些值不是最大堆積：節點 2 的值大於它的父節點的值。"}));
+    view->SetMinHeap(true); // the numbered tree's labels ascend: a min-heap
+    answer({"0"});
+    Frame()->RouteCommand(ID_HEAP_INSERT);
+    QCOMPARE(view->m_nNodeCount, 16);
+    QCOMPARE(view->NodeAt(16)->m_strLabel, std::string("0"));
 }
 
 void TestShell::leafEditedInPlace()

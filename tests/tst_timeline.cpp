@@ -14,6 +14,12 @@ struct PlainNodes : NodeStates {
     int Mark(int64_t node) const override { return marks[std::size_t(node)]; }
     void SetValue(int64_t node, int value) override { values[std::size_t(node)] = value; }
     void SetMark(int64_t node, int mark) override { marks[std::size_t(node)] = mark; }
+    int64_t Count() const override { return int64_t(values.size()) - 1; }
+    void SetCount(int64_t count) override
+    {
+        values.resize(std::size_t(count) + 1, kNoLabel);
+        marks.resize(std::size_t(count) + 1, 0);
+    }
     bool operator==(const PlainNodes &other) const { return values == other.values && marks == other.marks; }
 };
 
@@ -28,6 +34,8 @@ private slots:
     void memoryPerStep();
     void heaps_data();
     void heaps();
+    void heapOperations_data();
+    void heapOperations();
 };
 
 namespace {
@@ -171,6 +179,8 @@ struct ReferenceHeap {
     std::vector<int> v;
     bool min;
     int64_t comparisons = 0, swaps = 0, extractions = 0; // a heapsort's swaps of the root with the end
+    int64_t writes = 0; // values written alone
+    int out = NodeStates::kNoLabel;
     bool Above(int64_t a, int64_t b) const { return min ? v[std::size_t(a)] < v[std::size_t(b)] : v[std::size_t(a)] > v[std::size_t(b)]; }
     void Swap(int64_t a, int64_t b) { std::swap(v[std::size_t(a)], v[std::size_t(b)]); }
     void SiftDown(int64_t i, int64_t n)
@@ -184,10 +194,42 @@ struct ReferenceHeap {
             Swap(i, best), ++swaps;
         }
     }
-    void SiftUp(int64_t i)
+    bool SiftUp(int64_t i)
     {
+        const int64_t before = swaps;
         for (; i > 1 && (++comparisons, Above(i, i / 2)); i /= 2)
             Swap(i, i / 2), ++swaps;
+        return swaps > before;
+    }
+    // The heap is v[1..n], or empty when n = 1 and v[1] is empty.
+    void Operate(HeapAlgorithm::Kind kind, int64_t size, HeapAlgorithm::Operand operand)
+    {
+        using Kind = HeapAlgorithm::Kind;
+        const int64_t i = operand.node;
+        if (kind == Kind::Insert) {
+            if (size > 0)
+                v.push_back(0);
+            v[std::size_t(size + 1)] = operand.value, ++writes;
+            SiftUp(size + 1);
+            return;
+        }
+        if (kind == Kind::Key) {
+            v[std::size_t(i)] = operand.value, ++writes;
+            if (!SiftUp(i))
+                SiftDown(i, size);
+            return;
+        }
+        const int64_t at = kind == Kind::Extract ? 1 : i;
+        out = kind == Kind::Extract ? v[1] : out;
+        if (size == 1) {
+            v[1] = NodeStates::kNoLabel;
+            return;
+        }
+        if (at < size)
+            v[std::size_t(at)] = v.back(), ++writes;
+        v.pop_back();
+        if (at < size && !(kind == Kind::Delete && SiftUp(at)))
+            SiftDown(at, size - 1);
     }
     void Run(HeapAlgorithm::Kind kind)
     {
@@ -253,6 +295,79 @@ void TestTimeline::heaps()
     for (int64_t i = 1; i <= n; ++i)
         QCOMPARE(tree.marks[std::size_t(i)], sorted ? int(kMarkSorted) : 0);
     heap.SeekTo(heap.Steps().StepCount() / 2, tree);
+    heap.SeekTo(0, tree);
+    QVERIFY(tree == before);
+}
+
+// Each operation on a heap the reference built, with the value or node it
+// takes: the values, tree size, counts and steps it ends with, and the way
+// back to the heap it started from.
+void TestTimeline::heapOperations_data()
+{
+    using Kind = HeapAlgorithm::Kind;
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("min");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<qint64>("node"); // 0: the last node
+    QTest::addColumn<int>("value");
+    QList<int> random;
+    QRandomGenerator generator(5);
+    for (int i = 0; i < 30; ++i)
+        random << generator.bounded(-20, 21);
+    const QList<QPair<const char *, QList<int>>> sets = {
+        {"ascending", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}, {"ties", {3, 3, 1, 3, 2, 2, 3}}, {"one", {4}},
+        {"empty", {}}, {"random", random}};
+    const struct {
+        const char *name;
+        Kind kind;
+        qint64 node;
+        int value;
+    } operations[] = {{"insert 5", Kind::Insert, 0, 5},     {"insert 99", Kind::Insert, 0, 99},
+                      {"insert -99", Kind::Insert, 0, -99}, {"extract", Kind::Extract, 0, 0},
+                      {"key 1 to -99", Kind::Key, 1, -99},  {"key last to 99", Kind::Key, 0, 99},
+                      {"key 1 to 3", Kind::Key, 1, 3},      {"delete 1", Kind::Delete, 1, 0},
+                      {"delete last", Kind::Delete, 0, 0},  {"delete 3", Kind::Delete, 3, 0}};
+    for (const auto &operation : operations)
+        for (const bool min : {false, true})
+            for (const auto &[name, values] : sets)
+                if (values.size() >= std::max<qint64>(operation.node, operation.kind != Kind::Insert))
+                    QTest::addRow("%s, %s, %s", operation.name, min ? "min" : "max", name)
+                        << int(operation.kind) << min << values << operation.node << operation.value;
+}
+
+void TestTimeline::heapOperations()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, min);
+    QFETCH(QList<int>, values);
+    QFETCH(qint64, node);
+    QFETCH(int, value);
+    const int64_t n = values.size();
+    ReferenceHeap reference{{0}, min};
+    reference.v.insert(reference.v.end(), values.begin(), values.end());
+    reference.Run(HeapAlgorithm::Kind::Build);
+    if (n == 0)
+        reference.v.push_back(NodeStates::kNoLabel);
+    PlainNodes tree;
+    tree.values = reference.v;
+    tree.marks.assign(tree.values.size(), 0);
+    const PlainNodes before = tree;
+    reference = {reference.v, min};
+    const HeapAlgorithm::Operand operand{node ? node : n, value};
+    reference.Operate(HeapAlgorithm::Kind(kind), n, operand);
+    HeapAlgorithm heap(HeapAlgorithm::Kind(kind), min, tree, n, operand);
+    QVERIFY(tree == before);
+    QCOMPARE(heap.Steps().StepCount(), 1 + reference.comparisons + reference.swaps);
+    heap.SeekTo(heap.Steps().StepCount(), tree);
+    QCOMPARE(tree.values, reference.v);
+    QCOMPARE(heap.Steps().Comparisons(), reference.comparisons);
+    QCOMPARE(heap.Steps().Moves(), 2 * reference.swaps + reference.writes);
+    const int64_t size = tree.Count() == 1 && tree.values[1] == NodeStates::kNoLabel ? 0 : tree.Count();
+    QCOMPARE(HeapAlgorithm::FirstViolation(tree, size, min), int64_t(0));
+    int out = NodeStates::kNoLabel;
+    QCOMPARE(heap.Extracted(&out), kind == int(HeapAlgorithm::Kind::Extract));
+    QCOMPARE(out, reference.out);
+    heap.SeekTo(1, tree);
     heap.SeekTo(0, tree);
     QVERIFY(tree == before);
 }

@@ -113,6 +113,8 @@ public:
     // middle of the client area as the scroll range allows. False for an
     // index outside the tree.
     bool SelectNode(int64_t index, bool centre);
+    // The node selected alone, or 0.
+    int64_t SelectedNode() const;
     // A node outlined over the window, with its parent and children more
     // lightly; 0 for none. The window's pixels stay as they are.
     void SetHighlight(int64_t index);
@@ -194,17 +196,29 @@ public:
     // 99999, in heap order); the builds and heapsort play as runs on the
     // kind of heap chosen, max or min.
     LeafProblem SetValues(const QStringList &values);
+    static LeafProblem ReadValue(const QString &word, int *value);
     enum class ValueFill { Random, Ascending, Descending };
     void FillValues(ValueFill fill, int low = 0, int high = 99);
     void SetMinHeap(bool min);
     bool MinHeap() const { return m_bMinHeap; }
-    void StartHeap(HeapAlgorithm::Kind kind);
+    // Plays a heap operation. One on a single value (insert, extract, key,
+    // delete) is refused, with the reason, unless the values form a heap of
+    // the kind chosen that has the node and, to insert, room to grow.
+    enum class HeapError { None, NotAHeap, Empty, NoSuchNode, Full };
+    struct HeapProblem {
+        HeapError error = HeapError::None;
+        int64_t node = 0; // the first node out of order, or the node asked for
+        int64_t size = 0; // the heap's nodes
+    };
+    HeapProblem StartHeap(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand = {});
     // Whether the tree holds values set as a heap's; the heap's size (the
     // nodes before the sorted ones) and its first node out of order, 0 for
     // none.
     bool HasHeapValues() const { return m_bHeapValues; }
     int64_t HeapSize() const;
     int64_t HeapViolation() const;
+    // The values extracted since the tree took its values, in order.
+    std::vector<int> HeapOut() const;
 
     // The merge of sorted runs: the tree becomes the winner tree of the runs
     // (2k - 1 nodes, the heads at the leaves) and its tournament is played
@@ -282,6 +296,8 @@ private:
     void RebuildNumberedTree();
     TreeNode *NewRoot();
     void PlaceNode(TreeNode *node, int64_t index, int level);
+    void LinkNode(TreeNode *node, int64_t index);
+    void ResizeTree(int64_t count);
     using Builder = void (CZarniView::*)(TreeNode *, int, int);
     void ResetTree(Builder build);
     bool AnyMarkIn(int64_t firstIndex, int64_t endIndex);
@@ -310,9 +326,13 @@ private:
     void ChooseSpeedIndex(int index);
     void PaintNodeBox(CWindowDC *dc, const TreeNode *node);
     void ReplayPathFrom(int64_t leaf, bool mergePop);
-    static LeafProblem ReadValue(const QString &word, int *value);
     void WriteValues(const std::function<int(int64_t)> &valueOf);
     std::vector<int64_t> PointedNodes() const;
+    void ForgetHeap();
+    void KeepHeapOut();
+    int64_t HeapSizeUnmarked() const;
+    bool KnownHeap() const;
+    HeapProblem HeapRefusal(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand, int64_t size) const;
     QRect HighlightArea(int64_t index) const;
     void ScrollToShow(int64_t index, bool centre);
     void ShowMergeTree();
@@ -330,6 +350,7 @@ private:
     bool m_bFitFollow = false;
     bool m_bMinHeap = false;
     bool m_bHeapValues = false;
+    std::vector<int> m_heapOut; // extracted before the run shown
     std::unique_ptr<NodeStates> m_pTreeStates;
     std::unique_ptr<CRunPlayer> m_pPlayer;
     std::unique_ptr<WinnerMerge> m_pMerge;

@@ -41,6 +41,7 @@ void CZarniView::WriteValues(const std::function<int(int64_t)> &valueOf)
     for (int64_t i = 1; i <= m_nNodeCount; ++i)
         NodeAt(i)->m_strLabel = std::to_string(valueOf(i));
     m_bHeapValues = true;
+    m_heapOut.clear();
     Invalidate();
     emit RunStateChanged();
 }
@@ -51,21 +52,76 @@ void CZarniView::SetMinHeap(bool min)
     emit RunStateChanged();
 }
 
-void CZarniView::StartHeap(HeapAlgorithm::Kind kind)
+void CZarniView::ForgetHeap()
 {
+    m_bHeapValues = false;
+    m_heapOut.clear();
+}
+
+// The builds and heapsort take the values as they are; an operation on one
+// value needs a heap of the kind chosen. Either way the marks go, so the
+// whole tree is the heap.
+CZarniView::HeapProblem CZarniView::StartHeap(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand)
+{
+    using Kind = HeapAlgorithm::Kind;
+    const bool build = kind == Kind::Build || kind == Kind::BuildByInsert || kind == Kind::Sort;
+    const int64_t size = build ? m_nNodeCount : HeapSizeUnmarked();
+    if (!build) {
+        if (const HeapProblem problem = HeapRefusal(kind, operand, size); problem.error != HeapError::None)
+            return problem;
+    }
     ForgetRun();
     EndMerge();
     ClearMarks();
     m_bHeapValues = true;
-    m_pPlayer->Load(std::make_unique<HeapAlgorithm>(kind, m_bMinHeap, *m_pTreeStates, m_nNodeCount));
+    m_pPlayer->Load(std::make_unique<HeapAlgorithm>(kind, m_bMinHeap, *m_pTreeStates, size, operand));
     Invalidate();
     m_pPlayer->Play();
+    return {};
+}
+
+CZarniView::HeapProblem CZarniView::HeapRefusal(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand,
+                                                int64_t size) const
+{
+    using Kind = HeapAlgorithm::Kind;
+    if (kind == Kind::Insert && size >= INT32_MAX)
+        return {HeapError::Full, 0, size};
+    if (kind != Kind::Insert && size == 0)
+        return {HeapError::Empty, 0, size};
+    if ((kind == Kind::Key || kind == Kind::Delete) && (operand.node < 1 || operand.node > size))
+        return {HeapError::NoSuchNode, operand.node, size};
+    if (const int64_t bad = KnownHeap() ? 0 : HeapAlgorithm::FirstViolation(*m_pTreeStates, size, m_bMinHeap))
+        return {HeapError::NotAHeap, bad, size};
+    return {};
+}
+
+// An extraction shown past its first step has written its value out.
+std::vector<int> CZarniView::HeapOut() const
+{
+    std::vector<int> out = m_heapOut;
+    const auto *heap = dynamic_cast<const HeapAlgorithm *>(Run());
+    if (int value = 0; heap && heap->Extracted(&value))
+        out.push_back(value);
+    return out;
+}
+
+void CZarniView::KeepHeapOut()
+{
+    const auto *heap = dynamic_cast<const HeapAlgorithm *>(Run());
+    if (int value = 0; heap && heap->Extracted(&value))
+        m_heapOut.push_back(value);
+}
+
+// The last extraction or deletion leaves one node with an empty label.
+int64_t CZarniView::HeapSizeUnmarked() const
+{
+    return m_bHeapValues && m_nNodeCount == 1 && NodeAt(1)->m_strLabel.empty() ? 0 : m_nNodeCount;
 }
 
 // The heap is the nodes before the sorted ones at the end.
 int64_t CZarniView::HeapSize() const
 {
-    int64_t size = m_nNodeCount;
+    int64_t size = HeapSizeUnmarked();
     while (size > 0 && NodeAt(size)->m_nMark == kMarkSorted)
         --size;
     return size;
@@ -73,7 +129,16 @@ int64_t CZarniView::HeapSize() const
 
 int64_t CZarniView::HeapViolation() const
 {
-    return HeapAlgorithm::FirstViolation(*m_pTreeStates, HeapSize(), m_bMinHeap);
+    return KnownHeap() ? 0 : HeapAlgorithm::FirstViolation(*m_pTreeStates, HeapSize(), m_bMinHeap);
+}
+
+// A heap's run shown at its end has left a heap of its kind, and anything
+// else that writes the labels first forgets the run: a million labels need
+// not be read again.
+bool CZarniView::KnownHeap() const
+{
+    const auto *heap = dynamic_cast<const HeapAlgorithm *>(Run());
+    return heap && heap->EndsInHeap(m_bMinHeap) && RunStep() == RunStepCount();
 }
 
 // The nodes a heap's step points at: outlined over the window.

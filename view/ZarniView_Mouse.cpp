@@ -229,6 +229,20 @@ bool CZarniView::SelectNode(int64_t index, bool centre)
     return true;
 }
 
+int64_t CZarniView::SelectedNode() const
+{
+    int64_t selected = 0;
+    for (int index : m_markedIndices) {
+        const TreeNode *node = NodeAt(index);
+        if (!node || node->m_nMark != kMarkHighlighted)
+            continue;
+        if (selected)
+            return 0;
+        selected = index;
+    }
+    return selected;
+}
+
 CRect CZarniView::WindowBox(int64_t index) const
 {
     const TreeGeometry geometry = Geometry();

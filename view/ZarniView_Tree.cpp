@@ -34,7 +34,7 @@ TreeNode *CZarniView::NewRoot()
     EndMerge();
     ForgetMarkedIndices();
     m_listed.resize(count + 1, 0);
-    m_bHeapValues = false;
+    ForgetHeap();
     return &m_nodes[0];
 }
 
@@ -42,17 +42,60 @@ TreeNode *CZarniView::NewRoot()
 // depth raised to its level.
 void CZarniView::PlaceNode(TreeNode *node, int64_t index, int level)
 {
-    auto at = [this](int64_t i) { return i <= m_nNodeCount ? &m_nodes[std::size_t(i - 1)] : nullptr; };
-    TreeNode *parent = index > 1 ? at(index / 2) : nullptr;
     node->m_nIndex = int(index);
     node->m_nLevel = level;
     node->m_nMark = kMarkPlain;
+    LinkNode(node, index);
+    if (level > m_nDepth)
+        m_nDepth = level;
+}
+
+void CZarniView::LinkNode(TreeNode *node, int64_t index)
+{
+    auto at = [this](int64_t i) { return i <= m_nNodeCount ? &m_nodes[std::size_t(i - 1)] : nullptr; };
+    TreeNode *parent = index > 1 ? at(index / 2) : nullptr;
     node->m_pLeft = at(2 * index);
     node->m_pRight = at(2 * index + 1);
     node->m_pParentIfLeft = index % 2 == 0 ? parent : nullptr;
     node->m_pParentIfRight = index % 2 == 1 ? parent : nullptr;
-    if (level > m_nDepth)
-        m_nDepth = level;
+}
+
+// A heap's run grows the tree by empty nodes or drops its last ones,
+// keeping every other node's label and mark. Only the nodes at the edge are
+// linked again, and only a change of depth moves the others (every level's
+// band changes).
+void CZarniView::ResizeTree(int64_t count)
+{
+    const int64_t old = m_nNodeCount;
+    if (count == old || count < 1 || count > INT32_MAX)
+        return;
+    if (std::size_t(count) > m_nodes.capacity()) {
+        std::vector<TreeNode> moved;
+        moved.reserve(WithHeadroom(std::size_t(count)));
+        moved.assign(std::make_move_iterator(m_nodes.begin()), std::make_move_iterator(m_nodes.end()));
+        m_nodes.swap(moved);
+        for (int64_t i = 1; i <= old; ++i)
+            LinkNode(&m_nodes[std::size_t(i - 1)], i);
+    }
+    m_nodes.resize(std::size_t(count));
+    m_nNodeCount = int(count);
+    m_pRoot = &m_nodes[0];
+    if (m_listed.size() < std::size_t(count) + 1)
+        m_listed.resize(std::size_t(count) + 1, 0);
+    for (int64_t i = std::min(old, count) / 2; i <= std::max(old, count) / 2; ++i)
+        if (i >= 1 && i <= count)
+            LinkNode(&m_nodes[std::size_t(i - 1)], i);
+    const int depth = TreeGeometry::LevelOf(count);
+    const bool depthChanged = depth != m_nDepth;
+    m_nDepth = depth;
+    const TreeGeometry geometry = Geometry();
+    for (int64_t i = old + 1; i <= count; ++i) {
+        PlaceNode(&m_nodes[std::size_t(i - 1)], i, TreeGeometry::LevelOf(i));
+        m_nodes[std::size_t(i - 1)].m_ptPos = geometry.Position(i);
+    }
+    if (depthChanged)
+        LayoutTree(m_pRoot);
+    Invalidate();
 }
 
 // The subtree of a node holds one contiguous run of indices on each level
@@ -85,8 +128,14 @@ void CZarniView::LayoutTree(TreeNode *node)
 {
     const TreeGeometry geometry = Geometry();
     if (node == m_pRoot) {
-        for (TreeNode &n : m_nodes)
-            n.m_ptPos = geometry.Position(n.m_nIndex);
+        // Level by level, each level's y computed once.
+        for (int level = 1; TreeGeometry::LevelFirst(level) <= m_nNodeCount; ++level) {
+            const int64_t first = TreeGeometry::LevelFirst(level);
+            const int64_t last = std::min<int64_t>(2 * first - 1, m_nNodeCount);
+            const int y = int(geometry.Y(level));
+            for (int64_t i = first; i <= last; ++i)
+                m_nodes[std::size_t(i - 1)].m_ptPos = {int(geometry.X(level, i - first)), y};
+        }
         return;
     }
     node->m_ptPos = geometry.Position(node->m_nIndex);
@@ -128,7 +177,8 @@ void CZarniView::SetMark(TreeNode *node, int mark)
 void CZarniView::ClearMarks()
 {
     for (int index : m_markedIndices)
-        NodeAt(index)->m_nMark = kMarkPlain;
+        if (TreeNode *node = NodeAt(index)) // a heap's run may have dropped it
+            node->m_nMark = kMarkPlain;
     ForgetMarkedIndices();
 }
 

@@ -51,6 +51,8 @@ public:
     int Mark(int64_t node) const override { return m_view->NodeAt(node)->m_nMark; }
     void SetValue(int64_t node, int value) override { TournamentRun::WriteLabel(value, &m_view->NodeAt(node)->m_strLabel); }
     void SetMark(int64_t node, int mark) override { m_view->SetMark(m_view->NodeAt(node), mark); }
+    int64_t Count() const override { return m_view->m_nNodeCount; }
+    void SetCount(int64_t count) override { m_view->ResizeTree(count); }
     // A long seek writes millions of changes: straight into the nodes, each
     // node fetched a few changes ahead of its write.
     void Write(const NodeChange *first, const NodeChange *last, bool forward) override
@@ -62,12 +64,16 @@ public:
                 __builtin_prefetch(&nodes[(forward ? first[i + ahead] : last[-1 - i - ahead]).Node()], 1);
             const NodeChange &c = forward ? first[i] : last[-1 - i];
             const int value = forward ? c.to : c.from;
-            if (c.WhichField() == NodeChange::kValue)
+            if (c.WhichField() == NodeChange::kValue) {
                 TournamentRun::WriteLabel(value, &nodes[c.Node()].m_strLabel);
-            else if (c.WhichField() == NodeChange::kMark)
+            } else if (c.WhichField() == NodeChange::kMark) {
                 m_view->SetMark(&nodes[c.Node()], value);
-            else
+            } else if (c.WhichField() == NodeChange::kSwap) {
                 nodes[c.Node()].m_strLabel.swap(nodes[c.from].m_strLabel);
+            } else {
+                SetCount(value); // the nodes may have moved
+                nodes = m_view->m_nodes.data() - 1;
+            }
         }
     }
 
@@ -167,7 +173,7 @@ CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
     ForgetRun();
     EndMerge();
     ClearMarks();
-    m_bHeapValues = false;
+    ForgetHeap();
     const int64_t firstLeaf = FirstLeaf();
     for (int64_t i = 1; i < firstLeaf; ++i)
         NodeAt(i)->m_strLabel.clear();
@@ -268,6 +274,7 @@ void CZarniView::StartRun()
 // The tree is replaced or its marks rewritten: the run ends where it stands.
 void CZarniView::ForgetRun()
 {
+    KeepHeapOut();
     m_pPlayer->Load(nullptr);
 }
 
@@ -306,7 +313,8 @@ void CZarniView::InvalidateStep(int64_t step)
     if (const int64_t focus = steps.Step(step).focus)
         InvalidateRect(WindowBox(focus));
     for (const NodeChange &change : steps.ChangesOf(step))
-        InvalidateRect(WindowBox(change.Node()));
+        if (change.WhichField() != NodeChange::kCount)
+            InvalidateRect(WindowBox(change.Node()));
 }
 
 QString CZarniView::Narration() const

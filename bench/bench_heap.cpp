@@ -1,0 +1,110 @@
+// Heaps at a million nodes: the builds and heapsort recorded and shown at
+// their end, seeks and steps in a heapsort, and one value's insert and
+// extract across a change of depth.
+#include "BenchView.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using Kind = HeapAlgorithm::Kind;
+
+void Prepare(CZarniView &view, int count, CZarniView::ValueFill fill)
+{
+    view.m_nCanvasWidth = 800;
+    view.m_nCanvasHeight = 600;
+    view.SetNodeCount(count);
+    view.FillValues(fill);
+    ShowNow(view);
+}
+
+// The operation started, played to its end and shown.
+void PlayToEnd(CZarniView &view, Kind kind, HeapAlgorithm::Operand operand = {})
+{
+    view.StartHeap(kind, operand);
+    view.SeekRun(view.RunStepCount());
+    ShowNow(view);
+}
+
+void BM_HeapBuild(benchmark::State &state)
+{
+    CZarniView &view = View();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Prepare(view, int(state.range(0)), CZarniView::ValueFill::Random);
+        state.ResumeTiming();
+        PlayToEnd(view, Kind(state.range(1)));
+    }
+    state.counters["bytes/step"] = double(view.Run()->Steps().MemoryBytes()) / double(view.RunStepCount());
+    state.counters["steps"] = double(view.RunStepCount());
+}
+
+// Alternately the middle and the end of a heapsort (with the repaint).
+void BM_HeapSortSeek(benchmark::State &state)
+{
+    CZarniView &view = View();
+    Prepare(view, int(state.range(0)), CZarniView::ValueFill::Random);
+    PlayToEnd(view, Kind::Sort);
+    int64_t to = view.RunStepCount() / 2;
+    for (auto _ : state) {
+        view.SeekRun(to);
+        ShowNow(view);
+        to = to == view.RunStepCount() ? view.RunStepCount() / 2 : view.RunStepCount();
+    }
+}
+
+// One step back, then one forward, in the middle of a heapsort.
+void BM_HeapSortStep(benchmark::State &state)
+{
+    CZarniView &view = View();
+    Prepare(view, int(state.range(0)), CZarniView::ValueFill::Random);
+    PlayToEnd(view, Kind::Sort);
+    view.SeekRun(view.RunStepCount() / 2);
+    ShowNow(view);
+    bool back = true;
+    for (auto _ : state) {
+        back ? view.OnWinnerBack() : view.OnWinnerStep();
+        ShowNow(view);
+        back = !back;
+    }
+}
+
+// On a max-heap of 2^20 - 1 nodes, a value that rises to the root: the tree
+// grows a level. Then the root's extraction, which takes the level away.
+void BM_HeapInsert(benchmark::State &state)
+{
+    CZarniView &view = View();
+    Prepare(view, int(state.range(0)), CZarniView::ValueFill::Descending);
+    for (auto _ : state) {
+        PlayToEnd(view, Kind::Insert, {0, kMaxNodeValue});
+        state.PauseTiming();
+        PlayToEnd(view, Kind::Extract);
+        state.ResumeTiming();
+    }
+}
+
+void BM_HeapExtract(benchmark::State &state)
+{
+    CZarniView &view = View();
+    Prepare(view, int(state.range(0)) - 1, CZarniView::ValueFill::Descending);
+    for (auto _ : state) {
+        state.PauseTiming();
+        PlayToEnd(view, Kind::Insert, {0, kMaxNodeValue});
+        state.ResumeTiming();
+        PlayToEnd(view, Kind::Extract);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_HeapBuild)
+    ->Args({15, int(Kind::Build)})
+    ->Args({1048575, int(Kind::Build)})
+    ->Args({15, int(Kind::Sort)})
+    ->Args({1048575, int(Kind::Sort)})
+    ->ArgNames({"N", "kind"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeapSortSeek)->Arg(15)->Arg(1048575)->ArgNames({"N"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeapSortStep)->Arg(15)->Arg(1048575)->ArgNames({"N"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeapInsert)->Arg(15)->Arg(1048575)->ArgNames({"N"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeapExtract)->Arg(16)->Arg(1048576)->ArgNames({"N"})->Unit(benchmark::kMillisecond);
