@@ -18,7 +18,7 @@ HeapAlgorithm::HeapAlgorithm(Kind kind, bool minHeap, const NodeStates &tree, in
     if (kind == Kind::Build || kind == Kind::BuildByInsert || kind == Kind::Sort) {
         NodeCopy copy(tree, size);
         Timeline::Writer writer(m_timeline, copy);
-        RecordBuild(writer, size);
+        RecordBuild(writer, copy, size);
     } else {
         // One value's way through the heap touches a node or two a level.
         NodeOverlay overlay(tree);
@@ -27,7 +27,7 @@ HeapAlgorithm::HeapAlgorithm(Kind kind, bool minHeap, const NodeStates &tree, in
     }
 }
 
-void HeapAlgorithm::RecordBuild(Timeline::Writer &writer, int64_t count)
+void HeapAlgorithm::RecordBuild(Timeline::Writer &writer, const NodeCopy &copy, int64_t count)
 {
     // Room for the most steps the run can take, so that recording never
     // copies what it has recorded: a sift costs at most three steps a level,
@@ -39,19 +39,24 @@ void HeapAlgorithm::RecordBuild(Timeline::Writer &writer, int64_t count)
     const int64_t most = builds + (m_kind == Kind::Sort ? count * (1 + 3 * levels) : 0);
     m_timeline.Reserve(most, most + 2);
     const Lines down{2, 3, 4, 0, 0, 0}, up{0, 0, 0, 2, 3, 2}, sort{4, 5, 6, 0, 0, 0};
+    // Between two sifts, a picture of the values where one is due.
+    auto keep = [&] {
+        if (m_timeline.KeyframeDue(count))
+            m_timeline.AddKeyframe(copy);
+    };
     switch (m_kind) {
     case Kind::Build:
-        for (int64_t i = count / 2; i >= 1; --i)
+        for (int64_t i = count / 2; i >= 1; --i, keep())
             SiftDown(writer, i, count, down);
         break;
     case Kind::BuildByInsert:
-        for (int64_t i = 2; i <= count; ++i)
+        for (int64_t i = 2; i <= count; ++i, keep())
             SiftUp(writer, i, up, up.rise);
         break;
     default:
-        for (int64_t i = count / 2; i >= 1; --i)
+        for (int64_t i = count / 2; i >= 1; --i, keep())
             SiftDown(writer, i, count, sort);
-        for (int64_t e = count; e >= 2; --e) {
+        for (int64_t e = count; e >= 2; --e, keep()) {
             writer.BeginStep(e, 3);
             writer.Swap(1, e);
             writer.SetMark(e, kMarkSorted);

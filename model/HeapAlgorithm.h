@@ -56,7 +56,7 @@ private:
     };
     bool Above(int a, int b) const { return m_bMin ? a < b : a > b; }
     void Record(Timeline::Writer &w, int64_t size, Operand operand);
-    void RecordBuild(Timeline::Writer &w, int64_t size);
+    void RecordBuild(Timeline::Writer &w, const NodeCopy &copy, int64_t size);
     void SiftDown(Timeline::Writer &w, int64_t i, int64_t size, const Lines &lines);
     bool SiftUp(Timeline::Writer &w, int64_t i, const Lines &lines, int firstLine);
     void SiftUpOrDown(Timeline::Writer &w, int64_t i, int64_t size);

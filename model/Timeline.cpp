@@ -1,6 +1,7 @@
 #include "Timeline.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 NodeCopy::NodeCopy(const NodeStates &tree, int64_t count)
     : m_values(std::size_t(count) + 1), m_marks(std::size_t(count) + 1)
@@ -74,40 +75,80 @@ void NodeStates::Write(const NodeChange *first, const NodeChange *last, bool for
     }
 }
 
-// The counts of steps first to last.
-void Timeline::AddCounts(int64_t first, int64_t last, int sign)
+void NodeStates::WriteAll(const std::vector<int> &values, const std::vector<int8_t> &marks)
 {
-    int64_t comparisons = 0, moves = 0;
-    for (int64_t k = first; k <= last; ++k) {
-        comparisons += m_steps[std::size_t(k)].Comparisons();
-        moves += m_steps[std::size_t(k)].Moves();
+    SetCount(int64_t(values.size()) - 1);
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        SetValue(int64_t(i), values[i]);
+        SetMark(int64_t(i), marks[i]);
     }
-    m_nComparisons += sign * comparisons;
-    m_nMoves += sign * moves;
 }
 
-// The recorded steps on the way are applied or taken back in one go; the
-// others are recorded one by one.
+Timeline::Totals Timeline::TotalsThrough(int64_t k)
+{
+    auto add = [this](Totals totals, int64_t first, int64_t end) {
+        for (int64_t i = first; i < end; ++i) {
+            totals.comparisons += m_steps[std::size_t(i)].Comparisons();
+            totals.moves += m_steps[std::size_t(i)].Moves();
+        }
+        return totals;
+    };
+    const int64_t block = (k + 1) / kBlock;
+    while (int64_t(m_blockTotals.size()) <= block) {
+        const int64_t j = int64_t(m_blockTotals.size());
+        m_blockTotals.push_back(add(m_blockTotals.back(), (j - 1) * kBlock, j * kBlock));
+    }
+    return add(m_blockTotals[std::size_t(block)], block * kBlock, k + 1);
+}
+
+// The latest picture at or before step k, where starting from it writes
+// fewer nodes than the changes between the step shown and k.
+const Timeline::Keyframe *Timeline::StartFor(int64_t k) const
+{
+    const auto after = std::upper_bound(m_keyframes.begin(), m_keyframes.end(), k,
+                                        [](int64_t step, const Keyframe &frame) { return step < frame.step; });
+    if (after == m_keyframes.begin())
+        return nullptr;
+    const Keyframe &frame = *std::prev(after);
+    const int64_t direct = std::abs(int64_t(EndOfChanges(k)) - int64_t(EndOfChanges(m_nShown)));
+    const int64_t fromFrame = int64_t(frame.values.size()) + int64_t(EndOfChanges(k)) - int64_t(EndOfChanges(frame.step));
+    return fromFrame < direct ? &frame : nullptr;
+}
+
+bool Timeline::KeyframeDue(int64_t nodeCount) const
+{
+    const int64_t since = m_keyframes.empty() ? 0 : EndOfChanges(m_keyframes.back().step);
+    return int64_t(m_changes.size()) - since >= 2 * std::max<int64_t>(nodeCount, 32);
+}
+
+void Timeline::AddKeyframe(const NodeCopy &tree)
+{
+    m_keyframes.push_back({Recorded(), tree.Values(), tree.Marks()});
+}
+
+// The recorded steps on the way are applied or taken back in one go, from a
+// picture of every node where that writes less; the others are recorded one
+// by one.
 void Timeline::SeekTo(int64_t k, NodeStates &nodes, const Recorder &next)
 {
     const NodeChange *changes = m_changes.data();
-    if (k > m_nShown) {
-        const int64_t last = std::min(k, Recorded());
-        if (last > m_nShown) {
-            nodes.Write(changes + m_steps[std::size_t(m_nShown + 1)].firstChange, changes + EndOfChanges(last), true);
-            AddCounts(m_nShown + 1, last, 1);
-            m_nShown = last;
-        }
-        for (; m_nShown < k; ++m_nShown) {
-            Writer writer(*this, nodes);
-            next(writer);
-            AddCounts(m_nShown + 1, m_nShown + 1, 1);
-        }
-    } else if (k < m_nShown) {
-        nodes.Write(changes + m_steps[std::size_t(k + 1)].firstChange, changes + EndOfChanges(m_nShown), false);
-        AddCounts(k + 1, m_nShown, -1);
-        m_nShown = k;
+    const int64_t last = std::min(k, Recorded());
+    if (const Keyframe *start = StartFor(last)) {
+        nodes.WriteAll(start->values, start->marks);
+        m_nShown = start->step;
     }
+    if (last > m_nShown)
+        nodes.Write(changes + m_steps[std::size_t(m_nShown + 1)].firstChange, changes + EndOfChanges(last), true);
+    else if (last < m_nShown)
+        nodes.Write(changes + m_steps[std::size_t(last + 1)].firstChange, changes + EndOfChanges(m_nShown), false);
+    m_nShown = last;
+    for (; m_nShown < k; ++m_nShown) {
+        Writer writer(*this, nodes);
+        next(writer);
+    }
+    const Totals totals = TotalsThrough(m_nShown);
+    m_nComparisons = totals.comparisons;
+    m_nMoves = totals.moves;
 }
 
 bool Timeline::Before(int64_t k, int64_t node, NodeChange::Field field, int *value) const
@@ -124,7 +165,10 @@ bool Timeline::Before(int64_t k, int64_t node, NodeChange::Field field, int *val
 
 std::size_t Timeline::MemoryBytes() const
 {
-    return m_steps.capacity() * sizeof(TimelineStep) + m_changes.capacity() * sizeof(NodeChange);
+    std::size_t bytes = m_steps.capacity() * sizeof(TimelineStep) + m_changes.capacity() * sizeof(NodeChange);
+    for (const Keyframe &frame : m_keyframes)
+        bytes += frame.values.capacity() * sizeof(int) + frame.marks.capacity();
+    return bytes + m_blockTotals.capacity() * sizeof(Totals);
 }
 
 void Timeline::Plan(int64_t steps, int64_t changes)

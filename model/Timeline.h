@@ -10,6 +10,8 @@
 // reached, on the tree itself: a run that is never played to its end never
 // records the rest.
 
+#include "LargeBlocks.h"
+
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -47,6 +49,9 @@ public:
     // Makes the changes from first to last in that order (forward), or
     // takes them back from last to first.
     virtual void Write(const NodeChange *first, const NodeChange *last, bool forward);
+    // Every node takes the value and mark given (index 0 unused); the tree
+    // has as many nodes.
+    virtual void WriteAll(const std::vector<int> &values, const std::vector<int8_t> &marks);
 };
 
 // Nodes 1..count of a tree copied into plain arrays, for a run recorded
@@ -60,6 +65,8 @@ public:
     void SetMark(int64_t node, int mark) override { m_marks[std::size_t(node)] = int8_t(mark); }
     int64_t Count() const override { return int64_t(m_values.size()) - 1; }
     void SetCount(int64_t count) override;
+    const std::vector<int> &Values() const { return m_values; }
+    const std::vector<int8_t> &Marks() const { return m_marks; }
 
 private:
     std::vector<int> m_values;
@@ -144,6 +151,12 @@ public:
     // when the step leaves that field alone.
     bool Before(int64_t k, int64_t node, NodeChange::Field field, int *value) const;
     std::size_t MemoryBytes() const;
+    // Whether enough has changed since the last picture of every node for
+    // the next to pay (restoring one writes every node), and the picture of
+    // the tree as it stands after the last step recorded: a long seek starts
+    // from the nearest instead of writing every change on the way.
+    bool KeyframeDue(int64_t nodeCount) const;
+    void AddKeyframe(const NodeCopy &tree);
     // The run will have `steps` steps making about `changes` changes.
     void Plan(int64_t steps, int64_t changes);
     // Room for that many, recorded or not.
@@ -174,13 +187,26 @@ public:
     };
 
 private:
+    struct Keyframe {
+        int64_t step;
+        std::vector<int> values;
+        std::vector<int8_t> marks;
+    };
+    struct Totals {
+        int64_t comparisons = 0, moves = 0;
+    };
     uint32_t EndOfChanges(int64_t k) const;
-    void AddCounts(int64_t first, int64_t last, int sign);
+    const Keyframe *StartFor(int64_t k) const;
+    // The counts of steps 1..k, from the totals kept every kBlock steps.
+    Totals TotalsThrough(int64_t k);
+    static constexpr int64_t kBlock = 4096;
 
-    std::vector<TimelineStep> m_steps{TimelineStep{}};
-    std::vector<NodeChange> m_changes;
+    std::vector<TimelineStep, LargeBlockAllocator<TimelineStep>> m_steps{TimelineStep{}};
+    std::vector<NodeChange, LargeBlockAllocator<NodeChange>> m_changes;
     int64_t m_nPlanned = 0;
     int64_t m_nShown = 0;
     int64_t m_nComparisons = 0;
     int64_t m_nMoves = 0;
+    std::vector<Keyframe> m_keyframes;
+    std::vector<Totals> m_blockTotals{Totals{}}; // [j]: steps before j * kBlock
 };

@@ -294,7 +294,17 @@ void TestTimeline::heaps()
     QCOMPARE(HeapAlgorithm::FirstViolation(tree, sorted ? 0 : n, min), int64_t(0));
     for (int64_t i = 1; i <= n; ++i)
         QCOMPARE(tree.marks[std::size_t(i)], sorted ? int(kMarkSorted) : 0);
-    heap.SeekTo(heap.Steps().StepCount() / 2, tree);
+    // The middle sought from the end (from a picture of the values where
+    // one pays) shows what stepping there one by one shows.
+    const int64_t middle = heap.Steps().StepCount() / 2;
+    heap.SeekTo(middle, tree);
+    PlainNodes stepped = before;
+    HeapAlgorithm stepping(HeapAlgorithm::Kind(kind), min, before, n);
+    for (int64_t k = 1; k <= middle; ++k)
+        stepping.SeekTo(k, stepped);
+    QVERIFY(tree == stepped);
+    QCOMPARE(heap.Steps().Comparisons(), stepping.Steps().Comparisons());
+    QCOMPARE(heap.Steps().Moves(), stepping.Steps().Moves());
     heap.SeekTo(0, tree);
     QVERIFY(tree == before);
 }

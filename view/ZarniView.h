@@ -10,6 +10,7 @@
 //   ZarniView_Merge.cpp   the merge of sorted runs on the winner tree
 
 #include "model/HeapAlgorithm.h"
+#include "model/LargeBlocks.h"
 #include "model/RunAlgorithm.h"
 #include "model/TournamentRun.h"
 #include "model/TreeGeometry.h"
@@ -340,7 +341,8 @@ private:
 
     CZarniDoc *m_pDocument = nullptr;
     // The nodes 1..N at 0..N-1.
-    std::vector<TreeNode> m_nodes;
+    using NodeArray = std::vector<TreeNode, LargeBlockAllocator<TreeNode>>;
+    NodeArray m_nodes;
     // Every node whose mark may not be 0.
     std::vector<int> m_markedIndices;
     std::vector<uint8_t> m_listed; // by index: on m_markedIndices

@@ -25,7 +25,7 @@ TreeNode *CZarniView::NewRoot()
 {
     const auto count = std::size_t(m_nNodeCount);
     if (m_nodes.capacity() < count || m_nodes.capacity() > 2 * WithHeadroom(count)) {
-        std::vector<TreeNode> fresh;
+        NodeArray fresh;
         fresh.reserve(WithHeadroom(count));
         m_nodes.swap(fresh);
     }
@@ -70,7 +70,7 @@ void CZarniView::ResizeTree(int64_t count)
     if (count == old || count < 1 || count > INT32_MAX)
         return;
     if (std::size_t(count) > m_nodes.capacity()) {
-        std::vector<TreeNode> moved;
+        NodeArray moved;
         moved.reserve(WithHeadroom(std::size_t(count)));
         moved.assign(std::make_move_iterator(m_nodes.begin()), std::make_move_iterator(m_nodes.end()));
         m_nodes.swap(moved);

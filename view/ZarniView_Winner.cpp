@@ -77,6 +77,17 @@ public:
         }
     }
 
+    void WriteAll(const std::vector<int> &values, const std::vector<int8_t> &marks) override
+    {
+        SetCount(int64_t(values.size()) - 1);
+        TreeNode *nodes = m_view->m_nodes.data() - 1;
+        for (std::size_t i = 1; i < values.size(); ++i) {
+            TournamentRun::WriteLabel(values[i], &nodes[i].m_strLabel);
+            if (nodes[i].m_nMark != marks[i])
+                m_view->SetMark(&nodes[i], marks[i]);
+        }
+    }
+
 private:
     CZarniView *m_view;
 };
