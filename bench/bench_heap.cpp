@@ -4,6 +4,8 @@
 #include "BenchView.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <iterator>
 
 namespace {
 
@@ -39,18 +41,25 @@ void BM_HeapBuild(benchmark::State &state)
     state.counters["steps"] = double(view.RunStepCount());
 }
 
-// Alternately the middle and the end of a heapsort (with the repaint).
+// Seeks about a heapsort: to its start, its end and places between, each
+// from the one before (with the repaint).
 void BM_HeapSortSeek(benchmark::State &state)
 {
     CZarniView &view = View();
     Prepare(view, int(state.range(0)), CZarniView::ValueFill::Random);
     PlayToEnd(view, Kind::Sort);
-    int64_t to = view.RunStepCount() / 2;
+    const int64_t n = view.RunStepCount();
+    const int64_t places[] = {0, n, n / 2, n / 8, 7 * n / 8, n / 3, 3 * n / 4, 1};
+    std::size_t next = 0;
+    double worst = 0;
     for (auto _ : state) {
-        view.SeekRun(to);
+        const auto start = std::chrono::steady_clock::now();
+        view.SeekRun(places[next]);
         ShowNow(view);
-        to = to == view.RunStepCount() ? view.RunStepCount() / 2 : view.RunStepCount();
+        worst = std::max(worst, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        next = (next + 1) % std::size(places);
     }
+    state.counters["worst ms"] = worst;
 }
 
 // One step back, then one forward, in the middle of a heapsort.

@@ -39,11 +39,13 @@ void HeapAlgorithm::RecordBuild(Timeline::Writer &writer, const NodeCopy &copy, 
     const int64_t most = builds + (m_kind == Kind::Sort ? count * (1 + 3 * levels) : 0);
     m_timeline.Reserve(most, most + 2);
     const Lines down{2, 3, 4, 0, 0, 0}, up{0, 0, 0, 2, 3, 2}, sort{4, 5, 6, 0, 0, 0};
-    // Between two sifts, a picture of the values where one is due.
+    // Before the run, and between two sifts where one is due, a picture
+    // of the values.
     auto keep = [&] {
         if (m_timeline.KeyframeDue(count))
             m_timeline.AddKeyframe(copy);
     };
+    m_timeline.AddKeyframe(copy);
     switch (m_kind) {
     case Kind::Build:
         for (int64_t i = count / 2; i >= 1; --i, keep())
