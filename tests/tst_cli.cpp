@@ -312,6 +312,8 @@ void TestCli::stateAfter_data()
     QTest::newRow("insert sought back") << "nodes 15\nvalues ascending\nheap min\nheap insert 0\nseek 0" << "views/0/depth" << "4";
     QTest::newRow("extract sought back") << "nodes 16\nvalues ascending\nheap min\nheap extract\nseek 0" << "views/0/heap/out" << "[]";
     QTest::newRow("extracted to empty") << "nodes 1\nvalues 3\nheap extract\nheap insert 8" << "views/0/heap/out" << "[3]";
+    QTest::newRow("checked after a leaf's edit") << "nodes 3\nvalues 5 1 2\nleaf 2 9" << "views/0/heap/firstViolation" << "2";
+    QTest::newRow("checked as min") << "nodes 3\nvalues 5 7 2\nheap min" << "views/0/heap/firstViolation" << "3";
     QTest::newRow("heap checked") << "nodes 3\nvalues 1 5 2" << "views/0/heap/firstViolation" << "2";
     QTest::newRow("code panel, merge") << "runs 3 1 / 2\nID_WINNER_POP" << "codePanel/lines/0" << "\"輸出 value(1)\"";
     QTest::newRow("Ctrl+N first") << "key Ctrl+N" << "views/1/window" << "1";

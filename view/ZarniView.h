@@ -332,7 +332,7 @@ private:
     void ForgetHeap();
     void KeepHeapOut();
     int64_t HeapSizeUnmarked() const;
-    bool KnownHeap() const;
+    int64_t FirstViolation(int64_t size) const;
     HeapProblem HeapRefusal(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand, int64_t size) const;
     QRect HighlightArea(int64_t index) const;
     void ScrollToShow(int64_t index, bool centre);
@@ -353,6 +353,10 @@ private:
     bool m_bMinHeap = false;
     bool m_bHeapValues = false;
     std::vector<int> m_heapOut; // extracted before the run shown
+    struct WrittenCheck {
+        bool known = false; // until a run is loaded or forgotten
+        int64_t maxViolation = 0, minViolation = 0;
+    } m_writtenCheck;
     std::unique_ptr<NodeStates> m_pTreeStates;
     std::unique_ptr<CRunPlayer> m_pPlayer;
     std::unique_ptr<WinnerMerge> m_pMerge;

@@ -38,8 +38,18 @@ void CZarniView::WriteValues(const std::function<int(int64_t)> &valueOf)
     ForgetRun();
     EndMerge();
     ClearMarks();
-    for (int64_t i = 1; i <= m_nNodeCount; ++i)
-        NodeAt(i)->m_strLabel = std::to_string(valueOf(i));
+    // Checked as they are written, for either kind of heap.
+    std::vector<int> values(std::size_t(m_nNodeCount) + 1);
+    m_writtenCheck = {true, 0, 0};
+    for (int64_t i = 1; i <= m_nNodeCount; ++i) {
+        const int value = values[std::size_t(i)] = valueOf(i);
+        NodeAt(i)->m_strLabel = std::to_string(value);
+        const int parent = values[std::size_t(i / 2)];
+        if (i > 1 && value > parent && !m_writtenCheck.maxViolation)
+            m_writtenCheck.maxViolation = i;
+        if (i > 1 && value < parent && !m_writtenCheck.minViolation)
+            m_writtenCheck.minViolation = i;
+    }
     m_bHeapValues = true;
     m_heapOut.clear();
     Invalidate();
@@ -90,7 +100,7 @@ CZarniView::HeapProblem CZarniView::HeapRefusal(HeapAlgorithm::Kind kind, HeapAl
         return {HeapError::Empty, 0, size};
     if ((kind == Kind::Key || kind == Kind::Delete) && (operand.node < 1 || operand.node > size))
         return {HeapError::NoSuchNode, operand.node, size};
-    if (const int64_t bad = KnownHeap() ? 0 : HeapAlgorithm::FirstViolation(*m_pTreeStates, size, m_bMinHeap))
+    if (const int64_t bad = FirstViolation(size))
         return {HeapError::NotAHeap, bad, size};
     return {};
 }
@@ -129,16 +139,21 @@ int64_t CZarniView::HeapSize() const
 
 int64_t CZarniView::HeapViolation() const
 {
-    return KnownHeap() ? 0 : HeapAlgorithm::FirstViolation(*m_pTreeStates, HeapSize(), m_bMinHeap);
+    return FirstViolation(HeapSize());
 }
 
-// A heap's run shown at its end has left a heap of its kind, and anything
-// else that writes the labels first forgets the run: a million labels need
-// not be read again.
-bool CZarniView::KnownHeap() const
+// A heap's run shown at its end has left a heap of its kind, and values
+// written whole were checked as they were written; anything else that
+// writes the labels first loads or forgets a run. So a million labels are
+// read only where neither tells.
+int64_t CZarniView::FirstViolation(int64_t size) const
 {
     const auto *heap = dynamic_cast<const HeapAlgorithm *>(Run());
-    return heap && heap->EndsInHeap(m_bMinHeap) && RunStep() == RunStepCount();
+    if (heap && heap->EndsInHeap(m_bMinHeap) && RunStep() == RunStepCount())
+        return 0;
+    if (!Run() && m_writtenCheck.known && size == m_nNodeCount)
+        return m_bMinHeap ? m_writtenCheck.minViolation : m_writtenCheck.maxViolation;
+    return HeapAlgorithm::FirstViolation(*m_pTreeStates, size, m_bMinHeap);
 }
 
 // The nodes a heap's step points at: outlined over the window.

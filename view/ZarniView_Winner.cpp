@@ -285,6 +285,7 @@ void CZarniView::StartRun()
 // The tree is replaced or its marks rewritten: the run ends where it stands.
 void CZarniView::ForgetRun()
 {
+    m_writtenCheck.known = false;
     KeepHeapOut();
     m_pPlayer->Load(nullptr);
 }
