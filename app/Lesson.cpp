@@ -9,6 +9,7 @@
 #include "view/ZarniView.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -117,6 +118,60 @@ bool WriteMerge(QStringList &lines, const WinnerMerge *merge)
     return true;
 }
 
+// The statement that plays a heap's run again.
+QString HeapStatement(const HeapAlgorithm &run)
+{
+    using Kind = HeapAlgorithm::Kind;
+    const HeapAlgorithm::Operand operand = run.GivenOperand();
+    switch (run.WhichKind()) {
+    case Kind::Build: return QStringLiteral("heap build");
+    case Kind::BuildByInsert: return QStringLiteral("heap build-by-insert");
+    case Kind::Sort: return QStringLiteral("heap sort");
+    case Kind::Insert: return QStringLiteral("heap insert %1").arg(operand.value);
+    case Kind::Extract: return QStringLiteral("heap extract");
+    case Kind::Key: return QStringLiteral("heap key %1 %2").arg(operand.node).arg(operand.value);
+    case Kind::Delete: return QStringLiteral("heap delete %1").arg(operand.node);
+    }
+    return QString();
+}
+
+// A heap's values as they were before the run shown, its kind, and that run
+// played again to the step shown. The values extracted before that run are
+// not statements of their own.
+bool WriteHeap(QStringList &lines, const CZarniView *view, const std::vector<int> &before)
+{
+    lines << QStringLiteral("nodes %1").arg(before.size() - 1);
+    if (!WriteLine(lines, QStringLiteral("values ") + Values({before.begin() + 1, before.end()})))
+        return false;
+    const HeapAlgorithm *run = view->HeapRun();
+    const bool min = run ? run->MinHeap() : view->MinHeap();
+    lines << QStringLiteral("heap %1").arg(min ? "min" : "max");
+    int value = 0;
+    const std::size_t extracted = run && run->Extracted(&value) ? 1 : 0;
+    if (run) {
+        lines << HeapStatement(*run);
+        if (view->RunStep() < view->RunStepCount())
+            lines << QStringLiteral("seek %1").arg(view->RunStep());
+    }
+    if (view->MinHeap() != min)
+        lines << QStringLiteral("heap %1").arg(view->MinHeap() ? "min" : "max");
+    if (view->HeapOut().size() > extracted)
+        lines << QStringLiteral("# (the values extracted before the last operation are not kept)");
+    return true;
+}
+
+// A heap's values before its run, where the statements can give them: whole
+// numbers (the empty heap left aside), under no other kind of run.
+std::vector<int> HeapValuesBefore(const CZarniView *view)
+{
+    if (!view->HasHeapValues() || (view->Run() && !view->HeapRun()))
+        return {};
+    std::vector<int> before = view->ValuesBeforeRun();
+    if (std::find(before.begin() + 1, before.end(), NodeStates::kNoLabel) != before.end())
+        return {};
+    return before;
+}
+
 std::vector<int64_t> MarkedNodes(const CZarniView *view, bool *onlySelected)
 {
     std::vector<int64_t> marked;
@@ -213,6 +268,9 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
     bool marksLeft = false;
     if (const WinnerMerge *merge = view->Merge()) {
         if (!WriteMerge(lines, merge))
+            return tooLong;
+    } else if (const std::vector<int> before = HeapValuesBefore(view); !before.empty()) {
+        if (!WriteHeap(lines, view, before))
             return tooLong;
     } else {
         lines << QStringLiteral("nodes %1").arg(view->m_nNodeCount);

@@ -13,7 +13,7 @@ int Number(int value)
 } // namespace
 
 HeapAlgorithm::HeapAlgorithm(Kind kind, bool minHeap, const NodeStates &tree, int64_t size, Operand operand)
-    : m_kind(kind), m_bMin(minHeap)
+    : m_kind(kind), m_bMin(minHeap), m_operand(operand)
 {
     if (kind == Kind::Build || kind == Kind::BuildByInsert || kind == Kind::Sort) {
         NodeCopy copy(tree, size);

@@ -33,6 +33,9 @@ public:
     HeapAlgorithm(Kind kind, bool minHeap, const NodeStates &tree, int64_t size, Operand operand = {});
 
     const char *Name() const override;
+    Kind WhichKind() const { return m_kind; }
+    bool MinHeap() const { return m_bMin; }
+    Operand GivenOperand() const { return m_operand; }
     QString Narration(const NodeStates &now) const override;
     QStringList Listing() const override;
 
@@ -66,5 +69,6 @@ private:
 
     Kind m_kind;
     bool m_bMin;
+    Operand m_operand;
     int m_nOut = NodeStates::kNoLabel;
 };

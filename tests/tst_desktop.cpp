@@ -75,6 +75,9 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("stepped, then a click ended it") << "ID_WINNER_TREE\nrepeat 8 ID_WINNER_STEP\nclick 5 5\n";
     QTest::newRow("merge replaced, its panel kept") << "zoom 18\nruns 3 1 / 2\nID_WINNER_TREE\nscroll 0 600\n";
     QTest::newRow("array panel") << "array on\nnodes 40\nscroll 0 100\n";
+    QTest::newRow("heapsort stopped") << "nodes 12\nvalues random\nheap sort\nseek 40\n";
+    QTest::newRow("min-heap after an insert, extracting") << "nodes 9\nvalues descending\nheap min\nheap build\nheap insert 0\nheap extract\nseek 3\nheap max\n";
+    QTest::newRow("heap values, selected") << "nodes 5\nvalues 3 1 4 1 5\ngoto 4\n";
 }
 
 void TestDesktop::savedLessonRebuildsTheView()

@@ -220,6 +220,10 @@ public:
     int64_t HeapViolation() const;
     // The values extracted since the tree took its values, in order.
     std::vector<int> HeapOut() const;
+    // The heap's run shown, or null; the values (index 0 unused) and so the
+    // node count the tree had before the run shown.
+    const HeapAlgorithm *HeapRun() const;
+    std::vector<int> ValuesBeforeRun() const;
 
     // The merge of sorted runs: the tree becomes the winner tree of the runs
     // (2k - 1 nodes, the heads at the leaves) and its tournament is played

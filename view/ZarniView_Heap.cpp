@@ -105,11 +105,25 @@ CZarniView::HeapProblem CZarniView::HeapRefusal(HeapAlgorithm::Kind kind, HeapAl
     return {};
 }
 
+// What the run shown took back to its start: the values before it.
+std::vector<int> CZarniView::ValuesBeforeRun() const
+{
+    NodeCopy copy(*m_pTreeStates, m_nNodeCount);
+    if (const RunAlgorithm *run = Run(); run && RunStep() > 0)
+        copy.Write(run->Steps().ChangesOf(1).first, run->Steps().ChangesOf(RunStep()).last, false);
+    return copy.Values();
+}
+
+const HeapAlgorithm *CZarniView::HeapRun() const
+{
+    return dynamic_cast<const HeapAlgorithm *>(Run());
+}
+
 // An extraction shown past its first step has written its value out.
 std::vector<int> CZarniView::HeapOut() const
 {
     std::vector<int> out = m_heapOut;
-    const auto *heap = dynamic_cast<const HeapAlgorithm *>(Run());
+    const HeapAlgorithm *heap = HeapRun();
     if (int value = 0; heap && heap->Extracted(&value))
         out.push_back(value);
     return out;
@@ -117,7 +131,7 @@ std::vector<int> CZarniView::HeapOut() const
 
 void CZarniView::KeepHeapOut()
 {
-    const auto *heap = dynamic_cast<const HeapAlgorithm *>(Run());
+    const HeapAlgorithm *heap = HeapRun();
     if (int value = 0; heap && heap->Extracted(&value))
         m_heapOut.push_back(value);
 }
@@ -148,7 +162,7 @@ int64_t CZarniView::HeapViolation() const
 // read only where neither tells.
 int64_t CZarniView::FirstViolation(int64_t size) const
 {
-    const auto *heap = dynamic_cast<const HeapAlgorithm *>(Run());
+    const HeapAlgorithm *heap = HeapRun();
     if (heap && heap->EndsInHeap(m_bMinHeap) && RunStep() == RunStepCount())
         return 0;
     if (!Run() && m_writtenCheck.known && size == m_nNodeCount)
