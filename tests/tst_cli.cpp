@@ -310,6 +310,9 @@ void TestCli::stateAfter_data()
                                      << "{\"algorithm\":\"heap-insert\",\"comparisons\":3,\"line\":3,\"moves\":7,"
                                         "\"narration\":\"第 7/7 步：交換後 節點 2 (1)、節點 1 (0)\",\"speed\":1,\"state\":\"done\",\"step\":7,\"steps\":7}";
     QTest::newRow("insert sought back") << "nodes 15\nvalues ascending\nheap min\nheap insert 0\nseek 0" << "views/0/depth" << "4";
+    // 31 nodes fill the array the tree was built in: the insert moves it.
+    QTest::newRow("insert past the room") << "nodes 31\nvalues ascending\nheap min\nheap insert 0" << "views/0/nodes/5"
+                                          << "{\"index\":32,\"label\":\"16\",\"level\":6,\"mark\":0,\"x\":12,\"y\":550}";
     QTest::newRow("extract sought back") << "nodes 16\nvalues ascending\nheap min\nheap extract\nseek 0" << "views/0/heap/out" << "[]";
     QTest::newRow("extracted to empty") << "nodes 1\nvalues 3\nheap extract\nheap insert 8" << "views/0/heap/out" << "[3]";
     QTest::newRow("checked after a leaf's edit") << "nodes 3\nvalues 5 1 2\nleaf 2 9" << "views/0/heap/firstViolation" << "2";
