@@ -862,6 +862,11 @@ void TestShell::heapDialogRefusesThenInserts()
     Frame()->RouteCommand(ID_HEAP_INSERT);
     QCOMPARE(view->m_nNodeCount, 16);
     QCOMPARE(view->NodeAt(16)->m_strLabel, std::string("0"));
+    // Asked for while the insert still plays, an extraction takes the heap
+    // the insert leaves.
+    QVERIFY(view->IsPlaying());
+    QCOMPARE(view->StartHeap(HeapAlgorithm::Kind::Extract).error, CZarniView::HeapError::None);
+    QCOMPARE(view->HeapOut(), std::vector<int>{0});
 }
 
 void TestShell::leafEditedInPlace()

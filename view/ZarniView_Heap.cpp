@@ -68,13 +68,18 @@ void CZarniView::ForgetHeap()
     m_heapOut.clear();
 }
 
-// The builds and heapsort take the values as they are; an operation on one
-// value needs a heap of the kind chosen. Either way the marks go, so the
-// whole tree is the heap.
+// The builds and heapsort take the values as they are shown; an operation
+// on one value needs a heap of the kind chosen. Either way the marks go, so
+// the whole tree is the heap.
 CZarniView::HeapProblem CZarniView::StartHeap(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand)
 {
     using Kind = HeapAlgorithm::Kind;
     const bool build = kind == Kind::Build || kind == Kind::BuildByInsert || kind == Kind::Sort;
+    // An operation asked for while the one before still plays takes the
+    // heap that one leaves.
+    const HeapAlgorithm *before = HeapRun();
+    if (!build && before && before->EndsInHeap(m_bMinHeap) && RunStep() < RunStepCount())
+        SeekRun(RunStepCount());
     const int64_t size = build ? m_nNodeCount : HeapSizeUnmarked();
     if (!build) {
         if (const HeapProblem problem = HeapRefusal(kind, operand, size); problem.error != HeapError::None)
