@@ -20,7 +20,9 @@
 #include "framework/CmdTarget.h"
 #include "framework/ScrollView.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -335,6 +337,11 @@ private:
     std::vector<int64_t> PointedNodes() const;
     void ForgetHeap();
     void KeepHeapOut();
+    void StartSlide(int64_t step);
+    void EndSlide();
+    void SlideOn();
+    QRect SlideArea() const;
+    void DrawSlide(QPainter *painter);
     int64_t HeapSizeUnmarked() const;
     int64_t FirstViolation(int64_t size) const;
     HeapProblem HeapRefusal(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand, int64_t size) const;
@@ -357,6 +364,13 @@ private:
     bool m_bMinHeap = false;
     bool m_bHeapValues = false;
     std::vector<int> m_heapOut; // extracted before the run shown
+    // The two values a swap exchanges, sliding between their boxes.
+    struct Slide {
+        int64_t a = 0, b = 0;
+        int ms = 0;
+        QElapsedTimer clock;
+    } m_slide;
+    QTimer m_slideTimer;
     struct WrittenCheck {
         bool known = false; // until a run is loaded or forgotten
         int64_t maxViolation = 0, minViolation = 0;

@@ -2,8 +2,10 @@
 // heapsort are runs of the view's player.
 #include "ZarniView.h"
 
+#include "MarkColours.h"
 #include "RunPlayer.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 
 CZarniView::LeafProblem CZarniView::SetValues(const QStringList &values)
@@ -189,4 +191,77 @@ std::vector<int64_t> CZarniView::PointedNodes() const
         if (change.WhichField() == NodeChange::kSwap)
             nodes.insert(nodes.end(), {change.Node(), int64_t(change.from)});
     return nodes;
+}
+
+// At the normal speed or slower, the two values a played swap exchanges
+// slide from each other's box to their own for most of the step's wait.
+void CZarniView::StartSlide(int64_t step)
+{
+    EndSlide();
+    if (!IsPlaying() || Speed() > 1)
+        return;
+    for (const NodeChange &change : Run()->Steps().ChangesOf(step)) {
+        if (change.WhichField() != NodeChange::kSwap)
+            continue;
+        m_slide.a = change.Node();
+        m_slide.b = change.from;
+        m_slide.ms = StepWait() * 3 / 5;
+        m_slide.clock.start();
+        m_slideTimer.start(16);
+        return;
+    }
+}
+
+void CZarniView::SlideOn()
+{
+    const QRect area = SlideArea();
+    if (m_slide.clock.elapsed() >= m_slide.ms)
+        EndSlide();
+    viewport()->update(area);
+}
+
+void CZarniView::EndSlide()
+{
+    if (!m_slide.a)
+        return;
+    viewport()->update(SlideArea());
+    m_slide.a = m_slide.b = 0;
+    m_slideTimer.stop();
+}
+
+// The two boxes and the way between them.
+QRect CZarniView::SlideArea() const
+{
+    const CRect a = WindowBox(m_slide.a), b = WindowBox(m_slide.b);
+    return QRect(QPoint(std::min(a.left, b.left), std::min(a.top, b.top)),
+                 QPoint(std::max(a.right, b.right), std::max(a.bottom, b.bottom)))
+        .adjusted(-4, -4, 4, 4);
+}
+
+// Each box shows without its label, and each label on its way from the
+// other box to its own.
+void CZarniView::DrawSlide(QPainter *painter)
+{
+    if (!m_slide.a || m_slide.a > m_nNodeCount || m_slide.b > m_nNodeCount)
+        return;
+    const double t = std::min(1.0, double(m_slide.clock.elapsed()) / std::max(1, m_slide.ms));
+    const double eased = t * t * (3 - 2 * t);
+    const TreeGeometry geometry = Geometry();
+    const CPoint scroll{m_nHScrollPos, m_nVScrollPos};
+    auto window = [&](const CRect &r) { return QRect(r.left - scroll.x, r.top - scroll.y, r.Width(), r.Height()); };
+    for (const int64_t node : {m_slide.a, m_slide.b}) {
+        const CPoint centre = geometry.Position(node);
+        const MarkColours colours = ColoursFor(NodeAt(node)->m_nMark);
+        painter->fillRect(window(geometry.Box(centre)).adjusted(1, 1, -1, -1), colours.fill);
+        painter->fillRect(window(geometry.TextRect(centre)) & window(geometry.Box(centre)).adjusted(1, 1, -1, -1),
+                          colours.firstFrame);
+    }
+    painter->setFont(LabelFont()->Font());
+    painter->setPen(Qt::black);
+    for (const auto &[node, from] : {std::pair{m_slide.a, m_slide.b}, std::pair{m_slide.b, m_slide.a}}) {
+        const CPoint to = geometry.Position(node), source = geometry.Position(from);
+        const CPoint at{int(source.x + (to.x - source.x) * eased), int(source.y + (to.y - source.y) * eased)};
+        painter->drawText(window(geometry.TextRect(at)), Qt::AlignHCenter | Qt::AlignTop,
+                          QString::fromStdString(NodeAt(node)->m_strLabel));
+    }
 }

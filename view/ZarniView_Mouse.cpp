@@ -303,6 +303,7 @@ void CZarniView::OnDrawOverlay(QPainter *painter)
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-2, -2, 1, 1));
     };
+    DrawSlide(painter);
     for (const int64_t i : PointedNodes())
         outline(i, PointedColour(), 3);
     if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)

@@ -99,6 +99,7 @@ void CZarniView::MakePlayer()
     connect(m_pPlayer.get(), &CRunPlayer::StateChanged, this, &CZarniView::RunStateChanged);
     connect(m_pPlayer.get(), &CRunPlayer::StepPlayed, this, &CZarniView::PaintStep);
     connect(m_pPlayer.get(), &CRunPlayer::Sought, this, &CZarniView::RepaintSought);
+    connect(&m_slideTimer, &QTimer::timeout, this, &CZarniView::SlideOn);
 }
 
 // Plays the run's remaining steps, or a new tournament when no run is in
@@ -285,6 +286,7 @@ void CZarniView::StartRun()
 // The tree is replaced or its marks rewritten: the run ends where it stands.
 void CZarniView::ForgetRun()
 {
+    EndSlide();
     m_writtenCheck.known = false;
     KeepHeapOut();
     m_pPlayer->Load(nullptr);
@@ -301,6 +303,7 @@ void CZarniView::PaintStep(qint64 step)
     } else {
         InvalidateStep(step);
         viewport()->update(); // the outlines of the nodes pointed at
+        StartSlide(step);
     }
     emit RunNarrated(Narration());
     emit StepShown(step);
@@ -310,6 +313,7 @@ void CZarniView::PaintStep(qint64 step)
 // a longer way is repainted whole.
 void CZarniView::RepaintSought(qint64 from, qint64 to)
 {
+    EndSlide();
     if (to == from - 1)
         InvalidateStep(from);
     else if (to != from)
