@@ -53,7 +53,7 @@ void HeapAlgorithm::RecordBuild(Timeline::Writer &writer, const NodeCopy &copy, 
         break;
     case Kind::BuildByInsert:
         for (int64_t i = 2; i <= count; ++i, keep())
-            SiftUp(writer, i, up, up.rise);
+            SiftUp(writer, i, up);
         break;
     default:
         for (int64_t i = count / 2; i >= 1; --i, keep())
@@ -87,7 +87,7 @@ void HeapAlgorithm::Record(Timeline::Writer &w, int64_t size, Operand operand)
             w.SetCount(node);
         w.SetValue(node, operand.value);
         w.Count(0, 1);
-        SiftUp(w, node, {0, 0, 0, 2, 3, 2}, 2);
+        SiftUp(w, node, {0, 0, 0, 2, 3, 2});
         break;
     }
     case Kind::Extract:
@@ -131,7 +131,7 @@ void HeapAlgorithm::TakeLast(Timeline::Writer &w, int64_t i, int64_t size)
 void HeapAlgorithm::SiftUpOrDown(Timeline::Writer &w, int64_t i, int64_t size)
 {
     const Lines either{5, 6, 7, 3, 4, 2};
-    if (!SiftUp(w, i, either, either.decide))
+    if (!SiftUp(w, i, either))
         SiftDown(w, i, size, either);
 }
 
@@ -165,10 +165,10 @@ void HeapAlgorithm::SiftDown(Timeline::Writer &w, int64_t i, int64_t size, const
 
 // Steps: the node against its parent, and the swap when it rises. Says
 // whether the value rose at all.
-bool HeapAlgorithm::SiftUp(Timeline::Writer &w, int64_t i, const Lines &lines, int firstLine)
+bool HeapAlgorithm::SiftUp(Timeline::Writer &w, int64_t i, const Lines &lines)
 {
     bool rose = false;
-    for (int line = firstLine; i > 1; i /= 2, line = lines.rise) {
+    for (int line = lines.decide; i > 1; i /= 2, line = lines.rise) {
         w.BeginStep(i, line, DecisionKind::Rise, Partner::Parent);
         w.Count(1, 0);
         if (!Above(Number(w.Value(i)), Number(w.Value(i / 2))))

@@ -52,8 +52,9 @@ protected:
     void RecordStep(Timeline::Writer &) override {}
 
 private:
-    // The pseudocode lines of a sift's steps; `decide` is the comparison
-    // with the parent that chooses between sifting up and down.
+    // The pseudocode lines of a sift's steps; `decide` is the first
+    // comparison with the parent (where a value may go up or down, the one
+    // that chooses).
     struct Lines {
         int left, right, swap, rise, riseSwap, decide;
     };
@@ -61,7 +62,7 @@ private:
     void Record(Timeline::Writer &w, int64_t size, Operand operand);
     void RecordBuild(Timeline::Writer &w, const NodeCopy &copy, int64_t size);
     void SiftDown(Timeline::Writer &w, int64_t i, int64_t size, const Lines &lines);
-    bool SiftUp(Timeline::Writer &w, int64_t i, const Lines &lines, int firstLine);
+    bool SiftUp(Timeline::Writer &w, int64_t i, const Lines &lines);
     void SiftUpOrDown(Timeline::Writer &w, int64_t i, int64_t size);
     void TakeLast(Timeline::Writer &w, int64_t i, int64_t size);
     static QString NodeText(int64_t i, const NodeStates &now);
