@@ -262,6 +262,8 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
     Steps(lines, DoublingsFrom(24, view->m_nYDivisor), "ID_NODE_SHORTER", "ID_NODE_TALLER");
     if (view->Speed() != 1)
         lines << QStringLiteral("speed %1").arg(view->Speed());
+    if (view->LoserTree())
+        lines << QStringLiteral("tree loser");
     const LessonScript tooLong{QString(), LessonScript::Error::TooManyValues};
     using RunState = CZarniView::RunState;
     const RunState run = view->GetRunState();

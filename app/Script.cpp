@@ -388,6 +388,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"values", &CScriptRunner::Values},   {"heap", &CScriptRunner::Heap},
         {"wheel", &CScriptRunner::Wheel},     {"key", &CScriptRunner::Key},
         {"save-script", &CScriptRunner::SaveScript},
+        {"tree", &CScriptRunner::Tree},
     };
     return statements;
 }
@@ -798,7 +799,26 @@ void CScriptRunner::Heap(const QStringList &words)
     if (const CZarniView::HeapProblem problem = view->StartHeap(operation.kind, operand);
         problem.error != CZarniView::HeapError::None)
         Fail(CProblemText::Heap(view, problem, CProblemText::Wording::ScriptLine));
-    if (view->StepWait() == 0)
+    RunToEnd(view);
+}
+
+// The kind of selection tree; a played tournament plays again to its end.
+void CScriptRunner::Tree(const QStringList &words)
+{
+    const QString usage = QStringLiteral("tree winner|loser");
+    ExpectWords(words, 2, usage);
+    if (words[1] != "winner" && words[1] != "loser")
+        Fail(QStringLiteral("'tree' takes winner or loser, not '%1'").arg(words[1]));
+    CZarniView *view = ActiveView(words[0]);
+    view->SetLoserTree(words[1] == "loser");
+    RunToEnd(view);
+}
+
+// A run just started plays to its end before the next statement: at once
+// without a wait between steps, else as the user would see it.
+void CScriptRunner::RunToEnd(CZarniView *view)
+{
+    if (view->StepWait() == 0 && view->IsPlaying())
         view->SeekRun(view->RunStepCount());
     Wait(view);
 }

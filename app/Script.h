@@ -97,6 +97,8 @@ private:
     void Seek(const QStringList &words);
     void Values(const QStringList &words);
     void Heap(const QStringList &words);
+    void Tree(const QStringList &words);
+    void RunToEnd(CZarniView *view);
     void Open(const QStringList &words);
     void Save(const QStringList &words);
     void Repeat(const QStringList &words);

@@ -116,6 +116,7 @@ QJsonValue MergeState(const WinnerMerge *merge)
                        {"output", output},
                        {"remaining", remaining},
                        {"outputCount", qint64(merge->Output().size())},
+                       {"comparisons", qint64(merge->PopComparisons())},
                        {"done", merge->Done()}};
 }
 
@@ -156,6 +157,10 @@ QJsonObject ViewState(const CZarniView *view, int number)
             {"nodes", NodesPlaceholder(number)},
             {"run", RunState(view)},
             {"merge", MergeState(view->Merge())},
+            {"selection", view->LoserTree() ? "loser" : "winner"},
+            {"node0", view->LoserTree() ? QJsonValue(QJsonObject{{"label", QString::fromStdString(view->NodeZero().m_strLabel)},
+                                                                 {"mark", view->NodeZero().m_nMark}})
+                                        : QJsonValue()},
             {"heap", HeapState(view)}};
 }
 

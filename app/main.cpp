@@ -38,6 +38,7 @@ const char kDescription[] =
     "  leaf I V          one leaf's value; on a played tree its path is played again\n"
     "  runs V V / V V    merge sorted runs (each from the greatest down), '/' between\n"
     "  merge PATH        merge the runs of a file, one a line ('-' for standard input)\n"
+    "  tree winner|loser the kind of selection tree the tournament, paths and merges play\n"
     "  press|move|release|click X Y   the left mouse button at a point of the active view\n"
     "  wheel DX DY [ctrl|shift] [X Y]   a turn of the wheel (eighths of a degree)\n"
     "                    at a point of the active view, its centre unless given\n"

@@ -49,16 +49,19 @@ void BM_MergePopAll(benchmark::State &state)
     view.SetNodeCount(15);
 }
 
-// One pop, its replay played step by step without a wait, and the repaint.
+// One pop, its replay played step by step without a wait, and the repaint,
+// in a winner or a loser tree.
 void BM_MergePop(benchmark::State &state)
 {
     CZarniView &view = View();
+    view.SetLoserTree(state.range(1) != 0);
     StartMerge(view, RandomRuns(int(state.range(0)), 1000));
     for (auto _ : state) {
         view.OnWinnerPop();
         CZarniView::WaitWhilePlaying(&view);
         ShowNow(view);
     }
+    view.SetLoserTree(false);
     view.SetNodeCount(15);
 }
 
@@ -86,5 +89,5 @@ void BM_MergePanelAfterPop(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_MergePopAll)->Args({1024, 1000})->ArgNames({"runs", "length"})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MergePop)->Arg(4)->Arg(1024)->ArgNames({"runs"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergePop)->Args({4, 0})->Args({1024, 0})->Args({1024, 1})->ArgNames({"runs", "loser"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MergePanelAfterPop)->Args({4, 100000})->Args({1024, 100000})->ArgNames({"runs", "length"})->Unit(benchmark::kMillisecond);

@@ -138,11 +138,13 @@ void BM_NodesFromDefault(benchmark::State &state)
     }
 }
 
-// A whole tournament at once on a tree never played, with its repaint.
+// A whole tournament at once on a tree never played, with its repaint, in a
+// winner or a loser tree.
 void BM_WinnerEnd(benchmark::State &state)
 {
     CZarniView &view = View();
     SetCanvas(view, 800, 600);
+    view.SetLoserTree(state.range(1) != 0);
     for (auto _ : state) {
         state.PauseTiming();
         view.SetNodeCount(int(state.range(0)));
@@ -151,6 +153,7 @@ void BM_WinnerEnd(benchmark::State &state)
         view.OnWinnerEnd();
         ShowNow(view);
     }
+    view.SetLoserTree(false);
 }
 
 // One step forward, then one back (with the repaint of the picture the run
@@ -228,7 +231,7 @@ void BM_RunSeek(benchmark::State &state)
 
 BENCHMARK(BM_RunSeek)->Args({15, 0})->Args({1048575, 0})->Args({1048575, 1})->ArgNames({"N", "repaint"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunPictureRepaint)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WinnerEnd)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WinnerEnd)->Args({15, 0})->Args({1048575, 0})->Args({1048575, 1})->ArgNames({"N", "loser"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WinnerStep)->Args({15, 10})->Args({1048575, 10})->ArgNames({"N", "at"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WinnerBack)->Args({15, 10})->Args({1048575, 10})->Args({15, 0})->Args({1048575, 0})->ArgNames({"N", "at"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickSelection)->Arg(15)->Arg(1048575)->Unit(benchmark::kMillisecond);

@@ -135,7 +135,13 @@ const std::vector<Menu> &DocumentMenu()
           {0, nullptr},
           {ID_WINNER_MERGE, QT_TRANSLATE_NOOP("CMainFrame", "合併序列(&M)...")},
           {ID_WINNER_POP, QT_TRANSLATE_NOOP("CMainFrame", "輸出勝者(&O)\tCtrl+Down")},
-          {ID_WINNER_POP_ALL, QT_TRANSLATE_NOOP("CMainFrame", "全部輸出(&A)\tCtrl+Shift+Down")}}},
+          {ID_WINNER_POP_ALL, QT_TRANSLATE_NOOP("CMainFrame", "全部輸出(&A)\tCtrl+Shift+Down")},
+          {0, nullptr},
+          {ID_WINNER_KIND_WINNER, QT_TRANSLATE_NOOP("CMainFrame", "勝者樹(&W)")},
+          {ID_WINNER_KIND_LOSER, QT_TRANSLATE_NOOP("CMainFrame", "敗者樹(&T)")},
+          {0, nullptr},
+          {ID_WINNER_REPLACE, QT_TRANSLATE_NOOP("CMainFrame", "置換選擇(&C)...")},
+          {ID_WINNER_MERGE_RUNS, QT_TRANSLATE_NOOP("CMainFrame", "合併這些序列(&G)")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "堆積(&P)"),
          {{ID_HEAP_VALUES, QT_TRANSLATE_NOOP("CMainFrame", "設定節點值(&V)...")},
           {0, nullptr},
@@ -484,7 +490,8 @@ void CMainFrame::CreateActions()
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_HEAP_MAX, ID_HEAP_MIN, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
+                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_HEAP_MAX, ID_HEAP_MIN,
+                                             ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
                                              ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);

@@ -130,8 +130,11 @@ void CMergePanel::OnMergeChanged()
         m_summary->setText(tr("這個視窗沒有合併。"));
         return;
     }
-    m_summary->setText(merge->Done() ? tr("合併完成：輸出 %1 個值。").arg(merge->Output().size())
-                                     : tr("已輸出 %1 個值，還剩 %2 個。").arg(merge->Output().size()).arg(merge->Remaining()));
+    QString summary = merge->Done() ? tr("合併完成：輸出 %1 個值。").arg(merge->Output().size())
+                                    : tr("已輸出 %1 個值，還剩 %2 個。").arg(merge->Output().size()).arg(merge->Remaining());
+    if (merge->Pops() > 0)
+        summary += tr("每次輸出平均比較 %1 次。").arg(double(merge->PopComparisons()) / double(merge->Pops()), 0, 'f', 2);
+    m_summary->setText(summary);
     if (merge->Output().empty()) {
         show(); // a merge has just started
         return;

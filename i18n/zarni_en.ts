@@ -493,6 +493,22 @@ Save anyway?</translation>
         <source>刪除節點(&amp;D)...</source>
         <translation>&amp;Delete a Node...</translation>
     </message>
+    <message>
+        <source>勝者樹(&amp;W)</source>
+        <translation>&amp;Winner Tree</translation>
+    </message>
+    <message>
+        <source>敗者樹(&amp;T)</source>
+        <translation>Loser &amp;Tree</translation>
+    </message>
+    <message>
+        <source>置換選擇(&amp;C)...</source>
+        <translation>Repla&amp;cement Selection...</translation>
+    </message>
+    <message>
+        <source>合併這些序列(&amp;G)</source>
+        <translation>Mer&amp;ge These Runs</translation>
+    </message>
 </context>
 <context>
     <name>CMergeDlg</name>
@@ -574,6 +590,10 @@ Save anyway?</translation>
     <message>
         <source>已輸出 %1 個值，還剩 %2 個。</source>
         <translation>%1 values output, %2 left.</translation>
+    </message>
+    <message>
+        <source>每次輸出平均比較 %1 次。</source>
+        <translation> %1 comparisons a pop on average.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +811,41 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>LoserAlgorithm</name>
+    <message>
+        <source>第 %1/%2 步：</source>
+        <translation>Step %1/%2: </translation>
+    </message>
+    <message>
+        <source>節點 0 得到總冠軍 %1</source>
+        <translation>node 0 takes the overall winner, %1</translation>
+    </message>
+    <message>
+        <source>節點 %1 只有一個子節點，它那邊的勝者 %2 直接晉級</source>
+        <translation>node %1 has one child: the winner on its side, %2, goes up without a match</translation>
+    </message>
+    <message>
+        <source>節點 %1：%2 勝 %3，%3 留在節點 %1，%2 晉級</source>
+        <translation>node %1: %2 beats %3; %3 stays at node %1 and %2 goes up</translation>
+    </message>
+    <message>
+        <source>葉節點 %1 的新值 %2 放進節點 0，往上比賽</source>
+        <translation>leaf %1's new value %2 goes into node 0 to play its way up</translation>
+    </message>
+    <message>
+        <source>節點 %1：留下的 %2 勝 往上的 %3，兩者交換，%3 留下，%2 繼續往上</source>
+        <translation>node %1: the kept %2 beats the rising %3; they change places, %3 stays and %2 goes on up</translation>
+    </message>
+    <message>
+        <source>節點 %1：往上的 %2 勝 留下的 %3，繼續往上</source>
+        <translation>node %1: the rising %2 beats the kept %3 and goes on up</translation>
+    </message>
+    <message>
+        <source>；節點 0 的 %1 是新的總冠軍</source>
+        <translation>; %1 in node 0 is the new overall winner</translation>
+    </message>
+</context>
+<context>
     <name>Pseudocode</name>
     <message>
         <source>若 i 有兩個子節點</source>
@@ -891,6 +946,46 @@ Save anyway?</translation>
     <message>
         <source>value(i) ← value(n)；n ← n − 1（i = n 時只刪去節點 n）</source>
         <translation>value(i) ← value(n); n ← n − 1 (when i = n, only node n goes)</translation>
+    </message>
+    <message>
+        <source>對 i ← parent(leaf) 往上直到樹根（略過只有一個子節點的 i）：</source>
+        <translation>for i ← parent(leaf) up to the root (skipping an i with one child):</translation>
+    </message>
+    <message>
+        <source>若 value(i) 勝 value(0)（相等時右邊子樹來的勝）：</source>
+        <translation>if value(i) beats value(0) (on a tie, the one from the right subtree wins):</translation>
+    </message>
+    <message>
+        <source>交換 value(i) 與 value(0)：敗者留在 i，勝者繼續往上</source>
+        <translation>swap value(i) and value(0): the loser stays at i, the winner goes on up</translation>
+    </message>
+    <message>
+        <source>value(0) ← value(leaf)</source>
+        <translation>value(0) ← value(leaf)</translation>
+    </message>
+    <message>
+        <source>a ← winner(2i)，b ← winner(2i + 1)（葉節點的 winner 是它的值）</source>
+        <translation>a ← winner(2i), b ← winner(2i + 1) (a leaf's winner is its value)</translation>
+    </message>
+    <message>
+        <source>winner(i) ← a 與 b 中較大者（相等時取 b）；value(i) ← 另一個，即敗者</source>
+        <translation>winner(i) ← the greater of a and b (b on a tie); value(i) ← the other, the loser</translation>
+    </message>
+    <message>
+        <source>否則 winner(i) ← winner(2i)；value(i) ← 空</source>
+        <translation>else winner(i) ← winner(2i); value(i) ← empty</translation>
+    </message>
+    <message>
+        <source>value(0) ← winner(1)，總冠軍</source>
+        <translation>value(0) ← winner(1), the overall winner</translation>
+    </message>
+    <message>
+        <source>value(0) ← value(leaf)（leaf 是上一個總冠軍的葉節點）</source>
+        <translation>value(0) ← value(leaf) (leaf is the last overall winner's)</translation>
+    </message>
+    <message>
+        <source>輸出 value(0)</source>
+        <translation>output value(0)</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1483,30 @@ Change a Key</translation>
 刪除節點</source>
         <translation>Delete a node: the last node's value moves there and sifts up or down
 Delete a Node</translation>
+    </message>
+    <message>
+        <source>每個節點顯示它那場比賽的勝者
+勝者樹</source>
+        <translation>Each node shows the winner of its match
+Winner Tree</translation>
+    </message>
+    <message>
+        <source>每個節點顯示它那場比賽的敗者，總冠軍在樹根上方的節點 0
+敗者樹</source>
+        <translation>Each node shows the loser of its match; the overall winner is node 0, above the root
+Loser Tree</translation>
+    </message>
+    <message>
+        <source>用選擇樹把一串值切成由大到小排好的序列（置換選擇）
+置換選擇</source>
+        <translation>Cut a sequence of values into runs sorted from the greatest down, with a selection tree (replacement selection)
+Replacement Selection</translation>
+    </message>
+    <message>
+        <source>把置換選擇產生的序列合併成一個排好的序列
+合併這些序列</source>
+        <translation>Merge the runs replacement selection made into one sorted run
+Merge These Runs</translation>
     </message>
 </context>
 <context>

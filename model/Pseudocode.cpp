@@ -22,7 +22,15 @@ const char kBothChildren[] = QT_TRANSLATE_NOOP("Pseudocode", "若 i 有兩個子
 const char kGreater[] = QT_TRANSLATE_NOOP("Pseudocode", "w ← 2i 與 2i + 1 中值較大者（相等時取 2i + 1）");
 const char kLoneChild[] = QT_TRANSLATE_NOOP("Pseudocode", "否則 w ← 2i");
 const char kWinnerUp[] = QT_TRANSLATE_NOOP("Pseudocode", "value(i) ← value(w)；w 勝，它的兄弟敗");
+const char kMergeNext[] =
+    QT_TRANSLATE_NOOP("Pseudocode", "leaf ← 這個值所來自的葉節點；value(leaf) ← 它的序列的下一個值（用完時為 −∞）");
 const char kUpToRoot[] = QT_TRANSLATE_NOOP("Pseudocode", "對 i ← parent(leaf) 往上直到樹根：");
+
+// The loser tree's climb as a changed leaf's path and the merge pop play it.
+const char kLoserUp[] = QT_TRANSLATE_NOOP("Pseudocode", "對 i ← parent(leaf) 往上直到樹根（略過只有一個子節點的 i）：");
+const char kLoserCompare[] = QT_TRANSLATE_NOOP("Pseudocode", "若 value(i) 勝 value(0)（相等時右邊子樹來的勝）：");
+const char kLoserSwap[] = QT_TRANSLATE_NOOP("Pseudocode", "交換 value(i) 與 value(0)：敗者留在 i，勝者繼續往上");
+const char kLoserEnter[] = QT_TRANSLATE_NOOP("Pseudocode", "value(0) ← value(leaf)");
 
 // Sift-down as the builds and heapsort play it, for a max-heap.
 const char kSiftLeft[] = QT_TRANSLATE_NOOP("Pseudocode", "sift-down(i)：若 l = 2i ≤ n 且 value(l) > value(i)，largest ← l，否則 largest ← i");
@@ -59,10 +67,30 @@ const std::vector<Listing> &Listings()
           {1, kWinnerUp}}},
         {"merge",
          {{0, QT_TRANSLATE_NOOP("Pseudocode", "輸出 value(1)")},
-          {0, QT_TRANSLATE_NOOP("Pseudocode", "leaf ← 這個值所來自的葉節點；value(leaf) ← 它的序列的下一個值（用完時為 −∞）")},
+          {0, kMergeNext},
           {0, kUpToRoot},
           {1, kGreater},
           {1, kWinnerUp}}},
+        {"loser-tournament",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "對每一層，由 depth − 1 往上到 1：")},
+          {1, QT_TRANSLATE_NOOP("Pseudocode", "對該層每個有子節點的節點 i，由左到右：")},
+          {2, kBothChildren},
+          {3, QT_TRANSLATE_NOOP("Pseudocode", "a ← winner(2i)，b ← winner(2i + 1)（葉節點的 winner 是它的值）")},
+          {3, QT_TRANSLATE_NOOP("Pseudocode", "winner(i) ← a 與 b 中較大者（相等時取 b）；value(i) ← 另一個，即敗者")},
+          {2, QT_TRANSLATE_NOOP("Pseudocode", "否則 winner(i) ← winner(2i)；value(i) ← 空")},
+          {0, QT_TRANSLATE_NOOP("Pseudocode", "value(0) ← winner(1)，總冠軍")}}},
+        {"loser-path",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "value(0) ← value(leaf)（leaf 是上一個總冠軍的葉節點）")},
+          {0, kLoserUp},
+          {1, kLoserCompare},
+          {2, kLoserSwap}}},
+        {"loser-merge",
+         {{0, QT_TRANSLATE_NOOP("Pseudocode", "輸出 value(0)")},
+          {0, kMergeNext},
+          {0, kLoserEnter},
+          {0, kLoserUp},
+          {1, kLoserCompare},
+          {2, kLoserSwap}}},
         {"heap-build", {{0, kBuild}, {0, kSiftLeft}, {1, kSiftRight}, {1, kSiftSwap}}},
         {"heap-build-by-insert",
          {{0, QT_TRANSLATE_NOOP("Pseudocode", "對 i ← 2 到 n：sift-up(i)")}, {0, kSiftUp}, {1, kRiseSwap}}},

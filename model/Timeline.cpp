@@ -6,7 +6,7 @@
 NodeCopy::NodeCopy(const NodeStates &tree, int64_t count)
     : m_values(std::size_t(count) + 1), m_marks(std::size_t(count) + 1)
 {
-    for (int64_t i = 1; i <= count; ++i) {
+    for (int64_t i = 0; i <= count; ++i) {
         m_values[std::size_t(i)] = tree.Value(i);
         m_marks[std::size_t(i)] = int8_t(tree.Mark(i));
     }
@@ -78,7 +78,7 @@ void NodeStates::Write(const NodeChange *first, const NodeChange *last, bool for
 void NodeStates::WriteAll(const std::vector<int> &values, const std::vector<int8_t> &marks)
 {
     SetCount(int64_t(values.size()) - 1);
-    for (std::size_t i = 1; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
         SetValue(int64_t(i), values[i]);
         SetMark(int64_t(i), marks[i]);
     }

@@ -49,12 +49,12 @@ public:
     // Makes the changes from first to last in that order (forward), or
     // takes them back from last to first.
     virtual void Write(const NodeChange *first, const NodeChange *last, bool forward);
-    // Every node takes the value and mark given (index 0 unused); the tree
-    // has as many nodes.
+    // Every node takes the value and mark given, node 0 (a loser tree's
+    // overall winner) included; the tree has as many nodes.
     virtual void WriteAll(const std::vector<int> &values, const std::vector<int8_t> &marks);
 };
 
-// Nodes 1..count of a tree copied into plain arrays, for a run recorded
+// Nodes 0..count of a tree copied into plain arrays, for a run recorded
 // whole before it is shown.
 class NodeCopy : public NodeStates {
 public:

@@ -17,6 +17,8 @@ int64_t TreeGeometry::LevelCount(int level) const
 
 CPoint TreeGeometry::Position(int64_t index) const
 {
+    if (index == 0)
+        return {int(X(1, 0)), int(Y(0))};
     const int level = LevelOf(index);
     return {int(X(level, index - LevelFirst(level))), int(Y(level))};
 }

@@ -27,6 +27,9 @@ struct TreeGeometry {
     int xDivisor = 32;
     int yDivisor = 24;
     int64_t count = 1; // nodes 1..count exist
+    // Bands above the root's: a loser tree draws node 0, its overall winner,
+    // in a band of its own.
+    int topBands = 0;
 
     // Half the box size, and half the height of the label's text cell (the
     // doubled divisor can pass the range of int).
@@ -43,7 +46,11 @@ struct TreeGeometry {
     int64_t SlotWidth(int level) const { return (int64_t(width) << 1) >> level; }
 
     int64_t X(int level, int64_t place) const { return ((2 * place + 1) * int64_t(width)) >> level; }
-    int64_t Y(int level) const { return ((2 * int64_t(level) - 1) * height) / (2 * int64_t(depth)); }
+    int64_t Y(int level) const
+    {
+        return ((2 * int64_t(level + topBands) - 1) * height) / (2 * int64_t(depth + topBands));
+    }
+    // Index 0 stands above the root, in the band over the root's.
     CPoint Position(int64_t index) const;
     CRect Box(CPoint centre) const;
     CRect TextRect(CPoint centre) const;

@@ -5,8 +5,18 @@
 #include <string>
 
 // What a node's m_nMark holds: plain, highlighted (selected, or a winner),
-// greyed (a loser), sorted (past a heapsort's heap).
-enum NodeMark : int { kMarkPlain = 0, kMarkHighlighted = 1, kMarkGreyed = 2, kMarkSorted = 3 };
+// greyed (a loser), sorted (past a heapsort's heap), kept (a loser a loser
+// tree keeps), and a record of an odd or an even run (replacement
+// selection).
+enum NodeMark : int {
+    kMarkPlain = 0,
+    kMarkHighlighted = 1,
+    kMarkGreyed = 2,
+    kMarkSorted = 3,
+    kMarkKept = 4,
+    kMarkOddRun = 5,
+    kMarkEvenRun = 6
+};
 
 // One node of a view's tree. The view keeps the nodes 1..N of its tree in one
 // array by heap index; the links point into that array. The parent links are

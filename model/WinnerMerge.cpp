@@ -112,6 +112,12 @@ int WinnerMerge::Mark(int64_t node) const
     return node == 1 || m_from[std::size_t(node)] == m_from[std::size_t(node / 2)] ? kMarkHighlighted : kMarkGreyed;
 }
 
+int WinnerMerge::Loser(int64_t node) const
+{
+    const int64_t left = 2 * node;
+    return Value(m_from[std::size_t(left)] == m_from[std::size_t(node)] ? left + 1 : left);
+}
+
 int64_t WinnerMerge::Pop()
 {
     if (Done())
@@ -123,7 +129,7 @@ int64_t WinnerMerge::Pop()
     --m_nRemaining;
     ++m_head[std::size_t(j)];
     m_value[std::size_t(leaf)] = HeadOf(j);
-    for (int64_t node = leaf / 2; node >= 1; node /= 2)
+    for (int64_t node = leaf / 2; node >= 1; node /= 2, ++m_nPopComparisons)
         Play(node);
     return leaf;
 }

@@ -57,6 +57,12 @@ public:
     int64_t LeafOfRun(int j) const { return RunCount() + j; }
     int Value(int64_t node) const { return m_value[std::size_t(node)]; }
     int Mark(int64_t node) const;
+    // What the same tournament leaves at an inner node of a loser tree: the
+    // winner of the child subtree that lost there.
+    int Loser(int64_t node) const;
+    // The comparisons the pops made, one a node on each path.
+    int64_t PopComparisons() const { return m_nPopComparisons; }
+    int64_t Pops() const { return int64_t(m_output.size()); }
 
     // Writes the root's value to the output and replays the path of its leaf;
     // returns that leaf, 0 when the merge is done.
@@ -74,5 +80,6 @@ private:
     std::vector<int64_t> m_from;  // by node, the leaf its value came from
     std::vector<int> m_output;
     int64_t m_nRemaining = 0;
+    int64_t m_nPopComparisons = 0;
     int m_nLastRun = -1;
 };

@@ -75,6 +75,11 @@ enum Command : int {
     ID_HEAP_EXTRACT = 0x803E,
     ID_HEAP_KEY = 0x803F,
     ID_HEAP_DELETE = 0x8040,
+    // Loser trees, replacement selection and the external sort.
+    ID_WINNER_KIND_WINNER = 0x8041,
+    ID_WINNER_KIND_LOSER = 0x8042,
+    ID_WINNER_REPLACE = 0x8043,
+    ID_WINNER_MERGE_RUNS = 0x8044,
 };
 Q_ENUM_NS(Command)
 

@@ -327,6 +327,17 @@ void TestCli::stateAfter_data()
     QTest::newRow("split, then resize") << "split 2 2\nresize 601 333" << "views/0/clientWidth" << "601";
     QTest::newRow("wheel past the list") << "wheel 0 100000 ctrl" << "zoomIndex" << "0";
     QTest::newRow("go at no delay") << "nodes 1048575\nID_WINNER_GO" << "views/0/run/state" << "\"done\"";
+    QTest::newRow("loser tree") << "nodes 7\nleaves 5 3 8 1\ntree loser\nID_WINNER_GO" << "views/0/node0"
+                                << "{\"label\":\"8\",\"mark\":1}";
+    QTest::newRow("loser, other leaf") << "nodes 7\nleaves 5 3 8 1\ntree loser\nID_WINNER_GO\nleaf 4 2"
+                                       << "views/0/nodes/1/label" << "\"2\"";
+    QTest::newRow("loser, winner's leaf") << "nodes 7\nleaves 5 3 8 1\ntree loser\nID_WINNER_GO\nleaf 6 0"
+                                          << "views/0/run/algorithm" << "\"loser-path\"";
+    QTest::newRow("back to winner") << "tree loser\nID_WINNER_GO\ntree winner" << "views/0/node0" << "null";
+    // The same runs give the same output whichever tree merges them.
+    for (const char *kind : {"winner", "loser"})
+        QTest::addRow("merge by a %s tree", kind) << QString("tree %1\nruns 9 7 4 1 / 8 8 2 / 6 5 3\nID_WINNER_POP_ALL").arg(kind)
+                                                  << "views/0/merge/output" << "[9,8,8,7,6,5,4,3,2,1]";
     QTest::newRow("few values listed") << "runs 3 1 / 2\nID_WINNER_POP" << "views/0/merge/runs" << "[[1],[2]]";
     const QString many = "runs " + QString("5 ").repeated(6000) + "/ " + QString("4 ").repeated(5000);
     QTest::newRow("many values counted") << many + "\nID_WINNER_POP" << "views/0/merge/remaining" << "[5999,5000]";

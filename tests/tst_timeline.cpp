@@ -2,6 +2,7 @@
 // reaches the state and counts that playing step by step reaches, and each
 // step stands at its pseudocode line.
 #include "model/HeapAlgorithm.h"
+#include "model/LoserAlgorithm.h"
 #include "model/TournamentAlgorithm.h"
 
 #include <QRandomGenerator>
@@ -36,6 +37,8 @@ private slots:
     void heaps();
     void heapOperations_data();
     void heapOperations();
+    void loserTree_data();
+    void loserTree();
 };
 
 namespace {
@@ -384,3 +387,84 @@ void TestTimeline::heapOperations()
 
 QTEST_APPLESS_MAIN(TestTimeline)
 #include "tst_timeline.moc"
+
+namespace {
+
+// The loser tree written from its definition: every node with two children
+// keeps the loser of the match between its subtrees' winners (the greater
+// wins, the right one on a tie), node 0 the overall winner; returns the
+// winning leaf.
+int64_t LoserReference(const PlainNodes &leaves, PlainNodes *tree)
+{
+    const int64_t count = leaves.Count();
+    *tree = leaves;
+    std::function<int64_t(int64_t)> winner = [&](int64_t i) -> int64_t {
+        auto value = [&](int64_t leaf) { return tree->values[std::size_t(leaf)] == NodeStates::kNoLabel ? 0 : tree->values[std::size_t(leaf)]; };
+        if (2 * i > count) {
+            tree->marks[std::size_t(i)] = 0;
+            return i;
+        }
+        const int64_t a = winner(2 * i), b = 2 * i + 1 <= count ? winner(2 * i + 1) : 0;
+        const bool leftWins = b == 0 || value(a) > value(b);
+        tree->values[std::size_t(i)] = b == 0 ? NodeStates::kNoLabel : value(leftWins ? b : a);
+        tree->marks[std::size_t(i)] = b == 0 ? 0 : kMarkKept;
+        return leftWins ? a : b;
+    };
+    const int64_t top = winner(1);
+    tree->values[0] = tree->values[std::size_t(top)] == NodeStates::kNoLabel ? 0 : tree->values[std::size_t(top)];
+    tree->marks[0] = 1;
+    return top;
+}
+
+} // namespace
+
+void TestTimeline::loserTree_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("high"); // leaves from -high to high: small ranges tie often
+    QTest::addColumn<bool>("merge");
+    for (const int count : {1, 2, 3, 6, 7, 12, 15, 16, 31, 100})
+        for (const int high : {1, 50})
+            QTest::addRow("%d nodes, values to %d", count, high) << count << high << false;
+    for (const int runs : {2, 3, 5, 8, 13})
+        QTest::addRow("merge of %d runs", runs) << 2 * runs - 1 << 3 << true;
+}
+
+// A full tournament, then the winner's leaf changed again and again, each
+// played along its path (as a merge pops, when merging): every time the tree
+// equals the tournament written from the definition.
+void TestTimeline::loserTree()
+{
+    QFETCH(int, count);
+    QFETCH(int, high);
+    QFETCH(bool, merge);
+    QRandomGenerator random(quint32(count * 100 + high));
+    PlainNodes tree = RandomTree(count, quint32(count)), expected;
+    for (int64_t i = count / 2 + 1; i <= count; ++i)
+        tree.values[std::size_t(i)] = random.bounded(-high, high + 1);
+    LoserAlgorithm full(LoserAlgorithm::Kind::Full, count, DepthOf(count), 0);
+    full.SeekTo(full.Steps().StepCount(), tree);
+    int64_t top = LoserReference(tree, &expected);
+    QVERIFY(tree == expected);
+    QCOMPARE(full.Steps().Comparisons(), qint64((count - 1) / 2));
+    std::vector<int> output;
+    for (int pop = 0; pop < 3 * count; ++pop) {
+        output.push_back(tree.values[0]);
+        int &leaf = tree.values[std::size_t(top)];
+        leaf = merge ? (leaf == NodeStates::kLeast ? leaf : random.bounded(2) ? leaf : NodeStates::kLeast)
+                     : random.bounded(-high, high + 1);
+        LoserAlgorithm path(merge ? LoserAlgorithm::Kind::MergePop : LoserAlgorithm::Kind::Path, count,
+                            DepthOf(count), top);
+        path.SeekTo(path.Steps().StepCount(), tree);
+        top = LoserReference(tree, &expected);
+        QVERIFY2(tree == expected, qPrintable(QStringLiteral("after pop %1").arg(pop)));
+        QVERIFY(path.Steps().Comparisons() <= DepthOf(count) - 1);
+        path.SeekTo(0, tree);
+        path.SeekTo(path.Steps().StepCount(), tree);
+        QVERIFY(tree == expected);
+    }
+    // A merge of runs that repeat their heads gives out each run's values
+    // from the greatest down.
+    if (merge)
+        QVERIFY(std::is_sorted(output.begin(), output.end(), std::greater<int>()));
+}

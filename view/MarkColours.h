@@ -1,6 +1,6 @@
 #pragma once
 // The colours of a node box by its mark (0 plain, 1 selected or won, 2 lost,
-// 3 sorted):
+// 3 sorted, 4 kept as a loser, 5 and 6 records of odd and even runs):
 // the fill, the frame drawn first (also the background of the label's text
 // cells) and the frame drawn over the label.
 
@@ -23,6 +23,12 @@ inline MarkColours ColoursFor(int mark)
         return {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)};
     if (mark == kMarkSorted)
         return {RGB(180, 225, 180), RGB(180, 225, 180), RGB(30, 120, 30)};
+    if (mark == kMarkKept)
+        return {RGB(210, 210, 210), RGB(210, 210, 210), RGB(90, 90, 90)};
+    if (mark == kMarkOddRun)
+        return {RGB(255, 232, 160), RGB(255, 232, 160), RGB(170, 110, 0)};
+    if (mark == kMarkEvenRun)
+        return {RGB(185, 215, 255), RGB(185, 215, 255), RGB(20, 80, 180)};
     return {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
 }
 

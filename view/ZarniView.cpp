@@ -54,6 +54,14 @@ void CZarniView::RegisterCommands()
             ui->SetCheck(m_bMinHeap == min);
         });
     }
+    for (const bool loser : {false, true}) {
+        const int id = loser ? ID_WINNER_KIND_LOSER : ID_WINNER_KIND_WINNER;
+        OnCommand(id, [this, loser] { SetLoserTree(loser); });
+        OnUpdateCommand(id, [this, loser](CCmdUI *ui) {
+            ui->Enable();
+            ui->SetCheck(m_bLoserTree == loser);
+        });
+    }
     OnCommand(ID_HEAP_BUILD, [this] { StartHeap(HeapAlgorithm::Kind::Build); });
     OnCommand(ID_HEAP_BUILD_BY_INSERT, [this] { StartHeap(HeapAlgorithm::Kind::BuildByInsert); });
     OnCommand(ID_HEAP_SORT, [this] { StartHeap(HeapAlgorithm::Kind::Sort); });

@@ -237,6 +237,15 @@ public:
     void OnWinnerPopAll();
     const WinnerMerge *Merge() const { return m_pMerge.get(); }
 
+    // The kind of selection tree the tournament, a leaf's path and the
+    // merge play: a winner tree (each node shows its match's winner) or a
+    // loser tree (each node shows its match's loser and node 0, drawn in a
+    // band above the root, the overall winner). Switching on a played tree
+    // plays its tournament again.
+    void SetLoserTree(bool loser);
+    bool LoserTree() const { return m_bLoserTree; }
+    const TreeNode &NodeZero() const { return m_nodeZero; }
+
     int HalfWidth() const { return Geometry().HalfWidth(); }
     int HalfHeight() const { return Geometry().HalfHeight(); }
 
@@ -349,6 +358,11 @@ private:
     void ScrollToShow(int64_t index, bool centre);
     void ShowMergeTree();
     void EndMerge();
+    void DrawNodeZero(CDrawSurface *dc, CPoint offset);
+    // A node a run writes: 1..N, or 0 for the loser tree's overall winner.
+    TreeNode *RunNode(int64_t index) { return index ? NodeAt(index) : &m_nodeZero; }
+    const TreeNode *RunNode(int64_t index) const { return index ? NodeAt(index) : &m_nodeZero; }
+    bool WinnersLeaf(int64_t leaf) const;
 
     CZarniDoc *m_pDocument = nullptr;
     // The nodes 1..N at 0..N-1.
@@ -363,6 +377,8 @@ private:
     bool m_bFitFollow = false;
     bool m_bMinHeap = false;
     bool m_bHeapValues = false;
+    bool m_bLoserTree = false;
+    TreeNode m_nodeZero; // the loser tree's overall winner
     std::vector<int> m_heapOut; // extracted before the run shown
     // The two values a swap exchanges, sliding between their boxes.
     struct Slide {

@@ -71,6 +71,8 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
     const int64_t left = int64_t(clip.left) + offset.x, right = int64_t(clip.right) + offset.x;
     const int64_t top = int64_t(clip.top) + offset.y, bottom = int64_t(clip.bottom) + offset.y;
     const int a = g.HalfWidth(), b = g.HalfHeight();
+    if (!selection)
+        DrawNodeZero(dc, offset);
     for (int level = 1; level <= m_nDepth; ++level) {
         const int64_t first = TreeGeometry::LevelFirst(level);
         if (first > m_nNodeCount)
@@ -112,6 +114,19 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             k = runLast + 1;
         }
     }
+}
+
+// A loser tree's overall winner above the root, joined to it by an edge
+// whose lower end the root's box covers.
+void CZarniView::DrawNodeZero(CDrawSurface *dc, CPoint offset)
+{
+    if (!m_bLoserTree)
+        return;
+    const TreeGeometry g = Geometry();
+    const CPoint zero = g.Position(0), root = g.Position(1);
+    dc->MoveTo(zero.x - offset.x, zero.y - offset.y);
+    dc->LineTo(root.x - offset.x, root.y - offset.y);
+    DrawNodeBox(dc, m_nodeZero.m_strLabel, zero.x - offset.x, zero.y - offset.y, m_nodeZero.m_nMark);
 }
 
 // The edges of node k of a level, with the children's places taken from the

@@ -251,7 +251,7 @@ void CZarniView::DrawSlide(QPainter *painter)
     auto window = [&](const CRect &r) { return QRect(r.left - scroll.x, r.top - scroll.y, r.Width(), r.Height()); };
     for (const int64_t node : {m_slide.a, m_slide.b}) {
         const CPoint centre = geometry.Position(node);
-        const MarkColours colours = ColoursFor(NodeAt(node)->m_nMark);
+        const MarkColours colours = ColoursFor(RunNode(node)->m_nMark);
         painter->fillRect(window(geometry.Box(centre)).adjusted(1, 1, -1, -1), colours.fill);
         painter->fillRect(window(geometry.TextRect(centre)) & window(geometry.Box(centre)).adjusted(1, 1, -1, -1),
                           colours.firstFrame);
@@ -262,6 +262,6 @@ void CZarniView::DrawSlide(QPainter *painter)
         const CPoint to = geometry.Position(node), source = geometry.Position(from);
         const CPoint at{int(source.x + (to.x - source.x) * eased), int(source.y + (to.y - source.y) * eased)};
         painter->drawText(window(geometry.TextRect(at)), Qt::AlignHCenter | Qt::AlignTop,
-                          QString::fromStdString(NodeAt(node)->m_strLabel));
+                          QString::fromStdString(RunNode(node)->m_strLabel));
     }
 }

@@ -43,15 +43,22 @@ void CZarniView::OnWinnerPopAll()
     OnWinnerEnd();
 }
 
-// Every label and mark as the merge's tournament stands; the leaf a pop is
-// about to change shows its old value until then.
+// Every label and mark as the merge's tournament stands, in a winner or a
+// loser tree; the leaf a pop is about to change shows its old value until
+// then.
 void CZarniView::ShowMergeTree()
 {
     ClearMarks();
+    const int64_t firstLeaf = m_pMerge->LeafOfRun(0);
     for (int64_t i = 1; i <= m_pMerge->NodeCount(); ++i) {
         TreeNode *node = NodeAt(i);
-        node->m_strLabel = TournamentRun::LabelOf(m_pMerge->Value(i));
-        SetMark(node, m_pMerge->Mark(i));
+        const bool loser = m_bLoserTree && i < firstLeaf;
+        node->m_strLabel = TournamentRun::LabelOf(loser ? m_pMerge->Loser(i) : m_pMerge->Value(i));
+        SetMark(node, m_bLoserTree ? (loser ? kMarkKept : kMarkPlain) : m_pMerge->Mark(i));
+    }
+    if (m_bLoserTree) {
+        m_nodeZero.m_strLabel = TournamentRun::LabelOf(m_pMerge->Value(1));
+        SetMark(&m_nodeZero, kMarkHighlighted);
     }
 }
 

@@ -35,6 +35,7 @@ TreeNode *CZarniView::NewRoot()
     ForgetMarkedIndices();
     m_listed.resize(count + 1, 0);
     ForgetHeap();
+    m_nodeZero = TreeNode{};
     return &m_nodes[0];
 }
 
@@ -157,7 +158,7 @@ const TreeNode *CZarniView::NodeAt(int64_t index) const
 
 TreeGeometry CZarniView::Geometry() const
 {
-    return {m_nCanvasWidth, m_nCanvasHeight, m_nDepth, m_nXDivisor, m_nYDivisor, m_nNodeCount};
+    return {m_nCanvasWidth, m_nCanvasHeight, m_nDepth, m_nXDivisor, m_nYDivisor, m_nNodeCount, m_bLoserTree ? 1 : 0};
 }
 
 // A node goes on the list the first time it is marked and stays there
@@ -179,6 +180,7 @@ void CZarniView::ClearMarks()
     for (int index : m_markedIndices)
         if (TreeNode *node = NodeAt(index)) // a heap's run may have dropped it
             node->m_nMark = kMarkPlain;
+    m_nodeZero.m_nMark = kMarkPlain;
     ForgetMarkedIndices();
 }
 

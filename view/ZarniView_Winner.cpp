@@ -4,6 +4,7 @@
 
 #include "RunPlayer.h"
 
+#include "model/LoserAlgorithm.h"
 #include "model/TournamentAlgorithm.h"
 
 #include <QEventLoop>
@@ -39,18 +40,18 @@ void CZarniView::BuildRandomTree(TreeNode *node, int index, int level)
 }
 
 // What a run reads and writes on the view's nodes: their labels as values,
-// their marks through SetMark.
+// their marks through SetMark. Node 0 is the loser tree's overall winner.
 class CZarniView::TreeStates : public NodeStates {
 public:
     explicit TreeStates(CZarniView *view) : m_view(view) {}
     int Value(int64_t node) const override
     {
-        const std::string &label = m_view->NodeAt(node)->m_strLabel;
+        const std::string &label = Node(node).m_strLabel;
         return label.empty() ? kNoLabel : TournamentRun::ValueOf(label);
     }
-    int Mark(int64_t node) const override { return m_view->NodeAt(node)->m_nMark; }
-    void SetValue(int64_t node, int value) override { TournamentRun::WriteLabel(value, &m_view->NodeAt(node)->m_strLabel); }
-    void SetMark(int64_t node, int mark) override { m_view->SetMark(m_view->NodeAt(node), mark); }
+    int Mark(int64_t node) const override { return Node(node).m_nMark; }
+    void SetValue(int64_t node, int value) override { TournamentRun::WriteLabel(value, &Node(node).m_strLabel); }
+    void SetMark(int64_t node, int mark) override { m_view->SetMark(&Node(node), mark); }
     int64_t Count() const override { return m_view->m_nNodeCount; }
     void SetCount(int64_t count) override { m_view->ResizeTree(count); }
     // A long seek writes millions of changes: straight into the nodes, each
@@ -58,6 +59,7 @@ public:
     void Write(const NodeChange *first, const NodeChange *last, bool forward) override
     {
         TreeNode *nodes = m_view->m_nodes.data() - 1;
+        auto at = [&](int64_t node) -> TreeNode & { return node ? nodes[node] : m_view->m_nodeZero; };
         const std::ptrdiff_t count = last - first, ahead = 16;
         for (std::ptrdiff_t i = 0; i < count; ++i) {
             if (i + ahead < count)
@@ -65,11 +67,11 @@ public:
             const NodeChange &c = forward ? first[i] : last[-1 - i];
             const int value = forward ? c.to : c.from;
             if (c.WhichField() == NodeChange::kValue) {
-                TournamentRun::WriteLabel(value, &nodes[c.Node()].m_strLabel);
+                TournamentRun::WriteLabel(value, &at(c.Node()).m_strLabel);
             } else if (c.WhichField() == NodeChange::kMark) {
-                m_view->SetMark(&nodes[c.Node()], value);
+                m_view->SetMark(&at(c.Node()), value);
             } else if (c.WhichField() == NodeChange::kSwap) {
-                nodes[c.Node()].m_strLabel.swap(nodes[c.from].m_strLabel);
+                at(c.Node()).m_strLabel.swap(at(c.from).m_strLabel);
             } else {
                 SetCount(value); // the nodes may have moved
                 nodes = m_view->m_nodes.data() - 1;
@@ -81,14 +83,17 @@ public:
     {
         SetCount(int64_t(values.size()) - 1);
         TreeNode *nodes = m_view->m_nodes.data() - 1;
-        for (std::size_t i = 1; i < values.size(); ++i) {
-            TournamentRun::WriteLabel(values[i], &nodes[i].m_strLabel);
-            if (nodes[i].m_nMark != marks[i])
-                m_view->SetMark(&nodes[i], marks[i]);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            TreeNode &node = i ? nodes[i] : m_view->m_nodeZero;
+            TournamentRun::WriteLabel(values[i], &node.m_strLabel);
+            if (node.m_nMark != marks[i])
+                m_view->SetMark(&node, marks[i]);
         }
     }
 
 private:
+    TreeNode &Node(int64_t node) const { return *m_view->RunNode(node); }
+
     CZarniView *m_view;
 };
 
@@ -195,6 +200,9 @@ CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
     return {};
 }
 
+// In a loser tree only the overall winner's leaf can be played again along
+// its path: the losers kept beside any other path need not be the winners of
+// their subtrees, so another leaf's change plays the whole tournament again.
 CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &value)
 {
     if (index < FirstLeaf() || index > m_nNodeCount)
@@ -203,24 +211,82 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
     if (const LeafProblem problem = ReadValue(value, &parsed); problem.error != LeafError::None)
         return problem;
     const bool played = GetRunState() == RunState::Done;
+    const bool pathOnly = !m_bLoserTree || (played && WinnersLeaf(index));
     ForgetRun();
     EndMerge();
     NodeAt(index)->m_strLabel = std::to_string(parsed);
-    if (played)
+    if (played && pathOnly) {
         ReplayPathFrom(index, false);
-    else
+    } else if (played) {
+        StartRun();
         Invalidate();
+        m_pPlayer->Play();
+    } else {
+        Invalidate();
+    }
     return {};
+}
+
+// Whether the leaf's value is the one a tournament on the leaves as they
+// stand sends to the top.
+bool CZarniView::WinnersLeaf(int64_t leaf) const
+{
+    const int64_t count = m_nNodeCount, firstLeaf = FirstLeaf();
+    std::vector<int64_t> from(std::size_t(count) + 1);
+    auto value = [&](int64_t node) {
+        const std::string &label = NodeAt(from[std::size_t(node)])->m_strLabel;
+        return label.empty() ? 0 : TournamentRun::ValueOf(label);
+    };
+    for (int64_t i = count; i >= 1; --i) {
+        int64_t &winner = from[std::size_t(i)];
+        if (i >= firstLeaf)
+            winner = i;
+        else if (2 * i + 1 > count)
+            winner = from[std::size_t(2 * i)];
+        else
+            winner = from[std::size_t(TournamentRun::LeftWins(value(2 * i), value(2 * i + 1)) ? 2 * i : 2 * i + 1)];
+    }
+    return from[1] == leaf;
 }
 
 // The matches on the leaf's path to the root are played again as a run.
 void CZarniView::ReplayPathFrom(int64_t leaf, bool mergePop)
 {
-    using Kind = TournamentAlgorithm::Kind;
-    m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(mergePop ? Kind::MergePop : Kind::Path, m_nNodeCount,
-                                                          m_nDepth, leaf));
+    std::unique_ptr<RunAlgorithm> run;
+    if (m_bLoserTree) {
+        using Kind = LoserAlgorithm::Kind;
+        run = std::make_unique<LoserAlgorithm>(mergePop ? Kind::MergePop : Kind::Path, m_nNodeCount, m_nDepth, leaf);
+    } else {
+        using Kind = TournamentAlgorithm::Kind;
+        run = std::make_unique<TournamentAlgorithm>(mergePop ? Kind::MergePop : Kind::Path, m_nNodeCount, m_nDepth,
+                                                    leaf);
+    }
+    m_pPlayer->Load(std::move(run));
     Invalidate();
     m_pPlayer->Play();
+}
+
+void CZarniView::SetLoserTree(bool loser)
+{
+    if (loser == m_bLoserTree)
+        return;
+    const RunState state = GetRunState();
+    const bool tournament = Run() && !HeapRun();
+    m_bLoserTree = loser;
+    m_nodeZero.m_strLabel.clear();
+    SetMark(&m_nodeZero, kMarkPlain);
+    Relayout();
+    Invalidate();
+    if (m_pMerge) {
+        ForgetRun();
+        ShowMergeTree();
+    } else if (tournament && (state == RunState::Done || state == RunState::Playing)) {
+        StartRun();
+        m_pPlayer->Play();
+    } else if (tournament) {
+        StartRun();
+    }
+    emit RunStateChanged();
 }
 
 void CZarniView::WaitWhilePlaying(CZarniView *view)
@@ -279,8 +345,10 @@ int64_t CZarniView::RunStepCount() const
 
 void CZarniView::StartRun()
 {
-    using Kind = TournamentAlgorithm::Kind;
-    m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(Kind::Full, m_nNodeCount, m_nDepth, 0));
+    if (m_bLoserTree)
+        m_pPlayer->Load(std::make_unique<LoserAlgorithm>(LoserAlgorithm::Kind::Full, m_nNodeCount, m_nDepth, 0));
+    else
+        m_pPlayer->Load(std::make_unique<TournamentAlgorithm>(TournamentAlgorithm::Kind::Full, m_nNodeCount, m_nDepth, 0));
 }
 
 // The tree is replaced or its marks rewritten: the run ends where it stands.
