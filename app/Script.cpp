@@ -27,11 +27,13 @@
 #include <QScrollBar>
 #include <QEventLoop>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QWheelEvent>
 #include <qpa/qwindowsysteminterface.h>
 #include <QStringDecoder>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <locale.h>
 #include <sys/stat.h>
@@ -238,6 +240,7 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
     case ID_HEAP_KEY: instead = QStringLiteral("use 'heap key I V'"); break;
     case ID_HEAP_DELETE: instead = QStringLiteral("use 'heap delete I'"); break;
     case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
+    case ID_WINNER_REPLACE: instead = QStringLiteral("use 'replace P V1 ... Vn', 'replace P file PATH' or 'replace P random N'"); break;
     case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
     case ID_FILE_SAVE: {
         const CChildFrame *child = m_app->MainFrame()->ActiveChild();
@@ -389,6 +392,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"wheel", &CScriptRunner::Wheel},     {"key", &CScriptRunner::Key},
         {"save-script", &CScriptRunner::SaveScript},
         {"tree", &CScriptRunner::Tree},
+        {"replace", &CScriptRunner::Replace}, {"merge-runs", &CScriptRunner::MergeRunsMade},
     };
     return statements;
 }
@@ -918,22 +922,79 @@ void CScriptRunner::MergeFile(const QStringList &words)
 {
     ExpectWords(words, 2, QStringLiteral("merge PATH (- for standard input)"));
     CZarniView *view = ActiveView(words[0]);
-    const QString path = InputPath(words[1], words[0]);
+    StartMerge(view, ReadInputFile(words[1], words[0]), '\n', words[1] + ": ");
+}
+
+// The whole text of a file a statement reads ("-": standard input).
+std::string CScriptRunner::ReadInputFile(const QString &word, const QString &verb)
+{
+    const QString path = InputPath(word, verb);
     if (path == "-" && m_bScriptOnStandardInput)
-        Fail(QStringLiteral("'merge -' cannot read the runs from standard input: the script comes from there"));
+        Fail(QStringLiteral("'%1 -' cannot read from standard input: the script comes from there").arg(verb));
     QFile file;
     if (!OpenInput(&file, path))
-        Fail(QStringLiteral("cannot read '%1': %2").arg(words[1], EnglishReason(errno)), 1);
+        Fail(QStringLiteral("cannot read '%1': %2").arg(word, EnglishReason(errno)), 1);
     std::string text;
     QString error;
     if (!CMergeDlg::ReadRunsText(&file, &text, &error))
-        Fail(QStringLiteral("cannot read '%1': %2").arg(words[1], error), 1);
-    StartMerge(view, text, '\n', words[1] + ": ");
+        Fail(QStringLiteral("cannot read '%1': %2").arg(word, error), 1);
+    return text;
 }
 
 void CScriptRunner::MergeRuns(const QStringList &words)
 {
     StartMerge(ActiveView(words[0]), words.mid(1).join(' ').toStdString(), '/', QString());
+}
+
+// Replacement selection of values given, from a file or random, played to
+// its end before the next statement.
+void CScriptRunner::Replace(const QStringList &words)
+{
+    using R = ReplacementAlgorithm;
+    const QString usage = QStringLiteral("replace P V1 ... Vn, replace P file PATH or replace P random N");
+    if (words.size() < 3)
+        ExpectWords(words, 3, usage);
+    CZarniView *view = ActiveView(words[0]);
+    const int memory = Number(words[1], R::kMinMemory, R::kMaxMemory, QStringLiteral("P"));
+    std::vector<int> values;
+    std::string text;
+    QString where;
+    if (words[2] == "random") {
+        ExpectWords(words, 4, usage);
+        values.resize(std::size_t(Number(words[3], 1, R::kMaxInput, QStringLiteral("N"))));
+        for (int &value : values)
+            value = QRandomGenerator::global()->bounded(-kMaxNodeValue, kMaxNodeValue + 1);
+    } else if (words[2] == "file") {
+        ExpectWords(words, 4, usage);
+        text = ReadInputFile(words[3], words[0]);
+        where = words[3] + ": ";
+    } else {
+        text = words.mid(2).join(' ').toStdString();
+    }
+    if (values.empty()) {
+        R::Problem problem = R::Parse(text, &values);
+        if (where.isEmpty())
+            problem.line = 0; // the values stand on the script's line
+        if (problem.error != R::Error::None)
+            Fail(where + CProblemText::Replacement(problem, CProblemText::Wording::ScriptLine));
+    }
+    view->StartReplacement(memory, std::move(values));
+    RunToEnd(view);
+}
+
+// The runs the replacement made, merged; a single run needs no merge, which
+// is said and is no fault of the script.
+void CScriptRunner::MergeRunsMade(const QStringList &words)
+{
+    ExpectWords(words, 1, QStringLiteral("merge-runs"));
+    CZarniView *view = ActiveView(words[0]);
+    const CZarniView::RunsMerge outcome = view->MergeReplacementRuns();
+    const QString text = CProblemText::RunsMerge(view, outcome, CProblemText::Wording::ScriptLine);
+    if (outcome == CZarniView::RunsMerge::OneRun)
+        std::fprintf(stderr, "merge-runs: %s\n", qPrintable(text));
+    else if (outcome != CZarniView::RunsMerge::Started)
+        Fail(text);
+    RunToEnd(view);
 }
 
 void CScriptRunner::StartMerge(CZarniView *view, const std::string &text, char separator, const QString &where)

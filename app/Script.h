@@ -98,6 +98,9 @@ private:
     void Values(const QStringList &words);
     void Heap(const QStringList &words);
     void Tree(const QStringList &words);
+    void Replace(const QStringList &words);
+    void MergeRunsMade(const QStringList &words);
+    std::string ReadInputFile(const QString &word, const QString &verb);
     void RunToEnd(CZarniView *view);
     void Open(const QStringList &words);
     void Save(const QStringList &words);

@@ -120,6 +120,34 @@ QJsonValue MergeState(const WinnerMerge *merge)
                        {"done", merge->Done()}};
 }
 
+// What the replacement has read and the runs it has made by the step shown,
+// the current one last; the values themselves while they are few.
+QJsonValue ReplacementState(const CZarniView *view)
+{
+    const ReplacementRecord *record = view->Replacement();
+    if (!record)
+        return QJsonValue::Null;
+    const int64_t step = view->ReplacementStep();
+    const int64_t written = record->WrittenBy(step);
+    const int runCount = written ? record->RunsBy(step) : 0;
+    QJsonValue runs = QJsonValue::Null;
+    if (written <= kMaxListedMergeValues) {
+        QJsonArray lists;
+        for (int j = 0; j < runCount; ++j) {
+            const auto [first, end] = record->RunWrittenBy(j, step);
+            lists.append(Values(record->Output().begin() + first, record->Output().begin() + end));
+        }
+        runs = lists;
+    }
+    return QJsonObject{{"memory", record->Memory()},
+                       {"input", qint64(record->Input().size())},
+                       {"read", qint64(record->ReadBy(step))},
+                       {"written", qint64(written)},
+                       {"runCount", runCount},
+                       {"runs", runs},
+                       {"done", step == record->StepCount()}};
+}
+
 QJsonValue HeapState(const CZarniView *view)
 {
     if (!view->HasHeapValues())
@@ -157,6 +185,7 @@ QJsonObject ViewState(const CZarniView *view, int number)
             {"nodes", NodesPlaceholder(number)},
             {"run", RunState(view)},
             {"merge", MergeState(view->Merge())},
+            {"replacement", ReplacementState(view)},
             {"selection", view->LoserTree() ? "loser" : "winner"},
             {"node0", view->LoserTree() ? QJsonValue(QJsonObject{{"label", QString::fromStdString(view->NodeZero().m_strLabel)},
                                                                  {"mark", view->NodeZero().m_nMark}})

@@ -4,6 +4,7 @@
 #include "LeafEditor.h"
 #include "LeavesDlg.h"
 #include "MergeDlg.h"
+#include "ReplaceDlg.h"
 #include "MergePanel.h"
 #include "ArrayPanel.h"
 #include "CodePanel.h"
@@ -351,6 +352,16 @@ CMainFrame::CMainFrame()
         if (CZarniView *view = GetActiveView())
             CMergeDlg(view, this).exec();
     });
+    OnCommand(ID_WINNER_REPLACE, [this] {
+        if (CZarniView *view = GetActiveView())
+            CReplaceDlg(view, this).exec();
+    });
+    OnCommand(ID_WINNER_MERGE_RUNS, [this] {
+        CZarniView *view = GetActiveView();
+        const CZarniView::RunsMerge outcome = view ? view->MergeReplacementRuns() : CZarniView::RunsMerge::Started;
+        if (outcome != CZarniView::RunsMerge::Started)
+            AfxMessageBox(CProblemText::RunsMerge(view, outcome, CProblemText::Wording::Dialog));
+    });
     OnCommand(ID_NODE_GOTO, [this] {
         if (CZarniView *view = GetActiveView())
             CGotoDlg(view, this).exec();
@@ -367,7 +378,9 @@ CMainFrame::CMainFrame()
             ui->SetCheck(Panel(id) && !Panel(id)->isHidden());
         });
     }
-    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_NODE_GOTO, ID_HEAP_VALUES, ID_HEAP_INSERT, ID_HEAP_EXTRACT,
+    OnUpdateCommand(ID_WINNER_MERGE_RUNS,
+                    [this](CCmdUI *ui) { ui->Enable(GetActiveView() && GetActiveView()->Replacement()); });
+    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_WINNER_REPLACE, ID_NODE_GOTO, ID_HEAP_VALUES, ID_HEAP_INSERT, ID_HEAP_EXTRACT,
                    ID_HEAP_KEY, ID_HEAP_DELETE})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });

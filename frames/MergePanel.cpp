@@ -78,6 +78,53 @@ CCellSource::Cell COutputCells::CellAt(int, qint64 column) const
     return cell;
 }
 
+qint64 CInputCells::CellCount(int) const
+{
+    return qint64(m_record->Input().size()) - m_record->ReadBy(m_nStep);
+}
+
+QString CInputCells::RowTitle(int) const
+{
+    return tr("待讀入");
+}
+
+CCellSource::Cell CInputCells::CellAt(int, qint64 column) const
+{
+    Cell cell;
+    cell.text = ValueText(m_record->Input()[std::size_t(m_record->ReadBy(m_nStep) + column)]);
+    return cell;
+}
+
+int CMadeRunCells::RowCount() const
+{
+    return m_record && m_record->WrittenBy(m_nStep) > 0 ? m_record->RunsBy(m_nStep) : 0;
+}
+
+qint64 CMadeRunCells::CellCount(int row) const
+{
+    const auto [first, end] = m_record->RunWrittenBy(row, m_nStep);
+    return end - first;
+}
+
+QString CMadeRunCells::RowTitle(int row) const
+{
+    return tr("序列 %1").arg(row + 1);
+}
+
+// The value written last is marked, as the output's last is in a merge.
+CCellSource::Cell CMadeRunCells::CellAt(int row, qint64 column) const
+{
+    const int64_t at = m_record->RunWrittenBy(row, m_nStep).first + column;
+    Cell cell;
+    cell.text = ValueText(m_record->Output()[std::size_t(at)]);
+    if (at + 1 == m_record->WrittenBy(m_nStep)) {
+        cell.fill = kHeadFill;
+        cell.frame = kHeadFrame;
+        cell.bold = true;
+    }
+    return cell;
+}
+
 void CMergePanel::Retranslate()
 {
     setWindowTitle(tr("合併"));
@@ -122,7 +169,13 @@ void CMergePanel::Watch(CZarniView *view)
 void CMergePanel::OnMergeChanged()
 {
     const WinnerMerge *merge = View() ? View()->Merge() : nullptr;
+    if (!merge && View() && View()->Replacement()) {
+        ShowReplacement(View());
+        return;
+    }
     m_runCells.m_merge = m_outputCells.m_merge = merge;
+    m_outputGrid->SetSource(&m_outputCells);
+    m_runGrid->SetSource(&m_runCells);
     m_runGrid->Refresh();
     m_outputGrid->Refresh();
     m_copy->setEnabled(merge && !merge->Output().empty());
@@ -142,6 +195,36 @@ void CMergePanel::OnMergeChanged()
     m_outputGrid->EnsureVisible(0, qint64(merge->Output().size()) - 1);
     const int run = merge->LastRun();
     m_runGrid->EnsureVisible(run, std::min<qint64>(merge->Consumed(run), qint64(merge->Run(run).size()) - 1));
+}
+
+// The input still to read above the runs made, and how long the runs are
+// against the memory: about twice as long on random input.
+void CMergePanel::ShowReplacement(const CZarniView *view)
+{
+    const ReplacementRecord *record = view->Replacement();
+    const int64_t step = view->ReplacementStep();
+    m_inputCells.m_record = m_madeRunCells.m_record = record;
+    m_inputCells.m_nStep = m_madeRunCells.m_nStep = step;
+    m_outputGrid->SetSource(&m_inputCells);
+    m_runGrid->SetSource(&m_madeRunCells);
+    m_copy->setEnabled(false);
+    const int64_t written = record->WrittenBy(step);
+    const int runs = m_madeRunCells.RowCount();
+    const QString average = runs ? QString::number(double(written) / runs, 'f', 1) : QStringLiteral("-");
+    m_summary->setText(tr("置換選擇：已讀入 %1/%2 個值，寫出 %3 個；%4 個序列，平均長度 %5（P = %6，隨機輸入理論上約 2P = %7）")
+                           .arg(record->ReadBy(step))
+                           .arg(record->Input().size())
+                           .arg(written)
+                           .arg(runs)
+                           .arg(average)
+                           .arg(record->Memory())
+                           .arg(2 * record->Memory()));
+    if (step == 0) {
+        show(); // a replacement has just started
+        return;
+    }
+    if (runs > 0)
+        m_runGrid->EnsureVisible(runs - 1, m_madeRunCells.CellCount(runs - 1) - 1);
 }
 
 QString CMergePanel::OutputText() const

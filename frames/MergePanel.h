@@ -12,6 +12,7 @@ class CZarniView;
 class QLabel;
 class QPushButton;
 class WinnerMerge;
+class ReplacementRecord;
 
 // The runs, one a row.
 class CRunCells : public CCellSource {
@@ -37,6 +38,32 @@ public:
     Cell CellAt(int row, qint64 column) const override;
 };
 
+// Replacement selection's input still to read, in one row.
+class CInputCells : public CCellSource {
+    Q_DECLARE_TR_FUNCTIONS(CInputCells)
+
+public:
+    const ReplacementRecord *m_record = nullptr;
+    int64_t m_nStep = 0;
+    int RowCount() const override { return m_record ? 1 : 0; }
+    qint64 CellCount(int row) const override;
+    QString RowTitle(int row) const override;
+    Cell CellAt(int row, qint64 column) const override;
+};
+
+// The runs replacement selection has made, the current one growing last.
+class CMadeRunCells : public CCellSource {
+    Q_DECLARE_TR_FUNCTIONS(CMadeRunCells)
+
+public:
+    const ReplacementRecord *m_record = nullptr;
+    int64_t m_nStep = 0;
+    int RowCount() const override;
+    qint64 CellCount(int row) const override;
+    QString RowTitle(int row) const override;
+    Cell CellAt(int row, qint64 column) const override;
+};
+
 class CMergePanel : public CViewPanel {
     Q_DECLARE_TR_FUNCTIONS(CMergePanel)
 
@@ -56,9 +83,12 @@ protected:
 
 private:
     void OnMergeChanged();
+    void ShowReplacement(const CZarniView *view);
 
     CRunCells m_runCells;
     COutputCells m_outputCells;
+    CInputCells m_inputCells;
+    CMadeRunCells m_madeRunCells;
     CCellGrid *m_outputGrid;
     CCellGrid *m_runGrid;
     QLabel *m_summary;

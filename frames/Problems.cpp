@@ -99,6 +99,39 @@ QString CProblemText::Merge(const WinnerMerge::Problem &problem, bool lines, Wor
     return Finish(where + text, wording);
 }
 
+QString CProblemText::Replacement(const ReplacementAlgorithm::Problem &problem, Wording wording)
+{
+    using E = ReplacementAlgorithm::Error;
+    const QString word = QString::fromStdString(problem.word);
+    const QString where = problem.line == 0 ? QString() : Say(QT_TR_NOOP("第 %1 行："), wording).arg(problem.line);
+    QString text;
+    switch (problem.error) {
+    case E::None: return QString();
+    case E::NotANumber: text = Say(QT_TR_NOOP("「%1」不是整數。"), wording).arg(word); break;
+    case E::OutOfRange: text = Say(QT_TR_NOOP("%1 超出範圍：值必須在 -%2 到 %2 之間。"), wording).arg(word).arg(kMaxNodeValue); break;
+    case E::NoValues: text = Say(QT_TR_NOOP("沒有任何值。"), wording); break;
+    case E::TooMany: text = Say(QT_TR_NOOP("最多只能有 %1 個值。"), wording).arg(ReplacementAlgorithm::kMaxInput); break;
+    }
+    return Finish(where + text, wording);
+}
+
+QString CProblemText::RunsMerge(const CZarniView *view, CZarniView::RunsMerge outcome, Wording wording)
+{
+    using M = CZarniView::RunsMerge;
+    QString text;
+    switch (outcome) {
+    case M::Started: return QString();
+    case M::NoReplacement: text = Say(QT_TR_NOOP("這個視窗沒有置換選擇產生的序列。"), wording); break;
+    case M::OneRun: text = Say(QT_TR_NOOP("輸入整個成為一個排好的序列，不必合併。"), wording); break;
+    case M::TooManyRuns:
+        text = Say(QT_TR_NOOP("置換選擇產生了 %1 個序列，合併最多只能有 %2 個。"), wording)
+                   .arg(view->Replacement()->Runs().size())
+                   .arg(WinnerMerge::kMaxRuns);
+        break;
+    }
+    return Finish(text, wording);
+}
+
 QString CProblemText::Heap(const CZarniView *view, const CZarniView::HeapProblem &problem, Wording wording)
 {
     using E = CZarniView::HeapError;

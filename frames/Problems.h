@@ -20,6 +20,10 @@ public:
     static QString Heap(const CZarniView *view, const CZarniView::HeapProblem &problem, Wording wording);
     // A problem of runs given one a line (lines) or separated by '/'.
     static QString Merge(const WinnerMerge::Problem &problem, bool lines, Wording wording);
+    // A problem of replacement selection's input, and why the runs it made
+    // are not merged.
+    static QString Replacement(const ReplacementAlgorithm::Problem &problem, Wording wording);
+    static QString RunsMerge(const CZarniView *view, CZarniView::RunsMerge outcome, Wording wording);
 
 private:
     static QString Say(const char *text, Wording wording);

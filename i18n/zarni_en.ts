@@ -185,6 +185,13 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CInputCells</name>
+    <message>
+        <source>待讀入</source>
+        <translation>To read</translation>
+    </message>
+</context>
+<context>
     <name>CLeavesDlg</name>
     <message>
         <source>設定葉節點</source>
@@ -205,6 +212,13 @@ Save anyway?</translation>
     <message>
         <source>這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：</source>
         <translation>The tree has %1 nodes. Enter every node's value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:</translation>
+    </message>
+</context>
+<context>
+    <name>CMadeRunCells</name>
+    <message>
+        <source>序列 %1</source>
+        <translation>Run %1</translation>
     </message>
 </context>
 <context>
@@ -595,6 +609,10 @@ Save anyway?</translation>
         <source>每次輸出平均比較 %1 次。</source>
         <translation> %1 comparisons a pop on average.</translation>
     </message>
+    <message>
+        <source>置換選擇：已讀入 %1/%2 個值，寫出 %3 個；%4 個序列，平均長度 %5（P = %6，隨機輸入理論上約 2P = %7）</source>
+        <translation>Replacement selection: %1/%2 values read, %3 written; %4 runs, %5 long on average (P = %6; on random input theory predicts about 2P = %7)</translation>
+    </message>
 </context>
 <context>
     <name>COutputCells</name>
@@ -672,6 +690,81 @@ Save anyway?</translation>
     <message>
         <source>這棵樹已經有 %1 個節點，不能再加。</source>
         <translation>The tree already has %1 nodes and can take no more.</translation>
+    </message>
+    <message>
+        <source>第 %1 行：</source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>沒有任何值。</source>
+        <translation>There are no values.</translation>
+    </message>
+    <message>
+        <source>最多只能有 %1 個值。</source>
+        <translation>There can be at most %1 values.</translation>
+    </message>
+    <message>
+        <source>這個視窗沒有置換選擇產生的序列。</source>
+        <translation>This window has no runs made by replacement selection.</translation>
+    </message>
+    <message>
+        <source>輸入整個成為一個排好的序列，不必合併。</source>
+        <translation>The input came out as one sorted run: there is nothing to merge.</translation>
+    </message>
+    <message>
+        <source>置換選擇產生了 %1 個序列，合併最多只能有 %2 個。</source>
+        <translation>Replacement selection made %1 runs; a merge takes at most %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CReplaceDlg</name>
+    <message>
+        <source>置換選擇</source>
+        <translation>Replacement Selection</translation>
+    </message>
+    <message>
+        <source>要切成序列的值，以空白或換行分隔；整數 -%1 到 %1，最多 %2 個。以 # 開頭的行不算。</source>
+        <translation>The values to cut into runs, separated by blanks or new lines; whole numbers from -%1 to %1, at most %2. Lines starting with # do not count.</translation>
+    </message>
+    <message>
+        <source>從檔案載入(&amp;F)...</source>
+        <translation>Load from &amp;File...</translation>
+    </message>
+    <message>
+        <source>載入輸入</source>
+        <translation>Load the Input</translation>
+    </message>
+    <message>
+        <source>文字檔 (*.txt);;所有檔案 (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>隨機填入(&amp;R)</source>
+        <translation>&amp;Random</translation>
+    </message>
+    <message>
+        <source>記憶體可放的紀錄數 P（%1 到 %2）：</source>
+        <translation>Records the memory holds, P (%1 to %2):</translation>
+    </message>
+    <message>
+        <source>個數</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>無法讀取 %1：%2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source># 從 %1 載入的 %2 個值（太多，不在這裡列出）</source>
+        <translation># %2 values loaded from %1 (too many to list here)</translation>
+    </message>
+    <message>
+        <source># %1 個隨機值（太多，不在這裡列出）</source>
+        <translation># %1 random values (too many to list here)</translation>
     </message>
 </context>
 <context>
@@ -987,12 +1080,115 @@ Save anyway?</translation>
         <source>輸出 value(0)</source>
         <translation>output value(0)</translation>
     </message>
+    <message>
+        <source>把前 P 個值依序放進葉節點 P 到 2P − 1，都屬於序列 1</source>
+        <translation>put the first P values into leaves P to 2P − 1, all of run 1</translation>
+    </message>
+    <message>
+        <source>比賽：每個內部節點留下敗者，value(0) ← 勝者（序列小者勝，同序列時值大者勝，空的最後）</source>
+        <translation>play the tournament: each inner node keeps the loser, value(0) ← the winner (the lower run wins, then the greater value; empty last)</translation>
+    </message>
+    <message>
+        <source>比賽：每個內部節點留下勝者（序列小者勝，同序列時值大者勝，空的最後）</source>
+        <translation>play the tournament: each inner node keeps the winner (the lower run wins, then the greater value; empty last)</translation>
+    </message>
+    <message>
+        <source>目前序列 ← 1；當 value(0) 不是空的：</source>
+        <translation>current run ← 1; while value(0) is not empty:</translation>
+    </message>
+    <message>
+        <source>目前序列 ← 1；當 value(1) 不是空的：</source>
+        <translation>current run ← 1; while value(1) is not empty:</translation>
+    </message>
+    <message>
+        <source>若勝者屬於下一個序列：目前序列結束，開始下一個序列</source>
+        <translation>if the winner belongs to the next run: the current run ends and the next begins</translation>
+    </message>
+    <message>
+        <source>把勝者的值 w 寫到目前序列</source>
+        <translation>write the winner's value w to the current run</translation>
+    </message>
+    <message>
+        <source>leaf ← 勝者的葉節點；讀入下一個值 x 放進 leaf 與節點 0：x ≤ w 時屬於目前序列，否則屬於下一個；沒有輸入時 leaf 變空</source>
+        <translation>leaf ← the winner's leaf; read the next value x into leaf and node 0: in the current run if x ≤ w, else in the next; with no input left, leaf becomes empty</translation>
+    </message>
+    <message>
+        <source>leaf ← 勝者的葉節點；讀入下一個值 x 放進 leaf：x ≤ w 時屬於目前序列，否則屬於下一個；沒有輸入時 leaf 變空</source>
+        <translation>leaf ← the winner's leaf; read the next value x into leaf: in the current run if x ≤ w, else in the next; with no input left, leaf becomes empty</translation>
+    </message>
+    <message>
+        <source>若 value(i) 勝 value(0)：交換 value(i) 與 value(0)</source>
+        <translation>if value(i) beats value(0): swap value(i) and value(0)</translation>
+    </message>
+    <message>
+        <source>value(i) ← value(2i) 與 value(2i + 1) 中的勝者</source>
+        <translation>value(i) ← the winner of value(2i) and value(2i + 1)</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacementAlgorithm</name>
+    <message>
+        <source>空</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1（序列 %2）</source>
+        <translation>%1 (run %2)</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 步：</source>
+        <translation>Step %1/%2: </translation>
+    </message>
+    <message>
+        <source>讀入 %1 放進葉節點 %2（序列 1）</source>
+        <translation>%1 is read into leaf %2 (run 1)</translation>
+    </message>
+    <message>
+        <source>序列 %1 結束，共 %2 個值；開始序列 %3</source>
+        <translation>run %1 ends with %2 values; run %3 begins</translation>
+    </message>
+    <message>
+        <source>把 %1 寫到序列 %2</source>
+        <translation>%1 is written to run %2</translation>
+    </message>
+    <message>
+        <source>輸入已讀完，葉節點 %1 變空</source>
+        <translation>the input is all read: leaf %1 becomes empty</translation>
+    </message>
+    <message>
+        <source>讀入 %1，不大於剛寫出的 %2，屬於目前的序列 %3，放進葉節點 %4</source>
+        <translation>%1 is read: not greater than %2 just written, it joins the current run %3 at leaf %4</translation>
+    </message>
+    <message>
+        <source>讀入 %1，大於剛寫出的 %2，留給下一個序列 %3，放進葉節點 %4</source>
+        <translation>%1 is read: greater than %2 just written, it waits for the next run %3 at leaf %4</translation>
+    </message>
+    <message>
+        <source>節點 0 得到勝者 %1</source>
+        <translation>node 0 takes the winner, %1</translation>
+    </message>
+    <message>
+        <source>節點 %1：勝者是 %2</source>
+        <translation>node %1: the winner is %2</translation>
+    </message>
+    <message>
+        <source>節點 %1 留下敗者 %2</source>
+        <translation>node %1 keeps the loser, %2</translation>
+    </message>
+    <message>
+        <source>節點 %1：留下的 %2 勝 往上的 %3，兩者交換</source>
+        <translation>node %1: the kept %2 beats the rising %3; they change places</translation>
+    </message>
+    <message>
+        <source>節點 %1：往上的 %2 勝 留下的 %3</source>
+        <translation>node %1: the rising %2 beats the kept %3</translation>
     </message>
 </context>
 <context>

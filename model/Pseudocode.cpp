@@ -48,6 +48,24 @@ std::vector<Line> UpOrDownAfter(const char *first)
     return {{0, first}, {0, kUpOrDown}, {0, kSiftUp}, {1, kRiseSwap}, {0, kSiftLeft}, {1, kSiftRight}, {1, kSiftSwap}};
 }
 
+// Replacement selection on a loser tree (node 0 the winner) or a winner
+// tree (node 1 the winner).
+std::vector<Line> ReplacementLines(bool loser)
+{
+    return {{0, QT_TRANSLATE_NOOP("Pseudocode", "把前 P 個值依序放進葉節點 P 到 2P − 1，都屬於序列 1")},
+            {0, loser ? QT_TRANSLATE_NOOP("Pseudocode", "比賽：每個內部節點留下敗者，value(0) ← 勝者（序列小者勝，同序列時值大者勝，空的最後）")
+                      : QT_TRANSLATE_NOOP("Pseudocode", "比賽：每個內部節點留下勝者（序列小者勝，同序列時值大者勝，空的最後）")},
+            {0, loser ? QT_TRANSLATE_NOOP("Pseudocode", "目前序列 ← 1；當 value(0) 不是空的：")
+                      : QT_TRANSLATE_NOOP("Pseudocode", "目前序列 ← 1；當 value(1) 不是空的：")},
+            {1, QT_TRANSLATE_NOOP("Pseudocode", "若勝者屬於下一個序列：目前序列結束，開始下一個序列")},
+            {1, QT_TRANSLATE_NOOP("Pseudocode", "把勝者的值 w 寫到目前序列")},
+            {1, loser ? QT_TRANSLATE_NOOP("Pseudocode", "leaf ← 勝者的葉節點；讀入下一個值 x 放進 leaf 與節點 0：x ≤ w 時屬於目前序列，否則屬於下一個；沒有輸入時 leaf 變空")
+                      : QT_TRANSLATE_NOOP("Pseudocode", "leaf ← 勝者的葉節點；讀入下一個值 x 放進 leaf：x ≤ w 時屬於目前序列，否則屬於下一個；沒有輸入時 leaf 變空")},
+            {1, kUpToRoot},
+            {2, loser ? QT_TRANSLATE_NOOP("Pseudocode", "若 value(i) 勝 value(0)：交換 value(i) 與 value(0)")
+                      : QT_TRANSLATE_NOOP("Pseudocode", "value(i) ← value(2i) 與 value(2i + 1) 中的勝者")}};
+}
+
 const std::vector<Listing> &Listings()
 {
     static const std::vector<Listing> listings{
@@ -91,6 +109,8 @@ const std::vector<Listing> &Listings()
           {0, kLoserUp},
           {1, kLoserCompare},
           {2, kLoserSwap}}},
+        {"replacement-loser", ReplacementLines(true)},
+        {"replacement-winner", ReplacementLines(false)},
         {"heap-build", {{0, kBuild}, {0, kSiftLeft}, {1, kSiftRight}, {1, kSiftSwap}}},
         {"heap-build-by-insert",
          {{0, QT_TRANSLATE_NOOP("Pseudocode", "對 i ← 2 到 n：sift-up(i)")}, {0, kSiftUp}, {1, kRiseSwap}}},

@@ -59,6 +59,9 @@ public:
 class NodeCopy : public NodeStates {
 public:
     NodeCopy(const NodeStates &tree, int64_t count);
+    // Nodes 0..count, every one empty and plain.
+    explicit NodeCopy(int64_t count)
+        : m_values(std::size_t(count) + 1, kNoLabel), m_marks(std::size_t(count) + 1, 0) {}
     int Value(int64_t node) const override { return m_values[std::size_t(node)]; }
     int Mark(int64_t node) const override { return m_marks[std::size_t(node)]; }
     void SetValue(int64_t node, int value) override { m_values[std::size_t(node)] = value; }

@@ -238,6 +238,11 @@ void TestCli::badInput_data()
     QTest::newRow("merge, a directory") << QStringList{"--headless", "--script", "SCRIPT"} << "merge /\n" << 1 << "script.zs:1: cannot read '/'";
     QTest::newRow("pop, no merge") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_POP\n" << 2 << "ID_WINNER_POP is disabled";
     QTest::newRow("pop, merge done") << QStringList{"--headless", "--script", "SCRIPT"} << "runs 1 / 2\nID_WINNER_POP_ALL\nID_WINNER_POP\n" << 2 << "script.zs:3: ID_WINNER_POP is disabled";
+    QTest::newRow("replace, memory") << QStringList{"--headless", "--script", "SCRIPT"} << "replace 1 5 4\n" << 2 << "script.zs:1: P must be from 2 to 1024, not 1";
+    QTest::newRow("replace, word") << QStringList{"--headless", "--script", "SCRIPT"} << "replace 2 5 x\n" << 2 << "script.zs:1: 'x' is not a whole number";
+    QTest::newRow("replace, no values") << QStringList{"--headless", "--script", "SCRIPT"} << "replace 2 # none\n" << 2 << "script.zs:1: there are no values";
+    QTest::newRow("merge-runs, none") << QStringList{"--headless", "--script", "SCRIPT"} << "merge-runs\n" << 2 << "this window has no runs made by replacement selection";
+    QTest::newRow("replace dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_REPLACE\n" << 2 << "use 'replace P V1";
     QTest::newRow("merge dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_MERGE\n" << 2 << "use 'merge PATH' or 'runs";
     QTest::newRow("goto past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 16\n" << 2 << "script.zs:1: the tree has no node 16: its nodes are 1 to 15";
     QTest::newRow("goto 0") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 0\n" << 2 << "the node index must be from 1";
@@ -338,6 +343,15 @@ void TestCli::stateAfter_data()
     for (const char *kind : {"winner", "loser"})
         QTest::addRow("merge by a %s tree", kind) << QString("tree %1\nruns 9 7 4 1 / 8 8 2 / 6 5 3\nID_WINNER_POP_ALL").arg(kind)
                                                   << "views/0/merge/output" << "[9,8,8,7,6,5,4,3,2,1]";
+    const QString replace = "replace 3 31 12 57 8 40 3 66 25 19 71 5 48 36 90 14 27";
+    QTest::newRow("replacement's runs") << replace << "views/0/replacement/runs"
+                                        << "[[57,31,12,8,3],[66,40,25,19,5],[71,48,36,27,14],[90]]";
+    QTest::newRow("replacement mid-way") << "tree loser\n" + replace + "\nseek 20" << "views/0/replacement"
+                                         << "{\"done\":false,\"input\":16,\"memory\":3,\"read\":7,\"runCount\":1,"
+                                            "\"runs\":[[57,31,12,8]],\"written\":4}";
+    QTest::newRow("runs merged") << "tree loser\n" + replace + "\nmerge-runs\nID_WINNER_POP_ALL" << "views/0/merge/output"
+                                 << "[90,71,66,57,48,40,36,31,27,25,19,14,12,8,5,3]";
+    QTest::newRow("one run, not merged") << "replace 2 9 5 1\nmerge-runs" << "views/0/replacement/runCount" << "1";
     QTest::newRow("few values listed") << "runs 3 1 / 2\nID_WINNER_POP" << "views/0/merge/runs" << "[[1],[2]]";
     const QString many = "runs " + QString("5 ").repeated(6000) + "/ " + QString("4 ").repeated(5000);
     QTest::newRow("many values counted") << many + "\nID_WINNER_POP" << "views/0/merge/remaining" << "[5999,5000]";

@@ -3,6 +3,7 @@
 // step stands at its pseudocode line.
 #include "model/HeapAlgorithm.h"
 #include "model/LoserAlgorithm.h"
+#include "model/ReplacementAlgorithm.h"
 #include "model/TournamentAlgorithm.h"
 
 #include <QRandomGenerator>
@@ -39,6 +40,9 @@ private slots:
     void heapOperations();
     void loserTree_data();
     void loserTree();
+    void replacement_data();
+    void replacement();
+    void replacementRunsNear2P();
 };
 
 namespace {
@@ -467,4 +471,95 @@ void TestTimeline::loserTree()
     // from the greatest down.
     if (merge)
         QVERIFY(std::is_sorted(output.begin(), output.end(), std::greater<int>()));
+}
+
+namespace {
+
+// Replacement selection as the textbook states it, on a plain list of
+// records (run, value) in memory.
+std::vector<std::vector<int>> ReferenceRuns(int memory, const std::vector<int> &input)
+{
+    std::vector<std::pair<int, int>> held;
+    std::size_t next = 0;
+    for (; next < input.size() && held.size() < std::size_t(memory); ++next)
+        held.push_back({1, input[next]});
+    std::vector<std::vector<int>> runs;
+    while (!held.empty()) {
+        const auto winner = std::min_element(held.begin(), held.end(), [](auto a, auto b) {
+            return a.first != b.first ? a.first < b.first : a.second > b.second;
+        });
+        if (std::size_t(winner->first) > runs.size())
+            runs.emplace_back();
+        const int written = winner->second;
+        runs.back().push_back(written);
+        if (next < input.size()) {
+            const int x = input[next++];
+            *winner = {x <= written ? winner->first : winner->first + 1, x};
+        } else {
+            held.erase(winner);
+        }
+    }
+    return runs;
+}
+
+} // namespace
+
+void TestTimeline::replacement_data()
+{
+    QTest::addColumn<int>("memory");
+    QTest::addColumn<QList<int>>("input");
+    QList<int> ascending, descending, random, ties;
+    QRandomGenerator generator(5);
+    for (int i = 0; i < 40; ++i) {
+        ascending << i;
+        descending << -i;
+        random << generator.bounded(-50, 51);
+        ties << generator.bounded(3);
+    }
+    for (const int memory : {2, 3, 5, 8}) {
+        QTest::addRow("ascending, P = %d", memory) << memory << ascending;
+        QTest::addRow("descending, P = %d", memory) << memory << descending;
+        QTest::addRow("random, P = %d", memory) << memory << random;
+        QTest::addRow("ties, P = %d", memory) << memory << ties;
+    }
+    QTest::newRow("fewer values than P") << 8 << QList<int>{4, 9, 1};
+    QTest::newRow("one value") << 2 << QList<int>{7};
+}
+
+// Both kinds of tree make the textbook's runs; at the end the tree is empty,
+// and stepping back from the end and forward again reaches the same trees.
+void TestTimeline::replacement()
+{
+    QFETCH(int, memory);
+    QFETCH(QList<int>, input);
+    const std::vector<int> values(input.begin(), input.end());
+    for (const bool loser : {false, true}) {
+        ReplacementAlgorithm algorithm(memory, values, loser);
+        QCOMPARE(algorithm.Record()->Runs(), ReferenceRuns(memory, values));
+        PlainNodes tree;
+        tree.SetCount(algorithm.NodeCount());
+        const int64_t steps = algorithm.Steps().StepCount();
+        algorithm.SeekTo(steps, tree);
+        QVERIFY(std::all_of(tree.values.begin(), tree.values.end(), [](int v) { return v == NodeStates::kNoLabel; }));
+        algorithm.SeekTo(steps / 2, tree);
+        const PlainNodes middle = tree;
+        algorithm.SeekTo(0, tree);
+        for (int64_t k = 1; k <= steps / 2; ++k)
+            algorithm.SeekTo(k, tree);
+        QVERIFY(tree == middle);
+        QCOMPARE(algorithm.Record()->ReadBy(steps), qint64(values.size()));
+    }
+}
+
+// On random input the runs average about twice the memory.
+void TestTimeline::replacementRunsNear2P()
+{
+    QRandomGenerator generator(11);
+    std::vector<int> input(50000);
+    for (int &value : input)
+        value = generator.bounded(-99999, 100000);
+    const ReplacementAlgorithm algorithm(64, input, true);
+    const double average = double(input.size()) / double(algorithm.Record()->Runs().size());
+    qInfo("average run %.1f for P = 64", average);
+    QVERIFY(average > 1.8 * 64 && average < 2.2 * 64);
 }

@@ -10,6 +10,7 @@
 //   ZarniView_Merge.cpp   the merge of sorted runs on the winner tree
 
 #include "model/HeapAlgorithm.h"
+#include "model/ReplacementAlgorithm.h"
 #include "model/LargeBlocks.h"
 #include "model/RunAlgorithm.h"
 #include "model/TournamentRun.h"
@@ -237,6 +238,18 @@ public:
     void OnWinnerPopAll();
     const WinnerMerge *Merge() const { return m_pMerge.get(); }
 
+    // Replacement selection: the tree becomes the selection tree of the
+    // current kind with `memory` leaves (2 * memory - 1 nodes, all empty) and
+    // the run cuts the input into runs sorted from the greatest down. What
+    // it has read and written stands at the step the run showed last. Any
+    // command that replaces the tree ends it, as a merge.
+    void StartReplacement(int memory, std::vector<int> input);
+    const ReplacementRecord *Replacement() const { return m_replacement.record.get(); }
+    int64_t ReplacementStep() const { return m_replacement.step; }
+    // Merges every run the replacement makes, with the tree kind chosen.
+    enum class RunsMerge { Started, NoReplacement, OneRun, TooManyRuns };
+    RunsMerge MergeReplacementRuns();
+
     // The kind of selection tree the tournament, a leaf's path and the
     // merge play: a winner tree (each node shows its match's winner) or a
     // loser tree (each node shows its match's loser and node 0, drawn in a
@@ -358,6 +371,7 @@ private:
     void ScrollToShow(int64_t index, bool centre);
     void ShowMergeTree();
     void EndMerge();
+    void FollowReplacement(int64_t step);
     void DrawNodeZero(CDrawSurface *dc, CPoint offset);
     // A node a run writes: 1..N, or 0 for the loser tree's overall winner.
     TreeNode *RunNode(int64_t index) { return index ? NodeAt(index) : &m_nodeZero; }
@@ -394,6 +408,10 @@ private:
     std::unique_ptr<NodeStates> m_pTreeStates;
     std::unique_ptr<CRunPlayer> m_pPlayer;
     std::unique_ptr<WinnerMerge> m_pMerge;
+    struct {
+        std::shared_ptr<const ReplacementRecord> record;
+        int64_t step = 0;
+    } m_replacement;
     int64_t m_nHighlight = 0;
     int64_t m_nHovered = 0;
 };

@@ -1,6 +1,9 @@
-// The merge of sorted runs on the winner tree: the model decides, the tree
-// shows it, and every change of a leaf is played again as a run.
+// The merge of sorted runs on the selection tree: the model decides, the
+// tree shows it, and every change of a leaf is played again as a run. And
+// replacement selection, which makes the runs.
 #include "ZarniView.h"
+
+#include "RunPlayer.h"
 
 void CZarniView::StartMerge(WinnerMerge::Runs runs)
 {
@@ -64,8 +67,45 @@ void CZarniView::ShowMergeTree()
 
 void CZarniView::EndMerge()
 {
-    if (!m_pMerge)
+    if (!m_pMerge && !m_replacement.record)
         return;
     m_pMerge.reset();
+    m_replacement.record.reset();
     emit MergeChanged();
+}
+
+void CZarniView::StartReplacement(int memory, std::vector<int> input)
+{
+    SetNodeCount(2 * memory - 1); // ends any run and merge
+    for (int64_t i = 1; i <= m_nNodeCount; ++i)
+        NodeAt(i)->m_strLabel.clear();
+    auto run = std::make_unique<ReplacementAlgorithm>(memory, std::move(input), m_bLoserTree);
+    m_replacement = {run->Record(), 0};
+    m_pPlayer->Load(std::move(run));
+    Invalidate();
+    emit MergeChanged();
+    m_pPlayer->Play();
+}
+
+// The step shown, while the run shown is the replacement's.
+void CZarniView::FollowReplacement(int64_t step)
+{
+    const auto *run = dynamic_cast<const ReplacementAlgorithm *>(Run());
+    if (!m_replacement.record || !run || run->Record() != m_replacement.record)
+        return;
+    m_replacement.step = step;
+    emit MergeChanged();
+}
+
+CZarniView::RunsMerge CZarniView::MergeReplacementRuns()
+{
+    if (!m_replacement.record)
+        return RunsMerge::NoReplacement;
+    WinnerMerge::Runs runs = m_replacement.record->Runs();
+    if (runs.size() == 1)
+        return RunsMerge::OneRun;
+    if (runs.size() > std::size_t(WinnerMerge::kMaxRuns))
+        return RunsMerge::TooManyRuns;
+    StartMerge(std::move(runs));
+    return RunsMerge::Started;
 }

@@ -373,6 +373,7 @@ void CZarniView::PaintStep(qint64 step)
         viewport()->update(); // the outlines of the nodes pointed at
         StartSlide(step);
     }
+    FollowReplacement(step);
     emit RunNarrated(Narration());
     emit StepShown(step);
 }
@@ -387,6 +388,7 @@ void CZarniView::RepaintSought(qint64 from, qint64 to)
     else if (to != from)
         Invalidate();
     viewport()->update(); // the outlines of the nodes pointed at
+    FollowReplacement(to);
     emit RunNarrated(Narration());
     emit StepShown(to);
 }
