@@ -281,6 +281,7 @@ ReplacementAlgorithm::ReplacementAlgorithm(int memory, std::vector<int> input, b
     recorder.Tournament();
     recorder.Cycles();
     m_record->m_nSteps = m_timeline.Recorded();
+    m_timeline.Trim(); // the room reserved was a guess from above
 }
 
 QStringList ReplacementAlgorithm::Listing() const

@@ -183,6 +183,12 @@ void Timeline::Reserve(int64_t steps, int64_t changes)
     m_changes.reserve(std::size_t(changes));
 }
 
+void Timeline::Trim()
+{
+    m_steps.shrink_to_fit();
+    m_changes.shrink_to_fit();
+}
+
 void Timeline::Writer::BeginStep(int64_t focus, int line, DecisionKind decision, Partner partner)
 {
     TimelineStep step;

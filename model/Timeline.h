@@ -162,8 +162,10 @@ public:
     void AddKeyframe(const NodeCopy &tree);
     // The run will have `steps` steps making about `changes` changes.
     void Plan(int64_t steps, int64_t changes);
-    // Room for that many, recorded or not.
+    // Room for that many, recorded or not; and no more room than the steps
+    // recorded take, for a run recorded whole.
     void Reserve(int64_t steps, int64_t changes);
+    void Trim();
 
     // Records a step on the tree and makes its changes there.
     class Writer {
