@@ -118,6 +118,16 @@ bool WriteMerge(QStringList &lines, const WinnerMerge *merge)
     return true;
 }
 
+// A replacement selection's input and memory, shown at the step it stood.
+bool WriteReplacement(QStringList &lines, const CZarniView *view)
+{
+    const ReplacementRecord &record = *view->Replacement();
+    if (!WriteLine(lines, QStringLiteral("replace %1 %2").arg(record.Memory()).arg(Values(record.Input()))))
+        return false;
+    lines << QStringLiteral("seek %1").arg(view->ReplacementStep());
+    return true;
+}
+
 // The statement that plays a heap's run again.
 QString HeapStatement(const HeapAlgorithm &run)
 {
@@ -271,6 +281,9 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
     if (const WinnerMerge *merge = view->Merge()) {
         if (!WriteMerge(lines, merge))
             return tooLong;
+    } else if (view->Replacement()) {
+        if (!WriteReplacement(lines, view))
+            return tooLong;
     } else if (const std::vector<int> before = HeapValuesBefore(view); !before.empty()) {
         if (!WriteHeap(lines, view, before))
             return tooLong;
@@ -296,7 +309,7 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
                 Repeat(lines, int(view->RunStep()), "ID_WINNER_STEP");
         }
     }
-    if (run == RunState::Idle && !view->Merge() && !WriteSelection(lines, view, marksLeft))
+    if (run == RunState::Idle && !view->Merge() && !view->Replacement() && !WriteSelection(lines, view, marksLeft))
         lines << QStringLiteral("# (the marks of this window could not be kept)");
     if (view->m_nMouseMode == 0)
         lines << QStringLiteral("ID_MODE_PAN");

@@ -77,6 +77,8 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("array panel") << "array on\nnodes 40\nscroll 0 100\n";
     QTest::newRow("heapsort stopped") << "nodes 12\nvalues random\nheap sort\nseek 40\n";
     QTest::newRow("min-heap after an insert, extracting") << "nodes 9\nvalues descending\nheap min\nheap build\nheap insert 0\nheap extract\nseek 3\nheap max\n";
+    QTest::newRow("loser tree, half-played") << "nodes 7\nleaves 5 3 8 1\ntree loser\nrepeat 2 ID_WINNER_STEP\n";
+    QTest::newRow("replacement mid-way") << "tree loser\nreplace 3 5 9 1 7 3 8 2 6\nseek 17\n";
     QTest::newRow("heap values, selected") << "nodes 5\nvalues 3 1 4 1 5\ngoto 4\n";
 }
 
