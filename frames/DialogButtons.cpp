@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 
 QDialogButtonBox *OkCancelButtons(QDialog *dialog)
@@ -12,4 +13,13 @@ QDialogButtonBox *OkCancelButtons(QDialog *dialog)
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+QLabel *ProblemLabel(QDialog *dialog, const QString &name, bool wrap)
+{
+    auto *label = new QLabel(dialog);
+    label->setObjectName(name);
+    label->setStyleSheet(QStringLiteral("color: #c00000"));
+    label->setWordWrap(wrap);
+    return label;
 }

@@ -6,3 +6,7 @@
 #include <QDialogButtonBox>
 
 QDialogButtonBox *OkCancelButtons(QDialog *dialog);
+
+// The line in red where a dialog names what is wrong with its input.
+class QLabel;
+QLabel *ProblemLabel(QDialog *dialog, const QString &name, bool wrap = true);

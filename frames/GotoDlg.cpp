@@ -13,9 +13,7 @@ CGotoDlg::CGotoDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pView
     auto *prompt = new QLabel(tr("節點的索引（1 到 %1）：").arg(view->m_nNodeCount), this);
     m_index = new QLineEdit(this);
     m_index->setObjectName(QStringLiteral("gotoIndex"));
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("gotoProblem"));
-    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_problem = ProblemLabel(this, QStringLiteral("gotoProblem"), false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_index);

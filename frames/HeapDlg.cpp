@@ -26,10 +26,7 @@ CHeapDlg::CHeapDlg(CZarniView *view, HeapAlgorithm::Kind kind, QWidget *parent)
         m_value->setObjectName(QStringLiteral("heapValue"));
         fields->addRow(tr("值（-%1 到 %1）：").arg(kMaxNodeValue), m_value);
     }
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("heapProblem"));
-    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
-    m_problem->setWordWrap(true);
+    m_problem = ProblemLabel(this, QStringLiteral("heapProblem"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(m_problem);

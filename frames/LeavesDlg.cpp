@@ -39,9 +39,7 @@ CLeavesDlg::CLeavesDlg(CZarniView *view, Scope scope, QWidget *parent) : QDialog
         m_values->setPlaceholderText(tr("%1 個值太多，不在這裡列出；留空就不改變。").arg(count));
     m_values->setObjectName(QStringLiteral("leafValues"));
     m_values->setMinimumWidth(360);
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("leafProblem"));
-    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_problem = ProblemLabel(this, QStringLiteral("leafProblem"), false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_values);

@@ -61,10 +61,7 @@ CMergeDlg::CMergeDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m_pVi
     m_text->setObjectName(QStringLiteral("mergeRuns"));
     m_text->setMinimumSize(420, 160);
     m_text->setPlainText(QStringLiteral("9 7 4 1\n8 8 2\n6 5 3\n"));
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("mergeProblem"));
-    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
-    m_problem->setWordWrap(true);
+    m_problem = ProblemLabel(this, QStringLiteral("mergeProblem"));
 
     auto *load = new QPushButton(tr("從檔案載入(&F)..."), this);
     connect(load, &QPushButton::clicked, this, [this] {
@@ -128,11 +125,10 @@ void CMergeDlg::Hold(WinnerMerge::Runs runs, const QString &comment)
 
 void CMergeDlg::LoadFile(const QString &path)
 {
-    QFile file(path);
     std::string text;
-    QString error;
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || !ReadRunsText(&file, &text, &error)) {
-        m_problem->setText(tr("無法讀取 %1：%2").arg(path, error.isEmpty() ? file.errorString() : error));
+    QString problem;
+    if (!ReadTextFile(path, &text, &problem)) {
+        m_problem->setText(problem);
         return;
     }
     WinnerMerge::Runs runs;
@@ -162,6 +158,17 @@ void CMergeDlg::FillRandom(int runCount, int length)
         std::sort(run.rbegin(), run.rend());
     }
     Hold(std::move(runs), tr("# %1 個隨機序列，每個 %2 個值（太多，不在這裡列出）").arg(runCount).arg(length));
+}
+
+bool CMergeDlg::ReadTextFile(const QString &path, std::string *text, QString *problem)
+{
+    QFile file(path);
+    QString error;
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || !ReadRunsText(&file, text, &error)) {
+        *problem = tr("無法讀取 %1：%2").arg(path, error.isEmpty() ? file.errorString() : error);
+        return false;
+    }
+    return true;
 }
 
 bool CMergeDlg::ReadRunsText(QIODevice *device, std::string *text, QString *error)

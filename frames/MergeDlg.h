@@ -26,6 +26,8 @@ public:
     // The whole text of a runs file, refused beyond what any merge could use.
     static constexpr qint64 kMaxRunsBytes = qint64(1) << 30;
     static bool ReadRunsText(QIODevice *device, std::string *text, QString *error);
+    // The same from a file by its path; false with the sentence to show.
+    static bool ReadTextFile(const QString &path, std::string *text, QString *problem);
 
 private:
     void Hold(WinnerMerge::Runs runs, const QString &comment);

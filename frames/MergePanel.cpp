@@ -18,7 +18,7 @@ const QColor kWinnerFill(255, 190, 190), kWinnerFrame(Qt::red);
 
 QString ValueText(int value)
 {
-    return QString::fromStdString(TournamentRun::LabelOf(value));
+    return LabelText(value);
 }
 
 } // namespace

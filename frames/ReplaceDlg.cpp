@@ -5,7 +5,6 @@
 #include "Problems.h"
 #include "view/ZarniView.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -42,10 +41,7 @@ CReplaceDlg::CReplaceDlg(CZarniView *view, QWidget *parent) : QDialog(parent), m
     m_text->setObjectName(QStringLiteral("replaceInput"));
     m_text->setMinimumSize(420, 140);
     m_text->setPlainText(QStringLiteral("31 12 57 8 40 3 66 25 19 71 5 48 36 90 14 27\n"));
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("replaceProblem"));
-    m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
-    m_problem->setWordWrap(true);
+    m_problem = ProblemLabel(this, QStringLiteral("replaceProblem"));
 
     auto *load = new QPushButton(tr("從檔案載入(&F)..."), this);
     connect(load, &QPushButton::clicked, this, [this] {
@@ -112,11 +108,10 @@ void CReplaceDlg::Hold(std::vector<int> values, const QString &comment)
 
 void CReplaceDlg::LoadFile(const QString &path)
 {
-    QFile file(path);
     std::string text;
-    QString error;
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || !CMergeDlg::ReadRunsText(&file, &text, &error)) {
-        m_problem->setText(tr("無法讀取 %1：%2").arg(path, error.isEmpty() ? file.errorString() : error));
+    QString problem;
+    if (!CMergeDlg::ReadTextFile(path, &text, &problem)) {
+        m_problem->setText(problem);
         return;
     }
     std::vector<int> values;

@@ -751,10 +751,6 @@ Save anyway?</translation>
         <translation>Count</translation>
     </message>
     <message>
-        <source>無法讀取 %1：%2</source>
-        <translation>Cannot read %1: %2</translation>
-    </message>
-    <message>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>

@@ -5,10 +5,7 @@
 namespace {
 
 // An empty label counts as 0, as everywhere a label is read as a number.
-int Number(int value)
-{
-    return value == NodeStates::kNoLabel ? 0 : value;
-}
+constexpr auto Number = &TournamentRun::Contender;
 
 } // namespace
 
@@ -213,7 +210,7 @@ QStringList HeapAlgorithm::Listing() const
 
 QString HeapAlgorithm::NodeText(int64_t i, const NodeStates &now)
 {
-    return tr("節點 %1 (%2)").arg(i).arg(QString::fromStdString(TournamentRun::LabelOf(now.Value(i))));
+    return tr("節點 %1 (%2)").arg(i).arg(LabelText(now.Value(i)));
 }
 
 QString HeapAlgorithm::Narration(const NodeStates &now) const

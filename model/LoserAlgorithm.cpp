@@ -3,15 +3,7 @@
 namespace {
 
 // An empty label counts as 0, as in the winner tree.
-int Contender(int value)
-{
-    return value == NodeStates::kNoLabel ? 0 : value;
-}
-
-QString Label(int value)
-{
-    return QString::fromStdString(TournamentRun::LabelOf(value));
-}
+constexpr auto Contender = &TournamentRun::Contender;
 
 } // namespace
 
@@ -133,20 +125,20 @@ QString LoserAlgorithm::Narration(const NodeStates &now) const
     const QString step = tr("第 %1/%2 步：").arg(k).arg(m_timeline.StepCount());
     const int64_t node = NodeOfStep(k);
     if (m_kind == Kind::Full && !node)
-        return step + tr("節點 0 得到總冠軍 %1").arg(Label(now.Value(0)));
+        return step + tr("節點 0 得到總冠軍 %1").arg(LabelText(now.Value(0)));
     if (m_kind == Kind::Full) {
         const TournamentMatch match = m_run.Match(k - 1);
-        const QString winner = Label(m_winner[std::size_t(node)]);
+        const QString winner = LabelText(m_winner[std::size_t(node)]);
         if (!match.right)
             return step + tr("節點 %1 只有一個子節點，它那邊的勝者 %2 直接晉級").arg(node).arg(winner);
         return step + tr("節點 %1：%2 勝 %3，%3 留在節點 %1，%2 晉級")
                           .arg(node)
                           .arg(winner)
-                          .arg(Label(now.Value(node)));
+                          .arg(LabelText(now.Value(node)));
     }
     if (!node)
-        return step + tr("葉節點 %1 的新值 %2 放進節點 0，往上比賽").arg(m_nLeaf).arg(Label(now.Value(0)));
-    const QString winner = Label(now.Value(0)), loser = Label(now.Value(node));
+        return step + tr("葉節點 %1 的新值 %2 放進節點 0，往上比賽").arg(m_nLeaf).arg(LabelText(now.Value(0)));
+    const QString winner = LabelText(now.Value(0)), loser = LabelText(now.Value(node));
     const bool swapped = m_timeline.Step(k).Moves() > 0;
     QString text = swapped ? tr("節點 %1：留下的 %2 勝 往上的 %3，兩者交換，%3 留下，%2 繼續往上")
                            : tr("節點 %1：往上的 %2 勝 留下的 %3，繼續往上");

@@ -24,11 +24,6 @@ int64_t CountThrough(const std::vector<int64_t> &steps, int64_t k)
     return std::upper_bound(steps.begin(), steps.end(), k) - steps.begin();
 }
 
-QString Label(int value)
-{
-    return QString::fromStdString(TournamentRun::LabelOf(value));
-}
-
 } // namespace
 
 int64_t ReplacementRecord::ReadBy(int64_t k) const
@@ -298,7 +293,7 @@ QString ReplacementAlgorithm::RecordText(const NodeStates &now, int64_t node, in
         return tr("空");
     const int current = m_record->RunsBy(k);
     const int run = (current % 2 == 1) == (mark == kMarkOddRun) ? current : current + 1;
-    return tr("%1（序列 %2）").arg(Label(now.Value(node))).arg(run);
+    return tr("%1（序列 %2）").arg(LabelText(now.Value(node))).arg(run);
 }
 
 QString ReplacementAlgorithm::Narration(const NodeStates &now) const

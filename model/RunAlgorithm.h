@@ -37,6 +37,9 @@ protected:
     Timeline m_timeline;
 };
 
+// A value as a node's box shows it, for narrations and panels.
+QString LabelText(int value);
+
 // The pseudocode of the algorithm of that name, in the interface's language,
 // one line an item, indented by two spaces a level; empty for no name.
 QStringList Pseudocode(const QString &name);

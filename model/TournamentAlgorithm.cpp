@@ -13,12 +13,6 @@ MatchLines LinesOf(TournamentAlgorithm::Kind kind)
     return kind == TournamentAlgorithm::Kind::MergePop ? MatchLines{4, 4, 5} : MatchLines{4, 5, 6};
 }
 
-// An empty label counts as 0, as the C library reads it.
-int Contender(int value)
-{
-    return value == NodeStates::kNoLabel ? 0 : value;
-}
-
 } // namespace
 
 TournamentAlgorithm::TournamentAlgorithm(Kind kind, int64_t count, int depth, int64_t leaf)
@@ -42,8 +36,8 @@ void TournamentAlgorithm::RecordStep(Timeline::Writer &writer)
         return;
     }
     writer.BeginStep(match.left, both ? lines.decide : lines.lone, both ? DecisionKind::Match : DecisionKind::None);
-    const int left = Contender(writer.Value(match.left));
-    const int right = both ? Contender(writer.Value(match.right)) : 0;
+    const int left = TournamentRun::Contender(writer.Value(match.left));
+    const int right = both ? TournamentRun::Contender(writer.Value(match.right)) : 0;
     const TournamentRun::ValueOutcome outcome = TournamentRun::DecideValues(&left, both ? &right : nullptr);
     writer.SetMark(match.left, outcome.leftMark);
     if (both)
@@ -65,7 +59,7 @@ QString TournamentAlgorithm::Narration(const NodeStates &now) const
     if (k == 0)
         return QString();
     const TournamentMatch match = m_run.Match(m_run.MatchOfStep(k));
-    auto label = [&](int64_t node) { return QString::fromStdString(TournamentRun::LabelOf(now.Value(node))); };
+    auto label = [&](int64_t node) { return LabelText(now.Value(node)); };
     const QString step = tr("第 %1/%2 步：節點 %3，").arg(k).arg(m_run.StepCount()).arg(match.node);
     if (!match.right)
         return step + tr("節點 %1 (%2) 直接晉級").arg(match.left).arg(label(match.left));

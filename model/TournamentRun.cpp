@@ -1,5 +1,6 @@
 #include "TournamentRun.h"
 
+#include "RunAlgorithm.h"
 #include "TreeGeometry.h"
 
 #include <algorithm>
@@ -100,6 +101,11 @@ int TournamentRun::ValueOf(const std::string &label)
     if (read.ec == std::errc() && read.ptr == end)
         return value;
     return label == kLeastLabel ? kLeast : std::atoi(label.c_str());
+}
+
+QString LabelText(int value)
+{
+    return QString::fromStdString(TournamentRun::LabelOf(value));
 }
 
 std::string TournamentRun::LabelOf(int value)

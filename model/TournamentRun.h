@@ -66,6 +66,9 @@ public:
     // every match. Its label is "-∞".
     static constexpr int kLeast = NodeStates::kLeast;
     static int ValueOf(const std::string &label);
+    // What a label counts for in a match: an empty one counts as 0, as the
+    // C library reads it.
+    static int Contender(int value) { return value == NodeStates::kNoLabel ? 0 : value; }
     // The label of a value; NodeStates::kNoLabel's is empty.
     static std::string LabelOf(int value);
     static void WriteLabel(int value, std::string *label);

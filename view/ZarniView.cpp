@@ -46,22 +46,19 @@ void CZarniView::RegisterCommands()
     for (int id : {ID_WINNER_POP, ID_WINNER_POP_ALL})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(m_pMerge && !m_pMerge->Done()); });
     OnCommand(ID_WINNER_FASTER, [this] { OnWinnerFaster(); });
-    for (const bool min : {false, true}) {
-        const int id = min ? ID_HEAP_MIN : ID_HEAP_MAX;
-        OnCommand(id, [this, min] { SetMinHeap(min); });
-        OnUpdateCommand(id, [this, min](CCmdUI *ui) {
-            ui->Enable();
-            ui->SetCheck(m_bMinHeap == min);
-        });
-    }
-    for (const bool loser : {false, true}) {
-        const int id = loser ? ID_WINNER_KIND_LOSER : ID_WINNER_KIND_WINNER;
-        OnCommand(id, [this, loser] { SetLoserTree(loser); });
-        OnUpdateCommand(id, [this, loser](CCmdUI *ui) {
-            ui->Enable();
-            ui->SetCheck(m_bLoserTree == loser);
-        });
-    }
+    // A pair of checked items that choose between two kinds.
+    auto choice = [this](int firstId, int secondId, void (CZarniView::*choose)(bool), bool CZarniView::*chosen) {
+        for (const bool second : {false, true}) {
+            const int id = second ? secondId : firstId;
+            OnCommand(id, [this, choose, second] { (this->*choose)(second); });
+            OnUpdateCommand(id, [this, chosen, second](CCmdUI *ui) {
+                ui->Enable();
+                ui->SetCheck(this->*chosen == second);
+            });
+        }
+    };
+    choice(ID_HEAP_MAX, ID_HEAP_MIN, &CZarniView::SetMinHeap, &CZarniView::m_bMinHeap);
+    choice(ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, &CZarniView::SetLoserTree, &CZarniView::m_bLoserTree);
     OnCommand(ID_HEAP_BUILD, [this] { StartHeap(HeapAlgorithm::Kind::Build); });
     OnCommand(ID_HEAP_BUILD_BY_INSERT, [this] { StartHeap(HeapAlgorithm::Kind::BuildByInsert); });
     OnCommand(ID_HEAP_SORT, [this] { StartHeap(HeapAlgorithm::Kind::Sort); });

@@ -233,10 +233,7 @@ bool CZarniView::WinnersLeaf(int64_t leaf) const
 {
     const int64_t count = m_nNodeCount, firstLeaf = FirstLeaf();
     std::vector<int64_t> from(std::size_t(count) + 1);
-    auto value = [&](int64_t node) {
-        const std::string &label = NodeAt(from[std::size_t(node)])->m_strLabel;
-        return label.empty() ? 0 : TournamentRun::ValueOf(label);
-    };
+    auto value = [&](int64_t node) { return TournamentRun::Contender(m_pTreeStates->Value(from[std::size_t(node)])); };
     for (int64_t i = count; i >= 1; --i) {
         int64_t &winner = from[std::size_t(i)];
         if (i >= firstLeaf)
