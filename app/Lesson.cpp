@@ -318,5 +318,8 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
           << QStringLiteral("code %1").arg(frame->CodePanel()->isHidden() ? "off" : "on")
           << QStringLiteral("merge-panel %1").arg(frame->MergePanel()->isHidden() ? "off" : "on");
     lines << QStringLiteral("scroll %1 %2").arg(view->m_nHScrollPos).arg(view->m_nVScrollPos);
+    // Last, so that the steps above play without questions.
+    if (frame->Practising())
+        lines << QStringLiteral("practice on");
     return {lines.join('\n') + '\n', LessonScript::Error::None};
 }

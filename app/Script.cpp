@@ -334,7 +334,8 @@ void CScriptRunner::Wait(CZarniView *view)
     QPointer<CZarniView> watched = view;
     auto waiting = [&] {
         return watched && !m_bStopRequested && !m_bWindowTaken && !m_app->MainFrame()->isHidden() &&
-               (watched->IsPlaying() || watched->GetRunState() == CZarniView::RunState::Paused);
+               (watched->IsPlaying() || watched->GetRunState() == CZarniView::RunState::Paused) &&
+               !(m_app->IsBatch() && watched->Question()); // nobody could answer it
     };
     if (!watched || !watched->IsPlaying())
         return;
@@ -393,6 +394,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"save-script", &CScriptRunner::SaveScript},
         {"tree", &CScriptRunner::Tree},
         {"replace", &CScriptRunner::Replace}, {"merge-runs", &CScriptRunner::MergeRunsMade},
+        {"practice", &CScriptRunner::Practice}, {"answer", &CScriptRunner::AnswerQuestion},
     };
     return statements;
 }
@@ -724,7 +726,7 @@ void CScriptRunner::Command(int id, const QString &name)
     CZarniView *view = frame->GetActiveView();
     // With no wait between the steps there is nothing to watch: the run
     // goes straight to the end it would reach.
-    if (id == ID_WINNER_GO && view && view->StepWait() == 0)
+    if (id == ID_WINNER_GO && view && view->StepWait() == 0 && !view->Practising())
         id = ID_WINNER_END;
     frame->RouteCommand(id);
     Wait(view);
@@ -822,7 +824,7 @@ void CScriptRunner::Tree(const QStringList &words)
 // without a wait between steps, else as the user would see it.
 void CScriptRunner::RunToEnd(CZarniView *view)
 {
-    if (view->StepWait() == 0 && view->IsPlaying())
+    if (view->StepWait() == 0 && view->IsPlaying() && !view->Practising())
         view->SeekRun(view->RunStepCount());
     Wait(view);
 }
@@ -944,6 +946,36 @@ std::string CScriptRunner::ReadInputFile(const QString &word, const QString &ver
 void CScriptRunner::MergeRuns(const QStringList &words)
 {
     StartMerge(ActiveView(words[0]), words.mid(1).join(' ').toStdString(), '/', QString());
+}
+
+void CScriptRunner::Practice(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("practice on|off"));
+    if (words[1] != "on" && words[1] != "off")
+        Fail(QStringLiteral("'practice' takes on or off, not '%1'").arg(words[1]));
+    m_app->MainFrame()->SetPractice(words[1] == "on");
+}
+
+// The answer to the question asked; the run plays on to the next question
+// or its end, whether the answer was right or not.
+void CScriptRunner::AnswerQuestion(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("answer I (a node's index, 0 for none, or a run's number)"));
+    CZarniView *view = ActiveView(words[0]);
+    const PracticeQuestion *question = view->Question();
+    const int64_t choice = Number(words[1], 0, INT32_MAX, QStringLiteral("the answer"));
+    QStringList choices;
+    if (question)
+        for (const int64_t c : question->choices)
+            choices << QString::number(c);
+    switch (view->Answer(choice)) {
+    case CZarniView::AnswerResult::NoQuestion: Fail(QStringLiteral("'answer %1': no question is being asked").arg(words[1]));
+    case CZarniView::AnswerResult::NotAChoice:
+        Fail(QStringLiteral("'answer %1': the choices are %2").arg(words[1], choices.join(QStringLiteral(", "))));
+    case CZarniView::AnswerResult::Wrong: view->OnWinnerGo(); break;
+    case CZarniView::AnswerResult::Right: break;
+    }
+    Wait(view);
 }
 
 // Replacement selection of values given, from a file or random, played to

@@ -98,6 +98,8 @@ private:
     void Values(const QStringList &words);
     void Heap(const QStringList &words);
     void Tree(const QStringList &words);
+    void Practice(const QStringList &words);
+    void AnswerQuestion(const QStringList &words);
     void Replace(const QStringList &words);
     void MergeRunsMade(const QStringList &words);
     std::string ReadInputFile(const QString &word, const QString &verb);

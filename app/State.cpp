@@ -163,6 +163,26 @@ QJsonValue HeapState(const CZarniView *view)
                        {"out", out}};
 }
 
+// Whether practice is on, and the active view's question and score.
+QJsonObject PracticeState(CMainFrame *frame)
+{
+    static const char *const kinds[] = {"", "match", "climb", "sink", "rise", "run", "pop"};
+    const CZarniView *view = frame->GetActiveView();
+    const CZarniView::PracticeScore score = view ? view->Score() : CZarniView::PracticeScore{};
+    QJsonValue question = QJsonValue::Null;
+    if (const PracticeQuestion *asked = view ? view->Question() : nullptr) {
+        QJsonArray choices;
+        for (const int64_t choice : asked->choices)
+            choices.append(qint64(choice));
+        question = QJsonObject{{"kind", kinds[int(asked->kind)]}, {"node", qint64(asked->node)}, {"choices", choices}};
+    }
+    return {{"on", frame->Practising()},
+            {"question", question},
+            {"asked", qint64(score.asked)},
+            {"right", qint64(score.right)},
+            {"wrong", qint64(score.wrong)}};
+}
+
 QJsonObject ViewState(const CZarniView *view, int number)
 {
     const QSize client = view->viewport()->size();
@@ -232,6 +252,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
     for (const QAction *menu : frame->menuBar()->actions())
         menuTitles.append(menu->text());
     const QJsonObject state{{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
+            {"practice", PracticeState(frame)},
             {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},
             {"menuTitles", menuTitles},
             {"fullScreen", frame->isFullScreen()},

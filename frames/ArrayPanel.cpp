@@ -50,7 +50,9 @@ CArrayPanel::CArrayPanel(QWidget *parent) : CViewPanel(parent)
     setWidget(m_grid);
     connect(m_grid, &CCellGrid::CellHovered, this, [this](int row, qint64 column) { Point(row < 0 ? 0 : column + 1); });
     connect(m_grid, &CCellGrid::CellClicked, this, [this](int, qint64 column) {
-        if (View())
+        if (View() && View()->Question())
+            View()->Answer(column + 1);
+        else if (View())
             View()->SelectNode(column + 1, false);
     });
     // The tree's outlines go with the panel.

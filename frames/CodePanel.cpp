@@ -47,6 +47,7 @@ void CCodePanel::Watch(CZarniView *view)
 {
     connect(view, &CZarniView::StepShown, this, &CCodePanel::Refresh);
     connect(view, &CZarniView::RunStateChanged, this, &CCodePanel::Refresh);
+    connect(view, &CZarniView::PracticeChanged, this, &CCodePanel::Refresh);
 }
 
 void CCodePanel::Refresh()
@@ -72,7 +73,7 @@ void CCodePanel::Refresh()
     }
     if (m_nCurrent > 0)
         m_list->scrollToItem(m_list->item(m_nCurrent - 1));
-    m_narration->setText(view ? view->Narration() : QString());
+    m_narration->setText(!view ? QString() : view->Question() ? view->QuestionText() : view->Narration());
     m_counts->setText(run ? tr("第 %1 / %2 步　比較 %3 次　搬移 %4 次")
                                 .arg(run->Steps().Shown())
                                 .arg(run->Steps().StepCount())

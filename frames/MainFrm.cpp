@@ -108,6 +108,8 @@ const std::vector<Menu> &DocumentMenu()
           {0, nullptr},
           {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("CMainFrame", "陣列(&A)")},
           {ID_VIEW_CODE, QT_TRANSLATE_NOOP("CMainFrame", "程式碼(&O)")},
+          {ID_VIEW_PRACTICE, QT_TRANSLATE_NOOP("CMainFrame", "練習模式(&R)\tF8")},
+          {ID_PRACTICE_HINT, QT_TRANSLATE_NOOP("CMainFrame", "提示(&H)\tShift+F8")},
           {ID_NODE_GOTO, QT_TRANSLATE_NOOP("CMainFrame", "跳至節點(&G)...\tCtrl+G")},
           {0, nullptr},
           {ID_VIEW_FIT, QT_TRANSLATE_NOOP("CMainFrame", "整棵樹放進視窗(&I)\tCtrl+Shift+F")},
@@ -191,6 +193,8 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_NODE_GOTO, QKeySequence(Qt::CTRL | Qt::Key_G)},
         {ID_WINNER_POP_ALL, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
         {ID_VIEW_FULL_SCREEN, QKeySequence(Qt::Key_F11)},
+        {ID_VIEW_PRACTICE, QKeySequence(Qt::Key_F8)},
+        {ID_PRACTICE_HINT, QKeySequence(Qt::SHIFT | Qt::Key_F8)},
         {ID_FILE_STOP_SCRIPT, QKeySequence(Qt::Key_Escape)},
         {ID_VIEW_FIT, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
     };
@@ -276,7 +280,11 @@ CStatusBar::CStatusBar(QWidget *parent) : QStatusBar(parent)
     m_size->setFixedWidth(kSizePaneWidth);
     m_size->setFrameShape(QFrame::Panel);
     m_size->setFrameShadow(QFrame::Sunken);
+    m_score = new QLabel(this);
+    m_score->setObjectName(QStringLiteral("practiceScore"));
+    m_score->hide();
     addWidget(m_idle, 1);
+    addPermanentWidget(m_score);
     addPermanentWidget(m_size);
     connect(this, &QStatusBar::messageChanged, this, [this](const QString &message) {
         if (!message.isEmpty())
@@ -288,6 +296,12 @@ void CStatusBar::SetSizeText(const QString &text)
 {
     m_size->setText(text);
     m_size->repaint();
+}
+
+void CStatusBar::SetScoreText(const QString &text)
+{
+    m_score->setText(text);
+    m_score->setVisible(!text.isEmpty());
 }
 
 void CStatusBar::ShowIdleMessage(bool show)
@@ -365,6 +379,11 @@ CMainFrame::CMainFrame()
     OnCommand(ID_NODE_GOTO, [this] {
         if (CZarniView *view = GetActiveView())
             CGotoDlg(view, this).exec();
+    });
+    OnCommand(ID_VIEW_PRACTICE, [this] { SetPractice(!m_bPractice); });
+    OnUpdateCommand(ID_VIEW_PRACTICE, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_bPractice);
     });
     OnCommand(ID_VIEW_FULL_SCREEN, [this] { ShowFullScreen(!isFullScreen()); });
     OnUpdateCommand(ID_VIEW_FULL_SCREEN, [this](CCmdUI *ui) {
@@ -504,7 +523,7 @@ void CMainFrame::CreateActions()
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
                                              ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_HEAP_MAX, ID_HEAP_MIN,
-                                             ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
+                                             ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, ID_VIEW_PRACTICE, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
                                              ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);
@@ -820,6 +839,8 @@ void CMainFrame::WatchView(CZarniView *view)
         m_wndStatusBar->showMessage(text);
     });
     connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
+    connect(view, &CZarniView::PracticeChanged, this, [this] { UpdateCommandUISoon(); });
+    view->SetPractice(m_bPractice);
     connect(view, &CZarniView::StepShown, this, [this, view] {
         if (view == GetActiveView())
             SyncStepSlider();
@@ -873,9 +894,33 @@ CCmdUI CMainFrame::QueryCommand(int id)
     return ui; // nobody handles it: disabled
 }
 
+// Practice is the program's: every view practises or none does.
+void CMainFrame::SetPractice(bool on)
+{
+    m_bPractice = on;
+    for (CChildFrame *child : ChildFrames()) {
+        const CSplitterWnd *splitter = child->GetSplitter();
+        for (int r = 0; r < splitter->GetRowCount(); ++r)
+            for (int c = 0; c < splitter->GetColumnCount(); ++c)
+                if (CZarniView *view = splitter->Pane<CZarniView>(r, c))
+                    view->SetPractice(on);
+    }
+    UpdateCommandUI();
+}
+
+// The active view's score, while practising.
+void CMainFrame::ShowScore()
+{
+    const CZarniView *view = GetActiveView();
+    const CZarniView::PracticeScore score = view ? view->Score() : CZarniView::PracticeScore{};
+    m_wndStatusBar->SetScoreText(m_bPractice ? tr("練習：答對 %1/%2").arg(score.right).arg(score.asked) : QString());
+}
+
 void CMainFrame::UpdateCommandUI()
 {
     m_bUpdatePending = false;
+    if (m_wndStatusBar)
+        ShowScore();
     if (m_mergePanel)
         m_mergePanel->SetView(GetActiveView());
     if (m_arrayPanel)

@@ -34,12 +34,15 @@ public:
     // The idle text, or a blank pane while a command without a prompt is
     // under the mouse.
     void ShowIdleMessage(bool show);
+    // The practice score, hidden while empty.
+    void SetScoreText(const QString &text);
     // What pane 0 (messages) or 1 (size) shows.
     QString GetPaneText(int index) const;
 
 private:
     QLabel *m_idle;
     QLabel *m_size;
+    QLabel *m_score;
 };
 
 class CComboToolBar : public QToolBar {
@@ -65,6 +68,8 @@ public:
     CZarniView *GetActiveView() const;
     // Shows what the view announces: its canvas size in the size pane.
     void WatchView(CZarniView *view);
+    void SetPractice(bool on);
+    bool Practising() const { return m_bPractice; }
 
     // Offers id to the active view, its document, its frame, this frame and
     // the application; returns whether one of them handled it.
@@ -146,6 +151,8 @@ private:
     QAction *m_windowListSeparator = nullptr;
     QStringList m_recentFiles;
     bool m_bUpdatePending = false;
+    bool m_bPractice = false;
+    void ShowScore();
     QToolBar *m_tournamentBar = nullptr;
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;

@@ -523,6 +523,18 @@ Save anyway?</translation>
         <source>合併這些序列(&amp;G)</source>
         <translation>Mer&amp;ge These Runs</translation>
     </message>
+    <message>
+        <source>練習模式(&amp;R)	F8</source>
+        <translation>P&amp;ractice	F8</translation>
+    </message>
+    <message>
+        <source>提示(&amp;H)	Shift+F8</source>
+        <translation>&amp;Hint	Shift+F8</translation>
+    </message>
+    <message>
+        <source>練習：答對 %1/%2</source>
+        <translation>Practice: %1/%2 right</translation>
+    </message>
 </context>
 <context>
     <name>CMergeDlg</name>
@@ -817,6 +829,101 @@ Save anyway?</translation>
     <message>
         <source>腳本已停止。</source>
         <translation>The script was stopped.</translation>
+    </message>
+</context>
+<context>
+    <name>CZarniView</name>
+    <message>
+        <source>練習：節點 %1 的比賽，哪個子節點那邊勝？點它的方框。</source>
+        <translation>Practice: in node %1's match, which child's side wins? Click its box.</translation>
+    </message>
+    <message>
+        <source>練習：節點 %1，往上的值（節點 0）和留下的值，哪個勝？點勝的方框。</source>
+        <translation>Practice: at node %1, which wins, the rising value (node 0) or the kept one? Click the winner's box.</translation>
+    </message>
+    <message>
+        <source>練習：節點 %1 的值要和哪個子節點交換？點那個子節點；不交換按 N。</source>
+        <translation>Practice: which child does node %1's value swap with? Click that child, or press N for none.</translation>
+    </message>
+    <message>
+        <source>練習：節點 %1 的值要和父節點交換嗎？交換就點父節點；不交換按 N。</source>
+        <translation>Practice: does node %1's value swap with its parent? Click the parent for yes, press N for no.</translation>
+    </message>
+    <message>
+        <source>練習：下一個輸出的值來自哪個序列？點那個序列的葉節點。</source>
+        <translation>Practice: which run does the next output come from? Click that run's leaf.</translation>
+    </message>
+    <message>
+        <source>練習：讀入的值屬於目前的序列 %1 還是下一個序列 %2？按 1 或 2。</source>
+        <translation>Practice: does the value read join the current run %1 or the next run %2? Press 1 or 2.</translation>
+    </message>
+    <message>
+        <source>不對，它屬於序列 %1。</source>
+        <translation>Not quite: it joins run %1. </translation>
+    </message>
+    <message>
+        <source>不對，它來自葉節點 %1 的序列。</source>
+        <translation>Not quite: it comes from the run at leaf %1. </translation>
+    </message>
+    <message>
+        <source>不對，答案是節點 %1。</source>
+        <translation>Not quite: the answer is node %1. </translation>
+    </message>
+    <message>
+        <source>不對，往上的值（節點 0）勝。</source>
+        <translation>Not quite: the rising value (node 0) wins. </translation>
+    </message>
+    <message>
+        <source>不對，不交換。</source>
+        <translation>Not quite: no swap. </translation>
+    </message>
+    <message>
+        <source>比賽</source>
+        <translation>matches</translation>
+    </message>
+    <message>
+        <source>敗者樹往上</source>
+        <translation>loser-tree climbs</translation>
+    </message>
+    <message>
+        <source>下沉</source>
+        <translation>sift-downs</translation>
+    </message>
+    <message>
+        <source>上浮</source>
+        <translation>sift-ups</translation>
+    </message>
+    <message>
+        <source>序列</source>
+        <translation>runs</translation>
+    </message>
+    <message>
+        <source>合併輸出</source>
+        <translation>merge outputs</translation>
+    </message>
+    <message>
+        <source>提示：比較的是節點 %1 與 %2。</source>
+        <translation>Hint: node %1 is compared with %2. </translation>
+    </message>
+    <message>
+        <source>剛寫出的值</source>
+        <translation>the value just written</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>看虛擬碼第 %1 行。</source>
+        <translation>See line %1 of the pseudocode.</translation>
+    </message>
+    <message>
+        <source>練習結束：這次問了 %1 題，錯了 %2 題。</source>
+        <translation>Practice done: %1 questions in this run, %2 missed. </translation>
+    </message>
+    <message>
+        <source>錯在：%1。</source>
+        <translation>Missed: %1.</translation>
     </message>
 </context>
 <context>
@@ -1699,6 +1806,18 @@ Replacement Selection</translation>
 合併這些序列</source>
         <translation>Merge the runs replacement selection made into one sorted run
 Merge These Runs</translation>
+    </message>
+    <message>
+        <source>每個決定下一步的地方先停下來，讓你自己決定
+練習模式</source>
+        <translation>Stop before every step that decides something and let you decide
+Practice</translation>
+    </message>
+    <message>
+        <source>指出這一題比較的是哪些節點，不算錯
+提示</source>
+        <translation>Show which nodes this question compares, without counting a mistake
+Hint</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 #include "TournamentRun.h"
 
+#include <algorithm>
+
 namespace {
 
 // An empty label counts as 0, as everywhere a label is read as a number.
@@ -140,7 +142,7 @@ void HeapAlgorithm::SiftDown(Timeline::Writer &w, int64_t i, int64_t size, const
         const int64_t l = 2 * i, r = l + 1;
         int64_t best = i;
         if (l <= size) {
-            w.BeginStep(l, lines.left, DecisionKind::None, Partner::Parent);
+            w.BeginStep(l, lines.left, DecisionKind::SinkTo, Partner::Parent);
             w.Count(1, 0);
             if (Above(Number(w.Value(l)), Number(w.Value(i))))
                 best = l;
@@ -153,7 +155,7 @@ void HeapAlgorithm::SiftDown(Timeline::Writer &w, int64_t i, int64_t size, const
         }
         if (best == i)
             return;
-        w.BeginStep(best, lines.swap, DecisionKind::SinkTo, Partner::Parent);
+        w.BeginStep(best, lines.swap, DecisionKind::None, Partner::Parent);
         w.Swap(i, best);
         w.Count(0, 2);
         i = best;
@@ -257,4 +259,36 @@ bool HeapAlgorithm::Extracted(int *value) const
         return false;
     *value = m_nOut;
     return true;
+}
+
+// Read from the steps recorded: a level of a sift-down is its comparisons
+// (the left child's, then the right one's if it has one) and, when a child
+// wins, the swap with it; a sift-up's comparison with the parent is
+// followed by their swap when the value rises.
+PracticeQuestion HeapAlgorithm::Question(int64_t k, const NodeStates &) const
+{
+    const Timeline &steps = m_timeline;
+    const TimelineStep &step = steps.Step(k);
+    auto swapOf = [&](int64_t j) {
+        if (j > steps.Recorded())
+            return int64_t(0);
+        const TimelineStep &next = steps.Step(j);
+        return next.Comparisons() == 0 && next.Moves() == 2 && next.partner == Partner::Parent ? int64_t(next.focus) : 0;
+    };
+    if (step.decision == DecisionKind::Rise) {
+        const int64_t i = step.focus;
+        return {PracticeQuestion::Kind::Rise, i, {i / 2, 0}, swapOf(k + 1) == i ? i / 2 : 0};
+    }
+    if (step.decision != DecisionKind::SinkTo)
+        return {};
+    const int64_t l = step.focus;
+    const bool right = k < steps.Recorded() && steps.Step(k + 1).focus == l + 1 && steps.Step(k + 1).Comparisons() == 1;
+    const int64_t swapped = swapOf(k + (right ? 2 : 1));
+    PracticeQuestion question{PracticeQuestion::Kind::SinkTo, l / 2, {l}, 0};
+    if (right)
+        question.choices.push_back(l + 1);
+    question.choices.push_back(0);
+    if (std::find(question.choices.begin(), question.choices.end(), swapped) != question.choices.end())
+        question.answer = swapped;
+    return question;
 }

@@ -38,6 +38,7 @@ public:
     Operand GivenOperand() const { return m_operand; }
     QString Narration(const NodeStates &now) const override;
     QStringList Listing() const override;
+    PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
 
     // The first node (in heap order) of nodes 1..size whose value is on the
     // wrong side of its parent's, 0 when the heap property holds.

@@ -75,9 +75,7 @@ void LoserAlgorithm::RecordMatch(Timeline::Writer &writer, const TournamentMatch
 {
     const Lines lines = LinesOf();
     const int64_t firstLeaf = m_nCount / 2 + 1;
-    auto winnerOf = [&](int64_t child) {
-        return child >= firstLeaf ? Contender(writer.Value(child)) : m_winner[std::size_t(child)];
-    };
+    auto winnerOf = [&](int64_t child) { return WinnerUnder(child, writer.Value(child)); };
     writer.BeginStep(match.node, match.right ? lines.match : lines.lone,
                      match.right ? DecisionKind::Match : DecisionKind::None);
     if (m_timeline.Recorded() == 1) { // the old overall winner goes
@@ -103,14 +101,45 @@ void LoserAlgorithm::RecordMatch(Timeline::Writer &writer, const TournamentMatch
             writer.SetMark(child, kMarkPlain);
 }
 
+int LoserAlgorithm::WinnerUnder(int64_t child, int shown) const
+{
+    return child > m_nCount / 2 ? Contender(shown) : m_winner[std::size_t(child)];
+}
+
+// Whether the leaf's path reaches the node from its left child.
+bool LoserAlgorithm::RisingFromLeft(int64_t node) const
+{
+    int64_t below = m_nLeaf;
+    while (below / 2 != node)
+        below /= 2;
+    return below == 2 * node;
+}
+
+// Before a match: which child's side wins; before a climb's step: which
+// box's value goes on up, the kept one's (the node) or the rising one's
+// (node 0).
+PracticeQuestion LoserAlgorithm::Question(int64_t k, const NodeStates &before) const
+{
+    const int64_t node = NodeOfStep(k);
+    if (!node)
+        return {};
+    if (m_kind != Kind::Full) {
+        const bool rises = RisingWins(before.Value(0), before.Value(node), RisingFromLeft(node));
+        return {PracticeQuestion::Kind::Climb, node, {node, 0}, rises ? 0 : node};
+    }
+    const TournamentMatch match = m_run.Match(k - 1);
+    if (!match.right)
+        return {};
+    const bool leftWins = TournamentRun::LeftWins(WinnerUnder(match.left, before.Value(match.left)),
+                                                  WinnerUnder(match.right, before.Value(match.right)));
+    return {PracticeQuestion::Kind::Match, node, {match.left, match.right}, leftWins ? match.left : match.right};
+}
+
 // The value node 0 carries up meets the loser kept at the node.
 void LoserAlgorithm::RecordClimb(Timeline::Writer &writer, int64_t node)
 {
     const Lines lines = LinesOf();
-    int64_t below = m_nLeaf;
-    while (below / 2 != node)
-        below /= 2;
-    const bool rises = RisingWins(writer.Value(0), writer.Value(node), below == 2 * node);
+    const bool rises = RisingWins(writer.Value(0), writer.Value(node), RisingFromLeft(node));
     writer.BeginStep(node, rises ? lines.compare : lines.swap, DecisionKind::Match);
     if (!rises)
         writer.Swap(node, 0);

@@ -28,6 +28,7 @@ public:
     const char *Name() const override;
     QString Narration(const NodeStates &now) const override;
     QStringList Listing() const override;
+    PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
 
     // Whether the value rising from one side beats the one kept from the
     // other, by the winner tree's rule.
@@ -46,6 +47,10 @@ private:
     Lines LinesOf() const;
     void RecordMatch(Timeline::Writer &writer, const TournamentMatch &match);
     void RecordClimb(Timeline::Writer &writer, int64_t node);
+    // The winner of the subtree under a child showing that value, as the
+    // tournament stands: a leaf's own value, an inner node's winner.
+    int WinnerUnder(int64_t child, int shown) const;
+    bool RisingFromLeft(int64_t node) const;
     // The node step k plays at, 0 for the step that writes node 0 first or
     // last.
     int64_t NodeOfStep(int64_t k) const;

@@ -340,3 +340,16 @@ QString ReplacementAlgorithm::Narration(const NodeStates &now) const
                                           : tr("節點 %1：往上的 %2 勝 留下的 %3");
     return prefix + text.arg(node).arg(RecordText(now, 0, k)).arg(RecordText(now, node, k));
 }
+
+// Before a step that reads a value after one was written: the run it joins.
+PracticeQuestion ReplacementAlgorithm::Question(int64_t k, const NodeStates &) const
+{
+    const ReplacementRecord &record = *m_record;
+    const TimelineStep &step = m_timeline.Step(k);
+    if (step.line != kLines.read || record.ReadBy(k) == record.ReadBy(k - 1))
+        return {};
+    const int value = record.Input()[std::size_t(record.ReadBy(k - 1))];
+    const int written = record.Output()[std::size_t(record.WrittenBy(k) - 1)];
+    const int current = record.RunsBy(k);
+    return {PracticeQuestion::Kind::Run, step.focus, {current, current + 1}, value <= written ? current : current + 1};
+}

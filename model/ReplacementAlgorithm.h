@@ -75,6 +75,7 @@ public:
     const char *Name() const override { return "replacement"; }
     QString Narration(const NodeStates &now) const override;
     QStringList Listing() const override;
+    PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
     int64_t NodeCount() const { return 2 * int64_t(m_record->Memory()) - 1; }
     std::shared_ptr<const ReplacementRecord> Record() const { return m_record; }
 

@@ -67,3 +67,15 @@ QString TournamentAlgorithm::Narration(const NodeStates &now) const
     const int64_t loser = winner == match.left ? match.right : match.left;
     return step + tr("節點 %1 (%2) 勝 節點 %3 (%4)").arg(winner).arg(label(winner)).arg(loser).arg(label(loser));
 }
+
+// Before a match's first step: which child wins.
+PracticeQuestion TournamentAlgorithm::Question(int64_t k, const NodeStates &before) const
+{
+    const int64_t m = m_run.MatchOfStep(k);
+    const TournamentMatch match = m_run.Match(m);
+    if (k != m_run.FirstStep(m) || !match.right)
+        return {};
+    const bool leftWins = TournamentRun::LeftWins(TournamentRun::Contender(before.Value(match.left)),
+                                                  TournamentRun::Contender(before.Value(match.right)));
+    return {PracticeQuestion::Kind::Match, match.node, {match.left, match.right}, leftWins ? match.left : match.right};
+}

@@ -22,6 +22,7 @@ public:
     const char *Name() const override;
     QString Narration(const NodeStates &now) const override;
     const TournamentRun *Boxes() const override { return &m_run; }
+    PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
 
 protected:
     void RecordStep(Timeline::Writer &writer) override;

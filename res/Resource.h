@@ -80,6 +80,9 @@ enum Command : int {
     ID_WINNER_KIND_LOSER = 0x8042,
     ID_WINNER_REPLACE = 0x8043,
     ID_WINNER_MERGE_RUNS = 0x8044,
+    // Practice: the learner decides the next step.
+    ID_VIEW_PRACTICE = 0x8045,
+    ID_PRACTICE_HINT = 0x8046,
 };
 Q_ENUM_NS(Command)
 

@@ -243,6 +243,8 @@ void TestCli::badInput_data()
     QTest::newRow("replace, no values") << QStringList{"--headless", "--script", "SCRIPT"} << "replace 2 # none\n" << 2 << "script.zs:1: there are no values";
     QTest::newRow("merge-runs, none") << QStringList{"--headless", "--script", "SCRIPT"} << "merge-runs\n" << 2 << "this window has no runs made by replacement selection";
     QTest::newRow("replace dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_REPLACE\n" << 2 << "use 'replace P V1";
+    QTest::newRow("answer, no question") << QStringList{"--headless", "--script", "SCRIPT"} << "answer 3\n" << 2 << "script.zs:1: 'answer 3': no question is being asked";
+    QTest::newRow("answer, not a choice") << QStringList{"--headless", "--script", "SCRIPT"} << "practice on\nID_WINNER_GO\nanswer 3\n" << 2 << "script.zs:3: 'answer 3': the choices are 8, 9";
     QTest::newRow("merge dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_MERGE\n" << 2 << "use 'merge PATH' or 'runs";
     QTest::newRow("goto past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 16\n" << 2 << "script.zs:1: the tree has no node 16: its nodes are 1 to 15";
     QTest::newRow("goto 0") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 0\n" << 2 << "the node index must be from 1";
@@ -352,6 +354,14 @@ void TestCli::stateAfter_data()
     QTest::newRow("runs merged") << "tree loser\n" + replace + "\nmerge-runs\nID_WINNER_POP_ALL" << "views/0/merge/output"
                                  << "[90,71,66,57,48,40,36,31,27,25,19,14,12,8,5,3]";
     QTest::newRow("one run, not merged") << "replace 2 9 5 1\nmerge-runs" << "views/0/replacement/runCount" << "1";
+    // A run practised stops at each question; the script answers.
+    QTest::newRow("practice, asked") << "nodes 7\nleaves 5 3 8 1\npractice on\nID_WINNER_GO" << "practice"
+                                     << "{\"asked\":1,\"on\":true,\"question\":{\"choices\":[4,5],\"kind\":\"match\",\"node\":2},"
+                                        "\"right\":0,\"wrong\":0}";
+    QTest::newRow("practice, answered") << "nodes 7\nleaves 5 3 8 1\npractice on\nID_WINNER_GO\nanswer 5\nanswer 6\nanswer 2"
+                                        << "practice" << "{\"asked\":3,\"on\":true,\"question\":null,\"right\":1,\"wrong\":2}";
+    QTest::newRow("practice, heap") << "nodes 3\nvalues 1 5 9\npractice on\nheap build" << "practice/question"
+                                    << "{\"choices\":[2,3,0],\"kind\":\"sink\",\"node\":1}";
     QTest::newRow("few values listed") << "runs 3 1 / 2\nID_WINNER_POP" << "views/0/merge/runs" << "[[1],[2]]";
     const QString many = "runs " + QString("5 ").repeated(6000) + "/ " + QString("4 ").repeated(5000);
     QTest::newRow("many values counted") << many + "\nID_WINNER_POP" << "views/0/merge/remaining" << "[5999,5000]";

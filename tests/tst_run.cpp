@@ -83,6 +83,9 @@ private slots:
     void changedLeafReplaysItsPath_data();
     void changedLeafReplaysItsPath();
     void leafValues();
+    void practiceAnsweredRightly_data();
+    void practiceAnsweredRightly();
+    void practiceWrongAnswersAndKeys();
 };
 
 void TestRun::everyStepShowsTheGivenRun_data()
@@ -316,3 +319,146 @@ void TestRun::leafValues()
 
 QTEST_MAIN(TestRun)
 #include "tst_run.moc"
+
+namespace {
+
+int ValueAt(const CZarniView *view, int64_t i)
+{
+    const std::string &label = i ? view->NodeAt(i)->m_strLabel : view->NodeZero().m_strLabel;
+    return label.empty() ? 0 : TournamentRun::ValueOf(label);
+}
+
+// The leaf whose value wins the subtree: the greater wins, the right on a tie.
+int64_t WinningLeaf(const CZarniView *view, int64_t i)
+{
+    if (2 * i > view->m_nNodeCount)
+        return i;
+    const int64_t a = WinningLeaf(view, 2 * i);
+    if (2 * i + 1 > view->m_nNodeCount)
+        return a;
+    const int64_t b = WinningLeaf(view, 2 * i + 1);
+    return ValueAt(view, a) > ValueAt(view, b) ? a : b;
+}
+
+// The answer worked out from what the tree shows (the rows keep the values of
+// a loser tree's climb apart, and heaps are max-heaps).
+int64_t ReferenceAnswer(const CZarniView *view, const PracticeQuestion &q)
+{
+    const int64_t i = q.node;
+    switch (q.kind) {
+    case PracticeQuestion::Kind::Match: {
+        const int64_t l = q.choices[0], r = q.choices[1];
+        if (!view->LoserTree())
+            return ValueAt(view, l) > ValueAt(view, r) ? l : r;
+        return ValueAt(view, WinningLeaf(view, l)) > ValueAt(view, WinningLeaf(view, r)) ? l : r;
+    }
+    case PracticeQuestion::Kind::Climb: return ValueAt(view, 0) > ValueAt(view, i) ? 0 : i;
+    case PracticeQuestion::Kind::SinkTo: {
+        int64_t best = i;
+        for (const int64_t child : q.choices)
+            if (child && ValueAt(view, child) > ValueAt(view, best))
+                best = child;
+        return best == i ? 0 : best;
+    }
+    case PracticeQuestion::Kind::Rise: return ValueAt(view, i) > ValueAt(view, i / 2) ? i / 2 : 0;
+    case PracticeQuestion::Kind::Run: {
+        const ReplacementRecord &record = *view->Replacement();
+        const int64_t k = view->RunStep();
+        const int value = record.Input()[std::size_t(record.ReadBy(k))];
+        return value <= record.Output()[std::size_t(record.WrittenBy(k) - 1)] ? q.choices[0] : q.choices[1];
+    }
+    case PracticeQuestion::Kind::Pop: { // the rightmost greatest head wins every match
+        int64_t best = q.choices[0];
+        for (const int64_t leaf : q.choices)
+            if (ValueAt(view, leaf) >= ValueAt(view, best))
+                best = leaf;
+        return best;
+    }
+    case PracticeQuestion::Kind::None: break;
+    }
+    return -1;
+}
+
+// The row's algorithm started on a fresh view, practising or not.
+std::unique_ptr<CZarniView> Started(const QString &what, bool practice)
+{
+    auto view = MakeView();
+    view->SetStepDelay(0);
+    view->SetPractice(practice);
+    const QStringList distinct{"41", "7", "63", "18", "55", "30", "72", "25"};
+    if (what.startsWith("loser"))
+        view->SetLoserTree(true);
+    if (what.endsWith("tournament")) {
+        view->SetLeafValues(distinct);
+        view->OnWinnerGo();
+    } else if (what.endsWith("merge")) {
+        view->SetPractice(false); // the merge's first tournament aside
+        view->StartMerge({{90, 40, 12}, {77, 50, 3}, {64, 61, 9}});
+        view->OnWinnerEnd();
+        view->SetPractice(practice);
+        view->OnWinnerPop();
+    } else if (what.startsWith("heap")) {
+        view->SetNodeCount(11);
+        view->SetValues({"4", "19", "7", "33", "2", "25", "11", "8", "30", "1", "16"});
+        view->StartHeap(what == "heap sort" ? HeapAlgorithm::Kind::Sort : HeapAlgorithm::Kind::BuildByInsert);
+    } else {
+        view->StartReplacement(3, {31, 12, 57, 8, 40, 3, 66, 25, 19, 71, 5, 48});
+    }
+    return view;
+}
+
+} // namespace
+
+void TestRun::practiceAnsweredRightly_data()
+{
+    QTest::addColumn<QString>("what");
+    for (const char *what : {"tournament", "loser tournament", "loser merge", "merge", "heap sort", "heap by insert",
+                             "replacement", "loser replacement"})
+        QTest::newRow(what) << QString(what);
+}
+
+// Answering every question rightly ends where the run ends unasked, every
+// answer counted right.
+void TestRun::practiceAnsweredRightly()
+{
+    QFETCH(QString, what);
+    auto plain = Started(what, false);
+    CZarniView::WaitWhilePlaying(plain.get());
+    plain->SeekRun(plain->RunStepCount());
+    auto practised = Started(what, true);
+    for (CZarniView::WaitWhilePlaying(practised.get()); const PracticeQuestion *q = practised->Question();
+         CZarniView::WaitWhilePlaying(practised.get()))
+        QCOMPARE(practised->Answer(ReferenceAnswer(practised.get(), *q)), CZarniView::AnswerResult::Right);
+    QCOMPARE(practised->RunStep(), practised->RunStepCount());
+    QVERIFY(SameState(Take(practised.get()), Take(plain.get())));
+    QCOMPARE(practised->NodeZero().m_strLabel, plain->NodeZero().m_strLabel);
+    const CZarniView::PracticeScore score = practised->Score();
+    QVERIFY(score.asked > 0);
+    QCOMPARE(score.right, score.asked);
+}
+
+// A wrong answer counts, shows the answer, plays its step and pauses; keys
+// answer; a step back keeps the score.
+void TestRun::practiceWrongAnswersAndKeys()
+{
+    auto view = Started("tournament", true);
+    CZarniView::WaitWhilePlaying(view.get());
+    const PracticeQuestion first = *view->Question();
+    const int64_t wrong = first.choices[0] == first.answer ? first.choices[1] : first.choices[0];
+    QCOMPARE(view->Answer(wrong), CZarniView::AnswerResult::Wrong);
+    QCOMPARE(view->Highlight(), first.answer);
+    QCOMPARE(view->GetRunState(), CZarniView::RunState::Paused);
+    QCOMPARE(view->Score().wrong, 1);
+    QCOMPARE(view->Answer(first.answer), CZarniView::AnswerResult::NoQuestion);
+    view->OnWinnerGo();
+    CZarniView::WaitWhilePlaying(view.get());
+    const PracticeQuestion second = *view->Question();
+    QTest::keyClick(view.get(), second.answer == second.choices[0] ? Qt::Key_Return : Qt::Key_2);
+    CZarniView::WaitWhilePlaying(view.get());
+    QCOMPARE(view->Score().right, 1);
+    const int64_t asked = view->Score().asked;
+    view->OnWinnerBack();
+    QCOMPARE(view->Score().asked, asked);
+    QCOMPARE(view->Score().wrong, 1);
+    QCOMPARE(view->Answer(99), view->Question() ? CZarniView::AnswerResult::NotAChoice : CZarniView::AnswerResult::NoQuestion);
+}

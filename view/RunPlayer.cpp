@@ -75,6 +75,10 @@ void CRunPlayer::StepForward()
 {
     if (!m_pRun || Shown() >= StepCount())
         return;
+    if (m_gate && m_gate(Shown() + 1)) {
+        SetPlaying(false);
+        return;
+    }
     m_pRun->SeekTo(Shown() + 1, m_nodes);
     emit StepPlayed(Shown());
 }

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class CRunPlayer : public QObject {
@@ -27,6 +28,10 @@ public:
     State GetState() const;
     int64_t Shown() const { return m_pRun ? m_pRun->Steps().Shown() : 0; }
     int64_t StepCount() const { return m_pRun ? m_pRun->Steps().StepCount() : 0; }
+
+    // Asked before each step played forward: a step it holds back is not
+    // played, and the play stops before it.
+    void SetGate(std::function<bool(int64_t)> gate) { m_gate = std::move(gate); }
 
     void Play();
     void Pause();
@@ -59,6 +64,7 @@ private:
 
     NodeStates &m_nodes;
     std::unique_ptr<RunAlgorithm> m_pRun;
+    std::function<bool(int64_t)> m_gate;
     QString m_strLastAlgorithm;
     QTimer m_timer;
     bool m_bPlaying = false;

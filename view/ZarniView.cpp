@@ -59,6 +59,8 @@ void CZarniView::RegisterCommands()
     };
     choice(ID_HEAP_MAX, ID_HEAP_MIN, &CZarniView::SetMinHeap, &CZarniView::m_bMinHeap);
     choice(ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, &CZarniView::SetLoserTree, &CZarniView::m_bLoserTree);
+    OnCommand(ID_PRACTICE_HINT, [this] { OnPracticeHint(); });
+    OnUpdateCommand(ID_PRACTICE_HINT, [this](CCmdUI *ui) { ui->Enable(Question() != nullptr); });
     OnCommand(ID_HEAP_BUILD, [this] { StartHeap(HeapAlgorithm::Kind::Build); });
     OnCommand(ID_HEAP_BUILD_BY_INSERT, [this] { StartHeap(HeapAlgorithm::Kind::BuildByInsert); });
     OnCommand(ID_HEAP_SORT, [this] { StartHeap(HeapAlgorithm::Kind::Sort); });

@@ -8,6 +8,7 @@
 //   ZarniView_Mouse.cpp   mouse modes, rubber band and selection
 //   ZarniView_Winner.cpp  random leaf tree, the tournament and the run shown
 //   ZarniView_Merge.cpp   the merge of sorted runs on the winner tree
+//   ZarniView_Practice.cpp  practice: the learner decides the next step
 
 #include "model/HeapAlgorithm.h"
 #include "model/ReplacementAlgorithm.h"
@@ -259,6 +260,25 @@ public:
     bool LoserTree() const { return m_bLoserTree; }
     const TreeNode &NodeZero() const { return m_nodeZero; }
 
+    // Practice: while it is on, every run stops before each step that decides
+    // something and asks the learner (a click on a box, a slot of the array,
+    // the keyboard, or Answer). A right answer plays on; a wrong one is
+    // counted, the right answer shown with the step, and the run pauses.
+    void SetPractice(bool on);
+    bool Practising() const { return m_practice.on; }
+    // The question asked, or null; what it says to the learner.
+    const PracticeQuestion *Question() const;
+    QString QuestionText() const;
+    enum class AnswerResult { Right, Wrong, NoQuestion, NotAChoice };
+    AnswerResult Answer(int64_t choice);
+    // Outlines what the question compares and points at its pseudocode line,
+    // without counting anything.
+    void OnPracticeHint();
+    struct PracticeScore {
+        int64_t asked = 0, right = 0, wrong = 0;
+    };
+    PracticeScore Score() const { return m_practice.score; }
+
     int HalfWidth() const { return Geometry().HalfWidth(); }
     int HalfHeight() const { return Geometry().HalfHeight(); }
 
@@ -303,6 +323,8 @@ signals:
     void NodeHovered(qint64 index);
     // A node has been selected alone and brought into view.
     void NodeSelected(qint64 index);
+    // A question has been asked or answered, or practice turned on or off.
+    void PracticeChanged();
     // The user asks for the next (+1) or previous (-1) zoom item, or 1x
     // (0), about a client point.
     void ZoomRequested(int step, QPoint anchor);
@@ -317,6 +339,7 @@ protected:
     void OnDrawOverlay(QPainter *painter) override;
     void OnZoomStep(int step, QPoint anchor) override { emit ZoomRequested(step, anchor); }
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void RegisterCommands();
@@ -372,6 +395,16 @@ private:
     void ShowMergeTree();
     void EndMerge();
     void FollowReplacement(int64_t step);
+    bool AskBefore(int64_t step);
+    void Ask(PracticeQuestion question, int64_t step);
+    void AskPop();
+    void EndQuestion();
+    QString RevealText() const;
+    bool AnswerByKey(int key);
+    bool AnswerByClick(CPoint point);
+    AnswerResult AnswerPop(bool right);
+    void Missed(PracticeQuestion::Kind kind);
+    void SummariseIfDone(int64_t step);
     void DrawNodeZero(CDrawSurface *dc, CPoint offset);
     // A node a run writes: 1..N, or 0 for the loser tree's overall winner.
     TreeNode *RunNode(int64_t index) { return index ? NodeAt(index) : &m_nodeZero; }
@@ -408,6 +441,18 @@ private:
     std::unique_ptr<NodeStates> m_pTreeStates;
     std::unique_ptr<CRunPlayer> m_pPlayer;
     std::unique_ptr<WinnerMerge> m_pMerge;
+    struct {
+        bool on = false;
+        PracticeQuestion question; // kind None: none asked
+        int64_t step = 0;          // the step the question stands before
+        int64_t passed = -1;       // the step answered, played without asking
+        int cursor = 0;            // the choice the keyboard points at
+        bool popAnswered = false;  // the next pop goes without asking
+        PracticeScore score;
+        const RunAlgorithm *run = nullptr; // the run the counts below are of
+        int64_t runAsked = 0, runWrong = 0;
+        QStringList missed; // the kinds of the steps missed in that run
+    } m_practice;
     struct {
         std::shared_ptr<const ReplacementRecord> record;
         int64_t step = 0;

@@ -5,6 +5,8 @@
 
 #include "RunPlayer.h"
 
+#include <utility>
+
 void CZarniView::StartMerge(WinnerMerge::Runs runs)
 {
     const auto count = 2 * int64_t(runs.size()) - 1;
@@ -27,6 +29,10 @@ void CZarniView::OnWinnerPop()
 {
     if (!m_pMerge || m_pMerge->Done())
         return;
+    if (m_practice.on && !std::exchange(m_practice.popAnswered, false)) {
+        AskPop();
+        return;
+    }
     ForgetRun();
     ShowMergeTree();
     const int64_t leaf = m_pMerge->Pop();
@@ -42,8 +48,10 @@ void CZarniView::OnWinnerPopAll()
     if (!m_pMerge || m_pMerge->Done())
         return;
     m_pMerge->PopUntil(1);
+    const bool practising = std::exchange(m_practice.on, false); // every pop at once asks nothing
     OnWinnerPop();
     OnWinnerEnd();
+    m_practice.on = practising;
 }
 
 // Every label and mark as the merge's tournament stands, in a winner or a

@@ -41,6 +41,8 @@ void CZarniView::OnScroll(int bar, int position)
 void CZarniView::mousePressEvent(QMouseEvent *event)
 {
     OnSetCursor();
+    if (event->button() == Qt::LeftButton && AnswerByClick(WindowPoint(event)))
+        return;
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(KeyFlags(event), WindowPoint(event));
     else if (event->button() == Qt::RightButton)

@@ -105,6 +105,7 @@ void CZarniView::MakePlayer()
     connect(m_pPlayer.get(), &CRunPlayer::StepPlayed, this, &CZarniView::PaintStep);
     connect(m_pPlayer.get(), &CRunPlayer::Sought, this, &CZarniView::RepaintSought);
     connect(&m_slideTimer, &QTimer::timeout, this, &CZarniView::SlideOn);
+    m_pPlayer->SetGate([this](int64_t step) { return AskBefore(step); });
 }
 
 // Plays the run's remaining steps, or a new tournament when no run is in
@@ -352,6 +353,7 @@ void CZarniView::StartRun()
 void CZarniView::ForgetRun()
 {
     EndSlide();
+    EndQuestion();
     m_writtenCheck.known = false;
     KeepHeapOut();
     m_pPlayer->Load(nullptr);
@@ -372,6 +374,7 @@ void CZarniView::PaintStep(qint64 step)
     }
     FollowReplacement(step);
     emit RunNarrated(Narration());
+    SummariseIfDone(step);
     emit StepShown(step);
 }
 
@@ -380,6 +383,9 @@ void CZarniView::PaintStep(qint64 step)
 void CZarniView::RepaintSought(qint64 from, qint64 to)
 {
     EndSlide();
+    EndQuestion();
+    if (to == 0)
+        m_practice.passed = -1; // from the start, every question again
     if (to == from - 1)
         InvalidateStep(from);
     else if (to != from)
