@@ -80,16 +80,11 @@ bool EncodePng(CScrollView *view, const CSize &canvas, int scale, QIODevice *out
         result->failure = ExportFailure::TooLargeForPng;
         return false;
     }
-    QImage image(canvas.cx * scale, canvas.cy * scale, QImage::Format_RGB32);
+    const QImage image = CanvasImage(view, scale);
     if (image.isNull()) {
         result->failure = ExportFailure::OutOfMemory;
         return false;
     }
-    // The image's pixel ratio is the scale, as a window's is on a screen of
-    // that scale: lines scale by scale pixels, glyphs drawn at full resolution.
-    image.setDevicePixelRatio(scale);
-    Paint(view, &image, canvas, 1);
-    image.setDevicePixelRatio(1);
     if (!image.save(out, "PNG")) {
         result->failure = ExportFailure::OutOfMemory;
         return false;
@@ -137,6 +132,20 @@ QString Kind(const QString &path)
 }
 
 } // namespace
+
+QImage CanvasImage(CScrollView *view, int scale)
+{
+    const CSize canvas = view->GetTotalSize();
+    QImage image(canvas.cx * scale, canvas.cy * scale, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    // The image's pixel ratio is the scale, as a window's is on a screen of
+    // that scale: lines scale by scale pixels, glyphs drawn at full resolution.
+    image.setDevicePixelRatio(scale);
+    Paint(view, &image, canvas, 1);
+    image.setDevicePixelRatio(1);
+    return image;
+}
 
 bool IsExportType(const QString &path)
 {

@@ -2,6 +2,7 @@
 // Writes a view's whole canvas, as its paint draws it, to a PNG, SVG or PDF
 // file chosen by the file's extension. A failed export leaves no file.
 
+#include <QImage>
 #include <QString>
 
 class CScrollView;
@@ -22,6 +23,10 @@ struct ExportResult {
     QString reason; // the system's reason for a failed write
     explicit operator bool() const { return failure == ExportFailure::None; }
 };
+
+// The canvas as export draws it into a PNG: scale times its pixels along
+// each side, labels drawn at that resolution; null without the memory.
+QImage CanvasImage(CScrollView *view, int scale);
 
 // Whether export writes files with the extension of path.
 bool IsExportType(const QString &path);

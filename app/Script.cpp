@@ -1,6 +1,7 @@
 #include "Script.h"
 
 #include "Export.h"
+#include "RunExport.h"
 #include "Lesson.h"
 #include "State.h"
 #include "Zarni.h"
@@ -99,7 +100,7 @@ QString Printable(QString text)
 // The statements that write files: a lesson may run none of them.
 bool WritesFiles(const QString &verb)
 {
-    static const QStringList writing{"state", "export", "snapshot", "shot", "save", "save-script"};
+    static const QStringList writing{"state", "export", "export-run", "snapshot", "shot", "save", "save-script"};
     return writing.contains(verb);
 }
 
@@ -108,7 +109,7 @@ bool WritesFiles(const QString &verb)
 bool CommandWritesFiles(int id)
 {
     switch (id) {
-    case ID_FILE_SAVE: case ID_FILE_SAVE_AS: case ID_FILE_EXPORT: case ID_FILE_SAVE_SCRIPT:
+    case ID_FILE_SAVE: case ID_FILE_SAVE_AS: case ID_FILE_EXPORT: case ID_FILE_EXPORT_RUN: case ID_FILE_SAVE_SCRIPT:
     case ID_FILE_PRINT: case ID_FILE_RUN_SCRIPT:
         return true;
     default:
@@ -250,6 +251,7 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
         break;
     }
     case ID_FILE_EXPORT: instead = QStringLiteral("use 'export PATH [SCALE]'"); break;
+    case ID_FILE_EXPORT_RUN: instead = QStringLiteral("use 'export-run PATH [SCALE [FROM TO]]'"); break;
     case ID_FILE_RUN_SCRIPT: instead = QStringLiteral("use 'zarni --script PATH'"); break;
     case ID_FILE_SAVE_SCRIPT: instead = QStringLiteral("use 'save-script PATH'"); break;
     case ID_FILE_PRINT: case ID_FILE_PRINT_PREVIEW: case ID_FILE_PRINT_SETUP: case ID_APP_ABOUT:
@@ -394,6 +396,7 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"save-script", &CScriptRunner::SaveScript},
         {"tree", &CScriptRunner::Tree},
         {"replace", &CScriptRunner::Replace}, {"merge-runs", &CScriptRunner::MergeRunsMade},
+        {"export-run", &CScriptRunner::ExportRunFile},
         {"practice", &CScriptRunner::Practice}, {"answer", &CScriptRunner::AnswerQuestion},
     };
     return statements;
@@ -946,6 +949,28 @@ std::string CScriptRunner::ReadInputFile(const QString &word, const QString &ver
 void CScriptRunner::MergeRuns(const QStringList &words)
 {
     StartMerge(ActiveView(words[0]), words.mid(1).join(' ').toStdString(), '/', QString());
+}
+
+// "export-run PATH [SCALE [FROM TO]]": the active view's run, a frame or
+// page a step, each shown half a second divided by the speed.
+void CScriptRunner::ExportRunFile(const QStringList &words)
+{
+    const QString usage = QStringLiteral("export-run PATH [SCALE [FROM TO]] (.gif or .pdf)");
+    if (words.size() != 2 && words.size() != 3 && words.size() != 5)
+        ExpectWords(words, 2, usage);
+    CZarniView *view = ActiveView(words[0]);
+    if (!IsRunExportType(words[1]))
+        Fail(DescribeRunExportFailure({RunExportFailure::UnknownType, {}}, words[1], true));
+    RunExportOptions options;
+    options.scale = words.size() >= 3 ? Number(words[2], 1, kMaxExportScale, QStringLiteral("the scale")) : 1;
+    if (words.size() == 5) {
+        options.from = Number(words[3], 0, INT32_MAX, QStringLiteral("FROM"));
+        options.to = Number(words[4], 0, INT32_MAX, QStringLiteral("TO"));
+    }
+    options.msPerStep = int(500 / view->Speed());
+    const RunExportResult result = ExportRun(view, words[1], options);
+    if (!result)
+        Fail(DescribeRunExportFailure(result, words[1], true), result.failure == RunExportFailure::Write ? 1 : 2);
 }
 
 void CScriptRunner::Practice(const QStringList &words)

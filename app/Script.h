@@ -99,6 +99,7 @@ private:
     void Heap(const QStringList &words);
     void Tree(const QStringList &words);
     void Practice(const QStringList &words);
+    void ExportRunFile(const QStringList &words);
     void AnswerQuestion(const QStringList &words);
     void Replace(const QStringList &words);
     void MergeRunsMade(const QStringList &words);

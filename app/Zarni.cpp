@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "Export.h"
+#include "RunExport.h"
 #include "Lesson.h"
 #include "Script.h"
 #include "ZarniDoc.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QProgressDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -56,6 +58,9 @@ CZarniApp::CZarniApp()
     OnCommand(ID_APP_EXIT, [this] { MainFrame()->close(); });
     OnCommand(ID_FILE_EXPORT, [this] { OnFileExport(); });
     OnUpdateCommand(ID_FILE_EXPORT, [this](CCmdUI *ui) { ui->Enable(MainFrame() && MainFrame()->GetActiveView()); });
+    OnCommand(ID_FILE_EXPORT_RUN, [this] { OnFileExportRun(); });
+    OnUpdateCommand(ID_FILE_EXPORT_RUN,
+                    [this](CCmdUI *ui) { ui->Enable(MainFrame() && MainFrame()->GetActiveView() && MainFrame()->GetActiveView()->Run()); });
     for (int i = 0; i < kRecentFileCount; ++i) {
         OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] {
             if (i >= m_recentFiles.size())
@@ -384,6 +389,29 @@ void CZarniApp::OnFileExport()
     const ExportResult result = ExportCanvas(view, target, dialog.Scale());
     if (!result)
         AfxMessageBox(DescribeExportFailure(result, view, target, false, dialog.Scale()));
+}
+
+// The run of the active view, a frame a step, with a progress dialog that
+// can cancel it.
+void CZarniApp::OnFileExportRun()
+{
+    const QPointer<CZarniView> view = MainFrame()->GetActiveView();
+    if (!view || !view->Run())
+        return;
+    CExportDlg dialog(MainFrame(), kMaxExportScale, view->RunStepCount(), int(500 / view->Speed()));
+    if (dialog.exec() != QDialog::Accepted || !view)
+        return;
+    const QString target = dialog.Path();
+    RunExportOptions options{dialog.Scale(), dialog.From(), dialog.To(), dialog.MsPerStep(), dialog.Captions()};
+    QProgressDialog progress(tr("正在匯出動畫..."), tr("取消"), 0, 100, MainFrame());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const RunExportResult result = ExportRun(view, target, options, [&](int64_t done, int64_t total) {
+        progress.setValue(int(done * 100 / total));
+        return !progress.wasCanceled();
+    });
+    if (!result && result.failure != RunExportFailure::Cancelled)
+        AfxMessageBox(DescribeRunExportFailure(result, target, false));
 }
 
 namespace {

@@ -91,6 +91,7 @@ private:
     void UpdateFrameTitles(const CDocument *doc);
     void OnAppAbout();
     void OnFileExport();
+    void OnFileExportRun();
 
     std::unique_ptr<QTranslator> m_toolkitTranslator;
     std::unique_ptr<QTranslator> m_ownTranslator;

@@ -73,6 +73,8 @@ const char kDescription[] =
     "  state PATH        the program's state as JSON ('-' for standard output)\n"
     "  export PATH [SCALE]   the active canvas as .png, .svg or .pdf, at a scale\n"
     "                    from 1 to 8 (a PNG has SCALE x the canvas's pixels)\n"
+    "  export-run PATH [SCALE [FROM TO]]   the active view's run, steps FROM to TO,\n"
+    "                    as an animated .gif or a .pdf of a page a step, captioned\n"
     "  snapshot PATH     the active view's client area as PNG, in device pixels\n"
     "  shot PATH         the whole main window as PNG\n"
     "  repeat N STATEMENT   run STATEMENT N times (nesting at most 16 deep)\n"

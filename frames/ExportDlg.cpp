@@ -1,5 +1,6 @@
 #include "ExportDlg.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QTreeView>
 #include <QSpinBox>
+#include <algorithm>
 
 CExportDlg::CExportDlg(QWidget *parent, int maxScale) : QFileDialog(parent, tr("匯出圖片"))
 {
@@ -14,21 +16,10 @@ CExportDlg::CExportDlg(QWidget *parent, int maxScale) : QFileDialog(parent, tr("
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
     setNameFilters({QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)"), QStringLiteral("PDF (*.pdf)")});
-    m_scale = new QSpinBox(this);
-    m_scale->setObjectName(QStringLiteral("exportScale"));
-    m_scale->setRange(1, maxScale);
+    m_scale = NewSpinBox("exportScale", 1, maxScale, 1);
     m_scale->setSuffix(QStringLiteral(" ×"));
     m_scale->setToolTip(tr("以幾倍的像素畫出畫布；文字一樣清晰"));
-    auto *label = new QLabel(tr("放大倍數(&S)："), this);
-    label->setBuddy(m_scale);
-    if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
-        const int row = grid->rowCount();
-        auto *field = new QHBoxLayout;
-        field->addWidget(m_scale);
-        field->addStretch();
-        grid->addWidget(label, row, 0);
-        grid->addLayout(field, row, 1);
-    }
+    AddField(tr("放大倍數(&S)："), m_scale);
     // The name column takes what the size, type and date leave, so that
     // those read whole ("25.3 MiB", not "25…iB").
     if (auto *details = findChild<QTreeView *>(QStringLiteral("treeView"))) {
@@ -40,6 +31,69 @@ CExportDlg::CExportDlg(QWidget *parent, int maxScale) : QFileDialog(parent, tr("
     }
 }
 
+CExportDlg::CExportDlg(QWidget *parent, int maxScale, qint64 steps, int msPerStep) : CExportDlg(parent, maxScale)
+{
+    setWindowTitle(tr("匯出動畫"));
+    setNameFilters({QStringLiteral("GIF (*.gif)"), QStringLiteral("PDF (*.pdf)")});
+    const int last = int(std::min<qint64>(steps, INT32_MAX));
+    m_from = NewSpinBox("exportFrom", 0, last, 0);
+    m_to = NewSpinBox("exportTo", 0, last, last);
+    m_msPerStep = NewSpinBox("exportTime", 10, 60000, msPerStep);
+    m_msPerStep->setSuffix(tr(" 毫秒"));
+    m_captions = new QCheckBox(tr("每一步下面加上說明"), this);
+    m_captions->setChecked(true);
+    AddField(tr("從第幾步(&F)："), m_from);
+    AddField(tr("到第幾步(&O)："), m_to);
+    AddField(tr("每步顯示(&M)："), m_msPerStep);
+    AddField(QString(), m_captions);
+}
+
+void CExportDlg::AddField(const QString &text, QWidget *widget)
+{
+    auto *grid = qobject_cast<QGridLayout *>(layout());
+    if (!grid)
+        return;
+    const int row = grid->rowCount();
+    auto *field = new QHBoxLayout;
+    field->addWidget(widget);
+    field->addStretch();
+    if (!text.isEmpty()) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(widget);
+        grid->addWidget(label, row, 0);
+    }
+    grid->addLayout(field, row, 1);
+}
+
+QSpinBox *CExportDlg::NewSpinBox(const char *name, int low, int high, int value)
+{
+    auto *box = new QSpinBox(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(low, high);
+    box->setValue(value);
+    return box;
+}
+
+qint64 CExportDlg::From() const
+{
+    return m_from ? m_from->value() : 0;
+}
+
+qint64 CExportDlg::To() const
+{
+    return m_to ? m_to->value() : -1;
+}
+
+int CExportDlg::MsPerStep() const
+{
+    return m_msPerStep ? m_msPerStep->value() : 0;
+}
+
+bool CExportDlg::Captions() const
+{
+    return m_captions && m_captions->isChecked();
+}
+
 QString CExportDlg::Path() const
 {
     const QStringList files = selectedFiles();
@@ -48,7 +102,7 @@ QString CExportDlg::Path() const
     QString path = files.first();
     if (QFileInfo(path).suffix().isEmpty()) {
         const QString filter = selectedNameFilter();
-        path += filter.startsWith("SVG") ? ".svg" : filter.startsWith("PDF") ? ".pdf" : ".png";
+        path += "." + filter.section(' ', 0, 0).toLower();
     }
     return path;
 }

@@ -86,6 +86,7 @@ const std::vector<Menu> &DocumentMenu()
           {ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "儲存檔案(&S)\tCtrl+S")},
           {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "另存新檔(&A)...")},
           {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "匯出圖片(&E)...")},
+          {ID_FILE_EXPORT_RUN, QT_TRANSLATE_NOOP("CMainFrame", "匯出動畫(&M)...")},
           {0, nullptr},
           {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "列印(&P)...\tCtrl+P")},
           {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "預覽列印(&V)")},

@@ -6,6 +6,17 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'匯出動畫': 'Export a Run', ' 毫秒': ' ms', '每一步下面加上說明': 'A caption under each step',
+'從第幾步(&F)：': '&From step:', '到第幾步(&O)：': 'T&o step:', '每步顯示(&M)：': 'Each step for (&M):',
+'匯出動畫(&M)...': 'Export a Run as Ani&mation...', '正在匯出動畫...': 'Exporting the run...',
+'不支援的檔案類型「%1」：請用 .gif 或 .pdf。': 'The type "%1" is not supported: use .gif or .pdf.',
+'這個視窗沒有可以匯出的執行過程。': 'This window has no run to export.',
+'步驟必須在這次執行之內，而且開始不能在結束之後。': 'The steps must lie within the run, the first not after the last.',
+'畫面太大（每張超過一億像素，或檔案超過 2 GB）；請用較小的倍數或較少的步驟。': 'The frames are too large (over 100 megapixels each, or a file over 2 GB); use a smaller scale or fewer steps.',
+'超過 %1 步；請匯出較少的步驟。': 'More than %1 steps; export fewer.',
+'已取消。': 'Cancelled.',
+'無法匯出動畫 %1：\n%2': 'Cannot export the run to %1:\n%2',
+'把執行過程存成動畫 GIF，或每一步一頁的 PDF\n匯出動畫': 'Save the run as an animated GIF, or a PDF of a page a step\nExport a Run',
 '練習模式(&R)\tF8': 'P&ractice\tF8', '提示(&H)\tShift+F8': '&Hint\tShift+F8',
 '練習：答對 %1/%2': 'Practice: %1/%2 right',
 '練習：節點 %1 的比賽，哪個子節點那邊勝？點它的方框。': 'Practice: in node %1\'s match, which child\'s side wins? Click its box.',

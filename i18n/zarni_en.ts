@@ -141,6 +141,30 @@ Save anyway?</translation>
         <source>放大倍數(&amp;S)：</source>
         <translation>&amp;Scale:</translation>
     </message>
+    <message>
+        <source>匯出動畫</source>
+        <translation>Export a Run</translation>
+    </message>
+    <message>
+        <source> 毫秒</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>每一步下面加上說明</source>
+        <translation>A caption under each step</translation>
+    </message>
+    <message>
+        <source>從第幾步(&amp;F)：</source>
+        <translation>&amp;From step:</translation>
+    </message>
+    <message>
+        <source>到第幾步(&amp;O)：</source>
+        <translation>T&amp;o step:</translation>
+    </message>
+    <message>
+        <source>每步顯示(&amp;M)：</source>
+        <translation>Each step for (&amp;M):</translation>
+    </message>
 </context>
 <context>
     <name>CGotoDlg</name>
@@ -535,6 +559,10 @@ Save anyway?</translation>
         <source>練習：答對 %1/%2</source>
         <translation>Practice: %1/%2 right</translation>
     </message>
+    <message>
+        <source>匯出動畫(&amp;M)...</source>
+        <translation>Export a Run as Ani&amp;mation...</translation>
+    </message>
 </context>
 <context>
     <name>CMergeDlg</name>
@@ -830,6 +858,14 @@ Save anyway?</translation>
         <source>腳本已停止。</source>
         <translation>The script was stopped.</translation>
     </message>
+    <message>
+        <source>正在匯出動畫...</source>
+        <translation>Exporting the run...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>CZarniView</name>
@@ -953,6 +989,36 @@ Save anyway?</translation>
     <message>
         <source>圖片 %1 × %2 太大，無法存成 PNG；請用較小的倍數，或改存為 SVG 或 PDF。</source>
         <translation>The picture %1 × %2 is too large for PNG; export it at a smaller scale, or as SVG or PDF.</translation>
+    </message>
+    <message>
+        <source>不支援的檔案類型「%1」：請用 .gif 或 .pdf。</source>
+        <translation>The type "%1" is not supported: use .gif or .pdf.</translation>
+    </message>
+    <message>
+        <source>這個視窗沒有可以匯出的執行過程。</source>
+        <translation>This window has no run to export.</translation>
+    </message>
+    <message>
+        <source>步驟必須在這次執行之內，而且開始不能在結束之後。</source>
+        <translation>The steps must lie within the run, the first not after the last.</translation>
+    </message>
+    <message>
+        <source>畫面太大（每張超過一億像素，或檔案超過 2 GB）；請用較小的倍數或較少的步驟。</source>
+        <translation>The frames are too large (over 100 megapixels each, or a file over 2 GB); use a smaller scale or fewer steps.</translation>
+    </message>
+    <message>
+        <source>超過 %1 步；請匯出較少的步驟。</source>
+        <translation>More than %1 steps; export fewer.</translation>
+    </message>
+    <message>
+        <source>已取消。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>無法匯出動畫 %1：
+%2</source>
+        <translation>Cannot export the run to %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -1818,6 +1884,12 @@ Practice</translation>
 提示</source>
         <translation>Show which nodes this question compares, without counting a mistake
 Hint</translation>
+    </message>
+    <message>
+        <source>把執行過程存成動畫 GIF，或每一步一頁的 PDF
+匯出動畫</source>
+        <translation>Save the run as an animated GIF, or a PDF of a page a step
+Export a Run</translation>
     </message>
 </context>
 <context>

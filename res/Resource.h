@@ -83,6 +83,8 @@ enum Command : int {
     // Practice: the learner decides the next step.
     ID_VIEW_PRACTICE = 0x8045,
     ID_PRACTICE_HINT = 0x8046,
+    // A run for slides.
+    ID_FILE_EXPORT_RUN = 0x8047,
 };
 Q_ENUM_NS(Command)
 

@@ -48,6 +48,7 @@ const QHash<int, const char *> &Table()
         {ID_WINNER_KIND_LOSER, QT_TRANSLATE_NOOP("Strings", "每個節點顯示它那場比賽的敗者，總冠軍在樹根上方的節點 0\n敗者樹")},
         {ID_WINNER_REPLACE, QT_TRANSLATE_NOOP("Strings", "用選擇樹把一串值切成由大到小排好的序列（置換選擇）\n置換選擇")},
         {ID_WINNER_MERGE_RUNS, QT_TRANSLATE_NOOP("Strings", "把置換選擇產生的序列合併成一個排好的序列\n合併這些序列")},
+        {ID_FILE_EXPORT_RUN, QT_TRANSLATE_NOOP("Strings", "把執行過程存成動畫 GIF，或每一步一頁的 PDF\n匯出動畫")},
         {ID_VIEW_PRACTICE, QT_TRANSLATE_NOOP("Strings", "每個決定下一步的地方先停下來，讓你自己決定\n練習模式")},
         {ID_PRACTICE_HINT, QT_TRANSLATE_NOOP("Strings", "指出這一題比較的是哪些節點，不算錯\n提示")},
         {ID_VIEW_CODE, QT_TRANSLATE_NOOP("Strings", "顯示或隱藏執行中演算法的虛擬碼、說明與計數\n程式碼")},

@@ -4,6 +4,7 @@
 #include "app/Script.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,6 +26,7 @@ private slots:
     void exportPng();
     void exportSvgAndPdf();
     void tooLargeForPng();
+    void exportRun();
     void exportScaled_data();
     void exportScaled();
     void badInput_data();
@@ -157,6 +159,31 @@ void TestCli::exportScaled_data()
 
 // The canvas at s times its pixels: lines and frames s pixels wide, the
 // label's glyphs drawn at that resolution.
+// A run as GIF and PDF: a frame or page a step with its caption band, each
+// frame shown half a second at 1x; the first frame is the picture export
+// draws at step 0 (up to the palette).
+void TestCli::exportRun()
+{
+    const Run run = Script(QString("ID_WINNER_TREE\nspeed 2\nID_WINNER_END\nexport-run %1 2\nexport-run %2 1 3 7\n"
+                                   "seek 0\nexport %3 2\n")
+                               .arg(Path("run.gif"), Path("run.pdf"), Path("start.png")));
+    QCOMPARE(run.status, 0);
+    QImageReader gif(Path("run.gif"));
+    QCOMPARE(gif.imageCount(), 22); // steps 0 to 21
+    const QImage first = gif.read().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(gif.nextImageDelay(), 250);
+    const QImage start = QImage(Path("start.png")).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(first.size(), QSize(1600, 1200 + 56));
+    int far = 0;
+    for (int y = 0; y < start.height(); y += 3)
+        for (int x = 0; x < start.width(); x += 3)
+            far += std::abs(qGray(first.pixel(x, y)) - qGray(start.pixel(x, y))) > 24;
+    QVERIFY2(far < 50, qPrintable(QString::number(far)));
+    QFile pdf(Path("run.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QCOMPARE(pdf.readAll().count("/Type /Page\n"), 5);
+}
+
 void TestCli::exportScaled()
 {
     QFETCH(QString, file);
@@ -245,6 +272,9 @@ void TestCli::badInput_data()
     QTest::newRow("replace dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_REPLACE\n" << 2 << "use 'replace P V1";
     QTest::newRow("answer, no question") << QStringList{"--headless", "--script", "SCRIPT"} << "answer 3\n" << 2 << "script.zs:1: 'answer 3': no question is being asked";
     QTest::newRow("answer, not a choice") << QStringList{"--headless", "--script", "SCRIPT"} << "practice on\nID_WINNER_GO\nanswer 3\n" << 2 << "script.zs:3: 'answer 3': the choices are 8, 9";
+    QTest::newRow("export-run, no run") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.gif\n" << 2 << "script.zs:1: cannot export the run to 'x.gif': the active view has no run";
+    QTest::newRow("export-run, type") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.mov\n" << 2 << "the run's types are .gif and .pdf";
+    QTest::newRow("export-run, range") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nexport-run x.gif 1 5 3\n" << 2 << "the first not after the last";
     QTest::newRow("merge dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_MERGE\n" << 2 << "use 'merge PATH' or 'runs";
     QTest::newRow("goto past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 16\n" << 2 << "script.zs:1: the tree has no node 16: its nodes are 1 to 15";
     QTest::newRow("goto 0") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 0\n" << 2 << "the node index must be from 1";

@@ -1,0 +1,167 @@
+#include "RunExport.h"
+
+#include "Export.h"
+#include "framework/FileWrite.h"
+#include "framework/GifWriter.h"
+#include "view/ZarniView.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+QString Kind(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower();
+}
+
+// The caption's band: a line of the label font's size, at the scale.
+int CaptionHeight(int scale)
+{
+    return 28 * scale;
+}
+
+// The canvas at the step shown with its caption beneath.
+QImage Frame(CZarniView *view, int scale, bool captions)
+{
+    const QImage canvas = CanvasImage(view, scale);
+    if (!captions || canvas.isNull())
+        return canvas;
+    QImage frame(canvas.width(), canvas.height() + CaptionHeight(scale), QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    QPainter painter(&frame);
+    painter.drawImage(0, 0, canvas);
+    QFont font = painter.font();
+    font.setPixelSize(14 * scale);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRect band(4 * scale, canvas.height(), canvas.width() - 8 * scale, CaptionHeight(scale));
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(view->Narration(), Qt::ElideRight, band.width()));
+    return frame;
+}
+
+} // namespace
+
+bool IsRunExportType(const QString &path)
+{
+    return Kind(path) == "gif" || Kind(path) == "pdf";
+}
+
+RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOptions options,
+                          const std::function<bool(int64_t, int64_t)> &progress)
+{
+    RunExportResult result;
+    auto failed = [&](RunExportFailure failure) {
+        result.failure = failure;
+        return result;
+    };
+    if (!IsRunExportType(path))
+        return failed(RunExportFailure::UnknownType);
+    if (!view->Run())
+        return failed(RunExportFailure::NoRun);
+    if (options.to < 0)
+        options.to = view->RunStepCount();
+    if (options.from < 0 || options.from > options.to || options.to > view->RunStepCount())
+        return failed(RunExportFailure::BadRange);
+    const int64_t frames = options.to - options.from + 1;
+    const CSize canvas = view->GetTotalSize();
+    const long long pixels = (long long)canvas.cx * options.scale * (canvas.cy * options.scale + CaptionHeight(options.scale));
+    if (frames > kMaxRunFrames)
+        return failed(RunExportFailure::TooManyFrames);
+    if (pixels > kMaxPngPixels || frames * (pixels / 16) > kMaxRunFileBytes)
+        return failed(RunExportFailure::TooLarge);
+
+    const int64_t shown = view->RunStep();
+    const bool gif = Kind(path) == "gif";
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    std::unique_ptr<CGifWriter> animation;
+    std::unique_ptr<QPdfWriter> pages;
+    std::unique_ptr<QPainter> pagePainter;
+    for (int64_t k = options.from; k <= options.to; ++k) {
+        view->SeekRun(k);
+        const QImage frame = Frame(view, options.scale, options.captions);
+        if (frame.isNull()) {
+            result.failure = RunExportFailure::TooLarge;
+            break;
+        }
+        if (gif) {
+            if (!animation)
+                animation = std::make_unique<CGifWriter>(frame.size());
+            if (!animation->AddFrame(frame, options.msPerStep)) {
+                result = {RunExportFailure::Write, animation->Error()};
+                break;
+            }
+        } else {
+            if (!pages) {
+                pages = std::make_unique<QPdfWriter>(&buffer);
+                pages->setTitle(QStringLiteral("Zarni"));
+                pages->setResolution(96);
+                pages->setPageMargins(QMarginsF(0, 0, 0, 0));
+                pages->setPageSize(QPageSize(QSizeF(frame.size()) * 72.0 / 96.0 / options.scale, QPageSize::Point));
+                pagePainter = std::make_unique<QPainter>(pages.get());
+            } else {
+                pages->newPage();
+            }
+            pagePainter->drawImage(QRectF(0, 0, pages->width(), pages->height()), frame);
+        }
+        if (progress && !progress(k - options.from + 1, frames)) {
+            result.failure = RunExportFailure::Cancelled;
+            break;
+        }
+    }
+    if (pagePainter)
+        pagePainter->end();
+    const QByteArray gifBytes = animation ? animation->Finish() : QByteArray();
+    view->SeekRun(shown);
+    if (!result)
+        return result;
+    if (gif && gifBytes.isEmpty())
+        return {RunExportFailure::Write, animation ? animation->Error() : QString()};
+    if (!WriteWholeFile(path, gif ? gifBytes : bytes, &result.reason))
+        result.failure = RunExportFailure::Write;
+    return result;
+}
+
+QString DescribeRunExportFailure(const RunExportResult &result, const QString &path, bool commandLine)
+{
+    QString english, chinese;
+    switch (result.failure) {
+    case RunExportFailure::None: return {};
+    case RunExportFailure::UnknownType:
+        english = QStringLiteral("the run's types are .gif and .pdf");
+        chinese = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .gif 或 .pdf。").arg(Kind(path));
+        break;
+    case RunExportFailure::NoRun:
+        english = QStringLiteral("the active view has no run");
+        chinese = QCoreApplication::translate("Export", "這個視窗沒有可以匯出的執行過程。");
+        break;
+    case RunExportFailure::BadRange:
+        english = QStringLiteral("the steps must lie within the run, the first not after the last");
+        chinese = QCoreApplication::translate("Export", "步驟必須在這次執行之內，而且開始不能在結束之後。");
+        break;
+    case RunExportFailure::TooLarge:
+        english = QStringLiteral("the frames are too large (over 100 megapixels each, or a file over 2 GB); export at a smaller scale or fewer steps");
+        chinese = QCoreApplication::translate("Export", "畫面太大（每張超過一億像素，或檔案超過 2 GB）；請用較小的倍數或較少的步驟。");
+        break;
+    case RunExportFailure::TooManyFrames:
+        english = QStringLiteral("more than %1 steps; export fewer").arg(kMaxRunFrames);
+        chinese = QCoreApplication::translate("Export", "超過 %1 步；請匯出較少的步驟。").arg(kMaxRunFrames);
+        break;
+    case RunExportFailure::Cancelled:
+        english = QStringLiteral("cancelled");
+        chinese = QCoreApplication::translate("Export", "已取消。");
+        break;
+    case RunExportFailure::Write:
+        english = chinese = result.reason;
+        break;
+    }
+    return commandLine ? QStringLiteral("cannot export the run to '%1': %2").arg(path, english)
+                       : QCoreApplication::translate("Export", "無法匯出動畫 %1：\n%2").arg(QDir::toNativeSeparators(path), chinese);
+}

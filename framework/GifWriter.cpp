@@ -1,0 +1,131 @@
+#include "GifWriter.h"
+
+#include <QHash>
+#include <algorithm>
+#include <gif_lib.h>
+
+namespace {
+
+// The colours the tree, its marks and outlines are drawn in.
+const QRgb kBaseColours[] = {
+    qRgb(255, 255, 255), qRgb(255, 50, 50),  qRgb(255, 0, 0),     qRgb(100, 100, 100), qRgb(180, 225, 180),
+    qRgb(30, 120, 30),   qRgb(210, 210, 210), qRgb(90, 90, 90),   qRgb(255, 232, 160), qRgb(170, 110, 0),
+    qRgb(185, 215, 255), qRgb(20, 80, 180),  qRgb(0, 60, 220),    qRgb(110, 160, 255), qRgb(255, 140, 0),
+    qRgb(255, 240, 150), qRgb(192, 128, 0),  qRgb(240, 240, 240)};
+const int kBlends = 8;  // each base colour on its way to black
+const int kGreys = 32;
+
+int Write(GifFileType *gif, const GifByteType *data, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
+    return length;
+}
+
+int Distance(QRgb a, QRgb b)
+{
+    const int r = qRed(a) - qRed(b), g = qGreen(a) - qGreen(b), bl = qBlue(a) - qBlue(b);
+    return r * r + g * g + bl * bl;
+}
+
+} // namespace
+
+CGifWriter::CGifWriter(QSize size) : m_size(size), m_previous(std::size_t(size.width()) * std::size_t(size.height()))
+{
+    for (const QRgb base : kBaseColours)
+        for (int t = 0; t < kBlends; ++t)
+            m_palette.push_back(qRgb(qRed(base) * (kBlends - t) / kBlends, qGreen(base) * (kBlends - t) / kBlends,
+                                     qBlue(base) * (kBlends - t) / kBlends));
+    for (int g = 0; g < kGreys; ++g)
+        m_palette.push_back(qRgb(g * 255 / (kGreys - 1), g * 255 / (kGreys - 1), g * 255 / (kGreys - 1)));
+    m_palette.resize(256, qRgb(0, 0, 0));
+    std::vector<GifColorType> colours(256);
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        colours[i] = {GifByteType(qRed(m_palette[i])), GifByteType(qGreen(m_palette[i])), GifByteType(qBlue(m_palette[i]))};
+    int error = 0;
+    m_gif = EGifOpen(&m_bytes, Write, &error);
+    if (!m_gif) {
+        Fail(error);
+        return;
+    }
+    ColorMapObject *map = GifMakeMapObject(256, colours.data());
+    EGifSetGifVersion(m_gif, true);
+    const bool started = map && EGifPutScreenDesc(m_gif, size.width(), size.height(), 8, 0, map) == GIF_OK;
+    GifFreeMapObject(map);
+    // Loop for ever (the NETSCAPE2.0 extension, a count of 0).
+    const GifByteType loop[] = {1, 0, 0};
+    if (!started || EGifPutExtensionLeader(m_gif, APPLICATION_EXT_FUNC_CODE) != GIF_OK ||
+        EGifPutExtensionBlock(m_gif, 11, "NETSCAPE2.0") != GIF_OK || EGifPutExtensionBlock(m_gif, 3, loop) != GIF_OK ||
+        EGifPutExtensionTrailer(m_gif) != GIF_OK)
+        Fail(m_gif->Error);
+}
+
+CGifWriter::~CGifWriter()
+{
+    if (m_gif)
+        EGifCloseFile(m_gif, nullptr);
+}
+
+bool CGifWriter::Fail(int code)
+{
+    if (m_strError.isEmpty())
+        m_strError = QString::fromUtf8(GifErrorString(code));
+    return false;
+}
+
+// The nearest colour of the palette, remembered: a frame has few colours.
+uint8_t CGifWriter::IndexOf(QRgb colour)
+{
+    if (const auto found = m_known.constFind(colour); found != m_known.constEnd())
+        return *found;
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < m_palette.size(); ++i)
+        if (Distance(colour, m_palette[i]) < Distance(colour, m_palette[best]))
+            best = i;
+    m_known.insert(colour, uint8_t(best));
+    return uint8_t(best);
+}
+
+bool CGifWriter::AddFrame(const QImage &frame, int delayMs)
+{
+    if (!m_gif || !m_strError.isEmpty())
+        return false;
+    const QImage image = frame.convertToFormat(QImage::Format_RGB32);
+    const int width = m_size.width(), height = m_size.height();
+    std::vector<uint8_t> indices(m_previous.size());
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = std::size_t(y) * std::size_t(width) + std::size_t(x);
+            indices[at] = IndexOf(line[x]);
+            if (m_bFirst || indices[at] != m_previous[at]) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right < 0) // nothing changed: one pixel stands for the frame
+        left = right = top = bottom = 0;
+    GraphicsControlBlock control{DISPOSE_DO_NOT, false, std::max(1, (delayMs + 5) / 10), NO_TRANSPARENT_COLOR};
+    GifByteType extension[4];
+    EGifGCBToExtension(&control, extension);
+    if (EGifPutExtension(m_gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_OK ||
+        EGifPutImageDesc(m_gif, left, top, right - left + 1, bottom - top + 1, false, nullptr) != GIF_OK)
+        return Fail(m_gif->Error);
+    for (int y = top; y <= bottom; ++y)
+        if (EGifPutLine(m_gif, &indices[std::size_t(y) * std::size_t(width) + std::size_t(left)], right - left + 1) != GIF_OK)
+            return Fail(m_gif->Error);
+    m_previous.swap(indices);
+    m_bFirst = false;
+    return true;
+}
+
+QByteArray CGifWriter::Finish()
+{
+    int error = 0;
+    const bool closed = m_gif && EGifCloseFile(m_gif, &error) == GIF_OK;
+    m_gif = nullptr;
+    if (!closed)
+        Fail(error);
+    return m_strError.isEmpty() ? m_bytes : QByteArray();
+}

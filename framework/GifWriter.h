@@ -1,0 +1,40 @@
+#pragma once
+// An animated GIF made frame by frame into memory: one palette for every
+// frame (the program's colours, their blends with the black of glyph edges,
+// and greys), each frame storing only the rectangle that changed since the
+// one before, looping for ever.
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+struct GifFileType;
+
+class CGifWriter {
+public:
+    explicit CGifWriter(QSize size);
+    ~CGifWriter();
+    CGifWriter(const CGifWriter &) = delete;
+    CGifWriter &operator=(const CGifWriter &) = delete;
+
+    // A frame of the writer's size shown for delayMs.
+    bool AddFrame(const QImage &frame, int delayMs);
+    // The whole file, once every frame is added; empty after a failure.
+    QByteArray Finish();
+    QString Error() const { return m_strError; }
+
+private:
+    uint8_t IndexOf(QRgb colour);
+    bool Fail(int code);
+
+    QSize m_size;
+    GifFileType *m_gif = nullptr;
+    QByteArray m_bytes;
+    std::vector<QRgb> m_palette;
+    QHash<QRgb, uint8_t> m_known; // colours met, by their palette index
+    std::vector<uint8_t> m_previous; // the indices the last frame left
+    bool m_bFirst = true;
+    QString m_strError;
+};
