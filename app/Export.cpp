@@ -133,12 +133,14 @@ QString Kind(const QString &path)
 
 } // namespace
 
-QImage CanvasImage(CScrollView *view, int scale)
+QImage CanvasImage(CScrollView *view, int scale, int below)
 {
     const CSize canvas = view->GetTotalSize();
-    QImage image(canvas.cx * scale, canvas.cy * scale, QImage::Format_RGB32);
+    QImage image(canvas.cx * scale, canvas.cy * scale + below, QImage::Format_RGB32);
     if (image.isNull())
         return image;
+    if (below > 0)
+        image.fill(Qt::white);
     // The image's pixel ratio is the scale, as a window's is on a screen of
     // that scale: lines scale by scale pixels, glyphs drawn at full resolution.
     image.setDevicePixelRatio(scale);

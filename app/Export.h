@@ -25,8 +25,9 @@ struct ExportResult {
 };
 
 // The canvas as export draws it into a PNG: scale times its pixels along
-// each side, labels drawn at that resolution; null without the memory.
-QImage CanvasImage(CScrollView *view, int scale);
+// each side, labels drawn at that resolution, and below it a white band of
+// `below` pixels; null without the memory.
+QImage CanvasImage(CScrollView *view, int scale, int below = 0);
 
 // Whether export writes files with the extension of path.
 bool IsExportType(const QString &path);

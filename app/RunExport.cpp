@@ -3,6 +3,7 @@
 #include "Export.h"
 #include "framework/FileWrite.h"
 #include "framework/GifWriter.h"
+#include "framework/VideoWriter.h"
 #include "view/ZarniView.h"
 
 #include <QBuffer>
@@ -28,18 +29,16 @@ int CaptionHeight(int scale)
 // The canvas at the step shown with its caption beneath.
 QImage Frame(CZarniView *view, int scale, bool captions)
 {
-    const QImage canvas = CanvasImage(view, scale);
-    if (!captions || canvas.isNull())
-        return canvas;
-    QImage frame(canvas.width(), canvas.height() + CaptionHeight(scale), QImage::Format_RGB32);
-    frame.fill(Qt::white);
+    QImage frame = CanvasImage(view, scale, captions ? CaptionHeight(scale) : 0);
+    if (!captions || frame.isNull())
+        return frame;
+    const int canvasHeight = frame.height() - CaptionHeight(scale);
     QPainter painter(&frame);
-    painter.drawImage(0, 0, canvas);
     QFont font = painter.font();
     font.setPixelSize(14 * scale);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QRect band(4 * scale, canvas.height(), canvas.width() - 8 * scale, CaptionHeight(scale));
+    const QRect band(4 * scale, canvasHeight, frame.width() - 8 * scale, CaptionHeight(scale));
     painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(view->Narration(), Qt::ElideRight, band.width()));
     return frame;
@@ -49,7 +48,7 @@ QImage Frame(CZarniView *view, int scale, bool captions)
 
 bool IsRunExportType(const QString &path)
 {
-    return Kind(path) == "gif" || Kind(path) == "pdf";
+    return QStringList{"gif", "pdf", "mp4", "webm"}.contains(Kind(path));
 }
 
 RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOptions options,
@@ -77,11 +76,12 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
         return failed(RunExportFailure::TooLarge);
 
     const int64_t shown = view->RunStep();
-    const bool gif = Kind(path) == "gif";
+    const bool gif = Kind(path) == "gif", video = Kind(path) == "mp4" || Kind(path) == "webm";
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     std::unique_ptr<CGifWriter> animation;
+    std::unique_ptr<CVideoWriter> movie;
     std::unique_ptr<QPdfWriter> pages;
     std::unique_ptr<QPainter> pagePainter;
     for (int64_t k = options.from; k <= options.to; ++k) {
@@ -91,7 +91,14 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
             result.failure = RunExportFailure::TooLarge;
             break;
         }
-        if (gif) {
+        if (video) {
+            if (!movie)
+                movie = std::make_unique<CVideoWriter>(Kind(path), frame.size());
+            if (!movie->AddPicture(frame, options.msPerStep)) {
+                result = {RunExportFailure::Write, movie->Error()};
+                break;
+            }
+        } else if (gif) {
             if (!animation)
                 animation = std::make_unique<CGifWriter>(frame.size());
             if (!animation->AddFrame(frame, options.msPerStep)) {
@@ -118,13 +125,13 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
     }
     if (pagePainter)
         pagePainter->end();
-    const QByteArray gifBytes = animation ? animation->Finish() : QByteArray();
+    const QByteArray encoded = animation ? animation->Finish() : movie ? movie->Finish() : bytes;
     view->SeekRun(shown);
     if (!result)
         return result;
-    if (gif && gifBytes.isEmpty())
-        return {RunExportFailure::Write, animation ? animation->Error() : QString()};
-    if (!WriteWholeFile(path, gif ? gifBytes : bytes, &result.reason))
+    if (encoded.isEmpty())
+        return {RunExportFailure::Write, animation ? animation->Error() : movie ? movie->Error() : QString()};
+    if (!WriteWholeFile(path, encoded, &result.reason))
         result.failure = RunExportFailure::Write;
     return result;
 }
@@ -135,8 +142,8 @@ QString DescribeRunExportFailure(const RunExportResult &result, const QString &p
     switch (result.failure) {
     case RunExportFailure::None: return {};
     case RunExportFailure::UnknownType:
-        english = QStringLiteral("the run's types are .gif and .pdf");
-        chinese = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .gif 或 .pdf。").arg(Kind(path));
+        english = QStringLiteral("the run's types are .gif, .mp4, .webm and .pdf");
+        chinese = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .gif、.mp4、.webm 或 .pdf。").arg(Kind(path));
         break;
     case RunExportFailure::NoRun:
         english = QStringLiteral("the active view has no run");

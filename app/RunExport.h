@@ -1,6 +1,6 @@
 #pragma once
-// A run of the active view for slides: an animated GIF (a frame a step) or a
-// PDF (a page a step), each frame the canvas at that step as export draws
+// A run of the active view for slides: an animated GIF (a frame a step), a
+// video (MP4 or WebM, each step held for its time) or a PDF (a page a step), each frame the canvas at that step as export draws
 // it, with the step's narration in a caption line beneath. The file is made
 // whole in memory and written in one go: a cancelled or failed export leaves
 // no file.

@@ -955,7 +955,7 @@ void CScriptRunner::MergeRuns(const QStringList &words)
 // page a step, each shown half a second divided by the speed.
 void CScriptRunner::ExportRunFile(const QStringList &words)
 {
-    const QString usage = QStringLiteral("export-run PATH [SCALE [FROM TO]] (.gif or .pdf)");
+    const QString usage = QStringLiteral("export-run PATH [SCALE [FROM TO]] (.gif, .mp4, .webm or .pdf)");
     if (words.size() != 2 && words.size() != 3 && words.size() != 5)
         ExpectWords(words, 2, usage);
     CZarniView *view = ActiveView(words[0]);

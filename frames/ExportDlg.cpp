@@ -34,7 +34,8 @@ CExportDlg::CExportDlg(QWidget *parent, int maxScale) : QFileDialog(parent, tr("
 CExportDlg::CExportDlg(QWidget *parent, int maxScale, qint64 steps, int msPerStep) : CExportDlg(parent, maxScale)
 {
     setWindowTitle(tr("匯出動畫"));
-    setNameFilters({QStringLiteral("GIF (*.gif)"), QStringLiteral("PDF (*.pdf)")});
+    setNameFilters({QStringLiteral("GIF (*.gif)"), QStringLiteral("MP4 (*.mp4)"), QStringLiteral("WEBM (*.webm)"),
+                    QStringLiteral("PDF (*.pdf)")});
     const int last = int(std::min<qint64>(steps, INT32_MAX));
     m_from = NewSpinBox("exportFrom", 0, last, 0);
     m_to = NewSpinBox("exportTo", 0, last, last);

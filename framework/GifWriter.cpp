@@ -14,6 +14,7 @@ const QRgb kBaseColours[] = {
     qRgb(255, 240, 150), qRgb(192, 128, 0),  qRgb(240, 240, 240)};
 const int kBlends = 8;  // each base colour on its way to black
 const int kGreys = 32;
+const uint8_t kTransparent = 255;
 
 int Write(GifFileType *gif, const GifByteType *data, int length)
 {
@@ -29,7 +30,7 @@ int Distance(QRgb a, QRgb b)
 
 } // namespace
 
-CGifWriter::CGifWriter(QSize size) : m_size(size), m_previous(std::size_t(size.width()) * std::size_t(size.height()))
+CGifWriter::CGifWriter(QSize size) : m_size(size)
 {
     for (const QRgb base : kBaseColours)
         for (int t = 0; t < kBlends; ++t)
@@ -37,9 +38,9 @@ CGifWriter::CGifWriter(QSize size) : m_size(size), m_previous(std::size_t(size.w
                                      qBlue(base) * (kBlends - t) / kBlends));
     for (int g = 0; g < kGreys; ++g)
         m_palette.push_back(qRgb(g * 255 / (kGreys - 1), g * 255 / (kGreys - 1), g * 255 / (kGreys - 1)));
-    m_palette.resize(256, qRgb(0, 0, 0));
+    m_palette.resize(kTransparent, qRgb(0, 0, 0)); // the last index stays transparent
     std::vector<GifColorType> colours(256);
-    for (std::size_t i = 0; i < colours.size(); ++i)
+    for (std::size_t i = 0; i < m_palette.size(); ++i)
         colours[i] = {GifByteType(qRed(m_palette[i])), GifByteType(qGreen(m_palette[i])), GifByteType(qBlue(m_palette[i]))};
     int error = 0;
     m_gif = EGifOpen(&m_bytes, Write, &error);
@@ -85,38 +86,57 @@ uint8_t CGifWriter::IndexOf(QRgb colour)
     return uint8_t(best);
 }
 
+// The rectangle where the frame differs from the one before; in it the
+// pixels that did not change are transparent, which the compression packs
+// into almost nothing.
 bool CGifWriter::AddFrame(const QImage &frame, int delayMs)
 {
     if (!m_gif || !m_strError.isEmpty())
         return false;
     const QImage image = frame.convertToFormat(QImage::Format_RGB32);
     const int width = m_size.width(), height = m_size.height();
-    std::vector<uint8_t> indices(m_previous.size());
+    const bool first = m_last.isNull();
     int left = width, top = height, right = -1, bottom = -1;
     for (int y = 0; y < height; ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = std::size_t(y) * std::size_t(width) + std::size_t(x);
-            indices[at] = IndexOf(line[x]);
-            if (m_bFirst || indices[at] != m_previous[at]) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-        }
+        const QRgb *before = first ? nullptr : reinterpret_cast<const QRgb *>(m_last.constScanLine(y));
+        if (before && std::equal(line, line + width, before))
+            continue;
+        int x0 = 0, x1 = width - 1;
+        while (before && line[x0] == before[x0])
+            ++x0;
+        while (before && line[x1] == before[x1])
+            --x1;
+        left = std::min(left, x0), right = std::max(right, x1);
+        top = std::min(top, y), bottom = y;
     }
-    if (right < 0) // nothing changed: one pixel stands for the frame
+    if (right < 0) // nothing changed: one transparent pixel stands for the frame
         left = right = top = bottom = 0;
-    GraphicsControlBlock control{DISPOSE_DO_NOT, false, std::max(1, (delayMs + 5) / 10), NO_TRANSPARENT_COLOR};
+    GraphicsControlBlock control{DISPOSE_DO_NOT, false, std::max(1, (delayMs + 5) / 10), kTransparent};
     GifByteType extension[4];
     EGifGCBToExtension(&control, extension);
     if (EGifPutExtension(m_gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_OK ||
         EGifPutImageDesc(m_gif, left, top, right - left + 1, bottom - top + 1, false, nullptr) != GIF_OK)
         return Fail(m_gif->Error);
-    for (int y = top; y <= bottom; ++y)
-        if (EGifPutLine(m_gif, &indices[std::size_t(y) * std::size_t(width) + std::size_t(left)], right - left + 1) != GIF_OK)
+    std::vector<GifByteType> row(std::size_t(right - left + 1));
+    QRgb lastColour = 0;
+    uint8_t lastIndex = IndexOf(lastColour);
+    for (int y = top; y <= bottom; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const QRgb *before = first ? nullptr : reinterpret_cast<const QRgb *>(m_last.constScanLine(y));
+        for (int x = left; x <= right; ++x) {
+            if (before && line[x] == before[x]) {
+                row[std::size_t(x - left)] = kTransparent;
+                continue;
+            }
+            if (line[x] != lastColour)
+                lastColour = line[x], lastIndex = IndexOf(lastColour);
+            row[std::size_t(x - left)] = lastIndex;
+        }
+        if (EGifPutLine(m_gif, row.data(), int(row.size())) != GIF_OK)
             return Fail(m_gif->Error);
-    m_previous.swap(indices);
-    m_bFirst = false;
+    }
+    m_last = image;
     return true;
 }
 

@@ -2,7 +2,7 @@
 // An animated GIF made frame by frame into memory: one palette for every
 // frame (the program's colours, their blends with the black of glyph edges,
 // and greys), each frame storing only the rectangle that changed since the
-// one before, looping for ever.
+// one before (its unchanged pixels transparent), looping for ever.
 
 #include <QByteArray>
 #include <QHash>
@@ -34,7 +34,6 @@ private:
     QByteArray m_bytes;
     std::vector<QRgb> m_palette;
     QHash<QRgb, uint8_t> m_known; // colours met, by their palette index
-    std::vector<uint8_t> m_previous; // the indices the last frame left
-    bool m_bFirst = true;
+    QImage m_last; // the frame before
     QString m_strError;
 };

@@ -9,7 +9,7 @@ EN = {
 '匯出動畫': 'Export a Run', ' 毫秒': ' ms', '每一步下面加上說明': 'A caption under each step',
 '從第幾步(&F)：': '&From step:', '到第幾步(&O)：': 'T&o step:', '每步顯示(&M)：': 'Each step for (&M):',
 '匯出動畫(&M)...': 'Export a Run as Ani&mation...', '正在匯出動畫...': 'Exporting the run...',
-'不支援的檔案類型「%1」：請用 .gif 或 .pdf。': 'The type "%1" is not supported: use .gif or .pdf.',
+'不支援的檔案類型「%1」：請用 .gif、.mp4、.webm 或 .pdf。': 'The type "%1" is not supported: use .gif, .mp4, .webm or .pdf.',
 '這個視窗沒有可以匯出的執行過程。': 'This window has no run to export.',
 '步驟必須在這次執行之內，而且開始不能在結束之後。': 'The steps must lie within the run, the first not after the last.',
 '畫面太大（每張超過一億像素，或檔案超過 2 GB）；請用較小的倍數或較少的步驟。': 'The frames are too large (over 100 megapixels each, or a file over 2 GB); use a smaller scale or fewer steps.',

@@ -991,10 +991,6 @@ Save anyway?</translation>
         <translation>The picture %1 × %2 is too large for PNG; export it at a smaller scale, or as SVG or PDF.</translation>
     </message>
     <message>
-        <source>不支援的檔案類型「%1」：請用 .gif 或 .pdf。</source>
-        <translation>The type "%1" is not supported: use .gif or .pdf.</translation>
-    </message>
-    <message>
         <source>這個視窗沒有可以匯出的執行過程。</source>
         <translation>This window has no run to export.</translation>
     </message>
@@ -1019,6 +1015,10 @@ Save anyway?</translation>
 %2</source>
         <translation>Cannot export the run to %1:
 %2</translation>
+    </message>
+    <message>
+        <source>不支援的檔案類型「%1」：請用 .gif、.mp4、.webm 或 .pdf。</source>
+        <translation>The type "%1" is not supported: use .gif, .mp4, .webm or .pdf.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,10 @@
 
 #include <QImage>
 #include <QImageReader>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -165,8 +169,8 @@ void TestCli::exportScaled_data()
 void TestCli::exportRun()
 {
     const Run run = Script(QString("ID_WINNER_TREE\nspeed 2\nID_WINNER_END\nexport-run %1 2\nexport-run %2 1 3 7\n"
-                                   "seek 0\nexport %3 2\n")
-                               .arg(Path("run.gif"), Path("run.pdf"), Path("start.png")));
+                                   "seek 0\nexport %3 2\nexport-run %4\nexport-run %5 1 0 2\n")
+                               .arg(Path("run.gif"), Path("run.pdf"), Path("start.png"), Path("run.mp4"), Path("run.webm")));
     QCOMPARE(run.status, 0);
     QImageReader gif(Path("run.gif"));
     QCOMPARE(gif.imageCount(), 22); // steps 0 to 21
@@ -182,6 +186,17 @@ void TestCli::exportRun()
     QFile pdf(Path("run.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.readAll().count("/Type /Page\n"), 5);
+    // Videos as libavformat reads them: 30 frames a second, 8 frames a step.
+    for (const auto &[file, steps] : {std::pair{"run.mp4", 22}, std::pair{"run.webm", 3}}) {
+        AVFormatContext *video = nullptr;
+        QCOMPARE(avformat_open_input(&video, Path(file).toUtf8().constData(), nullptr, nullptr), 0);
+        QVERIFY(avformat_find_stream_info(video, nullptr) >= 0);
+        const AVStream *stream = video->streams[0];
+        QCOMPARE(QSize(stream->codecpar->width, stream->codecpar->height), QSize(800, 628));
+        QCOMPARE(av_q2d(stream->r_frame_rate), 30.0);
+        QVERIFY2(std::abs(double(video->duration) / AV_TIME_BASE - steps * 8 / 30.0) < 0.1, file);
+        avformat_close_input(&video);
+    }
 }
 
 void TestCli::exportScaled()
@@ -273,8 +288,9 @@ void TestCli::badInput_data()
     QTest::newRow("answer, no question") << QStringList{"--headless", "--script", "SCRIPT"} << "answer 3\n" << 2 << "script.zs:1: 'answer 3': no question is being asked";
     QTest::newRow("answer, not a choice") << QStringList{"--headless", "--script", "SCRIPT"} << "practice on\nID_WINNER_GO\nanswer 3\n" << 2 << "script.zs:3: 'answer 3': the choices are 8, 9";
     QTest::newRow("export-run, no run") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.gif\n" << 2 << "script.zs:1: cannot export the run to 'x.gif': the active view has no run";
-    QTest::newRow("export-run, type") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.mov\n" << 2 << "the run's types are .gif and .pdf";
+    QTest::newRow("export-run, type") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.mov\n" << 2 << "the run's types are .gif, .mp4, .webm and .pdf";
     QTest::newRow("export-run, range") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nexport-run x.gif 1 5 3\n" << 2 << "the first not after the last";
+    QTest::newRow("export-run, unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nexport-run /no/such/dir/x.gif\n" << 1 << "cannot export the run to '/no/such/dir/x.gif'";
     QTest::newRow("merge dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_MERGE\n" << 2 << "use 'merge PATH' or 'runs";
     QTest::newRow("goto past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 16\n" << 2 << "script.zs:1: the tree has no node 16: its nodes are 1 to 15";
     QTest::newRow("goto 0") << QStringList{"--headless", "--script", "SCRIPT"} << "goto 0\n" << 2 << "the node index must be from 1";

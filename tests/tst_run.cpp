@@ -1,6 +1,9 @@
 // Driving a tournament run: every step forward and back shows exactly the
 // labels, marks and window pixels of the given run after as many steps.
 #include "TestUtil.h"
+#include "app/RunExport.h"
+
+#include <QTemporaryDir>
 
 #include <QTest>
 #include <cstdlib>
@@ -86,6 +89,7 @@ private slots:
     void practiceAnsweredRightly_data();
     void practiceAnsweredRightly();
     void practiceWrongAnswersAndKeys();
+    void exportCancelledLeavesNothing();
 };
 
 void TestRun::everyStepShowsTheGivenRun_data()
@@ -461,4 +465,18 @@ void TestRun::practiceWrongAnswersAndKeys()
     QCOMPARE(view->Score().asked, asked);
     QCOMPARE(view->Score().wrong, 1);
     QCOMPARE(view->Answer(99), view->Question() ? CZarniView::AnswerResult::NotAChoice : CZarniView::AnswerResult::NoQuestion);
+}
+
+// A run's export cancelled half way writes no file and leaves the step shown.
+void TestRun::exportCancelledLeavesNothing()
+{
+    auto view = Prepared("random");
+    view->OnWinnerEnd();
+    view->SeekRun(4);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("run.gif");
+    const RunExportResult result = ExportRun(view.get(), path, {}, [](int64_t done, int64_t) { return done < 3; });
+    QCOMPARE(result.failure, RunExportFailure::Cancelled);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(view->RunStep(), 4);
 }
