@@ -401,9 +401,13 @@ void CZarniView::InvalidateStep(int64_t step)
     const Timeline &steps = m_pPlayer->Run()->Steps();
     if (const int64_t focus = steps.Step(step).focus)
         InvalidateRect(WindowBox(focus));
-    for (const NodeChange &change : steps.ChangesOf(step))
-        if (change.WhichField() != NodeChange::kCount)
-            InvalidateRect(WindowBox(change.Node()));
+    for (const NodeChange &change : steps.ChangesOf(step)) {
+        if (change.WhichField() == NodeChange::kCount)
+            continue;
+        InvalidateRect(WindowBox(change.Node()));
+        if (change.WhichField() == NodeChange::kSwap) // the other node is in `from`
+            InvalidateRect(WindowBox(change.from));
+    }
 }
 
 QString CZarniView::Narration() const

@@ -1,0 +1,128 @@
+// What the class sees is the run: at every step of every algorithm, reached
+// forward, back or by a seek, each box the window shows holds the pixels the
+// exported picture of the same step draws there.
+#include "TestUtil.h"
+#include "app/Export.h"
+
+#include <QTest>
+
+namespace {
+
+using HeapKind = HeapAlgorithm::Kind;
+
+void Heap(CZarniView *view, HeapKind kind, HeapAlgorithm::Operand operand = {})
+{
+    view->SetNodeCount(7);
+    view->SetValues({"9", "7", "8", "3", "5", "6", "4"});
+    if (kind == HeapKind::Build || kind == HeapKind::BuildByInsert || kind == HeapKind::Sort)
+        view->SetValues({"4", "19", "7", "33", "2", "25", "11"});
+    view->StartHeap(kind, operand);
+}
+
+void Tournament(CZarniView *view, bool loser)
+{
+    view->SetLoserTree(loser);
+    view->SetLeafValues({"41", "7", "63", "18", "55", "30", "72", "25"});
+    view->OnWinnerEnd();
+}
+
+void Replacement(CZarniView *view, bool loser)
+{
+    view->SetLoserTree(loser);
+    view->StartReplacement(3, {31, 12, 57, 8, 40, 3, 66, 25, 19, 71});
+}
+
+struct Setup {
+    const char *name;
+    void (*start)(CZarniView *);
+};
+
+// Each leaves the view with the run to look at loaded.
+const Setup kSetups[] = {
+    {"tournament", [](CZarniView *v) { Tournament(v, false), v->SeekRun(0); }},
+    {"loser tournament", [](CZarniView *v) { Tournament(v, true), v->SeekRun(0); }},
+    {"path", [](CZarniView *v) { Tournament(v, false), v->SetLeafValue(10, "99"); }},
+    {"loser path", [](CZarniView *v) { Tournament(v, true), v->SetLeafValue(14, "1"); }},
+    {"merge pop", [](CZarniView *v) { v->StartMerge({{90, 40, 12}, {77, 50, 3}, {64, 61}}), v->OnWinnerEnd(), v->OnWinnerPop(); }},
+    {"loser merge pop",
+     [](CZarniView *v) {
+         v->SetLoserTree(true), v->StartMerge({{90, 40}, {77, 50, 3}, {64, 61}, {70, 20}}), v->OnWinnerEnd(), v->OnWinnerPop();
+     }},
+    {"heap build", [](CZarniView *v) { Heap(v, HeapKind::Build); }},
+    {"heap build by insert", [](CZarniView *v) { Heap(v, HeapKind::BuildByInsert); }},
+    {"heapsort", [](CZarniView *v) { Heap(v, HeapKind::Sort); }},
+    {"heap insert", [](CZarniView *v) { Heap(v, HeapKind::Insert, {0, 99}); }},
+    {"heap extract", [](CZarniView *v) { Heap(v, HeapKind::Extract); }},
+    {"heap key", [](CZarniView *v) { Heap(v, HeapKind::Key, {6, 99}); }},
+    {"heap delete", [](CZarniView *v) { Heap(v, HeapKind::Delete, {2, 0}); }},
+    {"replacement", [](CZarniView *v) { Replacement(v, false); }},
+    {"loser replacement", [](CZarniView *v) { Replacement(v, true); }},
+    {"runs merged", [](CZarniView *v) { Replacement(v, false), v->OnWinnerEnd(), v->MergeReplacementRuns(); }},
+};
+
+// The first box, node 0 included, whose pixels on the window differ from
+// the export's, or 0 when none does (-1 for node 0).
+int64_t FirstStaleBox(CZarniView *view)
+{
+    view->UpdateWindow();
+    const QImage shown = view->RetainedImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = CanvasImage(view, 1);
+    const QPoint scroll(view->m_nHScrollPos, view->m_nVScrollPos);
+    for (int64_t i = view->LoserTree() ? 0 : 1; i <= view->m_nNodeCount; ++i) {
+        const CRect b = view->WindowBox(i);
+        // Inside the frame: a box a run paints on the window covers the
+        // first pixel of its edges, which a paint draws over the frame.
+        const QRect box = QRect(b.left + 1, b.top + 1, b.Width() - 2, b.Height() - 2) & shown.rect();
+        if (!box.isEmpty() && shown.copy(box) != drawn.copy(box.translated(scroll)))
+            return i ? i : -1;
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestPicture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowShowsEveryStep_data();
+    void windowShowsEveryStep();
+};
+
+void TestPicture::windowShowsEveryStep_data()
+{
+    QTest::addColumn<int>("setup");
+    for (int i = 0; i < int(std::size(kSetups)); ++i)
+        QTest::newRow(kSetups[i].name) << i;
+}
+
+void TestPicture::windowShowsEveryStep()
+{
+    QFETCH(int, setup);
+    auto view = MakeView();
+    view->SetStepDelay(0);
+    kSetups[setup].start(view.get());
+    QVERIFY(view->Run());
+    view->SeekRun(0);
+    const int64_t steps = view->RunStepCount();
+    QVERIFY(steps > 2);
+    auto check = [&](const char *how) {
+        const int64_t stale = FirstStaleBox(view.get());
+        QVERIFY2(!stale, qPrintable(QString("%1 to step %2: node %3").arg(how).arg(view->RunStep()).arg(stale)));
+    };
+    for (int64_t k = 1; k <= steps; ++k) {
+        view->OnWinnerStep();
+        check("forward");
+    }
+    for (int64_t k = steps - 1; k >= 0; --k) {
+        view->OnWinnerBack();
+        check("back");
+    }
+    for (int64_t j = 1; j <= steps; ++j) { // every step, in a scattered order
+        view->SeekRun(j * 7 % (steps + 1));
+        check("seek");
+    }
+}
+
+QTEST_MAIN(TestPicture)
+#include "tst_picture.moc"
