@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 
 namespace {
 
@@ -20,27 +21,35 @@ QString Kind(const QString &path)
     return QFileInfo(path).suffix().toLower();
 }
 
-// The caption's band: a line of the label font's size, at the scale.
-int CaptionHeight(int scale)
+// The caption's text is at least a 24th of the frame's height, so that a
+// slide's caption reads from the back of the room; its band is half again
+// as tall. Both in canvas pixels, before the scale.
+int CaptionTextHeight(const CZarniView *view)
 {
-    return 28 * scale;
+    return std::max(14, (view->GetTotalSize().cy + 21) / 22);
+}
+
+int CaptionHeight(const CZarniView *view, int scale)
+{
+    return CaptionTextHeight(view) * 3 / 2 * scale;
 }
 
 // The canvas at the step shown with its caption beneath.
 QImage Frame(CZarniView *view, int scale, bool captions)
 {
-    QImage frame = CanvasImage(view, scale, captions ? CaptionHeight(scale) : 0);
+    const int band = CaptionHeight(view, scale);
+    QImage frame = CanvasImage(view, scale, captions ? band : 0);
     if (!captions || frame.isNull())
         return frame;
-    const int canvasHeight = frame.height() - CaptionHeight(scale);
+    const int canvasHeight = frame.height() - band;
     QPainter painter(&frame);
     QFont font = painter.font();
-    font.setPixelSize(14 * scale);
+    font.setPixelSize(CaptionTextHeight(view) * scale);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QRect band(4 * scale, canvasHeight, frame.width() - 8 * scale, CaptionHeight(scale));
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     painter.fontMetrics().elidedText(view->Narration(), Qt::ElideRight, band.width()));
+    const QRect area(4 * scale, canvasHeight, frame.width() - 8 * scale, band);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(view->Narration(), Qt::ElideRight, area.width()));
     return frame;
 }
 
@@ -69,7 +78,7 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
         return failed(RunExportFailure::BadRange);
     const int64_t frames = options.to - options.from + 1;
     const CSize canvas = view->GetTotalSize();
-    const long long pixels = (long long)canvas.cx * options.scale * (canvas.cy * options.scale + CaptionHeight(options.scale));
+    const long long pixels = (long long)canvas.cx * options.scale * (canvas.cy * options.scale + CaptionHeight(view, options.scale));
     if (frames > kMaxRunFrames)
         return failed(RunExportFailure::TooManyFrames);
     if (pixels > kMaxPngPixels || frames * (pixels / 16) > kMaxRunFileBytes)

@@ -45,6 +45,7 @@ namespace {
 struct Failure {
     int status; // 1: a file could not be read or written; 2: a bad statement
     QString message;
+    int line = 0; // the statement's line, when not the one being run
 };
 
 [[noreturn]] void Fail(const QString &message, int status = 2)
@@ -241,6 +242,7 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
     case ID_HEAP_KEY: instead = QStringLiteral("use 'heap key I V'"); break;
     case ID_HEAP_DELETE: instead = QStringLiteral("use 'heap delete I'"); break;
     case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
+    case ID_VIEW_NODE_COUNT: instead = QStringLiteral("use 'nodes N'"); break;
     case ID_WINNER_REPLACE: instead = QStringLiteral("use 'replace P V1 ... Vn', 'replace P file PATH' or 'replace P random N'"); break;
     case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
     case ID_FILE_SAVE: {
@@ -268,11 +270,17 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
 int CScriptRunner::Run(const QString &source, QIODevice *input)
 {
     qint64 total = 0;
+    // Reading the next line of a pipe may block: only a file's statements
+    // are read while a run plays.
+    m_bDeferWaits = !input->isSequential();
+    m_pendingWait = nullptr;
     for (int number = 1;; ++number) {
         try {
             QByteArray bytes = input->readLine(kMaxLineBytes + 2);
-            if (bytes.isEmpty())
+            if (bytes.isEmpty()) {
+                SettleWait({});
                 return 0; // the end of the input
+            }
             total += bytes.size();
             if (bytes.endsWith('\n'))
                 bytes.chop(1);
@@ -288,6 +296,7 @@ int CScriptRunner::Run(const QString &source, QIODevice *input)
                 continue;
             WatchWindow();
             m_bExecuting = true;
+            m_nLine = number;
             Execute(line.split(QRegularExpression(QStringLiteral("\\s+"))));
             AfterStatement();
         } catch (const Failure &failure) {
@@ -295,7 +304,7 @@ int CScriptRunner::Run(const QString &source, QIODevice *input)
                 m_bEnded = true;
                 return 0;
             }
-            m_error = Printable(QStringLiteral("%1:%2: %3").arg(source).arg(number).arg(failure.message));
+            m_error = Printable(QStringLiteral("%1:%2: %3").arg(source).arg(failure.line ? failure.line : number).arg(failure.message));
             return failure.status;
         }
     }
@@ -307,6 +316,14 @@ void CScriptRunner::AfterStatement()
 {
     const bool executing = std::exchange(m_bExecuting, false);
     ProcessEvents();
+    CheckInterruptions();
+    m_bExecuting = executing;
+}
+
+// The program told to end, the script stopped or its window closed end the
+// run; so does a command's refusal or failure.
+void CScriptRunner::CheckInterruptions()
+{
     if (m_app->MainFrame()->isHidden())
         throw Failure{0, QString()};
     if (m_bStopRequested) {
@@ -320,7 +337,6 @@ void CScriptRunner::AfterStatement()
     const QString failure = m_app->TakeBatchFailure();
     if (!failure.isEmpty())
         Fail(failure, 1);
-    m_bExecuting = executing;
 }
 
 // The document window the next statement works in; closing it ends the run.
@@ -329,9 +345,39 @@ void CScriptRunner::WatchWindow()
     m_pWindowWatch->Watch(m_app->MainFrame()->ActiveChild());
 }
 
-// A run a statement started plays to its end first; the window answers
-// meanwhile. A run the user pauses is waited for until it goes on and ends.
+// A run a statement started plays to its end before the next statement,
+// unless that one goes straight to a step of it: then the run is recorded,
+// not watched, and a lesson saved at a late step opens there at once.
 void CScriptRunner::Wait(CZarniView *view)
+{
+    if (m_bDeferWaits && view && view->IsPlaying()) {
+        m_pendingWait = view;
+        m_nPendingLine = m_nLine;
+    } else {
+        WaitNow(view);
+    }
+}
+
+void CScriptRunner::SettleWait(const QStringList &next)
+{
+    const QPointer<CZarniView> view = std::exchange(m_pendingWait, nullptr);
+    static const QStringList goingToAStep{"seek", "ID_WINNER_END", "ID_WINNER_RESTART"};
+    const bool skip = !next.isEmpty() && goingToAStep.contains(next.first()) &&
+                      view == m_app->MainFrame()->GetActiveView();
+    if (!view || skip)
+        return;
+    try { // what ends the wait belongs to the statement that started the run
+        WaitNow(view);
+        CheckInterruptions();
+    } catch (Failure &failure) {
+        failure.line = m_nPendingLine;
+        throw;
+    }
+}
+
+// The window answers meanwhile. A run the user pauses is waited for until
+// it goes on and ends.
+void CScriptRunner::WaitNow(CZarniView *view)
 {
     QPointer<CZarniView> watched = view;
     auto waiting = [&] {
@@ -398,12 +444,14 @@ const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunne
         {"replace", &CScriptRunner::Replace}, {"merge-runs", &CScriptRunner::MergeRunsMade},
         {"export-run", &CScriptRunner::ExportRunFile},
         {"practice", &CScriptRunner::Practice}, {"answer", &CScriptRunner::AnswerQuestion},
+        {"text-size", &CScriptRunner::TextSize}, {"indices", &CScriptRunner::Indices},
     };
     return statements;
 }
 
 void CScriptRunner::Execute(const QStringList &words)
 {
+    SettleWait(words);
     const QString &verb = words.first();
     if (m_mode == Mode::Lesson && WritesFiles(verb))
         Fail(QStringLiteral("'%1': %2").arg(verb, kWritingBelongsToBatch));
@@ -630,6 +678,18 @@ void CScriptRunner::Seek(const QStringList &words)
     const int64_t steps = view->RunStepCount();
     const int step = Number(words[1], 0, int(steps), QStringLiteral("the step"));
     view->SeekRun(step);
+}
+
+void CScriptRunner::TextSize(const QStringList &words)
+{
+    ExpectWords(words, 2, QStringLiteral("text-size N (points)"));
+    m_app->MainFrame()->SetTextSize(
+        Number(words[1], CMainFrame::kSmallestText, CMainFrame::kLargestText, QStringLiteral("the text size")));
+}
+
+void CScriptRunner::Indices(const QStringList &words)
+{
+    m_app->MainFrame()->SetShowIndices(OnOrOff(words));
 }
 
 void CScriptRunner::MergePanel(const QStringList &words)

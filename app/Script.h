@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -68,10 +69,15 @@ private:
     QString Refusal(int id, const QString &name) const;
     QString InputPath(const QString &path, const QString &verb) const;
     void Wait(CZarniView *view);
+    void WaitNow(CZarniView *view);
+    void SettleWait(const QStringList &next);
+    void CheckInterruptions();
     void WatchWindow();
     void Zoom(const QStringList &words);
     void Nodes(const QStringList &words);
     void Speed(const QStringList &words);
+    void TextSize(const QStringList &words);
+    void Indices(const QStringList &words);
     void Leaves(const QStringList &words);
     void Leaf(const QStringList &words);
     void LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem);
@@ -131,6 +137,12 @@ private:
     bool m_bExecuting = false; // a statement of the script is running now
     bool m_bWindowTaken = false; // the user closed the script's window
     QEventLoop *m_pWaitLoop = nullptr;
+    // A run a statement started, still to be waited for before the next
+    // statement, unless that one goes straight to a step of it.
+    QPointer<CZarniView> m_pendingWait;
+    bool m_bDeferWaits = false;
+    int m_nLine = 0;        // the line of the statement being run
+    int m_nPendingLine = 0; // the line of the statement whose run is waited for
     class WindowWatch;
     std::unique_ptr<WindowWatch> m_pWindowWatch;
 };

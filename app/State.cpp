@@ -256,6 +256,8 @@ QByteArray ProgramStateJson(CMainFrame *frame)
             {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},
             {"menuTitles", menuTitles},
             {"fullScreen", frame->isFullScreen()},
+            {"textSize", frame->TextSize()},
+            {"indices", frame->ShowIndices()},
             {"arrayPanel", arrayPanel},
             {"mergePanel", mergePanel},
             {"codePanel", codePanel},

@@ -29,6 +29,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QScreen>
 #include <QTranslator>
 #include <QStandardPaths>
 #include <cstdio>
@@ -42,7 +43,33 @@ const char *const kSpeedKey = "Tournament/Speed";
 const std::pair<int, const char *> kPanelKeys[] = {{ID_VIEW_ARRAY, "View/ArrayPanel"}, {ID_VIEW_CODE, "View/CodePanel"}};
 const char *const kLanguageKey = "View/Language";
 const char *const kGeometryKey = "MainWindow/Geometry";
+const char *const kTextSizeKey = "View/TextSize";
+const char *const kIndicesKey = "View/Indices";
 const char *const kWindowStateKey = "MainWindow/State";
+
+// The first start takes about three quarters of the screen, never less than
+// the window the program was first drawn for nor more than the screen;
+// true when that is larger than the window it had.
+bool SizeForFirstStart(CMainFrame *frame)
+{
+    const QScreen *screen = frame->screen() ? frame->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return false;
+    const QRect available = screen->availableGeometry();
+    const QSize size = (available.size() * 3 / 4).expandedTo(frame->size()).boundedTo(available.size());
+    const bool larger = size.width() > frame->width() || size.height() > frame->height();
+    frame->resize(size);
+    frame->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    return larger;
+}
+
+// The first window of a first start shows the whole tree.
+void FitFirstView(CMainFrame *frame)
+{
+    QApplication::processEvents(); // the window takes its size on the screen
+    if (CZarniView *view = frame->GetActiveView())
+        view->OnViewFit();
+}
 
 } // namespace
 
@@ -118,13 +145,17 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     m_pMainWnd = m_pMainFrame.get();
     m_pMainFrame->resize(m_initialSize);
     m_pMainFrame->SetRecentFiles(m_recentFiles);
+    bool fitFirstView = false;
     // The array panel is the user's choice and kept for the next time; a
     // batch run neither reads nor keeps it, so that scripts repeat.
     if (m_bSettingsUsable && !IsBatch()) {
         // The main window comes back as the user left it: size, place,
         // toolbars and the array panel.
         QSettings settings;
-        if (!m_bSizeGiven)
+        const bool firstStart = !m_bSizeGiven && !settings.contains(kGeometryKey);
+        if (firstStart)
+            fitFirstView = SizeForFirstStart(m_pMainFrame.get());
+        else if (!m_bSizeGiven)
             m_pMainFrame->restoreGeometry(settings.value(kGeometryKey).toByteArray());
         m_pMainFrame->restoreState(settings.value(kWindowStateKey).toByteArray());
         m_pMainFrame->MergePanel()->hide(); // it comes with a merge
@@ -134,6 +165,16 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
             for (const auto &[panel, key] : kPanelKeys)
                 if (panel == id && SettingsWritable())
                     QSettings().setValue(key, shown);
+        });
+        m_pMainFrame->SetTextSize(settings.value(kTextSizeKey, CMainFrame::DefaultTextSize()).toInt());
+        m_pMainFrame->SetShowIndices(settings.value(kIndicesKey, false).toBool());
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::TextSizeChosen, m_pMainFrame.get(), [this](int points) {
+            if (SettingsWritable())
+                QSettings().setValue(kTextSizeKey, points);
+        });
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::IndicesChosen, m_pMainFrame.get(), [this](bool shown) {
+            if (SettingsWritable())
+                QSettings().setValue(kIndicesKey, shown);
         });
         QObject::connect(m_pMainFrame.get(), &CMainFrame::Closing, m_pMainFrame.get(), [this] {
             QSettings settings;
@@ -147,6 +188,8 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
     if (arguments.isEmpty() ? !OnFileNew() : !OpenDocumentFile(arguments.first()))
         return false;
     m_pMainFrame->show();
+    if (fitFirstView)
+        FitFirstView(m_pMainFrame.get());
     return true;
 }
 

@@ -57,6 +57,8 @@ const char kDescription[] =
     "  array on|off      show or hide the heap array panel\n"
     "  merge-panel on|off   show or hide the merge panel\n"
     "  code on|off       show or hide the code panel (the run's pseudocode and counts)\n"
+    "  text-size N       the size in points of the panels' text, the narration and the array\n"
+    "  indices on|off    a box whose label is not its heap index shows the index in its corner\n"
     "  seek K            show step K (0 to the run's steps) of the active view's run, paused\n"
     "  values V1 ... VN  every node's value in heap order (-99999 to 99999); or\n"
     "                    values random [LO HI], values ascending, values descending\n"

@@ -4,13 +4,19 @@
 #include "view/ZarniView.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QEvent>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
-const int kWidest = 480;
+// The panel is as wide as this many characters of its font, whatever the
+// algorithm: a fitted tree beside it keeps its size from one run to the next.
+const int kColumns = 40;
 
 } // namespace
 
@@ -21,14 +27,15 @@ CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
     auto *body = new QWidget(this);
     body->setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(body);
-    m_list = new QListWidget(body);
+    m_list = new QTextEdit(body);
     m_list->setObjectName(QStringLiteral("codeLines"));
-    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setReadOnly(true);
     m_list->setFocusPolicy(Qt::NoFocus);
-    m_list->setWordWrap(true);
+    m_list->setLineWrapMode(QTextEdit::WidgetWidth);
     m_narration = new QLabel(body);
     m_narration->setWordWrap(true);
     m_counts = new QLabel(body);
+    m_counts->setWordWrap(true);
     m_heap = new QLabel(body);
     m_heap->setWordWrap(true);
     layout->addWidget(m_list, 1);
@@ -36,6 +43,77 @@ CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
     layout->addWidget(m_counts);
     layout->addWidget(m_heap);
     setWidget(body);
+    KeepWidth();
+}
+
+// A line too long for the panel wraps under its own indent, not under the
+// line numbers.
+void CCodePanel::ShowLines()
+{
+    m_list->clear();
+    QTextCursor cursor(m_list->document());
+    const QFontMetrics metrics(m_list->font());
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const QString &line = m_lines[i];
+        const int indent = int(line.size() - QString(line).remove(QRegularExpression(QStringLiteral("^ +"))).size());
+        const QString number = QStringLiteral("%1  ").arg(i + 1, 2);
+        QTextBlockFormat block;
+        const int hanging = metrics.horizontalAdvance(number + QString(indent, ' '));
+        block.setLeftMargin(hanging);
+        block.setTextIndent(-hanging);
+        if (i > 0)
+            cursor.insertBlock(block);
+        else
+            cursor.setBlockFormat(block);
+        cursor.insertText(number + line);
+    }
+    m_nShownCurrent = -1;
+}
+
+// The line of the step shown in white on the highlight's colour.
+void CCodePanel::MarkCurrent()
+{
+    if (m_nShownCurrent == m_nCurrent)
+        return;
+    auto paint = [this](int line, bool current) {
+        const QTextBlock block = m_list->document()->findBlockByNumber(line - 1);
+        if (!block.isValid())
+            return;
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        if (current)
+            format.setBackground(HighlightColour());
+        else
+            format.clearBackground();
+        cursor.setBlockFormat(format);
+        cursor.select(QTextCursor::BlockUnderCursor);
+        QTextCharFormat text;
+        text.setForeground(current ? QBrush(Qt::white) : m_list->palette().text());
+        cursor.mergeCharFormat(text);
+        if (current) {
+            m_list->setTextCursor(QTextCursor(block));
+            m_list->ensureCursorVisible();
+        }
+    };
+    paint(m_nShownCurrent, false);
+    paint(m_nCurrent, true);
+    m_nShownCurrent = m_nCurrent;
+}
+
+void CCodePanel::KeepWidth()
+{
+    const QFontMetrics metrics(font());
+    m_list->setMinimumWidth(metrics.averageCharWidth() * kColumns + 2 * m_list->frameWidth() + 8);
+}
+
+void CCodePanel::changeEvent(QEvent *event)
+{
+    CViewPanel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        KeepWidth();
+        ShowLines();
+        MarkCurrent();
+    }
 }
 
 void CCodePanel::Retranslate()
@@ -58,22 +136,10 @@ void CCodePanel::Refresh()
     m_nCurrent = view ? view->RunLine() : 0;
     if (lines != m_lines) {
         m_lines = lines;
-        m_list->clear();
-        for (int i = 0; i < lines.size(); ++i)
-            m_list->addItem(QStringLiteral("%1  %2").arg(i + 1, 2).arg(lines[i]));
-        // Wide enough for the lines as far as a panel beside the tree may be.
-        const int wanted = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 4;
-        m_list->setMinimumWidth(std::min(wanted, kWidest));
+        ShowLines();
     }
-    for (int i = 0; i < m_list->count(); ++i) {
-        QListWidgetItem *item = m_list->item(i);
-        const bool current = i + 1 == m_nCurrent;
-        item->setBackground(current ? HighlightColour() : QBrush());
-        item->setForeground(current ? QBrush(Qt::white) : QBrush());
-    }
-    if (m_nCurrent > 0)
-        m_list->scrollToItem(m_list->item(m_nCurrent - 1));
-    m_narration->setText(!view ? QString() : view->Question() ? view->QuestionText() : view->Narration());
+    MarkCurrent();
+    m_narration->setText(view ? view->ShownNarration() : QString());
     m_counts->setText(run ? tr("第 %1 / %2 步　比較 %3 次　搬移 %4 次")
                                 .arg(run->Steps().Shown())
                                 .arg(run->Steps().StepCount())

@@ -9,7 +9,7 @@
 #include <QCoreApplication>
 
 class QLabel;
-class QListWidget;
+class QTextEdit;
 
 class CCodePanel : public CViewPanel {
     Q_DECLARE_TR_FUNCTIONS(CCodePanel)
@@ -24,17 +24,22 @@ protected:
     void Watch(CZarniView *view) override;
     void ViewChanged() override { Refresh(); }
     void Retranslate() override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void Refresh();
+    void ShowLines();
+    void MarkCurrent();
+    void KeepWidth();
     QString HeapCheck() const;
     QString HeapOutput() const;
     static constexpr std::size_t kMostOutputShown = 40;
 
-    QListWidget *m_list;
+    QTextEdit *m_list;
     QLabel *m_narration;
     QLabel *m_counts;
     QLabel *m_heap;
     QStringList m_lines;
     int m_nCurrent = 0;
+    int m_nShownCurrent = -1; // the line painted as current
 };

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
@@ -54,12 +55,41 @@ void CLeavesDlg::accept()
     if (m_bValuesLeftOut && values.isEmpty())
         return QDialog::accept();
     const bool leaves = m_scope == Scope::Leaves;
-    const CZarniView::LeafProblem problem = leaves ? m_pView->SetLeafValues(values) : m_pView->SetValues(values);
-    if (problem.error != CZarniView::LeafError::None) {
+    auto refuse = [&](const CZarniView::LeafProblem &problem) {
         m_problem->setText(leaves ? CProblemText::Leaf(m_pView, problem, CProblemText::Wording::Dialog)
                                   : CProblemText::Values(m_pView, problem, CProblemText::Wording::Dialog));
         m_values->setFocus();
-        return;
+    };
+    for (const QString &word : values) { // a bad value is named before the tree is offered another size
+        int value = 0;
+        if (const CZarniView::LeafProblem problem = CZarniView::ReadValue(word, &value);
+            problem.error != CZarniView::LeafError::None)
+            return refuse(problem);
     }
+    if (!values.isEmpty() && !SizeTreeTo(int64_t(values.size())))
+        return m_values->setFocus();
+    const CZarniView::LeafProblem problem = leaves ? m_pView->SetLeafValues(values) : m_pView->SetValues(values);
+    if (problem.error != CZarniView::LeafError::None)
+        return refuse(problem);
     QDialog::accept();
+}
+
+// As many values as leaves (or nodes) the tree should have: a tree of
+// another size replaces this one once the user agrees.
+bool CLeavesDlg::SizeTreeTo(int64_t values)
+{
+    const bool leaves = m_scope == Scope::Leaves;
+    const int64_t now = leaves ? m_pView->LeafCount() : m_pView->m_nNodeCount;
+    if (values == now)
+        return true;
+    const int64_t nodes = leaves ? 2 * values - 1 : values;
+    if (nodes > kMaxShownValues)
+        return true; // the count's problem is told as before
+    const QString question = leaves ? tr("輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？")
+                                          .arg(values).arg(now).arg(nodes)
+                                    : tr("輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？").arg(values).arg(now);
+    if (QMessageBox::question(this, windowTitle(), question) != QMessageBox::Yes)
+        return false;
+    m_pView->SetNodeCount(int(nodes));
+    return true;
 }

@@ -23,6 +23,8 @@ public:
     static constexpr int64_t kMaxShownValues = 20000;
 
 private:
+    bool SizeTreeTo(int64_t values);
+
     CZarniView *m_pView;
     Scope m_scope;
     bool m_bValuesLeftOut = false;

@@ -20,6 +20,10 @@
 #include "view/ZarniView.h"
 
 #include <QAction>
+#include <algorithm>
+#include <QMenu>
+#include <QTimer>
+#include <QDialog>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,6 +119,12 @@ const std::vector<Menu> &DocumentMenu()
           {0, nullptr},
           {ID_VIEW_FIT, QT_TRANSLATE_NOOP("CMainFrame", "整棵樹放進視窗(&I)\tCtrl+Shift+F")},
           {ID_VIEW_FIT_FOLLOW, QT_TRANSLATE_NOOP("CMainFrame", "跟著視窗(&W)")},
+          {ID_VIEW_NODE_COUNT, QT_TRANSLATE_NOOP("CMainFrame", "節點數(&N)...")},
+          {0, nullptr},
+          {ID_VIEW_TEXT_LARGER, QT_TRANSLATE_NOOP("CMainFrame", "文字放大(&Z)\tCtrl+Shift+=")},
+          {ID_VIEW_TEXT_SMALLER, QT_TRANSLATE_NOOP("CMainFrame", "文字縮小(&M)\tCtrl+Shift+-")},
+          {ID_VIEW_TEXT_RESET, QT_TRANSLATE_NOOP("CMainFrame", "文字原來大小(&E)")},
+          {ID_VIEW_INDICES, QT_TRANSLATE_NOOP("CMainFrame", "顯示節點編號(&D)")},
           {0, nullptr},
           {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
           {kLanguageMenu, QT_TRANSLATE_NOOP("CMainFrame", "語言(&L)")}}},
@@ -198,6 +208,11 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_PRACTICE_HINT, QKeySequence(Qt::SHIFT | Qt::Key_F8)},
         {ID_FILE_STOP_SCRIPT, QKeySequence(Qt::Key_Escape)},
         {ID_VIEW_FIT, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
+        // Shift turns = into + and - into _ on most keyboards: both are taken.
+        {ID_VIEW_TEXT_LARGER, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal)},
+        {ID_VIEW_TEXT_LARGER, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
+        {ID_VIEW_TEXT_SMALLER, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Minus)},
+        {ID_VIEW_TEXT_SMALLER, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Underscore)},
     };
     return keys;
 }
@@ -299,6 +314,14 @@ void CStatusBar::SetSizeText(const QString &text)
     m_size->repaint();
 }
 
+// The messages and the score take the font; the size pane keeps its own.
+void CStatusBar::SetMessageFont(const QFont &font)
+{
+    const QFont sizeFont = m_size->font();
+    setFont(font);
+    m_size->setFont(sizeFont);
+}
+
 void CStatusBar::SetScoreText(const QString &text)
 {
     m_score->setText(text);
@@ -319,6 +342,38 @@ QString CStatusBar::GetPaneText(int index) const
 
 CComboToolBar::CComboToolBar(QWidget *parent) : QToolBar(parent) {}
 
+// When a dialog or a menu of the program closes and nothing has taken the
+// keyboard (no window manager gives it back, or the focus went with the
+// closed window), the main window and its active view take it again, so
+// that the keys answer without a click.
+class CMainFrame::FocusKeeper : public QObject {
+public:
+    explicit FocusKeeper(CMainFrame *frame) : QObject(frame), m_frame(frame) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && (qobject_cast<QDialog *>(watched) || qobject_cast<QMenu *>(watched)) &&
+            static_cast<QWidget *>(watched)->isWindow())
+            QTimer::singleShot(0, this, [this] { Regain(); });
+        return false;
+    }
+
+private:
+    void Regain()
+    {
+        if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || !m_frame->isVisible())
+            return;
+        if (!QApplication::activeWindow())
+            m_frame->activateWindow();
+        if (!QApplication::focusWidget() || QApplication::focusWidget()->window() != m_frame)
+            if (CZarniView *view = m_frame->GetActiveView())
+                view->setFocus(Qt::OtherFocusReason);
+    }
+
+    CMainFrame *m_frame;
+};
+
 CMainFrame::CMainFrame()
 {
     // The window's size before creation; position and style stay the default.
@@ -329,6 +384,7 @@ CMainFrame::CMainFrame()
     m_pMdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_pMdiArea);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] { OnActiveChildChanged(); });
+    new FocusKeeper(this);
     CreateActions();
 
     OnCommand(ID_VIEW_TOOLBAR, [this] { m_wndToolBar->setVisible(!m_wndToolBar->isVisible()); });
@@ -386,6 +442,21 @@ CMainFrame::CMainFrame()
         ui->Enable();
         ui->SetCheck(m_bPractice);
     });
+    OnCommand(ID_VIEW_TEXT_LARGER, [this] { ChooseTextSize(m_nTextSize + 1); });
+    OnCommand(ID_VIEW_TEXT_SMALLER, [this] { ChooseTextSize(m_nTextSize - 1); });
+    OnCommand(ID_VIEW_TEXT_RESET, [this] { ChooseTextSize(DefaultTextSize()); });
+    OnUpdateCommand(ID_VIEW_TEXT_LARGER, [this](CCmdUI *ui) { ui->Enable(m_nTextSize < kLargestText); });
+    OnUpdateCommand(ID_VIEW_TEXT_SMALLER, [this](CCmdUI *ui) { ui->Enable(m_nTextSize > kSmallestText); });
+    OnUpdateCommand(ID_VIEW_TEXT_RESET, [this](CCmdUI *ui) { ui->Enable(m_nTextSize != DefaultTextSize()); });
+    OnCommand(ID_VIEW_INDICES, [this] {
+        SetShowIndices(!m_bShowIndices);
+        emit IndicesChosen(m_bShowIndices);
+    });
+    OnUpdateCommand(ID_VIEW_INDICES, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_bShowIndices);
+    });
+    OnCommand(ID_VIEW_NODE_COUNT, [this] { AskNodeCount(); });
     OnCommand(ID_VIEW_FULL_SCREEN, [this] { ShowFullScreen(!isFullScreen()); });
     OnUpdateCommand(ID_VIEW_FULL_SCREEN, [this](CCmdUI *ui) {
         ui->Enable();
@@ -401,7 +472,7 @@ CMainFrame::CMainFrame()
     OnUpdateCommand(ID_WINNER_MERGE_RUNS,
                     [this](CCmdUI *ui) { ui->Enable(GetActiveView() && GetActiveView()->Replacement()); });
     for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_WINNER_REPLACE, ID_NODE_GOTO, ID_HEAP_VALUES, ID_HEAP_INSERT, ID_HEAP_EXTRACT,
-                   ID_HEAP_KEY, ID_HEAP_DELETE})
+                   ID_HEAP_KEY, ID_HEAP_DELETE, ID_VIEW_NODE_COUNT})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
@@ -525,7 +596,7 @@ void CMainFrame::CreateActions()
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
                                              ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_HEAP_MAX, ID_HEAP_MIN,
                                              ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, ID_VIEW_PRACTICE, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
-                                             ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN})
+                                             ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN, ID_VIEW_INDICES})
         m_actions[id]->setCheckable(true);
     auto *modes = new QActionGroup(this);
     modes->addAction(m_actions[ID_MODE_SELECT]);
@@ -625,6 +696,29 @@ void CMainFrame::CreateToolBar()
     CreateTournamentToolBar();
     for (QToolButton *button : m_wndToolBar->findChildren<QToolButton *>())
         button->installEventFilter(this);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    KeepToolBarsWhole();
+}
+
+// The two toolbars share a row at the top while both fit whole; otherwise
+// the second starts a row of its own, so that no button hides behind ».
+void CMainFrame::KeepToolBarsWhole()
+{
+    if (!m_tournamentBar || toolBarArea(m_wndToolBar) != Qt::TopToolBarArea ||
+        toolBarArea(m_tournamentBar) != Qt::TopToolBarArea || m_wndToolBar->isFloating() ||
+        m_tournamentBar->isFloating())
+        return;
+    const bool fit = m_wndToolBar->sizeHint().width() + m_tournamentBar->sizeHint().width() <= width();
+    if (fit == !toolBarBreak(m_tournamentBar))
+        return;
+    if (fit)
+        removeToolBarBreak(m_tournamentBar);
+    else
+        insertToolBarBreak(m_tournamentBar);
 }
 
 // A second toolbar, dockable like the first, for driving a tournament.
@@ -817,9 +911,12 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+// The document window commands go to: the one active last, also while the
+// focus is on a bar, a panel, a menu or a dialog outside the windows' area
+// (where the area has no active window at all).
 CChildFrame *CMainFrame::ActiveChild() const
 {
-    return dynamic_cast<CChildFrame *>(m_pMdiArea->activeSubWindow());
+    return dynamic_cast<CChildFrame *>(m_pMdiArea->currentSubWindow());
 }
 
 QList<CChildFrame *> CMainFrame::ChildFrames() const
@@ -842,6 +939,7 @@ void CMainFrame::WatchView(CZarniView *view)
     connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
     connect(view, &CZarniView::PracticeChanged, this, [this] { UpdateCommandUISoon(); });
     view->SetPractice(m_bPractice);
+    view->SetShowIndices(m_bShowIndices);
     connect(view, &CZarniView::StepShown, this, [this, view] {
         if (view == GetActiveView())
             SyncStepSlider();
@@ -896,17 +994,69 @@ CCmdUI CMainFrame::QueryCommand(int id)
 }
 
 // Practice is the program's: every view practises or none does.
-void CMainFrame::SetPractice(bool on)
+void CMainFrame::ForEachView(const std::function<void(CZarniView *)> &visit) const
 {
-    m_bPractice = on;
     for (CChildFrame *child : ChildFrames()) {
         const CSplitterWnd *splitter = child->GetSplitter();
         for (int r = 0; r < splitter->GetRowCount(); ++r)
             for (int c = 0; c < splitter->GetColumnCount(); ++c)
                 if (CZarniView *view = splitter->Pane<CZarniView>(r, c))
-                    view->SetPractice(on);
+                    visit(view);
     }
+}
+
+void CMainFrame::SetPractice(bool on)
+{
+    m_bPractice = on;
+    ForEachView([on](CZarniView *view) { view->SetPractice(on); });
     UpdateCommandUI();
+}
+
+void CMainFrame::SetShowIndices(bool show)
+{
+    m_bShowIndices = show;
+    ForEachView([show](CZarniView *view) { view->SetShowIndices(show); });
+    UpdateCommandUI();
+}
+
+// The interface's own size, before the user chose another.
+int CMainFrame::DefaultTextSize()
+{
+    return std::clamp(QApplication::font().pointSize(), kSmallestText, kLargestText);
+}
+
+// The panels' text, the narration in the message pane and the array strip;
+// the tree's labels follow the boxes instead.
+void CMainFrame::SetTextSize(int points)
+{
+    m_nTextSize = std::clamp(points, kSmallestText, kLargestText);
+    QFont font = QApplication::font();
+    font.setPointSize(m_nTextSize);
+    for (QWidget *panel : std::initializer_list<QWidget *>{m_codePanel, m_arrayPanel, m_mergePanel})
+        if (panel)
+            panel->setFont(font);
+    if (m_wndStatusBar)
+        m_wndStatusBar->SetMessageFont(font);
+    UpdateCommandUI();
+}
+
+void CMainFrame::ChooseTextSize(int points)
+{
+    SetTextSize(points);
+    emit TextSizeChosen(m_nTextSize);
+}
+
+// The numbered tree of as many nodes as asked for, as 'nodes N' makes it.
+void CMainFrame::AskNodeCount()
+{
+    CZarniView *view = GetActiveView();
+    if (!view)
+        return;
+    bool ok = false;
+    const int count = QInputDialog::getInt(this, tr("節點數"), tr("樹的節點數（1 到 %1）：").arg(kMostNodesAsked),
+                                           view->m_nNodeCount, 1, kMostNodesAsked, 1, &ok);
+    if (ok)
+        view->SetNodeCount(count);
 }
 
 // The active view's score, while practising.

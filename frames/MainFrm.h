@@ -31,6 +31,7 @@ class CStatusBar : public QStatusBar {
 public:
     explicit CStatusBar(QWidget *parent);
     void SetSizeText(const QString &text);
+    void SetMessageFont(const QFont &font);
     // The idle text, or a blank pane while a command without a prompt is
     // under the mouse.
     void ShowIdleMessage(bool show);
@@ -70,6 +71,16 @@ public:
     void WatchView(CZarniView *view);
     void SetPractice(bool on);
     bool Practising() const { return m_bPractice; }
+    // Every view shows the heap index of a box whose label is not its index.
+    void SetShowIndices(bool show);
+    bool ShowIndices() const { return m_bShowIndices; }
+    // The size in points of the panels' text, the narration and the array.
+    void SetTextSize(int points);
+    int TextSize() const { return m_nTextSize; }
+    static int DefaultTextSize();
+    static constexpr int kSmallestText = 6, kLargestText = 40;
+    // The most nodes the node count dialog offers (as 'nodes N').
+    static constexpr int kMostNodesAsked = 1 << 24;
 
     // Offers id to the active view, its document, its frame, this frame and
     // the application; returns whether one of them handled it.
@@ -118,6 +129,9 @@ signals:
     void Closing();
     // A lesson (.zs) was dropped on the window.
     void ScriptDropped(const QString &path);
+    // The user has chosen a text size, or node numbers shown or not.
+    void TextSizeChosen(int points);
+    void IndicesChosen(bool shown);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -125,8 +139,14 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    class FocusKeeper;
+    void KeepToolBarsWhole();
+    void ForEachView(const std::function<void(CZarniView *)> &visit) const;
+    void ChooseTextSize(int points);
+    void AskNodeCount();
     void CreateActions();
     void SetActionTexts();
     void CreateToolBar();
@@ -152,6 +172,8 @@ private:
     QStringList m_recentFiles;
     bool m_bUpdatePending = false;
     bool m_bPractice = false;
+    bool m_bShowIndices = false;
+    int m_nTextSize = DefaultTextSize();
     void ShowScore();
     QToolBar *m_tournamentBar = nullptr;
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box

@@ -131,8 +131,11 @@ void CScrollView::OnInitialUpdate()
 
 void CScrollView::RenderCanvas(QPainter *painter)
 {
-    CDrawSurface dc(painter);
-    OnDraw(&dc);
+    {
+        CDrawSurface dc(painter);
+        OnDraw(&dc);
+    }
+    OnDrawCanvasMarks(painter);
 }
 
 void CScrollView::UpdateWindow()

@@ -79,6 +79,10 @@ protected:
     // Drawn over the window as it shows, never into its pixels: marks that
     // come and go with the pointer.
     virtual void OnDrawOverlay(QPainter *painter) { Q_UNUSED(painter); }
+    // Drawn over the paint on a picture of the whole canvas (an export, a
+    // printout), in canvas coordinates: what the window shows over its
+    // pixels and belongs to the picture.
+    virtual void OnDrawCanvasMarks(QPainter *painter) { Q_UNUSED(painter); }
     // The user asks for zoom steps about a client point: step n > 0 zooms
     // in n items, n < 0 out, 0 back to the natural size.
     virtual void OnZoomStep(int step, QPoint anchor) { Q_UNUSED(step); Q_UNUSED(anchor); }

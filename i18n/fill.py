@@ -6,6 +6,16 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？': 'You typed %1 values; the tree has %2 leaves. Make a tree of %1 leaves (%3 nodes)?',
+'輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？': 'You typed %1 values; the tree has %2 nodes. Make a tree of %1 nodes?',
+'節點數(&N)...': '&Number of Nodes...', '節點數': 'Number of Nodes', '樹的節點數（1 到 %1）：': 'Nodes in the tree (1 to %1):',
+'文字放大(&Z)\tCtrl+Shift+=': 'Larger Te&xt\tCtrl+Shift+=', '文字縮小(&M)\tCtrl+Shift+-': 'S&maller Text\tCtrl+Shift+-',
+'文字原來大小(&E)': 'T&ext at Its Own Size', '顯示節點編號(&D)': 'Show Node Num&bers', '序%1': 'R%1',
+'面板、說明和陣列的文字放大一級\n文字放大': 'Make the text of the panels, the narration and the array one size larger\nLarger Text',
+'面板、說明和陣列的文字縮小一級\n文字縮小': 'Make the text of the panels, the narration and the array one size smaller\nSmaller Text',
+'面板、說明和陣列的文字回到原來的大小\n文字原來大小': 'Give the text of the panels, the narration and the array its own size again\nText at Its Own Size',
+'方框顯示的不是節點編號時，在角落小字標出編號\n顯示節點編號': 'Where a box shows something other than its node number, write the number small in its corner\nShow Node Numbers',
+'換成指定節點數的編號樹\n節點數': 'Make the numbered tree of as many nodes as you say\nNumber of Nodes',
 '匯出動畫': 'Export a Run', ' 毫秒': ' ms', '每一步下面加上說明': 'A caption under each step',
 '從第幾步(&F)：': '&From step:', '到第幾步(&O)：': 'T&o step:', '每步顯示(&M)：': 'Each step for (&M):',
 '匯出動畫(&M)...': 'Export a Run as Ani&mation...', '正在匯出動畫...': 'Exporting the run...',

@@ -237,6 +237,14 @@ Save anyway?</translation>
         <source>這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：</source>
         <translation>The tree has %1 nodes. Enter every node's value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:</translation>
     </message>
+    <message>
+        <source>輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？</source>
+        <translation>You typed %1 values; the tree has %2 leaves. Make a tree of %1 leaves (%3 nodes)?</translation>
+    </message>
+    <message>
+        <source>輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？</source>
+        <translation>You typed %1 values; the tree has %2 nodes. Make a tree of %1 nodes?</translation>
+    </message>
 </context>
 <context>
     <name>CMadeRunCells</name>
@@ -562,6 +570,34 @@ Save anyway?</translation>
     <message>
         <source>匯出動畫(&amp;M)...</source>
         <translation>Export a Run as Ani&amp;mation...</translation>
+    </message>
+    <message>
+        <source>節點數(&amp;N)...</source>
+        <translation>&amp;Number of Nodes...</translation>
+    </message>
+    <message>
+        <source>文字放大(&amp;Z)	Ctrl+Shift+=</source>
+        <translation>Larger Te&amp;xt	Ctrl+Shift+=</translation>
+    </message>
+    <message>
+        <source>文字縮小(&amp;M)	Ctrl+Shift+-</source>
+        <translation>S&amp;maller Text	Ctrl+Shift+-</translation>
+    </message>
+    <message>
+        <source>文字原來大小(&amp;E)</source>
+        <translation>T&amp;ext at Its Own Size</translation>
+    </message>
+    <message>
+        <source>顯示節點編號(&amp;D)</source>
+        <translation>Show Node Num&amp;bers</translation>
+    </message>
+    <message>
+        <source>節點數</source>
+        <translation>Number of Nodes</translation>
+    </message>
+    <message>
+        <source>樹的節點數（1 到 %1）：</source>
+        <translation>Nodes in the tree (1 to %1):</translation>
     </message>
 </context>
 <context>
@@ -960,6 +996,10 @@ Save anyway?</translation>
     <message>
         <source>錯在：%1。</source>
         <translation>Missed: %1.</translation>
+    </message>
+    <message>
+        <source>序%1</source>
+        <translation>R%1</translation>
     </message>
 </context>
 <context>
@@ -1890,6 +1930,36 @@ Hint</translation>
 匯出動畫</source>
         <translation>Save the run as an animated GIF, or a PDF of a page a step
 Export a Run</translation>
+    </message>
+    <message>
+        <source>面板、說明和陣列的文字放大一級
+文字放大</source>
+        <translation>Make the text of the panels, the narration and the array one size larger
+Larger Text</translation>
+    </message>
+    <message>
+        <source>面板、說明和陣列的文字縮小一級
+文字縮小</source>
+        <translation>Make the text of the panels, the narration and the array one size smaller
+Smaller Text</translation>
+    </message>
+    <message>
+        <source>面板、說明和陣列的文字回到原來的大小
+文字原來大小</source>
+        <translation>Give the text of the panels, the narration and the array its own size again
+Text at Its Own Size</translation>
+    </message>
+    <message>
+        <source>方框顯示的不是節點編號時，在角落小字標出編號
+顯示節點編號</source>
+        <translation>Where a box shows something other than its node number, write the number small in its corner
+Show Node Numbers</translation>
+    </message>
+    <message>
+        <source>換成指定節點數的編號樹
+節點數</source>
+        <translation>Make the numbered tree of as many nodes as you say
+Number of Nodes</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,12 @@ enum Command : int {
     ID_PRACTICE_HINT = 0x8046,
     // A run for slides.
     ID_FILE_EXPORT_RUN = 0x8047,
+    // Readable from the back of the room; the tree's size at a stroke.
+    ID_VIEW_TEXT_LARGER = 0x8048,
+    ID_VIEW_TEXT_SMALLER = 0x8049,
+    ID_VIEW_TEXT_RESET = 0x804A,
+    ID_VIEW_INDICES = 0x804B,
+    ID_VIEW_NODE_COUNT = 0x804C,
 };
 Q_ENUM_NS(Command)
 

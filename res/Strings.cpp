@@ -64,6 +64,11 @@ const QHash<int, const char *> &Table()
         {ID_FILE_STOP_SCRIPT, QT_TRANSLATE_NOOP("Strings", "在目前的敘述停下執行中的腳本\n停止腳本")},
         {ID_VIEW_FIT, QT_TRANSLATE_NOOP("Strings", "把畫布設成視窗的大小，整棵樹不用捲動就看得到\n整棵樹放進視窗")},
         {ID_VIEW_FIT_FOLLOW, QT_TRANSLATE_NOOP("Strings", "視窗或面板改變大小時，畫布跟著改變\n跟著視窗")},
+        {ID_VIEW_TEXT_LARGER, QT_TRANSLATE_NOOP("Strings", "面板、說明和陣列的文字放大一級\n文字放大")},
+        {ID_VIEW_TEXT_SMALLER, QT_TRANSLATE_NOOP("Strings", "面板、說明和陣列的文字縮小一級\n文字縮小")},
+        {ID_VIEW_TEXT_RESET, QT_TRANSLATE_NOOP("Strings", "面板、說明和陣列的文字回到原來的大小\n文字原來大小")},
+        {ID_VIEW_INDICES, QT_TRANSLATE_NOOP("Strings", "方框顯示的不是節點編號時，在角落小字標出編號\n顯示節點編號")},
+        {ID_VIEW_NODE_COUNT, QT_TRANSLATE_NOOP("Strings", "換成指定節點數的編號樹\n節點數")},
     };
     return table;
 }

@@ -112,10 +112,10 @@ static void WalkLevel(CZarniView *view, CDrawSurface *dc, const TreeNode *node, 
         return;
     if (node->m_nLevel == level) {
         if (selection) {
-            view->DrawNodeBox(dc, node->m_strLabel, node->m_ptPos.x - view->m_nHScrollPos, node->m_ptPos.y - view->m_nVScrollPos,
+            view->DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, node->m_ptPos.x - view->m_nHScrollPos, node->m_ptPos.y - view->m_nVScrollPos,
                               node->m_nMark == 1 ? 1 : 0);
         } else {
-            view->DrawNodeBox(dc, node->m_strLabel, node->m_ptPos.x, node->m_ptPos.y, node->m_nMark);
+            view->DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, node->m_ptPos.x, node->m_ptPos.y, node->m_nMark);
             // The edges leave the box's sides and turn down to the children.
             const CPoint at = node->m_ptPos;
             for (const TreeNode *child : {node->m_pLeft, node->m_pRight}) {

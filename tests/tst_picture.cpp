@@ -3,6 +3,7 @@
 // exported picture of the same step draws there.
 #include "TestUtil.h"
 #include "app/Export.h"
+#include "view/MarkColours.h"
 
 #include <QTest>
 
@@ -87,6 +88,7 @@ class TestPicture : public QObject {
 private slots:
     void windowShowsEveryStep_data();
     void windowShowsEveryStep();
+    void comparisonShowsInThePicture();
 };
 
 void TestPicture::windowShowsEveryStep_data()
@@ -122,6 +124,23 @@ void TestPicture::windowShowsEveryStep()
         view->SeekRun(j * 7 % (steps + 1));
         check("seek");
     }
+}
+
+// A step that only compares changes no value: its picture differs from the
+// step before by the outlines of the two nodes compared.
+void TestPicture::comparisonShowsInThePicture()
+{
+    auto view = MakeView();
+    view->SetStepDelay(0);
+    Heap(view.get(), HeapKind::Build);
+    view->SeekRun(0);
+    const QImage before = CanvasImage(view.get(), 1);
+    view->OnWinnerStep();
+    QVERIFY(view->Run()->Steps().ChangesOf(1).first == view->Run()->Steps().ChangesOf(1).last);
+    const QImage compared = CanvasImage(view.get(), 1);
+    const CRect box = view->Geometry().Box(view->Geometry().Position(view->Run()->Steps().Step(1).focus));
+    QCOMPARE(compared.pixel(box.left - 2, box.top + 5), QColor(PointedColour()).rgb());
+    QCOMPARE(before.pixel(box.left - 2, box.top + 5), qRgb(255, 255, 255));
 }
 
 QTEST_MAIN(TestPicture)

@@ -24,7 +24,6 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -296,7 +295,8 @@ void TestShell::menus_data()
                {"復原(&U)\tCtrl+Z", "-", "剪下(&T)\tCtrl+X", "複製(&C)\tCtrl+C", "貼上(&P)\tCtrl+V"},
                {"工具列(&T)", "狀態列(&S)", "-", "陣列(&A)", "程式碼(&O)", "練習模式(&R)\tF8", "提示(&H)\tShift+F8",
                 "跳至節點(&G)...\tCtrl+G", "-",
-                "整棵樹放進視窗(&I)\tCtrl+Shift+F", "跟著視窗(&W)", "-", "全螢幕(&U)\tF11",
+                "整棵樹放進視窗(&I)\tCtrl+Shift+F", "跟著視窗(&W)", "節點數(&N)...", "-", "文字放大(&Z)\tCtrl+Shift+=",
+                "文字縮小(&M)\tCtrl+Shift+-", "文字原來大小(&E)", "顯示節點編號(&D)", "-", "全螢幕(&U)\tF11",
                 "語言(&L)"},
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                // The three given items first; the run's own after a separator.
@@ -356,6 +356,19 @@ void TestShell::accelerators()
     QVERIFY(Frame()->GetActiveView() != first);
     QTest::keyClick(Frame(), Qt::Key_F6, Qt::ShiftModifier);
     QCOMPARE(Frame()->GetActiveView(), first);
+    // With a dialog just closed, or the focus on a bar or a panel, the run's
+    // keys still drive the active view.
+    QTimer::singleShot(0, Frame(), [] { QApplication::activeModalWidget()->close(); });
+    Frame()->RouteCommand(ID_NODE_GOTO);
+    QVERIFY(QTest::qWaitForWindowActive(Frame()));
+    QTest::keyClick(Frame(), Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(first->RunStep(), 1);
+    Frame()->findChild<QSlider *>("stepSlider")->setFocus();
+    QTest::keyClick(Frame(), Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(first->RunStep(), 2);
+    Frame()->CodePanel()->setFocus();
+    QTest::keyClick(Frame(), Qt::Key_BracketLeft, Qt::ControlModifier);
+    QCOMPARE(first->Speed(), 0.5);
 }
 
 void TestShell::enablementFollowsTheActiveView()
@@ -825,6 +838,18 @@ void TestShell::leafDialogNamesABadValue()
     QCOMPARE(problem, QString("「seven」不是整數。"));
     QCOMPARE(view->NodeAt(15)->m_strLabel, std::string("8"));
     QVERIFY(view->NodeAt(1)->m_strLabel.empty());
+    // Fewer values than leaves: once the user agrees, the tree takes as many.
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        dialog->findChild<QLineEdit *>("leafValues")->setText("5 1 9 3");
+        QTimer::singleShot(50, [] {
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click();
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Frame()->RouteCommand(ID_WINNER_LEAVES);
+    QCOMPARE(view->m_nNodeCount, 7);
+    QCOMPARE(view->NodeAt(6)->m_strLabel, std::string("9"));
     // Too many values to list: the field starts empty, and empty keeps them.
     view->SetNodeCount(int(2 * CLeavesDlg::kMaxShownValues + 2));
     QTimer::singleShot(50, [&] {

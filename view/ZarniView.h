@@ -64,8 +64,13 @@ public:
     // Drawing
     void DrawTree(CDrawSurface *dc);
     void DrawSelection(CDrawSurface *dc);
-    // One box at window point (x, y) in the colours of mark.
-    void DrawNodeBox(CDrawSurface *dc, const std::string &label, int x, int y, int mark);
+    // Node index's box at window point (x, y), with the label given, in the
+    // colours of mark.
+    void DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string &label, int x, int y, int mark);
+    // Each box whose label is not its index shows the index small in its
+    // corner (a merge's leaf its run's number).
+    void SetShowIndices(bool show);
+    bool ShowIndices() const { return m_bShowIndices; }
 
     // Tree commands
     void OnNodeAdd();
@@ -269,6 +274,9 @@ public:
     // The question asked, or null; what it says to the learner.
     const PracticeQuestion *Question() const;
     QString QuestionText() const;
+    // The question, or the reason of a wrong answer with the step it
+    // played, or the step's narration.
+    QString ShownNarration() const;
     enum class AnswerResult { Right, Wrong, NoQuestion, NotAChoice };
     AnswerResult Answer(int64_t choice);
     // Outlines what the question compares and points at its pseudocode line,
@@ -337,6 +345,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void OnDrawOverlay(QPainter *painter) override;
+    void OnDrawCanvasMarks(QPainter *painter) override;
     void OnZoomStep(int step, QPoint anchor) override { emit ZoomRequested(step, anchor); }
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -357,6 +366,8 @@ private:
 
     // Drawing helpers shared by the paint, the selection and the tournament.
     CFont *LabelFont();
+    QString CornerNumber(int64_t index, const std::string &label) const;
+    void DrawCornerNumber(CDrawSurface *dc, int64_t index, const std::string &label, const CRect &box, const QColor &fill);
     void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);
     void DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection);
     void DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset);
@@ -391,6 +402,8 @@ private:
     int64_t FirstViolation(int64_t size) const;
     HeapProblem HeapRefusal(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand, int64_t size) const;
     QRect HighlightArea(int64_t index) const;
+    void OutlineBox(QPainter *painter, int64_t index, const QColor &colour, int width, CPoint offset) const;
+    void DrawPointedNodes(QPainter *painter, CPoint offset) const;
     void ScrollToShow(int64_t index, bool centre);
     void ShowMergeTree();
     void EndMerge();
@@ -409,7 +422,9 @@ private:
     // A node a run writes: 1..N, or 0 for the loser tree's overall winner.
     TreeNode *RunNode(int64_t index) { return index ? NodeAt(index) : &m_nodeZero; }
     const TreeNode *RunNode(int64_t index) const { return index ? NodeAt(index) : &m_nodeZero; }
+    std::vector<int64_t> WinningLeaves() const;
     bool WinnersLeaf(int64_t leaf) const;
+    bool HoldsTournament() const;
 
     CZarniDoc *m_pDocument = nullptr;
     // The nodes 1..N at 0..N-1.
@@ -419,6 +434,8 @@ private:
     std::vector<int> m_markedIndices;
     std::vector<uint8_t> m_listed; // by index: on m_markedIndices
     CFont m_labelFont;
+    CFont m_cornerFont;
+    bool m_bShowIndices = false;
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;
     bool m_bFitFollow = false;
@@ -452,6 +469,11 @@ private:
         const RunAlgorithm *run = nullptr; // the run the counts below are of
         int64_t runAsked = 0, runWrong = 0;
         QStringList missed; // the kinds of the steps missed in that run
+        struct {
+            QString text;
+            const RunAlgorithm *run = nullptr;
+            int64_t step = 0;
+        } reveal; // why the last answer was wrong, said while its step shows
     } m_practice;
     struct {
         std::shared_ptr<const ReplacementRecord> record;

@@ -16,7 +16,7 @@ CFont *CZarniView::LabelFont()
     return &m_labelFont;
 }
 
-void CZarniView::DrawNodeBox(CDrawSurface *dc, const std::string &label, int x, int y, int mark)
+void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string &label, int x, int y, int mark)
 {
     const TreeGeometry geometry = Geometry();
     const CRect box = geometry.Box({x, y});
@@ -27,7 +27,45 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, const std::string &label, int x, 
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.firstFrame, colours.firstFrame);
     dc->DrawText(QString::fromStdString(label), geometry.TextRect({x, y}), DT_CENTER);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
+    if (m_bShowIndices)
+        DrawCornerNumber(dc, index, label, box, colours.fill);
     dc->SelectObject(oldFont);
+}
+
+// What a box's corner tells when its label does not: the node's heap index,
+// or for a merge's leaf its run's number.
+QString CZarniView::CornerNumber(int64_t index, const std::string &label) const
+{
+    if (m_pMerge && index >= FirstLeaf() && index <= m_nNodeCount)
+        return tr("序%1").arg(index - FirstLeaf() + 1);
+    return label == std::to_string(index) ? QString() : QString::number(index);
+}
+
+// Small, in the top left corner inside the frame, on the box's own fill.
+void CZarniView::DrawCornerNumber(CDrawSurface *dc, int64_t index, const std::string &label, const CRect &box,
+                                  const QColor &fill)
+{
+    const int height = box.Height() / 4;
+    if (height < 7)
+        return; // too small to read
+    const QString text = CornerNumber(index, label);
+    if (text.isEmpty())
+        return;
+    const LogFont wanted = LabelFontDescription(height);
+    if (!m_cornerFont.IsValid() || !(m_cornerFont.Description() == wanted))
+        m_cornerFont.CreateFontIndirect(wanted);
+    dc->SelectObject(&m_cornerFont);
+    const int width = std::min(m_cornerFont.TextWidth(text), box.Width() - 4);
+    dc->FillSolidRect(box.left + 2, box.top + 1, 0, 0, fill); // the text's cells take the fill
+    dc->DrawText(text, {box.left + 2, box.top + 1, box.left + 2 + width, box.top + 1 + height}, DT_CENTER);
+}
+
+void CZarniView::SetShowIndices(bool show)
+{
+    if (show == m_bShowIndices)
+        return;
+    m_bShowIndices = show;
+    Invalidate();
 }
 
 // Elbows from the middle of the box's sides to the children's centres.
@@ -106,7 +144,7 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             } else {
                 if (coveredOnRight)
                     dc->SetRightLimit(int(nextX - offset.x) - a);
-                DrawNodeBox(dc, node->m_strLabel, px, py, mark);
+                DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, px, py, mark);
                 dc->SetRightLimit(INT_MAX);
             }
             if (edges)
@@ -126,7 +164,7 @@ void CZarniView::DrawNodeZero(CDrawSurface *dc, CPoint offset)
     const CPoint zero = g.Position(0), root = g.Position(1);
     dc->MoveTo(zero.x - offset.x, zero.y - offset.y);
     dc->LineTo(root.x - offset.x, root.y - offset.y);
-    DrawNodeBox(dc, m_nodeZero.m_strLabel, zero.x - offset.x, zero.y - offset.y, m_nodeZero.m_nMark);
+    DrawNodeBox(dc, 0, m_nodeZero.m_strLabel, zero.x - offset.x, zero.y - offset.y, m_nodeZero.m_nMark);
 }
 
 // The edges of node k of a level, with the children's places taken from the
@@ -174,7 +212,7 @@ void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start,
             fill(childX(2 * iFirst + 1) + 1, y, g.X(level, iRightLast - levelFirst) + a + 1, y + 1);
     }
     const TreeNode *node = NodeAt(levelFirst + end - 1);
-    DrawNodeBox(dc, node->m_strLabel, int(lastX - offset.x), int(y - offset.y), 0);
+    DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, int(lastX - offset.x), int(y - offset.y), 0);
     if (edges)
         DrawEdgesFromLayout(dc, level, end - 1, offset);
 }

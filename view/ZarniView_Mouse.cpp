@@ -295,22 +295,40 @@ QRect CZarniView::HighlightArea(int64_t index) const
     return area;
 }
 
+// A node's box outlined just outside its frame, the surface's origin at
+// canvas point offset.
+void CZarniView::OutlineBox(QPainter *painter, int64_t index, const QColor &colour, int width, CPoint offset) const
+{
+    if (index < 1 || index > m_nNodeCount)
+        return;
+    const TreeGeometry geometry = Geometry();
+    const CRect box = geometry.Box(geometry.Position(index)).Offset(-offset.x, -offset.y);
+    painter->setPen(QPen(colour, width));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-2, -2, 1, 1));
+}
+
+// What the step compares or swaps, outlined: on the window and on every
+// picture of the step.
+void CZarniView::DrawPointedNodes(QPainter *painter, CPoint offset) const
+{
+    for (const int64_t i : PointedNodes())
+        OutlineBox(painter, i, PointedColour(), 3, offset);
+}
+
+void CZarniView::OnDrawCanvasMarks(QPainter *painter)
+{
+    DrawPointedNodes(painter, {0, 0});
+}
+
 void CZarniView::OnDrawOverlay(QPainter *painter)
 {
-    auto outline = [&](int64_t i, const QColor &colour, int width) {
-        if (i < 1 || i > m_nNodeCount)
-            return;
-        const CRect box = WindowBox(i);
-        painter->setPen(QPen(colour, width));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-2, -2, 1, 1));
-    };
+    const CPoint scroll{m_nHScrollPos, m_nVScrollPos};
     DrawSlide(painter);
-    for (const int64_t i : PointedNodes())
-        outline(i, PointedColour(), 3);
+    DrawPointedNodes(painter, scroll);
     if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)
         return;
     for (int64_t i : {m_nHighlight / 2, 2 * m_nHighlight, 2 * m_nHighlight + 1})
-        outline(i, RelativeColour(), 1);
-    outline(m_nHighlight, HighlightColour(), 2);
+        OutlineBox(painter, i, RelativeColour(), 1, scroll);
+    OutlineBox(painter, m_nHighlight, HighlightColour(), 2, scroll);
 }

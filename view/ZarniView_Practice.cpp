@@ -58,8 +58,11 @@ void CZarniView::Ask(PracticeQuestion question, int64_t step)
     m_practice.question = std::move(question);
     m_practice.step = step;
     m_practice.cursor = 0;
-    ++m_practice.score.asked;
-    ++m_practice.runAsked;
+    m_practice.reveal = {};
+    // Only this question's outline: nothing pointed at before, in the tree
+    // or the array, stays.
+    if (m_nHovered)
+        emit NodeHovered(m_nHovered = 0);
     SetHighlight(m_practice.question.node);
     emit RunNarrated(QuestionText());
     emit PracticeChanged();
@@ -126,6 +129,8 @@ CZarniView::AnswerResult CZarniView::Answer(int64_t choice)
         return AnswerResult::NotAChoice;
     const bool right = choice == question->answer;
     m_practice.passed = m_practice.step;
+    ++m_practice.score.asked; // a question counts once answered
+    ++m_practice.runAsked;
     if (question->kind == Kind::Pop)
         return AnswerPop(right);
     if (right) {
@@ -144,10 +149,23 @@ CZarniView::AnswerResult CZarniView::Answer(int64_t choice)
     EndQuestion();
     m_pPlayer->StepForward();
     SetHighlight(answer);
+    m_practice.reveal = {reveal, Run(), RunStep()};
     emit RunNarrated(reveal + Narration());
     emit PracticeChanged();
     emit RunStateChanged();
     return AnswerResult::Wrong;
+}
+
+// What the panels say of the step shown: the question asked, or why the
+// answer just given was wrong and what the step did, or the narration.
+QString CZarniView::ShownNarration() const
+{
+    if (Question())
+        return QuestionText();
+    const auto &reveal = m_practice.reveal;
+    if (!reveal.text.isEmpty() && reveal.run == Run() && reveal.step == RunStep())
+        return reveal.text + Narration();
+    return Narration();
 }
 
 void CZarniView::Missed(PracticeQuestion::Kind kind)
@@ -171,8 +189,11 @@ CZarniView::AnswerResult CZarniView::AnswerPop(bool right)
     EndQuestion();
     m_practice.popAnswered = true;
     OnWinnerPop();
-    if (!right)
+    if (!right) {
+        m_practice.reveal = {reveal, Run(), RunStep()};
         emit RunNarrated(reveal);
+        emit PracticeChanged();
+    }
     return right ? AnswerResult::Right : AnswerResult::Wrong;
 }
 

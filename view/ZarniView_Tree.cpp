@@ -36,6 +36,7 @@ TreeNode *CZarniView::NewRoot()
     m_listed.resize(count + 1, 0);
     ForgetHeap();
     m_nodeZero = TreeNode{};
+    emit RunStateChanged(); // the panels forget what the old tree held
     return &m_nodes[0];
 }
 

@@ -211,7 +211,7 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
     int parsed = 0;
     if (const LeafProblem problem = ReadValue(value, &parsed); problem.error != LeafError::None)
         return problem;
-    const bool played = GetRunState() == RunState::Done;
+    const bool played = GetRunState() == RunState::Done || (GetRunState() == RunState::Idle && HoldsTournament());
     const bool pathOnly = !m_bLoserTree || (played && WinnersLeaf(index));
     ForgetRun();
     EndMerge();
@@ -228,9 +228,9 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
     return {};
 }
 
-// Whether the leaf's value is the one a tournament on the leaves as they
-// stand sends to the top.
-bool CZarniView::WinnersLeaf(int64_t leaf) const
+// For each node, the leaf whose value a tournament on the leaves as they
+// stand sends up to it.
+std::vector<int64_t> CZarniView::WinningLeaves() const
 {
     const int64_t count = m_nNodeCount, firstLeaf = FirstLeaf();
     std::vector<int64_t> from(std::size_t(count) + 1);
@@ -244,7 +244,34 @@ bool CZarniView::WinnersLeaf(int64_t leaf) const
         else
             winner = from[std::size_t(TournamentRun::LeftWins(value(2 * i), value(2 * i + 1)) ? 2 * i : 2 * i + 1)];
     }
-    return from[1] == leaf;
+    return from;
+}
+
+bool CZarniView::WinnersLeaf(int64_t leaf) const
+{
+    return WinningLeaves()[1] == leaf;
+}
+
+// Whether every node above the leaves holds what the tournament of the
+// kind chosen writes there: a winner tree the winner of the node's match, a
+// loser tree the loser (nothing at a node with one child) and node 0 the
+// overall winner. A click that ends a played tournament leaves them so.
+bool CZarniView::HoldsTournament() const
+{
+    const std::vector<int64_t> from = WinningLeaves();
+    auto winner = [&](int64_t node) { return m_pTreeStates->Value(from[std::size_t(node)]); };
+    if (FirstLeaf() == 1 || winner(1) == NodeStates::kNoLabel)
+        return false;
+    if (m_bLoserTree && m_pTreeStates->Value(0) != winner(1))
+        return false;
+    for (int64_t i = 1; i < FirstLeaf(); ++i) {
+        const bool match = 2 * i + 1 <= m_nNodeCount;
+        const int64_t loser = match && from[std::size_t(i)] == from[std::size_t(2 * i)] ? 2 * i + 1 : 2 * i;
+        const int expected = !m_bLoserTree ? winner(i) : match ? winner(loser) : NodeStates::kNoLabel;
+        if (m_pTreeStates->Value(i) != expected)
+            return false;
+    }
+    return true;
 }
 
 // The matches on the leaf's path to the root are played again as a run.
@@ -495,7 +522,7 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
     for (const Painting &p : paintings) {
         const NodeLook look = LookAfter(p.index, p.step);
         const CPoint at = g.Position(p.index);
-        DrawNodeBox(dc, look.label, at.x, at.y, look.mark);
+        DrawNodeBox(dc, p.index, look.label, at.x, at.y, look.mark);
     }
 }
 
@@ -574,5 +601,5 @@ void CZarniView::SetStepDelay(int ms)
 void CZarniView::PaintNodeBox(CWindowDC *dc, const TreeNode *node)
 {
     const CPoint p = Geometry().Position(node->m_nIndex);
-    DrawNodeBox(dc, node->m_strLabel, p.x - m_nHScrollPos, p.y - m_nVScrollPos, node->m_nMark);
+    DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, p.x - m_nHScrollPos, p.y - m_nVScrollPos, node->m_nMark);
 }
