@@ -314,12 +314,14 @@ void CStatusBar::SetSizeText(const QString &text)
     m_size->repaint();
 }
 
-// The messages and the score take the font; the size pane keeps its own.
+// The messages and the score take the font; the size pane, 60 pixels wide,
+// keeps the interface's.
 void CStatusBar::SetMessageFont(const QFont &font)
 {
-    const QFont sizeFont = m_size->font();
+    QFont interfaceFont = QApplication::font();
+    interfaceFont.setResolveMask(QFont::AllPropertiesResolved); // not inherited from the bar
+    m_size->setFont(interfaceFont);
     setFont(font);
-    m_size->setFont(sizeFont);
 }
 
 void CStatusBar::SetScoreText(const QString &text)

@@ -457,8 +457,10 @@ void TestRun::practiceWrongAnswersAndKeys()
     CZarniView::WaitWhilePlaying(view.get());
     const PracticeQuestion first = *view->Question();
     const int64_t wrong = first.choices[0] == first.answer ? first.choices[1] : first.choices[0];
+    QCOMPARE(view->Score().asked, 0); // a question counts once answered
     QCOMPARE(view->Answer(wrong), CZarniView::AnswerResult::Wrong);
     QCOMPARE(view->Highlight(), first.answer);
+    QVERIFY(view->ShownNarration().startsWith(QString("不對，答案是節點 %1。第 1/").arg(first.answer))); // the panels say why
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Paused);
     QCOMPARE(view->Score().wrong, 1);
     QCOMPARE(view->Answer(first.answer), CZarniView::AnswerResult::NoQuestion);
