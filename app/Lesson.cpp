@@ -61,14 +61,6 @@ int DoublingsFrom(int start, int divisor)
     return int(std::lround(std::log2(double(divisor) / start)));
 }
 
-bool IsNumbered(const CZarniView *view)
-{
-    for (int64_t i = 1; i <= view->m_nNodeCount; ++i)
-        if (view->NodeAt(i)->m_strLabel != std::to_string(i))
-            return false;
-    return true;
-}
-
 bool InnerLabelsEmpty(const CZarniView *view)
 {
     for (int64_t i = 1; i < view->FirstLeaf(); ++i)
@@ -145,19 +137,32 @@ QString HeapStatement(const HeapAlgorithm &run)
     return QString();
 }
 
+// How many of the heap's values out the run shown extracted: 0 or 1.
+std::size_t ExtractedByRun(const CZarniView *view)
+{
+    int value = 0;
+    return view->HeapRun() && view->HeapRun()->Extracted(&value) ? 1 : 0;
+}
+
 // A heap's values as they were before the run shown, its kind, and that run
 // played again to the step shown. The values extracted before that run are
 // not statements of their own.
 bool WriteHeap(QStringList &lines, const CZarniView *view, const std::vector<int> &before)
 {
-    lines << QStringLiteral("nodes %1").arg(before.size() - 1);
-    if (!WriteLine(lines, QStringLiteral("values ") + Values({before.begin() + 1, before.end()})))
-        return false;
     const HeapAlgorithm *run = view->HeapRun();
     const bool min = run ? run->MinHeap() : view->MinHeap();
+    const std::size_t extracted = ExtractedByRun(view);
+    const std::vector<int> out = view->HeapOut();
+    const bool emptied = before.size() == 2 && before[1] == NodeStates::kNoLabel;
+    lines << QStringLiteral("nodes %1").arg(before.size() - 1);
+    // The empty heap is the one value extracted last before the run shown.
+    const std::vector<int> written = emptied ? std::vector<int>{out[out.size() - extracted - 1]}
+                                             : std::vector<int>{before.begin() + 1, before.end()};
+    if (!WriteLine(lines, QStringLiteral("values ") + Values(written)))
+        return false;
     lines << QStringLiteral("heap %1").arg(min ? "min" : "max");
-    int value = 0;
-    const std::size_t extracted = run && run->Extracted(&value) ? 1 : 0;
+    if (emptied)
+        lines << QStringLiteral("heap extract");
     if (run) {
         lines << HeapStatement(*run);
         if (view->RunStep() < view->RunStepCount())
@@ -165,7 +170,7 @@ bool WriteHeap(QStringList &lines, const CZarniView *view, const std::vector<int
     }
     if (view->MinHeap() != min)
         lines << QStringLiteral("heap %1").arg(view->MinHeap() ? "min" : "max");
-    if (view->HeapOut().size() > extracted)
+    if (out.size() > extracted + (emptied ? 1 : 0))
         lines << QStringLiteral("# (the values extracted before the last operation are not kept)");
     return true;
 }
@@ -177,6 +182,9 @@ std::vector<int> HeapValuesBefore(const CZarniView *view)
     if (!view->HasHeapValues() || (view->Run() && !view->HeapRun()))
         return {};
     std::vector<int> before = view->ValuesBeforeRun();
+    const bool emptied = before.size() == 2 && before[1] == NodeStates::kNoLabel; // the last value extracted
+    if (emptied && view->HeapOut().size() > ExtractedByRun(view))
+        return before;
     if (std::find(before.begin() + 1, before.end(), NodeStates::kNoLabel) != before.end())
         return {};
     return before;
@@ -260,6 +268,60 @@ bool WriteSelection(QStringList &lines, const CZarniView *view, bool marksLeft)
     return false;
 }
 
+// The tree's labels as they were before the run shown (as they are, with
+// no run).
+std::vector<std::string> LabelsBeforeRun(const CZarniView *view)
+{
+    std::vector<std::string> labels(std::size_t(view->m_nNodeCount) + 1);
+    const std::vector<int> before = view->Run() ? view->ValuesBeforeRun() : std::vector<int>();
+    for (int64_t i = 1; i <= view->m_nNodeCount; ++i)
+        labels[std::size_t(i)] = before.empty() ? view->NodeAt(i)->m_strLabel : TournamentRun::LabelOf(before[std::size_t(i)]);
+    return labels;
+}
+
+// A tree of leaves and the tournament or leaf's path it shows: the leaves
+// as they were before the run (a replayed leaf with its old value), the
+// tournament played, and the leaf changed again.
+bool WriteTournament(QStringList &lines, const CZarniView *view, bool *marksLeft)
+{
+    using RunState = CZarniView::RunState;
+    const RunState run = view->GetRunState();
+    lines << QStringLiteral("nodes %1").arg(view->m_nNodeCount);
+    std::vector<std::string> labels = LabelsBeforeRun(view);
+    int64_t replayed = 0;
+    std::string after;
+    if (view->ReplayedLeaf(&replayed, &labels[0])) {
+        after = labels[std::size_t(replayed)];
+        labels[std::size_t(replayed)].swap(labels[0]);
+    }
+    bool numbered = true;
+    for (int64_t i = 1; i <= view->m_nNodeCount && numbered; ++i)
+        numbered = labels[std::size_t(i)] == std::to_string(i);
+    if (!numbered) {
+        QStringList leaves;
+        for (int64_t i = view->FirstLeaf(); i <= view->m_nNodeCount; ++i)
+            leaves << QString::fromStdString(labels[std::size_t(i)]);
+        if (!WriteLine(lines, QStringLiteral("leaves ") + leaves.join(' ')))
+            return false;
+    }
+    int64_t steps = 0;
+    if (run != RunState::Idle) {
+        lines << QStringLiteral("ID_WINNER_END");
+        if (replayed)
+            lines << QStringLiteral("leaf %1 %2").arg(replayed).arg(QString::fromStdString(after));
+        *marksLeft = run == RunState::Done;
+    } else if (!numbered && !InnerLabelsEmpty(view)) {
+        // Winners shown without a run: the tournament was played and then
+        // a selection ended the run.
+        if (PlayedMatches(view, &steps) > 0)
+            Repeat(lines, int(steps), "ID_WINNER_STEP"); // the selection below ends the run there
+        else
+            lines << QStringLiteral("ID_WINNER_END");
+        *marksLeft = true;
+    }
+    return true;
+}
+
 } // namespace
 
 LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
@@ -287,28 +349,12 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
     } else if (const std::vector<int> before = HeapValuesBefore(view); !before.empty()) {
         if (!WriteHeap(lines, view, before))
             return tooLong;
-    } else {
-        lines << QStringLiteral("nodes %1").arg(view->m_nNodeCount);
-        if (!IsNumbered(view)) {
-            QStringList leaves;
-            for (int64_t i = view->FirstLeaf(); i <= view->m_nNodeCount; ++i)
-                leaves << QString::fromStdString(view->NodeAt(i)->m_strLabel);
-            if (!WriteLine(lines, QStringLiteral("leaves ") + leaves.join(' ')))
-                return tooLong;
-            // Winners shown without a run: the tournament was played and
-            // then a selection ended the run.
-            int64_t steps = 0;
-            if (run == RunState::Done || (run == RunState::Idle && !InnerLabelsEmpty(view))) {
-                if (run == RunState::Idle && PlayedMatches(view, &steps) > 0)
-                    Repeat(lines, int(steps), "ID_WINNER_STEP"); // the selection below ends the run there
-                else
-                    lines << QStringLiteral("ID_WINNER_END");
-                marksLeft = true;
-            }
-            else if (run != RunState::Idle)
-                Repeat(lines, int(view->RunStep()), "ID_WINNER_STEP");
-        }
+    } else if (!WriteTournament(lines, view, &marksLeft)) {
+        return tooLong;
     }
+    // A run stopped part-way is sought to its step once it is rebuilt.
+    if (view->Run() && view->RunStep() < view->RunStepCount() && !view->HeapRun() && !view->Replacement())
+        lines << QStringLiteral("seek %1").arg(view->RunStep());
     if (run == RunState::Idle && !view->Merge() && !view->Replacement() && !WriteSelection(lines, view, marksLeft))
         lines << QStringLiteral("# (the marks of this window could not be kept)");
     if (view->m_nMouseMode == 0)

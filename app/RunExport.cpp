@@ -81,7 +81,10 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
     const long long pixels = (long long)canvas.cx * options.scale * (canvas.cy * options.scale + CaptionHeight(view, options.scale));
     if (frames > kMaxRunFrames)
         return failed(RunExportFailure::TooManyFrames);
-    if (pixels > kMaxPngPixels || frames * (pixels / 16) > kMaxRunFileBytes)
+    // About what a frame costs: a GIF or a video stores what changed, a PDF
+    // page the whole picture.
+    const long long frameBytes = Kind(path) == "pdf" ? pixels / 3 : pixels / 16;
+    if (pixels > kMaxPngPixels || frames * frameBytes > options.maxBytes)
         return failed(RunExportFailure::TooLarge);
 
     const int64_t shown = view->RunStep();
@@ -126,6 +129,10 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
                 pages->newPage();
             }
             pagePainter->drawImage(QRectF(0, 0, pages->width(), pages->height()), frame);
+            if (bytes.size() > options.maxBytes) { // the estimate is a guess; this is the limit
+                result.failure = RunExportFailure::TooLarge;
+                break;
+            }
         }
         if (progress && !progress(k - options.from + 1, frames)) {
             result.failure = RunExportFailure::Cancelled;

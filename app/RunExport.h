@@ -17,6 +17,7 @@ struct RunExportOptions {
     int64_t to = -1;   // -1: the run's last step
     int msPerStep = 500;
     bool captions = true;
+    long long maxBytes = 2000LL * 1000 * 1000; // the largest file made
 };
 
 enum class RunExportFailure { None, UnknownType, NoRun, BadRange, TooLarge, TooManyFrames, Cancelled, Write };
@@ -28,7 +29,6 @@ struct RunExportResult {
 };
 
 constexpr int64_t kMaxRunFrames = 100000;
-constexpr long long kMaxRunFileBytes = 2000LL * 1000 * 1000;
 
 bool IsRunExportType(const QString &path);
 // progress(done, total) is told after each frame; false cancels.

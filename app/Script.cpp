@@ -230,6 +230,9 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
         return QStringLiteral("%1: %2").arg(name, kWritingBelongsToBatch);
     if (!m_app->IsBatch())
         return QString();
+    if (id == ID_FILE_STOP_SCRIPT) // stopping in silence would pass for a script's end
+        return QStringLiteral("%1: a batch run ends at the end of its script (or is interrupted with Ctrl+C), "
+                              "not by a statement of its own").arg(name);
     // Without a screen nobody could answer a dialog: the commands that open
     // one are refused, naming the statement that does the same.
     QString instead;
@@ -1057,7 +1060,10 @@ void CScriptRunner::AnswerQuestion(const QStringList &words)
     case CZarniView::AnswerResult::NoQuestion: Fail(QStringLiteral("'answer %1': no question is being asked").arg(words[1]));
     case CZarniView::AnswerResult::NotAChoice:
         Fail(QStringLiteral("'answer %1': the choices are %2").arg(words[1], choices.join(QStringLiteral(", "))));
-    case CZarniView::AnswerResult::Wrong: view->OnWinnerGo(); break;
+    case CZarniView::AnswerResult::Wrong: // plays on, unless the answer was the run's last
+        if (view->GetRunState() == CZarniView::RunState::Paused)
+            view->OnWinnerGo();
+        break;
     case CZarniView::AnswerResult::Right: break;
     }
     Wait(view);

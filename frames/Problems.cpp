@@ -149,6 +149,12 @@ QString CProblemText::Heap(const CZarniView *view, const CZarniView::HeapProblem
         text = Say(QT_TR_NOOP("堆積沒有節點 %1：索引必須在 1 到 %2 之間。"), wording).arg(problem.node).arg(problem.size);
         break;
     case E::Full: text = Say(QT_TR_NOOP("這棵樹已經有 %1 個節點，不能再加。"), wording).arg(problem.size); break;
+    case E::Sorting:
+        text = Say(QT_TR_NOOP("畫面上是堆積排序：排好的節點不是堆積。請先重新建堆積或設定節點值。"), wording);
+        break;
+    case E::NoValue:
+        text = Say(QT_TR_NOOP("節點 %1 沒有值：堆積的每個節點都要是整數。"), wording).arg(problem.node);
+        break;
     }
     return Finish(text, wording);
 }

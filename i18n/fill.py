@@ -6,6 +6,8 @@ is reported, so that no text is left untranslated."""
 import html, re, sys
 
 EN = {
+'畫面上是堆積排序：排好的節點不是堆積。請先重新建堆積或設定節點值。': 'A heapsort is shown: its sorted nodes are no heap. Build the heap again or set the values first.',
+'節點 %1 沒有值：堆積的每個節點都要是整數。': 'Node %1 has no value: every node of a heap holds a whole number.',
 '輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？': 'You typed %1 values; the tree has %2 leaves. Make a tree of %1 leaves (%3 nodes)?',
 '輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？': 'You typed %1 values; the tree has %2 nodes. Make a tree of %1 nodes?',
 '節點數(&N)...': '&Number of Nodes...', '節點數': 'Number of Nodes', '樹的節點數（1 到 %1）：': 'Nodes in the tree (1 to %1):',

@@ -791,6 +791,14 @@ Save anyway?</translation>
         <source>置換選擇產生了 %1 個序列，合併最多只能有 %2 個。</source>
         <translation>Replacement selection made %1 runs; a merge takes at most %2.</translation>
     </message>
+    <message>
+        <source>畫面上是堆積排序：排好的節點不是堆積。請先重新建堆積或設定節點值。</source>
+        <translation>A heapsort is shown: its sorted nodes are no heap. Build the heap again or set the values first.</translation>
+    </message>
+    <message>
+        <source>節點 %1 沒有值：堆積的每個節點都要是整數。</source>
+        <translation>Node %1 has no value: every node of a heap holds a whole number.</translation>
+    </message>
 </context>
 <context>
     <name>CReplaceDlg</name>

@@ -262,6 +262,9 @@ void TestCli::badInput_data()
     QTest::newRow("values, range") << QStringList{"--headless", "--script", "SCRIPT"} << "values random 5 1\n" << 2 << "HI must be from 5 to 99999, not 1";
     QTest::newRow("heap, not a heap") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 1 5 2\nheap insert 4\n" << 2 << "script.zs:3: the values are not a max-heap: node 2 is greater than its parent";
     QTest::newRow("heap, empty") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 1\nvalues 3\nheap extract\nheap extract\n" << 2 << "script.zs:4: the heap is empty";
+    QTest::newRow("heap, sorted") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 5 1 2\nheap sort\nheap insert 7\n" << 2 << "script.zs:4: a heapsort is shown";
+    QTest::newRow("heap, no values") << QStringList{"--headless", "--script", "SCRIPT"} << "replace 2 5 4 3\nheap build\n" << 2 << "script.zs:2: node 1 has no value";
+    QTest::newRow("batch stop") << QStringList{"--headless", "--script", "SCRIPT"} << "key Escape\nnodes 3\n" << 2 << "script.zs:1: ID_FILE_STOP_SCRIPT: a batch run ends at the end of its script";
     QTest::newRow("heap, no such node") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues descending\nheap delete 4\n" << 2 << "the heap has no node 4: the index must be from 1 to 3";
     QTest::newRow("heap key, value") << QStringList{"--headless", "--script", "SCRIPT"} << "values descending\nheap key 2 100000\n" << 2 << "100000 is out of range";
     QTest::newRow("heap insert, operands") << QStringList{"--headless", "--script", "SCRIPT"} << "heap insert\n" << 2 << "'heap' expects: heap insert V";
@@ -372,6 +375,15 @@ void TestCli::stateAfter_data()
     QTest::newRow("checked as min") << "nodes 3\nvalues 5 7 2\nheap min" << "views/0/heap/firstViolation" << "3";
     QTest::newRow("heap checked") << "nodes 3\nvalues 1 5 2" << "views/0/heap/firstViolation" << "2";
     QTest::newRow("heap gone with its values") << "nodes 3\nvalues 1 5 2\nID_NODE_ADD" << "views/0/heap" << "null";
+    // A finished run stays the view's: the end and a step leave a heap a heap.
+    QTest::newRow("built heap, then the end and a step") << "nodes 5\nvalues 1 2 3 4 5\nheap build\nID_WINNER_END\nID_WINNER_STEP"
+                                                      << "views/0/run/algorithm" << "\"heap-build\"";
+    QTest::newRow("a wrong last answer keeps the values") << "nodes 3\nheap min\nvalues 22805 84720 -41014\nheap build\npractice on\nheap delete 1\nanswer 2"
+                                                     << "views/0/heap/valid" << "true";
+    QTest::newRow("a question left by a restart is not counted") << "nodes 3\nvalues 1 2 3\npractice on\nheap build\nID_WINNER_RESTART"
+                                                            << "practice/asked" << "0";
+    QTest::newRow("node 0 goes with its tree") << "tree loser\nleaves 10 20 30 40 50 60 70 80\nID_WINNER_GO\nvalues ascending\nheap build"
+                                            << "views/0/node0" << "{\"label\":\"\",\"mark\":0}";
     QTest::newRow("text size") << "text-size 18" << "textSize" << "18";
     QTest::newRow("node numbers") << "indices on" << "indices" << "true";
     // A lesson's run before a seek is recorded, not watched: at once, here

@@ -80,6 +80,12 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("loser tree, half-played") << "nodes 7\nleaves 5 3 8 1\ntree loser\nrepeat 2 ID_WINNER_STEP\n";
     QTest::newRow("replacement mid-way") << "tree loser\nreplace 3 5 9 1 7 3 8 2 6\nseek 17\n";
     QTest::newRow("heap values, selected") << "nodes 5\nvalues 3 1 4 1 5\ngoto 4\n";
+    QTest::newRow("leaf's path stepped back") << "ID_WINNER_TREE\nID_WINNER_GO\nleaf 9 50\nID_WINNER_BACK\n";
+    QTest::newRow("loser path stepped back") << "tree loser\nleaves 10 20 30 40 50 60 70 80\nID_WINNER_GO\nleaf 15 5\nseek 2\n";
+    QTest::newRow("merge pop at its first step") << "runs 9 4 1 / 8 7 / 6 5 0 -3\nrepeat 2 ID_WINNER_POP\nseek 1\n";
+    QTest::newRow("tournament sought to its start") << "ID_WINNER_TREE\nID_WINNER_END\nseek 0\n";
+    QTest::newRow("numbered tree part-played") << "ID_WINNER_END\nseek 3\n";
+    QTest::newRow("the emptied heap built") << "nodes 1\nvalues 5\nheap extract\nheap build\n";
 }
 
 void TestDesktop::savedLessonRebuildsTheView()

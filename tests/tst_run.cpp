@@ -3,6 +3,7 @@
 #include "TestUtil.h"
 #include "app/RunExport.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <QTest>
@@ -194,8 +195,14 @@ void TestRun::endAndGoFromAPauseFinishTheRun()
     QCOMPARE(painted, int(given.size()) - 1 - 5);
     QVERIFY(SameState(Take(resumed.get()), given.back()));
     QCOMPARE(Take(resumed.get()).picture, given.back().picture);
-    // On a finished run, Go and a step start a new run.
+    // A finished run stays: a step or the end shows it as it is; Go plays a
+    // new tournament.
+    const int64_t steps = resumed->RunStepCount();
     resumed->OnWinnerStep();
+    resumed->OnWinnerEnd();
+    QCOMPARE(resumed->RunStep(), steps);
+    resumed->SetStepDelay(10000);
+    resumed->OnWinnerGo();
     QCOMPARE(resumed->RunStep(), qint64(1));
 }
 
@@ -489,4 +496,13 @@ void TestRun::exportCancelledLeavesNothing()
     QCOMPARE(result.failure, RunExportFailure::Cancelled);
     QVERIFY(!QFile::exists(path));
     QCOMPARE(view->RunStep(), 4);
+    // A PDF holds a whole picture a page: its size limit holds as it grows.
+    RunExportOptions small;
+    small.maxBytes = 100000;
+    const QString pdf = dir.filePath("run.pdf");
+    QCOMPARE(ExportRun(view.get(), pdf, small).failure, RunExportFailure::TooLarge);
+    QVERIFY(!QFile::exists(pdf));
+    small.maxBytes *= 1000;
+    QVERIFY(ExportRun(view.get(), pdf, small));
+    QVERIFY(QFileInfo(pdf).size() > 100000); // the smaller limit would have been passed
 }

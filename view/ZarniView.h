@@ -185,6 +185,9 @@ public:
     // One leaf's value; on a tree played to its end, the matches on its path
     // to the root are played again as a run.
     LeafProblem SetLeafValue(int64_t index, const QString &value);
+    // While the run shown is such a replay: its leaf and the label the leaf
+    // had before it changed; false otherwise.
+    bool ReplayedLeaf(int64_t *leaf, std::string *before) const;
     // The node whose box shows at window point p (the one drawn last), or 0;
     // the same for leaves only.
     int64_t NodeIndexAt(CPoint p) const;
@@ -214,7 +217,7 @@ public:
     // Plays a heap operation. One on a single value (insert, extract, key,
     // delete) is refused, with the reason, unless the values form a heap of
     // the kind chosen that has the node and, to insert, room to grow.
-    enum class HeapError { None, NotAHeap, Empty, NoSuchNode, Full };
+    enum class HeapError { None, NotAHeap, Empty, NoSuchNode, Full, Sorting, NoValue };
     struct HeapProblem {
         HeapError error = HeapError::None;
         int64_t node = 0; // the first node out of order, or the node asked for
@@ -400,6 +403,7 @@ private:
     void DrawSlide(QPainter *painter);
     int64_t HeapSizeUnmarked() const;
     int64_t FirstViolation(int64_t size) const;
+    int64_t FirstWithoutValue(int64_t size) const;
     HeapProblem HeapRefusal(HeapAlgorithm::Kind kind, HeapAlgorithm::Operand operand, int64_t size) const;
     QRect HighlightArea(int64_t index) const;
     void OutlineBox(QPainter *painter, int64_t index, const QColor &colour, int width, CPoint offset) const;
@@ -425,6 +429,8 @@ private:
     std::vector<int64_t> WinningLeaves() const;
     bool WinnersLeaf(int64_t leaf) const;
     bool HoldsTournament() const;
+    bool StartsTournament() const;
+    void ClearNodeZero();
 
     CZarniDoc *m_pDocument = nullptr;
     // The nodes 1..N at 0..N-1.
@@ -479,6 +485,11 @@ private:
         std::shared_ptr<const ReplacementRecord> record;
         int64_t step = 0;
     } m_replacement;
+    struct {
+        const RunAlgorithm *run = nullptr;
+        int64_t leaf = 0;
+        std::string before;
+    } m_replayedLeaf;
     int64_t m_nHighlight = 0;
     int64_t m_nHovered = 0;
 };

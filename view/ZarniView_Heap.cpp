@@ -40,6 +40,7 @@ void CZarniView::WriteValues(const std::function<int(int64_t)> &valueOf)
     ForgetRun();
     EndMerge();
     ClearMarks();
+    ClearNodeZero();
     // Checked as they are written, for either kind of heap.
     std::vector<int> values(std::size_t(m_nNodeCount) + 1);
     m_writtenCheck = {true, 0, 0};
@@ -83,6 +84,10 @@ CZarniView::HeapProblem CZarniView::StartHeap(HeapAlgorithm::Kind kind, HeapAlgo
     if (!build && before && before->EndsInHeap(m_bMinHeap) && RunStep() < RunStepCount())
         SeekRun(RunStepCount());
     const int64_t size = build ? m_nNodeCount : HeapSizeUnmarked();
+    if (build && !m_bHeapValues) { // a merge's or a replacement's empty and -∞ labels are no values
+        if (const int64_t empty = FirstWithoutValue(size))
+            return {HeapError::NoValue, empty, size};
+    }
     if (!build) {
         if (const HeapProblem problem = HeapRefusal(kind, operand, size); problem.error != HeapError::None)
             return problem;
@@ -90,6 +95,7 @@ CZarniView::HeapProblem CZarniView::StartHeap(HeapAlgorithm::Kind kind, HeapAlgo
     ForgetRun();
     EndMerge();
     ClearMarks();
+    ClearNodeZero();
     m_bHeapValues = true;
     m_pPlayer->Load(std::make_unique<HeapAlgorithm>(kind, m_bMinHeap, *m_pTreeStates, size, operand));
     Invalidate();
@@ -101,6 +107,12 @@ CZarniView::HeapProblem CZarniView::HeapRefusal(HeapAlgorithm::Kind kind, HeapAl
                                                 int64_t size) const
 {
     using Kind = HeapAlgorithm::Kind;
+    if (HeapSize() < size) // the sorted part of a heapsort is no heap
+        return {HeapError::Sorting, 0, size};
+    if (!m_bHeapValues) {
+        if (const int64_t empty = FirstWithoutValue(size))
+            return {HeapError::NoValue, empty, size};
+    }
     if (kind == Kind::Insert && size >= INT32_MAX)
         return {HeapError::Full, 0, size};
     if (kind != Kind::Insert && size == 0)
@@ -156,6 +168,15 @@ int64_t CZarniView::HeapSize() const
     while (size > 0 && NodeAt(size)->m_nMark == kMarkSorted)
         --size;
     return size;
+}
+
+// The first node within size whose label is no whole number (empty, -∞).
+int64_t CZarniView::FirstWithoutValue(int64_t size) const
+{
+    for (int64_t i = 1; i <= size; ++i)
+        if (const int value = m_pTreeStates->Value(i); value == NodeStates::kNoLabel || value == NodeStates::kLeast)
+            return i;
+    return 0;
 }
 
 int64_t CZarniView::HeapViolation() const

@@ -127,11 +127,27 @@ void CZarniView::OnWinnerPause()
         OnWinnerGo();
 }
 
+// Node 0 belongs to a loser tree's tournament or merge: new values, or a
+// tree of another kind, leave it empty.
+void CZarniView::ClearNodeZero()
+{
+    m_nodeZero.m_strLabel.clear();
+    SetMark(&m_nodeZero, kMarkPlain);
+}
+
+// A step or the end starts a tournament only where there is nothing else
+// to show: a finished run stays the view's run, and a heap's or a merge's
+// values are never played as a tournament's unless Go asks for one.
+bool CZarniView::StartsTournament() const
+{
+    return GetRunState() == RunState::Idle && !m_bHeapValues && !m_pMerge && !Replacement();
+}
+
 // A playing run pauses after the step.
 void CZarniView::OnWinnerStep()
 {
     m_pPlayer->Pause();
-    if (GetRunState() != RunState::Paused)
+    if (StartsTournament())
         StartRun();
     m_pPlayer->StepForward();
     emit RunStateChanged();
@@ -152,7 +168,7 @@ void CZarniView::OnWinnerRestart()
 void CZarniView::OnWinnerEnd()
 {
     m_pPlayer->Pause();
-    if (GetRunState() != RunState::Paused)
+    if (StartsTournament())
         StartRun();
     SeekRun(RunStepCount());
 }
@@ -191,6 +207,7 @@ CZarniView::LeafProblem CZarniView::SetLeafValues(const QStringList &values)
     ForgetRun();
     EndMerge();
     ClearMarks();
+    ClearNodeZero();
     ForgetHeap();
     const int64_t firstLeaf = FirstLeaf();
     for (int64_t i = 1; i < firstLeaf; ++i)
@@ -215,9 +232,11 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
     const bool pathOnly = !m_bLoserTree || (played && WinnersLeaf(index));
     ForgetRun();
     EndMerge();
-    NodeAt(index)->m_strLabel = std::to_string(parsed);
+    std::string before = std::to_string(parsed);
+    NodeAt(index)->m_strLabel.swap(before);
     if (played && pathOnly) {
         ReplayPathFrom(index, false);
+        m_replayedLeaf = {Run(), index, std::move(before)};
     } else if (played) {
         StartRun();
         Invalidate();
@@ -226,6 +245,15 @@ CZarniView::LeafProblem CZarniView::SetLeafValue(int64_t index, const QString &v
         Invalidate();
     }
     return {};
+}
+
+bool CZarniView::ReplayedLeaf(int64_t *leaf, std::string *before) const
+{
+    if (!Run() || m_replayedLeaf.run != Run())
+        return false;
+    *leaf = m_replayedLeaf.leaf;
+    *before = m_replayedLeaf.before;
+    return true;
 }
 
 // For each node, the leaf whose value a tournament on the leaves as they
@@ -277,6 +305,7 @@ bool CZarniView::HoldsTournament() const
 // The matches on the leaf's path to the root are played again as a run.
 void CZarniView::ReplayPathFrom(int64_t leaf, bool mergePop)
 {
+    m_replayedLeaf = {};
     std::unique_ptr<RunAlgorithm> run;
     if (m_bLoserTree) {
         using Kind = LoserAlgorithm::Kind;
@@ -298,8 +327,7 @@ void CZarniView::SetLoserTree(bool loser)
     const RunState state = GetRunState();
     const bool tournament = Run() && !HeapRun();
     m_bLoserTree = loser;
-    m_nodeZero.m_strLabel.clear();
-    SetMark(&m_nodeZero, kMarkPlain);
+    ClearNodeZero();
     Relayout();
     Invalidate();
     if (m_pMerge) {
@@ -370,6 +398,7 @@ int64_t CZarniView::RunStepCount() const
 
 void CZarniView::StartRun()
 {
+    m_replayedLeaf = {};
     if (m_bLoserTree)
         m_pPlayer->Load(std::make_unique<LoserAlgorithm>(LoserAlgorithm::Kind::Full, m_nNodeCount, m_nDepth, 0));
     else
@@ -379,6 +408,8 @@ void CZarniView::StartRun()
 // The tree is replaced or its marks rewritten: the run ends where it stands.
 void CZarniView::ForgetRun()
 {
+    m_replayedLeaf = {};
+    m_practice.reveal = {};
     EndSlide();
     EndQuestion();
     m_writtenCheck.known = false;
