@@ -163,6 +163,9 @@ bool WriteHeap(QStringList &lines, const CZarniView *view, const std::vector<int
     lines << QStringLiteral("heap %1").arg(min ? "min" : "max");
     if (emptied)
         lines << QStringLiteral("heap extract");
+    if (out.size() > extracted &&
+        !WriteLine(lines, QStringLiteral("heap out ") + Values({out.begin(), out.end() - std::ptrdiff_t(extracted)})))
+        return false;
     if (run) {
         lines << HeapStatement(*run);
         if (view->RunStep() < view->RunStepCount())
@@ -170,8 +173,6 @@ bool WriteHeap(QStringList &lines, const CZarniView *view, const std::vector<int
     }
     if (view->MinHeap() != min)
         lines << QStringLiteral("heap %1").arg(view->MinHeap() ? "min" : "max");
-    if (out.size() > extracted + (emptied ? 1 : 0))
-        lines << QStringLiteral("# (the values extracted before the last operation are not kept)");
     return true;
 }
 

@@ -847,7 +847,7 @@ void CScriptRunner::Heap(const QStringList &words)
         {"sort", {Kind::Sort, ""}},     {"insert", {Kind::Insert, "V"}},
         {"extract", {Kind::Extract, ""}}, {"key", {Kind::Key, "I V"}},
         {"delete", {Kind::Delete, "I"}}};
-    const QString usage = QStringLiteral("heap max|min|build|build-by-insert|sort|insert V|extract|key I V|delete I");
+    const QString usage = QStringLiteral("heap max|min|build|build-by-insert|sort|insert V|extract|key I V|delete I|out V...");
     CZarniView *view = ActiveView(words[0]);
     const QString what = words.value(1);
     if (what == "max" || what == "min") {
@@ -855,8 +855,16 @@ void CScriptRunner::Heap(const QStringList &words)
         view->SetMinHeap(what == "min");
         return;
     }
+    if (what == "out") { // what was extracted before, as a lesson keeps it
+        std::vector<int> out(std::size_t(words.size() - 2));
+        for (int i = 2; i < words.size(); ++i)
+            LeafFailure(view, CZarniView::ReadValue(words[i], &out[std::size_t(i - 2)]));
+        if (!view->SetHeapOut(std::move(out)))
+            Fail(QStringLiteral("'heap out' needs a heap's values: set them with 'values' first"));
+        return;
+    }
     if (!operations.contains(what))
-        Fail(QStringLiteral("'heap' takes max, min, build, build-by-insert, sort, insert, extract, key or delete, not '%1'")
+        Fail(QStringLiteral("'heap' takes max, min, build, build-by-insert, sort, insert, extract, key, delete or out, not '%1'")
                  .arg(what));
     const Operation operation = operations.value(what);
     const QStringList operands = QString::fromLatin1(operation.operands).split(' ', Qt::SkipEmptyParts);

@@ -485,7 +485,8 @@ void CZarniApp::RunLesson(const QString &path)
     if (runner.Stopped())
         MainFrame()->statusBar()->showMessage(tr("腳本已停止。"), 5000);
     else if (status != 0)
-        AfxMessageBox(tr("腳本停在錯誤的地方：\n%1").arg(runner.Error()));
+        // Statements and their messages are English: so is the whole box.
+        AfxMessageBox(QStringLiteral("The script stopped at an error:\n%1").arg(runner.Error()));
 }
 
 void CZarniApp::SetRunningScript(CScriptRunner *runner)

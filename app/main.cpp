@@ -66,6 +66,7 @@ const char kDescription[] =
     "  heap build|build-by-insert|sort   a heap operation, played to its end\n"
     "  heap insert V|extract|key I V|delete I   insert a value, extract the root,\n"
     "                    give node I a new value, delete node I; played to the end\n"
+    "  heap out V1 ...   the values extracted before (as a lesson keeps them)\n"
     "  goto I            select node I and bring it to the middle of the view\n"
     "  fit               the canvas the size of the client area: the whole tree in sight\n"
     "  fit follow on|off keep fitting the canvas as the view's size changes\n"

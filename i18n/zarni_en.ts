@@ -875,12 +875,6 @@ Save anyway?</translation>
         <translation>Run Script</translation>
     </message>
     <message>
-        <source>腳本停在錯誤的地方：
-%1</source>
-        <translation>The script stopped at an error:
-%1</translation>
-    </message>
-    <message>
         <source>另存為腳本</source>
         <translation>Save as Script</translation>
     </message>

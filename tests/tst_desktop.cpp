@@ -86,6 +86,7 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("tournament sought to its start") << "ID_WINNER_TREE\nID_WINNER_END\nseek 0\n";
     QTest::newRow("numbered tree part-played") << "ID_WINNER_END\nseek 3\n";
     QTest::newRow("the emptied heap built") << "nodes 1\nvalues 5\nheap extract\nheap build\n";
+    QTest::newRow("heap with values out before") << "nodes 7\nvalues 7 6 5 4 3 2 1\nheap extract\nheap extract\nheap insert 9\n";
 }
 
 void TestDesktop::savedLessonRebuildsTheView()

@@ -89,6 +89,7 @@ private slots:
     void windowShowsEveryStep_data();
     void windowShowsEveryStep();
     void comparisonShowsInThePicture();
+    void wideValuesShrinkToTheirBox();
 };
 
 void TestPicture::windowShowsEveryStep_data()
@@ -141,6 +142,23 @@ void TestPicture::comparisonShowsInThePicture()
     const CRect box = view->Geometry().Box(view->Geometry().Position(view->Run()->Steps().Step(1).focus));
     QCOMPARE(compared.pixel(box.left - 2, box.top + 5), QColor(PointedColour()).rgb());
     QCOMPARE(before.pixel(box.left - 2, box.top + 5), qRgb(255, 255, 255));
+}
+
+// Five digits in a 50-pixel box: all of them show, smaller, inside the frame.
+void TestPicture::wideValuesShrinkToTheirBox()
+{
+    auto view = MakeView();
+    view->SetNodeCount(3);
+    view->SetValues({"99999", "-9999", "7"});
+    const QImage shown = Render(view.get()).convertToFormat(QImage::Format_RGB32);
+    const CRect b = view->WindowBox(1);
+    int left = b.right, right = b.left;
+    for (int y = b.top + 1; y < b.bottom - 1; ++y)
+        for (int x = b.left + 1; x < b.right - 1; ++x)
+            if (qGray(shown.pixel(x, y)) < 128)
+                left = std::min(left, x), right = std::max(right, x);
+    QVERIFY2(right - left > b.Width() / 2, qPrintable(QString("ink %1 to %2").arg(left).arg(right)));
+    QVERIFY(left > b.left + 1 && right < b.right - 2); // nothing cut at the sides
 }
 
 QTEST_MAIN(TestPicture)

@@ -680,7 +680,7 @@ void TestShell::scriptFromTheMenuStopsAtAnError()
     FileDialogAnswer answer(m_fixture.FilePath(QString()), "broken.zs");
     const QString message = AnswerMessageBox([&] { Frame()->RouteCommand(ID_FILE_RUN_SCRIPT); });
     QCOMPARE(Frame()->GetActiveView()->m_nNodeCount, 20);
-    QVERIFY2(message.startsWith("腳本停在錯誤的地方："), qPrintable(message));
+    QVERIFY2(message.startsWith("The script stopped at an error:"), qPrintable(message));
     QVERIFY2(message.contains("broken.zs:2: unknown statement 'fly'"), qPrintable(message));
 }
 

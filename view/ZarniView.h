@@ -232,6 +232,7 @@ public:
     int64_t HeapViolation() const;
     // The values extracted since the tree took its values, in order.
     std::vector<int> HeapOut() const;
+    bool SetHeapOut(std::vector<int> out);
     // The heap's run shown, or null; the values (index 0 unused) and so the
     // node count the tree had before the run shown.
     const HeapAlgorithm *HeapRun() const;
@@ -370,6 +371,8 @@ private:
     // Drawing helpers shared by the paint, the selection and the tournament.
     CFont *LabelFont();
     QString CornerNumber(int64_t index, const std::string &label) const;
+    void FitLabel(CDrawSurface *dc, QString *text, CRect *textRect, const CRect &box);
+    static constexpr int kLeastLabelHeight = 9; // pixels: a label still read from the back of the room
     void DrawCornerNumber(CDrawSurface *dc, int64_t index, const std::string &label, const CRect &box, const QColor &fill);
     void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);
     void DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection);
@@ -441,6 +444,7 @@ private:
     std::vector<uint8_t> m_listed; // by index: on m_markedIndices
     CFont m_labelFont;
     CFont m_cornerFont;
+    CFont m_fittedFont;
     bool m_bShowIndices = false;
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;

@@ -25,11 +25,38 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string 
     const CBrush brush(colours.fill);
     dc->FillRect(box, &brush);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.firstFrame, colours.firstFrame);
-    dc->DrawText(QString::fromStdString(label), geometry.TextRect({x, y}), DT_CENTER);
+    QString text = QString::fromStdString(label);
+    CRect textRect = geometry.TextRect({x, y});
+    if (!label.empty() && label != std::to_string(index))
+        FitLabel(dc, &text, &textRect, box);
+    dc->DrawText(text, textRect, DT_CENTER);
+    dc->SelectObject(LabelFont());
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
     if (m_bShowIndices)
         DrawCornerNumber(dc, index, label, box, colours.fill);
     dc->SelectObject(oldFont);
+}
+
+// A value wider than its box is drawn smaller, down to a readable size,
+// then cut short with an ellipsis, in the middle of the box. A label that is
+// its node's index is drawn as it always was.
+void CZarniView::FitLabel(CDrawSurface *dc, QString *text, CRect *textRect, const CRect &box)
+{
+    const int room = box.Width() - 2;
+    const int width = LabelFont()->TextWidth(*text);
+    if (width <= room || room < 1)
+        return;
+    const int height = std::max(kLeastLabelHeight, int(int64_t(LabelFont()->CellHeight()) * room / width));
+    if (height >= LabelFont()->CellHeight())
+        return;
+    const LogFont wanted = LabelFontDescription(height);
+    if (!m_fittedFont.IsValid() || !(m_fittedFont.Description() == wanted))
+        m_fittedFont.CreateFontIndirect(wanted);
+    dc->SelectObject(&m_fittedFont);
+    while (text->size() > 1 && m_fittedFont.TextWidth(*text) > room)
+        *text = text->left(text->endsWith(QChar(0x2026)) ? text->size() - 2 : text->size() - 1) + QChar(0x2026);
+    const int middle = (box.top + box.bottom) / 2;
+    *textRect = {box.left, middle - height / 2, box.right, middle - height / 2 + height};
 }
 
 // What a box's corner tells when its label does not: the node's heap index,

@@ -59,6 +59,18 @@ void CZarniView::WriteValues(const std::function<int(int64_t)> &valueOf)
     emit RunStateChanged();
 }
 
+// The values said to have been extracted before, as a lesson keeps them;
+// false unless the tree holds a heap's values.
+bool CZarniView::SetHeapOut(std::vector<int> out)
+{
+    if (!m_bHeapValues)
+        return false;
+    ForgetRun();
+    m_heapOut = std::move(out);
+    emit RunStateChanged();
+    return true;
+}
+
 void CZarniView::SetMinHeap(bool min)
 {
     m_bMinHeap = min;
