@@ -378,6 +378,10 @@ void TestCli::stateAfter_data()
     // A finished run stays the view's: the end and a step leave a heap a heap.
     QTest::newRow("built heap, then the end and a step") << "nodes 5\nvalues 1 2 3 4 5\nheap build\nID_WINNER_END\nID_WINNER_STEP"
                                                       << "views/0/run/algorithm" << "\"heap-build\"";
+    QTest::newRow("finished replacement, then the end and a step") << "replace 2 5 4 3\nID_WINNER_END\nID_WINNER_STEP"
+                                                                << "views/0/run/algorithm" << "\"replacement\"";
+    QTest::newRow("merge spent, then a step") << "tree loser\nruns 3 1 / 2\nID_WINNER_POP_ALL\nID_WINNER_STEP\nID_WINNER_END"
+                                           << "views/0/merge/outputCount" << "3";
     QTest::newRow("a wrong last answer keeps the values") << "nodes 3\nheap min\nvalues 22805 84720 -41014\nheap build\npractice on\nheap delete 1\nanswer 2"
                                                      << "views/0/heap/valid" << "true";
     QTest::newRow("a question left by a restart is not counted") << "nodes 3\nvalues 1 2 3\npractice on\nheap build\nID_WINNER_RESTART"
