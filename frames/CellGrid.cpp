@@ -7,15 +7,31 @@
 #include <algorithm>
 
 CCellGrid::CCellGrid(QWidget *parent, const QString &sample, bool captions)
-    : QAbstractScrollArea(parent), m_bCaptions(captions)
+    : QAbstractScrollArea(parent), m_strSample(sample), m_bCaptions(captions)
 {
-    const QFontMetrics metrics(font());
-    m_nCellWidth = metrics.horizontalAdvance(sample) + 12;
-    m_nRowHeight = metrics.height() * (captions ? 2 : 1) + 8;
+    Measure();
     viewport()->setMouseTracking(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
+}
+
+// Cells and rows as large as the font needs.
+void CCellGrid::Measure()
+{
+    const QFontMetrics metrics(font());
+    m_nCellWidth = metrics.horizontalAdvance(m_strSample) + 12;
+    m_nRowHeight = metrics.height() * (m_bCaptions ? 2 : 1) + 8;
+}
+
+void CCellGrid::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    Measure();
+    updateGeometry();
+    Refresh();
 }
 
 void CCellGrid::SetSource(const CCellSource *source)

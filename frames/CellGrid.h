@@ -63,12 +63,15 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void Measure();
     void UpdateRanges();
     qint64 LongestRow() const;
 
     const CCellSource *m_source = nullptr;
+    QString m_strSample; // the widest text a cell holds
     int m_nCellWidth;
     int m_nRowHeight;
     int m_nTitleWidth = 0;

@@ -140,7 +140,7 @@ CMergePanel::CMergePanel(QWidget *parent) : CViewPanel(parent)
     m_outputGrid->setObjectName(QStringLiteral("mergeOutput"));
     m_outputGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_outputGrid->SetRowsWanted(1);
-    m_outputGrid->setFixedHeight(m_outputGrid->sizeHint().height());
+    m_outputGrid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed); // one row, at any text size
     m_runGrid = new CCellGrid(body);
     m_runGrid->setObjectName(QStringLiteral("mergeRuns"));
     m_summary = new QLabel(body);
