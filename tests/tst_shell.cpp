@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
@@ -369,6 +370,13 @@ void TestShell::accelerators()
     Frame()->CodePanel()->setFocus();
     QTest::keyClick(Frame(), Qt::Key_BracketLeft, Qt::ControlModifier);
     QCOMPARE(first->Speed(), 0.5);
+    QMenu *menu = Frame()->menuBar()->actions().first()->menu();
+    menu->popup(Frame()->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    menu->close();
+    QTRY_VERIFY(QApplication::activeWindow() == Frame());
+    QTest::keyClick(Frame(), Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(first->RunStep(), 3);
 }
 
 void TestShell::enablementFollowsTheActiveView()
