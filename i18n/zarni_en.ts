@@ -1700,30 +1700,6 @@ Zarni Document</translation>
 Export Picture</translation>
     </message>
     <message>
-        <source>暫停或繼續錦標賽
-暫停</source>
-        <translation>Pause or resume the tournament
-Pause</translation>
-    </message>
-    <message>
-        <source>錦標賽往前一步
-下一步</source>
-        <translation>One step of the tournament forward
-Next Step</translation>
-    </message>
-    <message>
-        <source>錦標賽退回一步
-上一步</source>
-        <translation>One step of the tournament back
-Step Back</translation>
-    </message>
-    <message>
-        <source>回到錦標賽開始之前
-從頭開始</source>
-        <translation>Back to before the tournament began
-Restart</translation>
-    </message>
-    <message>
         <source>一次下完剩下的比賽
 直接看結果</source>
         <translation>Play the remaining matches at once
@@ -1794,18 +1770,6 @@ Save as Script</translation>
 English</source>
         <translation>Show the texts in English
 English</translation>
-    </message>
-    <message>
-        <source>錦標賽播放加快一倍
-加快</source>
-        <translation>Play the tournament twice as fast
-Faster</translation>
-    </message>
-    <message>
-        <source>錦標賽播放放慢一倍
-放慢</source>
-        <translation>Play the tournament half as fast
-Slower</translation>
     </message>
     <message>
         <source>在目前的敘述停下執行中的腳本
@@ -1962,6 +1926,42 @@ Show Node Numbers</translation>
 節點數</source>
         <translation>Make the numbered tree of as many nodes as you say
 Number of Nodes</translation>
+    </message>
+    <message>
+        <source>暫停或繼續播放
+暫停</source>
+        <translation>Pause or resume the run
+Pause</translation>
+    </message>
+    <message>
+        <source>往前一步
+下一步</source>
+        <translation>One step of the run forward
+Next Step</translation>
+    </message>
+    <message>
+        <source>退回一步
+上一步</source>
+        <translation>One step of the run back
+Step Back</translation>
+    </message>
+    <message>
+        <source>回到這次執行開始之前
+從頭開始</source>
+        <translation>Back to before the run began
+Restart</translation>
+    </message>
+    <message>
+        <source>播放加快一倍
+加快</source>
+        <translation>Play the run twice as fast
+Faster</translation>
+    </message>
+    <message>
+        <source>播放放慢一倍
+放慢</source>
+        <translation>Play the run half as fast
+Slower</translation>
     </message>
 </context>
 <context>

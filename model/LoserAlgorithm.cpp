@@ -24,13 +24,8 @@ LoserAlgorithm::LoserAlgorithm(Kind kind, int64_t count, int depth, int64_t leaf
 
 const char *LoserAlgorithm::Name() const
 {
-    static const char *const names[] = {"loser-tournament", "loser-path", "merge"};
+    static const char *const names[] = {"loser-tournament", "loser-path", "loser-merge"};
     return names[int(m_kind)];
-}
-
-QStringList LoserAlgorithm::Listing() const
-{
-    return Pseudocode(QString::fromLatin1(m_kind == Kind::MergePop ? "loser-merge" : Name()));
 }
 
 LoserAlgorithm::Lines LoserAlgorithm::LinesOf() const

@@ -27,7 +27,6 @@ public:
 
     const char *Name() const override;
     QString Narration(const NodeStates &now) const override;
-    QStringList Listing() const override;
     PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
 
     // Whether the value rising from one side beats the one kept from the

@@ -28,7 +28,8 @@ struct PracticeQuestion {
 class RunAlgorithm {
 public:
     virtual ~RunAlgorithm() = default;
-    // The name scripts and the state use: "tournament", "path", "merge".
+    // The name scripts and the state use: "tournament", "path", "merge",
+    // "loser-merge", "heap-sort"...
     virtual const char *Name() const = 0;
     // One sentence on the step shown, read from the tree as it stands then;
     // empty at step 0.

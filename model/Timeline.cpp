@@ -1,6 +1,7 @@
 #include "Timeline.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 
 NodeCopy::NodeCopy(const NodeStates &tree, int64_t count)
@@ -244,8 +245,15 @@ void Timeline::Writer::SetCount(int64_t count)
     m_tree.SetCount(count);
 }
 
+// A step holds at most 15 comparisons and 15 moves (four bits each, so that
+// steps stay 12 bytes): no algorithm makes more in one step, and one that
+// did would stop a test here rather than spill its comparisons into its moves.
 void Timeline::Writer::Count(int comparisons, int moves)
 {
     TimelineStep &step = m_timeline.m_steps.back();
-    step.counts = uint8_t((step.Comparisons() + comparisons) | (step.Moves() + moves) << 4);
+    const int c = step.Comparisons() + comparisons, m = step.Moves() + moves;
+    assert(c >= 0 && c <= TimelineStep::kMostCounted && m >= 0 && m <= TimelineStep::kMostCounted &&
+           "a step's counts are four bits each");
+    step.counts = uint8_t(std::clamp(c, 0, TimelineStep::kMostCounted) |
+                          std::clamp(m, 0, TimelineStep::kMostCounted) << 4);
 }

@@ -114,6 +114,7 @@ struct TimelineStep {
     int32_t focus = 0; // the node the step points at, 0 for none
     uint8_t line = 0;  // 1-based pseudocode line
     uint8_t counts = 0; // comparisons in the low four bits, moves in the high
+    static constexpr int kMostCounted = 15;
     DecisionKind decision = DecisionKind::None;
     Partner partner = Partner::None;
     int Comparisons() const { return counts & 15; }

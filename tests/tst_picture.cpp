@@ -88,6 +88,8 @@ class TestPicture : public QObject {
 private slots:
     void windowShowsEveryStep_data();
     void windowShowsEveryStep();
+    void listingOutlivesItsRun_data() { windowShowsEveryStep_data(); }
+    void listingOutlivesItsRun();
     void comparisonShowsInThePicture();
     void wideValuesShrinkToTheirBox();
 };
@@ -125,6 +127,23 @@ void TestPicture::windowShowsEveryStep()
         view->SeekRun(j * 7 % (steps + 1));
         check("seek");
     }
+}
+
+// A click ends the run; the code panel goes on showing its pseudocode as it
+// was, its kind and its direction of comparison included.
+void TestPicture::listingOutlivesItsRun()
+{
+    QFETCH(int, setup);
+    auto view = MakeView();
+    view->SetStepDelay(0);
+    const QString name = kSetups[setup].name;
+    view->SetMinHeap(name.startsWith("heap build") || name == "heapsort"); // its listing turns every comparison
+    kSetups[setup].start(view.get());
+    const QStringList shown = view->Listing();
+    QVERIFY(!shown.isEmpty());
+    view->SelectNodesInRect(view->m_pRoot, 0, 0, 1, 1);
+    QVERIFY(!view->Run());
+    QCOMPARE(view->Listing(), shown);
 }
 
 // A step that only compares changes no value: its picture differs from the

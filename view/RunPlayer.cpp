@@ -21,8 +21,10 @@ void CRunPlayer::Load(std::unique_ptr<RunAlgorithm> run)
         return;
     SetPlaying(false);
     m_pRun = std::move(run);
-    if (m_pRun)
+    if (m_pRun) {
         m_strLastAlgorithm = QString::fromLatin1(m_pRun->Name());
+        m_lastListing = m_pRun->Listing(); // its kind and its direction of comparison
+    }
     emit StateChanged();
 }
 

@@ -23,8 +23,10 @@ public:
     // The run to play, shown at its step 0; null forgets the run.
     void Load(std::unique_ptr<RunAlgorithm> run);
     const RunAlgorithm *Run() const { return m_pRun.get(); }
-    // The name of the algorithm loaded last, kept when the run is forgotten.
+    // The name and the pseudocode of the run loaded last, as it showed them,
+    // kept when the run is forgotten.
     const QString &LastAlgorithm() const { return m_strLastAlgorithm; }
+    const QStringList &LastListing() const { return m_lastListing; }
     State GetState() const;
     int64_t Shown() const { return m_pRun ? m_pRun->Steps().Shown() : 0; }
     int64_t StepCount() const { return m_pRun ? m_pRun->Steps().StepCount() : 0; }
@@ -66,6 +68,7 @@ private:
     std::unique_ptr<RunAlgorithm> m_pRun;
     std::function<bool(int64_t)> m_gate;
     QString m_strLastAlgorithm;
+    QStringList m_lastListing;
     QTimer m_timer;
     bool m_bPlaying = false;
     int m_nSpeedIndex = 2;

@@ -371,7 +371,7 @@ private:
     // Drawing helpers shared by the paint, the selection and the tournament.
     CFont *LabelFont();
     QString CornerNumber(int64_t index, const std::string &label) const;
-    void FitLabel(CDrawSurface *dc, QString *text, CRect *textRect, const CRect &box);
+    void FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CRect *textRect, const CRect &box);
     static constexpr int kLeastLabelHeight = 9; // pixels: a label still read from the back of the room
     void DrawCornerNumber(CDrawSurface *dc, int64_t index, const std::string &label, const CRect &box, const QColor &fill);
     void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);

@@ -5,7 +5,20 @@
 #include "ZarniView.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
+
+namespace {
+
+// Whether a label is its node's heap index, as a numbered tree's are.
+bool LabelIsIndex(const std::string &label, int64_t index)
+{
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, index);
+    return label.compare(0, std::string::npos, digits, std::size_t(written.ptr - digits)) == 0;
+}
+
+} // namespace
 
 // One font serves every box while the box height stays the same.
 CFont *CZarniView::LabelFont()
@@ -21,16 +34,17 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string 
     const TreeGeometry geometry = Geometry();
     const CRect box = geometry.Box({x, y});
     const MarkColours colours = ColoursFor(mark);
-    CFont *oldFont = dc->SelectObject(LabelFont());
+    CFont *font = LabelFont();
+    CFont *oldFont = dc->SelectObject(font);
     const CBrush brush(colours.fill);
     dc->FillRect(box, &brush);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.firstFrame, colours.firstFrame);
     QString text = QString::fromStdString(label);
     CRect textRect = geometry.TextRect({x, y});
-    if (!label.empty() && label != std::to_string(index))
-        FitLabel(dc, &text, &textRect, box);
+    if (!label.empty() && !LabelIsIndex(label, index))
+        FitLabel(dc, font, &text, &textRect, box);
     dc->DrawText(text, textRect, DT_CENTER);
-    dc->SelectObject(LabelFont());
+    dc->SelectObject(font);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
     if (m_bShowIndices)
         DrawCornerNumber(dc, index, label, box, colours.fill);
@@ -40,14 +54,14 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string 
 // A value wider than its box is drawn smaller, down to a readable size,
 // then cut short with an ellipsis, in the middle of the box. A label that is
 // its node's index is drawn as it always was.
-void CZarniView::FitLabel(CDrawSurface *dc, QString *text, CRect *textRect, const CRect &box)
+void CZarniView::FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CRect *textRect, const CRect &box)
 {
     const int room = box.Width() - 2;
-    const int width = LabelFont()->TextWidth(*text);
+    const int width = font->TextWidth(*text);
     if (width <= room || room < 1)
         return;
-    const int height = std::max(kLeastLabelHeight, int(int64_t(LabelFont()->CellHeight()) * room / width));
-    if (height >= LabelFont()->CellHeight())
+    const int height = std::max(kLeastLabelHeight, int(int64_t(font->CellHeight()) * room / width));
+    if (height >= font->CellHeight())
         return;
     const LogFont wanted = LabelFontDescription(height);
     if (!m_fittedFont.IsValid() || !(m_fittedFont.Description() == wanted))
@@ -65,7 +79,7 @@ QString CZarniView::CornerNumber(int64_t index, const std::string &label) const
 {
     if (m_pMerge && index >= FirstLeaf() && index <= m_nNodeCount)
         return tr("序%1").arg(index - FirstLeaf() + 1);
-    return label == std::to_string(index) ? QString() : QString::number(index);
+    return LabelIsIndex(label, index) ? QString() : QString::number(index);
 }
 
 // Small, in the top left corner inside the frame, on the box's own fill.

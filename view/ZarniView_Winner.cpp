@@ -378,7 +378,7 @@ QString CZarniView::AlgorithmName() const
 
 QStringList CZarniView::Listing() const
 {
-    return Run() ? Run()->Listing() : Pseudocode(AlgorithmName());
+    return Run() ? Run()->Listing() : m_pPlayer->LastListing();
 }
 
 int CZarniView::RunLine() const
