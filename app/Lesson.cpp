@@ -290,10 +290,10 @@ bool WriteTournament(QStringList &lines, const CZarniView *view, bool *marksLeft
     lines << QStringLiteral("nodes %1").arg(view->m_nNodeCount);
     std::vector<std::string> labels = LabelsBeforeRun(view);
     int64_t replayed = 0;
-    std::string after;
-    if (view->ReplayedLeaf(&replayed, &labels[0])) {
+    std::string old, after;
+    if (view->ReplayedLeaf(&replayed, &old)) { // the leaves get its old value, the leaf statement the new
         after = labels[std::size_t(replayed)];
-        labels[std::size_t(replayed)].swap(labels[0]);
+        labels[std::size_t(replayed)] = old;
     }
     bool numbered = true;
     for (int64_t i = 1; i <= view->m_nNodeCount && numbered; ++i)

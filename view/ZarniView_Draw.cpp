@@ -18,15 +18,22 @@ bool LabelIsIndex(const std::string &label, int64_t index)
     return label.compare(0, std::string::npos, digits, std::size_t(written.ptr - digits)) == 0;
 }
 
+// A label font of that cell height, made again in its slot only when the
+// height changes.
+CFont *LabelFontIn(CFont *slot, int height)
+{
+    const LogFont wanted = LabelFontDescription(height);
+    if (!slot->IsValid() || !(slot->Description() == wanted))
+        slot->CreateFontIndirect(wanted);
+    return slot;
+}
+
 } // namespace
 
 // One font serves every box while the box height stays the same.
 CFont *CZarniView::LabelFont()
 {
-    const LogFont wanted = LabelFontDescription(HalfHeight());
-    if (!m_labelFont.IsValid() || !(m_labelFont.Description() == wanted))
-        m_labelFont.CreateFontIndirect(wanted);
-    return &m_labelFont;
+    return LabelFontIn(&m_labelFont, HalfHeight());
 }
 
 void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string &label, int x, int y, int mark)
@@ -63,10 +70,7 @@ void CZarniView::FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CR
     const int height = std::max(kLeastLabelHeight, int(int64_t(font->CellHeight()) * room / width));
     if (height >= font->CellHeight())
         return;
-    const LogFont wanted = LabelFontDescription(height);
-    if (!m_fittedFont.IsValid() || !(m_fittedFont.Description() == wanted))
-        m_fittedFont.CreateFontIndirect(wanted);
-    dc->SelectObject(&m_fittedFont);
+    dc->SelectObject(LabelFontIn(&m_fittedFont, height));
     while (text->size() > 1 && m_fittedFont.TextWidth(*text) > room)
         *text = text->left(text->endsWith(QChar(0x2026)) ? text->size() - 2 : text->size() - 1) + QChar(0x2026);
     const int middle = (box.top + box.bottom) / 2;
@@ -92,10 +96,7 @@ void CZarniView::DrawCornerNumber(CDrawSurface *dc, int64_t index, const std::st
     const QString text = CornerNumber(index, label);
     if (text.isEmpty())
         return;
-    const LogFont wanted = LabelFontDescription(height);
-    if (!m_cornerFont.IsValid() || !(m_cornerFont.Description() == wanted))
-        m_cornerFont.CreateFontIndirect(wanted);
-    dc->SelectObject(&m_cornerFont);
+    dc->SelectObject(LabelFontIn(&m_cornerFont, height));
     const int width = std::min(m_cornerFont.TextWidth(text), box.Width() - 4);
     dc->FillSolidRect(box.left + 2, box.top + 1, 0, 0, fill); // the text's cells take the fill
     dc->DrawText(text, {box.left + 2, box.top + 1, box.left + 2 + width, box.top + 1 + height}, DT_CENTER);
