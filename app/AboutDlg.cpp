@@ -18,7 +18,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     icon->setPixmap(ZarniIcon(IDR_MAINFRAME).pixmap(32, 32));
     icon->setGeometry(QRect(MapDialogRect(11, 17, 0, 0).topLeft(), QSize(32, 32)));
 
-    auto *version = new QLabel(QStringLiteral("Zarni Version 1.0"), this);
+    auto *version = new QLabel(QStringLiteral("Zarni Version " ZARNI_VERSION), this);
     version->setGeometry(MapDialogRect(40, 10, 119, 8));
     auto *copyright = new QLabel(QStringLiteral("Copyright (C) Zarni"), this);
     copyright->setGeometry(MapDialogRect(40, 25, 119, 8));

@@ -1,6 +1,7 @@
 #include "CommandNames.h"
 
 #include "framework/StandardIds.h"
+#include "model/algorithms/Table.h"
 #include "res/Resource.h"
 
 #include <QMetaEnum>
@@ -21,6 +22,8 @@ const QHash<QString, int> &CommandIdsByName()
         QHash<QString, int> all;
         AddNames(all, QMetaEnum::fromType<ZarniIds::Command>());
         AddNames(all, QMetaEnum::fromType<StandardIds::StandardCommand>());
+        for (const CommandSpec &command : AlgorithmCommands())
+            all.insert(QString::fromLatin1(command.name), command.value);
         return all;
     }();
     return ids;

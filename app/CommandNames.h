@@ -1,6 +1,7 @@
 #pragma once
 // The commands of the program by name, read from the two enumerations that
-// define them: the framework's standard commands and the program's own.
+// define them (the framework's standard commands and the program's own) and
+// the algorithms' table.
 
 #include <QHash>
 #include <QString>

@@ -4,8 +4,8 @@
 #include "frames/ArrayPanel.h"
 #include "frames/CodePanel.h"
 #include "frames/MainFrm.h"
-#include "frames/MergePanel.h"
-#include "model/TournamentRun.h"
+#include "frames/RecordPanel.h"
+#include "model/algorithms/Algorithm.h"
 #include "view/ZarniView.h"
 
 #include <QStringList>
@@ -61,142 +61,12 @@ int DoublingsFrom(int start, int divisor)
     return int(std::lround(std::log2(double(divisor) / start)));
 }
 
-bool InnerLabelsEmpty(const CZarniView *view)
-{
-    for (int64_t i = 1; i < view->FirstLeaf(); ++i)
-        if (!view->NodeAt(i)->m_strLabel.empty())
-            return false;
-    return true;
-}
-
-// How many of a run's matches have written their node's label, in the
-// order the run plays them: a run ended part-way by a selection leaves the
-// labels of the matches it had played.
-int64_t PlayedMatches(const CZarniView *view, int64_t *firstStepOfLast)
-{
-    const TournamentRun run(view->m_nNodeCount, view->m_nDepth);
-    int64_t m = 0;
-    while (m < run.MatchCount() && !view->NodeAt(run.Match(m).node)->m_strLabel.empty())
-        ++m;
-    *firstStepOfLast = m > 0 ? run.FirstStep(m - 1) : 0;
-    return m < run.MatchCount() ? m : -1;
-}
-
-QString Values(const std::vector<int> &values)
-{
-    QStringList words;
-    for (int v : values)
-        words << QString::number(v);
-    return words.join(' ');
-}
-
-bool WriteLine(QStringList &lines, const QString &line)
-{
-    if (line.toUtf8().size() > CScriptRunner::kMaxLineBytes)
-        return false;
-    lines << line;
-    return true;
-}
-
-// The merge's runs as they were given, and as many pops as were made.
-bool WriteMerge(QStringList &lines, const WinnerMerge *merge)
-{
-    QStringList runs;
-    for (int j = 0; j < merge->RunCount(); ++j)
-        runs << Values(merge->Run(j));
-    if (!WriteLine(lines, QStringLiteral("runs ") + runs.join(QStringLiteral(" / "))))
-        return false;
-    Repeat(lines, int(merge->Output().size()), "ID_WINNER_POP");
-    return true;
-}
-
-// A replacement selection's input and memory, shown at the step it stood.
-bool WriteReplacement(QStringList &lines, const CZarniView *view)
-{
-    const ReplacementRecord &record = *view->Replacement();
-    if (!WriteLine(lines, QStringLiteral("replace %1 %2").arg(record.Memory()).arg(Values(record.Input()))))
-        return false;
-    lines << QStringLiteral("seek %1").arg(view->ReplacementStep());
-    return true;
-}
-
-// The statement that plays a heap's run again.
-QString HeapStatement(const HeapAlgorithm &run)
-{
-    using Kind = HeapAlgorithm::Kind;
-    const HeapAlgorithm::Operand operand = run.GivenOperand();
-    switch (run.WhichKind()) {
-    case Kind::Build: return QStringLiteral("heap build");
-    case Kind::BuildByInsert: return QStringLiteral("heap build-by-insert");
-    case Kind::Sort: return QStringLiteral("heap sort");
-    case Kind::Insert: return QStringLiteral("heap insert %1").arg(operand.value);
-    case Kind::Extract: return QStringLiteral("heap extract");
-    case Kind::Key: return QStringLiteral("heap key %1 %2").arg(operand.node).arg(operand.value);
-    case Kind::Delete: return QStringLiteral("heap delete %1").arg(operand.node);
-    }
-    return QString();
-}
-
-// How many of the heap's values out the run shown extracted: 0 or 1.
-std::size_t ExtractedByRun(const CZarniView *view)
-{
-    int value = 0;
-    return view->HeapRun() && view->HeapRun()->Extracted(&value) ? 1 : 0;
-}
-
-// A heap's values as they were before the run shown, its kind, and that run
-// played again to the step shown. The values extracted before that run are
-// not statements of their own.
-bool WriteHeap(QStringList &lines, const CZarniView *view, const std::vector<int> &before)
-{
-    const HeapAlgorithm *run = view->HeapRun();
-    const bool min = run ? run->MinHeap() : view->MinHeap();
-    const std::size_t extracted = ExtractedByRun(view);
-    const std::vector<int> out = view->HeapOut();
-    const bool emptied = before.size() == 2 && before[1] == NodeStates::kNoLabel;
-    lines << QStringLiteral("nodes %1").arg(before.size() - 1);
-    // The empty heap is the one value extracted last before the run shown.
-    const std::vector<int> written = emptied ? std::vector<int>{out[out.size() - extracted - 1]}
-                                             : std::vector<int>{before.begin() + 1, before.end()};
-    if (!WriteLine(lines, QStringLiteral("values ") + Values(written)))
-        return false;
-    lines << QStringLiteral("heap %1").arg(min ? "min" : "max");
-    if (emptied)
-        lines << QStringLiteral("heap extract");
-    if (out.size() > extracted &&
-        !WriteLine(lines, QStringLiteral("heap out ") + Values({out.begin(), out.end() - std::ptrdiff_t(extracted)})))
-        return false;
-    if (run) {
-        lines << HeapStatement(*run);
-        if (view->RunStep() < view->RunStepCount())
-            lines << QStringLiteral("seek %1").arg(view->RunStep());
-    }
-    if (view->MinHeap() != min)
-        lines << QStringLiteral("heap %1").arg(view->MinHeap() ? "min" : "max");
-    return true;
-}
-
-// A heap's values before its run, where the statements can give them: whole
-// numbers (the empty heap left aside), under no other kind of run.
-std::vector<int> HeapValuesBefore(const CZarniView *view)
-{
-    if (!view->HasHeapValues() || (view->Run() && !view->HeapRun()))
-        return {};
-    std::vector<int> before = view->ValuesBeforeRun();
-    const bool emptied = before.size() == 2 && before[1] == NodeStates::kNoLabel; // the last value extracted
-    if (emptied && view->HeapOut().size() > ExtractedByRun(view))
-        return before;
-    if (std::find(before.begin() + 1, before.end(), NodeStates::kNoLabel) != before.end())
-        return {};
-    return before;
-}
-
 std::vector<int64_t> MarkedNodes(const CZarniView *view, bool *onlySelected)
 {
     std::vector<int64_t> marked;
     *onlySelected = true;
     for (int64_t i = 1; i <= view->m_nNodeCount; ++i) {
-        if (const int mark = view->NodeAt(i)->m_nMark) {
+        if (const int mark = view->Mark(i)) {
             marked.push_back(i);
             *onlySelected &= mark == kMarkHighlighted;
         }
@@ -269,60 +139,6 @@ bool WriteSelection(QStringList &lines, const CZarniView *view, bool marksLeft)
     return false;
 }
 
-// The tree's labels as they were before the run shown (as they are, with
-// no run).
-std::vector<std::string> LabelsBeforeRun(const CZarniView *view)
-{
-    std::vector<std::string> labels(std::size_t(view->m_nNodeCount) + 1);
-    const std::vector<int> before = view->Run() ? view->ValuesBeforeRun() : std::vector<int>();
-    for (int64_t i = 1; i <= view->m_nNodeCount; ++i)
-        labels[std::size_t(i)] = before.empty() ? view->NodeAt(i)->m_strLabel : TournamentRun::LabelOf(before[std::size_t(i)]);
-    return labels;
-}
-
-// A tree of leaves and the tournament or leaf's path it shows: the leaves
-// as they were before the run (a replayed leaf with its old value), the
-// tournament played, and the leaf changed again.
-bool WriteTournament(QStringList &lines, const CZarniView *view, bool *marksLeft)
-{
-    using RunState = CZarniView::RunState;
-    const RunState run = view->GetRunState();
-    lines << QStringLiteral("nodes %1").arg(view->m_nNodeCount);
-    std::vector<std::string> labels = LabelsBeforeRun(view);
-    int64_t replayed = 0;
-    std::string old, after;
-    if (view->ReplayedLeaf(&replayed, &old)) { // the leaves get its old value, the leaf statement the new
-        after = labels[std::size_t(replayed)];
-        labels[std::size_t(replayed)] = old;
-    }
-    bool numbered = true;
-    for (int64_t i = 1; i <= view->m_nNodeCount && numbered; ++i)
-        numbered = labels[std::size_t(i)] == std::to_string(i);
-    if (!numbered) {
-        QStringList leaves;
-        for (int64_t i = view->FirstLeaf(); i <= view->m_nNodeCount; ++i)
-            leaves << QString::fromStdString(labels[std::size_t(i)]);
-        if (!WriteLine(lines, QStringLiteral("leaves ") + leaves.join(' ')))
-            return false;
-    }
-    int64_t steps = 0;
-    if (run != RunState::Idle) {
-        lines << QStringLiteral("ID_WINNER_END");
-        if (replayed)
-            lines << QStringLiteral("leaf %1 %2").arg(replayed).arg(QString::fromStdString(after));
-        *marksLeft = run == RunState::Done;
-    } else if (!numbered && !InnerLabelsEmpty(view)) {
-        // Winners shown without a run: the tournament was played and then
-        // a selection ended the run.
-        if (PlayedMatches(view, &steps) > 0)
-            Repeat(lines, int(steps), "ID_WINNER_STEP"); // the selection below ends the run there
-        else
-            lines << QStringLiteral("ID_WINNER_END");
-        *marksLeft = true;
-    }
-    return true;
-}
-
 } // namespace
 
 LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
@@ -335,35 +151,28 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
     Steps(lines, DoublingsFrom(24, view->m_nYDivisor), "ID_NODE_SHORTER", "ID_NODE_TALLER");
     if (view->Speed() != 1)
         lines << QStringLiteral("speed %1").arg(view->Speed());
-    if (view->LoserTree())
-        lines << QStringLiteral("tree loser");
-    const LessonScript tooLong{QString(), LessonScript::Error::TooManyValues};
-    using RunState = CZarniView::RunState;
-    const RunState run = view->GetRunState();
-    bool marksLeft = false;
-    if (const WinnerMerge *merge = view->Merge()) {
-        if (!WriteMerge(lines, merge))
-            return tooLong;
-    } else if (view->Replacement()) {
-        if (!WriteReplacement(lines, view))
-            return tooLong;
-    } else if (const std::vector<int> before = HeapValuesBefore(view); !before.empty()) {
-        if (!WriteHeap(lines, view, before))
-            return tooLong;
-    } else if (!WriteTournament(lines, view, &marksLeft)) {
-        return tooLong;
-    }
-    // A run stopped part-way is sought to its step once it is rebuilt.
-    if (view->Run() && view->RunStep() < view->RunStepCount() && !view->HeapRun() && !view->Replacement())
-        lines << QStringLiteral("seek %1").arg(view->RunStep());
-    if (run == RunState::Idle && !view->Merge() && !view->Replacement() && !WriteSelection(lines, view, marksLeft))
+    // The algorithms' settings, then the tree and its run as the algorithm
+    // that holds it writes them: the table's first row, the tournament,
+    // writes any tree the others do not hold, so it is asked last.
+    LessonLines written;
+    for (const auto &state : view->Model().States())
+        state->WriteSettings(written);
+    LessonTree tree;
+    const auto &states = view->Model().States();
+    for (auto it = states.rbegin(); it != states.rend() && !tree.written; ++it)
+        tree = (*it)->WriteTree(written);
+    if (written.tooLong)
+        return {QString(), LessonScript::Error::TooManyValues};
+    for (const std::string &line : written.lines)
+        lines << QString::fromStdString(line);
+    if (view->GetRunState() == CZarniView::RunState::Idle && tree.selection && !WriteSelection(lines, view, tree.marksLeft))
         lines << QStringLiteral("# (the marks of this window could not be kept)");
-    if (view->m_nMouseMode == 0)
+    if (view->m_nMouseMode == CZarniView::kPan)
         lines << QStringLiteral("ID_MODE_PAN");
     // The panels take their share of the window, and so of the scroll range.
     lines << QStringLiteral("array %1").arg(frame->ArrayPanel()->isHidden() ? "off" : "on")
           << QStringLiteral("code %1").arg(frame->CodePanel()->isHidden() ? "off" : "on")
-          << QStringLiteral("merge-panel %1").arg(frame->MergePanel()->isHidden() ? "off" : "on");
+          << QStringLiteral("merge-panel %1").arg(frame->RecordPanel()->isHidden() ? "off" : "on");
     lines << QStringLiteral("scroll %1 %2").arg(view->m_nHScrollPos).arg(view->m_nVScrollPos);
     // Last, so that the steps above play without questions.
     if (frame->Practising())

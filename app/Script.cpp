@@ -8,9 +8,10 @@
 #include "ZarniDoc.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
-#include "frames/MergeDlg.h"
-#include "frames/MergePanel.h"
+#include "frames/NumbersDlg.h"
+#include "frames/RecordPanel.h"
 #include "frames/Problems.h"
+#include "model/algorithms/Table.h"
 #include "framework/FileWrite.h"
 #include "CommandNames.h"
 #include "framework/StandardIds.h"
@@ -54,7 +55,7 @@ struct Failure {
 }
 
 // Numbers in statements are decimal: a leading zero means nothing more.
-int Number(const QString &word, int low, int high, const QString &what)
+int64_t WholeNumber(const QString &word, int64_t low, int64_t high, const QString &what)
 {
     int64_t value = 0;
     switch (ReadWholeNumber(word.toStdString(), low, high, &value)) {
@@ -62,7 +63,12 @@ int Number(const QString &word, int low, int high, const QString &what)
     case NumberError::OutOfRange: Fail(QStringLiteral("%1 must be from %2 to %3, not %4").arg(what).arg(low).arg(high).arg(word));
     case NumberError::None: break;
     }
-    return int(value);
+    return value;
+}
+
+int Number(const QString &word, int low, int high, const QString &what)
+{
+    return int(WholeNumber(word, low, high, what));
 }
 
 // A command by its value: hexadecimal with 0x, or decimal.
@@ -96,13 +102,6 @@ void WriteOutput(const QString &path, const QByteArray &data)
 QString Printable(QString text)
 {
     return text.replace(QChar(0), QStringLiteral("\\0"));
-}
-
-// The statements that write files: a lesson may run none of them.
-bool WritesFiles(const QString &verb)
-{
-    static const QStringList writing{"state", "export", "export-run", "snapshot", "shot", "save", "save-script"};
-    return writing.contains(verb);
 }
 
 // The commands that write a file, or would without a question when the
@@ -164,6 +163,16 @@ private:
     CScriptRunner *m_pRunner;
     QPointer<QWidget> m_window;
 };
+
+void CScriptRunner::Fail(const QString &message, int status)
+{
+    ::Fail(message, status);
+}
+
+int CScriptRunner::Number(const QString &word, int low, int high, const QString &what)
+{
+    return ::Number(word, low, high, what);
+}
 
 CScriptRunner::CScriptRunner(CZarniApp *app, Mode mode)
     : m_app(app), m_mode(mode), m_pWindowWatch(std::make_unique<WindowWatch>(this))
@@ -234,20 +243,19 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
         return QStringLiteral("%1: a batch run ends at the end of its script (or is interrupted with Ctrl+C), "
                               "not by a statement of its own").arg(name);
     // Without a screen nobody could answer a dialog: the commands that open
-    // one are refused, naming the statement that does the same.
+    // one are refused, naming the statements that do the same.
+    QStringList forms;
+    for (const StatementSpec &statement : ScriptStatements())
+        for (const StatementForm &form : statement.forms)
+            for (const char *replaced : form.replaces)
+                if (name == QLatin1String(replaced))
+                    forms << QStringLiteral("'%1'").arg(form.usage);
+    if (!forms.isEmpty()) {
+        const QString last = forms.takeLast();
+        return QStringLiteral("%1 opens a dialog: use %2").arg(name, forms.isEmpty() ? last : forms.join(", ") + " or " + last);
+    }
     QString instead;
     switch (id) {
-    case ID_FILE_OPEN: instead = QStringLiteral("use 'open PATH'"); break;
-    case ID_FILE_SAVE_AS: instead = QStringLiteral("use 'save PATH'"); break;
-    case ID_WINNER_LEAVES: instead = QStringLiteral("use 'leaves V1 ... Vk'"); break;
-    case ID_HEAP_VALUES: instead = QStringLiteral("use 'values V1 ... VN'"); break;
-    case ID_HEAP_INSERT: instead = QStringLiteral("use 'heap insert V'"); break;
-    case ID_HEAP_KEY: instead = QStringLiteral("use 'heap key I V'"); break;
-    case ID_HEAP_DELETE: instead = QStringLiteral("use 'heap delete I'"); break;
-    case ID_NODE_GOTO: instead = QStringLiteral("use 'goto I'"); break;
-    case ID_VIEW_NODE_COUNT: instead = QStringLiteral("use 'nodes N'"); break;
-    case ID_WINNER_REPLACE: instead = QStringLiteral("use 'replace P V1 ... Vn', 'replace P file PATH' or 'replace P random N'"); break;
-    case ID_WINNER_MERGE: instead = QStringLiteral("use 'merge PATH' or 'runs V V / V V'"); break;
     case ID_FILE_SAVE: {
         const CChildFrame *child = m_app->MainFrame()->ActiveChild();
         if (!child || !child->GetDocument()->GetPathName().isEmpty())
@@ -255,10 +263,7 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
         instead = QStringLiteral("the document has no file yet; use 'save PATH'");
         break;
     }
-    case ID_FILE_EXPORT: instead = QStringLiteral("use 'export PATH [SCALE]'"); break;
-    case ID_FILE_EXPORT_RUN: instead = QStringLiteral("use 'export-run PATH [SCALE [FROM TO]]'"); break;
     case ID_FILE_RUN_SCRIPT: instead = QStringLiteral("use 'zarni --script PATH'"); break;
-    case ID_FILE_SAVE_SCRIPT: instead = QStringLiteral("use 'save-script PATH'"); break;
     case ID_FILE_PRINT: case ID_FILE_PRINT_PREVIEW: case ID_FILE_PRINT_SETUP: case ID_APP_ABOUT:
     case ID_WINDOW_MORE_WINDOWS:
         instead = QStringLiteral("a headless run has no screen for it");
@@ -385,7 +390,7 @@ void CScriptRunner::WaitNow(CZarniView *view)
     QPointer<CZarniView> watched = view;
     auto waiting = [&] {
         return watched && !m_bStopRequested && !m_bWindowTaken && !m_app->MainFrame()->isHidden() &&
-               (watched->IsPlaying() || watched->GetRunState() == CZarniView::RunState::Paused) &&
+               (watched->IsPlaying() || watched->IsHeld()) &&
                !(m_app->IsBatch() && watched->Question()); // nobody could answer it
     };
     if (!watched || !watched->IsPlaying())
@@ -420,43 +425,134 @@ CZarniView *CScriptRunner::ActiveView(const QString &verb)
     return view;
 }
 
-// The statements that start with a word of their own, by that word.
-const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &CScriptRunner::Statements()
+namespace {
+
+// A statement of the program's own, run by a member of the runner.
+using Member = void (CScriptRunner::*)(const QStringList &);
+StatementSpec Own(const char *word, const char *usage, std::vector<StatementForm> forms, const char *help, bool writes,
+                  Member member)
 {
-    static const QHash<QString, void (CScriptRunner::*)(const QStringList &)> statements = {
-        {"zoom", &CScriptRunner::Zoom},       {"nodes", &CScriptRunner::Nodes},
-        {"speed", &CScriptRunner::Speed},
-        {"leaves", &CScriptRunner::Leaves},   {"leaf", &CScriptRunner::Leaf},
-        {"press", &CScriptRunner::Mouse},     {"move", &CScriptRunner::Mouse},
-        {"release", &CScriptRunner::Mouse},   {"click", &CScriptRunner::Mouse},
-        {"scroll", &CScriptRunner::Scroll},   {"resize", &CScriptRunner::Resize},
-        {"split", &CScriptRunner::Split},     {"pane", &CScriptRunner::Pane},
-        {"window", &CScriptRunner::Window},   {"state", &CScriptRunner::State},
-        {"export", &CScriptRunner::Export},   {"snapshot", &CScriptRunner::Snapshot},
-        {"open", &CScriptRunner::Open},       {"save", &CScriptRunner::Save},
-        {"repeat", &CScriptRunner::Repeat},
-        {"merge", &CScriptRunner::MergeFile}, {"runs", &CScriptRunner::MergeRuns},
-        {"array", &CScriptRunner::Array},     {"goto", &CScriptRunner::Goto},
-        {"shot", &CScriptRunner::Shot},       {"fit", &CScriptRunner::Fit},
-        {"merge-panel", &CScriptRunner::MergePanel},
-        {"code", &CScriptRunner::Code},       {"seek", &CScriptRunner::Seek},
-        {"values", &CScriptRunner::Values},   {"heap", &CScriptRunner::Heap},
-        {"wheel", &CScriptRunner::Wheel},     {"key", &CScriptRunner::Key},
-        {"save-script", &CScriptRunner::SaveScript},
-        {"tree", &CScriptRunner::Tree},
-        {"replace", &CScriptRunner::Replace}, {"merge-runs", &CScriptRunner::MergeRunsMade},
-        {"export-run", &CScriptRunner::ExportRunFile},
-        {"practice", &CScriptRunner::Practice}, {"answer", &CScriptRunner::AnswerQuestion},
-        {"text-size", &CScriptRunner::TextSize}, {"indices", &CScriptRunner::Indices},
-    };
+    return {word, usage, std::move(forms), help, writes, [member](StatementHost &host, const std::vector<std::string> &words) {
+                QStringList list;
+                for (const std::string &w : words)
+                    list << QString::fromStdString(w);
+                (static_cast<CScriptRunner &>(host).*member)(list);
+            }};
+}
+
+} // namespace
+
+// Every statement, the program's own and the algorithms' (after the speed),
+// in the order --help lists them.
+const std::vector<StatementSpec> &ScriptStatements()
+{
+    using R = CScriptRunner;
+    static const std::vector<StatementSpec> statements = [] {
+        std::vector<StatementSpec> all{
+            Own("zoom", "zoom N (0 to 29)", {}, "  zoom N            pick item N (0 to 29) of the zoom combo box\n", false, &R::Zoom),
+            Own("nodes", "nodes N", {{"nodes N", {"ID_VIEW_NODE_COUNT"}}}, "  nodes N           the numbered tree of N nodes\n", false,
+                &R::Nodes),
+            Own("speed", "speed X (0.25, 0.5, 1, 2, 4 or 8)", {},
+                "  speed X           the speed of the runs: 0.25, 0.5, 1, 2, 4 or 8\n", false, &R::Speed)};
+        for (const StatementSpec &statement : AlgorithmStatements())
+            all.push_back(statement);
+        const std::vector<StatementSpec> rest{
+            Own("practice", "practice on|off", {}, "  practice on|off   practice: runs stop before each step that decides and ask\n",
+                false, &R::Practice),
+            Own("answer", "answer I (a node's index, 0 for none, or a run's number)", {},
+                "  answer I          answer the question asked: a node's index (0 for none) or a\n"
+                "                    run's number; the run plays on to the next question\n",
+                false, &R::AnswerQuestion),
+            Own("press", "press X Y", {}, "  press|move|release|click X Y   the left mouse button at a point of the active view\n",
+                false, &R::Mouse),
+            Own("move", "move X Y", {}, "", false, &R::Mouse),
+            Own("release", "release X Y", {}, "", false, &R::Mouse),
+            Own("click", "click X Y", {}, "", false, &R::Mouse),
+            Own("wheel", "wheel DX DY [ctrl|shift] [X Y]", {},
+                "  wheel DX DY [ctrl|shift] [X Y]   a turn of the wheel (eighths of a degree)\n"
+                "                    at a point of the active view, its centre unless given\n",
+                false, &R::Wheel),
+            Own("key", "key SEQUENCE (such as Ctrl+=, PgDown or F11)", {},
+                "  key SEQUENCE      keys pressed in the active view (Ctrl+=, PgDown, F11)\n", false, &R::Key),
+            Own("scroll", "scroll H V", {}, "  scroll H V        the scroll positions of the active view\n", false, &R::Scroll),
+            Own("resize", "resize W H", {},
+                "  resize W H        the main window, so that the active view's client area is W x H\n", false, &R::Resize),
+            Own("split", "split R C (1 or 2 each)", {}, "  split R C         the active document window's panes (1 or 2 each)\n",
+                false, &R::Split),
+            Own("pane", "pane R C (0 or 1 each)", {}, "  pane R C          activate a pane of the active document window\n",
+                false, &R::Pane),
+            Own("window", "window K", {}, "  window K          activate document window K (0 the first opened)\n", false,
+                &R::Window),
+            Own("array", "array on|off", {}, "  array on|off      show or hide the heap array panel\n", false, &R::Array),
+            Own("merge-panel", "merge-panel on|off", {}, "  merge-panel on|off   show or hide the merge panel\n", false,
+                &R::MergePanel),
+            Own("code", "code on|off", {}, "  code on|off       show or hide the code panel (the run's pseudocode and counts)\n",
+                false, &R::Code),
+            Own("text-size", "text-size N (points)", {},
+                "  text-size N       the size in points of the panels' text, the narration and the array\n", false,
+                &R::TextSize),
+            Own("indices", "indices on|off", {},
+                "  indices on|off    a box whose label is not its heap index shows the index in its corner\n", false,
+                &R::Indices),
+            Own("seek", "seek K", {}, "  seek K            show step K (0 to the run's steps) of the active view's run, paused\n",
+                false, &R::Seek),
+            Own("goto", "goto I", {{"goto I", {"ID_NODE_GOTO"}}},
+                "  goto I            select node I and bring it to the middle of the view\n", false, &R::Goto),
+            Own("fit", "fit [follow on|off]", {},
+                "  fit               the canvas the size of the client area: the whole tree in sight\n"
+                "  fit follow on|off keep fitting the canvas as the view's size changes\n",
+                false, &R::Fit),
+            Own("open", "open PATH", {{"open PATH", {"ID_FILE_OPEN"}}}, "  open PATH         open a document\n", false, &R::Open),
+            Own("save", "save PATH", {{"save PATH", {"ID_FILE_SAVE_AS"}}}, "  save PATH         save the active document there\n",
+                true, &R::Save),
+            Own("save-script", "save-script PATH", {{"save-script PATH", {"ID_FILE_SAVE_SCRIPT"}}},
+                "  save-script PATH  a script that rebuilds the active view as it stands\n", true, &R::SaveScript),
+            Own("state", "state PATH", {}, "  state PATH        the program's state as JSON ('-' for standard output)\n", true,
+                &R::State),
+            Own("export", "export PATH [SCALE]", {{"export PATH [SCALE]", {"ID_FILE_EXPORT"}}},
+                "  export PATH [SCALE]   the active canvas as .png, .svg or .pdf, at a scale\n"
+                "                    from 1 to 8 (a PNG has SCALE x the canvas's pixels)\n",
+                true, &R::Export),
+            Own("export-run", "export-run PATH [SCALE [FROM TO]] (.gif, .mp4, .webm or .pdf)",
+                {{"export-run PATH [SCALE [FROM TO]]", {"ID_FILE_EXPORT_RUN"}}},
+                "  export-run PATH [SCALE [FROM TO]]   the active view's run, steps FROM to TO,\n"
+                "                    as an animated .gif, a .mp4 or .webm video, or a .pdf of a\n"
+                "                    page a step, captioned\n",
+                true, &R::ExportRunFile),
+            Own("snapshot", "snapshot PATH", {}, "  snapshot PATH     the active view's client area as PNG, in device pixels\n", true,
+                &R::Snapshot),
+            Own("shot", "shot PATH", {}, "  shot PATH         the whole main window as PNG\n", true, &R::Shot),
+            Own("repeat", "repeat N STATEMENT", {}, "  repeat N STATEMENT   run STATEMENT N times (nesting at most 16 deep)\n",
+                false, &R::Repeat),
+        };
+        all.insert(all.end(), rest.begin(), rest.end());
+        return all;
+    }();
     return statements;
+}
+
+const StatementSpec *FindStatement(const QString &word)
+{
+    for (const StatementSpec &statement : ScriptStatements())
+        if (word == QLatin1String(statement.word))
+            return &statement;
+    return nullptr;
+}
+
+QString StatementHelp()
+{
+    QString help;
+    for (const StatementSpec &statement : ScriptStatements())
+        help += QString::fromUtf8(statement.help);
+    return help;
 }
 
 void CScriptRunner::Execute(const QStringList &words)
 {
     SettleWait(words);
     const QString &verb = words.first();
-    if (m_mode == Mode::Lesson && WritesFiles(verb))
+    const StatementSpec *statement = FindStatement(verb);
+    if (m_mode == Mode::Lesson && statement && statement->writesFiles)
         Fail(QStringLiteral("'%1': %2").arg(verb, kWritingBelongsToBatch));
     if (verb.startsWith("ID_")) {
         ExpectWords(words, 1, verb);
@@ -467,16 +563,94 @@ void CScriptRunner::Execute(const QStringList &words)
     } else if (verb[0].isDigit()) {
         ExpectWords(words, 1, QStringLiteral("a command value alone"));
         Command(CommandValue(verb), verb);
-    } else if (const auto statement = Statements().value(verb)) {
-        (this->*statement)(words);
+    } else if (statement) {
+        const StatementSpec *outer = std::exchange(m_pStatement, statement);
+        std::vector<std::string> list;
+        for (const QString &word : words)
+            list.push_back(word.toStdString());
+        try {
+            statement->run(*this, list);
+        } catch (...) {
+            m_pStatement = outer;
+            throw;
+        }
+        m_pStatement = outer;
     } else {
         Fail(QStringLiteral("unknown statement '%1'").arg(verb));
     }
 }
 
+// What an algorithm's statement asks of the runner.
+TreeModel &CScriptRunner::Model()
+{
+    m_pStatementView = ActiveView(QString::fromLatin1(m_pStatement->word));
+    return m_pStatementView->Model();
+}
+
+void CScriptRunner::Fail(const std::string &line, int status)
+{
+    Fail(QString::fromStdString(line), status);
+}
+
+void CScriptRunner::Refuse(const Message &problem, const std::string &where)
+{
+    ::Fail(QString::fromStdString(where) + CProblemText::Say(problem, CProblemText::Wording::ScriptLine));
+}
+
+void CScriptRunner::Expect(const std::vector<std::string> &words, std::size_t count)
+{
+    if (words.size() != count)
+        Fail(QStringLiteral("'%1' expects: %2").arg(m_pStatement->word, m_pStatement->usage));
+}
+
+void CScriptRunner::Expect(const QStringList &words, int count)
+{
+    if (words.size() != count)
+        Fail(QStringLiteral("'%1' expects: %2").arg(m_pStatement->word, m_pStatement->usage));
+}
+
+int64_t CScriptRunner::Number(const std::string &word, int64_t low, int64_t high, const std::string &what)
+{
+    return WholeNumber(QString::fromStdString(word), low, high, QString::fromStdString(what));
+}
+
+std::string CScriptRunner::ReadInput(const std::string &path, const std::string &verb)
+{
+    return ReadInputFile(QString::fromStdString(path), QString::fromStdString(verb));
+}
+
+void CScriptRunner::Note(const Message &text)
+{
+    std::fprintf(stderr, "%s: %s\n", m_pStatement->word, qPrintable(CProblemText::Say(text, CProblemText::Wording::ScriptLine)));
+}
+
+void CScriptRunner::Start(const Outcome &outcome)
+{
+    if (outcome.Failed())
+        Refuse(outcome.problem);
+    CZarniView *view = ActiveView(QString::fromLatin1(m_pStatement->word));
+    view->Follow(outcome);
+    m_nPlayTarget = outcome.then == Outcome::Then::PlayTo ? outcome.target : -1;
+}
+
+void CScriptRunner::RunToEnd()
+{
+    RunToEnd(ActiveView(QString::fromLatin1(m_pStatement->word)));
+}
+
+void CScriptRunner::Wait()
+{
+    Wait(ActiveView(QString::fromLatin1(m_pStatement->word)));
+}
+
+int CScriptRunner::Random(int low, int high)
+{
+    return int(QRandomGenerator::global()->bounded(qint64(low), qint64(high) + 1));
+}
+
 void CScriptRunner::Zoom(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("zoom N (0 to 29)"));
+    Expect(words, 2);
     QComboBox *combo = m_app->MainFrame()->m_wndToolBar->m_wndZoomCombo;
     const int index = Number(words[1], 0, combo->count() - 1, QStringLiteral("the zoom item"));
     combo->setCurrentIndex(index);
@@ -485,13 +659,13 @@ void CScriptRunner::Zoom(const QStringList &words)
 
 void CScriptRunner::Nodes(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("nodes N"));
+    Expect(words, 2);
     ActiveView(words[0])->SetNodeCount(Number(words[1], 1, 1 << 24, QStringLiteral("the node count")));
 }
 
 void CScriptRunner::Speed(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("speed X (0.25, 0.5, 1, 2, 4 or 8)"));
+    Expect(words, 2);
     bool ok = false;
     const double speed = words[1].toDouble(&ok);
     if (!ok || !ActiveView(words[0])->SetSpeed(speed))
@@ -500,7 +674,7 @@ void CScriptRunner::Speed(const QStringList &words)
 
 void CScriptRunner::Mouse(const QStringList &words)
 {
-    ExpectWords(words, 3, words[0] + " X Y");
+    Expect(words, 3);
     const int x = Number(words[1], -100000, 100000, QStringLiteral("X"));
     const int y = Number(words[2], -100000, 100000, QStringLiteral("Y"));
     if (words[0] == "click") {
@@ -514,7 +688,7 @@ void CScriptRunner::Mouse(const QStringList &words)
 
 void CScriptRunner::Scroll(const QStringList &words)
 {
-    ExpectWords(words, 3, QStringLiteral("scroll H V"));
+    Expect(words, 3);
     CZarniView *view = ActiveView(words[0]);
     view->horizontalScrollBar()->setValue(Number(words[1], 0, INT_MAX, QStringLiteral("H")));
     view->verticalScrollBar()->setValue(Number(words[2], 0, INT_MAX, QStringLiteral("V")));
@@ -523,7 +697,7 @@ void CScriptRunner::Scroll(const QStringList &words)
 // Resizes the main window until the active view's client area has the size.
 void CScriptRunner::Resize(const QStringList &words)
 {
-    ExpectWords(words, 3, QStringLiteral("resize W H"));
+    Expect(words, 3);
     const QSize wanted(Number(words[1], 50, 10000, QStringLiteral("W")), Number(words[2], 50, 10000, QStringLiteral("H")));
     QWidget *client = ActiveView(words[0])->viewport();
     CMainFrame *frame = m_app->MainFrame();
@@ -554,7 +728,7 @@ CSplitterWnd *CScriptRunner::ActiveSplitter(const QString &verb)
 
 void CScriptRunner::Split(const QStringList &words)
 {
-    ExpectWords(words, 3, QStringLiteral("split R C (1 or 2 each)"));
+    Expect(words, 3);
     const int rows = Number(words[1], 1, 2, QStringLiteral("R"));
     const int cols = Number(words[2], 1, 2, QStringLiteral("C"));
     ActiveSplitter(words[0])->SplitTo(rows, cols);
@@ -562,7 +736,7 @@ void CScriptRunner::Split(const QStringList &words)
 
 void CScriptRunner::Pane(const QStringList &words)
 {
-    ExpectWords(words, 3, QStringLiteral("pane R C (0 or 1 each)"));
+    Expect(words, 3);
     const int row = Number(words[1], 0, 1, QStringLiteral("R"));
     const int col = Number(words[2], 0, 1, QStringLiteral("C"));
     CSplitterWnd *splitter = ActiveSplitter(words[0]);
@@ -573,7 +747,7 @@ void CScriptRunner::Pane(const QStringList &words)
 
 void CScriptRunner::Window(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("window K"));
+    Expect(words, 2);
     const QList<CChildFrame *> frames = m_app->MainFrame()->ChildFrames();
     if (frames.isEmpty())
         Fail(QStringLiteral("there is no document window"));
@@ -612,14 +786,14 @@ QString CScriptRunner::UnreadableReason(const QString &path)
 
 void CScriptRunner::State(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("state PATH"));
+    Expect(words, 2);
     WriteOutput(words[1], ProgramStateJson(m_app->MainFrame()));
 }
 
 void CScriptRunner::Export(const QStringList &words)
 {
     if (words.size() != 2)
-        ExpectWords(words, 3, QStringLiteral("export PATH [SCALE]"));
+        Expect(words, 3);
     if (!IsExportType(words[1]))
         Fail(QStringLiteral("'export' writes .png, .svg or .pdf files, not '%1'").arg(words[1]));
     const int scale = words.size() == 3 ? Number(words[2], 1, kMaxExportScale, QStringLiteral("the scale")) : 1;
@@ -631,7 +805,7 @@ void CScriptRunner::Export(const QStringList &words)
 
 void CScriptRunner::Snapshot(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("snapshot PATH"));
+    Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);
     view->UpdateWindow(); // what waits to be painted shows, as on a screen
     WritePng(words[1], view->RetainedImage());
@@ -640,7 +814,7 @@ void CScriptRunner::Snapshot(const QStringList &words)
 // The whole main window as it shows: bars, panels, document windows.
 void CScriptRunner::Shot(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("shot PATH"));
+    Expect(words, 2);
     WritePng(words[1], m_app->MainFrame()->grab().toImage());
 }
 
@@ -654,9 +828,9 @@ void CScriptRunner::WritePng(const QString &path, const QImage &image)
     WriteOutput(path, png);
 }
 
-static bool OnOrOff(const QStringList &words)
+bool CScriptRunner::OnOrOff(const QStringList &words)
 {
-    ExpectWords(words, 2, words[0] + QStringLiteral(" on|off"));
+    Expect(words, 2);
     if (words[1] != "on" && words[1] != "off")
         Fail(QStringLiteral("'%1' takes on or off, not '%2'").arg(words[0], words[1]));
     return words[1] == "on";
@@ -674,18 +848,17 @@ void CScriptRunner::Code(const QStringList &words)
 
 void CScriptRunner::Seek(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("seek K"));
+    Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);
     if (!view->Run())
         Fail(QStringLiteral("'seek': the active view has no run to seek in"));
     const int64_t steps = view->RunStepCount();
-    const int step = Number(words[1], 0, int(steps), QStringLiteral("the step"));
-    view->SeekRun(step);
+    view->SeekRun(WholeNumber(words[1], 0, steps, QStringLiteral("the step")));
 }
 
 void CScriptRunner::TextSize(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("text-size N (points)"));
+    Expect(words, 2);
     m_app->MainFrame()->SetTextSize(
         Number(words[1], CMainFrame::kSmallestText, CMainFrame::kLargestText, QStringLiteral("the text size")));
 }
@@ -697,12 +870,12 @@ void CScriptRunner::Indices(const QStringList &words)
 
 void CScriptRunner::MergePanel(const QStringList &words)
 {
-    m_app->MainFrame()->MergePanel()->setVisible(OnOrOff(words));
+    m_app->MainFrame()->RecordPanel()->setVisible(OnOrOff(words));
 }
 
 void CScriptRunner::Goto(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("goto I"));
+    Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);
     const int index = Number(words[1], 1, INT32_MAX, QStringLiteral("the node index"));
     if (!view->SelectNode(index, true))
@@ -715,7 +888,7 @@ void CScriptRunner::Fit(const QStringList &words)
     CZarniView *view = ActiveView(words[0]);
     if (words.size() == 1)
         return view->OnViewFit();
-    ExpectWords(words, 3, QStringLiteral("fit [follow on|off]"));
+    Expect(words, 3);
     if (words[1] != "follow" || (words[2] != "on" && words[2] != "off"))
         Fail(QStringLiteral("'fit' expects: fit [follow on|off]"));
     view->SetFitFollow(words[2] == "on");
@@ -724,7 +897,7 @@ void CScriptRunner::Fit(const QStringList &words)
 // As if the path had been chosen in the open dialog.
 void CScriptRunner::Open(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("open PATH"));
+    Expect(words, 2);
     QString error;
     if (!m_app->OpenDocumentFile(InputPath(words[1], words[0]), &error))
         Fail(QStringLiteral("cannot open '%1': %2").arg(words[1], error), 1);
@@ -733,7 +906,7 @@ void CScriptRunner::Open(const QStringList &words)
 // As if the path had been chosen in the save-as dialog.
 void CScriptRunner::Save(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("save PATH"));
+    Expect(words, 2);
     ActiveView(words[0]);
     SaveDocument(m_app->MainFrame()->ActiveChild()->GetDocument(), words[1]);
 }
@@ -798,117 +971,13 @@ void CScriptRunner::Command(int id, const QString &name)
     Wait(view);
 }
 
-void CScriptRunner::LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem)
-{
-    if (problem.error != CZarniView::LeafError::None)
-        Fail(CProblemText::Leaf(view, problem, CProblemText::Wording::ScriptLine));
-}
-
-// The values after the statement's word, blanks or commas between them.
-static QStringList ValueWords(const QStringList &words)
-{
-    return words.mid(1).join(' ').split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
-}
-
-void CScriptRunner::Leaves(const QStringList &words)
-{
-    CZarniView *view = ActiveView(words[0]);
-    LeafFailure(view, view->SetLeafValues(ValueWords(words)));
-}
-
-void CScriptRunner::Values(const QStringList &words)
-{
-    CZarniView *view = ActiveView(words[0]);
-    const QString how = words.value(1);
-    if (how == "random" && (words.size() == 2 || words.size() == 4)) {
-        const int low = words.size() == 4 ? Number(words[2], -kMaxNodeValue, kMaxNodeValue, QStringLiteral("LO")) : 0;
-        const int high = words.size() == 4 ? Number(words[3], low, kMaxNodeValue, QStringLiteral("HI")) : 99;
-        view->FillValues(CZarniView::ValueFill::Random, low, high);
-    } else if ((how == "ascending" || how == "descending") && words.size() == 2) {
-        view->FillValues(how == "ascending" ? CZarniView::ValueFill::Ascending : CZarniView::ValueFill::Descending);
-    } else {
-        const CZarniView::LeafProblem problem = view->SetValues(ValueWords(words));
-        if (problem.error != CZarniView::LeafError::None)
-            Fail(CProblemText::Values(view, problem, CProblemText::Wording::ScriptLine));
-    }
-}
-
-// A heap's kind, or an operation played to its end before the next
-// statement.
-void CScriptRunner::Heap(const QStringList &words)
-{
-    using Kind = HeapAlgorithm::Kind;
-    struct Operation {
-        Kind kind;
-        const char *operands; // "I" a node, "V" a value
-    };
-    static const QHash<QString, Operation> operations = {
-        {"build", {Kind::Build, ""}},   {"build-by-insert", {Kind::BuildByInsert, ""}},
-        {"sort", {Kind::Sort, ""}},     {"insert", {Kind::Insert, "V"}},
-        {"extract", {Kind::Extract, ""}}, {"key", {Kind::Key, "I V"}},
-        {"delete", {Kind::Delete, "I"}}};
-    const QString usage = QStringLiteral("heap max|min|build|build-by-insert|sort|insert V|extract|key I V|delete I|out V...");
-    CZarniView *view = ActiveView(words[0]);
-    const QString what = words.value(1);
-    if (what == "max" || what == "min") {
-        ExpectWords(words, 2, usage);
-        view->SetMinHeap(what == "min");
-        return;
-    }
-    if (what == "out") { // what was extracted before, as a lesson keeps it
-        std::vector<int> out(std::size_t(words.size() - 2));
-        for (int i = 2; i < words.size(); ++i)
-            LeafFailure(view, CZarniView::ReadValue(words[i], &out[std::size_t(i - 2)]));
-        if (!view->SetHeapOut(std::move(out)))
-            Fail(QStringLiteral("'heap out' needs a heap's values: set them with 'values' first"));
-        return;
-    }
-    if (!operations.contains(what))
-        Fail(QStringLiteral("'heap' takes max, min, build, build-by-insert, sort, insert, extract, key, delete or out, not '%1'")
-                 .arg(what));
-    const Operation operation = operations.value(what);
-    const QStringList operands = QString::fromLatin1(operation.operands).split(' ', Qt::SkipEmptyParts);
-    ExpectWords(words, 2 + operands.size(), (QStringList{"heap", what} + operands).join(' '));
-    HeapAlgorithm::Operand operand;
-    for (int i = 0; i < operands.size(); ++i) {
-        if (operands[i] == "I")
-            operand.node = Number(words[2 + i], 1, INT32_MAX, QStringLiteral("the node index"));
-        else
-            LeafFailure(view, CZarniView::ReadValue(words[2 + i], &operand.value));
-    }
-    if (const CZarniView::HeapProblem problem = view->StartHeap(operation.kind, operand);
-        problem.error != CZarniView::HeapError::None)
-        Fail(CProblemText::Heap(view, problem, CProblemText::Wording::ScriptLine));
-    RunToEnd(view);
-}
-
-// The kind of selection tree; a played tournament plays again to its end.
-void CScriptRunner::Tree(const QStringList &words)
-{
-    const QString usage = QStringLiteral("tree winner|loser");
-    ExpectWords(words, 2, usage);
-    if (words[1] != "winner" && words[1] != "loser")
-        Fail(QStringLiteral("'tree' takes winner or loser, not '%1'").arg(words[1]));
-    CZarniView *view = ActiveView(words[0]);
-    view->SetLoserTree(words[1] == "loser");
-    RunToEnd(view);
-}
-
-// A run just started plays to its end before the next statement: at once
-// without a wait between steps, else as the user would see it.
+// A run just started plays to its end (or the step it was asked to stop
+// after) before the next statement: at once without a wait between steps,
+// else as the user would see it.
 void CScriptRunner::RunToEnd(CZarniView *view)
 {
     if (view->StepWait() == 0 && view->IsPlaying() && !view->Practising())
-        view->SeekRun(view->RunStepCount());
-    Wait(view);
-}
-
-void CScriptRunner::Leaf(const QStringList &words)
-{
-    ExpectWords(words, 3, QStringLiteral("leaf I V"));
-    CZarniView *view = ActiveView(words[0]);
-    const int index = Number(words[1], 1, INT32_MAX, QStringLiteral("the leaf index"));
-    LeafFailure(view, view->SetLeafValue(index, words[2]));
+        view->SeekRun(m_nPlayTarget >= 0 ? m_nPlayTarget : view->RunStepCount());
     Wait(view);
 }
 
@@ -932,7 +1001,7 @@ void CScriptRunner::Wheel(const QStringList &words)
 {
     const QString usage = QStringLiteral("wheel DX DY [ctrl|shift] [X Y]");
     if (words.size() < 3 || words.size() > 6)
-        ExpectWords(words, 3, usage);
+        Expect(words, 3);
     QWidget *target = ActiveView(words[0])->viewport();
     const QPoint angle(Number(words[1], -100000, 100000, QStringLiteral("DX")),
                        Number(words[2], -100000, 100000, QStringLiteral("DY")));
@@ -941,7 +1010,7 @@ void CScriptRunner::Wheel(const QStringList &words)
     if (!rest.isEmpty() && (rest[0] == "ctrl" || rest[0] == "shift"))
         modifiers = rest.takeFirst() == "ctrl" ? Qt::ControlModifier : Qt::ShiftModifier;
     if (rest.size() != 0 && rest.size() != 2)
-        ExpectWords(words, 3, usage);
+        Expect(words, 3);
     const QPointF at = rest.isEmpty() ? QPointF(target->rect().center())
                                       : QPointF(Number(rest[0], -100000, 100000, QStringLiteral("X")),
                                                 Number(rest[1], -100000, 100000, QStringLiteral("Y")));
@@ -953,7 +1022,7 @@ void CScriptRunner::Wheel(const QStringList &words)
 // them, so that shortcuts answer as they do to the user.
 void CScriptRunner::Key(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("key SEQUENCE (such as Ctrl+=, PgDown or F11)"));
+    Expect(words, 2);
     const QKeySequence sequence = QKeySequence::fromString(words[1], QKeySequence::PortableText);
     if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
         Fail(QStringLiteral("'%1' is not a key sequence").arg(words[1]));
@@ -979,7 +1048,7 @@ void CScriptRunner::Key(const QStringList &words)
 // What the File menu's "save as script" writes.
 void CScriptRunner::SaveScript(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("save-script PATH"));
+    Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);
     const LessonScript lesson = WriteLessonScript(view, m_app->MainFrame());
     switch (lesson.error) {
@@ -990,15 +1059,6 @@ void CScriptRunner::SaveScript(const QStringList &words)
         Fail(QStringLiteral("the tree's values do not fit in a script line of %1 bytes").arg(kMaxLineBytes), 1);
     }
     WriteOutput(words[1], lesson.text.toUtf8());
-}
-
-// Runs from a file ("-": standard input), or inline, separated by "/"; the
-// merge's first tournament plays to its end before the next statement.
-void CScriptRunner::MergeFile(const QStringList &words)
-{
-    ExpectWords(words, 2, QStringLiteral("merge PATH (- for standard input)"));
-    CZarniView *view = ActiveView(words[0]);
-    StartMerge(view, ReadInputFile(words[1], words[0]), '\n', words[1] + ": ");
 }
 
 // The whole text of a file a statement reads ("-": standard input).
@@ -1012,14 +1072,9 @@ std::string CScriptRunner::ReadInputFile(const QString &word, const QString &ver
         Fail(QStringLiteral("cannot read '%1': %2").arg(word, EnglishReason(errno)), 1);
     std::string text;
     QString error;
-    if (!CMergeDlg::ReadRunsText(&file, &text, &error))
+    if (!CNumbersDlg::ReadText(&file, &text, &error))
         Fail(QStringLiteral("cannot read '%1': %2").arg(word, error), 1);
     return text;
-}
-
-void CScriptRunner::MergeRuns(const QStringList &words)
-{
-    StartMerge(ActiveView(words[0]), words.mid(1).join(' ').toStdString(), '/', QString());
 }
 
 // "export-run PATH [SCALE [FROM TO]]": the active view's run, a frame or
@@ -1028,7 +1083,7 @@ void CScriptRunner::ExportRunFile(const QStringList &words)
 {
     const QString usage = QStringLiteral("export-run PATH [SCALE [FROM TO]] (.gif, .mp4, .webm or .pdf)");
     if (words.size() != 2 && words.size() != 3 && words.size() != 5)
-        ExpectWords(words, 2, usage);
+        Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);
     if (!IsRunExportType(words[1]))
         Fail(DescribeRunExportFailure({RunExportFailure::UnknownType, {}}, words[1], true));
@@ -1046,7 +1101,7 @@ void CScriptRunner::ExportRunFile(const QStringList &words)
 
 void CScriptRunner::Practice(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("practice on|off"));
+    Expect(words, 2);
     if (words[1] != "on" && words[1] != "off")
         Fail(QStringLiteral("'practice' takes on or off, not '%1'").arg(words[1]));
     m_app->MainFrame()->SetPractice(words[1] == "on");
@@ -1056,7 +1111,7 @@ void CScriptRunner::Practice(const QStringList &words)
 // or its end, whether the answer was right or not.
 void CScriptRunner::AnswerQuestion(const QStringList &words)
 {
-    ExpectWords(words, 2, QStringLiteral("answer I (a node's index, 0 for none, or a run's number)"));
+    Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);
     const PracticeQuestion *question = view->Question();
     const int64_t choice = Number(words[1], 0, INT32_MAX, QStringLiteral("the answer"));
@@ -1065,75 +1120,15 @@ void CScriptRunner::AnswerQuestion(const QStringList &words)
         for (const int64_t c : question->choices)
             choices << QString::number(c);
     switch (view->Answer(choice)) {
-    case CZarniView::AnswerResult::NoQuestion: Fail(QStringLiteral("'answer %1': no question is being asked").arg(words[1]));
-    case CZarniView::AnswerResult::NotAChoice:
+    case TreeModel::AnswerResult::NoQuestion: Fail(QStringLiteral("'answer %1': no question is being asked").arg(words[1]));
+    case TreeModel::AnswerResult::NotAChoice:
         Fail(QStringLiteral("'answer %1': the choices are %2").arg(words[1], choices.join(QStringLiteral(", "))));
-    case CZarniView::AnswerResult::Wrong: // plays on, unless the answer was the run's last
+    case TreeModel::AnswerResult::Wrong: // plays on, unless the answer was the run's last
         if (view->GetRunState() == CZarniView::RunState::Paused)
-            view->OnWinnerGo();
+            view->PlayOn();
         break;
-    case CZarniView::AnswerResult::Right: break;
+    case TreeModel::AnswerResult::Right: break;
     }
     Wait(view);
 }
 
-// Replacement selection of values given, from a file or random, played to
-// its end before the next statement.
-void CScriptRunner::Replace(const QStringList &words)
-{
-    using R = ReplacementAlgorithm;
-    const QString usage = QStringLiteral("replace P V1 ... Vn, replace P file PATH or replace P random N");
-    if (words.size() < 3)
-        ExpectWords(words, 3, usage);
-    CZarniView *view = ActiveView(words[0]);
-    const int memory = Number(words[1], R::kMinMemory, R::kMaxMemory, QStringLiteral("P"));
-    std::vector<int> values;
-    std::string text;
-    QString where;
-    if (words[2] == "random") {
-        ExpectWords(words, 4, usage);
-        values.resize(std::size_t(Number(words[3], 1, R::kMaxInput, QStringLiteral("N"))));
-        for (int &value : values)
-            value = QRandomGenerator::global()->bounded(-kMaxNodeValue, kMaxNodeValue + 1);
-    } else if (words[2] == "file") {
-        ExpectWords(words, 4, usage);
-        text = ReadInputFile(words[3], words[0]);
-        where = words[3] + ": ";
-    } else {
-        text = words.mid(2).join(' ').toStdString();
-    }
-    if (values.empty()) {
-        R::Problem problem = R::Parse(text, &values);
-        if (where.isEmpty())
-            problem.line = 0; // the values stand on the script's line
-        if (problem.error != R::Error::None)
-            Fail(where + CProblemText::Replacement(problem, CProblemText::Wording::ScriptLine));
-    }
-    view->StartReplacement(memory, std::move(values));
-    RunToEnd(view);
-}
-
-// The runs the replacement made, merged; a single run needs no merge, which
-// is said and is no fault of the script.
-void CScriptRunner::MergeRunsMade(const QStringList &words)
-{
-    ExpectWords(words, 1, QStringLiteral("merge-runs"));
-    CZarniView *view = ActiveView(words[0]);
-    const CZarniView::RunsMerge outcome = view->MergeReplacementRuns();
-    const QString text = CProblemText::RunsMerge(view, outcome, CProblemText::Wording::ScriptLine);
-    if (outcome == CZarniView::RunsMerge::OneRun)
-        std::fprintf(stderr, "merge-runs: %s\n", qPrintable(text));
-    else if (outcome != CZarniView::RunsMerge::Started)
-        Fail(text);
-    RunToEnd(view);
-}
-
-void CScriptRunner::StartMerge(CZarniView *view, const std::string &text, char separator, const QString &where)
-{
-    WinnerMerge::Runs runs;
-    const WinnerMerge::Problem problem = WinnerMerge::Parse(text, &runs, separator);
-    if (problem.error != WinnerMerge::Error::None)
-        Fail(where + CProblemText::Merge(problem, separator == '\n', CProblemText::Wording::ScriptLine));
-    view->StartMerge(std::move(runs));
-    Wait(view);
-}

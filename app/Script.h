@@ -2,6 +2,7 @@
 // Scripted runs: statements that act as a user would through the toolbar,
 // the menus and the mouse, one a line, with events processed after each.
 
+#include "model/algorithms/Algorithm.h"
 #include "view/ZarniView.h"
 
 #include <QEvent>
@@ -20,7 +21,13 @@ class CSplitterWnd;
 class QIODevice;
 class QEventLoop;
 
-class CScriptRunner {
+// Every statement, the program's own and the algorithms', in the order
+// --help lists them; one by its word; the lines of --help.
+const std::vector<StatementSpec> &ScriptStatements();
+const StatementSpec *FindStatement(const QString &word);
+QString StatementHelp();
+
+class CScriptRunner : public StatementHost {
 public:
     // A batch run (--script, --headless) is the user's own command: it
     // writes where it is told and reads paths from the working directory.
@@ -28,7 +35,7 @@ public:
     // nothing, reads only regular files beside itself, and can be stopped.
     enum class Mode { Batch, Lesson };
     explicit CScriptRunner(CZarniApp *app, Mode mode = Mode::Batch);
-    ~CScriptRunner();
+    ~CScriptRunner() override;
     CScriptRunner(const CScriptRunner &) = delete;
     CScriptRunner &operator=(const CScriptRunner &) = delete;
 
@@ -56,31 +63,25 @@ public:
     // Why path cannot be read as a regular file, in the script's words
     // (English, whatever the locale); empty when it can.
     static QString UnreadableReason(const QString &path);
-    // The words that start the statements other than commands.
-    static QStringList StatementWords() { return Statements().keys(); }
+    // What an algorithm's statement asks of the runner.
+    TreeModel &Model() override;
+    [[noreturn]] void Fail(const std::string &line, int status = 2) override;
+    [[noreturn]] void Refuse(const Message &problem, const std::string &where = std::string()) override;
+    void Expect(const std::vector<std::string> &words, std::size_t count) override;
+    int64_t Number(const std::string &word, int64_t low, int64_t high, const std::string &what) override;
+    std::string ReadInput(const std::string &path, const std::string &verb) override;
+    void Note(const Message &text) override;
+    void Start(const Outcome &outcome) override;
+    void RunToEnd() override;
+    void Wait() override;
+    int Random(int low, int high) override;
 
-private:
-    int Run(const QString &source, QIODevice *input);
-    static const QHash<QString, void (CScriptRunner::*)(const QStringList &)> &Statements();
-    void Execute(const QStringList &words);
-    void AfterStatement();
-    void Command(int id, const QString &name);
-    bool AllowCommand(int id);
-    QString Refusal(int id, const QString &name) const;
-    QString InputPath(const QString &path, const QString &verb) const;
-    void Wait(CZarniView *view);
-    void WaitNow(CZarniView *view);
-    void SettleWait(const QStringList &next);
-    void CheckInterruptions();
-    void WatchWindow();
+    // The program's own statements.
     void Zoom(const QStringList &words);
     void Nodes(const QStringList &words);
     void Speed(const QStringList &words);
     void TextSize(const QStringList &words);
     void Indices(const QStringList &words);
-    void Leaves(const QStringList &words);
-    void Leaf(const QStringList &words);
-    void LeafFailure(const CZarniView *view, const CZarniView::LeafProblem &problem);
     void Mouse(const QStringList &words);
     void Scroll(const QStringList &words);
     void Resize(const QStringList &words);
@@ -94,29 +95,39 @@ private:
     void Wheel(const QStringList &words);
     void Key(const QStringList &words);
     void SaveScript(const QStringList &words);
-    void WritePng(const QString &path, const QImage &image);
     void Array(const QStringList &words);
     void Goto(const QStringList &words);
     void Fit(const QStringList &words);
     void MergePanel(const QStringList &words);
     void Code(const QStringList &words);
     void Seek(const QStringList &words);
-    void Values(const QStringList &words);
-    void Heap(const QStringList &words);
-    void Tree(const QStringList &words);
     void Practice(const QStringList &words);
     void ExportRunFile(const QStringList &words);
     void AnswerQuestion(const QStringList &words);
-    void Replace(const QStringList &words);
-    void MergeRunsMade(const QStringList &words);
-    std::string ReadInputFile(const QString &word, const QString &verb);
-    void RunToEnd(CZarniView *view);
     void Open(const QStringList &words);
     void Save(const QStringList &words);
     void Repeat(const QStringList &words);
-    void MergeFile(const QStringList &words);
-    void MergeRuns(const QStringList &words);
-    void StartMerge(CZarniView *view, const std::string &text, char separator, const QString &where);
+
+private:
+    [[noreturn]] static void Fail(const QString &message, int status = 2);
+    void Expect(const QStringList &words, int count);
+    bool OnOrOff(const QStringList &words);
+    static int Number(const QString &word, int low, int high, const QString &what);
+    int Run(const QString &source, QIODevice *input);
+    void Execute(const QStringList &words);
+    void AfterStatement();
+    void Command(int id, const QString &name);
+    bool AllowCommand(int id);
+    QString Refusal(int id, const QString &name) const;
+    QString InputPath(const QString &path, const QString &verb) const;
+    void Wait(CZarniView *view);
+    void WaitNow(CZarniView *view);
+    void SettleWait(const QStringList &next);
+    void CheckInterruptions();
+    void WatchWindow();
+    void WritePng(const QString &path, const QImage &image);
+    std::string ReadInputFile(const QString &word, const QString &verb);
+    void RunToEnd(CZarniView *view);
     void RunRepeated(const std::vector<int> &counts, size_t level, const QStringList &statement);
     void SaveDocument(CDocument *doc, const QString &path);
     void SendMouse(const QString &verb, QEvent::Type type, int x, int y);
@@ -141,6 +152,9 @@ private:
     // statement, unless that one goes straight to a step of it.
     QPointer<CZarniView> m_pendingWait;
     bool m_bDeferWaits = false;
+    const StatementSpec *m_pStatement = nullptr; // the statement running
+    CZarniView *m_pStatementView = nullptr;
+    int64_t m_nPlayTarget = -1; // the step a run just started plays to, -1: its end
     int m_nLine = 0;        // the line of the statement being run
     int m_nPendingLine = 0; // the line of the statement whose run is waited for
     class WindowWatch;

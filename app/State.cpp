@@ -5,7 +5,8 @@
 #include "frames/ChildFrm.h"
 #include "frames/CodePanel.h"
 #include "frames/MainFrm.h"
-#include "frames/MergePanel.h"
+#include "frames/RecordPanel.h"
+#include "model/algorithms/Algorithm.h"
 #include "view/ZarniView.h"
 
 #include <QJsonArray>
@@ -15,9 +16,6 @@
 #include <charconv>
 
 namespace {
-
-// Beyond this many values a merge's state gives counts, not the values.
-const int64_t kMaxListedMergeValues = 10000;
 
 QJsonArray Pair(int a, int b)
 {
@@ -48,20 +46,44 @@ void AppendNumber(QByteArray &out, const char *name, int64_t value)
 
 // The nodes in pre-order, written straight into the text: a tree of
 // millions of nodes would take many times its text as JSON objects.
-void AppendNodes(QByteArray &out, const TreeNode *node)
+void AppendNodes(QByteArray &out, const TreeModel &model, const TreeNode *node)
 {
     for (; node; node = node->m_pRight) {
         out += out.endsWith('[') ? "\n" : ",\n";
         AppendNumber(out, "        {\"index\": ", node->m_nIndex);
         AppendNumber(out, ", \"level\": ", node->m_nLevel);
         out += ", \"label\": ";
-        AppendString(out, node->m_strLabel);
-        AppendNumber(out, ", \"mark\": ", node->m_nMark);
+        AppendString(out, ValueText(model.Value(node->m_nIndex)));
+        AppendNumber(out, ", \"mark\": ", model.Mark(node->m_nIndex));
         AppendNumber(out, ", \"x\": ", node->m_ptPos.x);
         AppendNumber(out, ", \"y\": ", node->m_ptPos.y);
         out += '}';
-        AppendNodes(out, node->m_pLeft);
+        AppendNodes(out, model, node->m_pLeft);
     }
+}
+
+QJsonValue Json(const StateValue &value)
+{
+    switch (value.GetKind()) {
+    case StateValue::Kind::Null: return QJsonValue();
+    case StateValue::Kind::Bool: return value.Flag();
+    case StateValue::Kind::Number: return qint64(value.Number());
+    case StateValue::Kind::Real: return value.Real();
+    case StateValue::Kind::Text: return QString::fromStdString(value.Text());
+    case StateValue::Kind::List: {
+        QJsonArray list;
+        for (const StateValue &item : value.Items())
+            list.append(Json(item));
+        return list;
+    }
+    case StateValue::Kind::Object: {
+        QJsonObject object;
+        for (std::size_t i = 0; i < value.Keys().size(); ++i)
+            object.insert(QString::fromStdString(value.Keys()[i]), Json(value.Items()[i]));
+        return object;
+    }
+    }
+    return QJsonValue();
 }
 
 // Where a view's nodes go in the document's text.
@@ -80,101 +102,22 @@ QJsonObject RunState(const CZarniView *view)
             {"speed", view->Speed()},
             {"narration", view->Narration()},
             {"algorithm", run ? run->Name() : ""},
-            {"line", view->RunLine()},
+            {"line", view->Model().Line()},
             {"comparisons", qint64(run ? run->Steps().Comparisons() : 0)},
             {"moves", qint64(run ? run->Steps().Moves() : 0)}};
-}
-
-QJsonArray Values(std::vector<int>::const_iterator first, std::vector<int>::const_iterator last)
-{
-    QJsonArray values;
-    for (; first != last; ++first)
-        values.append(*first);
-    return values;
-}
-
-// The values themselves while they are few; the counts always.
-QJsonValue MergeState(const WinnerMerge *merge)
-{
-    if (!merge)
-        return QJsonValue::Null;
-    QJsonArray remaining;
-    int64_t values = int64_t(merge->Output().size());
-    for (int j = 0; j < merge->RunCount(); ++j) {
-        remaining.append(qint64(merge->Run(j).size()) - merge->Consumed(j));
-        values += remaining.last().toInteger();
-    }
-    QJsonValue runs = QJsonValue::Null, output = QJsonValue::Null;
-    if (values <= kMaxListedMergeValues) {
-        QJsonArray lists;
-        for (int j = 0; j < merge->RunCount(); ++j)
-            lists.append(Values(merge->Run(j).begin() + merge->Consumed(j), merge->Run(j).end()));
-        runs = lists;
-        output = Values(merge->Output().begin(), merge->Output().end());
-    }
-    return QJsonObject{{"runs", runs},
-                       {"output", output},
-                       {"remaining", remaining},
-                       {"outputCount", qint64(merge->Output().size())},
-                       {"comparisons", qint64(merge->PopComparisons())},
-                       {"done", merge->Done()}};
-}
-
-// What the replacement has read and the runs it has made by the step shown,
-// the current one last; the values themselves while they are few.
-QJsonValue ReplacementState(const CZarniView *view)
-{
-    const ReplacementRecord *record = view->Replacement();
-    if (!record)
-        return QJsonValue::Null;
-    const int64_t step = view->ReplacementStep();
-    const int64_t written = record->WrittenBy(step);
-    const int runCount = written ? record->RunsBy(step) : 0;
-    QJsonValue runs = QJsonValue::Null;
-    if (written <= kMaxListedMergeValues) {
-        QJsonArray lists;
-        for (int j = 0; j < runCount; ++j) {
-            const auto [first, end] = record->RunWrittenBy(j, step);
-            lists.append(Values(record->Output().begin() + first, record->Output().begin() + end));
-        }
-        runs = lists;
-    }
-    return QJsonObject{{"memory", record->Memory()},
-                       {"input", qint64(record->Input().size())},
-                       {"read", qint64(record->ReadBy(step))},
-                       {"written", qint64(written)},
-                       {"runCount", runCount},
-                       {"runs", runs},
-                       {"done", step == record->StepCount()}};
-}
-
-QJsonValue HeapState(const CZarniView *view)
-{
-    if (!view->HasHeapValues())
-        return QJsonValue::Null;
-    const int64_t violation = view->HeapViolation();
-    QJsonArray out;
-    for (const int value : view->HeapOut())
-        out.append(value);
-    return QJsonObject{{"kind", view->MinHeap() ? "min" : "max"},
-                       {"size", qint64(view->HeapSize())},
-                       {"valid", violation == 0},
-                       {"firstViolation", qint64(violation)},
-                       {"out", out}};
 }
 
 // Whether practice is on, and the active view's question and score.
 QJsonObject PracticeState(CMainFrame *frame)
 {
-    static const char *const kinds[] = {"", "match", "climb", "sink", "rise", "run", "pop"};
     const CZarniView *view = frame->GetActiveView();
-    const CZarniView::PracticeScore score = view ? view->Score() : CZarniView::PracticeScore{};
+    const TreeModel::Score score = view ? view->Model().GetScore() : TreeModel::Score{};
     QJsonValue question = QJsonValue::Null;
     if (const PracticeQuestion *asked = view ? view->Question() : nullptr) {
         QJsonArray choices;
         for (const int64_t choice : asked->choices)
             choices.append(qint64(choice));
-        question = QJsonObject{{"kind", kinds[int(asked->kind)]}, {"node", qint64(asked->node)}, {"choices", choices}};
+        question = QJsonObject{{"kind", asked->kind->name}, {"node", qint64(asked->node)}, {"choices", choices}};
     }
     return {{"on", frame->Practising()},
             {"question", question},
@@ -203,14 +146,18 @@ QJsonObject ViewState(const CZarniView *view, int number)
             {"dragStart", Pair(view->m_ptDragStart.x, view->m_ptDragStart.y)},
             {"dragCurrent", Pair(view->m_ptDragCurrent.x, view->m_ptDragCurrent.y)},
             {"nodes", NodesPlaceholder(number)},
-            {"run", RunState(view)},
-            {"merge", MergeState(view->Merge())},
-            {"replacement", ReplacementState(view)},
-            {"selection", view->LoserTree() ? "loser" : "winner"},
-            {"node0", view->LoserTree() ? QJsonValue(QJsonObject{{"label", QString::fromStdString(view->NodeZero().m_strLabel)},
-                                                                 {"mark", view->NodeZero().m_nMark}})
-                                        : QJsonValue()},
-            {"heap", HeapState(view)}};
+            {"run", RunState(view)}};
+}
+
+// What each algorithm adds to a view's state.
+void AddAlgorithmStates(QJsonObject &state, const CZarniView *view)
+{
+    StateValue added = StateValue::Object();
+    for (const auto &algorithm : view->Model().States())
+        algorithm->AddState(added);
+    const QJsonObject object = Json(added).toObject();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        state.insert(it.key(), it.value());
 }
 
 } // namespace
@@ -229,6 +176,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
                 if (!view)
                     continue;
                 QJsonObject state = ViewState(view, int(shown.size()));
+                AddAlgorithmStates(state, view);
                 shown.push_back(view);
                 state.insert("window", w);
                 state.insert("title", windows[w]->windowTitle());
@@ -243,7 +191,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
     const QJsonObject arrayPanel{{"visible", !array->isHidden()},
                                  {"first", array->FirstShown()},
                                  {"last", array->LastShown()}};
-    const QJsonObject mergePanel{{"visible", !frame->MergePanel()->isHidden()}};
+    const QJsonObject mergePanel{{"visible", !frame->RecordPanel()->isHidden()}};
     const CCodePanel *code = frame->CodePanel();
     const QJsonObject codePanel{{"visible", !code->isHidden()},
                                 {"lines", QJsonArray::fromStringList(code->Lines())},
@@ -276,7 +224,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
         const qsizetype at = text.indexOf(placeholder, from);
         out += QByteArrayView(text).sliced(from, at - from);
         out += '[';
-        AppendNodes(out, shown[k]->m_pRoot);
+        AppendNodes(out, shown[k]->Model(), shown[k]->m_pRoot);
         out += "\n    ]";
         from = at + placeholder.size();
     }

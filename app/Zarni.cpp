@@ -9,7 +9,7 @@
 #include "frames/ChildFrm.h"
 #include "frames/ExportDlg.h"
 #include "frames/MainFrm.h"
-#include "frames/MergePanel.h"
+#include "frames/RecordPanel.h"
 #include "framework/DrawSurface.h"
 #include "framework/FileWrite.h"
 #include "res/Images.h"
@@ -158,7 +158,7 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
         else if (!m_bSizeGiven)
             m_pMainFrame->restoreGeometry(settings.value(kGeometryKey).toByteArray());
         m_pMainFrame->restoreState(settings.value(kWindowStateKey).toByteArray());
-        m_pMainFrame->MergePanel()->hide(); // it comes with a merge
+        m_pMainFrame->RecordPanel()->hide(); // it comes with a merge
         for (const auto &[id, key] : kPanelKeys)
             m_pMainFrame->ShowPanel(id, settings.value(key, false).toBool());
         QObject::connect(m_pMainFrame.get(), &CMainFrame::PanelChosen, m_pMainFrame.get(), [this](int id, bool shown) {

@@ -26,64 +26,17 @@ int Usage(const QString &message)
     return 2;
 }
 
-const char kDescription[] =
-    "Zarni draws the complete binary tree of the heap indices 1 to N.\n"
-    "\n"
-    "A script has one statement a line ('#' starts a comment):\n"
-    "  ID_NAME or a command value (0x800E)   run a command as the toolbar or menu does\n"
-    "  zoom N            pick item N (0 to 29) of the zoom combo box\n"
-    "  nodes N           the numbered tree of N nodes\n"
-    "  speed X           the tournament's speed: 0.25, 0.5, 1, 2, 4 or 8\n"
-    "  leaves V1 ... Vk  the leaves' values (-99999 to 99999), in ascending index\n"
-    "  leaf I V          one leaf's value; on a played tree its path is played again\n"
-    "  runs V V / V V    merge sorted runs (each from the greatest down), '/' between\n"
-    "  merge PATH        merge the runs of a file, one a line ('-' for standard input)\n"
-    "  tree winner|loser the kind of selection tree the tournament, paths and merges play\n"
-    "  replace P V1 ... Vn   replacement selection with memory P (2 to 1024) of the values;\n"
-    "                    or replace P file PATH, replace P random N; played to the end\n"
-    "  merge-runs        merge the runs the replacement selection made\n"
-    "  practice on|off   practice: runs stop before each step that decides and ask\n"
-    "  answer I          answer the question asked: a node's index (0 for none) or a\n"
-    "                    run's number; the run plays on to the next question\n"
-    "  press|move|release|click X Y   the left mouse button at a point of the active view\n"
-    "  wheel DX DY [ctrl|shift] [X Y]   a turn of the wheel (eighths of a degree)\n"
-    "                    at a point of the active view, its centre unless given\n"
-    "  key SEQUENCE      keys pressed in the active view (Ctrl+=, PgDown, F11)\n"
-    "  scroll H V        the scroll positions of the active view\n"
-    "  resize W H        the main window, so that the active view's client area is W x H\n"
-    "  split R C         the active document window's panes (1 or 2 each)\n"
-    "  pane R C          activate a pane of the active document window\n"
-    "  window K          activate document window K (0 the first opened)\n"
-    "  array on|off      show or hide the heap array panel\n"
-    "  merge-panel on|off   show or hide the merge panel\n"
-    "  code on|off       show or hide the code panel (the run's pseudocode and counts)\n"
-    "  text-size N       the size in points of the panels' text, the narration and the array\n"
-    "  indices on|off    a box whose label is not its heap index shows the index in its corner\n"
-    "  seek K            show step K (0 to the run's steps) of the active view's run, paused\n"
-    "  values V1 ... VN  every node's value in heap order (-99999 to 99999); or\n"
-    "                    values random [LO HI], values ascending, values descending\n"
-    "  heap max|min      the kind of heap the next operation keeps\n"
-    "  heap build|build-by-insert|sort   a heap operation, played to its end\n"
-    "  heap insert V|extract|key I V|delete I   insert a value, extract the root,\n"
-    "                    give node I a new value, delete node I; played to the end\n"
-    "  heap out V1 ...   the values extracted before (as a lesson keeps them)\n"
-    "  goto I            select node I and bring it to the middle of the view\n"
-    "  fit               the canvas the size of the client area: the whole tree in sight\n"
-    "  fit follow on|off keep fitting the canvas as the view's size changes\n"
-    "  open PATH         open a document\n"
-    "  save PATH         save the active document there\n"
-    "  save-script PATH  a script that rebuilds the active view as it stands\n"
-    "  state PATH        the program's state as JSON ('-' for standard output)\n"
-    "  export PATH [SCALE]   the active canvas as .png, .svg or .pdf, at a scale\n"
-    "                    from 1 to 8 (a PNG has SCALE x the canvas's pixels)\n"
-    "  export-run PATH [SCALE [FROM TO]]   the active view's run, steps FROM to TO,\n"
-    "                    as an animated .gif, a .mp4 or .webm video, or a .pdf of a\n"
-    "                    page a step, captioned\n"
-    "  snapshot PATH     the active view's client area as PNG, in device pixels\n"
-    "  shot PATH         the whole main window as PNG\n"
-    "  repeat N STATEMENT   run STATEMENT N times (nesting at most 16 deep)\n"
-    "A bad option or statement ends the run with status 2, a file that cannot be\n"
-    "read or written with status 1.";
+// The statements' lines come from their table.
+QString Description()
+{
+    return QStringLiteral("Zarni draws the complete binary tree of the heap indices 1 to N.\n"
+                          "\n"
+                          "A script has one statement a line ('#' starts a comment):\n"
+                          "  ID_NAME or a command value (0x800E)   run a command as the toolbar or menu does\n") +
+           StatementHelp() +
+           QStringLiteral("A bad option or statement ends the run with status 2, a file that cannot be\n"
+                          "read or written with status 1.");
+}
 
 } // namespace
 
@@ -109,9 +62,9 @@ int main(int argc, char **argv)
         }
     }
     QApplication application(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZARNI_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    parser.setApplicationDescription(Description());
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption script(QStringLiteral("script"), QStringLiteral("Run the statements of PATH (- for standard input)."), QStringLiteral("PATH"));

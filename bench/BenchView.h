@@ -2,7 +2,7 @@
 // What every case shares: one view with an 800 by 600 client area, and a way
 // to have the window show what it drew.
 
-#include "view/ZarniView.h"
+#include "tests/Drive.h"
 
 CZarniView &View();
 // Pending paints and blits are done.

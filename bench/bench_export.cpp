@@ -40,8 +40,8 @@ void BM_ExportRunHeapsort(benchmark::State &state)
     view.m_nCanvasWidth = 800;
     view.m_nCanvasHeight = 600;
     view.SetNodeCount(1023);
-    view.FillValues(CZarniView::ValueFill::Random);
-    view.StartHeap(HeapAlgorithm::Kind::Sort);
+    FillValues(&view, HeapState::Fill::Random);
+    StartHeap(&view, HeapAlgorithm::Kind::Sort);
     view.SeekRun(view.RunStepCount());
     Export(state, "run.gif", 1);
     view.SetNodeCount(15);

@@ -11,19 +11,19 @@ namespace {
 
 using Kind = HeapAlgorithm::Kind;
 
-void Prepare(CZarniView &view, int count, CZarniView::ValueFill fill)
+void Prepare(CZarniView &view, int count, HeapState::Fill fill)
 {
     view.m_nCanvasWidth = 800;
     view.m_nCanvasHeight = 600;
     view.SetNodeCount(count);
-    view.FillValues(fill);
+    FillValues(&view, fill);
     ShowNow(view);
 }
 
 // The operation started, played to its end and shown.
-void PlayToEnd(CZarniView &view, Kind kind, HeapAlgorithm::Operand operand = {})
+void PlayToEnd(CZarniView &view, Kind kind, HeapOperand operand = {})
 {
-    view.StartHeap(kind, operand);
+    StartHeap(&view, kind, operand);
     view.SeekRun(view.RunStepCount());
     ShowNow(view);
 }
@@ -33,7 +33,7 @@ void BM_HeapBuild(benchmark::State &state)
     CZarniView &view = View();
     for (auto _ : state) {
         state.PauseTiming();
-        Prepare(view, int(state.range(0)), CZarniView::ValueFill::Random);
+        Prepare(view, int(state.range(0)), HeapState::Fill::Random);
         state.ResumeTiming();
         PlayToEnd(view, Kind(state.range(1)));
     }
@@ -46,7 +46,7 @@ void BM_HeapBuild(benchmark::State &state)
 void BM_HeapSortSeek(benchmark::State &state)
 {
     CZarniView &view = View();
-    Prepare(view, int(state.range(0)), CZarniView::ValueFill::Random);
+    Prepare(view, int(state.range(0)), HeapState::Fill::Random);
     PlayToEnd(view, Kind::Sort);
     const int64_t n = view.RunStepCount();
     const int64_t places[] = {0, n, n / 2, n / 8, 7 * n / 8, n / 3, 3 * n / 4, 1};
@@ -66,7 +66,7 @@ void BM_HeapSortSeek(benchmark::State &state)
 void BM_HeapSortStep(benchmark::State &state)
 {
     CZarniView &view = View();
-    Prepare(view, int(state.range(0)), CZarniView::ValueFill::Random);
+    Prepare(view, int(state.range(0)), HeapState::Fill::Random);
     PlayToEnd(view, Kind::Sort);
     view.SeekRun(view.RunStepCount() / 2);
     ShowNow(view);
@@ -86,12 +86,12 @@ void BM_HeapInsert(benchmark::State &state)
 {
     CZarniView &view = View();
     const int count = int(state.range(0));
-    Prepare(view, count, CZarniView::ValueFill::Descending);
+    Prepare(view, count, HeapState::Fill::Descending);
     for (auto _ : state) {
         PlayToEnd(view, Kind::Insert, {0, kMaxNodeValue});
         state.PauseTiming();
         if (state.range(1))
-            Prepare(view, count, CZarniView::ValueFill::Descending);
+            Prepare(view, count, HeapState::Fill::Descending);
         else
             PlayToEnd(view, Kind::Extract);
         state.ResumeTiming();
@@ -101,7 +101,7 @@ void BM_HeapInsert(benchmark::State &state)
 void BM_HeapExtract(benchmark::State &state)
 {
     CZarniView &view = View();
-    Prepare(view, int(state.range(0)) - 1, CZarniView::ValueFill::Descending);
+    Prepare(view, int(state.range(0)) - 1, HeapState::Fill::Descending);
     for (auto _ : state) {
         state.PauseTiming();
         PlayToEnd(view, Kind::Insert, {0, kMaxNodeValue});

@@ -2,7 +2,7 @@
 // the panel's update after a pop for few and for many long runs.
 //   zarni_bench --benchmark_filter=Merge
 #include "BenchView.h"
-#include "frames/MergePanel.h"
+#include "frames/RecordPanel.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -30,8 +30,8 @@ void StartMerge(CZarniView &view, const WinnerMerge::Runs &runs)
     view.m_nCanvasWidth = 800;
     view.m_nCanvasHeight = 600;
     view.SetStepDelay(0);
-    view.StartMerge(runs);
-    view.OnWinnerEnd();
+    StartMerge(&view, runs);
+    view.SeekRun(MergeRun(&view)->TournamentSteps());
     ShowNow(view);
 }
 
@@ -43,7 +43,7 @@ void BM_MergePopAll(benchmark::State &state)
         state.PauseTiming();
         StartMerge(view, runs);
         state.ResumeTiming();
-        view.OnWinnerPopAll();
+        PopAll(&view);
         ShowNow(view);
     }
     view.SetNodeCount(15);
@@ -54,14 +54,14 @@ void BM_MergePopAll(benchmark::State &state)
 void BM_MergePop(benchmark::State &state)
 {
     CZarniView &view = View();
-    view.SetLoserTree(state.range(1) != 0);
+    SetLoserTree(&view, state.range(1) != 0);
     StartMerge(view, RandomRuns(int(state.range(0)), 1000));
     for (auto _ : state) {
-        view.OnWinnerPop();
+        Pop(&view);
         CZarniView::WaitWhilePlaying(&view);
         ShowNow(view);
     }
-    view.SetLoserTree(false);
+    SetLoserTree(&view, false);
     view.SetNodeCount(15);
 }
 
@@ -71,14 +71,13 @@ void BM_MergePanelAfterPop(benchmark::State &state)
 {
     CZarniView &view = View();
     StartMerge(view, RandomRuns(int(state.range(0)), int(state.range(1))));
-    CMergePanel panel(nullptr);
+    CRecordPanel panel(nullptr);
     panel.resize(800, 300);
     panel.SetView(&view);
     panel.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        view.OnWinnerPop();
-        view.OnWinnerEnd();
+        PopAtOnce(&view);
         panel.RunGrid()->viewport()->repaint();
         panel.OutputGrid()->viewport()->repaint();
     }

@@ -23,8 +23,8 @@ void Start(CZarniView &view, bool loser, const std::vector<int> &input)
     view.m_nCanvasWidth = 800;
     view.m_nCanvasHeight = 600;
     view.SetStepDelay(0);
-    view.SetLoserTree(loser);
-    view.StartReplacement(1024, input);
+    SetLoserTree(&view, loser);
+    StartReplacement(&view, 1024, input);
     view.SeekRun(view.RunStepCount());
     ShowNow(view);
 }
@@ -37,7 +37,7 @@ void BM_ReplaceToEnd(benchmark::State &state)
         Start(view, state.range(1) != 0, input);
     state.counters["bytes/step"] = double(view.Run()->Steps().MemoryBytes()) / double(view.RunStepCount());
     state.counters["steps"] = double(view.RunStepCount());
-    view.SetLoserTree(false);
+    SetLoserTree(&view, false);
     view.SetNodeCount(15);
 }
 
@@ -53,7 +53,7 @@ void BM_ReplaceStep(benchmark::State &state)
         view.OnWinnerBack();
         ShowNow(view);
     }
-    view.SetLoserTree(false);
+    SetLoserTree(&view, false);
     view.SetNodeCount(15);
 }
 

@@ -144,7 +144,7 @@ void BM_WinnerEnd(benchmark::State &state)
 {
     CZarniView &view = View();
     SetCanvas(view, 800, 600);
-    view.SetLoserTree(state.range(1) != 0);
+    SetLoserTree(&view, state.range(1) != 0);
     for (auto _ : state) {
         state.PauseTiming();
         view.SetNodeCount(int(state.range(0)));
@@ -153,7 +153,7 @@ void BM_WinnerEnd(benchmark::State &state)
         view.OnWinnerEnd();
         ShowNow(view);
     }
-    view.SetLoserTree(false);
+    SetLoserTree(&view, false);
 }
 
 // One step forward, then one back (with the repaint of the picture the run

@@ -1,6 +1,7 @@
 #include "ArrayPanel.h"
 
 #include "view/MarkColours.h"
+#include "view/Words.h"
 #include "view/ZarniView.h"
 
 qint64 CArrayCells::CellCount(int) const
@@ -21,7 +22,7 @@ CCellSource::Cell CArrayCells::CellAt(int, qint64 column) const
     const MarkColours colours = ColoursFor(look.mark);
     Cell cell;
     cell.caption = QString::number(index);
-    cell.text = QString::fromStdString(look.label);
+    cell.text = ValueWords(look.value);
     cell.fill = colours.fill;
     cell.frame = colours.finalFrame;
     if (m_nPointed > 0 && index == m_nPointed) {

@@ -1,6 +1,8 @@
 #include "CodePanel.h"
 
+#include "model/algorithms/Algorithm.h"
 #include "view/MarkColours.h"
+#include "view/Words.h"
 #include "view/ZarniView.h"
 
 #include <QLabel>
@@ -36,12 +38,12 @@ CCodePanel::CCodePanel(QWidget *parent) : CViewPanel(parent)
     m_narration->setWordWrap(true);
     m_counts = new QLabel(body);
     m_counts->setWordWrap(true);
-    m_heap = new QLabel(body);
-    m_heap->setWordWrap(true);
+    m_notes = new QLabel(body);
+    m_notes->setWordWrap(true);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_narration);
     layout->addWidget(m_counts);
-    layout->addWidget(m_heap);
+    layout->addWidget(m_notes);
     setWidget(body);
     KeepWidth();
 }
@@ -128,12 +130,13 @@ void CCodePanel::Watch(CZarniView *view)
     connect(view, &CZarniView::PracticeChanged, this, &CCodePanel::Refresh);
 }
 
+// The listing of the run, or of the run shown last as it showed it.
 void CCodePanel::Refresh()
 {
     const CZarniView *view = View();
     const RunAlgorithm *run = view ? view->Run() : nullptr;
     const QStringList lines = view ? view->Listing() : QStringList();
-    m_nCurrent = view ? view->RunLine() : 0;
+    m_nCurrent = view ? view->Model().Line() : 0;
     if (lines != m_lines) {
         m_lines = lines;
         ShowLines();
@@ -146,41 +149,10 @@ void CCodePanel::Refresh()
                                 .arg(run->Steps().Comparisons())
                                 .arg(run->Steps().Moves())
                           : QString());
-    m_heap->setText(HeapCheck() + HeapOutput());
-}
-
-// The values extracted so far, the latest at the end; a long output shows
-// its tail.
-QString CCodePanel::HeapOutput() const
-{
-    const CZarniView *view = View();
-    const std::vector<int> out = view && view->HasHeapValues() ? view->HeapOut() : std::vector<int>();
-    if (out.empty())
-        return QString();
-    const std::size_t shown = std::min<std::size_t>(out.size(), kMostOutputShown);
-    QStringList values;
-    if (shown < out.size())
-        values << QStringLiteral("…");
-    for (std::size_t i = out.size() - shown; i < out.size(); ++i)
-        values << QString::number(out[i]);
-    return '\n' + tr("已取出 %1 個值：%2").arg(out.size()).arg(values.join(QStringLiteral(", ")));
-}
-
-// Whether the tree's values form the heap chosen, and where not.
-QString CCodePanel::HeapCheck() const
-{
-    const CZarniView *view = View();
-    if (!view || !view->HasHeapValues())
-        return QString();
-    const bool min = view->MinHeap();
-    const int64_t bad = view->HeapViolation();
-    if (bad == 0)
-        return min ? tr("最小堆積：每個節點都不大於它的子節點。") : tr("最大堆積：每個節點都不小於它的子節點。");
-    auto value = [&](int64_t i) { return QString::fromStdString(view->NodeAt(i)->m_strLabel); };
-    return (min ? tr("不是最小堆積：節點 %1 的值 %2 小於父節點 %3 的值 %4。")
-                : tr("不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。"))
-        .arg(bad)
-        .arg(value(bad))
-        .arg(bad / 2)
-        .arg(value(bad / 2));
+    QStringList notes;
+    if (view)
+        for (const auto &state : view->Model().States())
+            for (const Message &note : state->Notes())
+                notes << Words(note);
+    m_notes->setText(notes.join('\n'));
 }

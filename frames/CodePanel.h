@@ -1,8 +1,8 @@
 #pragma once
 // The pseudocode of the active view's run, its lines numbered and the line
-// of the step shown highlighted; under it what the step does and what the
-// run has cost so far; on a heap, whether the values form one and what
-// has been extracted.
+// of the step shown highlighted; under it what the step does, what the run
+// has cost so far, and the algorithms' notes (on a heap, whether the values
+// form one and what has been extracted).
 
 #include "ViewPanel.h"
 
@@ -31,14 +31,11 @@ private:
     void ShowLines();
     void MarkCurrent();
     void KeepWidth();
-    QString HeapCheck() const;
-    QString HeapOutput() const;
-    static constexpr std::size_t kMostOutputShown = 40;
 
     QTextEdit *m_list;
     QLabel *m_narration;
     QLabel *m_counts;
-    QLabel *m_heap;
+    QLabel *m_notes;
     QStringList m_lines;
     int m_nCurrent = 0;
     int m_nShownCurrent = -1; // the line painted as current

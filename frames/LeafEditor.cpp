@@ -1,6 +1,8 @@
 #include "LeafEditor.h"
 
 #include "Problems.h"
+#include "model/algorithms/Table.h"
+#include "view/ZarniView.h"
 
 #include <QKeyEvent>
 #include <QToolTip>
@@ -14,7 +16,7 @@ const int kMinEditorWidth = 48;
 } // namespace
 
 CLeafEditor::CLeafEditor(CZarniView *view, qint64 index)
-    : QLineEdit(QString::fromStdString(view->NodeAt(index)->m_strLabel), view->viewport()), m_pView(view),
+    : QLineEdit(view->Label(index), view->viewport()), m_pView(view),
       m_nIndex(index)
 {
     setObjectName(QStringLiteral("leafEditor"));
@@ -46,13 +48,17 @@ void CLeafEditor::focusOutEvent(QFocusEvent *event)
     close();
 }
 
+// The value goes to the algorithm that edits a node's value in place.
 void CLeafEditor::Apply()
 {
-    const CZarniView::LeafProblem problem = m_pView->SetLeafValue(m_nIndex, text().trimmed());
-    if (problem.error == CZarniView::LeafError::None) {
-        close();
+    for (const AlgorithmEntry &entry : Algorithms()) {
+        if (!entry.editNode)
+            continue;
+        const Outcome outcome = entry.editNode(m_pView->Model(), m_nIndex, text().trimmed().toStdString());
+        if (m_pView->Follow(outcome))
+            return (void)close();
+        setToolTip(CProblemText::Say(outcome.problem, CProblemText::Wording::Dialog));
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
         return;
     }
-    setToolTip(CProblemText::Leaf(m_pView, problem, CProblemText::Wording::Dialog));
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
 }

@@ -2,15 +2,16 @@
 
 #include "ChildFrm.h"
 #include "LeafEditor.h"
-#include "LeavesDlg.h"
-#include "MergeDlg.h"
-#include "ReplaceDlg.h"
-#include "MergePanel.h"
+#include "NodeValueDlg.h"
+#include "NumbersDlg.h"
+#include "RecordPanel.h"
 #include "ArrayPanel.h"
 #include "CodePanel.h"
 #include "GotoDlg.h"
-#include "HeapDlg.h"
 #include "Problems.h"
+#include "ValuesDlg.h"
+#include "model/algorithms/Table.h"
+#include "view/Words.h"
 #include "framework/App.h"
 #include "framework/Document.h"
 #include "res/Images.h"
@@ -47,6 +48,7 @@ namespace {
 struct MenuItem {
     int id; // 0: separator; kRecentFiles: the recent-file entries
     const char *text;
+    int group = 0; // kTableGroups: the first of the groups
 };
 struct Menu {
     const char *title;
@@ -55,6 +57,12 @@ struct Menu {
 const int kRecentFiles = -1;
 const int kWindowList = -2; // the entries of the open document windows
 const int kLanguageMenu = -3; // the submenu of the languages
+// The algorithms' commands of this menu: one group of them, or the groups
+// from one on, a separator between.
+const int kTableGroup = -4;
+const int kTableGroups = -5;
+// Where the menus of the algorithms' own go.
+const char kTableMenus[] = "";
 
 const std::vector<Menu> &MainMenu()
 {
@@ -142,34 +150,12 @@ const std::vector<Menu> &DocumentMenu()
           {ID_WINNER_BACK, QT_TRANSLATE_NOOP("CMainFrame", "上一步(&B)\tCtrl+Left")},
           {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("CMainFrame", "從頭開始(&R)\tCtrl+Home")},
           {ID_WINNER_END, QT_TRANSLATE_NOOP("CMainFrame", "直接看結果(&E)\tCtrl+End")},
-          {ID_WINNER_LEAVES, QT_TRANSLATE_NOOP("CMainFrame", "設定葉節點(&L)...")},
+          {kTableGroup, nullptr, 10},
           {0, nullptr},
           {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("CMainFrame", "加快(&F)\tCtrl+]")},
           {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("CMainFrame", "放慢(&S)\tCtrl+[")},
-          {0, nullptr},
-          {ID_WINNER_MERGE, QT_TRANSLATE_NOOP("CMainFrame", "合併序列(&M)...")},
-          {ID_WINNER_POP, QT_TRANSLATE_NOOP("CMainFrame", "輸出勝者(&O)\tCtrl+Down")},
-          {ID_WINNER_POP_ALL, QT_TRANSLATE_NOOP("CMainFrame", "全部輸出(&A)\tCtrl+Shift+Down")},
-          {0, nullptr},
-          {ID_WINNER_KIND_WINNER, QT_TRANSLATE_NOOP("CMainFrame", "勝者樹(&W)")},
-          {ID_WINNER_KIND_LOSER, QT_TRANSLATE_NOOP("CMainFrame", "敗者樹(&T)")},
-          {0, nullptr},
-          {ID_WINNER_REPLACE, QT_TRANSLATE_NOOP("CMainFrame", "置換選擇(&C)...")},
-          {ID_WINNER_MERGE_RUNS, QT_TRANSLATE_NOOP("CMainFrame", "合併這些序列(&G)")}}},
-        {QT_TRANSLATE_NOOP("CMainFrame", "堆積(&P)"),
-         {{ID_HEAP_VALUES, QT_TRANSLATE_NOOP("CMainFrame", "設定節點值(&V)...")},
-          {0, nullptr},
-          {ID_HEAP_MAX, QT_TRANSLATE_NOOP("CMainFrame", "最大堆積(&X)")},
-          {ID_HEAP_MIN, QT_TRANSLATE_NOOP("CMainFrame", "最小堆積(&N)")},
-          {0, nullptr},
-          {ID_HEAP_BUILD, QT_TRANSLATE_NOOP("CMainFrame", "由下而上建堆積(&B)")},
-          {ID_HEAP_BUILD_BY_INSERT, QT_TRANSLATE_NOOP("CMainFrame", "逐一插入建堆積(&I)")},
-          {ID_HEAP_SORT, QT_TRANSLATE_NOOP("CMainFrame", "堆積排序(&S)")},
-          {0, nullptr},
-          {ID_HEAP_INSERT, QT_TRANSLATE_NOOP("CMainFrame", "插入值(&A)...")},
-          {ID_HEAP_EXTRACT, QT_TRANSLATE_NOOP("CMainFrame", "取出樹根(&E)")},
-          {ID_HEAP_KEY, QT_TRANSLATE_NOOP("CMainFrame", "更改節點值(&K)...")},
-          {ID_HEAP_DELETE, QT_TRANSLATE_NOOP("CMainFrame", "刪除節點(&D)...")}}},
+          {kTableGroups, nullptr, 11}}},
+        {kTableMenus, {}},
         {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
     };
     return menus;
@@ -200,9 +186,7 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_WINNER_END, QKeySequence(Qt::CTRL | Qt::Key_End)},
         {ID_WINNER_FASTER, QKeySequence(Qt::CTRL | Qt::Key_BracketRight)},
         {ID_WINNER_SLOWER, QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)},
-        {ID_WINNER_POP, QKeySequence(Qt::CTRL | Qt::Key_Down)},
         {ID_NODE_GOTO, QKeySequence(Qt::CTRL | Qt::Key_G)},
-        {ID_WINNER_POP_ALL, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
         {ID_VIEW_FULL_SCREEN, QKeySequence(Qt::Key_F11)},
         {ID_VIEW_PRACTICE, QKeySequence(Qt::Key_F8)},
         {ID_PRACTICE_HINT, QKeySequence(Qt::SHIFT | Qt::Key_F8)},
@@ -238,17 +222,18 @@ const std::vector<ToolbarButton> &ToolbarButtons()
     return buttons;
 }
 
-// The tournament toolbar: each button has the next image of its own strip;
+// The tournament toolbar, the player's buttons with their pictures' names:
 // 0 is a separator, kSpeedLabel the label showing the speed, kStepSlider the
-// slider of the step shown.
+// slider of the step shown. The algorithms' buttons follow, an algorithm's
+// after a separator.
 const int kSpeedLabel = -1;
 const int kStepSlider = -2;
-const std::vector<int> &TournamentButtons()
+const std::vector<std::pair<int, const char *>> &TournamentButtons()
 {
-    static const std::vector<int> buttons = {ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART,
-                                             ID_WINNER_END, kStepSlider, 0, ID_WINNER_SLOWER, kSpeedLabel,
-                                             ID_WINNER_FASTER, 0, ID_WINNER_LEAVES, 0, ID_WINNER_MERGE, ID_WINNER_POP,
-                                             ID_WINNER_POP_ALL};
+    static const std::vector<std::pair<int, const char *>> buttons = {
+        {ID_WINNER_PAUSE, "pause"}, {ID_WINNER_STEP, "step"}, {ID_WINNER_BACK, "back"}, {ID_WINNER_RESTART, "restart"},
+        {ID_WINNER_END, "end"},     {kStepSlider, nullptr},   {0, nullptr},            {ID_WINNER_SLOWER, "slower"},
+        {kSpeedLabel, nullptr},     {ID_WINNER_FASTER, "faster"}};
     return buttons;
 }
 
@@ -399,42 +384,7 @@ CMainFrame::CMainFrame()
         ui->Enable();
         ui->SetCheck(m_wndStatusBar && !m_wndStatusBar->isHidden());
     });
-    OnCommand(ID_WINNER_LEAVES, [this] {
-        if (CZarniView *view = GetActiveView())
-            CLeavesDlg(view, CLeavesDlg::Scope::Leaves, this).exec();
-    });
-    OnCommand(ID_HEAP_VALUES, [this] {
-        if (CZarniView *view = GetActiveView())
-            CLeavesDlg(view, CLeavesDlg::Scope::Nodes, this).exec();
-    });
-    for (int id : {ID_HEAP_INSERT, ID_HEAP_KEY, ID_HEAP_DELETE}) {
-        OnCommand(id, [this, id] {
-            using Kind = HeapAlgorithm::Kind;
-            if (CZarniView *view = GetActiveView())
-                CHeapDlg(view, id == ID_HEAP_INSERT ? Kind::Insert : id == ID_HEAP_KEY ? Kind::Key : Kind::Delete, this)
-                    .exec();
-        });
-    }
-    OnCommand(ID_HEAP_EXTRACT, [this] {
-        CZarniView *view = GetActiveView();
-        const CZarniView::HeapProblem problem = view ? view->StartHeap(HeapAlgorithm::Kind::Extract) : CZarniView::HeapProblem{};
-        if (problem.error != CZarniView::HeapError::None)
-            AfxMessageBox(CProblemText::Heap(view, problem, CProblemText::Wording::Dialog));
-    });
-    OnCommand(ID_WINNER_MERGE, [this] {
-        if (CZarniView *view = GetActiveView())
-            CMergeDlg(view, this).exec();
-    });
-    OnCommand(ID_WINNER_REPLACE, [this] {
-        if (CZarniView *view = GetActiveView())
-            CReplaceDlg(view, this).exec();
-    });
-    OnCommand(ID_WINNER_MERGE_RUNS, [this] {
-        CZarniView *view = GetActiveView();
-        const CZarniView::RunsMerge outcome = view ? view->MergeReplacementRuns() : CZarniView::RunsMerge::Started;
-        if (outcome != CZarniView::RunsMerge::Started)
-            AfxMessageBox(CProblemText::RunsMerge(view, outcome, CProblemText::Wording::Dialog));
-    });
+    RegisterAlgorithmCommands();
     OnCommand(ID_NODE_GOTO, [this] {
         if (CZarniView *view = GetActiveView())
             CGotoDlg(view, this).exec();
@@ -471,10 +421,7 @@ CMainFrame::CMainFrame()
             ui->SetCheck(Panel(id) && !Panel(id)->isHidden());
         });
     }
-    OnUpdateCommand(ID_WINNER_MERGE_RUNS,
-                    [this](CCmdUI *ui) { ui->Enable(GetActiveView() && GetActiveView()->Replacement()); });
-    for (int id : {ID_WINNER_LEAVES, ID_WINNER_MERGE, ID_WINNER_REPLACE, ID_NODE_GOTO, ID_HEAP_VALUES, ID_HEAP_INSERT, ID_HEAP_EXTRACT,
-                   ID_HEAP_KEY, ID_HEAP_DELETE, ID_VIEW_NODE_COUNT})
+    for (int id : {ID_NODE_GOTO, ID_VIEW_NODE_COUNT})
         OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     OnCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
@@ -573,9 +520,11 @@ void CMainFrame::CreateActions()
     for (const ToolbarButton &button : ToolbarButtons())
         if (button.id && button.id != ID_ZOOM_COMBO)
             add(button.id);
-    for (int id : TournamentButtons())
+    for (const auto &[id, glyph] : TournamentButtons())
         if (id > 0)
             add(id);
+    for (const CommandSpec &command : AlgorithmCommands())
+        add(command.value);
     // Each language is named in its own.
     add(ID_VIEW_LANGUAGE_ZH);
     add(ID_VIEW_LANGUAGE_EN);
@@ -593,13 +542,18 @@ void CMainFrame::CreateActions()
         add(id);
         keys[id] << key;
     }
+    for (const CommandSpec &command : AlgorithmCommands())
+        if (command.keys)
+            keys[command.value] << QKeySequence(QString::fromLatin1(command.keys), QKeySequence::PortableText);
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_HEAP_MAX, ID_HEAP_MIN,
-                                             ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, ID_VIEW_PRACTICE, ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW,
-                                             ID_VIEW_LANGUAGE_ZH, ID_VIEW_LANGUAGE_EN, ID_VIEW_INDICES})
+                                             ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_VIEW_PRACTICE,
+                                             ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW, ID_VIEW_LANGUAGE_ZH,
+                                             ID_VIEW_LANGUAGE_EN, ID_VIEW_INDICES})
         m_actions[id]->setCheckable(true);
+    for (const CommandSpec &command : AlgorithmCommands())
+        m_actions[command.value]->setCheckable(bool(command.checked));
     auto *modes = new QActionGroup(this);
     modes->addAction(m_actions[ID_MODE_SELECT]);
     modes->addAction(m_actions[ID_MODE_PAN]);
@@ -614,6 +568,12 @@ void CMainFrame::SetActionTexts()
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
         it.value()->setStatusTip(PromptDescription(it.key()));
         it.value()->setToolTip(PromptTooltip(it.key()));
+    }
+    for (const CommandSpec &command : AlgorithmCommands()) {
+        const QString prompt = Words(command.prompt);
+        m_actions[command.value]->setText(Words(command.text));
+        m_actions[command.value]->setStatusTip(prompt.section('\n', 0, 0));
+        m_actions[command.value]->setToolTip(prompt.section('\n', 1, 1));
     }
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
         m_actions[id]->setStatusTip(LoadString(AFX_IDS_MDICHILD));
@@ -649,9 +609,9 @@ void CMainFrame::OnCreate()
     CreateZoomCombo();
     // Shown when a merge starts; until then the document windows keep the
     // whole client area.
-    m_mergePanel = new CMergePanel(this);
-    addDockWidget(Qt::BottomDockWidgetArea, m_mergePanel);
-    m_mergePanel->hide();
+    m_recordPanel = new CRecordPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_recordPanel);
+    m_recordPanel->hide();
     m_arrayPanel = new CArrayPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_arrayPanel);
     connect(m_arrayPanel, &CArrayPanel::RelationShown, m_wndStatusBar, [this](const QString &text) {
@@ -729,7 +689,7 @@ void CMainFrame::CreateTournamentToolBar()
     m_tournamentBar = new QToolBar(tr("錦標賽"), this);
     m_tournamentBar->setObjectName(QStringLiteral("tournamentBar"));
     m_tournamentBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
-    for (int id : TournamentButtons()) {
+    for (const auto &[id, glyph] : TournamentButtons()) {
         if (id == 0) {
             m_tournamentBar->addSeparator();
         } else if (id == kSpeedLabel) {
@@ -749,9 +709,19 @@ void CMainFrame::CreateTournamentToolBar()
             });
             m_tournamentBar->addWidget(m_stepSlider);
         } else {
-            m_actions[id]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(id))));
+            m_actions[id]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(glyph))));
             m_tournamentBar->addAction(m_actions[id]);
         }
+    }
+    int entry = -1;
+    for (const CommandSpec &command : AlgorithmCommands()) {
+        if (!command.glyph)
+            continue;
+        if (command.entry != entry)
+            m_tournamentBar->addSeparator();
+        entry = command.entry;
+        m_actions[command.value]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(command.glyph))));
+        m_tournamentBar->addAction(m_actions[command.value]);
     }
     addToolBar(Qt::TopToolBarArea, m_tournamentBar);
     for (QToolButton *button : m_tournamentBar->findChildren<QToolButton *>())
@@ -801,10 +771,31 @@ void CMainFrame::BuildMenuBar(int menuId)
     m_menus.clear();
     m_windowListSeparator = nullptr;
     for (const Menu &menu : menuId == IDR_MAINFRAME ? MainMenu() : DocumentMenu()) {
+        if (menu.title == kTableMenus) { // the algorithms' own menus, in the table's order
+            QStringList titles;
+            for (const CommandSpec &command : AlgorithmCommands())
+                if (!titles.contains(QString::fromUtf8(command.menu)) && !std::any_of(DocumentMenu().begin(), DocumentMenu().end(),
+                        [&](const Menu &m) { return m.title != kTableMenus && qstrcmp(m.title, command.menu) == 0; }))
+                    titles << QString::fromUtf8(command.menu);
+            for (const QString &title : titles) {
+                QMenu *popup = bar->addMenu(QCoreApplication::translate("CMainFrame", title.toUtf8().constData()));
+                m_menus << popup;
+                AddTableMenu(popup, title, 0);
+                connect(popup, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
+                connect(popup, &QMenu::aboutToHide, this, [this] { m_wndStatusBar->ShowIdleMessage(true); });
+            }
+            continue;
+        }
         QMenu *popup = bar->addMenu(tr(menu.title));
         m_menus << popup;
         for (const MenuItem &item : menu.items) {
-            if (item.id == 0) {
+            if (item.id == kTableGroup || item.id == kTableGroups) {
+                for (const CommandSpec &command : AlgorithmCommands())
+                    if (command.group == item.group && qstrcmp(command.menu, menu.title) == 0)
+                        popup->addAction(m_actions[command.value]);
+                if (item.id == kTableGroups)
+                    AddTableMenu(popup, QString::fromUtf8(menu.title), item.group);
+            } else if (item.id == 0) {
                 popup->addSeparator();
             } else if (item.id == kRecentFiles) {
                 AddRecentFiles(popup);
@@ -825,6 +816,53 @@ void CMainFrame::BuildMenuBar(int menuId)
         connect(popup, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
         connect(popup, &QMenu::aboutToHide, this, [this] { m_wndStatusBar->ShowIdleMessage(true); });
     }
+}
+
+// The algorithms' commands of a menu in groups from the first given on, each
+// group after a separator.
+void CMainFrame::AddTableMenu(QMenu *popup, const QString &title, int fromGroup)
+{
+    std::vector<const CommandSpec *> commands;
+    for (const CommandSpec &command : AlgorithmCommands())
+        if (command.group >= fromGroup && QString::fromUtf8(command.menu) == title)
+            commands.push_back(&command);
+    std::stable_sort(commands.begin(), commands.end(),
+                     [](const CommandSpec *a, const CommandSpec *b) { return a->group < b->group; });
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (fromGroup > 0 ? i == 0 || commands[i]->group != commands[i - 1]->group
+                          : i > 0 && commands[i]->group != commands[i - 1]->group)
+            popup->addSeparator();
+        popup->addAction(m_actions[commands[i]->value]);
+    }
+}
+
+// The algorithms' commands: a dialog first where the command has one, a
+// refusal said in a message box.
+void CMainFrame::RegisterAlgorithmCommands()
+{
+    for (const CommandSpec &command : AlgorithmCommands()) {
+        OnCommand(command.value, [this, &command] { RunAlgorithmCommand(command); });
+        if (!command.enabled && !command.checked)
+            OnUpdateCommand(command.value, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
+    }
+}
+
+void CMainFrame::RunAlgorithmCommand(const CommandSpec &command)
+{
+    CZarniView *view = GetActiveView();
+    if (!view)
+        return;
+    if (command.dialog) {
+        switch (command.dialog->kind) {
+        case DialogSpec::Kind::Values: CValuesDlg(view, *command.dialog, this).exec(); break;
+        case DialogSpec::Kind::NodeValue: CNodeValueDlg(view, *command.dialog, this).exec(); break;
+        case DialogSpec::Kind::Numbers: CNumbersDlg(view, *command.dialog, this).exec(); break;
+        }
+        return;
+    }
+    const Outcome outcome = view->RunCommand(command);
+    if (outcome.Failed())
+        AfxMessageBox(CProblemText::Say(outcome.problem, CProblemText::Wording::Dialog));
 }
 
 // The recent-file entries, shown while there are files, and the greyed
@@ -1034,7 +1072,7 @@ void CMainFrame::SetTextSize(int points)
     m_nTextSize = std::clamp(points, kSmallestText, kLargestText);
     QFont font = QApplication::font();
     font.setPointSize(m_nTextSize);
-    for (QWidget *panel : std::initializer_list<QWidget *>{m_codePanel, m_arrayPanel, m_mergePanel})
+    for (QWidget *panel : std::initializer_list<QWidget *>{m_codePanel, m_arrayPanel, m_recordPanel})
         if (panel)
             panel->setFont(font);
     if (m_wndStatusBar)
@@ -1065,7 +1103,7 @@ void CMainFrame::AskNodeCount()
 void CMainFrame::ShowScore()
 {
     const CZarniView *view = GetActiveView();
-    const CZarniView::PracticeScore score = view ? view->Score() : CZarniView::PracticeScore{};
+    const TreeModel::Score score = view ? view->Model().GetScore() : TreeModel::Score{};
     m_wndStatusBar->SetScoreText(m_bPractice ? tr("練習：答對 %1/%2").arg(score.right).arg(score.asked) : QString());
 }
 
@@ -1074,8 +1112,8 @@ void CMainFrame::UpdateCommandUI()
     m_bUpdatePending = false;
     if (m_wndStatusBar)
         ShowScore();
-    if (m_mergePanel)
-        m_mergePanel->SetView(GetActiveView());
+    if (m_recordPanel)
+        m_recordPanel->SetView(GetActiveView());
     if (m_arrayPanel)
         m_arrayPanel->SetView(GetActiveView());
     if (m_codePanel)

@@ -22,7 +22,8 @@ class CArrayPanel;
 class CCodePanel;
 class CViewPanel;
 class QSlider;
-class CMergePanel;
+class CRecordPanel;
+struct CommandSpec;
 class CZarniView;
 
 // The message pane (prompts through the toolkit's own status messages, the
@@ -107,7 +108,7 @@ public:
 
     CComboToolBar *m_wndToolBar = nullptr;
     CStatusBar *m_wndStatusBar = nullptr;
-    CMergePanel *MergePanel() const { return m_mergePanel; }
+    CRecordPanel *RecordPanel() const { return m_recordPanel; }
     CArrayPanel *ArrayPanel() const { return m_arrayPanel; }
     CCodePanel *CodePanel() const { return m_codePanel; }
     // The panel of a View menu item (ID_VIEW_ARRAY, ID_VIEW_CODE), shown or
@@ -161,6 +162,9 @@ private:
     void OnActionHovered(QAction *action);
     void OnActiveChildChanged();
     void SyncStepSlider();
+    void RegisterAlgorithmCommands();
+    void RunAlgorithmCommand(const CommandSpec &command);
+    void AddTableMenu(QMenu *popup, const QString &title, int fromGroup);
     QList<CCmdTarget *> CommandChain() const;
 
     QMdiArea *m_pMdiArea;
@@ -179,7 +183,7 @@ private:
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;
     QSlider *m_stepSlider = nullptr;
-    CMergePanel *m_mergePanel = nullptr;
+    CRecordPanel *m_recordPanel = nullptr;
     CArrayPanel *m_arrayPanel = nullptr;
     CCodePanel *m_codePanel = nullptr;
     bool m_bMaximizedBeforeFullScreen = false;

@@ -23,6 +23,11 @@ void CViewPanel::SetView(CZarniView *view)
     ViewChanged();
 }
 
+CZarniView *CViewPanel::View() const
+{
+    return m_view;
+}
+
 void CViewPanel::changeEvent(QEvent *event)
 {
     QDockWidget::changeEvent(event);

@@ -15,7 +15,7 @@ public:
     using QDockWidget::QDockWidget;
     // Follows this view from now on; null for none.
     void SetView(CZarniView *view);
-    CZarniView *View() const { return m_view; }
+    CZarniView *View() const;
 
 protected:
     // Connects what the panel watches of the view to itself.

@@ -68,26 +68,6 @@
         <source>第 %1 / %2 步&#x3000;比較 %3 次&#x3000;搬移 %4 次</source>
         <translation>Step %1 / %2    comparisons %3    moves %4</translation>
     </message>
-    <message>
-        <source>最小堆積：每個節點都不大於它的子節點。</source>
-        <translation>Min-heap: no node is greater than its children.</translation>
-    </message>
-    <message>
-        <source>最大堆積：每個節點都不小於它的子節點。</source>
-        <translation>Max-heap: no node is less than its children.</translation>
-    </message>
-    <message>
-        <source>不是最小堆積：節點 %1 的值 %2 小於父節點 %3 的值 %4。</source>
-        <translation>Not a min-heap: node %1 holds %2, less than its parent %3 (%4).</translation>
-    </message>
-    <message>
-        <source>不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。</source>
-        <translation>Not a max-heap: node %1 holds %2, greater than its parent %3 (%4).</translation>
-    </message>
-    <message>
-        <source>已取出 %1 個值：%2</source>
-        <translation>Extracted %1 values: %2</translation>
-    </message>
 </context>
 <context>
     <name>CDialogButtons</name>
@@ -183,74 +163,6 @@ Save anyway?</translation>
     <message>
         <source>「%1」不是整數。</source>
         <translation>'%1' is not a whole number.</translation>
-    </message>
-</context>
-<context>
-    <name>CHeapDlg</name>
-    <message>
-        <source>插入值</source>
-        <translation>Insert a Value</translation>
-    </message>
-    <message>
-        <source>更改節點值</source>
-        <translation>Change a Key</translation>
-    </message>
-    <message>
-        <source>刪除節點</source>
-        <translation>Delete a Node</translation>
-    </message>
-    <message>
-        <source>節點（1 到 %1）：</source>
-        <translation>Node (1 to %1):</translation>
-    </message>
-    <message>
-        <source>值（-%1 到 %1）：</source>
-        <translation>Value (-%1 to %1):</translation>
-    </message>
-</context>
-<context>
-    <name>CInputCells</name>
-    <message>
-        <source>待讀入</source>
-        <translation>To read</translation>
-    </message>
-</context>
-<context>
-    <name>CLeavesDlg</name>
-    <message>
-        <source>設定葉節點</source>
-        <translation>Set Leaves</translation>
-    </message>
-    <message>
-        <source>這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，整數 -%4 到 %4，以空白或逗號分隔：</source>
-        <translation>The tree has %1 leaves (nodes %2 to %3). Enter their values in order, whole numbers from -%4 to %4, separated by blanks or commas:</translation>
-    </message>
-    <message>
-        <source>%1 個值太多，不在這裡列出；留空就不改變。</source>
-        <translation>%1 values are too many to list here; leave this empty to keep them as they are.</translation>
-    </message>
-    <message>
-        <source>設定節點值</source>
-        <translation>Set Node Values</translation>
-    </message>
-    <message>
-        <source>這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：</source>
-        <translation>The tree has %1 nodes. Enter every node's value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:</translation>
-    </message>
-    <message>
-        <source>輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？</source>
-        <translation>You typed %1 values; the tree has %2 leaves. Make a tree of %1 leaves (%3 nodes)?</translation>
-    </message>
-    <message>
-        <source>輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？</source>
-        <translation>You typed %1 values; the tree has %2 nodes. Make a tree of %1 nodes?</translation>
-    </message>
-</context>
-<context>
-    <name>CMadeRunCells</name>
-    <message>
-        <source>序列 %1</source>
-        <translation>Run %1</translation>
     </message>
 </context>
 <context>
@@ -601,22 +513,10 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
-    <name>CMergeDlg</name>
-    <message>
-        <source>合併序列</source>
-        <translation>Merge Runs</translation>
-    </message>
-    <message>
-        <source>每行一個序列，值由大到小排列，以空白分隔；整數 -%1 到 %1，%2 到 %3 個序列，每個最多 %4 個值。以 # 開頭的行不算。</source>
-        <translation>One run a line, its values from the greatest down, separated by blanks; whole numbers from -%1 to %1, %2 to %3 runs of at most %4 values each. Lines starting with # are skipped.</translation>
-    </message>
+    <name>CNumbersDlg</name>
     <message>
         <source>從檔案載入(&amp;F)...</source>
         <translation>Load from &amp;File...</translation>
-    </message>
-    <message>
-        <source>載入序列</source>
-        <translation>Load Runs</translation>
     </message>
     <message>
         <source>文字檔 (*.txt);;所有檔案 (*)</source>
@@ -627,74 +527,16 @@ Save anyway?</translation>
         <translation>&amp;Random</translation>
     </message>
     <message>
-        <source>序列數</source>
-        <translation>Runs</translation>
-    </message>
-    <message>
-        <source>每個的長度</source>
-        <translation>Length of each</translation>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>無法讀取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <source>%1：%2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source># 從 %1 載入的 %2 個序列，共 %3 個值（太多，不在這裡列出）</source>
-        <translation># %2 runs loaded from %1, %3 values in all (too many to list here)</translation>
-    </message>
-    <message>
-        <source># %1 個隨機序列，每個 %2 個值（太多，不在這裡列出）</source>
-        <translation># %1 random runs of %2 values each (too many to list here)</translation>
-    </message>
-    <message>
         <source>檔案超過 %1 MB，比任何合併用得到的都大</source>
         <translation>the file is larger than %1 MB, more than any merge can use</translation>
-    </message>
-</context>
-<context>
-    <name>CMergePanel</name>
-    <message>
-        <source>合併</source>
-        <translation>Merge</translation>
-    </message>
-    <message>
-        <source>複製輸出(&amp;C)</source>
-        <translation>&amp;Copy Output</translation>
-    </message>
-    <message>
-        <source>把輸出的值複製到剪貼簿</source>
-        <translation>Copy the output values to the clipboard</translation>
-    </message>
-    <message>
-        <source>這個視窗沒有合併。</source>
-        <translation>This window has no merge.</translation>
-    </message>
-    <message>
-        <source>合併完成：輸出 %1 個值。</source>
-        <translation>Merge done: %1 values output.</translation>
-    </message>
-    <message>
-        <source>已輸出 %1 個值，還剩 %2 個。</source>
-        <translation>%1 values output, %2 left.</translation>
-    </message>
-    <message>
-        <source>每次輸出平均比較 %1 次。</source>
-        <translation> %1 comparisons a pop on average.</translation>
-    </message>
-    <message>
-        <source>置換選擇：已讀入 %1/%2 個值，寫出 %3 個；%4 個序列，平均長度 %5（P = %6，隨機輸入理論上約 2P = %7）</source>
-        <translation>Replacement selection: %1/%2 values read, %3 written; %4 runs, %5 long on average (P = %6; on random input theory predicts about 2P = %7)</translation>
-    </message>
-</context>
-<context>
-    <name>COutputCells</name>
-    <message>
-        <source>輸出</source>
-        <translation>Output</translation>
     </message>
 </context>
 <context>
@@ -799,59 +641,59 @@ Save anyway?</translation>
         <source>節點 %1 沒有值：堆積的每個節點都要是整數。</source>
         <translation>Node %1 has no value: every node of a heap holds a whole number.</translation>
     </message>
-</context>
-<context>
-    <name>CReplaceDlg</name>
     <message>
-        <source>置換選擇</source>
-        <translation>Replacement Selection</translation>
-    </message>
-    <message>
-        <source>要切成序列的值，以空白或換行分隔；整數 -%1 到 %1，最多 %2 個。以 # 開頭的行不算。</source>
-        <translation>The values to cut into runs, separated by blanks or new lines; whole numbers from -%1 to %1, at most %2. Lines starting with # do not count.</translation>
-    </message>
-    <message>
-        <source>從檔案載入(&amp;F)...</source>
-        <translation>Load from &amp;File...</translation>
-    </message>
-    <message>
-        <source>載入輸入</source>
-        <translation>Load the Input</translation>
-    </message>
-    <message>
-        <source>文字檔 (*.txt);;所有檔案 (*)</source>
-        <translation>Text files (*.txt);;All files (*)</translation>
-    </message>
-    <message>
-        <source>隨機填入(&amp;R)</source>
-        <translation>&amp;Random</translation>
-    </message>
-    <message>
-        <source>記憶體可放的紀錄數 P（%1 到 %2）：</source>
-        <translation>Records the memory holds, P (%1 to %2):</translation>
-    </message>
-    <message>
-        <source>個數</source>
-        <translation>Count</translation>
-    </message>
-    <message>
-        <source>%1：%2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source># 從 %1 載入的 %2 個值（太多，不在這裡列出）</source>
-        <translation># %2 values loaded from %1 (too many to list here)</translation>
-    </message>
-    <message>
-        <source># %1 個隨機值（太多，不在這裡列出）</source>
-        <translation># %1 random values (too many to list here)</translation>
+        <source>這棵樹沒有節點 %1：索引必須在 1 到 %2 之間。</source>
+        <translation>The tree has no node %1: the index must be from 1 to %2.</translation>
     </message>
 </context>
 <context>
-    <name>CRunCells</name>
+    <name>CRecordPanel</name>
     <message>
-        <source>序列 %1</source>
-        <translation>Run %1</translation>
+        <source>合併</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>複製輸出(&amp;C)</source>
+        <translation>&amp;Copy Output</translation>
+    </message>
+    <message>
+        <source>把輸出的值複製到剪貼簿</source>
+        <translation>Copy the output values to the clipboard</translation>
+    </message>
+    <message>
+        <source>這個視窗沒有合併。</source>
+        <translation>This window has no merge.</translation>
+    </message>
+</context>
+<context>
+    <name>CValuesDlg</name>
+    <message>
+        <source>設定葉節點</source>
+        <translation>Set Leaves</translation>
+    </message>
+    <message>
+        <source>設定節點值</source>
+        <translation>Set Node Values</translation>
+    </message>
+    <message>
+        <source>這棵樹有 %1 個葉節點（節點 %2 到 %3），請依序輸入它們的值，整數 -%4 到 %4，以空白或逗號分隔：</source>
+        <translation>The tree has %1 leaves (nodes %2 to %3). Enter their values in order, whole numbers from -%4 to %4, separated by blanks or commas:</translation>
+    </message>
+    <message>
+        <source>這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：</source>
+        <translation>The tree has %1 nodes. Enter every node's value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:</translation>
+    </message>
+    <message>
+        <source>%1 個值太多，不在這裡列出；留空就不改變。</source>
+        <translation>%1 values are too many to list here; leave this empty to keep them as they are.</translation>
+    </message>
+    <message>
+        <source>輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？</source>
+        <translation>You typed %1 values; the tree has %2 leaves. Make a tree of %1 leaves (%3 nodes)?</translation>
+    </message>
+    <message>
+        <source>輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？</source>
+        <translation>You typed %1 values; the tree has %2 nodes. Make a tree of %1 nodes?</translation>
     </message>
 </context>
 <context>
@@ -903,105 +745,6 @@ Save anyway?</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>CZarniView</name>
-    <message>
-        <source>練習：節點 %1 的比賽，哪個子節點那邊勝？點它的方框。</source>
-        <translation>Practice: in node %1's match, which child's side wins? Click its box.</translation>
-    </message>
-    <message>
-        <source>練習：節點 %1，往上的值（節點 0）和留下的值，哪個勝？點勝的方框。</source>
-        <translation>Practice: at node %1, which wins, the rising value (node 0) or the kept one? Click the winner's box.</translation>
-    </message>
-    <message>
-        <source>練習：節點 %1 的值要和哪個子節點交換？點那個子節點；不交換按 N。</source>
-        <translation>Practice: which child does node %1's value swap with? Click that child, or press N for none.</translation>
-    </message>
-    <message>
-        <source>練習：節點 %1 的值要和父節點交換嗎？交換就點父節點；不交換按 N。</source>
-        <translation>Practice: does node %1's value swap with its parent? Click the parent for yes, press N for no.</translation>
-    </message>
-    <message>
-        <source>練習：下一個輸出的值來自哪個序列？點那個序列的葉節點。</source>
-        <translation>Practice: which run does the next output come from? Click that run's leaf.</translation>
-    </message>
-    <message>
-        <source>練習：讀入的值屬於目前的序列 %1 還是下一個序列 %2？按 1 或 2。</source>
-        <translation>Practice: does the value read join the current run %1 or the next run %2? Press 1 or 2.</translation>
-    </message>
-    <message>
-        <source>不對，它屬於序列 %1。</source>
-        <translation>Not quite: it joins run %1. </translation>
-    </message>
-    <message>
-        <source>不對，它來自葉節點 %1 的序列。</source>
-        <translation>Not quite: it comes from the run at leaf %1. </translation>
-    </message>
-    <message>
-        <source>不對，答案是節點 %1。</source>
-        <translation>Not quite: the answer is node %1. </translation>
-    </message>
-    <message>
-        <source>不對，往上的值（節點 0）勝。</source>
-        <translation>Not quite: the rising value (node 0) wins. </translation>
-    </message>
-    <message>
-        <source>不對，不交換。</source>
-        <translation>Not quite: no swap. </translation>
-    </message>
-    <message>
-        <source>比賽</source>
-        <translation>matches</translation>
-    </message>
-    <message>
-        <source>敗者樹往上</source>
-        <translation>loser-tree climbs</translation>
-    </message>
-    <message>
-        <source>下沉</source>
-        <translation>sift-downs</translation>
-    </message>
-    <message>
-        <source>上浮</source>
-        <translation>sift-ups</translation>
-    </message>
-    <message>
-        <source>序列</source>
-        <translation>runs</translation>
-    </message>
-    <message>
-        <source>合併輸出</source>
-        <translation>merge outputs</translation>
-    </message>
-    <message>
-        <source>提示：比較的是節點 %1 與 %2。</source>
-        <translation>Hint: node %1 is compared with %2. </translation>
-    </message>
-    <message>
-        <source>剛寫出的值</source>
-        <translation>the value just written</translation>
-    </message>
-    <message>
-        <source>、</source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>看虛擬碼第 %1 行。</source>
-        <translation>See line %1 of the pseudocode.</translation>
-    </message>
-    <message>
-        <source>練習結束：這次問了 %1 題，錯了 %2 題。</source>
-        <translation>Practice done: %1 questions in this run, %2 missed. </translation>
-    </message>
-    <message>
-        <source>錯在：%1。</source>
-        <translation>Missed: %1.</translation>
-    </message>
-    <message>
-        <source>序%1</source>
-        <translation>R%1</translation>
     </message>
 </context>
 <context>
@@ -1064,14 +807,53 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>Heap</name>
+    <message>
+        <source>節點（1 到 %1）：</source>
+        <translation>Node (1 to %1):</translation>
+    </message>
+    <message>
+        <source>值（-%1 到 %1）：</source>
+        <translation>Value (-%1 to %1):</translation>
+    </message>
+    <message>
+        <source>插入值</source>
+        <translation>Insert a Value</translation>
+    </message>
+    <message>
+        <source>更改節點值</source>
+        <translation>Change a Key</translation>
+    </message>
+    <message>
+        <source>刪除節點</source>
+        <translation>Delete a Node</translation>
+    </message>
+    <message>
+        <source>最小堆積：每個節點都不大於它的子節點。</source>
+        <translation>Min-heap: no node is greater than its children.</translation>
+    </message>
+    <message>
+        <source>最大堆積：每個節點都不小於它的子節點。</source>
+        <translation>Max-heap: no node is less than its children.</translation>
+    </message>
+    <message>
+        <source>不是最小堆積：節點 %1 的值 %2 小於父節點 %3 的值 %4。</source>
+        <translation>Not a min-heap: node %1 holds %2, less than its parent %3 (%4).</translation>
+    </message>
+    <message>
+        <source>不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。</source>
+        <translation>Not a max-heap: node %1 holds %2, greater than its parent %3 (%4).</translation>
+    </message>
+    <message>
+        <source>已取出 %1 個值：%2</source>
+        <translation>Extracted %1 values: %2</translation>
+    </message>
+</context>
+<context>
     <name>HeapAlgorithm</name>
     <message>
         <source>節點 %1 (%2)</source>
         <translation>node %1 (%2)</translation>
-    </message>
-    <message>
-        <source>第 %1/%2 步：</source>
-        <translation>Step %1/%2: </translation>
     </message>
     <message>
         <source>交換後 %1、%2</source>
@@ -1117,10 +899,6 @@ Save anyway?</translation>
 <context>
     <name>LoserAlgorithm</name>
     <message>
-        <source>第 %1/%2 步：</source>
-        <translation>Step %1/%2: </translation>
-    </message>
-    <message>
         <source>節點 0 得到總冠軍 %1</source>
         <translation>node 0 takes the overall winner, %1</translation>
     </message>
@@ -1147,6 +925,179 @@ Save anyway?</translation>
     <message>
         <source>；節點 0 的 %1 是新的總冠軍</source>
         <translation>; %1 in node 0 is the new overall winner</translation>
+    </message>
+</context>
+<context>
+    <name>Merge</name>
+    <message>
+        <source>合併序列</source>
+        <translation>Merge Runs</translation>
+    </message>
+    <message>
+        <source>每行一個序列，值由大到小排列，以空白分隔；整數 -%1 到 %1，%2 到 %3 個序列，每個最多 %4 個值。以 # 開頭的行不算。</source>
+        <translation>One run a line, its values from the greatest down, separated by blanks; whole numbers from -%1 to %1, %2 to %3 runs of at most %4 values each. Lines starting with # are skipped.</translation>
+    </message>
+    <message>
+        <source>序列數</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>每個的長度</source>
+        <translation>Length of each</translation>
+    </message>
+    <message>
+        <source># %1 個隨機序列，每個 %2 個值（太多，不在這裡列出）</source>
+        <translation># %1 random runs of %2 values each (too many to list here)</translation>
+    </message>
+    <message>
+        <source>載入序列</source>
+        <translation>Load Runs</translation>
+    </message>
+    <message>
+        <source># 從 %1 載入的 %2 個序列，共 %3 個值（太多，不在這裡列出）</source>
+        <translation># %2 runs loaded from %1, %3 values in all (too many to list here)</translation>
+    </message>
+    <message>
+        <source>輸出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>序%1</source>
+        <translation>R%1</translation>
+    </message>
+    <message>
+        <source>合併完成：輸出 %1 個值。</source>
+        <translation>Merge done: %1 values output.</translation>
+    </message>
+    <message>
+        <source>已輸出 %1 個值，還剩 %2 個。</source>
+        <translation>%1 values output, %2 left.</translation>
+    </message>
+    <message>
+        <source>每次輸出平均比較 %1 次。</source>
+        <translation> %1 comparisons a pop on average.</translation>
+    </message>
+    <message>
+        <source>序列 %1</source>
+        <translation>Run %1</translation>
+    </message>
+</context>
+<context>
+    <name>MergeAlgorithm</name>
+    <message>
+        <source>一次輸出剩下的 %1 個值</source>
+        <translation>the %1 values left go out at once</translation>
+    </message>
+    <message>
+        <source>輸出 %1，它來自序列 %2</source>
+        <translation>output %1, from run %2</translation>
+    </message>
+    <message>
+        <source>序列 %1 用完了，葉節點 %2 換上 −∞</source>
+        <translation>run %1 is spent: leaf %2 takes −∞</translation>
+    </message>
+    <message>
+        <source>葉節點 %1 換上序列 %2 的下一個值 %3</source>
+        <translation>leaf %1 takes the next value of run %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>提示：比較的是節點 %1 與 %2。</source>
+        <translation>Hint: node %1 is compared with %2. </translation>
+    </message>
+    <message>
+        <source>剛寫出的值</source>
+        <translation>the value just written</translation>
+    </message>
+    <message>
+        <source>看虛擬碼第 %1 行。</source>
+        <translation>See line %1 of the pseudocode.</translation>
+    </message>
+    <message>
+        <source>練習結束：這次問了 %1 題，錯了 %2 題。</source>
+        <translation>Practice done: %1 questions in this run, %2 missed. </translation>
+    </message>
+    <message>
+        <source>錯在：%1。</source>
+        <translation>Missed: %1.</translation>
+    </message>
+    <message>
+        <source>不對，答案是節點 %1。</source>
+        <translation>Not quite: the answer is node %1. </translation>
+    </message>
+    <message>
+        <source>不對，不交換。</source>
+        <translation>Not quite: no swap. </translation>
+    </message>
+    <message>
+        <source>練習：節點 %1 的值要和哪個子節點交換？點那個子節點；不交換按 N。</source>
+        <translation>Practice: which child does node %1's value swap with? Click that child, or press N for none.</translation>
+    </message>
+    <message>
+        <source>下沉</source>
+        <translation>sift-downs</translation>
+    </message>
+    <message>
+        <source>練習：節點 %1 的值要和父節點交換嗎？交換就點父節點；不交換按 N。</source>
+        <translation>Practice: does node %1's value swap with its parent? Click the parent for yes, press N for no.</translation>
+    </message>
+    <message>
+        <source>上浮</source>
+        <translation>sift-ups</translation>
+    </message>
+    <message>
+        <source>練習：下一個輸出的值來自哪個序列？點那個序列的葉節點。</source>
+        <translation>Practice: which run does the next output come from? Click that run's leaf.</translation>
+    </message>
+    <message>
+        <source>不對，它來自葉節點 %1 的序列。</source>
+        <translation>Not quite: it comes from the run at leaf %1. </translation>
+    </message>
+    <message>
+        <source>合併輸出</source>
+        <translation>merge outputs</translation>
+    </message>
+    <message>
+        <source>練習：讀入的值屬於目前的序列 %1 還是下一個序列 %2？按 1 或 2。</source>
+        <translation>Practice: does the value read join the current run %1 or the next run %2? Press 1 or 2.</translation>
+    </message>
+    <message>
+        <source>不對，它屬於序列 %1。</source>
+        <translation>Not quite: it joins run %1. </translation>
+    </message>
+    <message>
+        <source>序列</source>
+        <translation>runs</translation>
+    </message>
+    <message>
+        <source>練習：節點 %1，往上的值（節點 0）和留下的值，哪個勝？點勝的方框。</source>
+        <translation>Practice: at node %1, which wins, the rising value (node 0) or the kept one? Click the winner's box.</translation>
+    </message>
+    <message>
+        <source>不對，往上的值（節點 0）勝。</source>
+        <translation>Not quite: the rising value (node 0) wins. </translation>
+    </message>
+    <message>
+        <source>敗者樹往上</source>
+        <translation>loser-tree climbs</translation>
+    </message>
+    <message>
+        <source>練習：節點 %1 的比賽，哪個子節點那邊勝？點它的方框。</source>
+        <translation>Practice: in node %1's match, which child's side wins? Click its box.</translation>
+    </message>
+    <message>
+        <source>比賽</source>
+        <translation>matches</translation>
     </message>
 </context>
 <context>
@@ -1335,12 +1286,91 @@ Save anyway?</translation>
         <source>value(i) ← value(2i) 與 value(2i + 1) 中的勝者</source>
         <translation>value(i) ← the winner of value(2i) and value(2i + 1)</translation>
     </message>
+    <message>
+        <source>sift-down(i)：若 l = 2i ≤ n 且 value(l) &lt; value(i)，smallest ← l，否則 smallest ← i</source>
+        <translation>sift-down(i): smallest ← l if l = 2i ≤ n and value(l) &lt; value(i), else i</translation>
+    </message>
+    <message>
+        <source>若 r = 2i + 1 ≤ n 且 value(r) &lt; value(smallest)，smallest ← r</source>
+        <translation>smallest ← r if r = 2i + 1 ≤ n and value(r) &lt; value(smallest)</translation>
+    </message>
+    <message>
+        <source>若 smallest ≠ i：交換 value(i) 與 value(smallest)；sift-down(smallest)</source>
+        <translation>if smallest ≠ i: swap value(i) and value(smallest); sift-down(smallest)</translation>
+    </message>
+    <message>
+        <source>sift-up(i)：當 i ≥ 2 且 value(i) &lt; value(parent(i))：</source>
+        <translation>sift-up(i): while i ≥ 2 and value(i) &lt; value(parent(i)):</translation>
+    </message>
+    <message>
+        <source>若 i ≥ 2 且 value(i) &lt; value(parent(i))：sift-up(i)，否則 sift-down(i)</source>
+        <translation>if i ≥ 2 and value(i) &lt; value(parent(i)): sift-up(i), else sift-down(i)</translation>
+    </message>
+    <message>
+        <source>比賽：由下而上，每個內部節點 i：value(i) ← 2i 與 2i + 1 中的勝者</source>
+        <translation>play the tournament from the bottom up: at each inner node i, value(i) ← the winner of 2i and 2i + 1</translation>
+    </message>
+    <message>
+        <source>當 value(1) 不是 −∞：</source>
+        <translation>while value(1) is not −∞:</translation>
+    </message>
+    <message>
+        <source>比賽：每個內部節點留下敗者，value(0) ← 總冠軍</source>
+        <translation>play the tournament: each inner node keeps the loser, value(0) ← the overall winner</translation>
+    </message>
+    <message>
+        <source>當 value(0) 不是 −∞：</source>
+        <translation>while value(0) is not −∞:</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>Replacement</name>
+    <message>
+        <source>置換選擇</source>
+        <translation>Replacement Selection</translation>
+    </message>
+    <message>
+        <source>要切成序列的值，以空白或換行分隔；整數 -%1 到 %1，最多 %2 個。以 # 開頭的行不算。</source>
+        <translation>The values to cut into runs, separated by blanks or new lines; whole numbers from -%1 to %1, at most %2. Lines starting with # do not count.</translation>
+    </message>
+    <message>
+        <source>記憶體可放的紀錄數 P（%1 到 %2）：</source>
+        <translation>Records the memory holds, P (%1 to %2):</translation>
+    </message>
+    <message>
+        <source>個數</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source># %1 個隨機值（太多，不在這裡列出）</source>
+        <translation># %1 random values (too many to list here)</translation>
+    </message>
+    <message>
+        <source>載入輸入</source>
+        <translation>Load the Input</translation>
+    </message>
+    <message>
+        <source># 從 %1 載入的 %2 個值（太多，不在這裡列出）</source>
+        <translation># %2 values loaded from %1 (too many to list here)</translation>
+    </message>
+    <message>
+        <source>待讀入</source>
+        <translation>To read</translation>
+    </message>
+    <message>
+        <source>置換選擇：已讀入 %1/%2 個值，寫出 %3 個；%4 個序列，平均長度 %5（P = %6，隨機輸入理論上約 2P = %7）</source>
+        <translation>Replacement selection: %1/%2 values read, %3 written; %4 runs, %5 long on average (P = %6; on random input theory predicts about 2P = %7)</translation>
+    </message>
+    <message>
+        <source>序列 %1</source>
+        <translation>Run %1</translation>
     </message>
 </context>
 <context>
@@ -1352,10 +1382,6 @@ Save anyway?</translation>
     <message>
         <source>%1（序列 %2）</source>
         <translation>%1 (run %2)</translation>
-    </message>
-    <message>
-        <source>第 %1/%2 步：</source>
-        <translation>Step %1/%2: </translation>
     </message>
     <message>
         <source>讀入 %1 放進葉節點 %2（序列 1）</source>
@@ -1400,6 +1426,13 @@ Save anyway?</translation>
     <message>
         <source>節點 %1：往上的 %2 勝 留下的 %3</source>
         <translation>node %1: the rising %2 beats the kept %3</translation>
+    </message>
+</context>
+<context>
+    <name>RunAlgorithm</name>
+    <message>
+        <source>第 %1/%2 步：</source>
+        <translation>Step %1/%2: </translation>
     </message>
 </context>
 <context>
@@ -1967,16 +2000,16 @@ Slower</translation>
 <context>
     <name>TournamentAlgorithm</name>
     <message>
-        <source>第 %1/%2 步：節點 %3，</source>
-        <translation>Step %1/%2: node %3, </translation>
-    </message>
-    <message>
         <source>節點 %1 (%2) 直接晉級</source>
         <translation>node %1 (%2) goes through alone</translation>
     </message>
     <message>
         <source>節點 %1 (%2) 勝 節點 %3 (%4)</source>
         <translation>node %1 (%2) beats node %3 (%4)</translation>
+    </message>
+    <message>
+        <source>節點 %1，</source>
+        <translation>node %1, </translation>
     </message>
 </context>
 </TS>

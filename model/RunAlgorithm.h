@@ -1,47 +1,85 @@
 #pragma once
 // An algorithm played on the tree: a plain class that records its steps on
-// a timeline as they are first reached, and says what they do.
+// a timeline as they are first reached, and says what they do: a
+// narration, its listing's line, the question a learner is asked before a
+// step that decides something.
 
+#include "Message.h"
 #include "Timeline.h"
 
-#include <QString>
-#include <QStringList>
 #include <vector>
 
-class TournamentRun;
+// One line of an algorithm's pseudocode, indented by levels. An algorithm
+// names its lines (an enumeration from 1) in the order of its listing.
+struct ListingLine {
+    int indent;
+    Message text;
+};
+using Listing = std::vector<ListingLine>;
 
-// What a learner practising is asked before a step that decides something:
-// which child wins a match; which box's value goes on up in a loser tree's
-// climb; which child a value sinks to, or none; whether a value rises past
-// its parent (the parent, or none); whether a value read joins the current
-// run or the next; which run a merge's next output comes from (its leaf).
-// The choices are heap indices (0 standing for "none", and for node 0 in a
-// loser tree's climb), or run numbers for a run's question.
+struct PracticeQuestion;
+
+// A kind of question an algorithm asks before a step that decides
+// something: its name (as the state says it), how it asks and how it tells
+// a wrong answer's right one, and the name of what was missed.
+struct QuestionKind {
+    const char *name;
+    Message (*ask)(const PracticeQuestion &question);
+    Message (*reveal)(const PracticeQuestion &question);
+    Message missed;
+    // The choices are boxes to click (0 being node 0 where it shows), or
+    // numbers to press.
+    bool choicesAreNodes;
+    // Choice 0 stands for "none", which N answers.
+    bool noneChoice;
+};
+
+// What a learner practising is asked before a step: its kind, the node it is
+// about, the choices (heap indices, or numbers) and the right one.
 struct PracticeQuestion {
-    enum class Kind { None, Match, Climb, SinkTo, Rise, Run, Pop };
-    Kind kind = Kind::None;
-    int64_t node = 0; // the node the question is about
+    const QuestionKind *kind = nullptr;
+    int64_t node = 0;
     std::vector<int64_t> choices;
     int64_t answer = 0;
+    bool Asked() const { return kind != nullptr; }
+};
+
+// Steps that paint one box each on the window, one after another, while the
+// tree changes earlier (a knock-out match decides at its first step, then
+// paints its boxes): what the window shows in the middle of them is the
+// boxes as they were painted.
+class BoxPainting {
+public:
+    virtual ~BoxPainting() = default;
+    // The last of the painting steps up to step k (counted from the first
+    // of them, 1) that painted the node's box; 0 for none.
+    virtual int64_t LastPaintingOf(int64_t node, int64_t k) const = 0;
+    // The steps (counted so) that may write the node, 0 where none does.
+    virtual void WritersOf(int64_t node, int64_t writers[2]) const = 0;
+};
+
+// The painting steps step k belongs to: run steps offset + 1 onwards.
+struct BoxSegment {
+    const BoxPainting *boxes = nullptr;
+    int64_t offset = 0;
 };
 
 class RunAlgorithm {
 public:
     virtual ~RunAlgorithm() = default;
-    // The name scripts and the state use: "tournament", "path", "merge",
-    // "loser-merge", "heap-sort"...
+    // The name scripts and the state use: "tournament", "heap-sort"...
     virtual const char *Name() const = 0;
     // One sentence on the step shown, read from the tree as it stands then;
     // empty at step 0.
-    virtual QString Narration(const NodeStates &now) const = 0;
-    // The pseudocode shown beside the tree.
-    virtual QStringList Listing() const;
+    virtual Message Narration(const NodeStates &now) const = 0;
+    // The pseudocode shown beside the tree; a step's line is its place in it.
+    virtual const Listing &Lines() const = 0;
     // The question asked before step k, on the tree as it stands after the
-    // steps before it (step k recorded or not); kind None when step k
-    // decides nothing.
-    virtual PracticeQuestion Question(int64_t k, const NodeStates &before) const;
-    // The boxes a run of knock-out matches paints one by one, or null.
-    virtual const TournamentRun *Boxes() const { return nullptr; }
+    // steps before it (step k recorded or not); none when step k decides
+    // nothing.
+    virtual PracticeQuestion Question(int64_t, const NodeStates &) const { return {}; }
+    // The painting steps step k is one of, or none.
+    virtual BoxSegment Boxes(int64_t) const { return {}; }
 
     const Timeline &Steps() const { return m_timeline; }
     // Shows step k on the tree.
@@ -54,23 +92,8 @@ protected:
     // Records the first step not recorded yet, on the tree as it stands
     // after the steps before it.
     virtual void RecordStep(Timeline::Writer &writer) = 0;
+    // "第 k/n 步：", the head of every narration.
+    Message StepHead() const;
 
     Timeline m_timeline;
 };
-
-// A value as a node's box shows it, for narrations and panels.
-QString LabelText(int value);
-
-// The pseudocode of the algorithm of that name, in the interface's language,
-// one line an item, indented by two spaces a level; empty for no name.
-QStringList Pseudocode(const QString &name);
-
-inline PracticeQuestion RunAlgorithm::Question(int64_t, const NodeStates &) const
-{
-    return {};
-}
-
-inline QStringList RunAlgorithm::Listing() const
-{
-    return Pseudocode(QString::fromLatin1(Name()));
-}

@@ -89,8 +89,9 @@ Timeline::Totals Timeline::TotalsThrough(int64_t k)
 {
     auto add = [this](Totals totals, int64_t first, int64_t end) {
         for (int64_t i = first; i < end; ++i) {
-            totals.comparisons += m_steps[std::size_t(i)].Comparisons();
-            totals.moves += m_steps[std::size_t(i)].Moves();
+            const Totals step = CountsOf(i);
+            totals.comparisons += step.comparisons;
+            totals.moves += step.moves;
         }
         return totals;
     };
@@ -169,7 +170,7 @@ std::size_t Timeline::MemoryBytes() const
     std::size_t bytes = m_steps.capacity() * sizeof(TimelineStep) + m_changes.capacity() * sizeof(NodeChange);
     for (const Keyframe &frame : m_keyframes)
         bytes += frame.values.capacity() * sizeof(int) + frame.marks.capacity();
-    return bytes + m_blockTotals.capacity() * sizeof(Totals);
+    return bytes + m_blockTotals.capacity() * sizeof(Totals) + m_countedApart.capacity() * sizeof(CountedApart);
 }
 
 void Timeline::Plan(int64_t steps, int64_t changes)
@@ -221,6 +222,7 @@ void Timeline::Writer::SetMark(int64_t node, int mark)
 
 void Timeline::Writer::Record(int64_t node, NodeChange::Field field, int from, int to)
 {
+    assert(m_timeline.m_changes.size() < UINT32_MAX && "a step finds its changes by a 32-bit place");
     m_timeline.m_changes.push_back({uint32_t(node) << 2 | field, from, to});
 }
 
@@ -245,15 +247,44 @@ void Timeline::Writer::SetCount(int64_t count)
     m_tree.SetCount(count);
 }
 
-// A step holds at most 15 comparisons and 15 moves (four bits each, so that
-// steps stay 12 bytes): no algorithm makes more in one step, and one that
-// did would stop a test here rather than spill its comparisons into its moves.
-void Timeline::Writer::Count(int comparisons, int moves)
+Timeline::Totals Timeline::CountsOf(int64_t k) const
 {
+    const TimelineStep &step = m_steps[std::size_t(k)];
+    if (step.counts != TimelineStep::kCountedApart)
+        return {step.counts & 15, step.counts >> 4};
+    const auto apart = std::lower_bound(m_countedApart.begin(), m_countedApart.end(), k,
+                                        [](const CountedApart &c, int64_t step) { return c.step < step; });
+    return apart->counts;
+}
+
+int64_t Timeline::ComparisonsOf(int64_t k) const
+{
+    return CountsOf(k).comparisons;
+}
+
+int64_t Timeline::MovesOf(int64_t k) const
+{
+    return CountsOf(k).moves;
+}
+
+// Steps that count little, nearly all, keep their counts in four bits
+// each, so that a step stays 12 bytes; a step that makes more keeps them
+// beside the steps.
+void Timeline::Writer::Count(int64_t comparisons, int64_t moves)
+{
+    assert(comparisons >= 0 && moves >= 0 && "counts only grow");
+    const int64_t k = m_timeline.Recorded();
     TimelineStep &step = m_timeline.m_steps.back();
-    const int c = step.Comparisons() + comparisons, m = step.Moves() + moves;
-    assert(c >= 0 && c <= TimelineStep::kMostCounted && m >= 0 && m <= TimelineStep::kMostCounted &&
-           "a step's counts are four bits each");
-    step.counts = uint8_t(std::clamp(c, 0, TimelineStep::kMostCounted) |
-                          std::clamp(m, 0, TimelineStep::kMostCounted) << 4);
+    Totals counts = m_timeline.CountsOf(k);
+    counts.comparisons += comparisons;
+    counts.moves += moves;
+    if (step.counts != TimelineStep::kCountedApart && counts.comparisons < 15 && counts.moves < 15) {
+        step.counts = uint8_t(counts.comparisons | counts.moves << 4);
+        return;
+    }
+    auto &apart = m_timeline.m_countedApart;
+    if (step.counts != TimelineStep::kCountedApart)
+        apart.push_back({k, {}});
+    step.counts = TimelineStep::kCountedApart;
+    apart.back().counts = counts;
 }

@@ -113,12 +113,13 @@ struct TimelineStep {
     uint32_t firstChange = 0;
     int32_t focus = 0; // the node the step points at, 0 for none
     uint8_t line = 0;  // 1-based pseudocode line
-    uint8_t counts = 0; // comparisons in the low four bits, moves in the high
-    static constexpr int kMostCounted = 15;
+    // Comparisons in the low four bits and moves in the high, while both
+    // are below 15; kCountedApart: the step's counts are kept beside the
+    // steps (a step that makes many at once).
+    uint8_t counts = 0;
+    static constexpr uint8_t kCountedApart = 0xFF;
     DecisionKind decision = DecisionKind::None;
     Partner partner = Partner::None;
-    int Comparisons() const { return counts & 15; }
-    int Moves() const { return counts >> 4; }
     // The nodes the step points at: focus and its partner (0 for none).
     int64_t PartnerNode() const
     {
@@ -140,6 +141,9 @@ public:
     const TimelineStep &Step(int64_t k) const { return m_steps[std::size_t(k)]; }
     int64_t Comparisons() const { return m_nComparisons; }
     int64_t Moves() const { return m_nMoves; }
+    // The comparisons and moves step k makes.
+    int64_t ComparisonsOf(int64_t k) const;
+    int64_t MovesOf(int64_t k) const;
     // Applies or undoes the changes between the step shown and step k; a
     // step not recorded yet is recorded by `next` on the tree as it stands
     // after the steps before it.
@@ -175,6 +179,8 @@ public:
         int Value(int64_t node) const { return m_tree.Value(node); }
         int Mark(int64_t node) const { return m_tree.Mark(node); }
         int64_t NodeCount() const { return m_tree.Count(); }
+        // The tree written on, as it stands.
+        const NodeStates &Tree() const { return m_tree; }
         void BeginStep(int64_t focus, int line, DecisionKind decision = DecisionKind::None,
                        Partner partner = Partner::None);
         void SetValue(int64_t node, int value);
@@ -183,7 +189,7 @@ public:
         // The tree grows by empty nodes or loses its last ones (what they
         // held is recorded, so that going back restores it).
         void SetCount(int64_t count);
-        void Count(int comparisons, int moves);
+        void Count(int64_t comparisons, int64_t moves);
 
     private:
         void Record(int64_t node, NodeChange::Field field, int from, int to);
@@ -201,6 +207,7 @@ private:
     struct Totals {
         int64_t comparisons = 0, moves = 0;
     };
+    Totals CountsOf(int64_t k) const;
     uint32_t EndOfChanges(int64_t k) const;
     const Keyframe *StartFor(int64_t k) const;
     // The counts of steps 1..k, from the totals kept every kBlock steps.
@@ -215,4 +222,9 @@ private:
     int64_t m_nMoves = 0;
     std::vector<Keyframe> m_keyframes;
     std::vector<Totals> m_blockTotals{Totals{}}; // [j]: steps before j * kBlock
+    struct CountedApart {
+        int64_t step;
+        Totals counts;
+    };
+    std::vector<CountedApart> m_countedApart; // by step
 };

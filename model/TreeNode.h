@@ -2,9 +2,7 @@
 
 #include "framework/Geometry.h"
 
-#include <string>
-
-// What a node's m_nMark holds: plain, highlighted (selected, or a winner),
+// What a node's mark holds: plain, highlighted (selected, or a winner),
 // greyed (a loser), sorted (past a heapsort's heap), kept (a loser a loser
 // tree keeps), and a record of an odd or an even run (replacement
 // selection).
@@ -18,13 +16,13 @@ enum NodeMark : int {
     kMarkEvenRun = 6
 };
 
-// One node of a view's tree. The view keeps the nodes 1..N of its tree in one
-// array by heap index; the links point into that array. The parent links are
-// back references: exactly one is set on every node but the root.
+// One node of a view's tree: where it stands and how it is linked. The view
+// keeps the nodes 1..N of its tree in one array by heap index; the links
+// point into that array. The parent links are back references: exactly one
+// is set on every node but the root. What a node shows, its value (drawn as
+// its label) and its mark, the view's model keeps.
 struct TreeNode {
-    std::string m_strLabel; // UTF-8; short labels stay inside the node
     CPoint m_ptPos;
-    int m_nMark = kMarkPlain; // a NodeMark
     int m_nIndex = 0;
     int m_nLevel = 0;
     TreeNode *m_pLeft = nullptr;

@@ -283,24 +283,24 @@ void Bar(QPainter &p, int x, const QColor &colour)
     p.fillRect(x, 2, 2, 11, colour);
 }
 
-// Each tournament command's picture, by the command.
-const std::vector<std::pair<int, Glyph>> &TournamentGlyphs()
+// The second toolbar's pictures, by name.
+const std::vector<std::pair<const char *, Glyph>> &TournamentGlyphs()
 {
-    static const std::vector<std::pair<int, Glyph>> glyphs = {
-        {ID_WINNER_PAUSE, [](QPainter &p) { Bar(p, 4, kNavy); Bar(p, 9, kNavy); }},
-        {ID_WINNER_STEP, [](QPainter &p) { Play(p, 4, false, kGreen); Bar(p, 11, kGreen); }},
-        {ID_WINNER_BACK, [](QPainter &p) { Bar(p, 3, kGreen); Play(p, 11, true, kGreen); }},
-        {ID_WINNER_RESTART, [](QPainter &p) { Bar(p, 2, kMaroon); Play(p, 9, true, kMaroon); Play(p, 14, true, kMaroon); }},
-        {ID_WINNER_END, [](QPainter &p) { Play(p, 1, false, kMaroon); Play(p, 6, false, kMaroon); Bar(p, 13, kMaroon); }},
-        {ID_WINNER_FASTER, [](QPainter &p) { Play(p, 3, false, kRed); Play(p, 8, false, kRed); }},
-        {ID_WINNER_SLOWER, [](QPainter &p) { Play(p, 7, true, kTeal); Play(p, 12, true, kTeal); }},
-        {ID_WINNER_LEAVES, [](QPainter &p) { // own leaf values
+    static const std::vector<std::pair<const char *, Glyph>> glyphs = {
+        {"pause", [](QPainter &p) { Bar(p, 4, kNavy); Bar(p, 9, kNavy); }},
+        {"step", [](QPainter &p) { Play(p, 4, false, kGreen); Bar(p, 11, kGreen); }},
+        {"back", [](QPainter &p) { Bar(p, 3, kGreen); Play(p, 11, true, kGreen); }},
+        {"restart", [](QPainter &p) { Bar(p, 2, kMaroon); Play(p, 9, true, kMaroon); Play(p, 14, true, kMaroon); }},
+        {"end", [](QPainter &p) { Play(p, 1, false, kMaroon); Play(p, 6, false, kMaroon); Bar(p, 13, kMaroon); }},
+        {"faster", [](QPainter &p) { Play(p, 3, false, kRed); Play(p, 8, false, kRed); }},
+        {"slower", [](QPainter &p) { Play(p, 7, true, kTeal); Play(p, 12, true, kTeal); }},
+        {"values", [](QPainter &p) { // a small tree, its leaves written
             SmallTree(p);
             p.setPen(kBlue);
             p.drawLine(9, 13, 14, 8);
             p.drawLine(10, 13, 15, 8);
         }},
-        {ID_WINNER_MERGE, [](QPainter &p) { // three runs flowing into one
+        {"merge", [](QPainter &p) { // three runs flowing into one
             for (int y : {2, 7, 12}) {
                 p.fillRect(1, y, 6, 2, kNavy);
                 p.setPen(kGrey);
@@ -308,14 +308,14 @@ const std::vector<std::pair<int, Glyph>> &TournamentGlyphs()
             }
             p.fillRect(10, 6, 5, 3, kRed);
         }},
-        {ID_WINNER_POP, [](QPainter &p) { // an arrow down out of the root
+        {"pop", [](QPainter &p) { // an arrow down out of the root
             p.fillRect(5, 1, 6, 4, kRed);
             p.fillRect(7, 5, 2, 5, kGreen);
             p.setPen(kGreen);
             p.setBrush(kGreen);
             p.drawPolygon(QPolygon({QPoint(4, 10), QPoint(11, 10), QPoint(7, 14), QPoint(8, 14)}));
         }},
-        {ID_WINNER_POP_ALL, [](QPainter &p) { // the arrow with a bar below
+        {"pop-all", [](QPainter &p) { // the arrow with a bar below
             p.fillRect(5, 1, 6, 3, kRed);
             p.fillRect(7, 4, 2, 4, kGreen);
             p.setPen(kGreen);
@@ -329,10 +329,10 @@ const std::vector<std::pair<int, Glyph>> &TournamentGlyphs()
 
 } // namespace
 
-QImage TournamentImage(int id)
+QImage TournamentImage(const char *name)
 {
-    for (const auto &[command, glyph] : TournamentGlyphs())
-        if (command == id)
+    for (const auto &[glyphName, glyph] : TournamentGlyphs())
+        if (qstrcmp(glyphName, name) == 0)
             return Render(glyph, kToolbarImageWidth, kToolbarImageHeight);
     return QImage();
 }

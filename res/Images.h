@@ -25,9 +25,10 @@ enum ToolbarGlyph {
 };
 enum { kToolbarImageWidth = 16, kToolbarImageHeight = 15 };
 QImage ToolbarImage(ToolbarGlyph glyph);
-// The picture of a tournament toolbar command (ID_WINNER_PAUSE and on),
-// of the same size and colours; a null image for any other command.
-QImage TournamentImage(int id);
+// A picture of the second toolbar by its name ("pause", "step", "back",
+// "restart", "end", "faster", "slower", "values", "merge", "pop",
+// "pop-all"), of the same size and colours; a null image for another name.
+QImage TournamentImage(const char *name);
 
 // IDR_MAINFRAME or IDR_ZARNITYPE, at 32 and 16 pixels.
 QIcon ZarniIcon(int id);

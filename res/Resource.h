@@ -17,7 +17,9 @@ constexpr int IDC_ZOOM_COMBO = 0xF007;
 namespace ZarniIds {
 Q_NAMESPACE
 
-// The program's own commands, all handled by the active view.
+// The program's own commands, all handled by the active view. The
+// algorithms' commands are in their table (model/algorithms), numbered in
+// the gaps they have kept since these were first written.
 enum Command : int {
     ID_ZOOM_COMBO = 0x800C,
     ID_ZOOM_OUT = 0x800D,
@@ -46,11 +48,6 @@ enum Command : int {
     ID_WINNER_FASTER = 0x8025,
     ID_WINNER_SLOWER = 0x8026,
     ID_WINNER_PAUSE = 0x8027,
-    ID_WINNER_LEAVES = 0x8028,
-    // Merging sorted runs with the winner tree.
-    ID_WINNER_MERGE = 0x8029,
-    ID_WINNER_POP = 0x802A,
-    ID_WINNER_POP_ALL = 0x802B,
     // The heap array panel and finding a node.
     ID_VIEW_ARRAY = 0x802C,
     ID_NODE_GOTO = 0x802D,
@@ -65,21 +62,6 @@ enum Command : int {
     ID_VIEW_FIT = 0x8034,
     ID_VIEW_FIT_FOLLOW = 0x8035,
     ID_VIEW_CODE = 0x8036,
-    ID_HEAP_VALUES = 0x8037,
-    ID_HEAP_MAX = 0x8038,
-    ID_HEAP_MIN = 0x8039,
-    ID_HEAP_BUILD = 0x803A,
-    ID_HEAP_BUILD_BY_INSERT = 0x803B,
-    ID_HEAP_SORT = 0x803C,
-    ID_HEAP_INSERT = 0x803D,
-    ID_HEAP_EXTRACT = 0x803E,
-    ID_HEAP_KEY = 0x803F,
-    ID_HEAP_DELETE = 0x8040,
-    // Loser trees, replacement selection and the external sort.
-    ID_WINNER_KIND_WINNER = 0x8041,
-    ID_WINNER_KIND_LOSER = 0x8042,
-    ID_WINNER_REPLACE = 0x8043,
-    ID_WINNER_MERGE_RUNS = 0x8044,
     // Practice: the learner decides the next step.
     ID_VIEW_PRACTICE = 0x8045,
     ID_PRACTICE_HINT = 0x8046,

@@ -1,5 +1,7 @@
 #include "TestUtil.h"
 
+#include "app/CommandNames.h"
+
 #include <QRandomGenerator>
 #include <algorithm>
 
@@ -101,7 +103,7 @@ bool ShowsCursor(CZarniView *view, int cursorId)
 bool AllPlain(const CZarniView *view)
 {
     for (int64_t i = 1; i <= view->m_nNodeCount; ++i)
-        if (view->NodeAt(i)->m_nMark != kMarkPlain)
+        if (view->Mark(i) != kMarkPlain)
             return false;
     return true;
 }
@@ -112,10 +114,11 @@ static void WalkLevel(CZarniView *view, CDrawSurface *dc, const TreeNode *node, 
         return;
     if (node->m_nLevel == level) {
         if (selection) {
-            view->DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, node->m_ptPos.x - view->m_nHScrollPos, node->m_ptPos.y - view->m_nVScrollPos,
-                              node->m_nMark == 1 ? 1 : 0);
+            view->DrawNodeBox(dc, node->m_nIndex, view->Model().Value(node->m_nIndex), node->m_ptPos.x - view->m_nHScrollPos,
+                              node->m_ptPos.y - view->m_nVScrollPos, view->Mark(node->m_nIndex) == 1 ? 1 : 0);
         } else {
-            view->DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, node->m_ptPos.x, node->m_ptPos.y, node->m_nMark);
+            view->DrawNodeBox(dc, node->m_nIndex, view->Model().Value(node->m_nIndex), node->m_ptPos.x, node->m_ptPos.y,
+                              view->Mark(node->m_nIndex));
             // The edges leave the box's sides and turn down to the children.
             const CPoint at = node->m_ptPos;
             for (const TreeNode *child : {node->m_pLeft, node->m_pRight}) {
@@ -207,4 +210,9 @@ QString AnswerMessageBox(const std::function<void()> &action)
     timer.start(20);
     action();
     return text;
+}
+
+int CommandId(const char *name)
+{
+    return CommandIdsByName().value(QString::fromLatin1(name));
 }

@@ -2,7 +2,7 @@
 // Helpers shared by the tests: views shown offscreen, their rendered pixels,
 // and walks over their trees.
 
-#include "model/WinnerMerge.h"
+#include "Drive.h"
 #include "view/ZarniView.h"
 
 #include <QEvent>
@@ -85,3 +85,6 @@ QString AnswerMessageBox(const std::function<void()> &action);
 // k sorted runs of 1 to longest values each, from -spread to spread: a narrow
 // spread makes equal values meet in matches.
 WinnerMerge::Runs RandomRuns(int k, int longest, quint32 seed, int spread);
+
+// A command's number by its name.
+int CommandId(const char *name);

@@ -52,7 +52,7 @@ void CheckSlots(const CArrayPanel &panel, CZarniView *view, bool boxesApart = fa
         const CPoint at = view->NodeAt(i)->m_ptPos;
         const CZarniView::NodeLook look = view->ShownLook(i);
         QCOMPARE(cell.caption, QString::number(i));
-        QCOMPARE(cell.text, QString::fromStdString(look.label));
+        QCOMPARE(cell.text, QString::fromStdString(ValueText(look.value)));
         const QPoint inside(at.x - view->m_nHScrollPos - 23, at.y - view->m_nVScrollPos - 23);
         if (boxesApart)
             QCOMPARE(cell.fill, Pixel(picture, inside.x(), inside.y()));
@@ -62,7 +62,7 @@ void CheckSlots(const CArrayPanel &panel, CZarniView *view, bool boxesApart = fa
     }
     if (view->GetRunState() != CZarniView::RunState::Paused)
         for (qint64 i = 1; i <= view->m_nNodeCount; ++i)
-            QCOMPARE(cells.CellAt(0, i - 1).text, QString::fromStdString(view->NodeAt(i)->m_strLabel));
+            QCOMPARE(cells.CellAt(0, i - 1).text, QString::fromStdString(LabelOf(view, i)));
 }
 
 // The scroll position that brings a canvas point to the middle, clamped.
@@ -101,10 +101,10 @@ void TestArray::slotColours()
             view->OnWinnerStep();
         break;
     case 3:
-        view->StartMerge({{9, 4}, {8, 8, 1}, {7}, {5, 2}});
+        StartMerge(view, {{9, 4}, {8, 8, 1}, {7}, {5, 2}});
         CZarniView::WaitWhilePlaying(view.get());
-        view->OnWinnerPop();
-        view->OnWinnerPop();
+        Pop(view);
+        Pop(view);
         CZarniView::WaitWhilePlaying(view.get());
         break;
     }
@@ -142,7 +142,7 @@ void TestArray::clickSlot()
     panel.Grid()->EnsureVisible(0, index - 1);
     QTest::mouseClick(panel.Grid()->viewport(), Qt::LeftButton, {}, panel.Grid()->CellRect(0, index - 1).center());
     for (qint64 i = 1; i <= count; ++i)
-        QCOMPARE(view->NodeAt(i)->m_nMark, i == index ? 1 : 0);
+        QCOMPARE(view->Mark(i), i == index ? 1 : 0);
     const TreeGeometry g = view->Geometry();
     // What of the box lies on the canvas is in view.
     const CRect box = g.Box(g.Position(index));
@@ -182,9 +182,9 @@ void TestArray::gotoNode()
     QCOMPARE(view->m_nVScrollPos, Centred(centre.y, client.height(), view->GetScrollLimit(SB_VERT)));
     int marked = 0;
     for (qint64 i = 1; i <= view->m_nNodeCount; ++i)
-        marked += view->NodeAt(i)->m_nMark != 0;
+        marked += view->Mark(i) != 0;
     QCOMPARE(marked, 1);
-    QCOMPARE(view->NodeAt(index)->m_nMark, 1);
+    QCOMPARE(view->Mark(index), 1);
     QVERIFY(panel.FirstShown() <= index && index <= panel.LastShown());
 }
 

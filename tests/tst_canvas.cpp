@@ -203,7 +203,7 @@ void TestCanvas::hugeCanvasPaintsAndHitTests()
     Drag(view, {{5, 5}, {300, 200}});
     Drag(view, {{100, 100}});
     for (const TreeNode *node : PreOrder(view))
-        QVERIFY(node->m_nMark == 0 || node->m_nMark == 1);
+        QVERIFY(view->Mark(node->m_nIndex) == 0 || view->Mark(node->m_nIndex) == 1);
 }
 
 QTEST_MAIN(TestCanvas)

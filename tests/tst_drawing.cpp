@@ -99,7 +99,7 @@ void TestDrawing::markedBoxes()
     QFETCH(QColor, cell);
     auto view = MakeView();
     TreeNode *node = view->NodeAt(5);
-    view->SetMark(node, mark);
+    view->Model().SetMark(node->m_nIndex, mark);
     const QImage image = Render(view.get());
     const CPoint p = node->m_ptPos;
     QCOMPARE(Pixel(image, p.x - 25, p.y - 10), frame);
@@ -231,7 +231,7 @@ void TestDrawing::culledPaintMatchesFullWalk()
     if (marks == 1) {
         int i = 0;
         for (const TreeNode *node : PreOrder(&view))
-            view.SetMark(const_cast<TreeNode *>(node), (i++ * 7) % 3);
+            view.Model().SetMark(node->m_nIndex, (i++ * 7) % 3);
     } else if (marks == 2) {
         const TreeGeometry g = view.Geometry();
         const int64_t k = std::min(g.FirstAtOrRightOf(view.m_nDepth, clip.center().x()), g.LevelCount(view.m_nDepth) - 1);
@@ -250,7 +250,7 @@ void TestDrawing::selectionRedrawMatchesFullWalk()
     view->SetScrollPos(SB_VERT, 90);
     int i = 0;
     for (const TreeNode *node : PreOrder(view.get()))
-        view->SetMark(const_cast<TreeNode *>(node), (i++ * 5) % 3);
+        view->Model().SetMark(node->m_nIndex, (i++ * 5) % 3);
     auto draw = [&](bool plainWalk) {
         return PaintInto(QRect(QPoint(0, 0), view->viewport()->size()), [&](CDrawSurface *dc) {
             if (plainWalk)

@@ -244,7 +244,7 @@ void TestHiDpi::bandLeavesNothing()
     }
     SendMouse(view.get(), QEvent::MouseButtonRelease, points.last(), Qt::NoButton);
     for (const TreeNode *node : PreOrder(view.get()))
-        QCOMPARE(node->m_nMark, 0); // no box lay inside
+        QCOMPARE(view->Mark(node->m_nIndex), 0); // no box lay inside
     QVERIFY(view->RetainedImage() == clean);
 }
 
@@ -254,7 +254,7 @@ void TestHiDpi::selectionRedrawMatchesRepaint()
     auto view = MakeView();
     Render(view.get());
     Drag(view.get(), {QPoint(400, 80)});
-    QCOMPARE(view->NodeAt(1)->m_nMark, 1);
+    QCOMPARE(view->Mark(1), 1);
     const QImage shown = view->RetainedImage().copy();
     const QImage repainted = Render(view.get());
     const qreal r = Ratio(view.get());

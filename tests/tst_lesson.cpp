@@ -112,7 +112,7 @@ void TestLesson::readsBesideItself()
     const QString shown = RunLesson(statement + "\n");
     QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.contains(message), qPrintable(shown));
     if (statement.startsWith("merge") && message.isEmpty())
-        QVERIFY(Frame()->GetActiveView()->Merge());
+        QVERIFY(Frame()->GetActiveView()->Model().Find<MergeState>().Active());
     QCOMPARE(Frame()->ChildFrames().size(), statement.startsWith("open") && message.isEmpty() ? 2 : 1);
 }
 

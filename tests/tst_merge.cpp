@@ -1,7 +1,7 @@
 // The merge of sorted runs by a winner tree, as a plain model.
 #include "TestUtil.h"
 #include "model/WholeNumber.h"
-#include "model/WinnerMerge.h"
+#include "model/algorithms/merge/WinnerMerge.h"
 
 #include <QRandomGenerator>
 #include <QTest>

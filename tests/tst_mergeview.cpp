@@ -1,8 +1,9 @@
 // The merge of sorted runs as the view shows it: the tree after every pop,
 // what ends a merge, the panel's cells and the dialog.
 #include "TestUtil.h"
-#include "frames/MergeDlg.h"
-#include "frames/MergePanel.h"
+#include "frames/NumbersDlg.h"
+#include "frames/RecordPanel.h"
+#include "model/algorithms/Table.h"
 #include "res/Resource.h"
 
 #include <QLabel>
@@ -49,19 +50,19 @@ std::string Label(int value)
 // tournament on those leaves gives it.
 void CheckTree(CZarniView *view)
 {
-    const WinnerMerge *merge = view->Merge();
-    QVERIFY(merge);
-    const int64_t count = merge->NodeCount();
+    const MergeState *merge = &MergeOf(view);
+    QVERIFY(merge->Active());
+    const int64_t count = merge->Runs().NodeCount();
     QCOMPARE(int64_t(view->m_nNodeCount), count);
     std::vector<std::string> labels(std::size_t(count) + 1);
     std::vector<int> marks(std::size_t(count) + 1, 0);
     int greatest = INT_MIN;
-    for (int j = 0; j < merge->RunCount(); ++j) {
-        const auto &run = merge->Run(j);
+    for (int j = 0; j < merge->Runs().RunCount(); ++j) {
+        const auto &run = merge->Runs().Run(j);
         const int64_t head = merge->Consumed(j);
         const int value = head < int64_t(run.size()) ? run[std::size_t(head)] : INT_MIN;
         greatest = std::max(greatest, value);
-        labels[std::size_t(merge->LeafOfRun(j))] = Label(value);
+        labels[std::size_t(merge->Runs().LeafOfRun(j))] = Label(value);
     }
     const TournamentRun full(count, view->m_nDepth);
     for (int64_t m = 0; m < full.MatchCount(); ++m) {
@@ -72,10 +73,10 @@ void CheckTree(CZarniView *view)
         marks[std::size_t(match.right)] = outcome.rightMark;
         marks[std::size_t(match.node)] = 1;
     }
-    QCOMPARE(view->NodeAt(1)->m_strLabel, Label(greatest));
+    QCOMPARE(LabelOf(view, 1), Label(greatest));
     for (int64_t i = 1; i <= count; ++i) {
-        QCOMPARE(view->NodeAt(i)->m_strLabel, labels[std::size_t(i)]);
-        QCOMPARE(view->NodeAt(i)->m_nMark, marks[std::size_t(i)]);
+        QCOMPARE(LabelOf(view, i), labels[std::size_t(i)]);
+        QCOMPARE(view->Mark(i), marks[std::size_t(i)]);
     }
 }
 
@@ -105,25 +106,27 @@ void TestMergeView::pops()
     auto view = MakeView();
     view->SetStepDelay(0);
     const WinnerMerge::Runs runs = RandomRuns(k, longest, quint32(k) * 31, 9);
-    view->StartMerge(runs);
+    StartMerge(view, runs);
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Playing);
     CZarniView::WaitWhilePlaying(view.get());
-    QCOMPARE(view->GetRunState(), CZarniView::RunState::Done);
+    QCOMPARE(view->RunStep(), MergeRun(view)->TournamentSteps()); // the first tournament played
     CheckTree(view.get());
     const std::vector<int> all = Merged(runs);
     for (std::size_t popped = 0; popped < all.size(); ++popped) {
-        view->OnWinnerPop();
-        if (animated)
+        if (animated) {
+            Pop(view);
             CZarniView::WaitWhilePlaying(view.get());
-        else
-            view->OnWinnerEnd();
-        QCOMPARE(view->GetRunState(), CZarniView::RunState::Done);
+        } else {
+            PopAtOnce(view);
+        }
+        QCOMPARE(view->GetRunState(), popped + 1 < all.size() ? CZarniView::RunState::Paused : CZarniView::RunState::Done);
+        QCOMPARE(MergeOf(view).Output().size(), popped + 1);
         if (animated || popped % 97 == 0 || popped + 1 == all.size())
             CheckTree(view.get());
     }
-    QVERIFY(view->Merge()->Done());
-    QCOMPARE(view->Merge()->Output(), all);
-    QCOMPARE(view->NodeAt(1)->m_strLabel, Label(INT_MIN));
+    QVERIFY(MergeOf(view).Done());
+    QCOMPARE(MergeOf(view).Output(), all);
+    QCOMPARE(LabelOf(view, 1), Label(INT_MIN));
 }
 
 // Whatever the user did between pops, the next pop starts from the merge's
@@ -137,6 +140,7 @@ void TestMergeView::interruptions_data()
     QTest::newRow("restarted") << 3;
     QTest::newRow("a step back") << 4;
     QTest::newRow("the tournament played again") << 5;
+    QTest::newRow("the kind switched") << 6;
 }
 
 void TestMergeView::interruptions()
@@ -144,31 +148,36 @@ void TestMergeView::interruptions()
     QFETCH(int, what);
     auto view = MakeView();
     view->SetStepDelay(0);
-    view->StartMerge({{9, 7, 7, 1}, {8, 8, 2}, {6, 5, 3}, {9, 0}, {4}});
+    StartMerge(view, {{9, 7, 7, 1}, {8, 8, 2}, {6, 5, 3}, {9, 0}, {4}});
     CZarniView::WaitWhilePlaying(view.get());
     for (int round = 0; round < 4; ++round) {
         view->SetStepDelay(10000); // the replay waits after its first step
-        view->OnWinnerPop();
+        Pop(view);
         switch (what) {
         case 0:
-            view->OnWinnerEnd();
+            view->SeekRun(MergeRun(view)->EndOfPop(view->RunStep()));
             view->SelectNodesInRect(view->m_pRoot, 0, 0, view->m_nCanvasWidth, view->m_nCanvasHeight);
             break;
         case 1: break; // the next pop comes while this one plays
         case 2: view->OnWinnerStep(); break;
-        case 3: view->OnWinnerRestart(); break;
-        case 4: view->OnWinnerBack(); break;
+        case 3: view->OnWinnerRestart(); break; // the merge's start: its output taken back
+        case 4: view->OnWinnerBack(); break; // over the pop's first step
         case 5:
-            view->OnWinnerEnd();
-            view->OnWinnerGo();
+            view->SelectNodesInRect(view->m_pRoot, 0, 0, 1, 1);
+            view->OnWinnerGo(); // a tournament on the merge's tree
             break;
+        case 6: SetLoserTree(view, round % 2 == 0); break;
         }
     }
     view->SetStepDelay(0);
-    view->OnWinnerPop();
+    Pop(view);
     CZarniView::WaitWhilePlaying(view.get());
     CheckTree(view.get());
-    QCOMPARE(view->Merge()->Output(), (std::vector<int>{9, 9, 8, 8, 7}));
+    const std::vector<int> all{9, 9, 8, 8, 7, 7, 6, 5, 4, 3, 2, 1, 0};
+    // A restart or a step back takes the output back; a pause drops the pops
+    // asked for after the next.
+    const std::size_t pops = what == 3 || what == 4 ? 1 : what == 2 ? 2 : 5;
+    QCOMPARE(MergeOf(view).Output(), std::vector<int>(all.begin(), all.begin() + std::ptrdiff_t(pops)));
 }
 
 void TestMergeView::popAllEndsAsPoppingOneByOne()
@@ -177,23 +186,23 @@ void TestMergeView::popAllEndsAsPoppingOneByOne()
     auto one = MakeView(), all = MakeView();
     for (CZarniView *view : {one.get(), all.get()}) {
         view->SetStepDelay(0);
-        view->StartMerge(runs);
+        StartMerge(view, runs);
         CZarniView::WaitWhilePlaying(view);
     }
-    while (!one->Merge()->Done()) {
-        one->OnWinnerPop();
+    while (!MergeOf(one).Done()) {
+        Pop(one);
         CZarniView::WaitWhilePlaying(one.get());
     }
-    all->OnWinnerPopAll();
+    PopAll(all);
     QVERIFY(!all->IsPlaying());
-    QCOMPARE(all->Merge()->Output(), one->Merge()->Output());
+    QCOMPARE(MergeOf(all).Output(), MergeOf(one).Output());
     QCOMPARE(all->GetRunState(), one->GetRunState());
     QCOMPARE(all->RunStep(), one->RunStep());
     QCOMPARE(all->RunStepCount(), one->RunStepCount());
     QCOMPARE(all->Narration(), one->Narration());
     for (int64_t i = 1; i <= one->m_nNodeCount; ++i) {
-        QCOMPARE(all->NodeAt(i)->m_strLabel, one->NodeAt(i)->m_strLabel);
-        QCOMPARE(all->NodeAt(i)->m_nMark, one->NodeAt(i)->m_nMark);
+        QCOMPARE(LabelOf(all, i), LabelOf(one, i));
+        QCOMPARE(all->Mark(i), one->Mark(i));
     }
     QCOMPARE(Render(all.get()), Render(one.get()));
     // And a step back shows the same picture in both.
@@ -225,28 +234,26 @@ void TestMergeView::whatEndsTheMerge()
     QFETCH(bool, ends);
     auto view = MakeView();
     view->SetStepDelay(0);
-    view->StartMerge({{3, 1}, {2}, {5}});
+    StartMerge(view, {{3, 1}, {2}, {5}});
     CZarniView::WaitWhilePlaying(view.get());
-    const WinnerMerge *before = view->Merge();
-    QSignalSpy changed(view.get(), &CZarniView::MergeChanged);
+    const WinnerMerge::Runs before = *MergeOf(view).Runs().AllRuns();
     switch (what) {
     case 0: view->SetNodeCount(7); break;
     case 1: view->OnNodeAdd(); break;
     case 2: view->OnNodeRemove(); break;
     case 3: view->OnWinnerTree(); break;
     case 4: view->OnWinnerExit(); break;
-    case 5: QCOMPARE(view->SetLeafValues({"1", "2", "3"}).error, CZarniView::LeafError::None); break;
-    case 6: QCOMPARE(view->SetLeafValue(4, "7").error, CZarniView::LeafError::None); break;
-    case 7: view->StartMerge({{1}, {2}}); break;
+    case 5: QVERIFY(SetLeaves(view, {"1", "2", "3"}).isEmpty()); break;
+    case 6: QVERIFY(SetLeaf(view, 4, "7").isEmpty()); break;
+    case 7: StartMerge(view, {{1}, {2}}); break;
     case 8: view->SelectNodesInRect(view->m_pRoot, 0, 0, 800, 600); break;
     case 9: PlayToEnd(view.get()); break;
     case 10: view->OnZoomIn(); break;
     }
     CZarniView::WaitWhilePlaying(view.get());
-    QCOMPARE(view->Merge() != before, ends);
-    QCOMPARE(changed.count() > 0, ends);
+    QCOMPARE(!MergeOf(view).Active() || *MergeOf(view).Runs().AllRuns() != before, ends);
     if (!ends) {
-        view->OnWinnerPop();
+        Pop(view);
         CZarniView::WaitWhilePlaying(view.get());
         CheckTree(view.get());
     }
@@ -256,21 +263,21 @@ void TestMergeView::popEnabled()
 {
     auto view = MakeView();
     view->SetStepDelay(0);
-    for (int id : {ID_WINNER_POP, ID_WINNER_POP_ALL})
+    for (int id : {CommandId("ID_WINNER_POP"), CommandId("ID_WINNER_POP_ALL")})
         QVERIFY(!Enabled(view.get(), id));
-    view->StartMerge({{1}, {2}});
+    StartMerge(view, {{1}, {2}});
     CZarniView::WaitWhilePlaying(view.get());
-    for (int id : {ID_WINNER_POP, ID_WINNER_POP_ALL})
+    for (int id : {CommandId("ID_WINNER_POP"), CommandId("ID_WINNER_POP_ALL")})
         QVERIFY(Enabled(view.get(), id));
-    view->OnWinnerPop();
-    QVERIFY(Enabled(view.get(), ID_WINNER_POP)); // while its replay plays
-    view->OnWinnerPop();
+    Pop(view);
+    QVERIFY(Enabled(view.get(), CommandId("ID_WINNER_POP"))); // while its replay plays
+    Pop(view);
     CZarniView::WaitWhilePlaying(view.get());
-    QVERIFY(view->Merge()->Done());
-    for (int id : {ID_WINNER_POP, ID_WINNER_POP_ALL})
+    QVERIFY(MergeOf(view).Done());
+    for (int id : {CommandId("ID_WINNER_POP"), CommandId("ID_WINNER_POP_ALL")})
         QVERIFY(!Enabled(view.get(), id));
-    view->OnWinnerPop(); // a pop past the end changes nothing
-    QCOMPARE(view->Merge()->Output(), (std::vector<int>{2, 1}));
+    Pop(view); // a pop past the end changes nothing
+    QCOMPARE(MergeOf(view).Output(), (std::vector<int>{2, 1}));
 }
 
 // The panel's cells against the merge: read values grey, the head marked,
@@ -281,19 +288,17 @@ void TestMergeView::panelCells()
     view->SetStepDelay(0);
     WinnerMerge::Runs runs = RandomRuns(40, 300, 5, 9);
     runs[37] = std::vector<int>(300, 99); // the greatest: popped first, far down the list
-    view->StartMerge(runs);
+    StartMerge(view, runs);
     CZarniView::WaitWhilePlaying(view.get());
-    CMergePanel panel(nullptr);
+    CRecordPanel panel(nullptr);
     panel.resize(500, 300);
     panel.SetView(view.get());
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
-    for (int pop = 0; pop < 120; ++pop) {
-        view->OnWinnerPop();
-        view->OnWinnerEnd();
-    }
+    for (int pop = 0; pop < 120; ++pop)
+        PopAtOnce(view);
     QCoreApplication::processEvents();
-    const WinnerMerge *merge = view->Merge();
+    const MergeState *merge = &MergeOf(view);
     const CCellSource &cells = panel.RunCells();
     QCOMPARE(cells.RowCount(), 40);
     for (int j = 0; j < 40; ++j) {
@@ -324,18 +329,18 @@ void TestMergeView::panelFollowsTheView()
 {
     auto first = MakeView(), second = MakeView();
     first->SetStepDelay(0);
-    first->StartMerge({{1}, {2}, {3}});
+    StartMerge(first, {{1}, {2}, {3}});
     CZarniView::WaitWhilePlaying(first.get());
-    CMergePanel panel(nullptr);
+    CRecordPanel panel(nullptr);
     panel.SetView(first.get());
     QCOMPARE(panel.RunCells().RowCount(), 3);
     panel.SetView(second.get());
     QCOMPARE(panel.RunCells().RowCount(), 0);
     QCOMPARE(panel.OutputCells().RowCount(), 0);
     second->SetStepDelay(0);
-    second->StartMerge({{1}, {2}});
+    StartMerge(second, {{1}, {2}});
     QCOMPARE(panel.RunCells().RowCount(), 2);
-    first->OnWinnerPop(); // not the panel's view now
+    Pop(first); // not the panel's view now
     QCOMPARE(panel.OutputCells().CellCount(0), 0);
     second.reset();
     QCOMPARE(panel.RunCells().RowCount(), 0);
@@ -346,7 +351,8 @@ void TestMergeView::dialog()
 {
     auto view = MakeView();
     view->SetStepDelay(0);
-    CMergeDlg dlg(view.get(), nullptr);
+    const CommandSpec *command = FindCommand(CommandId("ID_WINNER_MERGE"));
+    CNumbersDlg dlg(view.get(), *command->dialog, nullptr);
     auto *text = dlg.findChild<QPlainTextEdit *>("mergeRuns");
     auto *problem = dlg.findChild<QLabel *>("mergeProblem");
     const QString typed = "# two runs\n5 3\n\n4 6 1\n";
@@ -355,18 +361,18 @@ void TestMergeView::dialog()
     QCOMPARE(dlg.result(), int(QDialog::Rejected)); // still open
     QCOMPARE(problem->text(), QStringLiteral("第 4 行（序列 2）：6 比前一個值大；序列必須由大到小排列。"));
     QCOMPARE(text->toPlainText(), typed);
-    QVERIFY(!view->Merge());
+    QVERIFY(!MergeOf(view).Active());
     dlg.LoadFile(QDir::temp().filePath("no such runs file"));
     QVERIFY(problem->text().startsWith(QStringLiteral("無法讀取")));
     QCOMPARE(text->toPlainText(), typed);
-    dlg.FillRandom(3, 4);
+    dlg.FillRandom({3, 4});
     QCOMPARE(text->toPlainText().trimmed().split('\n').size(), 3);
-    dlg.FillRandom(1024, 100); // too many to show: kept aside
+    dlg.FillRandom({1024, 100}); // too many to show: kept aside
     QVERIFY(text->toPlainText().startsWith('#'));
     dlg.accept();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
-    QCOMPARE(view->Merge()->RunCount(), 1024);
-    QCOMPARE(view->Merge()->Run(1023).size(), std::size_t(100));
+    QCOMPARE(MergeOf(view).Runs().RunCount(), 1024);
+    QCOMPARE(MergeOf(view).Runs().Run(1023).size(), std::size_t(100));
 }
 
 QTEST_MAIN(TestMergeView)

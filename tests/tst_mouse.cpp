@@ -13,9 +13,9 @@ QSet<int> Selected(const CZarniView *view)
 {
     QSet<int> selected;
     for (const TreeNode *node : PreOrder(view)) {
-        if (node->m_nMark == 1)
+        if (view->Mark(node->m_nIndex) == 1)
             selected << node->m_nIndex;
-        else if (node->m_nMark != 0)
+        else if (view->Mark(node->m_nIndex) != 0)
             selected << -node->m_nIndex; // any other mark is wrong after a selection
     }
     return selected;
@@ -86,7 +86,7 @@ void TestMouse::band()
     QFETCH(QPoint, to);
     QFETCH(QSet<int>, selected);
     auto view = MakeView();
-    view->SetMark(view->NodeAt(9), 1); // a previous selection is replaced
+    view->Model().SetMark(9, 1); // a previous selection is replaced
     Drag(view.get(), from == to ? std::vector<QPoint>{from} : std::vector<QPoint>{from, (from + to) / 2, to});
     QCOMPARE(Selected(view.get()), selected);
 }
@@ -107,7 +107,7 @@ void TestMouse::selectionReplacesTournamentMarks()
     PlayToEnd(view.get());
     Drag(view.get(), {QPoint(60, 340), QPoint(740, 410)});
     QCOMPARE(Selected(view.get()), (QSet<int>{4, 5, 6, 7}));
-    QCOMPARE(view->NodeAt(1)->m_strLabel, std::string("15")); // labels stay
+    QCOMPARE(LabelOf(view, 1), std::string("15")); // labels stay
 }
 
 // The selected box turns red on the window at once, exactly as a later

@@ -11,26 +11,26 @@ namespace {
 
 using HeapKind = HeapAlgorithm::Kind;
 
-void Heap(CZarniView *view, HeapKind kind, HeapAlgorithm::Operand operand = {})
+void Heap(CZarniView *view, HeapKind kind, HeapOperand operand = {})
 {
     view->SetNodeCount(7);
-    view->SetValues({"9", "7", "8", "3", "5", "6", "4"});
+    SetValues(view, {"9", "7", "8", "3", "5", "6", "4"});
     if (kind == HeapKind::Build || kind == HeapKind::BuildByInsert || kind == HeapKind::Sort)
-        view->SetValues({"4", "19", "7", "33", "2", "25", "11"});
-    view->StartHeap(kind, operand);
+        SetValues(view, {"4", "19", "7", "33", "2", "25", "11"});
+    StartHeap(view, kind, operand);
 }
 
 void Tournament(CZarniView *view, bool loser)
 {
-    view->SetLoserTree(loser);
-    view->SetLeafValues({"41", "7", "63", "18", "55", "30", "72", "25"});
+    SetLoserTree(view, loser);
+    SetLeaves(view, {"41", "7", "63", "18", "55", "30", "72", "25"});
     view->OnWinnerEnd();
 }
 
 void Replacement(CZarniView *view, bool loser)
 {
-    view->SetLoserTree(loser);
-    view->StartReplacement(3, {31, 12, 57, 8, 40, 3, 66, 25, 19, 71});
+    SetLoserTree(view, loser);
+    StartReplacement(view, 3, {31, 12, 57, 8, 40, 3, 66, 25, 19, 71});
 }
 
 struct Setup {
@@ -42,12 +42,12 @@ struct Setup {
 const Setup kSetups[] = {
     {"tournament", [](CZarniView *v) { Tournament(v, false), v->SeekRun(0); }},
     {"loser tournament", [](CZarniView *v) { Tournament(v, true), v->SeekRun(0); }},
-    {"path", [](CZarniView *v) { Tournament(v, false), v->SetLeafValue(10, "99"); }},
-    {"loser path", [](CZarniView *v) { Tournament(v, true), v->SetLeafValue(14, "1"); }},
-    {"merge pop", [](CZarniView *v) { v->StartMerge({{90, 40, 12}, {77, 50, 3}, {64, 61}}), v->OnWinnerEnd(), v->OnWinnerPop(); }},
+    {"path", [](CZarniView *v) { Tournament(v, false), SetLeaf(v, 10, "99"); }},
+    {"loser path", [](CZarniView *v) { Tournament(v, true), SetLeaf(v, 14, "1"); }},
+    {"merge pop", [](CZarniView *v) { StartMerge(v, {{90, 40, 12}, {77, 50, 3}, {64, 61}}), v->OnWinnerEnd(), Pop(v); }},
     {"loser merge pop",
      [](CZarniView *v) {
-         v->SetLoserTree(true), v->StartMerge({{90, 40}, {77, 50, 3}, {64, 61}, {70, 20}}), v->OnWinnerEnd(), v->OnWinnerPop();
+         SetLoserTree(v, true), StartMerge(v, {{90, 40}, {77, 50, 3}, {64, 61}, {70, 20}}), v->OnWinnerEnd(), Pop(v);
      }},
     {"heap build", [](CZarniView *v) { Heap(v, HeapKind::Build); }},
     {"heap build by insert", [](CZarniView *v) { Heap(v, HeapKind::BuildByInsert); }},
@@ -58,7 +58,7 @@ const Setup kSetups[] = {
     {"heap delete", [](CZarniView *v) { Heap(v, HeapKind::Delete, {2, 0}); }},
     {"replacement", [](CZarniView *v) { Replacement(v, false); }},
     {"loser replacement", [](CZarniView *v) { Replacement(v, true); }},
-    {"runs merged", [](CZarniView *v) { Replacement(v, false), v->OnWinnerEnd(), v->MergeReplacementRuns(); }},
+    {"runs merged", [](CZarniView *v) { Replacement(v, false), v->OnWinnerEnd(), MergeReplacementRuns(v); }},
 };
 
 // The first box, node 0 included, whose pixels on the window differ from
@@ -69,7 +69,7 @@ int64_t FirstStaleBox(CZarniView *view)
     const QImage shown = view->RetainedImage().convertToFormat(QImage::Format_RGB32);
     const QImage drawn = CanvasImage(view, 1);
     const QPoint scroll(view->m_nHScrollPos, view->m_nVScrollPos);
-    for (int64_t i = view->LoserTree() ? 0 : 1; i <= view->m_nNodeCount; ++i) {
+    for (int64_t i = view->Model().NodeZeroShown() ? 0 : 1; i <= view->m_nNodeCount; ++i) {
         const CRect b = view->WindowBox(i);
         // Inside the frame: a box a run paints on the window covers the
         // first pixel of its edges, which a paint draws over the frame.
@@ -137,7 +137,7 @@ void TestPicture::listingOutlivesItsRun()
     auto view = MakeView();
     view->SetStepDelay(0);
     const QString name = kSetups[setup].name;
-    view->SetMinHeap(name.startsWith("heap build") || name == "heapsort"); // its listing turns every comparison
+    SetMinHeap(view, name.startsWith("heap build") || name == "heapsort"); // its listing turns every comparison
     kSetups[setup].start(view.get());
     const QStringList shown = view->Listing();
     QVERIFY(!shown.isEmpty());
@@ -168,7 +168,7 @@ void TestPicture::wideValuesShrinkToTheirBox()
 {
     auto view = MakeView();
     view->SetNodeCount(3);
-    view->SetValues({"99999", "-9999", "7"});
+    SetValues(view, {"99999", "-9999", "7"});
     const QImage shown = Render(view.get()).convertToFormat(QImage::Format_RGB32);
     const CRect b = view->WindowBox(1);
     int left = b.right, right = b.left;

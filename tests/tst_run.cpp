@@ -21,8 +21,8 @@ Shown Take(CZarniView *view)
 {
     Shown shown;
     for (int i = 1; i <= view->m_nNodeCount; ++i) {
-        shown.labels.push_back(view->NodeAt(i)->m_strLabel);
-        shown.marks.push_back(view->NodeAt(i)->m_nMark);
+        shown.labels.push_back(LabelOf(view, i));
+        shown.marks.push_back(view->Mark(i));
     }
     shown.picture = view->RetainedImage().copy();
     return shown;
@@ -278,13 +278,13 @@ void TestRun::changedLeafReplaysItsPath()
     QFETCH(bool, clicked);
     auto replayed = Prepared("random");
     if (value == "keep")
-        value = QString::fromStdString(replayed->NodeAt(leaf ^ 1)->m_strLabel);
+        value = QString::fromStdString(LabelOf(replayed, leaf ^ 1));
     PlayToEnd(replayed.get());
     if (clicked)
         replayed->SelectNodesInRect(replayed->m_pRoot, 0, 0, 1, 1);
     std::vector<QImage> shown(1);
     connect(replayed.get(), &CZarniView::StepShown, [&] { shown.push_back(Flushed(replayed.get()).copy()); });
-    QCOMPARE(replayed->SetLeafValue(leaf, value).error, CZarniView::LeafError::None);
+    QVERIFY(SetLeaf(replayed, leaf, value).isEmpty());
     QCOMPARE(replayed->RunStepCount(), qint64(9)); // three matches of three boxes
     QCOMPARE(replayed->GetRunState(), CZarniView::RunState::Playing);
     QTRY_COMPARE(replayed->GetRunState(), CZarniView::RunState::Done);
@@ -300,8 +300,8 @@ void TestRun::changedLeafReplaysItsPath()
     auto whole = Prepared("random");
     QStringList values;
     for (int i = 8; i <= 15; ++i)
-        values << (i == leaf ? value : QString::fromStdString(whole->NodeAt(i)->m_strLabel));
-    QCOMPARE(whole->SetLeafValues(values).error, CZarniView::LeafError::None);
+        values << (i == leaf ? value : QString::fromStdString(LabelOf(whole, i)));
+    QVERIFY(SetLeaves(whole, values).isEmpty());
     PlayToEnd(whole.get());
     // After a click only the path replayed is marked again.
     QVERIFY(clicked ? Take(replayed.get()).labels == Take(whole.get()).labels
@@ -311,29 +311,28 @@ void TestRun::changedLeafReplaysItsPath()
 void TestRun::leafValues()
 {
     auto view = Prepared("15");
-    using E = CZarniView::LeafError;
-    QCOMPARE(view->SetLeafValues({"1", "2"}).error, E::WrongCount);
+    QCOMPARE(SetLeaves(view, {"1", "2"}), QString("這棵樹有 8 個葉節點，不是 2 個值。"));
     const QStringList eight{"5", "-7", "99999", "-99999", "0", "+3", "12", "4"};
     QStringList bad = eight;
     bad[3] = "1e3";
-    QCOMPARE(view->SetLeafValues(bad).word, QString("1e3"));
+    QCOMPARE(SetLeaves(view, bad), QString("「1e3」不是整數。"));
     bad[3] = "100000";
-    QCOMPARE(view->SetLeafValues(bad).error, E::OutOfRange);
-    QCOMPARE(view->NodeAt(8)->m_strLabel, std::string("8")); // nothing changed
+    QVERIFY(SetLeaves(view, bad).startsWith("100000 超出範圍"));
+    QCOMPARE(LabelOf(view, 8), std::string("8")); // nothing changed
     view->SelectNodesInRect(view->m_pRoot, 400, 75, 400, 75);
-    QCOMPARE(view->SetLeafValues(eight).error, E::None);
+    QVERIFY(SetLeaves(view, eight).isEmpty());
     for (int i = 1; i <= 7; ++i)
-        QVERIFY(view->NodeAt(i)->m_strLabel.empty());
-    QCOMPARE(view->NodeAt(13)->m_strLabel, std::string("3"));
-    QCOMPARE(view->NodeAt(1)->m_nMark, 0);
-    QCOMPARE(view->SetLeafValue(7, "1").error, E::NotALeaf);
-    QCOMPARE(view->SetLeafValue(16, "1").error, E::NotALeaf);
+        QVERIFY(LabelOf(view, i).empty());
+    QCOMPARE(LabelOf(view, 13), std::string("3"));
+    QCOMPARE(view->Mark(1), 0);
+    QVERIFY(SetLeaf(view, 7, "1").startsWith("節點 7 不是葉節點"));
+    QVERIFY(SetLeaf(view, 16, "1").startsWith("節點 16 不是葉節點"));
     // Before the tree is played only the label changes.
-    QCOMPARE(view->SetLeafValue(8, "-2").error, E::None);
-    QCOMPARE(view->NodeAt(8)->m_strLabel, std::string("-2"));
+    QVERIFY(SetLeaf(view, 8, "-2").isEmpty());
+    QCOMPARE(LabelOf(view, 8), std::string("-2"));
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Idle);
     PlayToEnd(view.get());
-    QCOMPARE(view->NodeAt(1)->m_strLabel, std::string("99999"));
+    QCOMPARE(LabelOf(view, 1), std::string("99999"));
 }
 
 QTEST_MAIN(TestRun)
@@ -343,7 +342,7 @@ namespace {
 
 int ValueAt(const CZarniView *view, int64_t i)
 {
-    const std::string &label = i ? view->NodeAt(i)->m_strLabel : view->NodeZero().m_strLabel;
+    const std::string label = LabelOf(view, i);
     return label.empty() ? 0 : TournamentRun::ValueOf(label);
 }
 
@@ -364,36 +363,36 @@ int64_t WinningLeaf(const CZarniView *view, int64_t i)
 int64_t ReferenceAnswer(const CZarniView *view, const PracticeQuestion &q)
 {
     const int64_t i = q.node;
-    switch (q.kind) {
-    case PracticeQuestion::Kind::Match: {
+    const QString kind = QString::fromLatin1(q.kind->name);
+    if (kind == "match") {
         const int64_t l = q.choices[0], r = q.choices[1];
-        if (!view->LoserTree())
+        if (!view->Model().NodeZeroShown())
             return ValueAt(view, l) > ValueAt(view, r) ? l : r;
         return ValueAt(view, WinningLeaf(view, l)) > ValueAt(view, WinningLeaf(view, r)) ? l : r;
     }
-    case PracticeQuestion::Kind::Climb: return ValueAt(view, 0) > ValueAt(view, i) ? 0 : i;
-    case PracticeQuestion::Kind::SinkTo: {
+    if (kind == "climb")
+        return ValueAt(view, 0) > ValueAt(view, i) ? 0 : i;
+    if (kind == "sink") {
         int64_t best = i;
         for (const int64_t child : q.choices)
             if (child && ValueAt(view, child) > ValueAt(view, best))
                 best = child;
         return best == i ? 0 : best;
     }
-    case PracticeQuestion::Kind::Rise: return ValueAt(view, i) > ValueAt(view, i / 2) ? i / 2 : 0;
-    case PracticeQuestion::Kind::Run: {
-        const ReplacementRecord &record = *view->Replacement();
+    if (kind == "rise")
+        return ValueAt(view, i) > ValueAt(view, i / 2) ? i / 2 : 0;
+    if (kind == "run") {
+        const ReplacementRecord &record = *view->Model().Find<ReplacementState>().Record();
         const int64_t k = view->RunStep();
         const int value = record.Input()[std::size_t(record.ReadBy(k))];
         return value <= record.Output()[std::size_t(record.WrittenBy(k) - 1)] ? q.choices[0] : q.choices[1];
     }
-    case PracticeQuestion::Kind::Pop: { // the rightmost greatest head wins every match
+    if (kind == "pop") { // the rightmost greatest head wins every match
         int64_t best = q.choices[0];
         for (const int64_t leaf : q.choices)
             if (ValueAt(view, leaf) >= ValueAt(view, best))
                 best = leaf;
         return best;
-    }
-    case PracticeQuestion::Kind::None: break;
     }
     return -1;
 }
@@ -406,22 +405,22 @@ std::unique_ptr<CZarniView> Started(const QString &what, bool practice)
     view->SetPractice(practice);
     const QStringList distinct{"41", "7", "63", "18", "55", "30", "72", "25"};
     if (what.startsWith("loser"))
-        view->SetLoserTree(true);
+        SetLoserTree(view, true);
     if (what.endsWith("tournament")) {
-        view->SetLeafValues(distinct);
+        SetLeaves(view, distinct);
         view->OnWinnerGo();
     } else if (what.endsWith("merge")) {
         view->SetPractice(false); // the merge's first tournament aside
-        view->StartMerge({{90, 40, 12}, {77, 50, 3}, {64, 61, 9}});
-        view->OnWinnerEnd();
+        StartMerge(view, {{90, 40, 12}, {77, 50, 3}, {64, 61, 9}});
+        view->SeekRun(MergeRun(view)->TournamentSteps());
         view->SetPractice(practice);
-        view->OnWinnerPop();
+        Pop(view);
     } else if (what.startsWith("heap")) {
         view->SetNodeCount(11);
-        view->SetValues({"4", "19", "7", "33", "2", "25", "11", "8", "30", "1", "16"});
-        view->StartHeap(what == "heap sort" ? HeapAlgorithm::Kind::Sort : HeapAlgorithm::Kind::BuildByInsert);
+        SetValues(view, {"4", "19", "7", "33", "2", "25", "11", "8", "30", "1", "16"});
+        StartHeap(view, what == "heap sort" ? HeapAlgorithm::Kind::Sort : HeapAlgorithm::Kind::BuildByInsert);
     } else {
-        view->StartReplacement(3, {31, 12, 57, 8, 40, 3, 66, 25, 19, 71, 5, 48});
+        StartReplacement(view, 3, {31, 12, 57, 8, 40, 3, 66, 25, 19, 71, 5, 48});
     }
     return view;
 }
@@ -442,16 +441,15 @@ void TestRun::practiceAnsweredRightly()
 {
     QFETCH(QString, what);
     auto plain = Started(what, false);
-    CZarniView::WaitWhilePlaying(plain.get());
-    plain->SeekRun(plain->RunStepCount());
+    CZarniView::WaitWhilePlaying(plain.get()); // to where it plays unasked: the end, or a merge's pop's
     auto practised = Started(what, true);
     for (CZarniView::WaitWhilePlaying(practised.get()); const PracticeQuestion *q = practised->Question();
          CZarniView::WaitWhilePlaying(practised.get()))
         QCOMPARE(practised->Answer(ReferenceAnswer(practised.get(), *q)), CZarniView::AnswerResult::Right);
-    QCOMPARE(practised->RunStep(), practised->RunStepCount());
+    QCOMPARE(practised->RunStep(), plain->RunStep());
     QVERIFY(SameState(Take(practised.get()), Take(plain.get())));
-    QCOMPARE(practised->NodeZero().m_strLabel, plain->NodeZero().m_strLabel);
-    const CZarniView::PracticeScore score = practised->Score();
+    QCOMPARE(LabelOf(practised, 0), LabelOf(plain, 0));
+    const TreeModel::Score score = practised->Model().GetScore();
     QVERIFY(score.asked > 0);
     QCOMPARE(score.right, score.asked);
 }
@@ -464,23 +462,23 @@ void TestRun::practiceWrongAnswersAndKeys()
     CZarniView::WaitWhilePlaying(view.get());
     const PracticeQuestion first = *view->Question();
     const int64_t wrong = first.choices[0] == first.answer ? first.choices[1] : first.choices[0];
-    QCOMPARE(view->Score().asked, 0); // a question counts once answered
+    QCOMPARE(view->Model().GetScore().asked, 0); // a question counts once answered
     QCOMPARE(view->Answer(wrong), CZarniView::AnswerResult::Wrong);
     QCOMPARE(view->Highlight(), first.answer);
     QVERIFY(view->ShownNarration().startsWith(QString("不對，答案是節點 %1。第 1/").arg(first.answer))); // the panels say why
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Paused);
-    QCOMPARE(view->Score().wrong, 1);
+    QCOMPARE(view->Model().GetScore().wrong, 1);
     QCOMPARE(view->Answer(first.answer), CZarniView::AnswerResult::NoQuestion);
     view->OnWinnerGo();
     CZarniView::WaitWhilePlaying(view.get());
     const PracticeQuestion second = *view->Question();
     QTest::keyClick(view.get(), second.answer == second.choices[0] ? Qt::Key_Return : Qt::Key_2);
     CZarniView::WaitWhilePlaying(view.get());
-    QCOMPARE(view->Score().right, 1);
-    const int64_t asked = view->Score().asked;
+    QCOMPARE(view->Model().GetScore().right, 1);
+    const int64_t asked = view->Model().GetScore().asked;
     view->OnWinnerBack();
-    QCOMPARE(view->Score().asked, asked);
-    QCOMPARE(view->Score().wrong, 1);
+    QCOMPARE(view->Model().GetScore().asked, asked);
+    QCOMPARE(view->Model().GetScore().wrong, 1);
     QCOMPARE(view->Answer(99), view->Question() ? CZarniView::AnswerResult::NotAChoice : CZarniView::AnswerResult::NoQuestion);
 }
 

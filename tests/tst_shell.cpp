@@ -6,7 +6,7 @@
 #include "app/ZarniDoc.h"
 #include "frames/ChildFrm.h"
 #include "frames/CodePanel.h"
-#include "frames/LeavesDlg.h"
+#include "frames/ValuesDlg.h"
 #include "frames/MainFrm.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
@@ -791,11 +791,11 @@ void TestShell::tournamentToolbar()
     QList<int> ids;
     for (QAction *action : bar->actions())
         for (int id : std::initializer_list<int>{ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART,
-                                                 ID_WINNER_END, ID_WINNER_SLOWER, ID_WINNER_FASTER, ID_WINNER_LEAVES})
+                                                 ID_WINNER_END, ID_WINNER_SLOWER, ID_WINNER_FASTER, CommandId("ID_WINNER_LEAVES")})
             if (action == Frame()->Action(id))
                 ids << id;
     QCOMPARE(ids, (QList<int>{ID_WINNER_PAUSE, ID_WINNER_STEP, ID_WINNER_BACK, ID_WINNER_RESTART, ID_WINNER_END,
-                              ID_WINNER_SLOWER, ID_WINNER_FASTER, ID_WINNER_LEAVES}));
+                              ID_WINNER_SLOWER, ID_WINNER_FASTER, CommandId("ID_WINNER_LEAVES")}));
     for (QAction *action : Frame()->m_wndToolBar->actions())
         QVERIFY(!bar->actions().contains(action));
     const auto *speed = bar->findChild<QLabel *>("speedLabel");
@@ -842,10 +842,10 @@ void TestShell::leafDialogNamesABadValue()
         values->setText("1, 2 3 4 5 6 7 8");
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    Frame()->RouteCommand(ID_WINNER_LEAVES);
+    Frame()->RouteCommand(CommandId("ID_WINNER_LEAVES"));
     QCOMPARE(problem, QString("「seven」不是整數。"));
-    QCOMPARE(view->NodeAt(15)->m_strLabel, std::string("8"));
-    QVERIFY(view->NodeAt(1)->m_strLabel.empty());
+    QCOMPARE(LabelOf(view, 15), std::string("8"));
+    QVERIFY(LabelOf(view, 1).empty());
     // Fewer values than leaves: once the user agrees, the tree takes as many.
     QTimer::singleShot(50, [&] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -855,11 +855,11 @@ void TestShell::leafDialogNamesABadValue()
         });
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    Frame()->RouteCommand(ID_WINNER_LEAVES);
+    Frame()->RouteCommand(CommandId("ID_WINNER_LEAVES"));
     QCOMPARE(view->m_nNodeCount, 7);
-    QCOMPARE(view->NodeAt(6)->m_strLabel, std::string("9"));
+    QCOMPARE(LabelOf(view, 6), std::string("9"));
     // Too many values to list: the field starts empty, and empty keeps them.
-    view->SetNodeCount(int(2 * CLeavesDlg::kMaxShownValues + 2));
+    view->SetNodeCount(int(2 * CValuesDlg::kMaxShownValues + 2));
     QTimer::singleShot(50, [&] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
@@ -867,8 +867,8 @@ void TestShell::leafDialogNamesABadValue()
         QMetaObject::invokeMethod(dialog, "accept");
         QVERIFY(!dialog->isVisible());
     });
-    Frame()->RouteCommand(ID_WINNER_LEAVES);
-    QCOMPARE(view->NodeAt(view->m_nNodeCount)->m_strLabel, std::to_string(view->m_nNodeCount));
+    Frame()->RouteCommand(CommandId("ID_WINNER_LEAVES"));
+    QCOMPARE(LabelOf(view, view->m_nNodeCount), std::to_string(view->m_nNodeCount));
 }
 
 // The dialog names a bad value or a refused operation and stays open; an
@@ -894,18 +894,18 @@ void TestShell::heapDialogRefusesThenInserts()
         });
     };
     answer({"x", "5"});
-    Frame()->RouteCommand(ID_HEAP_KEY);
+    Frame()->RouteCommand(CommandId("ID_HEAP_KEY"));
     QCOMPARE(problems, QStringList({"「x」不是整數。", "這些值不是最大堆積：節點 2 的值大於它的父節點的值。"}));
-    view->SetMinHeap(true); // the numbered tree's labels ascend: a min-heap
+    SetMinHeap(view, true); // the numbered tree's labels ascend: a min-heap
     answer({"0"});
-    Frame()->RouteCommand(ID_HEAP_INSERT);
+    Frame()->RouteCommand(CommandId("ID_HEAP_INSERT"));
     QCOMPARE(view->m_nNodeCount, 16);
-    QCOMPARE(view->NodeAt(16)->m_strLabel, std::string("0"));
+    QCOMPARE(LabelOf(view, 16), std::string("0"));
     // Asked for while the insert still plays, an extraction takes the heap
     // the insert leaves.
     QVERIFY(view->IsPlaying());
-    QCOMPARE(view->StartHeap(HeapAlgorithm::Kind::Extract).error, CZarniView::HeapError::None);
-    QCOMPARE(view->HeapOut(), std::vector<int>{0});
+    QVERIFY(StartHeap(view, HeapAlgorithm::Kind::Extract).isEmpty());
+    QCOMPARE(view->Model().Find<HeapState>().Out(), std::vector<int>{0});
 }
 
 void TestShell::leafEditedInPlace()
@@ -926,7 +926,7 @@ void TestShell::leafEditedInPlace()
     editor()->setText("77");
     QTest::keyClick(editor(), Qt::Key_Return);
     QTRY_VERIFY(!editor());
-    QCOMPARE(view->NodeAt(12)->m_strLabel, std::string("77"));
+    QCOMPARE(LabelOf(view, 12), std::string("77"));
     doubleClick(13);
     QTRY_VERIFY(editor());
     editor()->setText("x");
@@ -935,7 +935,7 @@ void TestShell::leafEditedInPlace()
     QCOMPARE(editor()->toolTip(), QString("「x」不是整數。"));
     QTest::keyClick(editor(), Qt::Key_Escape);
     QTRY_VERIFY(!editor());
-    QCOMPARE(view->NodeAt(13)->m_strLabel, std::string("13"));
+    QCOMPARE(LabelOf(view, 13), std::string("13"));
 }
 
 QTEST_MAIN(TestShell)

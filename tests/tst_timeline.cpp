@@ -1,10 +1,10 @@
 // Runs as timelines, without any widget: seeking from any step to any other
 // reaches the state and counts that playing step by step reaches, and each
 // step stands at its pseudocode line.
-#include "model/HeapAlgorithm.h"
-#include "model/LoserAlgorithm.h"
-#include "model/ReplacementAlgorithm.h"
-#include "model/TournamentAlgorithm.h"
+#include "model/algorithms/heap/HeapAlgorithm.h"
+#include "model/algorithms/tournament/LoserAlgorithm.h"
+#include "model/algorithms/replacement/ReplacementAlgorithm.h"
+#include "model/algorithms/tournament/TournamentAlgorithm.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -106,7 +106,7 @@ void TestTimeline::seekEqualsPlaying()
     PlainNodes tree = before;
     const auto which = TournamentAlgorithm::Kind(kind);
     TournamentAlgorithm algorithm(which, count, DepthOf(count), count);
-    const TournamentRun &run = *algorithm.Boxes();
+    const auto &run = dynamic_cast<const TournamentRun &>(*algorithm.Boxes(1).boxes);
     const Timeline &steps = algorithm.Steps();
     QCOMPARE(steps.StepCount(), run.StepCount());
     std::vector<PlainNodes> played{before};
@@ -142,8 +142,6 @@ void TestTimeline::linesAndCounts_data()
     QTest::newRow("6 nodes") << int(K::Full) << 6 << QList<int>{4, 4, 6, 5, 6, 4, 4, 6}
                              << QList<int>{1, 1, 1, 1, 1, 2, 2, 2};
     QTest::newRow("path of 6") << int(K::Path) << 6 << QList<int>{5, 6, 4, 4, 6} << QList<int>{0, 0, 1, 1, 1};
-    QTest::newRow("merge pop of 7") << int(K::MergePop) << 7 << QList<int>{4, 4, 5, 4, 4, 5}
-                                    << QList<int>{1, 1, 1, 2, 2, 2};
 }
 
 void TestTimeline::linesAndCounts()
@@ -156,11 +154,11 @@ void TestTimeline::linesAndCounts()
     TournamentAlgorithm algorithm(TournamentAlgorithm::Kind(kind), count, DepthOf(count), count);
     const Timeline &steps = algorithm.Steps();
     QCOMPARE(steps.StepCount(), qint64(lines.size()));
-    const QStringList listing = Pseudocode(algorithm.Name());
+    const Listing &listing = algorithm.Lines();
     for (int k = 1; k <= lines.size(); ++k) {
         algorithm.SeekTo(k, tree);
         QCOMPARE(int(steps.Step(k).line), lines[k - 1]);
-        QVERIFY(lines[k - 1] <= listing.size());
+        QVERIFY(lines[k - 1] <= int(listing.size()));
         QCOMPARE(steps.Comparisons(), qint64(comparisons[k - 1]));
     }
     QCOMPARE(steps.Step(0).line, uint8_t(0));
@@ -209,7 +207,7 @@ struct ReferenceHeap {
         return swaps > before;
     }
     // The heap is v[1..n], or empty when n = 1 and v[1] is empty.
-    void Operate(HeapAlgorithm::Kind kind, int64_t size, HeapAlgorithm::Operand operand)
+    void Operate(HeapAlgorithm::Kind kind, int64_t size, HeapOperand operand)
     {
         using Kind = HeapAlgorithm::Kind;
         const int64_t i = operand.node;
@@ -370,7 +368,7 @@ void TestTimeline::heapOperations()
     tree.marks.assign(tree.values.size(), 0);
     const PlainNodes before = tree;
     reference = {reference.v, min};
-    const HeapAlgorithm::Operand operand{node ? node : n, value};
+    const HeapOperand operand{node ? node : n, value};
     reference.Operate(HeapAlgorithm::Kind(kind), n, operand);
     HeapAlgorithm heap(HeapAlgorithm::Kind(kind), min, tree, n, operand);
     QVERIFY(tree == before);
@@ -457,8 +455,7 @@ void TestTimeline::loserTree()
         int &leaf = tree.values[std::size_t(top)];
         leaf = merge ? (leaf == NodeStates::kLeast ? leaf : random.bounded(2) ? leaf : NodeStates::kLeast)
                      : random.bounded(-high, high + 1);
-        LoserAlgorithm path(merge ? LoserAlgorithm::Kind::MergePop : LoserAlgorithm::Kind::Path, count,
-                            DepthOf(count), top);
+        LoserAlgorithm path(LoserAlgorithm::Kind::Path, count, DepthOf(count), top);
         path.SeekTo(path.Steps().StepCount(), tree);
         top = LoserReference(tree, &expected);
         QVERIFY2(tree == expected, qPrintable(QStringLiteral("after pop %1").arg(pop)));

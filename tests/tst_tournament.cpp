@@ -1,6 +1,6 @@
 // The tournament as a plain sequence of matches and painting steps, without
 // any widget.
-#include "model/TournamentRun.h"
+#include "model/algorithms/tournament/TournamentRun.h"
 
 #include <QTest>
 

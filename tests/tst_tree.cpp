@@ -46,8 +46,8 @@ void TestTree::build()
         QVERIFY(node->m_nIndex >= 1 && node->m_nIndex <= count);
         QVERIFY(!seen[node->m_nIndex]);
         seen[node->m_nIndex] = true;
-        QCOMPARE(node->m_strLabel, std::to_string(node->m_nIndex));
-        QCOMPARE(node->m_nMark, 0);
+        QCOMPARE(LabelOf(&view, node->m_nIndex), std::to_string(node->m_nIndex));
+        QCOMPARE(view.Mark(node->m_nIndex), 0);
         int level = 0;
         for (int i = node->m_nIndex; i; i /= 2)
             ++level;
@@ -72,7 +72,7 @@ void TestTree::freeNullTree()
 {
     CZarniView view;
     view.FreeTree(nullptr);
-    QCOMPARE(view.NodeAt(1)->m_strLabel, std::string("1"));
+    QCOMPARE(LabelOf(&view, 1), std::string("1"));
 }
 
 void TestTree::shapeOfSmallTrees()
@@ -80,7 +80,7 @@ void TestTree::shapeOfSmallTrees()
     CZarniView view;
     view.SetNodeCount(2);
     QVERIFY(view.m_pRoot->m_pLeft && !view.m_pRoot->m_pRight);
-    QCOMPARE(view.m_pRoot->m_pLeft->m_strLabel, std::string("2"));
+    QCOMPARE(LabelOf(&view, view.m_pRoot->m_pLeft->m_nIndex), std::string("2"));
     view.SetNodeCount(16);
     const TreeNode *eight = view.NodeAt(8);
     QVERIFY(eight->m_pLeft && !eight->m_pRight);

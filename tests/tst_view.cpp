@@ -90,7 +90,7 @@ void TestView::removeAtOneKeepsOneNode()
     view->OnNodeRemove();
     QCOMPARE(view->m_nNodeCount, 1);
     QCOMPARE(view->m_nDepth, 1);
-    QCOMPARE(view->m_pRoot->m_strLabel, std::string("1"));
+    QCOMPARE(LabelOf(view, 1), std::string("1"));
     QVERIFY(!view->m_pRoot->m_pLeft && !view->m_pRoot->m_pRight);
     // And still repaints: the whole client area is due again.
     QImage before = view->RetainedImage();
@@ -135,8 +135,8 @@ void TestView::treeCommandsClearMarks()
                                               [&] { view->OnWinnerExit(); }};
     commands[command]();
     for (const TreeNode *node : PreOrder(view.get())) {
-        QCOMPARE(node->m_nMark, 0);
-        QCOMPARE(node->m_strLabel, std::to_string(node->m_nIndex));
+        QCOMPARE(view->Mark(node->m_nIndex), 0);
+        QCOMPARE(LabelOf(view, node->m_nIndex), std::to_string(node->m_nIndex));
     }
 }
 

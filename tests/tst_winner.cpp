@@ -26,7 +26,7 @@ std::map<int, int> ReplayValues()
 
 int Label(const CZarniView *view, int index)
 {
-    return std::atoi(view->NodeAt(index)->m_strLabel.c_str());
+    return std::atoi(LabelOf(view, index).c_str());
 }
 
 int GreatestLeafBelow(const CZarniView *view, int index)
@@ -113,8 +113,8 @@ void TestWinner::randomTree()
     QCOMPARE(view->m_sizeTotal, (CSize{900, 700}));
     const QRegularExpression decimal(QStringLiteral("^(0|[1-9][0-9]?)$"));
     for (const TreeNode *node : PreOrder(view.get())) {
-        QCOMPARE(node->m_nMark, 0);
-        const QString label = QString::fromStdString(node->m_strLabel);
+        QCOMPARE(view->Mark(node->m_nIndex), 0);
+        const QString label = QString::fromStdString(LabelOf(view, node->m_nIndex));
         if (node->m_nIndex >= 8)
             QVERIFY2(decimal.match(label).hasMatch(), qPrintable(label));
         else
@@ -149,12 +149,12 @@ void TestWinner::tournamentOnTheNumberedTree()
     PlayToEnd(view.get());
     const std::map<int, std::string> labels = {{4, "9"}, {5, "11"}, {6, "13"}, {7, "15"}, {2, "11"}, {3, "15"}, {1, "15"}};
     for (const auto &[index, label] : labels)
-        QCOMPARE(view->NodeAt(index)->m_strLabel, label);
+        QCOMPARE(LabelOf(view, index), label);
     for (int i = 8; i <= 15; ++i)
-        QCOMPARE(view->NodeAt(i)->m_strLabel, std::to_string(i));
-    QCOMPARE(view->NodeAt(1)->m_nMark, 1);
+        QCOMPARE(LabelOf(view, i), std::to_string(i));
+    QCOMPARE(view->Mark(1), 1);
     for (int i = 2; i <= 15; ++i)
-        QCOMPARE(view->NodeAt(i)->m_nMark, i % 2 ? 1 : 2);
+        QCOMPARE(view->Mark(i), i % 2 ? 1 : 2);
 }
 
 void TestWinner::tournamentOnRandomTrees_data()
@@ -177,7 +177,7 @@ void TestWinner::tournamentOnRandomTrees()
     for (int i = 2; i <= 15; ++i) {
         const int sibling = i ^ 1, mine = Label(view.get(), i), theirs = Label(view.get(), sibling);
         const bool won = mine > theirs || (mine == theirs && i % 2 == 1);
-        QCOMPARE(view->NodeAt(i)->m_nMark, won ? 1 : 2);
+        QCOMPARE(view->Mark(i), won ? 1 : 2);
     }
 }
 
@@ -202,13 +202,14 @@ void TestWinner::matchRule()
     auto view = MakeView();
     view->SetStepDelay(0);
     view->SetNodeCount(3);
-    view->NodeAt(2)->m_strLabel = left.toStdString();
-    view->NodeAt(3)->m_strLabel = right.toStdString();
+    auto value = [](const QString &label) { return label.isEmpty() ? NodeStates::kNoLabel : label.toInt(); };
+    view->Model().SetValue(2, value(left));
+    view->Model().SetValue(3, value(right));
     PlayToEnd(view.get());
-    QCOMPARE(QString::fromStdString(view->NodeAt(1)->m_strLabel), winner);
-    QCOMPARE(view->NodeAt(2)->m_nMark, leftMark);
-    QCOMPARE(view->NodeAt(3)->m_nMark, 3 - leftMark);
-    QCOMPARE(view->NodeAt(1)->m_nMark, 1);
+    QCOMPARE(QString::fromStdString(LabelOf(view, 1)), winner);
+    QCOMPARE(view->Mark(2), leftMark);
+    QCOMPARE(view->Mark(3), 3 - leftMark);
+    QCOMPARE(view->Mark(1), 1);
 }
 
 void TestWinner::loneRootPaintsNothing()
@@ -219,8 +220,8 @@ void TestWinner::loneRootPaintsNothing()
     const QImage before = Render(view.get());
     PlayToEnd(view.get());
     QCOMPARE(view->RetainedImage(), before);
-    QCOMPARE(view->m_pRoot->m_strLabel, std::string("1"));
-    QCOMPARE(view->m_pRoot->m_nMark, 0);
+    QCOMPARE(LabelOf(view, 1), std::string("1"));
+    QCOMPARE(view->Mark(1), 0);
 }
 
 void TestWinner::playingAgainGivesTheSame()
@@ -231,12 +232,12 @@ void TestWinner::playingAgainGivesTheSame()
     PlayToEnd(view.get());
     std::vector<std::pair<std::string, int>> first;
     for (const TreeNode *node : PreOrder(view.get()))
-        first.emplace_back(node->m_strLabel, node->m_nMark);
+        first.emplace_back(LabelOf(view, node->m_nIndex), view->Mark(node->m_nIndex));
     const QImage shown = view->RetainedImage();
     PlayToEnd(view.get());
     std::vector<std::pair<std::string, int>> second;
     for (const TreeNode *node : PreOrder(view.get()))
-        second.emplace_back(node->m_strLabel, node->m_nMark);
+        second.emplace_back(LabelOf(view, node->m_nIndex), view->Mark(node->m_nIndex));
     QCOMPARE(second, first);
     QCOMPARE(view->RetainedImage(), shown);
 }
@@ -249,11 +250,11 @@ void TestWinner::treesWithMissingChildren()
     view->SetStepDelay(0);
     view->SetNodeCount(16);
     PlayToEnd(view.get());
-    QCOMPARE(view->NodeAt(8)->m_strLabel, std::string("16"));
-    QCOMPARE(view->NodeAt(16)->m_nMark, 1);
-    QCOMPARE(view->NodeAt(4)->m_strLabel, std::string("16"));
-    QCOMPARE(view->NodeAt(1)->m_strLabel, std::string("16"));
-    QCOMPARE(view->NodeAt(12)->m_strLabel, std::string("12"));
+    QCOMPARE(LabelOf(view, 8), std::string("16"));
+    QCOMPARE(view->Mark(16), 1);
+    QCOMPARE(LabelOf(view, 4), std::string("16"));
+    QCOMPARE(LabelOf(view, 1), std::string("16"));
+    QCOMPARE(LabelOf(view, 12), std::string("12"));
 }
 
 // Each match paints the left child, the right child, then the parent.
@@ -334,10 +335,10 @@ void TestWinner::userInputEndsTheRunWhereItStands()
     PlayToEnd(view.get());
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Idle);
     QVERIFY(steps < 21);
-    QCOMPARE(view->NodeAt(1)->m_nMark, 1); // the click selected node 1 alone
+    QCOMPARE(view->Mark(1), 1); // the click selected node 1 alone
     for (int i = 2; i <= 15; ++i)
-        QCOMPARE(view->NodeAt(i)->m_nMark, 0);
-    QCOMPARE(view->NodeAt(4)->m_strLabel, std::string("9")); // the match played stays played
+        QCOMPARE(view->Mark(i), 0);
+    QCOMPARE(LabelOf(view, 4), std::string("9")); // the match played stays played
     const int before = steps;
     QTest::qWait(100);
     QCOMPARE(steps, before); // and no step comes after
@@ -365,7 +366,7 @@ void TestWinner::pauseHoldsThePicture()
     QCOMPARE(view->GetRunState(), CZarniView::RunState::Playing);
     QTRY_COMPARE(view->GetRunState(), CZarniView::RunState::Done);
     QCOMPARE(steps, 21);
-    QCOMPARE(view->NodeAt(1)->m_strLabel, std::string("15"));
+    QCOMPARE(LabelOf(view, 1), std::string("15"));
 }
 
 void TestWinner::closingTheViewEndsTheRun()

@@ -9,57 +9,47 @@ const int kSpeedCount = int(sizeof kSpeeds / sizeof kSpeeds[0]);
 
 } // namespace
 
-CRunPlayer::CRunPlayer(NodeStates &nodes) : m_nodes(nodes)
+CRunPlayer::CRunPlayer(TreeModel &model) : m_model(model)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CRunPlayer::PlayNextStep);
 }
 
-void CRunPlayer::Load(std::unique_ptr<RunAlgorithm> run)
-{
-    if (!run && !m_pRun)
-        return;
-    SetPlaying(false);
-    m_pRun = std::move(run);
-    if (m_pRun) {
-        m_strLastAlgorithm = QString::fromLatin1(m_pRun->Name());
-        m_lastListing = m_pRun->Listing(); // its kind and its direction of comparison
-    }
-    emit StateChanged();
-}
-
-CRunPlayer::State CRunPlayer::GetState() const
-{
-    if (m_bPlaying)
-        return State::Playing;
-    if (!m_pRun)
-        return State::Idle;
-    return Shown() < StepCount() ? State::Paused : State::Done;
-}
-
 // A step now and one after every wait; the wait after the last step ends
 // the play. The window answers the user between the steps.
-void CRunPlayer::Play()
+// Asked again while playing, it plays on to the new end, at the speed now
+// chosen.
+void CRunPlayer::Play(int64_t last)
 {
-    if (m_bPlaying || !m_pRun)
+    if (!m_model.Run())
         return;
+    m_nLast = last;
+    if (m_bPlaying) {
+        m_model.SetPlaying(true, last);
+        m_timer.start(StepWait());
+        return;
+    }
+    m_pRun = m_model.Run();
+    m_bHeld = false;
     SetPlaying(true);
     PlayNextStep();
 }
 
 void CRunPlayer::PlayNextStep()
 {
-    if (!m_pRun || Shown() >= StepCount()) {
+    const bool ended = m_model.AtEnd() || (m_nLast >= 0 && m_model.Shown() >= m_nLast);
+    if (m_model.Run() != m_pRun || ended || !m_model.StepForward()) {
+        m_bHeld = !ended && m_model.Run() == m_pRun;
         SetPlaying(false);
         return;
     }
-    StepForward();
     if (m_bPlaying) // not paused by whoever watched the step
         m_timer.start(StepWait());
 }
 
 void CRunPlayer::Pause()
 {
+    m_bHeld = m_bPlaying || m_bHeld;
     SetPlaying(false);
 }
 
@@ -67,39 +57,11 @@ void CRunPlayer::SetPlaying(bool playing)
 {
     if (!playing)
         m_timer.stop();
+    m_model.SetPlaying(playing, m_nLast);
     if (playing == m_bPlaying)
         return;
     m_bPlaying = playing;
     emit StateChanged();
-}
-
-void CRunPlayer::StepForward()
-{
-    if (!m_pRun || Shown() >= StepCount())
-        return;
-    if (m_gate && m_gate(Shown() + 1)) {
-        SetPlaying(false);
-        return;
-    }
-    m_pRun->SeekTo(Shown() + 1, m_nodes);
-    emit StepPlayed(Shown());
-}
-
-void CRunPlayer::StepBack()
-{
-    SetPlaying(false);
-    if (Shown() > 0)
-        SeekTo(Shown() - 1);
-}
-
-void CRunPlayer::SeekTo(int64_t k)
-{
-    if (!m_pRun)
-        return;
-    const int64_t from = Shown();
-    k = std::clamp<int64_t>(k, 0, StepCount());
-    m_pRun->SeekTo(k, m_nodes);
-    emit Sought(from, k);
 }
 
 double CRunPlayer::Speed() const

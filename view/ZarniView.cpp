@@ -5,23 +5,27 @@
 #include "framework/App.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
+#include "model/algorithms/Table.h"
 #include "res/Resource.h"
 
-CZarniView::CZarniView(QWidget *parent) : CScrollView(parent)
+CZarniView::CZarniView(QWidget *parent) : CScrollView(parent), m_pPlayer(std::make_unique<CRunPlayer>(m_model))
 {
-    MakePlayer();
-    m_pRoot = NewRoot();
-    BuildNumberedTree(m_pRoot, 1, 1);
+    m_model.SetObserver(this);
+    connect(m_pPlayer.get(), &CRunPlayer::StateChanged, this, &CZarniView::RunStateChanged);
+    connect(&m_slideTimer, &QTimer::timeout, this, &CZarniView::SlideOn);
+    RebuildNumberedTree();
     LayoutTree(m_pRoot);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     RegisterCommands();
+    RegisterAlgorithmCommands();
     ConnectScrollBars();
 }
 
 CZarniView::~CZarniView()
 {
-    EndMerge(); // whoever shows the merge lets it go first
+    m_pPlayer->Pause();
+    m_model.SetObserver(nullptr);
     FreeTree(m_pRoot);
 }
 
@@ -41,30 +45,10 @@ void CZarniView::RegisterCommands()
     OnCommand(ID_WINNER_BACK, [this] { OnWinnerBack(); });
     OnCommand(ID_WINNER_RESTART, [this] { OnWinnerRestart(); });
     OnCommand(ID_WINNER_END, [this] { OnWinnerEnd(); });
-    OnCommand(ID_WINNER_POP, [this] { OnWinnerPop(); });
-    OnCommand(ID_WINNER_POP_ALL, [this] { OnWinnerPopAll(); });
-    for (int id : {ID_WINNER_POP, ID_WINNER_POP_ALL})
-        OnUpdateCommand(id, [this](CCmdUI *ui) { ui->Enable(m_pMerge && !m_pMerge->Done()); });
     OnCommand(ID_WINNER_FASTER, [this] { OnWinnerFaster(); });
-    // A pair of checked items that choose between two kinds.
-    auto choice = [this](int firstId, int secondId, void (CZarniView::*choose)(bool), bool CZarniView::*chosen) {
-        for (const bool second : {false, true}) {
-            const int id = second ? secondId : firstId;
-            OnCommand(id, [this, choose, second] { (this->*choose)(second); });
-            OnUpdateCommand(id, [this, chosen, second](CCmdUI *ui) {
-                ui->Enable();
-                ui->SetCheck(this->*chosen == second);
-            });
-        }
-    };
-    choice(ID_HEAP_MAX, ID_HEAP_MIN, &CZarniView::SetMinHeap, &CZarniView::m_bMinHeap);
-    choice(ID_WINNER_KIND_WINNER, ID_WINNER_KIND_LOSER, &CZarniView::SetLoserTree, &CZarniView::m_bLoserTree);
+    OnCommand(ID_WINNER_SLOWER, [this] { OnWinnerSlower(); });
     OnCommand(ID_PRACTICE_HINT, [this] { OnPracticeHint(); });
     OnUpdateCommand(ID_PRACTICE_HINT, [this](CCmdUI *ui) { ui->Enable(Question() != nullptr); });
-    OnCommand(ID_HEAP_BUILD, [this] { StartHeap(HeapAlgorithm::Kind::Build); });
-    OnCommand(ID_HEAP_BUILD_BY_INSERT, [this] { StartHeap(HeapAlgorithm::Kind::BuildByInsert); });
-    OnCommand(ID_HEAP_SORT, [this] { StartHeap(HeapAlgorithm::Kind::Sort); });
-    OnCommand(ID_WINNER_SLOWER, [this] { OnWinnerSlower(); });
     OnCommand(ID_ZOOM_IN, [this] { OnZoomIn(); });
     OnCommand(ID_VIEW_FIT, [this] { OnViewFit(); });
     OnCommand(ID_VIEW_FIT_FOLLOW, [this] { SetFitFollow(!m_bFitFollow); });
@@ -95,12 +79,36 @@ void CZarniView::RegisterCommands()
     });
     OnUpdateCommand(ID_MODE_SELECT, [this](CCmdUI *ui) {
         ui->Enable();
-        ui->SetCheck(m_nMouseMode == 1);
+        ui->SetCheck(m_nMouseMode == kSelect);
     });
     OnUpdateCommand(ID_MODE_PAN, [this](CCmdUI *ui) {
         ui->Enable();
-        ui->SetCheck(m_nMouseMode == 0);
+        ui->SetCheck(m_nMouseMode == kPan);
     });
+}
+
+// The algorithms' commands show their state from the view's model: a
+// checked item its setting, an item enabled at times when it is. The frame
+// runs them (asking first where they have a dialog).
+void CZarniView::RegisterAlgorithmCommands()
+{
+    for (const CommandSpec &command : AlgorithmCommands()) {
+        if (!command.checked && !command.enabled)
+            continue;
+        OnUpdateCommand(command.value, [this, &command](CCmdUI *ui) {
+            ui->Enable(!command.enabled || command.enabled(m_model));
+            if (command.checked)
+                ui->SetCheck(command.checked(m_model));
+        });
+    }
+}
+
+Outcome CZarniView::RunCommand(const CommandSpec &command)
+{
+    m_pPlayer->Pause();
+    const Outcome outcome = command.act(m_model);
+    Follow(outcome);
+    return outcome;
 }
 
 void CZarniView::OnInitialUpdate()
@@ -126,11 +134,10 @@ void CZarniView::Relayout()
     OnInitialUpdate();
 }
 
-// Only the count changed: the array is reused, and the build writes every
-// field a fresh tree would have.
+// The model takes a new tree of the count; the view lays it out.
 void CZarniView::RebuildNumberedTree()
 {
-    m_pRoot = NewRoot();
+    m_model.NewTree(m_nNodeCount);
     BuildNumberedTree(m_pRoot, 1, 1);
 }
 
@@ -172,8 +179,42 @@ void CZarniView::ResetTree(Builder build)
     FreeTree(m_pRoot);
     m_nDepth = 1;
     m_nNodeCount = 15;
-    m_pRoot = NewRoot();
+    m_model.NewTree(m_nNodeCount);
     (this->*build)(m_pRoot, 1, 1);
     LayoutTree(m_pRoot);
     OnInitialUpdate();
+}
+
+// A new tree the model took (the view's own rebuilds, an algorithm's): its
+// nodes placed and linked, its depth found.
+void CZarniView::TreeReplaced()
+{
+    m_nNodeCount = int(m_model.Count());
+    if (m_nNodeCount < 1)
+        return;
+    m_pRoot = NewRoot();
+    m_nDepth = TreeGeometry::LevelOf(m_nNodeCount);
+    for (int64_t i = 1; i <= m_nNodeCount; ++i)
+        PlaceNode(&m_nodes[std::size_t(i - 1)], i, TreeGeometry::LevelOf(i));
+    LayoutTree(m_pRoot);
+    Invalidate();
+}
+
+void CZarniView::CountChanged(int64_t, int64_t to)
+{
+    ResizeTree(to);
+}
+
+// Values or marks changed; where node 0 has come or gone, the levels'
+// bands move.
+void CZarniView::TreeChanged()
+{
+    if (m_model.NodeZeroShown() != m_bNodeZeroLaidOut)
+        Relayout();
+    Invalidate();
+}
+
+QString CZarniView::Label(int64_t index) const
+{
+    return QString::fromStdString(ValueText(m_model.Value(index)));
 }

@@ -2,7 +2,10 @@
 // label font, elbow edges from parents to children, level by level so that a
 // child's box covers the lower end of the edge that reaches it.
 #include "MarkColours.h"
+#include "Words.h"
 #include "ZarniView.h"
+
+#include "model/algorithms/Algorithm.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,12 +13,15 @@
 
 namespace {
 
-// Whether a label is its node's heap index, as a numbered tree's are.
-bool LabelIsIndex(const std::string &label, int64_t index)
+// A value's label, made without a string on the heap.
+QString LabelOf(int value)
 {
-    char digits[24];
-    const auto written = std::to_chars(digits, digits + sizeof digits, index);
-    return label.compare(0, std::string::npos, digits, std::size_t(written.ptr - digits)) == 0;
+    if (value == NodeStates::kNoLabel)
+        return QString();
+    if (value == NodeStates::kLeast)
+        return QStringLiteral("-\u221e");
+    char digits[16];
+    return QString::fromLatin1(digits, std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
 }
 
 // A label font of that cell height, made again in its slot only when the
@@ -36,7 +42,7 @@ CFont *CZarniView::LabelFont()
     return LabelFontIn(&m_labelFont, HalfHeight());
 }
 
-void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string &label, int x, int y, int mark)
+void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, int value, int x, int y, int mark)
 {
     const TreeGeometry geometry = Geometry();
     const CRect box = geometry.Box({x, y});
@@ -46,15 +52,15 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, const std::string 
     const CBrush brush(colours.fill);
     dc->FillRect(box, &brush);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.firstFrame, colours.firstFrame);
-    QString text = QString::fromStdString(label);
+    QString text = LabelOf(value);
     CRect textRect = geometry.TextRect({x, y});
-    if (!label.empty() && !LabelIsIndex(label, index))
+    if (!text.isEmpty() && value != index) // a numbered tree's labels are drawn as they always were
         FitLabel(dc, font, &text, &textRect, box);
     dc->DrawText(text, textRect, DT_CENTER);
     dc->SelectObject(font);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
     if (m_bShowIndices)
-        DrawCornerNumber(dc, index, label, box, colours.fill);
+        DrawCornerNumber(dc, index, value, box, colours.fill);
     dc->SelectObject(oldFont);
 }
 
@@ -77,23 +83,23 @@ void CZarniView::FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CR
     *textRect = {box.left, middle - height / 2, box.right, middle - height / 2 + height};
 }
 
-// What a box's corner tells when its label does not: the node's heap index,
-// or for a merge's leaf its run's number.
-QString CZarniView::CornerNumber(int64_t index, const std::string &label) const
+// What a box's corner tells when its label does not: what an algorithm says
+// of the node (a merge's leaf, its run), or the node's heap index.
+QString CZarniView::CornerNumber(int64_t index, int value) const
 {
-    if (m_pMerge && index >= FirstLeaf() && index <= m_nNodeCount)
-        return tr("序%1").arg(index - FirstLeaf() + 1);
-    return LabelIsIndex(label, index) ? QString() : QString::number(index);
+    for (const auto &state : m_model.States())
+        if (const Message corner = state->Corner(index); !corner.Empty())
+            return Words(corner);
+    return value == index ? QString() : QString::number(index);
 }
 
 // Small, in the top left corner inside the frame, on the box's own fill.
-void CZarniView::DrawCornerNumber(CDrawSurface *dc, int64_t index, const std::string &label, const CRect &box,
-                                  const QColor &fill)
+void CZarniView::DrawCornerNumber(CDrawSurface *dc, int64_t index, int value, const CRect &box, const QColor &fill)
 {
     const int height = box.Height() / 4;
     if (height < 7)
         return; // too small to read
-    const QString text = CornerNumber(index, label);
+    const QString text = CornerNumber(index, value);
     if (text.isEmpty())
         return;
     dc->SelectObject(LabelFontIn(&m_cornerFont, height));
@@ -164,7 +170,7 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             continue;
         const int64_t start = reached.first, end = reached.end;
         const bool dense = first > m_nCanvasWidth;
-        if (dense && a >= 2 && b >= 1 && !AnyMarkIn(first + start, first + end)) {
+        if (dense && a >= 2 && b >= 1 && !m_model.AnyMarkIn(first + start, first + end)) {
             DrawPlainDenseLevel(dc, level, start, end, offset, edges);
             continue;
         }
@@ -173,8 +179,9 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             const int64_t runLast = std::min(g.FirstAtOrRightOf(level, x + 1), end) - 1;
             if (edges && runLast > k)
                 DrawRunEdges(dc, level, k, runLast - 1, offset);
-            const TreeNode *node = NodeAt(first + runLast);
-            const int mark = selection && node->m_nMark != kMarkHighlighted ? kMarkPlain : node->m_nMark;
+            const int64_t index = first + runLast;
+            const int shown = m_model.Mark(index);
+            const int mark = selection && shown != kMarkHighlighted ? kMarkPlain : shown;
             const int px = int(x - offset.x), py = int(y - offset.y);
             // The next box of the level covers everything right of its left
             // side; a box that keeps only its left column keeps its frame.
@@ -186,7 +193,7 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
             } else {
                 if (coveredOnRight)
                     dc->SetRightLimit(int(nextX - offset.x) - a);
-                DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, px, py, mark);
+                DrawNodeBox(dc, index, m_model.Value(index), px, py, mark);
                 dc->SetRightLimit(INT_MAX);
             }
             if (edges)
@@ -196,17 +203,17 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
     }
 }
 
-// A loser tree's overall winner above the root, joined to it by an edge
+// Node 0 (a loser tree's overall winner) above the root, joined to it by an edge
 // whose lower end the root's box covers.
 void CZarniView::DrawNodeZero(CDrawSurface *dc, CPoint offset)
 {
-    if (!m_bLoserTree)
+    if (!m_model.NodeZeroShown())
         return;
     const TreeGeometry g = Geometry();
     const CPoint zero = g.Position(0), root = g.Position(1);
     dc->MoveTo(zero.x - offset.x, zero.y - offset.y);
     dc->LineTo(root.x - offset.x, root.y - offset.y);
-    DrawNodeBox(dc, 0, m_nodeZero.m_strLabel, zero.x - offset.x, zero.y - offset.y, m_nodeZero.m_nMark);
+    DrawNodeBox(dc, 0, m_model.Value(0), zero.x - offset.x, zero.y - offset.y, m_model.Mark(0));
 }
 
 // The edges of node k of a level, with the children's places taken from the
@@ -253,8 +260,8 @@ void CZarniView::DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start,
         if (iRightLast >= iFirst)
             fill(childX(2 * iFirst + 1) + 1, y, g.X(level, iRightLast - levelFirst) + a + 1, y + 1);
     }
-    const TreeNode *node = NodeAt(levelFirst + end - 1);
-    DrawNodeBox(dc, node->m_nIndex, node->m_strLabel, int(lastX - offset.x), int(y - offset.y), 0);
+    const int64_t last = levelFirst + end - 1;
+    DrawNodeBox(dc, last, m_model.Value(last), int(lastX - offset.x), int(y - offset.y), 0);
     if (edges)
         DrawEdgesFromLayout(dc, level, end - 1, offset);
 }

@@ -74,7 +74,7 @@ void CZarniView::leaveEvent(QEvent *event)
 void CZarniView::OnLButtonDown(unsigned, CPoint point)
 {
     m_ptScrollAtPress = {m_nHScrollPos, m_nVScrollPos};
-    if (m_nMouseMode == 1) {
+    if (m_nMouseMode == kSelect) {
         m_bPanning = 0;
         m_bCaptured = true;
     } else {
@@ -87,7 +87,7 @@ void CZarniView::OnLButtonDown(unsigned, CPoint point)
 
 void CZarniView::OnMouseMove(unsigned flags, CPoint point)
 {
-    if (m_nMouseMode == 1) {
+    if (m_nMouseMode == kSelect) {
         if (!m_bCaptured)
             return;
         if (!(flags & MK_LBUTTON)) {
@@ -123,7 +123,7 @@ void CZarniView::ScrollByDrag(CPoint point)
 
 void CZarniView::OnLButtonUp(unsigned, CPoint point)
 {
-    if (m_nMouseMode == 1) {
+    if (m_nMouseMode == kSelect) {
         if (!m_bCaptured)
             return;
         m_bCaptured = false;
@@ -157,7 +157,7 @@ void CZarniView::OnRButtonDown(unsigned, CPoint) {}
 
 bool CZarniView::OnSetCursor()
 {
-    if (m_nMouseMode == 0)
+    if (m_nMouseMode == kPan)
         viewport()->setCursor(ZarniCursor(m_bPanning ? IDC_CURSOR_CLOSED_HAND : IDC_CURSOR_OPEN_HAND));
     else
         viewport()->setCursor(Qt::ArrowCursor);
@@ -181,14 +181,14 @@ void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y
 {
     Q_ASSERT(root == m_pRoot);
     Q_UNUSED(root);
-    ForgetRun();
-    ClearMarks();
+    m_model.EndRun();
+    m_model.ClearMarks();
     const TreeGeometry geometry = Geometry();
     for (int level = 1; level <= m_nDepth; ++level) {
         const LevelRun run = geometry.Selected(level, x1, y1, x2, y2);
         const int64_t first = TreeGeometry::LevelFirst(level);
         for (int64_t k = run.first; k < run.end; ++k)
-            SetMark(NodeAt(first + k), kMarkHighlighted);
+            m_model.SetMark(first + k, kMarkHighlighted);
     }
 }
 
@@ -220,29 +220,15 @@ bool CZarniView::SelectNode(int64_t index, bool centre)
 {
     if (index < 1 || index > m_nNodeCount)
         return false;
-    ForgetRun();
-    ClearMarks();
-    SetMark(NodeAt(index), kMarkHighlighted);
+    m_model.EndRun();
+    m_model.ClearMarks();
+    m_model.SetMark(index, kMarkHighlighted);
     ScrollToShow(index, centre);
     CWindowDC dc(this);
     DrawSelection(&dc);
     dc.Flush();
     emit NodeSelected(index);
     return true;
-}
-
-int64_t CZarniView::SelectedNode() const
-{
-    int64_t selected = 0;
-    for (int index : m_markedIndices) {
-        const TreeNode *node = NodeAt(index);
-        if (!node || node->m_nMark != kMarkHighlighted)
-            continue;
-        if (selected)
-            return 0;
-        selected = index;
-    }
-    return selected;
 }
 
 CRect CZarniView::WindowBox(int64_t index) const

@@ -1,11 +1,9 @@
-// Building, freeing and laying out the view's tree, and the bookkeeping of
-// its marks.
+// Building, freeing and laying out the view's tree: the nodes' places and
+// links, kept in one array by heap index. The values are the model's.
 #include "ZarniView.h"
 
 #include <QtGlobal>
 #include <algorithm>
-#include <cstring>
-#include <charconv>
 
 namespace {
 
@@ -30,23 +28,15 @@ TreeNode *CZarniView::NewRoot()
         m_nodes.swap(fresh);
     }
     m_nodes.resize(count);
-    ForgetRun();
-    EndMerge();
-    ForgetMarkedIndices();
-    m_listed.resize(count + 1, 0);
-    ForgetHeap();
-    m_nodeZero = TreeNode{};
-    emit RunStateChanged(); // the panels forget what the old tree held
     return &m_nodes[0];
 }
 
-// Index, level, plain mark and the links of node i within the count, and the
-// depth raised to its level.
+// Index, level and the links of node i within the count, and the depth
+// raised to its level.
 void CZarniView::PlaceNode(TreeNode *node, int64_t index, int level)
 {
     node->m_nIndex = int(index);
     node->m_nLevel = level;
-    node->m_nMark = kMarkPlain;
     LinkNode(node, index);
     if (level > m_nDepth)
         m_nDepth = level;
@@ -62,10 +52,9 @@ void CZarniView::LinkNode(TreeNode *node, int64_t index)
     node->m_pParentIfRight = index % 2 == 1 ? parent : nullptr;
 }
 
-// A heap's run grows the tree by empty nodes or drops its last ones,
-// keeping every other node's label and mark. Only the nodes at the edge are
-// linked again, and only a change of depth moves the others (every level's
-// band changes).
+// A run grows the tree by empty nodes or drops its last ones, every other
+// node keeping its place. Only the nodes at the edge are linked again, and
+// only a change of depth moves the others (every level's band changes).
 void CZarniView::ResizeTree(int64_t count)
 {
     const int64_t old = m_nNodeCount;
@@ -74,7 +63,7 @@ void CZarniView::ResizeTree(int64_t count)
     if (std::size_t(count) > m_nodes.capacity()) {
         NodeArray moved;
         moved.reserve(WithHeadroom(std::size_t(count)));
-        moved.assign(std::make_move_iterator(m_nodes.begin()), std::make_move_iterator(m_nodes.end()));
+        moved.assign(m_nodes.begin(), m_nodes.end());
         m_nodes.swap(moved);
         for (int64_t i = 1; i <= old; ++i)
             LinkNode(&m_nodes[std::size_t(i - 1)], i);
@@ -82,8 +71,6 @@ void CZarniView::ResizeTree(int64_t count)
     m_nodes.resize(std::size_t(count));
     m_nNodeCount = int(count);
     m_pRoot = &m_nodes[0];
-    if (m_listed.size() < std::size_t(count) + 1)
-        m_listed.resize(std::size_t(count) + 1, 0);
     for (int64_t i = std::min(old, count) / 2; i <= std::max(old, count) / 2; ++i)
         if (i >= 1 && i <= count)
             LinkNode(&m_nodes[std::size_t(i - 1)], i);
@@ -101,18 +88,16 @@ void CZarniView::ResizeTree(int64_t count)
 }
 
 // The subtree of a node holds one contiguous run of indices on each level
-// below it, so it is built level by level along the array.
+// below it, so it is built level by level along the array; each node's
+// value is its index.
 void CZarniView::BuildNumberedTree(TreeNode *node, int index, int level)
 {
     Q_ASSERT(node == NodeAt(index));
     Q_UNUSED(node);
-    char digits[16];
     for (int64_t first = index, last = index; first <= m_nNodeCount; first *= 2, last = 2 * last + 1, ++level) {
         for (int64_t i = first; i <= std::min<int64_t>(last, m_nNodeCount); ++i) {
-            TreeNode *n = &m_nodes[std::size_t(i - 1)];
-            const auto end = std::to_chars(digits, digits + sizeof digits, i).ptr;
-            n->m_strLabel.assign(digits, end);
-            PlaceNode(n, i, level);
+            m_model.SetValue(i, int(i));
+            PlaceNode(&m_nodes[std::size_t(i - 1)], i, level);
         }
     }
 }
@@ -138,6 +123,7 @@ void CZarniView::LayoutTree(TreeNode *node)
             for (int64_t i = first; i <= last; ++i)
                 m_nodes[std::size_t(i - 1)].m_ptPos = {int(geometry.X(level, i - first)), y};
         }
+        m_bNodeZeroLaidOut = m_model.NodeZeroShown();
         return;
     }
     node->m_ptPos = geometry.Position(node->m_nIndex);
@@ -159,43 +145,6 @@ const TreeNode *CZarniView::NodeAt(int64_t index) const
 
 TreeGeometry CZarniView::Geometry() const
 {
-    return {m_nCanvasWidth, m_nCanvasHeight, m_nDepth, m_nXDivisor, m_nYDivisor, m_nNodeCount, m_bLoserTree ? 1 : 0};
-}
-
-// A node goes on the list the first time it is marked and stays there
-// until the marks are cleared, so that a run stepped back and forth lists
-// each node once.
-void CZarniView::SetMark(TreeNode *node, int mark)
-{
-    node->m_nMark = mark;
-    uint8_t &listed = m_listed[std::size_t(node->m_nIndex)];
-    if (mark == kMarkPlain || listed)
-        return;
-    listed = 1;
-    m_markedIndices.push_back(node->m_nIndex);
-}
-
-// Only the nodes known to be marked are visited.
-void CZarniView::ClearMarks()
-{
-    for (int index : m_markedIndices)
-        if (TreeNode *node = NodeAt(index)) // a heap's run may have dropped it
-            node->m_nMark = kMarkPlain;
-    m_nodeZero.m_nMark = kMarkPlain;
-    ForgetMarkedIndices();
-}
-
-void CZarniView::ForgetMarkedIndices()
-{
-    for (int index : m_markedIndices)
-        if (std::size_t(index) < m_listed.size())
-            m_listed[std::size_t(index)] = 0;
-    m_markedIndices.clear();
-}
-
-bool CZarniView::AnyMarkIn(int64_t firstIndex, int64_t endIndex)
-{
-    firstIndex = std::max<int64_t>(firstIndex, 1);
-    endIndex = std::min<int64_t>(endIndex, int64_t(m_listed.size()));
-    return firstIndex < endIndex && std::memchr(&m_listed[std::size_t(firstIndex)], 1, std::size_t(endIndex - firstIndex));
+    return {m_nCanvasWidth, m_nCanvasHeight, m_nDepth, m_nXDivisor, m_nYDivisor, m_nNodeCount,
+            m_model.NodeZeroShown() ? 1 : 0};
 }

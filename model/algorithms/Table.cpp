@@ -1,0 +1,54 @@
+#include "Table.h"
+
+#include "heap/Heap.h"
+#include "merge/Merge.h"
+#include "replacement/Replacement.h"
+#include "tournament/Tournament.h"
+
+// Adding an algorithm: its folder, a row here, its translations and its
+// tests (its row in the picture test among them).
+const std::vector<AlgorithmEntry> &Algorithms()
+{
+    static const std::vector<AlgorithmEntry> table{
+        TournamentEntry(),
+        MergeEntry(),
+        ReplacementEntry(),
+        HeapEntry(),
+    };
+    return table;
+}
+
+const std::vector<StatementSpec> &AlgorithmStatements()
+{
+    static const std::vector<StatementSpec> statements = [] {
+        std::vector<StatementSpec> all;
+        for (const AlgorithmEntry &entry : Algorithms())
+            for (StatementSpec &statement : entry.statements())
+                all.push_back(std::move(statement));
+        return all;
+    }();
+    return statements;
+}
+
+const std::vector<CommandSpec> &AlgorithmCommands()
+{
+    static const std::vector<CommandSpec> commands = [] {
+        std::vector<CommandSpec> all;
+        for (std::size_t i = 0; i < Algorithms().size(); ++i) {
+            for (CommandSpec &command : Algorithms()[i].commands()) {
+                command.entry = int(i);
+                all.push_back(std::move(command));
+            }
+        }
+        return all;
+    }();
+    return commands;
+}
+
+const CommandSpec *FindCommand(int value)
+{
+    for (const CommandSpec &command : AlgorithmCommands())
+        if (command.value == value)
+            return &command;
+    return nullptr;
+}

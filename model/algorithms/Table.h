@@ -1,0 +1,14 @@
+#pragma once
+// The one table of the algorithms the program plays: a row each, in the
+// order their menus, toolbar buttons, statements and states follow.
+
+#include "Algorithm.h"
+
+#include <vector>
+
+const std::vector<AlgorithmEntry> &Algorithms();
+// Every algorithm's statements and commands, in the table's order.
+const std::vector<StatementSpec> &AlgorithmStatements();
+const std::vector<CommandSpec> &AlgorithmCommands();
+// A command by its number, or null.
+const CommandSpec *FindCommand(int value);

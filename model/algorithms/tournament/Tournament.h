@@ -1,0 +1,50 @@
+#pragma once
+// The tournament in the table: the knock-out tournament of a winner or a
+// loser tree, the leaves' own values, a changed leaf's path played again,
+// and the kind of selection tree the tournament, the merges and replacement
+// selection play.
+
+#include "model/algorithms/Algorithm.h"
+
+AlgorithmEntry TournamentEntry();
+
+// Whether the view's selection tree is a loser tree.
+bool IsLoserTree(const TreeModel &model);
+
+class TournamentState : public AlgorithmState {
+public:
+    explicit TournamentState(TreeModel &model) : AlgorithmState(model) {}
+
+    bool Loser() const { return m_bLoser; }
+    // Switches the kind: a played tournament plays again in the new kind,
+    // and the other algorithms show their trees in it.
+    Outcome SetLoser(bool loser);
+    // The leaves in ascending heap index get the values; inner nodes are
+    // emptied, every mark cleared, the shape kept.
+    Outcome SetLeaves(const std::vector<std::string> &words);
+    // One leaf's value; on a tree played to its end, the matches on its path
+    // to the root are played again (in a loser tree, only for the overall
+    // winner's leaf: any other plays the whole tournament again).
+    Outcome SetLeaf(int64_t leaf, const std::string &word);
+
+    void TreeTaken() override { m_replayed = {}; }
+    void RunEnding() override { m_replayed = {}; }
+    std::unique_ptr<RunAlgorithm> DefaultRun() const override;
+    void AddState(StateValue &state) const override;
+    void WriteSettings(LessonLines &lines) const override;
+    LessonTree WriteTree(LessonLines &lines) const override;
+
+private:
+    int64_t FirstLeaf() const { return m_model.Count() / 2 + 1; }
+    std::vector<int64_t> WinningLeaves() const;
+    bool HoldsTournament() const;
+    Outcome Replay(int64_t leaf);
+
+    bool m_bLoser = false;
+    // The leaf whose path the run shown plays again, and its value before.
+    struct {
+        const RunAlgorithm *run = nullptr;
+        int64_t leaf = 0;
+        int before = 0;
+    } m_replayed;
+};

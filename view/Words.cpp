@@ -1,0 +1,65 @@
+#include "Words.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace {
+
+QString Translated(const Message &message, const QTranslator *translator)
+{
+    if (!message.Text())
+        return QString();
+    if (translator) {
+        const QString text = translator->translate(message.Context(), message.Text());
+        return text.isEmpty() ? QString::fromUtf8(message.Text()) : text;
+    }
+    return QCoreApplication::translate(message.Context(), message.Text());
+}
+
+// Every %N takes the N-th argument at once, so that an argument's own text
+// is never read for places.
+QString Filled(const QString &text, const QStringList &args)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1].isDigit()) {
+            qsizetype end = i + 1;
+            while (end < text.size() && text[end].isDigit() && end - i <= 2)
+                ++end;
+            const int n = text.mid(i + 1, end - i - 1).toInt();
+            if (n >= 1 && n <= args.size()) {
+                out += args[n - 1];
+                i = end - 1;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+QString ValueWords(int value)
+{
+    return QString::fromStdString(ValueText(value));
+}
+
+QString Words(const Message &message, const QTranslator *translator)
+{
+    QStringList args;
+    for (const Message::Arg &arg : message.Args()) {
+        switch (arg.kind) {
+        case Message::ArgKind::Number: args << QString::number(arg.number); break;
+        case Message::ArgKind::Value: args << ValueWords(int(arg.number)); break;
+        case Message::ArgKind::Nested: args << Words(message.Nested(std::size_t(arg.number)), translator); break;
+        case Message::ArgKind::Word: args << QString::fromStdString(message.Word(std::size_t(arg.number))); break;
+        case Message::ArgKind::Real: args << QString::number(message.Real(std::size_t(arg.number)), 'f', arg.decimals); break;
+        }
+    }
+    QString text = Filled(Translated(message, translator), args);
+    for (const Message &next : message.Then())
+        text += Words(next, translator);
+    return text;
+}
