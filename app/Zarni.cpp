@@ -158,7 +158,7 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
         else if (!m_bSizeGiven)
             m_pMainFrame->restoreGeometry(settings.value(kGeometryKey).toByteArray());
         m_pMainFrame->restoreState(settings.value(kWindowStateKey).toByteArray());
-        m_pMainFrame->RecordPanel()->hide(); // it comes with a merge
+        m_pMainFrame->RecordPanel()->hide(); // it comes with an algorithm's record
         for (const auto &[id, key] : kPanelKeys)
             m_pMainFrame->ShowPanel(id, settings.value(key, false).toBool());
         QObject::connect(m_pMainFrame.get(), &CMainFrame::PanelChosen, m_pMainFrame.get(), [this](int id, bool shown) {
@@ -355,7 +355,7 @@ CZarniView *CZarniApp::CreateView(CZarniDoc *doc)
     auto *view = new CZarniView;
     view->SetDocument(doc);
     view->SetStepDelay(m_nStepDelayMs);
-    // The tournament's speed is the user's choice and kept for the next time;
+    // The runs' speed is the user's choice and kept for the next time;
     // a batch run neither reads nor keeps it, so that scripts repeat.
     if (m_bSettingsUsable && !IsBatch()) {
         view->SetSpeed(QSettings().value(kSpeedKey, 1.0).toDouble());

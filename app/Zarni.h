@@ -43,9 +43,8 @@ public:
     const QStringList &RecentFiles() const { return m_recentFiles; }
     void AddToRecentFileList(const QString &path);
 
-    // The wait between the tournament's painting steps for new views.
+    // The wait between a run's steps for new views.
     void SetStepDelay(int ms) { m_nStepDelayMs = ms; }
-    // The main window's size before the first document opens.
     // The main window's size before the first document opens; given, it
     // decides over the size the user left the window at.
     void SetInitialSize(QSize size)

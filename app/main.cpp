@@ -69,7 +69,7 @@ int main(int argc, char **argv)
     parser.addVersionOption();
     const QCommandLineOption script(QStringLiteral("script"), QStringLiteral("Run the statements of PATH (- for standard input)."), QStringLiteral("PATH"));
     const QCommandLineOption noScreen(QStringLiteral("headless"), QStringLiteral("Show no window; end after the script."));
-    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait MS between the tournament's painting steps (default 500, 0 when headless)."), QStringLiteral("MS"));
+    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait MS between a run's steps (default 500, 0 when headless)."), QStringLiteral("MS"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Size of the main window (default 800x600)."), QStringLiteral("WxH"));
     const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The language of the texts: zh_TW (the default) or en."), QStringLiteral("LANG"));
     parser.addOptions({script, noScreen, delay, size, lang});

@@ -222,13 +222,13 @@ const std::vector<ToolbarButton> &ToolbarButtons()
     return buttons;
 }
 
-// The tournament toolbar, the player's buttons with their pictures' names:
+// The run toolbar, the player's buttons with their pictures' names:
 // 0 is a separator, kSpeedLabel the label showing the speed, kStepSlider the
 // slider of the step shown. The algorithms' buttons follow, an algorithm's
 // after a separator.
 const int kSpeedLabel = -1;
 const int kStepSlider = -2;
-const std::vector<std::pair<int, const char *>> &TournamentButtons()
+const std::vector<std::pair<int, const char *>> &RunButtons()
 {
     static const std::vector<std::pair<int, const char *>> buttons = {
         {ID_WINNER_PAUSE, "pause"}, {ID_WINNER_STEP, "step"}, {ID_WINNER_BACK, "back"}, {ID_WINNER_RESTART, "restart"},
@@ -520,7 +520,7 @@ void CMainFrame::CreateActions()
     for (const ToolbarButton &button : ToolbarButtons())
         if (button.id && button.id != ID_ZOOM_COMBO)
             add(button.id);
-    for (const auto &[id, glyph] : TournamentButtons())
+    for (const auto &[id, glyph] : RunButtons())
         if (id > 0)
             add(id);
     for (const CommandSpec &command : AlgorithmCommands())
@@ -590,7 +590,7 @@ void CMainFrame::changeEvent(QEvent *event)
     BuildMenuBar(m_nMenuId);
     if (m_recentPlaceholder)
         m_recentPlaceholder->setText(tr("最近開啟檔案"));
-    m_tournamentBar->setWindowTitle(tr("錦標賽"));
+    m_runBar->setWindowTitle(tr("執行"));
     m_speedLabel->setToolTip(tr("播放速度"));
     m_stepSlider->setToolTip(tr("執行到第幾步"));
     m_wndToolBar->m_wndZoomCombo->setStatusTip(LoadString(IDC_ZOOM_COMBO));
@@ -607,8 +607,8 @@ void CMainFrame::OnCreate()
     CreateStatusBar();
     m_wndStatusBar->SetSizeText(QStringLiteral("800 * 600"));
     CreateZoomCombo();
-    // Shown when a merge starts; until then the document windows keep the
-    // whole client area.
+    // Shown when an algorithm's record starts (a merge's); until then the
+    // document windows keep the whole client area.
     m_recordPanel = new CRecordPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_recordPanel);
     m_recordPanel->hide();
@@ -655,7 +655,7 @@ void CMainFrame::CreateToolBar()
     }
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
     connect(m_wndToolBar, &QToolBar::visibilityChanged, this, [this] { UpdateCommandUISoon(); });
-    CreateTournamentToolBar();
+    CreateRunToolBar();
     for (QToolButton *button : m_wndToolBar->findChildren<QToolButton *>())
         button->installEventFilter(this);
 }
@@ -670,35 +670,36 @@ void CMainFrame::resizeEvent(QResizeEvent *event)
 // the second starts a row of its own, so that no button hides behind ».
 void CMainFrame::KeepToolBarsWhole()
 {
-    if (!m_tournamentBar || toolBarArea(m_wndToolBar) != Qt::TopToolBarArea ||
-        toolBarArea(m_tournamentBar) != Qt::TopToolBarArea || m_wndToolBar->isFloating() ||
-        m_tournamentBar->isFloating())
+    if (!m_runBar || toolBarArea(m_wndToolBar) != Qt::TopToolBarArea ||
+        toolBarArea(m_runBar) != Qt::TopToolBarArea || m_wndToolBar->isFloating() ||
+        m_runBar->isFloating())
         return;
-    const bool fit = m_wndToolBar->sizeHint().width() + m_tournamentBar->sizeHint().width() <= width();
-    if (fit == !toolBarBreak(m_tournamentBar))
+    const bool fit = m_wndToolBar->sizeHint().width() + m_runBar->sizeHint().width() <= width();
+    if (fit == !toolBarBreak(m_runBar))
         return;
     if (fit)
-        removeToolBarBreak(m_tournamentBar);
+        removeToolBarBreak(m_runBar);
     else
-        insertToolBarBreak(m_tournamentBar);
+        insertToolBarBreak(m_runBar);
 }
 
-// A second toolbar, dockable like the first, for driving a tournament.
-void CMainFrame::CreateTournamentToolBar()
+// A second toolbar, dockable like the first, for driving the runs.
+void CMainFrame::CreateRunToolBar()
 {
-    m_tournamentBar = new QToolBar(tr("錦標賽"), this);
-    m_tournamentBar->setObjectName(QStringLiteral("tournamentBar"));
-    m_tournamentBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
-    for (const auto &[id, glyph] : TournamentButtons()) {
+    m_runBar = new QToolBar(tr("執行"), this);
+    // The old name, so that the layouts users saved still restore.
+    m_runBar->setObjectName(QStringLiteral("tournamentBar"));
+    m_runBar->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
+    for (const auto &[id, glyph] : RunButtons()) {
         if (id == 0) {
-            m_tournamentBar->addSeparator();
+            m_runBar->addSeparator();
         } else if (id == kSpeedLabel) {
-            m_speedLabel = new QLabel(SpeedText(1), m_tournamentBar);
+            m_speedLabel = new QLabel(SpeedText(1), m_runBar);
             m_speedLabel->setObjectName(QStringLiteral("speedLabel"));
             m_speedLabel->setToolTip(tr("播放速度"));
-            m_tournamentBar->addWidget(m_speedLabel);
+            m_runBar->addWidget(m_speedLabel);
         } else if (id == kStepSlider) {
-            m_stepSlider = new QSlider(Qt::Horizontal, m_tournamentBar);
+            m_stepSlider = new QSlider(Qt::Horizontal, m_runBar);
             m_stepSlider->setObjectName(QStringLiteral("stepSlider"));
             m_stepSlider->setToolTip(tr("執行到第幾步"));
             m_stepSlider->setFixedWidth(140);
@@ -707,10 +708,10 @@ void CMainFrame::CreateTournamentToolBar()
                 if (CZarniView *view = GetActiveView())
                     view->SeekRun(step);
             });
-            m_tournamentBar->addWidget(m_stepSlider);
+            m_runBar->addWidget(m_stepSlider);
         } else {
-            m_actions[id]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(glyph))));
-            m_tournamentBar->addAction(m_actions[id]);
+            m_actions[id]->setIcon(QIcon(QPixmap::fromImage(RunToolbarImage(glyph))));
+            m_runBar->addAction(m_actions[id]);
         }
     }
     int entry = -1;
@@ -718,13 +719,13 @@ void CMainFrame::CreateTournamentToolBar()
         if (!command.glyph)
             continue;
         if (command.entry != entry)
-            m_tournamentBar->addSeparator();
+            m_runBar->addSeparator();
         entry = command.entry;
-        m_actions[command.value]->setIcon(QIcon(QPixmap::fromImage(TournamentImage(command.glyph))));
-        m_tournamentBar->addAction(m_actions[command.value]);
+        m_actions[command.value]->setIcon(QIcon(QPixmap::fromImage(RunToolbarImage(command.glyph))));
+        m_runBar->addAction(m_actions[command.value]);
     }
-    addToolBar(Qt::TopToolBarArea, m_tournamentBar);
-    for (QToolButton *button : m_tournamentBar->findChildren<QToolButton *>())
+    addToolBar(Qt::TopToolBarArea, m_runBar);
+    for (QToolButton *button : m_runBar->findChildren<QToolButton *>())
         button->installEventFilter(this);
 }
 

@@ -151,7 +151,7 @@ private:
     void CreateActions();
     void SetActionTexts();
     void CreateToolBar();
-    void CreateTournamentToolBar();
+    void CreateRunToolBar();
     void CreateStatusBar();
     void CreateZoomCombo();
     void BuildMenuBar(int menuId);
@@ -179,7 +179,7 @@ private:
     bool m_bShowIndices = false;
     int m_nTextSize = DefaultTextSize();
     void ShowScore();
-    QToolBar *m_tournamentBar = nullptr;
+    QToolBar *m_runBar = nullptr;
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;
     QSlider *m_stepSlider = nullptr;

@@ -227,7 +227,7 @@ EN = {
 '從頭開始(&R)\tCtrl+Home': '&Restart\tCtrl+Home', '直接看結果(&E)\tCtrl+End': 'To the &End\tCtrl+End',
 '設定葉節點(&L)...': 'Set &Leaves...', '加快(&F)\tCtrl+]': '&Faster\tCtrl+]', '放慢(&S)\tCtrl+[': '&Slower\tCtrl+[',
 '合併序列(&M)...': '&Merge Runs...', '輸出勝者(&O)\tCtrl+Down': '&Output the Winner\tCtrl+Down',
-'全部輸出(&A)\tCtrl+Shift+Down': 'Output &All\tCtrl+Shift+Down', '錦標賽': 'Tournament', '播放速度': 'Playing speed',
+'全部輸出(&A)\tCtrl+Shift+Down': 'Output &All\tCtrl+Shift+Down', '執行': 'Run', '播放速度': 'Playing speed',
 '合併序列': 'Merge Runs',
 '每行一個序列，值由大到小排列，以空白分隔；整數 -%1 到 %1，%2 到 %3 個序列，每個最多 %4 個值。以 # 開頭的行不算。':
     'One run a line, its values from the greatest down, separated by blanks; whole numbers from -%1 to %1, %2 to %3 runs of at most %4 values each. Lines starting with # are skipped.',

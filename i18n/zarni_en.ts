@@ -380,10 +380,6 @@ Save anyway?</translation>
         <translation>Output &amp;All	Ctrl+Shift+Down</translation>
     </message>
     <message>
-        <source>錦標賽</source>
-        <translation>Tournament</translation>
-    </message>
-    <message>
         <source>播放速度</source>
         <translation>Playing speed</translation>
     </message>
@@ -510,6 +506,10 @@ Save anyway?</translation>
     <message>
         <source>樹的節點數（1 到 %1）：</source>
         <translation>Nodes in the tree (1 to %1):</translation>
+    </message>
+    <message>
+        <source>執行</source>
+        <translation>Run</translation>
     </message>
 </context>
 <context>

@@ -284,7 +284,7 @@ void Bar(QPainter &p, int x, const QColor &colour)
 }
 
 // The second toolbar's pictures, by name.
-const std::vector<std::pair<const char *, Glyph>> &TournamentGlyphs()
+const std::vector<std::pair<const char *, Glyph>> &RunToolbarGlyphs()
 {
     static const std::vector<std::pair<const char *, Glyph>> glyphs = {
         {"pause", [](QPainter &p) { Bar(p, 4, kNavy); Bar(p, 9, kNavy); }},
@@ -329,9 +329,9 @@ const std::vector<std::pair<const char *, Glyph>> &TournamentGlyphs()
 
 } // namespace
 
-QImage TournamentImage(const char *name)
+QImage RunToolbarImage(const char *name)
 {
-    for (const auto &[glyphName, glyph] : TournamentGlyphs())
+    for (const auto &[glyphName, glyph] : RunToolbarGlyphs())
         if (qstrcmp(glyphName, name) == 0)
             return Render(glyph, kToolbarImageWidth, kToolbarImageHeight);
     return QImage();

@@ -28,7 +28,7 @@ QImage ToolbarImage(ToolbarGlyph glyph);
 // A picture of the second toolbar by its name ("pause", "step", "back",
 // "restart", "end", "faster", "slower", "values", "merge", "pop",
 // "pop-all"), of the same size and colours; a null image for another name.
-QImage TournamentImage(const char *name);
+QImage RunToolbarImage(const char *name);
 
 // IDR_MAINFRAME or IDR_ZARNITYPE, at 32 and 16 pixels.
 QIcon ZarniIcon(int id);

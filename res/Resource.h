@@ -40,7 +40,7 @@ enum Command : int {
     ID_WINNER_EXIT = 0x801C,
     ID_WINNER_TREE = 0x801D,
     ID_FILE_EXPORT = 0x8020, // exports the canvas as an image
-    // Driving a tournament run.
+    // Driving the run shown.
     ID_WINNER_STEP = 0x8021,
     ID_WINNER_BACK = 0x8022,
     ID_WINNER_RESTART = 0x8023,

@@ -249,8 +249,8 @@ signals:
     void SpeedChosen();
     // The user asks to edit a leaf's value where its box is.
     void LeafEditRequested(qint64 index);
-    // An algorithm's record beside the tree (a merge, a replacement) has
-    // started, moved or ended.
+    // An algorithm's record beside the tree has started, moved with the
+    // step shown, or ended.
     void RecordChanged();
     // The pointer has moved onto another node's box (0: off every box).
     void NodeHovered(qint64 index);
@@ -297,7 +297,7 @@ private:
     using Builder = void (CZarniView::*)(TreeNode *, int, int);
     void ResetTree(Builder build);
 
-    // Drawing helpers shared by the paint, the selection and the tournament.
+    // Drawing helpers shared by the paint, the selection and the runs.
     CFont *LabelFont();
     QString CornerNumber(int64_t index, int value) const;
     void FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CRect *textRect, const CRect &box);
