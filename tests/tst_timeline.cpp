@@ -34,6 +34,8 @@ private slots:
     void linesAndCounts_data();
     void linesAndCounts();
     void memoryPerStep();
+    void countsKeptApart_data();
+    void countsKeptApart();
     void heaps_data();
     void heaps();
     void heapOperations_data();
@@ -174,6 +176,72 @@ void TestTimeline::memoryPerStep()
     const double perStep = double(algorithm.Steps().MemoryBytes()) / double(algorithm.Steps().StepCount());
     qInfo("timeline: %.1f bytes a step", perStep);
     QVERIFY(perStep <= 32);
+}
+
+namespace {
+
+using Counts = std::vector<std::pair<int64_t, int64_t>>;
+
+// A run whose steps count the comparisons and moves of a table in turn,
+// each step's in two parts.
+class CountingRun : public RunAlgorithm {
+public:
+    CountingRun(Counts counts, int64_t steps) : m_counts(std::move(counts)) { m_timeline.Plan(steps, steps); }
+    const char *Name() const override { return "counting"; }
+    Message Narration(const NodeStates &) const override { return {}; }
+    const Listing &Lines() const override
+    {
+        static const Listing none;
+        return none;
+    }
+
+private:
+    void RecordStep(Timeline::Writer &writer) override
+    {
+        const auto [comparisons, moves] = m_counts[std::size_t(m_timeline.Recorded()) % m_counts.size()];
+        writer.BeginStep(1, 1);
+        writer.Count(comparisons / 2, moves / 2);
+        writer.Count(comparisons - comparisons / 2, moves - moves / 2);
+    }
+    Counts m_counts;
+};
+
+} // namespace
+
+void TestTimeline::countsKeptApart_data()
+{
+    QTest::addColumn<Counts>("counts");
+    QTest::newRow("small") << Counts{{1, 1}, {0, 2}, {3, 0}};
+    QTest::newRow("about fifteen") << Counts{{14, 14}, {15, 0}, {0, 15}, {7, 8}, {1, 16}, {16, 16}};
+    QTest::newRow("many at once") << Counts{{1, 1}, {70000, 3}, {0, 0}, {int64_t(1) << 40, 1 << 20}};
+    QTest::newRow("every step apart") << Counts{{100, 1000}};
+}
+
+// A step's counts, however large, are its own, and the totals at any step
+// sought are the sums of the steps before, across the blocks of totals kept.
+void TestTimeline::countsKeptApart()
+{
+    QFETCH(Counts, counts);
+    const int64_t steps = 10000;
+    CountingRun run(counts, steps);
+    PlainNodes tree;
+    tree.SetCount(1);
+    Counts totals{{0, 0}};
+    for (int64_t k = 1; k <= steps; ++k) {
+        const auto [comparisons, moves] = counts[std::size_t(k - 1) % counts.size()];
+        totals.push_back({totals.back().first + comparisons, totals.back().second + moves});
+    }
+    QRandomGenerator random(11);
+    for (int i = 0; i < 300; ++i) {
+        const int64_t k = i == 0 ? steps : random.bounded(int(steps) + 1);
+        run.SeekTo(k, tree);
+        QCOMPARE(run.Steps().Comparisons(), totals[std::size_t(k)].first);
+        QCOMPARE(run.Steps().Moves(), totals[std::size_t(k)].second);
+        if (k > 0) {
+            QCOMPARE(run.Steps().ComparisonsOf(k), totals[std::size_t(k)].first - totals[std::size_t(k) - 1].first);
+            QCOMPARE(run.Steps().MovesOf(k), totals[std::size_t(k)].second - totals[std::size_t(k) - 1].second);
+        }
+    }
 }
 
 namespace {

@@ -1,0 +1,277 @@
+// The model behind a view, driven without a widget: a merge is one run from
+// its first tournament to its last pop, and any step of it, however reached,
+// shows what playing there shows.
+
+#include "model/TreeModel.h"
+#include "model/algorithms/merge/Merge.h"
+#include "model/algorithms/tournament/Tournament.h"
+
+#include <QtTest>
+#include <algorithm>
+#include <functional>
+#include <random>
+
+namespace {
+
+using Runs = WinnerMerge::Runs;
+
+// Every value of the runs, the greatest first: what the merge outputs.
+std::vector<int> Merged(const Runs &runs)
+{
+    std::vector<int> all;
+    for (const auto &run : runs)
+        all.insert(all.end(), run.begin(), run.end());
+    std::sort(all.rbegin(), all.rend());
+    return all;
+}
+
+Runs RandomRuns(int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    Runs runs(static_cast<std::size_t>(count));
+    for (auto &run : runs) {
+        run.resize(std::size_t(1 + random() % 6));
+        for (int &value : run)
+            value = int(random() % 101) - 50;
+        std::sort(run.rbegin(), run.rend());
+    }
+    return runs;
+}
+
+// Plays as the player does: to the step the outcome names, or to the end.
+void Play(TreeModel &model, const Outcome &outcome)
+{
+    QVERIFY(!outcome.Failed());
+    if (outcome.then == Outcome::Then::Nothing)
+        return;
+    const int64_t last = outcome.then == Outcome::Then::PlayTo ? outcome.target : model.StepCount();
+    model.SetPlaying(true, last);
+    while (model.Shown() < last && model.StepForward()) {
+    }
+    model.SetPlaying(false);
+}
+
+void StartMerge(TreeModel &model, const Runs &runs, bool loser)
+{
+    Play(model, model.Find<TournamentState>().SetLoser(loser));
+    Play(model, model.Find<MergeState>().Start(runs));
+}
+
+const MergeAlgorithm &MergeRun(const TreeModel &model)
+{
+    return dynamic_cast<const MergeAlgorithm &>(*model.Run());
+}
+
+QList<qint64> Nodes(const TreeModel &model)
+{
+    QList<qint64> nodes;
+    for (int64_t i = 0; i <= model.Count(); ++i)
+        nodes << model.Value(i) << model.Mark(i);
+    return nodes;
+}
+
+QList<qint64> Output(const TreeModel &model)
+{
+    const std::vector<int> output = model.Find<MergeState>().Output();
+    return QList<qint64>(output.begin(), output.end());
+}
+
+QList<qint64> Expected(const std::vector<int> &merged, int64_t count)
+{
+    return QList<qint64>(merged.begin(), merged.begin() + count);
+}
+
+// All the model shows at the step shown: the tree, the listing's line,
+// the runs' heads, the output and the counts.
+QList<qint64> Picture(const TreeModel &model)
+{
+    QList<qint64> picture = Nodes(model) << model.Shown() << model.Line();
+    const MergeState &merge = model.Find<MergeState>();
+    for (int j = 0; j < merge.Runs().RunCount(); ++j)
+        picture << merge.Consumed(j);
+    return picture << Output(model) << model.Run()->Steps().Comparisons() << model.Run()->Steps().Moves();
+}
+
+} // namespace
+
+class TestModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void seekEqualsPlaying_data();
+    void seekEqualsPlaying();
+    void endedAndSwitched_data() { seekEqualsPlaying_data(); }
+    void endedAndSwitched();
+    void practice_data() { seekEqualsPlaying_data(); }
+    void practice();
+    void lines_data();
+    void lines();
+};
+
+void TestModel::seekEqualsPlaying_data()
+{
+    QTest::addColumn<Runs>("runs");
+    QTest::addColumn<bool>("loser");
+    const std::pair<const char *, Runs> rows[] = {
+        {"two runs", {{5, 3, 1}, {4, 2}}},
+        {"three, with ties", {{9, 7, 4, 1}, {8, 8, 2}, {6, 5, 3}}},
+        {"five, uneven", {{10}, {9, 9, 9, 9}, {20, 1}, {7, 6, 5, 4, 3, 2}, {-5, -6}}},
+        {"seven at random", RandomRuns(7, 7)},
+        {"sixteen at random", RandomRuns(16, 16)},
+    };
+    for (const auto &[name, runs] : rows) {
+        QTest::addRow("%s, winner tree", name) << runs << false;
+        QTest::addRow("%s, loser tree", name) << runs << true;
+    }
+}
+
+// Stepping from step 0 to the end outputs the merge, each pop ending with
+// the next value at the top; seeking anywhere, backwards or at random, and
+// stepping back show what stepping there showed.
+void TestModel::seekEqualsPlaying()
+{
+    QFETCH(Runs, runs);
+    QFETCH(bool, loser);
+    TreeModel model;
+    StartMerge(model, runs, loser);
+    const MergeAlgorithm &run = MergeRun(model);
+    const std::vector<int> merged = Merged(runs);
+    const auto lines = int(model.Run()->Lines().size());
+    model.SeekTo(0);
+    std::vector<QList<qint64>> pictures{Picture(model)};
+    while (model.StepForward()) {
+        const int64_t k = model.Shown(), pops = run.PopsBy(k);
+        QVERIFY2(model.Line() >= 1 && model.Line() <= lines, qPrintable(QString::number(k)));
+        QCOMPARE(Output(model), Expected(merged, pops));
+        if (k >= run.TournamentSteps() && run.EndOfPop(k) == k && pops < int64_t(merged.size()))
+            QCOMPARE(model.Value(loser ? 0 : 1), merged[std::size_t(pops)]);
+        pictures.push_back(Picture(model));
+    }
+    QVERIFY(model.Find<MergeState>().Done());
+    QCOMPARE(int64_t(pictures.size()) - 1, model.StepCount());
+
+    for (int64_t k = model.StepCount(); k >= 0; --k) {
+        model.SeekTo(k);
+        QCOMPARE(Picture(model), pictures[std::size_t(k)]);
+    }
+    std::mt19937 random(uint32_t(runs.size()));
+    for (int i = 0; i < 200; ++i) {
+        const int64_t k = int64_t(random() % pictures.size());
+        model.SeekTo(k);
+        QCOMPARE(Picture(model), pictures[std::size_t(k)]);
+    }
+    model.SeekTo(model.StepCount());
+    while (model.Shown() > 0) {
+        model.StepBack();
+        QCOMPARE(Picture(model), pictures[std::size_t(model.Shown())]);
+    }
+}
+
+// A run ended in the middle of a pop, sought back to there, keeps the pops
+// it showed; the next pop
+// goes on from there, and so does the merge in the other kind of tree: it
+// ends as a merge played whole in that kind ends.
+void TestModel::endedAndSwitched()
+{
+    QFETCH(Runs, runs);
+    QFETCH(bool, loser);
+    const std::vector<int> merged = Merged(runs);
+    TreeModel model;
+    StartMerge(model, runs, loser);
+    MergeState &merge = model.Find<MergeState>();
+    Play(model, merge.Pop());
+    const int64_t secondPopEnd = merge.Pop().target;
+    Play(model, merge.PopAll());
+    model.SeekTo(secondPopEnd - 1);
+    const int64_t kept = MergeRun(model).PopsBy(model.Shown());
+    QCOMPARE(kept, 2);
+    model.EndRun();
+    QCOMPARE(Output(model), Expected(merged, kept));
+
+    Play(model, merge.Pop());
+    QCOMPARE(Output(model), Expected(merged, std::min<int64_t>(kept + 1, int64_t(merged.size()))));
+    Play(model, model.Find<TournamentState>().SetLoser(!loser));
+    QVERIFY(merge.Active());
+    Play(model, merge.PopAll());
+    QCOMPARE(Output(model), Expected(merged, int64_t(merged.size())));
+
+    TreeModel whole;
+    StartMerge(whole, runs, !loser);
+    Play(whole, whole.Find<MergeState>().PopAll());
+    QCOMPARE(Nodes(model), Nodes(whole));
+}
+
+// Practising, every step that decides waits for its answer: a pop asks which
+// leaf gives the next output, and the model's answer is a leaf holding it. A
+// wrong answer is counted and the right step played; right answers play on.
+void TestModel::practice()
+{
+    QFETCH(Runs, runs);
+    QFETCH(bool, loser);
+    const std::vector<int> merged = Merged(runs);
+    TreeModel model;
+    model.SetPractising(true);
+    StartMerge(model, runs, loser);
+    int64_t wrong = 0;
+    for (int guard = 0; !model.AtEnd() && guard < 100000; ++guard) {
+        const PracticeQuestion *question = model.Question();
+        if (!question) {
+            QVERIFY(model.StepForward() || model.Question());
+            continue;
+        }
+        const int64_t pops = MergeRun(model).PopsBy(model.Shown());
+        if (question->kind == &kPopQuestion) {
+            QCOMPARE(model.Value(question->answer), merged[std::size_t(pops)]);
+            const auto other = std::find_if(question->choices.begin(), question->choices.end(),
+                                            [&](int64_t leaf) { return model.Value(leaf) < merged[std::size_t(pops)]; });
+            if (wrong == 0 && other != question->choices.end()) {
+                QCOMPARE(model.Answer(*other), TreeModel::AnswerResult::Wrong);
+                QCOMPARE(Output(model), Expected(merged, pops + 1));
+                ++wrong;
+                continue;
+            }
+        }
+        QCOMPARE(model.Answer(question->answer), TreeModel::AnswerResult::Right);
+        model.StepForward();
+    }
+    QVERIFY(model.AtEnd());
+    QCOMPARE(Output(model), Expected(merged, int64_t(merged.size())));
+    QVERIFY(model.GetScore().asked > int64_t(merged.size()));
+    QCOMPARE(model.GetScore().wrong, wrong);
+    QCOMPARE(wrong, 1); // every row's first pop has a wrong choice
+}
+
+void TestModel::lines_data()
+{
+    QTest::addColumn<bool>("loser");
+    QTest::addColumn<QList<int>>("lines");       // by step, from step 1
+    QTest::addColumn<QList<int>>("comparisons"); // so far, by step
+    // A winner tree's pop: output, next value, then the leaf's two matches
+    // on the way up, three boxes each.
+    QTest::newRow("winner tree") << false
+                                 << QList<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 3, 4, 6, 6, 7, 6, 6, 7, 3, 4, 6, 6, 7, 6, 6, 7}
+                                 << QList<int>{1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 3, 4, 4, 4, 5, 5, 5, 5, 5, 6, 6, 6, 7, 7, 7};
+    // A loser tree's: output, next value, node 0 takes it, then at each
+    // node on the way up a comparison, with a swap where the loser kept wins.
+    QTest::newRow("loser tree") << true << QList<int>{1, 1, 1, 1, 3, 4, 5, 8, 7, 3, 4, 5, 8, 8}
+                                << QList<int>{1, 2, 3, 3, 3, 3, 3, 4, 5, 5, 5, 5, 6, 7};
+}
+
+// The first tournament and the pops stand at their lines of one listing.
+void TestModel::lines()
+{
+    QFETCH(bool, loser);
+    QFETCH(QList<int>, lines);
+    QFETCH(QList<int>, comparisons);
+    TreeModel model;
+    StartMerge(model, {{8, 1}, {7}, {6}, {5}}, loser);
+    model.SeekTo(0);
+    for (int k = 1; k <= lines.size(); ++k) {
+        model.SeekTo(k);
+        QCOMPARE(model.Line(), lines[k - 1]);
+        QCOMPARE(model.Run()->Steps().Comparisons(), qint64(comparisons[k - 1]));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestModel)
+#include "tst_model.moc"
