@@ -1027,8 +1027,13 @@ bool CMainFrame::RouteCommand(int id)
 
 CCmdUI CMainFrame::QueryCommand(int id)
 {
+    return QueryCommand(id, CommandChain());
+}
+
+CCmdUI CMainFrame::QueryCommand(int id, const QList<CCmdTarget *> &chain)
+{
     CCmdUI ui(id);
-    for (CCmdTarget *target : CommandChain())
+    for (CCmdTarget *target : chain)
         if (target->OnCmdMsg(id, &ui))
             return ui;
     return ui; // nobody handles it: disabled
@@ -1124,8 +1129,9 @@ void CMainFrame::UpdateCommandUI()
         m_speedLabel->setText(GetActiveView() ? SpeedText(GetActiveView()->Speed()) : QString());
     RefreshRecentFiles();
     RefreshWindowList();
+    const QList<CCmdTarget *> chain = CommandChain();
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
-        const CCmdUI ui = QueryCommand(it.key());
+        const CCmdUI ui = QueryCommand(it.key(), chain);
         it.value()->setEnabled(ui.m_bEnabled);
         if (it.value()->isCheckable())
             it.value()->setChecked(ui.m_nCheck != 0);

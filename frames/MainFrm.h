@@ -166,6 +166,7 @@ private:
     void RunAlgorithmCommand(const CommandSpec &command);
     void AddTableMenu(QMenu *popup, const QString &title, int fromGroup);
     QList<CCmdTarget *> CommandChain() const;
+    static CCmdUI QueryCommand(int id, const QList<CCmdTarget *> &chain);
 
     QMdiArea *m_pMdiArea;
     QHash<int, QAction *> m_actions;
