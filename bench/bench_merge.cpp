@@ -1,5 +1,6 @@
-// The merge of sorted runs: every pop at once, one pop with its replay, and
-// the panel's update after a pop for few and for many long runs.
+// The merge of sorted runs: every pop at once, one pop with its replay, a
+// seek across the whole merge, and the panel's update after a pop for few
+// and for many long runs.
 //   zarni_bench --benchmark_filter=Merge
 #include "BenchView.h"
 #include "frames/RecordPanel.h"
@@ -46,6 +47,26 @@ void BM_MergePopAll(benchmark::State &state)
         PopAll(&view);
         ShowNow(view);
     }
+    const Timeline &steps = MergeRun(&view)->Steps();
+    state.counters["steps"] = double(steps.StepCount());
+    state.counters["bytes/step"] = double(steps.MemoryBytes()) / double(steps.StepCount());
+    view.SetNodeCount(15);
+}
+
+// The whole merge on its timeline, sought from its last step to its first
+// and back, each seek repainted: an iteration is both.
+void BM_MergeSeek(benchmark::State &state)
+{
+    CZarniView &view = View();
+    StartMerge(view, RandomRuns(int(state.range(0)), int(state.range(1))));
+    PopAll(&view);
+    const int64_t last = view.RunStepCount();
+    for (auto _ : state) {
+        view.SeekRun(0);
+        ShowNow(view);
+        view.SeekRun(last);
+        ShowNow(view);
+    }
     view.SetNodeCount(15);
 }
 
@@ -88,5 +109,6 @@ void BM_MergePanelAfterPop(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_MergePopAll)->Args({1024, 1000})->ArgNames({"runs", "length"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergeSeek)->Args({1024, 1000})->ArgNames({"runs", "length"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MergePop)->Args({4, 0})->Args({1024, 0})->Args({1024, 1})->ArgNames({"runs", "loser"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MergePanelAfterPop)->Args({4, 100000})->Args({1024, 100000})->ArgNames({"runs", "length"})->Unit(benchmark::kMillisecond);

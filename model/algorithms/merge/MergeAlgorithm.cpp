@@ -150,7 +150,9 @@ void MergeAlgorithm::RecordStep(Timeline::Writer &writer)
 // the rest play the leaf's path again.
 void MergeAlgorithm::RecordPopStep(Timeline::Writer &writer, int64_t k)
 {
-    const int64_t p = PopOfStep(k);
+    // Steps are recorded in order: step k is the last pop's, or the next's.
+    const bool inLastPop = !m_pops.empty() && k < m_pops.back().start + PopSteps(m_pops.back().leaf);
+    const int64_t p = inLastPop ? int64_t(m_pops.size()) - 1 : -1;
     if (p < 0 && m_nPlayedPops >= 0 && int64_t(m_pops.size()) == m_nPlayedPops)
         return RecordAllTheRest(writer, k);
     if (p < 0) {
