@@ -290,7 +290,7 @@ EN = {
 '將畫布匯出為 PNG、SVG 或 PDF 圖片\n匯出圖片': 'Export the canvas as a PNG, SVG or PDF picture\nExport Picture',
 '暫停或繼續播放\n暫停': 'Pause or resume the run\nPause', '往前一步\n下一步': 'One step of the run forward\nNext Step',
 '退回一步\n上一步': 'One step of the run back\nStep Back', '回到這次執行開始之前\n從頭開始': 'Back to before the run began\nRestart',
-'一次下完剩下的比賽\n直接看結果': 'Play the remaining matches at once\nTo the End',
+'一次播完這次執行剩下的步驟\n直接看結果': 'Play the rest of the run at once\nTo the End',
 '自己設定每個葉節點的值\n設定葉節點': "Set each leaf's value yourself\nSet Leaves",
 '用勝者樹合併幾個由大到小排好的序列\n合併序列': 'Merge runs sorted from the greatest down with the winner tree\nMerge Runs',
 '把樹根的值寫到輸出，再重賽它葉節點的路徑\n輸出勝者': "Write the root's value out and replay its leaf's path\nOutput the Winner",

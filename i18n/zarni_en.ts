@@ -1733,12 +1733,6 @@ Zarni Document</translation>
 Export Picture</translation>
     </message>
     <message>
-        <source>一次下完剩下的比賽
-直接看結果</source>
-        <translation>Play the remaining matches at once
-To the End</translation>
-    </message>
-    <message>
         <source>自己設定每個葉節點的值
 設定葉節點</source>
         <translation>Set each leaf's value yourself
@@ -1995,6 +1989,12 @@ Faster</translation>
 放慢</source>
         <translation>Play the run half as fast
 Slower</translation>
+    </message>
+    <message>
+        <source>一次播完這次執行剩下的步驟
+直接看結果</source>
+        <translation>Play the rest of the run at once
+To the End</translation>
     </message>
 </context>
 <context>

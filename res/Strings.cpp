@@ -28,7 +28,7 @@ const QHash<int, const char *> &Table()
         {ID_WINNER_STEP, QT_TRANSLATE_NOOP("Strings", "往前一步\n下一步")},
         {ID_WINNER_BACK, QT_TRANSLATE_NOOP("Strings", "退回一步\n上一步")},
         {ID_WINNER_RESTART, QT_TRANSLATE_NOOP("Strings", "回到這次執行開始之前\n從頭開始")},
-        {ID_WINNER_END, QT_TRANSLATE_NOOP("Strings", "一次下完剩下的比賽\n直接看結果")},
+        {ID_WINNER_END, QT_TRANSLATE_NOOP("Strings", "一次播完這次執行剩下的步驟\n直接看結果")},
         {ID_VIEW_ARRAY, QT_TRANSLATE_NOOP("Strings", "顯示或隱藏樹的陣列\n陣列")},
         {ID_FILE_EXPORT_RUN, QT_TRANSLATE_NOOP("Strings", "把執行過程存成動畫 GIF，或每一步一頁的 PDF\n匯出動畫")},
         {ID_VIEW_PRACTICE, QT_TRANSLATE_NOOP("Strings", "每個決定下一步的地方先停下來，讓你自己決定\n練習模式")},

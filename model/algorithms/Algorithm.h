@@ -230,7 +230,7 @@ struct DialogSpec {
 
 // A command of the menus and toolbars: its name (the script's identifier)
 // and number, where it stands (a menu by its title, a group within it, a
-// place on the tournament toolbar), its texts, and what it does.
+// place on the run toolbar), its texts, and what it does.
 struct CommandSpec {
     CommandSpec(const char *name, int value, const char *menu, int group, Message text, Message prompt)
         : name(name), value(value), menu(menu), group(group), text(std::move(text)), prompt(std::move(prompt))
@@ -243,7 +243,7 @@ struct CommandSpec {
     Message text;     // the menu's text, with its key after a tab
     Message prompt;   // the status bar's description, a new line, the tip
     const char *keys = nullptr;  // its shortcut ("Ctrl+Down")
-    const char *glyph = nullptr; // its picture on the tournament toolbar
+    const char *glyph = nullptr; // its picture on the run toolbar (res/Images)
     std::function<bool(const TreeModel &)> checked; // a checked item
     std::function<bool(const TreeModel &)> enabled; // always, without it
     std::function<Outcome(TreeModel &)> act;        // without a dialog
