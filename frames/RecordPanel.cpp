@@ -94,16 +94,16 @@ CRecordPanel::CRecordPanel(QWidget *parent) : CViewPanel(parent)
     setWidget(body);
     m_topGrid->SetSource(&m_topCells);
     m_rowGrid->SetSource(&m_rowCells);
-    OnRecordChanged();
+    OnRecordChanged(true);
 }
 
 void CRecordPanel::Watch(CZarniView *view)
 {
-    connect(view, &CZarniView::RecordChanged, this, [this] { OnRecordChanged(); });
+    connect(view, &CZarniView::RecordChanged, this, [this] { OnRecordChanged(false); });
 }
 
 // The record of the first algorithm that has one.
-void CRecordPanel::OnRecordChanged()
+void CRecordPanel::OnRecordChanged(bool force)
 {
     RecordPanel record;
     bool shown = false;
@@ -111,6 +111,10 @@ void CRecordPanel::OnRecordChanged()
         for (const auto &state : view->Model().States())
             if ((shown = state->Panel(&record)))
                 break;
+    if (!force && shown && record.record == m_pShownRecord && record.revision == m_nShownRevision &&
+        record.top == m_topCells.m_rows && record.rows == m_rowCells.m_rows)
+        return;
+    m_nShownRevision = record.revision;
     m_topCells.m_rows = record.top;
     m_rowCells.m_rows = record.rows;
     m_bCopyable = record.copyable;

@@ -38,11 +38,12 @@ public:
 
 protected:
     void Watch(CZarniView *view) override;
-    void ViewChanged() override { OnRecordChanged(); }
+    void ViewChanged() override { OnRecordChanged(true); }
     void Retranslate() override;
 
 private:
-    void OnRecordChanged();
+    // Shows the record anew; unless forced, only when it changed.
+    void OnRecordChanged(bool force = false);
 
     CRecordCells m_rowCells;
     CRecordCells m_topCells;
@@ -52,4 +53,5 @@ private:
     QPushButton *m_copy;
     bool m_bCopyable = false;
     const void *m_pShownRecord = nullptr;
+    int64_t m_nShownRevision = -1;
 };

@@ -84,6 +84,9 @@ struct RecordPanel {
     const PanelRows *top = nullptr;
     const PanelRows *rows = nullptr;
     const void *record = nullptr; // which record: a new one just started shows the panel
+    // Changes whenever what the panel shows of the same record does, so
+    // that a step that changes nothing there costs the panel nothing.
+    int64_t revision = 0;
     bool copyable = false; // the top row's values can be copied
     bool started = false;  // the record has just started
     int64_t topColumn = -1;

@@ -407,6 +407,9 @@ bool MergeState::Panel(RecordPanel *panel) const
     panel->top = m_pOutput.get();
     panel->rows = this;
     panel->record = m_pMerge.get();
+    // The pops decide the output, the heads and the last run; the run the
+    // root shows changes within a pop (below 1024 runs, so it fits).
+    panel->revision = shown.pops * 2048 + shown.nextRun + 1;
     panel->copyable = true;
     panel->started = shown.pops == 0;
     panel->topColumn = shown.pops - 1;

@@ -343,6 +343,7 @@ bool ReplacementState::Panel(RecordPanel *panel) const
     panel->top = m_pInput.get();
     panel->rows = this;
     panel->record = m_pRecord.get();
+    panel->revision = record.ReadBy(step) * (int64_t(record.Input().size()) + 1) + written;
     panel->started = step == 0;
     if (runs > 0) {
         panel->row = runs - 1;
