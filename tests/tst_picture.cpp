@@ -80,6 +80,17 @@ int64_t FirstStaleBox(CZarniView *view)
     return 0;
 }
 
+// What the screen shows of the client area once the paints asked for are
+// done, partial ones included: the backing store, not a fresh render.
+QImage OnScreen(CZarniView *view)
+{
+    QCoreApplication::processEvents();
+    QWidget *top = view->window();
+    const QPoint at = view->viewport()->mapTo(top, QPoint(0, 0));
+    const QSize size = view->viewport()->size();
+    return top->screen()->grabWindow(top->winId(), at.x(), at.y(), size.width(), size.height()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 class TestPicture : public QObject {
@@ -90,6 +101,8 @@ private slots:
     void windowShowsEveryStep();
     void listingOutlivesItsRun_data() { windowShowsEveryStep_data(); }
     void listingOutlivesItsRun();
+    void screenFollowsEveryStep_data() { windowShowsEveryStep_data(); }
+    void screenFollowsEveryStep();
     void comparisonShowsInThePicture();
     void wideValuesShrinkToTheirBox();
 };
@@ -126,6 +139,24 @@ void TestPicture::windowShowsEveryStep()
     for (int64_t j = 1; j <= steps; ++j) { // every step, in a scattered order
         view->SeekRun(j * 7 % (steps + 1));
         check("seek");
+    }
+}
+
+// Played and stepped back, every step leaves on the screen what a whole
+// repaint draws: the outlines of the nodes a step points at come and go.
+void TestPicture::screenFollowsEveryStep()
+{
+    QFETCH(int, setup);
+    auto view = MakeView();
+    view->SetStepDelay(0);
+    kSetups[setup].start(view.get());
+    view->SeekRun(0);
+    const int64_t steps = view->RunStepCount();
+    for (int64_t k = 1; k <= 2 * steps; ++k) {
+        k <= steps ? view->OnWinnerStep() : view->OnWinnerBack();
+        const QImage shown = OnScreen(view.get());
+        view->viewport()->repaint();
+        QVERIFY2(shown == OnScreen(view.get()), qPrintable(QString("step %1").arg(view->RunStep())));
     }
 }
 

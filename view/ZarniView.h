@@ -23,6 +23,7 @@
 #include "framework/ScrollView.h"
 
 #include <QElapsedTimer>
+#include <QRegion>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
@@ -328,6 +329,7 @@ private:
     QRect HighlightArea(int64_t index) const;
     void OutlineBox(QPainter *painter, int64_t index, const QColor &colour, int width, CPoint offset) const;
     void DrawPointedNodes(QPainter *painter, CPoint offset) const;
+    void UpdatePointedNodes();
     void ScrollToShow(int64_t index, bool centre);
     bool AnswerByKey(int key);
     bool AnswerByClick(CPoint point);
@@ -356,4 +358,5 @@ private:
     QTimer m_slideTimer;
     int64_t m_nHighlight = 0;
     int64_t m_nHovered = 0;
+    QRegion m_pointedArea; // where the outlines of the nodes pointed at were drawn
 };

@@ -302,6 +302,19 @@ void CZarniView::DrawPointedNodes(QPainter *painter, CPoint offset) const
         OutlineBox(painter, i, PointedColour(), 3, offset);
 }
 
+// The outlines move from the nodes the last step pointed at to those this
+// one points at: only those boxes are drawn again.
+void CZarniView::UpdatePointedNodes()
+{
+    QRegion area;
+    for (const int64_t i : PointedNodes()) {
+        const CRect box = WindowBox(i);
+        area += QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-4, -4, 4, 4);
+    }
+    viewport()->update(area + m_pointedArea);
+    m_pointedArea = area;
+}
+
 void CZarniView::OnDrawCanvasMarks(QPainter *painter)
 {
     DrawPointedNodes(painter, {0, 0});

@@ -149,9 +149,10 @@ void CZarniView::StepPlayed(int64_t step)
         CWindowDC dc(this);
         PaintNodeBox(&dc, Run()->Steps().Step(step).focus);
         dc.Flush();
+        UpdatePointedNodes(); // a step before may have pointed at some
     } else {
         step > 1 && Run()->Boxes(step - 1).boxes ? Invalidate() : InvalidateStep(step);
-        viewport()->update(); // the outlines of the nodes pointed at
+        UpdatePointedNodes();
         StartSlide(step);
     }
     emit RecordChanged();
@@ -170,7 +171,7 @@ void CZarniView::Sought(int64_t from, int64_t to)
         InvalidateStep(from);
     else if (to != from)
         Invalidate();
-    viewport()->update(); // the outlines of the nodes pointed at
+    UpdatePointedNodes();
     emit RecordChanged();
     Narrate();
     emit StepShown(to);
