@@ -263,3 +263,16 @@ struct AlgorithmEntry {
     // A double click on a node edits its value this way, if at all.
     std::function<Outcome(TreeModel &, int64_t node, const std::string &value)> editNode;
 };
+
+// The row of an algorithm whose state beside the tree is State.
+template <class State>
+AlgorithmEntry EntryOf(const char *name, std::vector<StatementSpec> (*statements)(),
+                       std::vector<CommandSpec> (*commands)())
+{
+    AlgorithmEntry entry;
+    entry.name = name;
+    entry.makeState = [](TreeModel &model) { return std::make_unique<State>(model); };
+    entry.statements = statements;
+    entry.commands = commands;
+    return entry;
+}

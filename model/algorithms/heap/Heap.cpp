@@ -258,12 +258,7 @@ std::vector<CommandSpec> Commands()
 
 AlgorithmEntry HeapEntry()
 {
-    AlgorithmEntry entry;
-    entry.name = "heap";
-    entry.makeState = [](TreeModel &model) { return std::make_unique<HeapState>(model); };
-    entry.statements = Statements;
-    entry.commands = Commands;
-    return entry;
+    return EntryOf<HeapState>("heap", Statements, Commands);
 }
 
 const HeapAlgorithm *HeapState::OwnRun() const

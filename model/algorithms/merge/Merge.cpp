@@ -153,12 +153,7 @@ std::vector<CommandSpec> Commands()
 
 AlgorithmEntry MergeEntry()
 {
-    AlgorithmEntry entry;
-    entry.name = "merge";
-    entry.makeState = [](TreeModel &model) { return std::make_unique<MergeState>(model); };
-    entry.statements = Statements;
-    entry.commands = Commands;
-    return entry;
+    return EntryOf<MergeState>("merge", Statements, Commands);
 }
 
 Message MergeProblem(const WinnerMerge::Problem &problem, bool lines)

@@ -155,12 +155,7 @@ std::vector<CommandSpec> Commands()
 
 AlgorithmEntry ReplacementEntry()
 {
-    AlgorithmEntry entry;
-    entry.name = "replacement";
-    entry.makeState = [](TreeModel &model) { return std::make_unique<ReplacementState>(model); };
-    entry.statements = Statements;
-    entry.commands = Commands;
-    return entry;
+    return EntryOf<ReplacementState>("replacement", Statements, Commands);
 }
 
 Message ReplacementProblem(const ReplacementAlgorithm::Problem &problem)

@@ -117,11 +117,7 @@ std::vector<CommandSpec> Commands()
 
 AlgorithmEntry TournamentEntry()
 {
-    AlgorithmEntry entry;
-    entry.name = "tournament";
-    entry.makeState = [](TreeModel &model) { return std::make_unique<TournamentState>(model); };
-    entry.statements = Statements;
-    entry.commands = Commands;
+    AlgorithmEntry entry = EntryOf<TournamentState>("tournament", Statements, Commands);
     entry.editNode = [](TreeModel &model, int64_t node, const std::string &value) {
         return State(model).SetLeaf(node, value);
     };
