@@ -1,6 +1,7 @@
 #include "RunExport.h"
 
 #include "Export.h"
+#include "WebExport.h"
 #include "framework/FileWrite.h"
 #include "framework/GifWriter.h"
 #include "framework/VideoWriter.h"
@@ -57,7 +58,7 @@ QImage Frame(CZarniView *view, int scale, bool captions)
 
 bool IsRunExportType(const QString &path)
 {
-    return QStringList{"gif", "pdf", "mp4", "webm"}.contains(Kind(path));
+    return QStringList{"gif", "pdf", "mp4", "webm", "html", "zip"}.contains(Kind(path));
 }
 
 RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOptions options,
@@ -76,6 +77,8 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
         options.to = view->RunStepCount();
     if (options.from < 0 || options.from > options.to || options.to > view->RunStepCount())
         return failed(RunExportFailure::BadRange);
+    if (IsWebPageType(path))
+        return ExportWebPage(view, path, options);
     const int64_t frames = options.to - options.from + 1;
     const CSize canvas = view->GetTotalSize();
     const long long pixels = (long long)canvas.cx * options.scale * (canvas.cy * options.scale + CaptionHeight(view, options.scale));
@@ -158,8 +161,8 @@ QString DescribeRunExportFailure(const RunExportResult &result, const QString &p
     switch (result.failure) {
     case RunExportFailure::None: return {};
     case RunExportFailure::UnknownType:
-        english = QStringLiteral("the run's types are .gif, .mp4, .webm and .pdf");
-        chinese = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .gif、.mp4、.webm 或 .pdf。").arg(Kind(path));
+        english = QStringLiteral("the run's types are .gif, .mp4, .webm, .pdf, .html and .zip");
+        chinese = QCoreApplication::translate("Export", "不支援的檔案類型「%1」：請用 .gif、.mp4、.webm、.pdf、.html 或 .zip。").arg(Kind(path));
         break;
     case RunExportFailure::NoRun:
         english = QStringLiteral("the active view has no run");
@@ -176,6 +179,10 @@ QString DescribeRunExportFailure(const RunExportResult &result, const QString &p
     case RunExportFailure::TooManyFrames:
         english = QStringLiteral("more than %1 steps; export fewer").arg(kMaxRunFrames);
         chinese = QCoreApplication::translate("Export", "超過 %1 步；請匯出較少的步驟。").arg(kMaxRunFrames);
+        break;
+    case RunExportFailure::PageTooLarge:
+        english = QStringLiteral("a page holds at most %1 nodes and %2 steps; export fewer steps").arg(kMaxPageNodes).arg(kMaxPageSteps);
+        chinese = QCoreApplication::translate("Export", "網頁最多容納 %1 個節點、%2 步；請匯出較少的步驟。").arg(kMaxPageNodes).arg(kMaxPageSteps);
         break;
     case RunExportFailure::Cancelled:
         english = QStringLiteral("cancelled");

@@ -17,10 +17,11 @@ struct RunExportOptions {
     int64_t to = -1;   // -1: the run's last step
     int msPerStep = 500;
     bool captions = true;
+    int passMark = 80; // a learning platform's package: the percentage that passes
     long long maxBytes = 2000LL * 1000 * 1000; // the largest file made
 };
 
-enum class RunExportFailure { None, UnknownType, NoRun, BadRange, TooLarge, TooManyFrames, Cancelled, Write };
+enum class RunExportFailure { None, UnknownType, NoRun, BadRange, TooLarge, TooManyFrames, PageTooLarge, Cancelled, Write };
 
 struct RunExportResult {
     RunExportFailure failure = RunExportFailure::None;

@@ -513,11 +513,12 @@ const std::vector<StatementSpec> &ScriptStatements()
                 "  export PATH [SCALE]   the active canvas as .png, .svg or .pdf, at a scale\n"
                 "                    from 1 to 8 (a PNG has SCALE x the canvas's pixels)\n",
                 true, &R::Export),
-            Own("export-run", "export-run PATH [SCALE [FROM TO]] (.gif, .mp4, .webm or .pdf)",
+            Own("export-run", "export-run PATH [SCALE [FROM TO]] (.gif, .mp4, .webm, .pdf, .html or .zip)",
                 {{"export-run PATH [SCALE [FROM TO]]", {"ID_FILE_EXPORT_RUN"}}},
                 "  export-run PATH [SCALE [FROM TO]]   the active view's run, steps FROM to TO,\n"
                 "                    as an animated .gif, a .mp4 or .webm video, or a .pdf of a\n"
-                "                    page a step, captioned\n",
+                "                    page a step, captioned; a .html page that plays it, or a\n"
+                "                    .zip for a learning platform (SCORM 1.2)\n",
                 true, &R::ExportRunFile),
             Own("snapshot", "snapshot PATH", {}, "  snapshot PATH     the active view's client area as PNG, in device pixels\n", true,
                 &R::Snapshot),
@@ -1081,7 +1082,7 @@ std::string CScriptRunner::ReadInputFile(const QString &word, const QString &ver
 // page a step, each shown half a second divided by the speed.
 void CScriptRunner::ExportRunFile(const QStringList &words)
 {
-    const QString usage = QStringLiteral("export-run PATH [SCALE [FROM TO]] (.gif, .mp4, .webm or .pdf)");
+    const QString usage = QStringLiteral("export-run PATH [SCALE [FROM TO]] (.gif, .mp4, .webm, .pdf, .html or .zip)");
     if (words.size() != 2 && words.size() != 3 && words.size() != 5)
         Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);

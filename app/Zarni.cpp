@@ -446,6 +446,7 @@ void CZarniApp::OnFileExportRun()
         return;
     const QString target = dialog.Path();
     RunExportOptions options{dialog.Scale(), dialog.From(), dialog.To(), dialog.MsPerStep(), dialog.Captions()};
+    options.passMark = dialog.PassMark();
     QProgressDialog progress(tr("正在匯出動畫..."), tr("取消"), 0, 100, MainFrame());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);

@@ -35,7 +35,7 @@ CExportDlg::CExportDlg(QWidget *parent, int maxScale, qint64 steps, int msPerSte
 {
     setWindowTitle(tr("匯出動畫"));
     setNameFilters({QStringLiteral("GIF (*.gif)"), QStringLiteral("MP4 (*.mp4)"), QStringLiteral("WEBM (*.webm)"),
-                    QStringLiteral("PDF (*.pdf)")});
+                    QStringLiteral("PDF (*.pdf)"), tr("網頁 (*.html)"), tr("學習平台套件 SCORM 1.2 (*.zip)")});
     const int last = int(std::min<qint64>(steps, INT32_MAX));
     m_from = NewSpinBox("exportFrom", 0, last, 0);
     m_to = NewSpinBox("exportTo", 0, last, last);
@@ -43,10 +43,13 @@ CExportDlg::CExportDlg(QWidget *parent, int maxScale, qint64 steps, int msPerSte
     m_msPerStep->setSuffix(tr(" 毫秒"));
     m_captions = new QCheckBox(tr("每一步下面加上說明"), this);
     m_captions->setChecked(true);
+    m_passMark = NewSpinBox("exportPassMark", 0, 100, 80);
+    m_passMark->setSuffix(QStringLiteral(" %"));
     AddField(tr("從第幾步(&F)："), m_from);
     AddField(tr("到第幾步(&O)："), m_to);
     AddField(tr("每步顯示(&M)："), m_msPerStep);
     AddField(QString(), m_captions);
+    AddField(tr("學習平台套件的及格分數(&P)："), m_passMark);
 }
 
 void CExportDlg::AddField(const QString &text, QWidget *widget)
@@ -95,6 +98,11 @@ bool CExportDlg::Captions() const
     return m_captions && m_captions->isChecked();
 }
 
+int CExportDlg::PassMark() const
+{
+    return m_passMark ? m_passMark->value() : 80;
+}
+
 QString CExportDlg::Path() const
 {
     const QStringList files = selectedFiles();
@@ -102,8 +110,8 @@ QString CExportDlg::Path() const
         return {};
     QString path = files.first();
     if (QFileInfo(path).suffix().isEmpty()) {
-        const QString filter = selectedNameFilter();
-        path += "." + filter.section(' ', 0, 0).toLower();
+        const QString filter = selectedNameFilter(); // "... (*.gif)"
+        path += "." + filter.section(QStringLiteral("*."), -1).chopped(1);
     }
     return path;
 }

@@ -22,6 +22,8 @@ public:
     qint64 To() const;
     int MsPerStep() const;
     bool Captions() const;
+    // The percentage a learner needs to pass, for a learning platform.
+    int PassMark() const;
 
 private:
     void AddField(const QString &label, QWidget *field);
@@ -32,4 +34,5 @@ private:
     QSpinBox *m_to = nullptr;
     QSpinBox *m_msPerStep = nullptr;
     QCheckBox *m_captions = nullptr;
+    QSpinBox *m_passMark = nullptr;
 };

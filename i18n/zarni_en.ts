@@ -145,6 +145,18 @@ Save anyway?</translation>
         <source>每步顯示(&amp;M)：</source>
         <translation>Each step for (&amp;M):</translation>
     </message>
+    <message>
+        <source>網頁 (*.html)</source>
+        <translation>Web page (*.html)</translation>
+    </message>
+    <message>
+        <source>學習平台套件 SCORM 1.2 (*.zip)</source>
+        <translation>Learning platform package, SCORM 1.2 (*.zip)</translation>
+    </message>
+    <message>
+        <source>學習平台套件的及格分數(&amp;P)：</source>
+        <translation>Pass mark of a platform package (&amp;P):</translation>
+    </message>
 </context>
 <context>
     <name>CGotoDlg</name>
@@ -802,8 +814,12 @@ Save anyway?</translation>
 %2</translation>
     </message>
     <message>
-        <source>不支援的檔案類型「%1」：請用 .gif、.mp4、.webm 或 .pdf。</source>
-        <translation>The type "%1" is not supported: use .gif, .mp4, .webm or .pdf.</translation>
+        <source>不支援的檔案類型「%1」：請用 .gif、.mp4、.webm、.pdf、.html 或 .zip。</source>
+        <translation>The type "%1" is not supported: use .gif, .mp4, .webm, .pdf, .html or .zip.</translation>
+    </message>
+    <message>
+        <source>網頁最多容納 %1 個節點、%2 步；請匯出較少的步驟。</source>
+        <translation>A page holds at most %1 nodes and %2 steps; export fewer steps.</translation>
     </message>
 </context>
 <context>

@@ -291,7 +291,8 @@ void TestCli::badInput_data()
     QTest::newRow("answer, no question") << QStringList{"--headless", "--script", "SCRIPT"} << "answer 3\n" << 2 << "script.zs:1: 'answer 3': no question is being asked";
     QTest::newRow("answer, not a choice") << QStringList{"--headless", "--script", "SCRIPT"} << "practice on\nID_WINNER_GO\nanswer 3\n" << 2 << "script.zs:3: 'answer 3': the choices are 8, 9";
     QTest::newRow("export-run, no run") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.gif\n" << 2 << "script.zs:1: cannot export the run to 'x.gif': the active view has no run";
-    QTest::newRow("export-run, type") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.mov\n" << 2 << "the run's types are .gif, .mp4, .webm and .pdf";
+    QTest::newRow("export-run, type") << QStringList{"--headless", "--script", "SCRIPT"} << "export-run x.mov\n" << 2 << "the run's types are .gif, .mp4, .webm, .pdf, .html and .zip";
+    QTest::newRow("export-run, page too large") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 65536\nID_WINNER_END\nexport-run x.html\n" << 2 << "a page holds at most 65535 nodes";
     QTest::newRow("export-run, range") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nexport-run x.gif 1 5 3\n" << 2 << "the first not after the last";
     QTest::newRow("export-run, unwritable") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nexport-run /no/such/dir/x.gif\n" << 1 << "cannot export the run to '/no/such/dir/x.gif'";
     QTest::newRow("merge dialog") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_MERGE\n" << 2 << "use 'merge PATH' or 'runs";

@@ -178,6 +178,9 @@ public:
         int mark;
     };
     NodeLook ShownLook(int64_t index) const;
+    // What the step shown compares or swaps, outlined on the window and on
+    // every picture of the step.
+    std::vector<int64_t> PointedNodes() const;
     // Returns once the view's run has stopped playing or the view is gone
     // (handling events meanwhile).
     static void WaitWhilePlaying(CZarniView *view);
@@ -320,7 +323,6 @@ private:
     void DrawRunPicture(CDrawSurface *dc);
     void ChooseSpeedIndex(int index);
     void PaintNodeBox(CWindowDC *dc, int64_t index);
-    std::vector<int64_t> PointedNodes() const;
     void StartSlide(int64_t step);
     void EndSlide();
     void SlideOn();

@@ -1,0 +1,478 @@
+'use strict';
+// Plays a run that Zarni wrote into this page: the tree at the first step,
+// then each step's changes of the tree and of its picture, both ways.
+(function () {
+const data = JSON.parse(document.getElementById('data').textContent);
+const LEAST = -2147483648, NO_LABEL = -2147483647;
+const SPEEDS = [0.25, 0.5, 1, 2, 4, 8];
+const UI = {
+  zh_TW: {
+    start: '從頭開始', back: '上一步', play: '播放', pause: '暫停', step: '下一步', end: '直接看結果',
+    speed: '速度', practice: '練習', zoom: '縮放', counts: '第 %1 / %2 步　比較 %3 次　搬移 %4 次',
+    hint: '提示', none: '沒有', score: '答對 %1 題，答錯 %2 題（共 %3 題）',
+    summary: '練習結束：這次問了 %1 題，錯了 %2 題。', missed: '錯在：%1。',
+    hintText: '提示：比較的是節點 %1 與 %2。', hintLine: '看虛擬碼第 %1 行。', written: '剛寫出的值',
+    right: '答對了。', joiner: '、',
+  },
+  en: {
+    start: 'To the start', back: 'Step back', play: 'Play', pause: 'Pause', step: 'Step', end: 'To the end',
+    speed: 'Speed', practice: 'Practice', zoom: 'Zoom', counts: 'step %1 / %2   comparisons %3   moves %4',
+    hint: 'Hint', none: 'None', score: '%1 right, %2 wrong (of %3)',
+    summary: 'Practice over: %1 questions asked, %2 answered wrong.', missed: 'Missed: %1.',
+    hintText: 'Hint: node %1 is compared with %2.', hintLine: 'See line %1 of the pseudocode.', written: 'the value just written',
+    right: 'Right.', joiner: ', ',
+  },
+};
+
+// The stream: whole numbers of seven bits a byte, signed ones zigzagged.
+const bytes = Uint8Array.from(atob(data.stream), (c) => c.charCodeAt(0));
+let at = 0;
+function num() {
+  let n = 0, scale = 1, b;
+  do { b = bytes[at++]; n += (b & 0x7f) * scale; scale *= 128; } while (b & 0x80);
+  return n;
+}
+function signed() { const n = num(); return n % 2 ? -(n + 1) / 2 : n / 2; }
+// A message: its parts, each a text's number and its arguments.
+function message() {
+  const parts = [];
+  for (let p = num(); p > 0; --p) {
+    if (parts.length) { parts.push(message()); continue; }
+    const text = num(), args = [];
+    for (let n = num(); n > 0; --n) {
+      const kind = num();
+      if (kind === 0) args.push(String(signed()));
+      else if (kind === 1) args.push(label(signed()));
+      else if (kind === 2) args.push(message());
+      else args.push(data.words[num()]);
+    }
+    parts.push({ text, args });
+  }
+  return parts;
+}
+function label(value) { return value === LEAST ? '-∞' : value === NO_LABEL ? '' : String(value); }
+function fill(text, args) {
+  return text.replace(/%(\d{1,2})/g, (m, n) => (n >= 1 && n <= args.length ? args[n - 1] : m));
+}
+function words(parts, lang) {
+  if (!parts) return '';
+  const li = lang === 'en' ? 1 : 0;
+  let out = '';
+  for (const part of parts) {
+    if (Array.isArray(part)) { out += words(part, lang); continue; }
+    const args = part.args.map((a) => (typeof a === 'string' ? a : words(a, lang)));
+    out += part.text ? fill(data.texts[part.text - 1][li], args) : '';
+  }
+  return out;
+}
+
+// Reads the stream once: where each step's parts are.
+const from = data.from, to = data.to, records = to - from + 1;
+const maxCount = data.maxCount;
+const S = {
+  line: new Int32Array(records), cmp: new Float64Array(records), mov: new Float64Array(records),
+  narr: new Int32Array(records), quest: new Int32Array(records).fill(-1),
+  pt: [], ptStart: new Int32Array(records + 1),
+  ch: [], chStart: new Int32Array(records + 1),
+  lk: [], lkStart: new Int32Array(records + 1),
+};
+const first = { count: num(), values: new Int32Array(maxCount + 1), marks: new Uint8Array(maxCount + 1) };
+for (let i = 0; i <= first.count; ++i) { first.values[i] = signed(); first.marks[i] = num(); }
+function readLooks(r) {
+  for (let n = num(); n > 0; --n) S.lk.push(num(), signed(), signed(), num(), num());
+  S.lkStart[r + 1] = S.lk.length;
+}
+function readStep(r) {
+  S.line[r] = num();
+  for (let n = num(); n > 0; --n) S.pt.push(num());
+  S.ptStart[r + 1] = S.pt.length;
+  S.cmp[r] = (r ? S.cmp[r - 1] : 0) + signed();
+  S.mov[r] = (r ? S.mov[r - 1] : 0) + signed();
+  S.narr[r] = at;
+  message();
+}
+readLooks(0);
+readStep(0);
+for (let r = 1; r < records; ++r) {
+  S.chStart[r] = S.ch.length;
+  for (let n = num(); n > 0; --n) S.ch.push(num(), signed(), signed());
+  S.chStart[r + 1] = S.ch.length;
+  S.lkStart[r] = S.lk.length;
+  readLooks(r);
+  S.ptStart[r] = S.pt.length;
+  readStep(r);
+  if (num()) { S.quest[r] = at - 1; num(); for (let n = num(); n > 0; --n) num(); num(); message(); message(); }
+}
+S.chStart[1] = S.chStart[1] || 0;
+function question(r) {
+  if (S.quest[r] < 0) return null;
+  at = S.quest[r];
+  const kind = data.kinds[num() - 1], node = num(), choices = [];
+  for (let n = num(); n > 0; --n) choices.push(num());
+  const answer = num(), ask = message(), reveal = message();
+  return { kind, node, choices, answer, ask, reveal };
+}
+function narration(r) { at = S.narr[r]; return message(); }
+
+// Where the player stands.
+const tree = {
+  count: first.count, values: first.values.slice(), marks: first.marks.slice(),
+  lookV: first.values.slice(), lookM: first.marks.slice(),
+};
+for (let j = S.lkStart[0]; j < S.lkStart[1]; j += 5) { tree.lookV[S.lk[j]] = S.lk[j + 2]; tree.lookM[S.lk[j]] = S.lk[j + 4]; }
+let shown = from, dirty = new Set(), layoutDue = true;
+const practice = { on: false, held: null, passed: -1, asked: 0, right: 0, wrong: 0, missed: [], runAsked: 0, runWrong: 0, said: null };
+
+function apply(r, forward) {
+  const a = S.chStart[r], b = S.chStart[r + 1];
+  for (let j = forward ? a : b - 3; forward ? j < b : j >= a; j += forward ? 3 : -3) {
+    const nf = S.ch[j], node = Math.floor(nf / 4), field = nf % 4, value = forward ? S.ch[j + 2] : S.ch[j + 1];
+    if (field === 0) tree.values[node] = value;
+    else if (field === 1) tree.marks[node] = value;
+    else if (field === 2) { const o = S.ch[j + 1]; const v = tree.values[node]; tree.values[node] = tree.values[o]; tree.values[o] = v; }
+    else { tree.count = value; layoutDue = true; }
+  }
+  for (let j = S.lkStart[r]; j < S.lkStart[r + 1]; j += 5) {
+    const node = S.lk[j];
+    tree.lookV[node] = S.lk[j + (forward ? 2 : 1)];
+    tree.lookM[node] = S.lk[j + (forward ? 4 : 3)];
+    dirty.add(node);
+  }
+}
+function seekTo(k) {
+  k = Math.max(view.from, Math.min(view.to, Math.round(k)));
+  while (shown < k) apply(++shown - from, true);
+  while (shown > k) apply(shown-- - from, false);
+  render();
+}
+
+// The picture: the canvas as the program lays it out.
+const svg = document.getElementById('tree');
+const NS = 'http://www.w3.org/2000/svg';
+const [W, H, XDIV, YDIV] = data.canvas;
+const COLOURS = [['#fff', '#000'], ['rgb(255,50,50)', '#f00'], ['rgb(100,100,100)', 'rgb(100,100,100)'],
+  ['rgb(180,225,180)', 'rgb(30,120,30)'], ['rgb(210,210,210)', 'rgb(90,90,90)'],
+  ['rgb(255,232,160)', 'rgb(170,110,0)'], ['rgb(185,215,255)', 'rgb(20,80,180)']];
+svg.setAttribute('viewBox', `0 0 ${W} ${H}`);
+const a = Math.floor(W / XDIV), b = Math.floor(H / YDIV);
+let boxes = [], outlines = null, geometry = null;
+function levelOf(i) { return i <= 0 ? 0 : Math.floor(Math.log2(i)) + 1; }
+function position(i) {
+  const g = geometry;
+  if (i === 0) return [Math.floor(W / 2), Math.floor(((2 * g.top - 1) * H) / (2 * (g.depth + g.top)))];
+  const level = levelOf(i), place = i - 2 ** (level - 1);
+  return [Math.floor(((2 * place + 1) * W) / 2 ** level), Math.floor(((2 * (level + g.top) - 1) * H) / (2 * (g.depth + g.top)))];
+}
+function el(name, attrs, parent) {
+  const e = document.createElementNS(NS, name);
+  for (const k in attrs) e.setAttribute(k, attrs[k]);
+  if (parent) parent.appendChild(e);
+  return e;
+}
+function layout() {
+  svg.textContent = '';
+  geometry = { depth: Math.max(1, levelOf(tree.count)), top: data.nodeZero ? 1 : 0 };
+  el('rect', { x: 0, y: 0, width: W, height: H, fill: '#fff' }, svg);
+  let d = '';
+  for (let i = 1; 2 * i <= tree.count; ++i) {
+    const [px, py] = position(i);
+    for (const c of [2 * i, 2 * i + 1]) {
+      if (c > tree.count) continue;
+      const [cx, cy] = position(c);
+      d += `M${c % 2 ? px + a : px - a} ${py}H${cx}V${cy}`;
+    }
+  }
+  if (data.nodeZero) { const [zx, zy] = position(0), [rx, ry] = position(1); d += `M${zx} ${zy}L${rx} ${ry}`; }
+  el('path', { d, stroke: '#000', fill: 'none', 'stroke-width': 1, transform: 'translate(0.5 0.5)' }, svg);
+  boxes = [];
+  const withText = b >= 4, size = Math.max(1, Math.round(b * 0.85));
+  for (let i = data.nodeZero ? 0 : 1; i <= tree.count; ++i) {
+    const [x, y] = position(i);
+    const g = el('g', { 'data-index': i }, svg);
+    const r = el('rect', { x: x - a + 0.5, y: y - b + 0.5, width: Math.max(0, 2 * a - 1), height: Math.max(0, 2 * b - 1), 'stroke-width': 1 }, g);
+    const t = withText ? el('text', { x, y, 'font-size': size, 'text-anchor': 'middle', 'dominant-baseline': 'central' }, g) : null;
+    boxes[i] = { r, t, x, y };
+  }
+  outlines = el('g', { fill: 'none', stroke: 'rgb(255,140,0)', 'stroke-width': 3 }, svg);
+  layoutDue = false;
+  for (let i = 0; i <= tree.count; ++i) drawBox(i);
+  dirty.clear();
+}
+function drawBox(i) {
+  const box = boxes[i];
+  if (!box) return;
+  const value = i === 0 ? tree.values[0] : tree.lookV[i], mark = i === 0 ? tree.marks[0] : tree.lookM[i];
+  const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
+  box.r.setAttribute('fill', fillColour);
+  box.r.setAttribute('stroke', frame);
+  if (box.t) {
+    const text = label(value);
+    box.t.textContent = text;
+    const room = 2 * a - 2, wide = text.length * 0.55 * Math.round(b * 0.85);
+    box.t.setAttribute('font-size', wide > room ? Math.max(6, Math.round(b * 0.85 * room / wide)) : Math.round(b * 0.85));
+  }
+}
+function drawOutlines(r) {
+  outlines.textContent = '';
+  for (let j = S.ptStart[r]; j < S.ptStart[r + 1]; ++j) {
+    const i = S.pt[j];
+    if (i < 1 || i > tree.count) continue;
+    const [x, y] = position(i);
+    el('rect', { x: x - a - 2, y: y - b - 2, width: 2 * a + 3, height: 2 * b + 3 }, outlines);
+  }
+}
+
+// The panels and the controls.
+const $ = (id) => document.getElementById(id);
+const view = { from, to, lang: data.language === 'en' ? 'en' : 'zh_TW', speed: 1, playing: false, loop: false, timer: 0 };
+function ui(key, ...args) { return fill(UI[view.lang][key], args.map(String)); }
+function showTexts() {
+  document.documentElement.lang = view.lang === 'en' ? 'en' : 'zh-Hant';
+  for (const id of ['start', 'back', 'step', 'end']) { $(id).title = ui(id); $(id).setAttribute('aria-label', ui(id)); }
+  $('speedLabel').textContent = ui('speed');
+  $('practiceLabel').textContent = ui('practice');
+  $('zoomLabel').textContent = ui('zoom');
+  $('hint').textContent = ui('hint');
+  $('lang').value = view.lang;
+  const code = $('code');
+  code.textContent = '';
+  for (const [indent, texts] of data.listing) {
+    const li = document.createElement('li');
+    li.textContent = '  '.repeat(indent) + texts[view.lang === 'en' ? 1 : 0];
+    code.appendChild(li);
+  }
+  render();
+}
+function render() {
+  if (layoutDue) layout();
+  for (const i of dirty) drawBox(i);
+  drawBox(0);
+  dirty.clear();
+  const r = shown - from;
+  drawOutlines(r);
+  const lines = $('code').children;
+  for (let j = 0; j < lines.length; ++j) lines[j].className = j + 1 === S.line[r] ? 'current' : '';
+  $('counts').textContent = ui('counts', shown, data.steps, S.cmp[r], S.mov[r]);
+  $('slider').value = shown;
+  $('stepText').textContent = `${shown} / ${data.steps}`;
+  $('play').textContent = view.playing ? '||' : '▶';
+  $('play').title = ui(view.playing ? 'pause' : 'play');
+  if (shown >= view.to) reportScore();
+  $('narration').textContent = practice.held ? words(practice.held.ask, view.lang) : practice.said || words(narration(r), view.lang);
+  showQuiz();
+}
+
+// Practice: each step that decides waits for the learner's answer.
+function showQuiz() {
+  const quiz = $('quiz');
+  quiz.hidden = !practice.on;
+  if (!practice.on) return;
+  const q = practice.held;
+  $('question').textContent = q ? words(q.ask, view.lang) : shown === view.to ? summary() : '';
+  const choices = $('choices');
+  choices.textContent = '';
+  if (q) {
+    q.choices.forEach((c, n) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = c === 0 && q.kind.none ? `${ui('none')} (N)` : `${c} (${n + 1})`;
+      button.addEventListener('click', () => answer(c));
+      choices.appendChild(button);
+    });
+  }
+  $('hint').hidden = !q;
+  $('score').textContent = ui('score', practice.right, practice.wrong, practice.asked);
+}
+function summary() {
+  if (!practice.runAsked) return '';
+  let text = ui('summary', practice.runAsked, practice.runWrong);
+  if (practice.missed.length) text += ui('missed', practice.missed.map((m) => m[view.lang === 'en' ? 1 : 0]).join(ui('joiner')));
+  return text;
+}
+function hint() {
+  const q = practice.held;
+  if (!q) return;
+  const nodes = q.kind.nodes ? q.choices.filter((c) => c !== 0) : [];
+  let text = ui('hintText', q.node, nodes.length ? nodes.join(ui('joiner')) : ui('written'));
+  const line = S.line[shown + 1 - from];
+  if (line) text += ui('hintLine', line);
+  $('question').textContent = `${words(q.ask, view.lang)} ${text}`;
+}
+// One step forward, unless practice holds it for an answer.
+function stepForward() {
+  if (shown >= view.to) return false;
+  const r = shown + 1 - from;
+  if (practice.on && practice.passed !== shown + 1 && !practice.held) {
+    const q = question(r);
+    if (q) { practice.held = q; stop(); render(); return false; }
+  }
+  if (practice.held) return false;
+  practice.said = null;
+  seekTo(shown + 1);
+  return true;
+}
+function answer(choice) {
+  const q = practice.held;
+  if (!q || !q.choices.includes(Number(choice))) return false;
+  practice.held = null;
+  practice.passed = shown + 1;
+  ++practice.asked; ++practice.runAsked;
+  const right = Number(choice) === q.answer;
+  if (right) ++practice.right;
+  else {
+    ++practice.wrong; ++practice.runWrong;
+    if (!practice.missed.some((m) => m[0] === q.kind.missed[0])) practice.missed.push(q.kind.missed);
+  }
+  seekTo(shown + 1);
+  practice.said = right ? null : `${words(q.reveal, view.lang)} ${words(narration(shown - from), view.lang)}`;
+  reportScore();
+  if (right) play(); else render();
+  return right;
+}
+
+// Playing: a step each half second divided by the speed.
+function tick() {
+  view.timer = 0;
+  if (!view.playing) return;
+  if (shown >= view.to) {
+    if (view.loop) { practice.passed = -1; seekTo(view.from); } else { stop(); render(); reportScore(); return; }
+  } else if (!stepForward()) return;
+  view.timer = setTimeout(tick, 500 / view.speed);
+}
+function play() {
+  if (view.playing) return;
+  if (shown >= view.to && !view.loop) seekTo(view.from);
+  view.playing = true;
+  render();
+  view.timer = setTimeout(tick, 500 / view.speed);
+}
+function stop() {
+  view.playing = false;
+  if (view.timer) clearTimeout(view.timer);
+  view.timer = 0;
+}
+function pause() { stop(); render(); }
+function setPractice(on) {
+  practice.on = !!on;
+  practice.held = null;
+  practice.said = null;
+  $('practice').checked = practice.on;
+  render();
+}
+
+// A learning platform's API (SCORM 1.2), where the page was started by one.
+function findAPI(win) {
+  for (let n = 0; win && n < 16; ++n) {
+    try { if (win.API) return win.API; } catch (e) { return null; }
+    if (win.parent === win) break;
+    win = win.parent;
+  }
+  return null;
+}
+const platform = data.scorm ? (findAPI(window) || (window.opener && findAPI(window.opener))) : null;
+let reported = false; // the platform has been told the end
+if (platform) {
+  platform.LMSInitialize('');
+  platform.LMSSetValue('cmi.core.lesson_status', 'incomplete');
+  platform.LMSCommit('');
+  window.addEventListener('pagehide', () => { if (!reported) { reported = true; platform.LMSFinish(''); } });
+}
+// The score so far; at the end, passed or failed against the pass mark.
+function reportScore() {
+  if (!platform || reported) return;
+  const score = practice.asked ? Math.round((practice.right / practice.asked) * 100) : 0;
+  platform.LMSSetValue('cmi.core.score.raw', String(score));
+  platform.LMSSetValue('cmi.core.score.min', '0');
+  platform.LMSSetValue('cmi.core.score.max', '100');
+  const done = shown >= view.to && !practice.held;
+  platform.LMSSetValue('cmi.core.lesson_status', !done ? 'incomplete' : score >= data.scorm.pass ? 'passed' : 'failed');
+  platform.LMSCommit('');
+  if (done) { reported = true; platform.LMSFinish(''); }
+}
+
+// The state, with the program's names and meanings.
+function state() {
+  const r = shown - from;
+  const nodes = [];
+  const stack = tree.count >= 1 ? [1] : [];
+  while (stack.length) {
+    const i = stack.pop();
+    nodes.push({ index: i, label: label(tree.values[i]), mark: tree.marks[i] });
+    if (2 * i + 1 <= tree.count) stack.push(2 * i + 1);
+    if (2 * i <= tree.count) stack.push(2 * i);
+  }
+  const q = practice.held;
+  return {
+    step: shown, steps: data.steps, algorithm: data.algorithm, line: S.line[r],
+    narration: words(narration(r), view.lang), comparisons: S.cmp[r], moves: S.mov[r], nodes,
+    node0: data.nodeZero ? { label: label(tree.values[0]), mark: tree.marks[0] } : null,
+    practice: {
+      on: practice.on, question: q ? { kind: q.kind.name, node: q.node, choices: q.choices.slice() } : null,
+      asked: practice.asked, right: practice.right, wrong: practice.wrong,
+    },
+  };
+}
+
+// The controls, the keys and the clicks.
+$('slider').min = from;
+$('slider').max = to;
+for (const s of SPEEDS) { const o = document.createElement('option'); o.value = s; o.textContent = `${s}×`; $('speed').appendChild(o); }
+$('speed').value = 1;
+$('start').addEventListener('click', () => { stop(); practice.passed = -1; seekTo(view.from); });
+$('back').addEventListener('click', () => { stop(); practice.held = null; practice.said = null; seekTo(shown - 1); });
+$('play').addEventListener('click', () => (view.playing ? pause() : play()));
+$('step').addEventListener('click', () => { stop(); stepForward(); render(); });
+$('end').addEventListener('click', () => { stop(); practice.held = null; seekTo(view.to); reportScore(); });
+$('slider').addEventListener('input', () => { stop(); practice.held = null; seekTo(Number($('slider').value)); });
+$('speed').addEventListener('change', () => { view.speed = Number($('speed').value); });
+$('practice').addEventListener('change', () => setPractice($('practice').checked));
+$('lang').addEventListener('change', () => { view.lang = $('lang').value; showTexts(); });
+$('zoom').addEventListener('input', () => { svg.style.width = `${Number($('zoom').value) * 100}%`; });
+$('hint').addEventListener('click', hint);
+svg.addEventListener('click', (event) => {
+  const g = event.target.closest && event.target.closest('g[data-index]');
+  if (g && practice.held && practice.held.kind.nodes) answer(Number(g.getAttribute('data-index')));
+});
+document.addEventListener('keydown', (event) => {
+  if (event.target.tagName === 'INPUT' && event.target.type !== 'checkbox' && event.target.type !== 'range') return;
+  const q = practice.held;
+  if (q && /^[0-9]$/.test(event.key)) {
+    const n = Number(event.key);
+    answer(q.kind.nodes ? q.choices[n - 1] : n);
+  } else if (q && (event.key === 'n' || event.key === 'N') && q.kind.none) answer(0);
+  else if (event.key === ' ') view.playing ? pause() : play();
+  else if (event.key === 'ArrowRight' || event.key === 'PageDown') { stop(); stepForward(); render(); }
+  else if (event.key === 'ArrowLeft' || event.key === 'PageUp') { stop(); practice.held = null; practice.said = null; seekTo(shown - 1); }
+  else if (event.key === 'Home') { stop(); seekTo(view.from); }
+  else if (event.key === 'End') { stop(); practice.held = null; seekTo(view.to); }
+  else return;
+  event.preventDefault();
+});
+
+// The parameters after '#', for a page embedded in another.
+const params = new URLSearchParams(location.hash.slice(1));
+const within = (v, lo, hi) => Math.max(lo, Math.min(hi, v));
+if (params.has('from')) view.from = within(Number(params.get('from')) || from, from, to);
+if (params.has('to')) view.to = within(Number(params.get('to')) || to, view.from, to);
+if (params.has('speed') && SPEEDS.includes(Number(params.get('speed')))) { view.speed = Number(params.get('speed')); $('speed').value = view.speed; }
+if (params.get('lang') === 'en' || params.get('lang') === 'zh_TW') view.lang = params.get('lang');
+if (params.get('controls') === '0') document.body.className = 'bare';
+view.loop = params.get('loop') === '1';
+$('zoom').value = data.scale;
+svg.style.width = `${data.scale * 100}%`;
+$('slider').min = view.from;
+$('slider').max = view.to;
+showTexts();
+seekTo(params.has('step') ? Number(params.get('step')) : view.from);
+if (params.get('practice') === '1' || data.scorm) setPractice(true);
+if (params.get('autoplay') === '1') play();
+reportScore();
+
+window.zarni = {
+  get steps() { return data.steps; },
+  seek(k) { stop(); practice.held = null; practice.said = null; seekTo(k); return shown; },
+  play, pause, answer, state,
+  practice(on) { setPractice(on); },
+  step() { stop(); const moved = stepForward(); render(); return moved; },
+};
+})();

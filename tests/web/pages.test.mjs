@@ -1,0 +1,210 @@
+// The pages the program exports, played in Debian's Chromium: at sampled
+// steps of every algorithm the page's state equals the program's after a
+// seek to the same step; keys, parameters and practice; not one request.
+// Usage: node pages.test.mjs ZARNI_BINARY
+import { chromium } from 'playwright-core';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { inflateRawSync } from 'node:zlib';
+import { join } from 'node:path';
+import assert from 'node:assert/strict';
+
+const zarni = process.argv[2];
+const dir = mkdtempSync(join(tmpdir(), 'zarni-web-'));
+let failures = 0;
+
+function run(lines) {
+  const script = join(dir, 'script.zs');
+  writeFileSync(script, lines.join('\n') + '\n');
+  execFileSync(zarni, ['--headless', '--script', script], { stdio: ['ignore', 'ignore', 'inherit'] });
+}
+function programState(path) {
+  const view = JSON.parse(readFileSync(path, 'utf8')).views.find((v) => v.active);
+  const { step, steps, algorithm, line, narration, comparisons, moves } = view.run;
+  const nodes = view.nodes.map(({ index, label, mark }) => ({ index, label, mark }));
+  return { step, steps, algorithm, line, narration, comparisons, moves, nodes: sorted(nodes), node0: view.node0 };
+}
+function sorted(nodes) { return nodes.slice().sort((p, q) => p.index - q.index); }
+function pageState(state) {
+  const { practice, nodes, ...rest } = state;
+  return { ...rest, nodes: sorted(nodes) };
+}
+
+// Each row: a name and the statements that leave a run in the active view.
+const rows = [
+  ['tournament', ['nodes 31', 'leaves 5 17 -3 8 8 40 2 11 9 0 23 6 1 14 30 7', 'ID_WINNER_END']],
+  ['loser tournament', ['tree loser', 'nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END']],
+  ['path played again', ['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', 'leaf 12 99']],
+  ['loser path played again', ['tree loser', 'nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', 'leaf 9 -50']],
+  ['merge', ['runs 9 5 1 / 8 6 2 / 7 4 3 / 10 0 / 12 11', 'ID_WINNER_POP_ALL']],
+  ['loser merge', ['tree loser', 'runs 9 5 1 / 8 6 2 / 7 4 3 / 10 0', 'ID_WINNER_POP_ALL']],
+  ['heap build', ['nodes 20', 'values 4 9 1 7 3 8 2 6 5 0 11 19 13 12 18 14 17 15 16 10', 'heap build']],
+  ['min-heap build by insert', ['heap min', 'nodes 12', 'values 4 9 1 7 3 8 2 6 5 0 11 10', 'heap build-by-insert']],
+  ['heapsort', ['nodes 15', 'values 4 9 1 7 3 8 2 6 5 0 11 14 13 12 10', 'heap sort']],
+  ['heap insert', ['nodes 15', 'values 4 9 1 7 3 8 2 6 5 0 11 14 13 12 10', 'heap build', 'heap insert 50']],
+  ['heap extract', ['nodes 16', 'values 4 9 1 7 3 8 2 6 5 0 11 14 13 12 10 15', 'heap build', 'heap extract']],
+  ['heap key', ['nodes 15', 'values 4 9 1 7 3 8 2 6 5 0 11 14 13 12 10', 'heap build', 'heap key 9 40']],
+  ['heap delete', ['nodes 15', 'values 4 9 1 7 3 8 2 6 5 0 11 14 13 12 10', 'heap build', 'heap delete 2']],
+  ['replacement', ['replace 4 12 3 40 7 1 9 33 2 8 15 6 27 5 11 19 4']],
+  ['merge of its runs', ['replace 3 12 3 40 7 1 9 33 2 8 15 6 27 5', 'merge-runs', 'ID_WINNER_POP_ALL']],
+];
+
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync', '--no-first-run', '--disable-quic'],
+});
+const context = await browser.newContext();
+let requests = 0;
+context.on('request', (request) => { if (!request.url().startsWith('file:')) ++requests; });
+
+async function check(name, body) {
+  try { await body(); console.log(`PASS ${name}`); } catch (error) { ++failures; console.log(`FAIL ${name}: ${error.message.slice(0, 2000)}`); }
+}
+async function open(path, hash = '') {
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  await page.goto(`file://${path}${hash}`);
+  await page.waitForFunction(() => window.zarni);
+  assert.deepEqual(errors, []);
+  return page;
+}
+
+for (const [name, setup] of rows) {
+  await check(name, async () => {
+    const first = join(dir, 'steps.json');
+    run([...setup, `state ${first}`]);
+    const steps = programState(first).steps;
+    const samples = [0, 1, Math.floor(steps / 3), Math.floor(steps / 2), steps - 1, steps].filter((k, i, all) => k >= 0 && all.indexOf(k) === i);
+    const page = join(dir, 'run.html');
+    run([...setup, `export-run ${page}`, ...samples.flatMap((k) => [`seek ${k}`, `state ${join(dir, `s${k}.json`)}`])]);
+    const browserPage = await open(page);
+    for (const k of [...samples, ...samples.slice().reverse()]) {
+      const shown = pageState(await browserPage.evaluate((step) => { window.zarni.seek(step); return window.zarni.state(); }, k));
+      assert.deepEqual(shown, programState(join(dir, `s${k}.json`)), `step ${k}`);
+    }
+    await browserPage.close();
+  });
+}
+
+// A tournament of 15 nodes, as a teacher shares it.
+const page = join(dir, 'tournament.html');
+run(['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', `export-run ${page}`]);
+
+await check('keys', async () => {
+  const p = await open(page);
+  const step = async () => (await p.evaluate(() => window.zarni.state())).step;
+  const keys = [['End', 21], ['Home', 0], ['ArrowRight', 1], ['PageDown', 2], ['ArrowLeft', 1], ['PageUp', 0]];
+  for (const [key, expected] of keys) {
+    await p.keyboard.press(key);
+    assert.equal(await step(), expected, key);
+  }
+  await p.keyboard.press('Space');
+  await p.waitForFunction(() => window.zarni.state().step >= 2);
+  await p.keyboard.press('Space');
+  const paused = await step();
+  await p.waitForTimeout(700);
+  assert.equal(await step(), paused, 'Space pauses');
+});
+
+await check('parameters', async () => {
+  const cases = [['#step=7', 7], ['#from=4&to=9', 4], ['#from=4&to=9&step=20', 9], ['#step=99', 21]];
+  for (const [hash, expected] of cases) {
+    const p = await open(page, hash);
+    assert.equal((await p.evaluate(() => window.zarni.state())).step, expected, hash);
+    await p.close();
+  }
+  const p = await open(page, '#autoplay=1&speed=8&loop=1&lang=en&controls=0');
+  await p.waitForFunction(() => window.zarni.state().step > 3);
+  assert.match((await p.evaluate(() => window.zarni.state())).narration, /^Step \d+\/21/);
+  assert.equal(await p.isVisible('#bar'), false);
+  await p.close();
+});
+
+await check('practice', async () => {
+  const p = await open(page, '#practice=1');
+  // Each question answered with its first choice: some right, some wrong.
+  const given = await p.evaluate(() => {
+    const z = window.zarni, answers = [];
+    for (let guard = 0; guard < 200; ++guard) {
+      const s = z.state();
+      if (s.practice.question) { answers.push(s.practice.question.choices[0]); z.answer(answers.at(-1)); }
+      else if (s.step >= s.steps) break;
+      else z.step();
+    }
+    return { answers, practice: z.state().practice };
+  });
+  const state = join(dir, 'practice.json');
+  run(['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'practice on', 'ID_WINNER_STEP',
+    ...given.answers.map((c) => `answer ${c}`), `state ${state}`]);
+  const { asked, right, wrong } = JSON.parse(readFileSync(state, 'utf8')).practice;
+  assert.deepEqual(given.practice, { on: true, question: null, asked, right, wrong });
+  assert.ok(right >= 1 && wrong >= 1, JSON.stringify(given.practice));
+  await p.close();
+});
+
+// The files of a zip, from its central directory.
+function unzip(zip) {
+  const files = {};
+  const end = zip.lastIndexOf(Buffer.from([0x50, 0x4b, 0x05, 0x06]));
+  let at = zip.readUInt32LE(end + 16);
+  for (let n = zip.readUInt16LE(end + 10); n > 0; --n) {
+    const method = zip.readUInt16LE(at + 10), size = zip.readUInt32LE(at + 20), nameLength = zip.readUInt16LE(at + 28);
+    const local = zip.readUInt32LE(at + 42), start = local + 30 + zip.readUInt16LE(local + 26) + zip.readUInt16LE(local + 28);
+    const bytes = zip.subarray(start, start + size);
+    files[zip.toString('utf8', at + 46, at + 46 + nameLength)] = method === 8 ? inflateRawSync(bytes) : bytes;
+    at += 46 + nameLength + zip.readUInt16LE(at + 30) + zip.readUInt16LE(at + 32);
+  }
+  return files;
+}
+
+// The package in a page that offers the SCORM 1.2 API as a platform does.
+await check('SCORM package', async () => {
+  const zip = join(dir, 'run.zip');
+  run(['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', `export-run ${zip}`]);
+  const files = unzip(readFileSync(zip));
+  assert.match(files['imsmanifest.xml'].toString(), /adlcp:scormtype="sco" href="index.html"/);
+  const scorm = readFileSync(new URL('node_modules/scorm-again/dist/scorm12.min.js', import.meta.url));
+  const served = {
+    '/platform.html': '<script src="scorm12.min.js"></script><script>window.API = new Scorm12API({ autocommit: false, lmsCommitUrl: false, logLevel: 5 });</script><iframe src="pkg/index.html"></iframe>',
+    '/scorm12.min.js': scorm, '/pkg/index.html': files['index.html'],
+  };
+  const server = createServer((request, response) => {
+    const body = served[request.url];
+    response.writeHead(body ? 200 : 404, { 'Content-Type': request.url.endsWith('.js') ? 'text/javascript' : 'text/html' });
+    response.end(body);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const p = await browser.newPage();
+  await p.goto(`http://127.0.0.1:${server.address().port}/platform.html`);
+  const frame = await (await p.waitForSelector('iframe')).contentFrame();
+  await frame.waitForFunction(() => window.zarni);
+  const cmi = () => p.evaluate(() => ({ raw: window.API.cmi.core.score.raw, status: window.API.cmi.core.lesson_status }));
+  assert.equal((await cmi()).status, 'incomplete');
+  const practice = await frame.evaluate(() => {
+    const z = window.zarni;
+    for (let guard = 0; guard < 200; ++guard) {
+      const s = z.state();
+      if (s.practice.question) z.answer(s.practice.question.choices[0]);
+      else if (s.step >= s.steps) break;
+      else z.step();
+    }
+    return z.state().practice;
+  });
+  const score = Math.round((100 * practice.right) / practice.asked);
+  assert.ok(practice.on && practice.asked > 0);
+  assert.deepEqual(await cmi(), { raw: String(score), status: score >= 80 ? 'passed' : 'failed' });
+  await p.close();
+  server.close();
+});
+
+await check('no request leaves the page', async () => {
+  assert.equal(requests, 0);
+});
+
+await browser.close();
+rmSync(dir, { recursive: true, force: true });
+process.exit(failures ? 1 : 0);
