@@ -16,9 +16,14 @@
 #include <QTranslator>
 #include <private/qzipwriter_p.h>
 #include <map>
-#include <set>
+#include <optional>
 
 namespace {
+
+uint64_t Zigzag(int64_t n)
+{
+    return (uint64_t(n) << 1) ^ uint64_t(n >> 63);
+}
 
 // Whole numbers, most of them small, in as few bytes as they need: seven
 // bits a byte, the high bit saying that more follow; signed ones zigzagged.
@@ -30,7 +35,8 @@ public:
             m_bytes += char((n & 0x7F) | 0x80);
         m_bytes += char(n);
     }
-    void Signed(int64_t n) { Put((uint64_t(n) << 1) ^ uint64_t(n >> 63)); }
+    void Signed(int64_t n) { Put(Zigzag(n)); }
+    void Append(const QByteArray &more) { m_bytes += more; }
     const QByteArray &Bytes() const { return m_bytes; }
 
 private:
@@ -53,6 +59,12 @@ public:
         for (const Message &next : message.Then())
             Write(out, next);
     }
+    // The step the messages that follow are of, and the run's steps.
+    void SetStep(int64_t step, int64_t steps)
+    {
+        m_nStep = step;
+        m_nSteps = steps;
+    }
     QJsonArray Table() const { return m_table; }
     QJsonArray WordTable() const { return m_wordTable; }
     QJsonArray Both(const Message &message) const
@@ -61,19 +73,30 @@ public:
     }
 
 private:
+    // An argument is one number: what it is in the low three bits (a
+    // number 0, a value 1, as in Message), what it says above them.
+    static constexpr uint64_t kNested = 2, kWord = 3, kTheStep = 4, kTheSteps = 5;
+
     void WritePart(Stream &out, const Message &part)
     {
         out.Put(TextNumber(part));
         out.Put(part.Args().size());
         for (const Message::Arg &arg : part.Args()) {
-            out.Put(uint64_t(arg.kind));
             switch (arg.kind) {
             case Message::ArgKind::Number:
-            case Message::ArgKind::Value: out.Signed(arg.number); break;
-            case Message::ArgKind::Nested: Write(out, part.Nested(std::size_t(arg.number))); break;
-            case Message::ArgKind::Word: out.Put(WordNumber(part.Word(std::size_t(arg.number)))); break;
+                if (arg.number == m_nStep || arg.number == m_nSteps) { // "step k of n" costs a byte
+                    out.Put(arg.number == m_nStep ? kTheStep : kTheSteps);
+                    break;
+                }
+                [[fallthrough]];
+            case Message::ArgKind::Value: out.Put(Zigzag(arg.number) * 8 + uint64_t(arg.kind)); break;
+            case Message::ArgKind::Nested:
+                out.Put(kNested);
+                Write(out, part.Nested(std::size_t(arg.number)));
+                break;
+            case Message::ArgKind::Word: out.Put(WordNumber(part.Word(std::size_t(arg.number))) * 8 + kWord); break;
             case Message::ArgKind::Real:
-                out.Put(WordNumber(QString::number(part.Real(std::size_t(arg.number)), 'f', arg.decimals).toStdString()));
+                out.Put(WordNumber(QString::number(part.Real(std::size_t(arg.number)), 'f', arg.decimals).toStdString()) * 8 + kWord);
                 break;
             }
         }
@@ -101,6 +124,8 @@ private:
         return uint64_t(found->second);
     }
 
+    int64_t m_nStep = -1;
+    int64_t m_nSteps = -1;
     QTranslator m_source; // holds nothing: the source texts
     QTranslator m_english;
     std::map<std::pair<std::string, std::string>, qsizetype> m_numbers;
@@ -112,52 +137,52 @@ private:
 struct Look {
     int value;
     int mark;
-    bool operator!=(const Look &other) const { return value != other.value || mark != other.mark; }
+    bool operator==(const Look &other) const { return value == other.value && mark == other.mark; }
 };
 
 // Records each step of the view's run from `from` to `to` as the page
-// replays it.
+// replays it: the tree's changes, and where the picture differs from the
+// tree (in the middle of a run's painting steps), each box that begins or
+// ends to differ.
 class Recorder {
 public:
-    Recorder(CZarniView *view, Texts *texts) : m_view(view), m_model(view->Model()), m_texts(texts) {}
+    Recorder(const CZarniView *view, TreeModel &model, Texts *texts) : m_view(view), m_model(model), m_texts(texts) {}
 
     void Start(int64_t from)
     {
-        m_view->SeekRun(from);
+        m_model.SeekTo(from);
         m_nMaxCount = m_model.Count();
         m_out.Put(uint64_t(m_model.Count()));
-        m_looks.resize(std::size_t(m_model.Count()) + 1);
         for (int64_t i = 0; i <= m_model.Count(); ++i) {
             m_out.Signed(m_model.Value(i));
             m_out.Put(uint64_t(m_model.Mark(i)));
-            m_looks[std::size_t(i)] = {m_model.Value(i), m_model.Mark(i)};
         }
-        std::vector<int64_t> lagging;
+        std::vector<int64_t> every;
         for (int64_t i = 1; i <= m_model.Count(); ++i)
-            lagging.push_back(i);
-        WriteLooks(lagging);
+            every.push_back(i);
+        WriteLooks(every);
         WriteStep();
+        m_nFirstBytes = m_out.Bytes().size();
     }
 
     void Next(int64_t k)
     {
-        const RunAlgorithm *run = m_view->Run();
+        const RunAlgorithm *run = m_model.Run();
         const PracticeQuestion question = run->Question(k, m_model);
-        m_view->SeekRun(k);
+        m_model.SeekTo(k);
         m_nMaxCount = std::max(m_nMaxCount, m_model.Count());
         const auto changes = run->Steps().ChangesOf(k);
         m_out.Put(uint64_t(changes.last - changes.first));
-        std::vector<int64_t> touched(m_lagging.begin(), m_lagging.end());
+        std::vector<int64_t> touched;
+        for (const auto &[node, look] : m_overrides)
+            touched.push_back(node);
         for (const NodeChange &change : changes) {
             m_out.Put(change.nodeAndField);
             m_out.Signed(change.from);
             m_out.Signed(change.to);
+            touched.push_back(change.Node());
             if (change.WhichField() == NodeChange::kSwap)
                 touched.push_back(change.from);
-            if (change.WhichField() == NodeChange::kCount)
-                m_looks.resize(std::size_t(std::max<int64_t>(int64_t(m_looks.size()) - 1, m_model.Count())) + 1);
-            else
-                touched.push_back(change.Node());
         }
         if (const int64_t focus = run->Steps().Step(k).focus)
             touched.push_back(focus);
@@ -167,42 +192,52 @@ public:
     }
 
     int64_t MaxCount() const { return m_nMaxCount; }
-    const QByteArray &Bytes() const { return m_out.Bytes(); }
+    // The tree and the first step; the steps after.
+    QByteArray First() const { return m_out.Bytes().left(m_nFirstBytes); }
+    QByteArray Rest() const { return m_out.Bytes().mid(m_nFirstBytes); }
+    const std::vector<const QuestionKind *> &Kinds() const { return m_kinds; }
 
 private:
-    // The boxes whose picture differs from what the page shows: each with
-    // its old and new look, so that the page goes either way.
+    // Each box that begins or ends to show other than the tree, or shows
+    // otherwise again: its look before and after (bit 0 and bit 1 of its
+    // flags say which it has), so that the page goes either way.
     void WriteLooks(std::vector<int64_t> nodes)
     {
         std::sort(nodes.begin(), nodes.end());
         nodes.erase(std::unique(nodes.begin(), nodes.end()), nodes.end());
-        std::vector<std::pair<int64_t, Look>> changed;
-        m_lagging.clear();
+        Stream changed;
+        std::size_t count = 0;
         for (const int64_t i : nodes) {
-            if (i < 1 || i > m_model.Count())
+            const auto was = m_overrides.find(i);
+            std::optional<Look> now;
+            if (i >= 1 && i <= m_model.Count()) {
+                const CZarniView::NodeLook shown = m_view->ShownLook(i);
+                if (!(Look{shown.value, shown.mark} == Look{m_model.Value(i), m_model.Mark(i)}))
+                    now = Look{shown.value, shown.mark};
+            }
+            if (was == m_overrides.end() ? !now : now && *now == was->second)
                 continue;
-            const CZarniView::NodeLook shown = m_view->ShownLook(i);
-            const Look look{shown.value, shown.mark};
-            if (look != Look{m_model.Value(i), m_model.Mark(i)})
-                m_lagging.insert(i);
-            if (look != m_looks[std::size_t(i)])
-                changed.emplace_back(i, look);
+            ++count;
+            changed.Put(uint64_t(i));
+            changed.Put((was != m_overrides.end() ? 1 : 0) | (now ? 2 : 0));
+            for (const std::optional<Look> &look : {was != m_overrides.end() ? std::optional<Look>(was->second) : std::nullopt, now}) {
+                if (look) {
+                    changed.Signed(look->value);
+                    changed.Put(uint64_t(look->mark));
+                }
+            }
+            if (now)
+                m_overrides[i] = *now;
+            else
+                m_overrides.erase(was);
         }
-        m_out.Put(changed.size());
-        for (const auto &[i, look] : changed) {
-            const Look was = m_looks[std::size_t(i)];
-            m_out.Put(uint64_t(i));
-            m_out.Signed(was.value);
-            m_out.Signed(look.value);
-            m_out.Put(uint64_t(was.mark));
-            m_out.Put(uint64_t(look.mark));
-            m_looks[std::size_t(i)] = look;
-        }
+        m_out.Put(count);
+        m_out.Append(changed.Bytes());
     }
 
     void WriteStep()
     {
-        const Timeline &steps = m_view->Run()->Steps();
+        const Timeline &steps = m_model.Run()->Steps();
         m_out.Put(uint64_t(m_model.Line()));
         const std::vector<int64_t> pointed = m_view->PointedNodes();
         m_out.Put(pointed.size());
@@ -212,6 +247,7 @@ private:
         m_out.Signed(steps.Moves() - m_nMoves);
         m_nComparisons = steps.Comparisons();
         m_nMoves = steps.Moves();
+        m_texts->SetStep(m_model.Shown(), m_model.StepCount());
         m_texts->Write(m_out, m_model.Narration());
     }
 
@@ -227,11 +263,11 @@ private:
         for (const int64_t choice : question.choices)
             m_out.Put(uint64_t(choice));
         m_out.Put(uint64_t(question.answer));
+        m_texts->SetStep(-1, -1); // asked before its step: its numbers are said as they are
         m_texts->Write(m_out, question.kind->ask(question));
         m_texts->Write(m_out, question.kind->reveal(question));
     }
 
-public:
     uint64_t KindNumber(const QuestionKind *kind)
     {
         const auto found = std::find(m_kinds.begin(), m_kinds.end(), kind);
@@ -240,19 +276,17 @@ public:
         m_kinds.push_back(kind);
         return m_kinds.size();
     }
-    const std::vector<const QuestionKind *> &Kinds() const { return m_kinds; }
 
-private:
-    CZarniView *m_view;
+    const CZarniView *m_view;
     TreeModel &m_model;
     Texts *m_texts;
     Stream m_out;
-    std::vector<Look> m_looks;
-    std::set<int64_t> m_lagging;
+    std::map<int64_t, Look> m_overrides;
     std::vector<const QuestionKind *> m_kinds;
     int64_t m_nComparisons = 0;
     int64_t m_nMoves = 0;
     int64_t m_nMaxCount = 0;
+    qsizetype m_nFirstBytes = 0;
 };
 
 QByteArray Resource(const QString &name)
@@ -261,14 +295,22 @@ QByteArray Resource(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The run's data as the page reads it.
-QByteArray RunData(CZarniView *view, const RunExportOptions &options, bool scorm)
+// The run's data as the page reads it: what shows the first step, read as
+// the page opens, and the steps after it, compressed, read once it is shown.
+struct PageData {
+    QByteArray first;
+    QByteArray rest;
+};
+
+PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm)
 {
     Texts texts;
-    Recorder recorder(view, &texts);
-    recorder.Start(options.from);
-    for (int64_t k = options.from + 1; k <= options.to; ++k)
-        recorder.Next(k);
+    Recorder recorder(view, view->Model(), &texts);
+    view->ReadRunQuietly([&](TreeModel &) {
+        recorder.Start(options.from);
+        for (int64_t k = options.from + 1; k <= options.to; ++k)
+            recorder.Next(k);
+    });
     const RunAlgorithm *run = view->Run();
     QJsonArray listing;
     for (const ListingLine &line : run->Lines())
@@ -294,20 +336,23 @@ QByteArray RunData(CZarniView *view, const RunExportOptions &options, bool scorm
         {"kinds", kinds},
         {"texts", texts.Table()},
         {"words", texts.WordTable()},
-        {"stream", QString::fromLatin1(recorder.Bytes().toBase64())}};
+        {"first", QString::fromLatin1(recorder.First().toBase64())}};
     if (scorm)
         data.insert("scorm", QJsonObject{{"pass", options.passMark}});
-    return QJsonDocument(data).toJson(QJsonDocument::Compact);
+    // zlib's format after qCompress's four bytes of length, which the
+    // browser's DecompressionStream("deflate") reads.
+    const QByteArray rest = recorder.Rest();
+    return {QJsonDocument(data).toJson(QJsonDocument::Compact), rest.isEmpty() ? rest : qCompress(rest).mid(4).toBase64()};
 }
 
 // The page: the template with its styles, its script (allowed by its hash
 // and nothing else) and the data in place.
-QByteArray Page(const QByteArray &data)
+QByteArray Page(const PageData &data)
 {
     const QByteArray script = Resource(QStringLiteral("player.js"));
     const QByteArray hash = QCryptographicHash::hash(script, QCryptographicHash::Sha256).toBase64();
     QByteArray page = Resource(QStringLiteral("page.html"));
-    QByteArray safeData = data;
+    QByteArray safeData = data.first;
     safeData.replace("</", "<\\/"); // JSON's escape keeps the data inside its element
     page.replace("@SCRIPT_HASH@", hash);
     page.replace("@STYLE@", Resource(QStringLiteral("player.css")));
@@ -315,6 +360,7 @@ QByteArray Page(const QByteArray &data)
     page.replace(at, 6, safeData);
     const qsizetype scriptAt = page.indexOf("@SCRIPT@");
     page.replace(scriptAt, 8, script);
+    page.replace(page.indexOf("@REST@"), 6, data.rest);
     return page;
 }
 
@@ -350,10 +396,8 @@ RunExportResult ExportWebPage(CZarniView *view, const QString &path, const RunEx
 {
     if (view->Model().Count() > kMaxPageNodes || options.to - options.from > kMaxPageSteps)
         return {RunExportFailure::PageTooLarge, {}};
-    const int64_t shown = view->RunStep();
     const bool scorm = Suffix(path) == QLatin1String("zip");
     const QByteArray page = Page(RunData(view, options, scorm));
-    view->SeekRun(shown);
     const QByteArray bytes = scorm ? Package(page, view->Run()->Name(), options.passMark) : page;
     RunExportResult result;
     if (bytes.isEmpty())

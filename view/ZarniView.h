@@ -27,6 +27,7 @@
 #include <QString>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -148,6 +149,9 @@ public:
     // Shows step 0..n of the run, paused; false with no run or a step
     // outside it.
     bool SeekRun(int64_t step);
+    // Reads the run step by step (an export) with the view showing none of
+    // them: it pauses, and shows again the step it was at.
+    void ReadRunQuietly(const std::function<void(TreeModel &)> &read);
     RunState GetRunState() const { return m_model.State(); }
     const RunAlgorithm *Run() const { return m_model.Run(); }
     int64_t RunStep() const { return m_model.Shown(); }

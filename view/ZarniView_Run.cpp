@@ -79,6 +79,16 @@ bool CZarniView::SeekRun(int64_t step)
     return true;
 }
 
+void CZarniView::ReadRunQuietly(const std::function<void(TreeModel &)> &read)
+{
+    m_pPlayer->Pause();
+    const int64_t shown = RunStep();
+    m_model.SetObserver(nullptr);
+    read(m_model);
+    m_model.SeekTo(shown);
+    m_model.SetObserver(this);
+}
+
 bool CZarniView::Follow(const Outcome &outcome)
 {
     if (outcome.Failed())

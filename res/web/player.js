@@ -1,7 +1,7 @@
 'use strict';
 // Plays a run that Zarni wrote into this page: the tree at the first step,
 // then each step's changes of the tree and of its picture, both ways.
-(function () {
+(async function () {
 const data = JSON.parse(document.getElementById('data').textContent);
 const LEAST = -2147483648, NO_LABEL = -2147483647;
 const SPEEDS = [0.25, 0.5, 1, 2, 4, 8];
@@ -25,7 +25,36 @@ const UI = {
 };
 
 // The stream: whole numbers of seven bits a byte, signed ones zigzagged.
-const bytes = Uint8Array.from(atob(data.stream), (c) => c.charCodeAt(0));
+// Base64 read with a table: many times faster than atob's string of bytes.
+function fromBase64(text) {
+  const table = new Uint8Array(128);
+  const letters = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/';
+  for (let i = 0; i < 64; ++i) table[letters.charCodeAt(i)] = i;
+  const pad = text.endsWith('==') ? 2 : text.endsWith('=') ? 1 : 0;
+  const out = new Uint8Array((text.length / 4) * 3 - pad);
+  for (let i = 0, j = 0; i < text.length; i += 4) {
+    const n = (table[text.charCodeAt(i)] << 18) | (table[text.charCodeAt(i + 1)] << 12)
+      | (table[text.charCodeAt(i + 2)] << 6) | table[text.charCodeAt(i + 3)];
+    out[j++] = n >> 16;
+    if (j < out.length) out[j++] = (n >> 8) & 255;
+    if (j < out.length) out[j++] = n & 255;
+  }
+  return out;
+}
+// What shows the first step comes first, and the player shows it at once;
+// the steps after it follow in the page, compressed, read once it is loaded.
+let bytes = fromBase64(data.first), loaded = false;
+async function loadRest() {
+  if (document.readyState === 'loading') await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve, { once: true }));
+  const packed = fromBase64(document.getElementById('rest').textContent.trim());
+  const inflated = packed.length ? new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream('deflate'))) : null;
+  const rest = inflated ? new Uint8Array(await inflated.arrayBuffer()) : new Uint8Array(0);
+  const all = new Uint8Array(bytes.length + rest.length);
+  all.set(bytes);
+  all.set(rest, bytes.length);
+  bytes = all;
+  loaded = true;
+}
 let at = 0;
 function num() {
   let n = 0, scale = 1, b;
@@ -33,22 +62,33 @@ function num() {
   return n;
 }
 function signed() { const n = num(); return n % 2 ? -(n + 1) / 2 : n / 2; }
-// A message: its parts, each a text's number and its arguments.
+// A message: its parts, each a text's number and its arguments; each
+// argument one number, what it is in its low three bits.
 function message() {
   const parts = [];
   for (let p = num(); p > 0; --p) {
     if (parts.length) { parts.push(message()); continue; }
     const text = num(), args = [];
     for (let n = num(); n > 0; --n) {
-      const kind = num();
-      if (kind === 0) args.push(String(signed()));
-      else if (kind === 1) args.push(label(signed()));
+      const tag = num(), kind = tag % 8, said = Math.floor(tag / 8);
+      const number = said % 2 ? -(said + 1) / 2 : said / 2;
+      if (kind === 0) args.push(String(number));
+      else if (kind === 1) args.push(label(number));
       else if (kind === 2) args.push(message());
-      else args.push(data.words[num()]);
+      else if (kind === 3) args.push(data.words[said]);
+      else args.push(String(kind === 4 ? shown : data.steps));
     }
     parts.push({ text, args });
   }
   return parts;
+}
+// The same, passed over.
+function skipMessage() {
+  for (let p = num(), first = true; p > 0; --p, first = false) {
+    if (!first) { skipMessage(); continue; }
+    num();
+    for (let n = num(); n > 0; --n) if (num() === 2) skipMessage();
+  }
 }
 function label(value) { return value === LEAST ? '-∞' : value === NO_LABEL ? '' : String(value); }
 function fill(text, args) {
@@ -78,32 +118,46 @@ const S = {
 };
 const first = { count: num(), values: new Int32Array(maxCount + 1), marks: new Uint8Array(maxCount + 1) };
 for (let i = 0; i <= first.count; ++i) { first.values[i] = signed(); first.marks[i] = num(); }
+// A box that begins or ends to show other than the tree: its node, then
+// its look before and after, where it has one (NaN where not).
 function readLooks(r) {
-  for (let n = num(); n > 0; --n) S.lk.push(num(), signed(), signed(), num(), num());
+  S.lkStart[r] = S.lk.length;
+  for (let n = num(); n > 0; --n) {
+    const node = num(), flags = num();
+    const was = flags & 1 ? [signed(), num()] : [NaN, NaN];
+    const now = flags & 2 ? [signed(), num()] : [NaN, NaN];
+    S.lk.push(node, was[0], was[1], now[0], now[1]);
+  }
   S.lkStart[r + 1] = S.lk.length;
 }
 function readStep(r) {
   S.line[r] = num();
+  S.ptStart[r] = S.pt.length;
   for (let n = num(); n > 0; --n) S.pt.push(num());
   S.ptStart[r + 1] = S.pt.length;
   S.cmp[r] = (r ? S.cmp[r - 1] : 0) + signed();
   S.mov[r] = (r ? S.mov[r - 1] : 0) + signed();
   S.narr[r] = at;
-  message();
+  skipMessage();
 }
 readLooks(0);
 readStep(0);
-for (let r = 1; r < records; ++r) {
-  S.chStart[r] = S.ch.length;
-  for (let n = num(); n > 0; --n) S.ch.push(num(), signed(), signed());
-  S.chStart[r + 1] = S.ch.length;
-  S.lkStart[r] = S.lk.length;
-  readLooks(r);
-  S.ptStart[r] = S.pt.length;
-  readStep(r);
-  if (num()) { S.quest[r] = at - 1; num(); for (let n = num(); n > 0; --n) num(); num(); message(); message(); }
+// The steps after the first are read when first needed, or in the
+// background once the first is shown: a long run shows at once.
+let parsed = 1, parseAt = at;
+function parseUntil(last) {
+  if (parsed > last) return;
+  at = parseAt;
+  for (; parsed <= last && parsed < records; ++parsed) {
+    const r = parsed;
+    for (let n = num(); n > 0; --n) S.ch.push(num(), signed(), signed());
+    S.chStart[r + 1] = S.ch.length;
+    readLooks(r);
+    readStep(r);
+    if (num()) { S.quest[r] = at - 1; num(); for (let n = num(); n > 0; --n) num(); num(); skipMessage(); skipMessage(); }
+  }
+  parseAt = at;
 }
-S.chStart[1] = S.chStart[1] || 0;
 function question(r) {
   if (S.quest[r] < 0) return null;
   at = S.quest[r];
@@ -115,34 +169,73 @@ function question(r) {
 function narration(r) { at = S.narr[r]; return message(); }
 
 // Where the player stands.
-const tree = {
-  count: first.count, values: first.values.slice(), marks: first.marks.slice(),
-  lookV: first.values.slice(), lookM: first.marks.slice(),
-};
-for (let j = S.lkStart[0]; j < S.lkStart[1]; j += 5) { tree.lookV[S.lk[j]] = S.lk[j + 2]; tree.lookM[S.lk[j]] = S.lk[j + 4]; }
-let shown = from, dirty = new Set(), layoutDue = true;
+// A tree, and the boxes whose picture differs from it; the nodes changed
+// since it was last drawn.
+function copyOf(t) {
+  return { count: t.count, values: t.values.slice(), marks: t.marks.slice(), looks: new Map(t.looks), dirty: new Set() };
+}
+const tree = copyOf({ count: first.count, values: first.values, marks: first.marks, looks: new Map() });
+function setLook(t, j, after) {
+  const node = S.lk[j], value = S.lk[j + (after ? 3 : 1)];
+  if (Number.isNaN(value)) t.looks.delete(node);
+  else t.looks.set(node, [value, S.lk[j + (after ? 4 : 2)]]);
+  t.dirty.add(node);
+}
+let shown = from, layoutDue = true;
+for (let j = S.lkStart[0]; j < S.lkStart[1]; j += 5) setLook(tree, j, true);
 const practice = { on: false, held: null, passed: -1, asked: 0, right: 0, wrong: 0, missed: [], runAsked: 0, runWrong: 0, said: null };
 
-function apply(r, forward) {
+function apply(t, r, forward) {
   const a = S.chStart[r], b = S.chStart[r + 1];
   for (let j = forward ? a : b - 3; forward ? j < b : j >= a; j += forward ? 3 : -3) {
     const nf = S.ch[j], node = Math.floor(nf / 4), field = nf % 4, value = forward ? S.ch[j + 2] : S.ch[j + 1];
-    if (field === 0) tree.values[node] = value;
-    else if (field === 1) tree.marks[node] = value;
-    else if (field === 2) { const o = S.ch[j + 1]; const v = tree.values[node]; tree.values[node] = tree.values[o]; tree.values[o] = v; }
-    else { tree.count = value; layoutDue = true; }
+    t.dirty.add(node);
+    if (field === 0) t.values[node] = value;
+    else if (field === 1) t.marks[node] = value;
+    else if (field === 2) { const o = S.ch[j + 1]; const v = t.values[node]; t.values[node] = t.values[o]; t.values[o] = v; t.dirty.add(o); }
+    else t.count = value;
   }
-  for (let j = S.lkStart[r]; j < S.lkStart[r + 1]; j += 5) {
-    const node = S.lk[j];
-    tree.lookV[node] = S.lk[j + (forward ? 2 : 1)];
-    tree.lookM[node] = S.lk[j + (forward ? 4 : 3)];
-    dirty.add(node);
+  for (let j = S.lkStart[r]; j < S.lkStart[r + 1]; j += 5) setLook(t, j, forward);
+}
+// Pictures of the whole tree every FRAME steps, made in the background: a
+// seek starts from the nearest and plays at most FRAME steps.
+const FRAME = 16384, frames = [copyOf(tree)];
+let walker = copyOf(tree), walked = from;
+function walkSome(until) {
+  for (; walked < until && walked < to; ) {
+    parseUntil(walked + 1 - from);
+    apply(walker, ++walked - from, true);
+    walker.dirty.clear();
+    if ((walked - from) % FRAME === 0) frames[(walked - from) / FRAME] = copyOf(walker);
   }
 }
+let walkedAll;
+const ready = new Promise((resolve) => { walkedAll = resolve; });
+function background() {
+  walkSome(Math.min(to, walked + FRAME));
+  if (walked < to) setTimeout(background, 0); else walkedAll();
+}
+function restore(frame) {
+  const before = tree.count;
+  for (let i = 0; i <= Math.max(before, frame.count); ++i) {
+    if (tree.values[i] !== frame.values[i] || tree.marks[i] !== frame.marks[i]) tree.dirty.add(i);
+  }
+  for (const node of tree.looks.keys()) tree.dirty.add(node);
+  for (const node of frame.looks.keys()) tree.dirty.add(node);
+  tree.values.set(frame.values);
+  tree.marks.set(frame.marks);
+  tree.looks = new Map(frame.looks);
+  tree.count = frame.count;
+}
 function seekTo(k) {
-  k = Math.max(view.from, Math.min(view.to, Math.round(k)));
-  while (shown < k) apply(++shown - from, true);
-  while (shown > k) apply(shown-- - from, false);
+  k = loaded ? Math.max(view.from, Math.min(view.to, Math.round(k))) : from;
+  parseUntil(k - from);
+  const count = tree.count, frame = frames[Math.floor((k - from) / FRAME)];
+  const frameStep = from + Math.floor((k - from) / FRAME) * FRAME;
+  if (frame && Math.abs(k - frameStep) < Math.abs(k - shown)) { restore(frame); shown = frameStep; }
+  while (shown < k) apply(tree, ++shown - from, true);
+  while (shown > k) apply(tree, shown-- - from, false);
+  if (tree.count !== count) layoutDue = true;
   render();
 }
 
@@ -185,31 +278,43 @@ function layout() {
   if (data.nodeZero) { const [zx, zy] = position(0), [rx, ry] = position(1); d += `M${zx} ${zy}L${rx} ${ry}`; }
   el('path', { d, stroke: '#000', fill: 'none', 'stroke-width': 1, transform: 'translate(0.5 0.5)' }, svg);
   boxes = [];
-  const withText = b >= 4, size = Math.max(1, Math.round(b * 0.85));
+  // Labels where a level's places are far enough apart to be read.
+  const withText = (i) => b >= 4 && W / 2 ** Math.max(0, levelOf(i) - 1) >= 8;
+  const size = Math.max(1, Math.round(b * 0.85));
+  // Where nodes of a level share a column their boxes coincide: only the
+  // last, which covers the others, is drawn.
+  const covered = (i) => i >= 1 && i + 1 <= tree.count && levelOf(i + 1) === levelOf(i) && position(i + 1)[0] === position(i)[0];
   for (let i = data.nodeZero ? 0 : 1; i <= tree.count; ++i) {
+    if (covered(i)) continue;
     const [x, y] = position(i);
     const g = el('g', { 'data-index': i }, svg);
     const r = el('rect', { x: x - a + 0.5, y: y - b + 0.5, width: Math.max(0, 2 * a - 1), height: Math.max(0, 2 * b - 1), 'stroke-width': 1 }, g);
-    const t = withText ? el('text', { x, y, 'font-size': size, 'text-anchor': 'middle', 'dominant-baseline': 'central' }, g) : null;
+    const t = withText(i) ? el('text', { x, y, 'font-size': size, 'text-anchor': 'middle', 'dominant-baseline': 'central' }, g) : null;
     boxes[i] = { r, t, x, y };
   }
   outlines = el('g', { fill: 'none', stroke: 'rgb(255,140,0)', 'stroke-width': 3 }, svg);
   layoutDue = false;
   for (let i = 0; i <= tree.count; ++i) drawBox(i);
-  dirty.clear();
+  tree.dirty.clear();
 }
+// A box drawn again only where its mark or its label changed: a seek that
+// changes thousands of values changes few boxes the picture shows.
 function drawBox(i) {
   const box = boxes[i];
   if (!box) return;
-  const value = i === 0 ? tree.values[0] : tree.lookV[i], mark = i === 0 ? tree.marks[0] : tree.lookM[i];
-  const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
-  box.r.setAttribute('fill', fillColour);
-  box.r.setAttribute('stroke', frame);
-  if (box.t) {
+  const look = tree.looks.get(i), value = look ? look[0] : tree.values[i], mark = look ? look[1] : tree.marks[i];
+  if (box.mark !== mark) {
+    const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
+    box.r.setAttribute('fill', fillColour);
+    box.r.setAttribute('stroke', frame);
+    box.mark = mark;
+  }
+  if (box.t && box.value !== value) {
     const text = label(value);
     box.t.textContent = text;
     const room = 2 * a - 2, wide = text.length * 0.55 * Math.round(b * 0.85);
     box.t.setAttribute('font-size', wide > room ? Math.max(6, Math.round(b * 0.85 * room / wide)) : Math.round(b * 0.85));
+    box.value = value;
   }
 }
 function drawOutlines(r) {
@@ -245,9 +350,9 @@ function showTexts() {
 }
 function render() {
   if (layoutDue) layout();
-  for (const i of dirty) drawBox(i);
+  for (const i of tree.dirty) drawBox(i);
   drawBox(0);
-  dirty.clear();
+  tree.dirty.clear();
   const r = shown - from;
   drawOutlines(r);
   const lines = $('code').children;
@@ -463,13 +568,17 @@ svg.style.width = `${data.scale * 100}%`;
 $('slider').min = view.from;
 $('slider').max = view.to;
 showTexts();
+performance.mark('zarni-first-step');
+await loadRest();
 seekTo(params.has('step') ? Number(params.get('step')) : view.from);
 if (params.get('practice') === '1' || data.scorm) setPractice(true);
 if (params.get('autoplay') === '1') play();
 reportScore();
+setTimeout(background, 0);
 
 window.zarni = {
   get steps() { return data.steps; },
+  ready, // every step read and its pictures made: seeks are quickest
   seek(k) { stop(); practice.held = null; practice.said = null; seekTo(k); return shown; },
   play, pause, answer, state,
   practice(on) { setPractice(on); },
