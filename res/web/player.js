@@ -327,6 +327,32 @@ function drawOutlines(r) {
   }
 }
 
+// The heap array: each slot's index and its node's label in its mark's
+// colours, the nodes the step points at outlined; of a large tree, the
+// slots about them.
+const ARRAY_SLOTS = 256;
+function drawArray(r) {
+  const strip = $('array');
+  const pointed = S.pt.slice(S.ptStart[r], S.ptStart[r + 1]);
+  const centre = pointed.length ? pointed[0] : 1;
+  const firstSlot = Math.max(1, Math.min(centre - ARRAY_SLOTS / 2, tree.count - ARRAY_SLOTS + 1));
+  const lastSlot = Math.min(tree.count, firstSlot + ARRAY_SLOTS - 1);
+  strip.textContent = '';
+  for (let i = firstSlot; i <= lastSlot; ++i) {
+    const look = tree.looks.get(i), mark = look ? look[1] : tree.marks[i];
+    const cell = document.createElement('span');
+    cell.setAttribute('role', 'listitem');
+    const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
+    cell.style.background = fillColour;
+    cell.style.borderColor = frame;
+    if (pointed.includes(i)) cell.className = 'pointed';
+    const index = document.createElement('small');
+    index.textContent = i;
+    cell.append(index, label(look ? look[0] : tree.values[i]));
+    strip.appendChild(cell);
+  }
+}
+
 // The panels and the controls.
 const $ = (id) => document.getElementById(id);
 const view = { from, to, lang: data.language === 'en' ? 'en' : 'zh_TW', speed: 1, playing: false, loop: false, timer: 0 };
@@ -355,6 +381,7 @@ function render() {
   tree.dirty.clear();
   const r = shown - from;
   drawOutlines(r);
+  drawArray(r);
   const lines = $('code').children;
   for (let j = 0; j < lines.length; ++j) lines[j].className = j + 1 === S.line[r] ? 'current' : '';
   $('counts').textContent = ui('counts', shown, data.steps, S.cmp[r], S.mov[r]);
@@ -363,7 +390,7 @@ function render() {
   $('play').textContent = view.playing ? '||' : '▶';
   $('play').title = ui(view.playing ? 'pause' : 'play');
   if (shown >= view.to) reportScore();
-  $('narration').textContent = practice.held ? words(practice.held.ask, view.lang) : practice.said || words(narration(r), view.lang);
+  $('narration').textContent = practice.said || words(narration(r), view.lang);
   showQuiz();
 }
 
