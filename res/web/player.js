@@ -311,9 +311,10 @@ function drawBox(i) {
   }
   if (box.t && box.value !== value) {
     const text = label(value);
-    box.t.textContent = text;
+    if (box.t.firstChild) box.t.firstChild.nodeValue = text; else box.t.textContent = text;
     const room = 2 * a - 2, wide = text.length * 0.55 * Math.round(b * 0.85);
-    box.t.setAttribute('font-size', wide > room ? Math.max(6, Math.round(b * 0.85 * room / wide)) : Math.round(b * 0.85));
+    const size = wide > room ? Math.max(6, Math.round(b * 0.85 * room / wide)) : Math.round(b * 0.85);
+    if (box.size !== size) { box.t.setAttribute('font-size', size); box.size = size; }
     box.value = value;
   }
 }
@@ -331,26 +332,39 @@ function drawOutlines(r) {
 // colours, the nodes the step points at outlined; of a large tree, the
 // slots about them.
 const ARRAY_SLOTS = 256;
+let arrayCells = [], arrayFirst = 0;
 function drawArray(r) {
   const strip = $('array');
   const pointed = S.pt.slice(S.ptStart[r], S.ptStart[r + 1]);
   const centre = pointed.length ? pointed[0] : 1;
   const firstSlot = Math.max(1, Math.min(centre - ARRAY_SLOTS / 2, tree.count - ARRAY_SLOTS + 1));
   const lastSlot = Math.min(tree.count, firstSlot + ARRAY_SLOTS - 1);
-  strip.textContent = '';
-  for (let i = firstSlot; i <= lastSlot; ++i) {
-    const look = tree.looks.get(i), mark = look ? look[1] : tree.marks[i];
-    const cell = document.createElement('span');
-    cell.setAttribute('role', 'listitem');
-    const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
-    cell.style.background = fillColour;
-    cell.style.borderColor = frame;
-    if (pointed.includes(i)) cell.className = 'pointed';
-    const index = document.createElement('small');
-    index.textContent = i;
-    cell.append(index, label(look ? look[0] : tree.values[i]));
-    strip.appendChild(cell);
+  if (firstSlot !== arrayFirst || arrayCells.length !== lastSlot - firstSlot + 1) {
+    strip.textContent = '';
+    arrayCells = [];
+    arrayFirst = firstSlot;
+    for (let i = firstSlot; i <= lastSlot; ++i) {
+      const cell = document.createElement('span');
+      cell.setAttribute('role', 'listitem');
+      const index = document.createElement('small');
+      index.textContent = i;
+      cell.append(index, document.createTextNode(''));
+      strip.appendChild(cell);
+      arrayCells.push({ cell, text: cell.lastChild, mark: -1, value: NaN, pointed: false });
+    }
   }
+  arrayCells.forEach((slot, n) => {
+    const i = firstSlot + n, look = tree.looks.get(i), mark = look ? look[1] : tree.marks[i], value = look ? look[0] : tree.values[i];
+    if (slot.mark !== mark) {
+      const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
+      slot.cell.style.background = fillColour;
+      slot.cell.style.borderColor = frame;
+      slot.mark = mark;
+    }
+    if (slot.value !== value) { slot.text.nodeValue = label(value); slot.value = value; }
+    const isPointed = pointed.includes(i);
+    if (slot.pointed !== isPointed) { slot.cell.className = isPointed ? 'pointed' : ''; slot.pointed = isPointed; }
+  });
 }
 
 // The panels and the controls.
