@@ -32,6 +32,15 @@ function pageState(state) {
   return { ...rest, nodes: sorted(nodes) };
 }
 
+// Steps picked at random, the same at every run (mulberry32).
+let seed = 20261210;
+function random() {
+  seed = (seed + 0x6d2b79f5) | 0;
+  let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
+  t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+}
+
 // Each row: a name and the statements that leave a run in the active view.
 const rows = [
   ['tournament', ['nodes 31', 'leaves 5 17 -3 8 8 40 2 11 9 0 23 6 1 14 30 7', 'ID_WINNER_END']],
@@ -78,7 +87,8 @@ for (const [name, setup] of rows) {
     const first = join(dir, 'steps.json');
     run([...setup, `state ${first}`]);
     const steps = programState(first).steps;
-    const samples = [0, 1, Math.floor(steps / 3), Math.floor(steps / 2), steps - 1, steps].filter((k, i, all) => k >= 0 && all.indexOf(k) === i);
+    const picked = [0, 1, Math.floor(random() * steps), Math.floor(random() * steps), steps - 1, steps];
+    const samples = picked.filter((k, i, all) => k >= 0 && all.indexOf(k) === i);
     const page = join(dir, 'run.html');
     run([...setup, `export-run ${page}`, ...samples.flatMap((k) => [`seek ${k}`, `state ${join(dir, `s${k}.json`)}`])]);
     const browserPage = await open(page);
