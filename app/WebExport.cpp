@@ -162,6 +162,7 @@ public:
             every.push_back(i);
         WriteLooks(every);
         WriteStep();
+        StartPanel();
         m_nFirstBytes = m_out.Bytes().size();
     }
 
@@ -189,9 +190,12 @@ public:
         WriteLooks(touched);
         WriteStep();
         WriteQuestion(question);
+        WritePanel();
     }
 
     int64_t MaxCount() const { return m_nMaxCount; }
+    // The panel's rows' titles (the top row first), when the page shows it.
+    const std::vector<Message> &PanelTitles() const { return m_panelTitles; }
     // The tree and the first step; the steps after.
     QByteArray First() const { return m_out.Bytes().left(m_nFirstBytes); }
     QByteArray Rest() const { return m_out.Bytes().mid(m_nFirstBytes); }
@@ -268,6 +272,109 @@ private:
         m_texts->Write(m_out, question.kind->reveal(question));
     }
 
+    // The rows of values an algorithm shows beside the tree (a merge's
+    // output and runs, a replacement's input and runs), the top row first;
+    // false when it shows none. Without rows, only what the panel says of
+    // itself (its revision).
+    bool ReadPanel(RecordPanel *panel, std::vector<std::vector<PanelCell>> *rows) const
+    {
+        bool shown = false;
+        for (const auto &state : m_model.States())
+            if (!shown && state->Panel(panel))
+                shown = true;
+        if (!shown || !rows)
+            return shown;
+        rows->clear();
+        for (const PanelRows *part : {panel->top, panel->rows}) {
+            for (int row = 0; part && row < part->Count(); ++row) {
+                rows->emplace_back();
+                for (int64_t column = 0; column < part->Length(row); ++column)
+                    rows->back().push_back(part->Cell(row, column));
+            }
+        }
+        return true;
+    }
+
+    // A panel of a classroom's size goes into the page: its rows at the
+    // first step, then each change of a cell, both ways.
+    void StartPanel()
+    {
+        RecordPanel panel;
+        int64_t cells = 0;
+        m_bPanel = ReadPanel(&panel, &m_panel);
+        for (const auto &row : m_panel)
+            cells += int64_t(row.size());
+        m_bPanel = m_bPanel && cells <= kMostPanelCells;
+        m_out.Put(m_bPanel ? 1 : 0);
+        if (!m_bPanel)
+            return;
+        AddTitles(panel);
+        m_nPanelRevision = panel.revision;
+        m_texts->SetStep(-1, -1);
+        m_texts->Write(m_out, panel.summary);
+        m_out.Put(m_panel.size());
+        for (const auto &row : m_panel) {
+            m_out.Put(row.size());
+            for (const PanelCell &cell : row) {
+                m_out.Signed(cell.value);
+                m_out.Put(uint64_t(cell.look));
+            }
+        }
+    }
+
+    // The titles of rows the panel shows for the first time: a replacement
+    // makes its runs as it goes.
+    void AddTitles(const RecordPanel &panel)
+    {
+        std::vector<Message> titles;
+        for (const PanelRows *part : {panel.top, panel.rows})
+            for (int row = 0; part && row < part->Count(); ++row)
+                titles.push_back(part->Title(row));
+        for (std::size_t row = m_panelTitles.size(); row < titles.size(); ++row)
+            m_panelTitles.push_back(titles[row]);
+    }
+
+    void WritePanel()
+    {
+        RecordPanel panel;
+        std::vector<std::vector<PanelCell>> rows;
+        const bool changed = m_bPanel && ReadPanel(&panel, nullptr) && panel.revision != m_nPanelRevision;
+        if (!changed || !ReadPanel(&panel, &rows)) {
+            m_out.Put(0);
+            return;
+        }
+        m_nPanelRevision = panel.revision;
+        m_out.Put(1);
+        m_texts->SetStep(-1, -1);
+        m_texts->Write(m_out, panel.summary);
+        AddTitles(panel);
+        Stream changes;
+        uint64_t count = 0;
+        m_panel.resize(std::max(m_panel.size(), rows.size()));
+        rows.resize(m_panel.size()); // a row gone has no cells
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const auto &was = m_panel[row], &now = rows[row];
+            for (std::size_t column = 0; column < std::max(was.size(), now.size()); ++column) {
+                const bool had = column < was.size(), has = column < now.size();
+                if (had && has && was[column].value == now[column].value && was[column].look == now[column].look)
+                    continue;
+                ++count;
+                changes.Put(row);
+                changes.Put(column);
+                changes.Put((had ? 1 : 0) | (has ? 2 : 0));
+                for (const auto *cell : {had ? &was[column] : nullptr, has ? &now[column] : nullptr}) {
+                    if (cell) {
+                        changes.Signed(cell->value);
+                        changes.Put(uint64_t(cell->look));
+                    }
+                }
+            }
+        }
+        m_out.Put(count);
+        m_out.Append(changes.Bytes());
+        m_panel = std::move(rows);
+    }
+
     uint64_t KindNumber(const QuestionKind *kind)
     {
         const auto found = std::find(m_kinds.begin(), m_kinds.end(), kind);
@@ -287,6 +394,11 @@ private:
     int64_t m_nMoves = 0;
     int64_t m_nMaxCount = 0;
     qsizetype m_nFirstBytes = 0;
+    static constexpr int64_t kMostPanelCells = 4096;
+    bool m_bPanel = false;
+    std::vector<std::vector<PanelCell>> m_panel;
+    std::vector<Message> m_panelTitles;
+    int64_t m_nPanelRevision = 0;
 };
 
 QByteArray Resource(const QString &name)
@@ -315,6 +427,9 @@ PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm)
     QJsonArray listing;
     for (const ListingLine &line : run->Lines())
         listing.append(QJsonArray{line.indent, texts.Both(line.text)});
+    QJsonArray panel;
+    for (const Message &title : recorder.PanelTitles())
+        panel.append(texts.Both(title));
     QJsonArray kinds;
     for (const QuestionKind *kind : recorder.Kinds())
         kinds.append(QJsonObject{{"name", kind->name},
@@ -333,6 +448,7 @@ PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm)
         {"nodeZero", view->Model().NodeZeroShown()},
         {"maxCount", qint64(recorder.MaxCount())},
         {"listing", listing},
+        {"panel", panel},
         {"kinds", kinds},
         {"texts", texts.Table()},
         {"words", texts.WordTable()},

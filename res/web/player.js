@@ -115,6 +115,7 @@ const S = {
   pt: [], ptStart: new Int32Array(records + 1),
   ch: [], chStart: new Int32Array(records + 1),
   lk: [], lkStart: new Int32Array(records + 1),
+  sum: new Int32Array(records).fill(-1), pc: [], pcStart: new Int32Array(records + 1),
 };
 const first = { count: num(), values: new Int32Array(maxCount + 1), marks: new Uint8Array(maxCount + 1) };
 for (let i = 0; i <= first.count; ++i) { first.values[i] = signed(); first.marks[i] = num(); }
@@ -142,6 +143,32 @@ function readStep(r) {
 }
 readLooks(0);
 readStep(0);
+// The panel of a merge or a replacement, where the page shows one: its
+// summary and rows at the first step, then each cell a step changes.
+const firstPanel = [];
+if (num()) {
+  S.sum[0] = at;
+  skipMessage();
+  for (let rows = num(); rows > 0; --rows) {
+    const row = [];
+    for (let n = num(); n > 0; --n) row.push([signed(), num()]);
+    firstPanel.push(row);
+  }
+}
+function readPanel(r) {
+  S.pcStart[r] = S.pc.length;
+  if (num()) {
+    S.sum[r] = at;
+    skipMessage();
+    for (let n = num(); n > 0; --n) {
+      const row = num(), column = num(), flags = num();
+      const was = flags & 1 ? [signed(), num()] : [NaN, NaN];
+      const now = flags & 2 ? [signed(), num()] : [NaN, NaN];
+      S.pc.push(row, column, was[0], was[1], now[0], now[1]);
+    }
+  } else S.sum[r] = S.sum[r - 1];
+  S.pcStart[r + 1] = S.pc.length;
+}
 // The steps after the first are read when first needed, or in the
 // background once the first is shown: a long run shows at once.
 let parsed = 1, parseAt = at;
@@ -155,6 +182,7 @@ function parseUntil(last) {
     readLooks(r);
     readStep(r);
     if (num()) { S.quest[r] = at - 1; num(); for (let n = num(); n > 0; --n) num(); num(); skipMessage(); skipMessage(); }
+    readPanel(r);
   }
   parseAt = at;
 }
@@ -172,9 +200,12 @@ function narration(r) { at = S.narr[r]; return message(); }
 // A tree, and the boxes whose picture differs from it; the nodes changed
 // since it was last drawn.
 function copyOf(t) {
-  return { count: t.count, values: t.values.slice(), marks: t.marks.slice(), looks: new Map(t.looks), dirty: new Set() };
+  return {
+    count: t.count, values: t.values.slice(), marks: t.marks.slice(), looks: new Map(t.looks), dirty: new Set(),
+    panel: t.panel.map((row) => row.slice()), panelDirty: true,
+  };
 }
-const tree = copyOf({ count: first.count, values: first.values, marks: first.marks, looks: new Map() });
+const tree = copyOf({ count: first.count, values: first.values, marks: first.marks, looks: new Map(), panel: firstPanel });
 function setLook(t, j, after) {
   const node = S.lk[j], value = S.lk[j + (after ? 3 : 1)];
   if (Number.isNaN(value)) t.looks.delete(node);
@@ -196,6 +227,14 @@ function apply(t, r, forward) {
     else t.count = value;
   }
   for (let j = S.lkStart[r]; j < S.lkStart[r + 1]; j += 5) setLook(t, j, forward);
+  for (let j = S.pcStart[r]; j < S.pcStart[r + 1]; j += 6) {
+    const row = S.pc[j], column = S.pc[j + 1], value = S.pc[j + (forward ? 4 : 2)], look = S.pc[j + (forward ? 5 : 3)];
+    while (t.panel.length <= row) t.panel.push([]);
+    const cells = t.panel[row];
+    if (Number.isNaN(value)) { cells[column] = undefined; while (cells.length && cells[cells.length - 1] === undefined) cells.pop(); }
+    else cells[column] = [value, look];
+    t.panelDirty = true;
+  }
 }
 // Pictures of the whole tree every FRAME steps, made in the background: a
 // seek starts from the nearest and plays at most FRAME steps.
@@ -226,6 +265,8 @@ function restore(frame) {
   tree.marks.set(frame.marks);
   tree.looks = new Map(frame.looks);
   tree.count = frame.count;
+  tree.panel = frame.panel.map((row) => row.slice());
+  tree.panelDirty = true;
 }
 function seekTo(k) {
   k = loaded ? Math.max(view.from, Math.min(view.to, Math.round(k))) : from;
@@ -367,6 +408,33 @@ function drawArray(r) {
   });
 }
 
+// The panel: its summary, then each row's title and cells in their looks.
+const LOOKS = ['', 'read', 'head', 'winner', 'head'];
+function drawPanel(r) {
+  const record = $('record');
+  record.hidden = !data.panel.length;
+  tree.panelDirty = false;
+  if (record.hidden) return;
+  record.textContent = '';
+  const summary = document.createElement('p');
+  summary.textContent = S.sum[r] >= 0 ? (at = S.sum[r], words(message(), view.lang)) : '';
+  record.appendChild(summary);
+  tree.panel.forEach((cells, row) => {
+    if (row > 0 && !cells.length) return;
+    const line = document.createElement('div');
+    const title = document.createElement('b');
+    title.textContent = (data.panel[row] || ['', ''])[view.lang === 'en' ? 1 : 0];
+    line.appendChild(title);
+    for (const cell of cells) {
+      const span = document.createElement('span');
+      span.textContent = cell ? label(cell[0]) : '';
+      if (cell && LOOKS[cell[1]]) span.className = LOOKS[cell[1]];
+      line.appendChild(span);
+    }
+    record.appendChild(line);
+  });
+}
+
 // The panels and the controls.
 const $ = (id) => document.getElementById(id);
 const view = { from, to, lang: data.language === 'en' ? 'en' : 'zh_TW', speed: 1, playing: false, loop: false, timer: 0 };
@@ -386,6 +454,7 @@ function showTexts() {
     li.textContent = '  '.repeat(indent) + texts[view.lang === 'en' ? 1 : 0];
     code.appendChild(li);
   }
+  tree.panelDirty = true;
   render();
 }
 function render() {
@@ -396,6 +465,7 @@ function render() {
   const r = shown - from;
   drawOutlines(r);
   drawArray(r);
+  if (tree.panelDirty) drawPanel(r);
   const lines = $('code').children;
   for (let j = 0; j < lines.length; ++j) lines[j].className = j + 1 === S.line[r] ? 'current' : '';
   $('counts').textContent = ui('counts', shown, data.steps, S.cmp[r], S.mov[r]);

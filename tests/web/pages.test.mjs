@@ -24,7 +24,7 @@ function programState(path) {
   const view = JSON.parse(readFileSync(path, 'utf8')).views.find((v) => v.active);
   const { step, steps, algorithm, line, narration, comparisons, moves } = view.run;
   const nodes = view.nodes.map(({ index, label, mark }) => ({ index, label, mark }));
-  return { step, steps, algorithm, line, narration, comparisons, moves, nodes: sorted(nodes), node0: view.node0 };
+  return { step, steps, algorithm, line, narration, comparisons, moves, nodes: sorted(nodes), node0: view.node0, merge: view.merge };
 }
 function sorted(nodes) { return nodes.slice().sort((p, q) => p.index - q.index); }
 function pageState(state) {
@@ -94,7 +94,11 @@ for (const [name, setup] of rows) {
     const browserPage = await open(page);
     for (const k of [...samples, ...samples.slice().reverse()]) {
       const shown = pageState(await browserPage.evaluate((step) => { window.zarni.seek(step); return window.zarni.state(); }, k));
-      assert.deepEqual(shown, programState(join(dir, `s${k}.json`)), `step ${k}`);
+      const { merge, ...expected } = programState(join(dir, `s${k}.json`));
+      assert.deepEqual(shown, expected, `step ${k}`);
+      // A merge's panel: its output row says what the program wrote out.
+      const output = await browserPage.$$eval('#record div:first-of-type span', (cells) => cells.map((c) => Number(c.textContent)));
+      if (merge) assert.deepEqual(output, merge.output, `output at step ${k}`);
     }
     await browserPage.close();
   });
