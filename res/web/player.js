@@ -372,7 +372,7 @@ function drawOutlines(r) {
 // The heap array: each slot's index and its node's label in its mark's
 // colours, the nodes the step points at outlined; of a large tree, the
 // slots about them.
-const ARRAY_SLOTS = 256;
+const ARRAY_SLOTS = 64;
 let arrayCells = [], arrayFirst = 0;
 function drawArray(r) {
   const strip = $('array');
