@@ -22,7 +22,7 @@ const QHash<QString, int> &CommandIdsByName()
         QHash<QString, int> all;
         AddNames(all, QMetaEnum::fromType<ZarniIds::Command>());
         AddNames(all, QMetaEnum::fromType<StandardIds::StandardCommand>());
-        for (const CommandSpec &command : AlgorithmCommands())
+        for (const CommandEntry &command : AlgorithmCommands())
             all.insert(QString::fromLatin1(command.name), command.value);
         return all;
     }();

@@ -245,7 +245,7 @@ QString CScriptRunner::Refusal(int id, const QString &name) const
     // Without a screen nobody could answer a dialog: the commands that open
     // one are refused, naming the statements that do the same.
     QStringList forms;
-    for (const StatementSpec &statement : ScriptStatements())
+    for (const StatementEntry &statement : ScriptStatements())
         for (const StatementForm &form : statement.forms)
             for (const char *replaced : form.replaces)
                 if (name == QLatin1String(replaced))
@@ -429,7 +429,7 @@ namespace {
 
 // A statement of the program's own, run by a member of the runner.
 using Member = void (CScriptRunner::*)(const QStringList &);
-StatementSpec Own(const char *word, const char *usage, std::vector<StatementForm> forms, const char *help, bool writes,
+StatementEntry Own(const char *word, const char *usage, std::vector<StatementForm> forms, const char *help, bool writes,
                   Member member)
 {
     return {word, usage, std::move(forms), help, writes, [member](StatementHost &host, const std::vector<std::string> &words) {
@@ -444,19 +444,19 @@ StatementSpec Own(const char *word, const char *usage, std::vector<StatementForm
 
 // Every statement, the program's own and the algorithms' (after the speed),
 // in the order --help lists them.
-const std::vector<StatementSpec> &ScriptStatements()
+const std::vector<StatementEntry> &ScriptStatements()
 {
     using R = CScriptRunner;
-    static const std::vector<StatementSpec> statements = [] {
-        std::vector<StatementSpec> all{
+    static const std::vector<StatementEntry> statements = [] {
+        std::vector<StatementEntry> all{
             Own("zoom", "zoom N (0 to 29)", {}, "  zoom N            pick item N (0 to 29) of the zoom combo box\n", false, &R::Zoom),
             Own("nodes", "nodes N", {{"nodes N", {"ID_VIEW_NODE_COUNT"}}}, "  nodes N           the numbered tree of N nodes\n", false,
                 &R::Nodes),
             Own("speed", "speed X (0.25, 0.5, 1, 2, 4 or 8)", {},
                 "  speed X           the speed of the runs: 0.25, 0.5, 1, 2, 4 or 8\n", false, &R::Speed)};
-        for (const StatementSpec &statement : AlgorithmStatements())
+        for (const StatementEntry &statement : AlgorithmStatements())
             all.push_back(statement);
-        const std::vector<StatementSpec> rest{
+        const std::vector<StatementEntry> rest{
             Own("practice", "practice on|off", {}, "  practice on|off   practice: runs stop before each step that decides and ask\n",
                 false, &R::Practice),
             Own("answer", "answer I (a node's index, 0 for none, or a run's number)", {},
@@ -532,9 +532,9 @@ const std::vector<StatementSpec> &ScriptStatements()
     return statements;
 }
 
-const StatementSpec *FindStatement(const QString &word)
+const StatementEntry *FindStatement(const QString &word)
 {
-    for (const StatementSpec &statement : ScriptStatements())
+    for (const StatementEntry &statement : ScriptStatements())
         if (word == QLatin1String(statement.word))
             return &statement;
     return nullptr;
@@ -543,7 +543,7 @@ const StatementSpec *FindStatement(const QString &word)
 QString StatementHelp()
 {
     QString help;
-    for (const StatementSpec &statement : ScriptStatements())
+    for (const StatementEntry &statement : ScriptStatements())
         help += QString::fromUtf8(statement.help);
     return help;
 }
@@ -552,7 +552,7 @@ void CScriptRunner::Execute(const QStringList &words)
 {
     SettleWait(words);
     const QString &verb = words.first();
-    const StatementSpec *statement = FindStatement(verb);
+    const StatementEntry *statement = FindStatement(verb);
     if (m_mode == Mode::Lesson && statement && statement->writesFiles)
         Fail(QStringLiteral("'%1': %2").arg(verb, kWritingBelongsToBatch));
     if (verb.startsWith("ID_")) {
@@ -565,7 +565,7 @@ void CScriptRunner::Execute(const QStringList &words)
         ExpectWords(words, 1, QStringLiteral("a command value alone"));
         Command(CommandValue(verb), verb);
     } else if (statement) {
-        const StatementSpec *outer = std::exchange(m_pStatement, statement);
+        const StatementEntry *outer = std::exchange(m_pStatement, statement);
         std::vector<std::string> list;
         for (const QString &word : words)
             list.push_back(word.toStdString());

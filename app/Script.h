@@ -23,8 +23,8 @@ class QEventLoop;
 
 // Every statement, the program's own and the algorithms', in the order
 // --help lists them; one by its word; the lines of --help.
-const std::vector<StatementSpec> &ScriptStatements();
-const StatementSpec *FindStatement(const QString &word);
+const std::vector<StatementEntry> &ScriptStatements();
+const StatementEntry *FindStatement(const QString &word);
 QString StatementHelp();
 
 class CScriptRunner : public StatementHost {
@@ -152,7 +152,7 @@ private:
     // statement, unless that one goes straight to a step of it.
     QPointer<CZarniView> m_pendingWait;
     bool m_bDeferWaits = false;
-    const StatementSpec *m_pStatement = nullptr; // the statement running
+    const StatementEntry *m_pStatement = nullptr; // the statement running
     CZarniView *m_pStatementView = nullptr;
     int64_t m_nPlayTarget = -1; // the step a run just started plays to, -1: its end
     int m_nLine = 0;        // the line of the statement being run

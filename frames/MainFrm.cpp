@@ -523,7 +523,7 @@ void CMainFrame::CreateActions()
     for (const auto &[id, glyph] : RunButtons())
         if (id > 0)
             add(id);
-    for (const CommandSpec &command : AlgorithmCommands())
+    for (const CommandEntry &command : AlgorithmCommands())
         add(command.value);
     // Each language is named in its own.
     add(ID_VIEW_LANGUAGE_ZH);
@@ -542,7 +542,7 @@ void CMainFrame::CreateActions()
         add(id);
         keys[id] << key;
     }
-    for (const CommandSpec &command : AlgorithmCommands())
+    for (const CommandEntry &command : AlgorithmCommands())
         if (command.keys)
             keys[command.value] << QKeySequence(QString::fromLatin1(command.keys), QKeySequence::PortableText);
     for (auto it = keys.begin(); it != keys.end(); ++it)
@@ -552,7 +552,7 @@ void CMainFrame::CreateActions()
                                              ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW, ID_VIEW_LANGUAGE_ZH,
                                              ID_VIEW_LANGUAGE_EN, ID_VIEW_INDICES})
         m_actions[id]->setCheckable(true);
-    for (const CommandSpec &command : AlgorithmCommands())
+    for (const CommandEntry &command : AlgorithmCommands())
         m_actions[command.value]->setCheckable(bool(command.checked));
     auto *modes = new QActionGroup(this);
     modes->addAction(m_actions[ID_MODE_SELECT]);
@@ -569,7 +569,7 @@ void CMainFrame::SetActionTexts()
         it.value()->setStatusTip(PromptDescription(it.key()));
         it.value()->setToolTip(PromptTooltip(it.key()));
     }
-    for (const CommandSpec &command : AlgorithmCommands()) {
+    for (const CommandEntry &command : AlgorithmCommands()) {
         const QString prompt = Words(command.prompt);
         m_actions[command.value]->setText(Words(command.text));
         m_actions[command.value]->setStatusTip(prompt.section('\n', 0, 0));
@@ -715,7 +715,7 @@ void CMainFrame::CreateRunToolBar()
         }
     }
     int entry = -1;
-    for (const CommandSpec &command : AlgorithmCommands()) {
+    for (const CommandEntry &command : AlgorithmCommands()) {
         if (!command.glyph)
             continue;
         if (command.entry != entry)
@@ -774,7 +774,7 @@ void CMainFrame::BuildMenuBar(int menuId)
     for (const Menu &menu : menuId == IDR_MAINFRAME ? MainMenu() : DocumentMenu()) {
         if (menu.title == kTableMenus) { // the algorithms' own menus, in the table's order
             QStringList titles;
-            for (const CommandSpec &command : AlgorithmCommands())
+            for (const CommandEntry &command : AlgorithmCommands())
                 if (!titles.contains(QString::fromUtf8(command.menu)) && !std::any_of(DocumentMenu().begin(), DocumentMenu().end(),
                         [&](const Menu &m) { return m.title != kTableMenus && qstrcmp(m.title, command.menu) == 0; }))
                     titles << QString::fromUtf8(command.menu);
@@ -791,7 +791,7 @@ void CMainFrame::BuildMenuBar(int menuId)
         m_menus << popup;
         for (const MenuItem &item : menu.items) {
             if (item.id == kTableGroup || item.id == kTableGroups) {
-                for (const CommandSpec &command : AlgorithmCommands())
+                for (const CommandEntry &command : AlgorithmCommands())
                     if (command.group == item.group && qstrcmp(command.menu, menu.title) == 0)
                         popup->addAction(m_actions[command.value]);
                 if (item.id == kTableGroups)
@@ -823,12 +823,12 @@ void CMainFrame::BuildMenuBar(int menuId)
 // group after a separator.
 void CMainFrame::AddTableMenu(QMenu *popup, const QString &title, int fromGroup)
 {
-    std::vector<const CommandSpec *> commands;
-    for (const CommandSpec &command : AlgorithmCommands())
+    std::vector<const CommandEntry *> commands;
+    for (const CommandEntry &command : AlgorithmCommands())
         if (command.group >= fromGroup && QString::fromUtf8(command.menu) == title)
             commands.push_back(&command);
     std::stable_sort(commands.begin(), commands.end(),
-                     [](const CommandSpec *a, const CommandSpec *b) { return a->group < b->group; });
+                     [](const CommandEntry *a, const CommandEntry *b) { return a->group < b->group; });
     for (std::size_t i = 0; i < commands.size(); ++i) {
         if (fromGroup > 0 ? i == 0 || commands[i]->group != commands[i - 1]->group
                           : i > 0 && commands[i]->group != commands[i - 1]->group)
@@ -841,23 +841,23 @@ void CMainFrame::AddTableMenu(QMenu *popup, const QString &title, int fromGroup)
 // refusal said in a message box.
 void CMainFrame::RegisterAlgorithmCommands()
 {
-    for (const CommandSpec &command : AlgorithmCommands()) {
+    for (const CommandEntry &command : AlgorithmCommands()) {
         OnCommand(command.value, [this, &command] { RunAlgorithmCommand(command); });
         if (!command.enabled && !command.checked)
             OnUpdateCommand(command.value, [this](CCmdUI *ui) { ui->Enable(GetActiveView() != nullptr); });
     }
 }
 
-void CMainFrame::RunAlgorithmCommand(const CommandSpec &command)
+void CMainFrame::RunAlgorithmCommand(const CommandEntry &command)
 {
     CZarniView *view = GetActiveView();
     if (!view)
         return;
     if (command.dialog) {
         switch (command.dialog->kind) {
-        case DialogSpec::Kind::Values: CValuesDlg(view, *command.dialog, this).exec(); break;
-        case DialogSpec::Kind::NodeValue: CNodeValueDlg(view, *command.dialog, this).exec(); break;
-        case DialogSpec::Kind::Numbers: CNumbersDlg(view, *command.dialog, this).exec(); break;
+        case DialogForm::Kind::Values: CValuesDlg(view, *command.dialog, this).exec(); break;
+        case DialogForm::Kind::NodeValue: CNodeValueDlg(view, *command.dialog, this).exec(); break;
+        case DialogForm::Kind::Numbers: CNumbersDlg(view, *command.dialog, this).exec(); break;
         }
         return;
     }

@@ -23,7 +23,7 @@ class CCodePanel;
 class CViewPanel;
 class QSlider;
 class CRecordPanel;
-struct CommandSpec;
+struct CommandEntry;
 class CZarniView;
 
 // The message pane (prompts through the toolkit's own status messages, the
@@ -163,7 +163,7 @@ private:
     void OnActiveChildChanged();
     void SyncStepSlider();
     void RegisterAlgorithmCommands();
-    void RunAlgorithmCommand(const CommandSpec &command);
+    void RunAlgorithmCommand(const CommandEntry &command);
     void AddTableMenu(QMenu *popup, const QString &title, int fromGroup);
     QList<CCmdTarget *> CommandChain() const;
     static CCmdUI QueryCommand(int id, const QList<CCmdTarget *> &chain);

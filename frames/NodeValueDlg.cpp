@@ -11,23 +11,23 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CNodeValueDlg::CNodeValueDlg(CZarniView *view, const DialogSpec &spec, QWidget *parent)
-    : QDialog(parent), m_pView(view), m_spec(spec)
+CNodeValueDlg::CNodeValueDlg(CZarniView *view, const DialogForm &form, QWidget *parent)
+    : QDialog(parent), m_pView(view), m_form(form)
 {
-    setWindowTitle(Words(spec.title));
+    setWindowTitle(Words(form.title));
     auto *fields = new QFormLayout;
-    if (spec.node) {
+    if (form.node) {
         const int64_t selected = view->Model().SelectedNode();
         m_node = new QLineEdit(selected ? QString::number(selected) : QString(), this);
-        m_node->setObjectName(QString::fromStdString(spec.fieldName));
-        fields->addRow(Words(spec.nodePrompt(view->Model())), m_node);
+        m_node->setObjectName(QString::fromStdString(form.fieldName));
+        fields->addRow(Words(form.nodePrompt(view->Model())), m_node);
     }
-    if (spec.value) {
+    if (form.value) {
         m_value = new QLineEdit(this);
-        m_value->setObjectName(QString::fromStdString(spec.valueName));
-        fields->addRow(Words(spec.valuePrompt), m_value);
+        m_value->setObjectName(QString::fromStdString(form.valueName));
+        fields->addRow(Words(form.valuePrompt), m_value);
     }
-    m_problem = ProblemLabel(this, QString::fromStdString(spec.problemName));
+    m_problem = ProblemLabel(this, QString::fromStdString(form.problemName));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(m_problem);
@@ -44,7 +44,7 @@ void CNodeValueDlg::accept()
             order.push_back(field);
         }
     }
-    const Outcome outcome = m_spec.apply(m_pView->Model(), words);
+    const Outcome outcome = m_form.apply(m_pView->Model(), words);
     if (outcome.Failed()) {
         m_problem->setText(CProblemText::Say(outcome.problem, CProblemText::Wording::Dialog));
         order[std::size_t(std::max(outcome.field, 0))]->setFocus();

@@ -6,18 +6,18 @@
 #include <QDialog>
 
 class CZarniView;
-struct DialogSpec;
+struct DialogForm;
 class QLabel;
 class QLineEdit;
 
 class CNodeValueDlg : public QDialog {
 public:
-    CNodeValueDlg(CZarniView *view, const DialogSpec &spec, QWidget *parent);
+    CNodeValueDlg(CZarniView *view, const DialogForm &form, QWidget *parent);
     void accept() override;
 
 private:
     CZarniView *m_pView;
-    const DialogSpec &m_spec;
+    const DialogForm &m_form;
     QLineEdit *m_node = nullptr;
     QLineEdit *m_value = nullptr;
     QLabel *m_problem;

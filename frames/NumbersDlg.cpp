@@ -25,33 +25,33 @@ const int64_t kMaxShownValues = 20000;
 
 } // namespace
 
-CNumbersDlg::CNumbersDlg(CZarniView *view, const DialogSpec &spec, QWidget *parent)
-    : QDialog(parent), m_pView(view), m_spec(spec)
+CNumbersDlg::CNumbersDlg(CZarniView *view, const DialogForm &form, QWidget *parent)
+    : QDialog(parent), m_pView(view), m_form(form)
 {
-    setWindowTitle(Words(spec.title));
+    setWindowTitle(Words(form.title));
     auto *layout = new QVBoxLayout(this);
-    if (!spec.spinName.empty()) {
+    if (!form.spinName.empty()) {
         m_spin = new QSpinBox(this);
-        m_spin->setObjectName(QString::fromStdString(spec.spinName));
-        m_spin->setRange(spec.spinLow, spec.spinHigh);
-        m_spin->setValue(spec.spinStart);
+        m_spin->setObjectName(QString::fromStdString(form.spinName));
+        m_spin->setRange(form.spinLow, form.spinHigh);
+        m_spin->setValue(form.spinStart);
         auto *row = new QHBoxLayout;
-        row->addWidget(new QLabel(Words(spec.spinPrompt), this));
+        row->addWidget(new QLabel(Words(form.spinPrompt), this));
         row->addWidget(m_spin);
         row->addStretch(1);
         layout->addLayout(row);
     }
-    auto *prompt = new QLabel(Words(spec.prompt), this);
+    auto *prompt = new QLabel(Words(form.prompt), this);
     prompt->setWordWrap(true);
     m_text = new QPlainTextEdit(this);
-    m_text->setObjectName(QString::fromStdString(spec.fieldName));
+    m_text->setObjectName(QString::fromStdString(form.fieldName));
     m_text->setMinimumSize(420, 160);
-    m_text->setPlainText(QString::fromStdString(spec.startText));
-    m_problem = ProblemLabel(this, QString::fromStdString(spec.problemName));
+    m_text->setPlainText(QString::fromStdString(form.startText));
+    m_problem = ProblemLabel(this, QString::fromStdString(form.problemName));
 
     auto *load = new QPushButton(tr("從檔案載入(&F)..."), this);
     connect(load, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, Words(m_spec.loadTitle), QString(),
+        const QString path = QFileDialog::getOpenFileName(this, Words(m_form.loadTitle), QString(),
                                                           tr("文字檔 (*.txt);;所有檔案 (*)"));
         if (!path.isEmpty())
             LoadFile(path);
@@ -59,7 +59,7 @@ CNumbersDlg::CNumbersDlg(CZarniView *view, const DialogSpec &spec, QWidget *pare
     auto *tools = new QHBoxLayout;
     tools->addWidget(load);
     tools->addStretch(1);
-    for (const DialogSpec::Count &count : spec.fillCounts) {
+    for (const DialogForm::Count &count : form.fillCounts) {
         auto *spin = new QSpinBox(this);
         spin->setRange(count.low, count.high);
         spin->setValue(count.start);
@@ -90,7 +90,7 @@ void CNumbersDlg::accept()
     if (m_spin)
         fields.push_back(std::to_string(m_spin->value()));
     fields.push_back(held ? m_held : m_text->toPlainText().toStdString());
-    const Outcome outcome = m_spec.apply(m_pView->Model(), fields);
+    const Outcome outcome = m_form.apply(m_pView->Model(), fields);
     if (outcome.Failed()) {
         m_problem->setText(CProblemText::Say(outcome.problem, CProblemText::Wording::Dialog));
         m_text->setFocus();
@@ -104,7 +104,7 @@ void CNumbersDlg::Hold(std::string text, const QString &comment)
 {
     m_problem->clear();
     int64_t values = 0;
-    m_spec.check(text, &values);
+    m_form.check(text, &values);
     if (values <= kMaxShownValues) {
         m_held.clear();
         m_text->setPlainText(QString::fromStdString(text));
@@ -124,7 +124,7 @@ void CNumbersDlg::LoadFile(const QString &path)
         return;
     }
     int64_t values = 0;
-    if (const Message wrong = m_spec.check(text, &values); !wrong.Empty()) {
+    if (const Message wrong = m_form.check(text, &values); !wrong.Empty()) {
         // A short file is shown as it is, so that the line can be mended here.
         if (qint64(text.size()) <= kMaxShownValues * 4)
             m_text->setPlainText(QString::fromStdString(text));
@@ -132,7 +132,7 @@ void CNumbersDlg::LoadFile(const QString &path)
                                                CProblemText::Say(wrong, CProblemText::Wording::Dialog)));
         return;
     }
-    const QString comment = Words(m_spec.loaded(QFileInfo(path).fileName().toStdString(), text));
+    const QString comment = Words(m_form.loaded(QFileInfo(path).fileName().toStdString(), text));
     Hold(std::move(text), comment);
 }
 
@@ -144,8 +144,8 @@ void CNumbersDlg::FillRandom(const std::vector<int> &asked)
         counts.push_back(m_counts[i]->value());
     }
     QRandomGenerator *random = QRandomGenerator::global();
-    std::string text = m_spec.fill(counts, [random](int low, int high) { return int(random->bounded(low, high + 1)); });
-    Hold(std::move(text), Words(m_spec.filled(counts)));
+    std::string text = m_form.fill(counts, [random](int low, int high) { return int(random->bounded(low, high + 1)); });
+    Hold(std::move(text), Words(m_form.filled(counts)));
 }
 
 bool CNumbersDlg::ReadTextFile(const QString &path, std::string *text, QString *problem)

@@ -11,7 +11,7 @@
 #include <vector>
 
 class CZarniView;
-struct DialogSpec;
+struct DialogForm;
 class QIODevice;
 class QLabel;
 class QPlainTextEdit;
@@ -21,7 +21,7 @@ class CNumbersDlg : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(CNumbersDlg)
 
 public:
-    CNumbersDlg(CZarniView *view, const DialogSpec &spec, QWidget *parent);
+    CNumbersDlg(CZarniView *view, const DialogForm &form, QWidget *parent);
     void accept() override;
     // Puts the file's text in the dialog, or says why not.
     void LoadFile(const QString &path);
@@ -38,7 +38,7 @@ private:
     void Hold(std::string text, const QString &comment);
 
     CZarniView *m_pView;
-    const DialogSpec &m_spec;
+    const DialogForm &m_form;
     QSpinBox *m_spin = nullptr;
     QPlainTextEdit *m_text;
     std::vector<QSpinBox *> m_counts;

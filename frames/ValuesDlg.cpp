@@ -11,10 +11,10 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-CValuesDlg::CValuesDlg(CZarniView *view, const DialogSpec &spec, QWidget *parent)
-    : QDialog(parent), m_pView(view), m_spec(spec)
+CValuesDlg::CValuesDlg(CZarniView *view, const DialogForm &form, QWidget *parent)
+    : QDialog(parent), m_pView(view), m_form(form)
 {
-    const bool leaves = spec.leaves;
+    const bool leaves = form.leaves;
     setWindowTitle(leaves ? tr("設定葉節點") : tr("設定節點值"));
     const int64_t first = leaves ? view->FirstLeaf() : 1;
     const int64_t count = view->m_nNodeCount - first + 1;
@@ -39,9 +39,9 @@ CValuesDlg::CValuesDlg(CZarniView *view, const DialogSpec &spec, QWidget *parent
     m_values = new QLineEdit(labels.join(' '), this);
     if (m_bValuesLeftOut)
         m_values->setPlaceholderText(tr("%1 個值太多，不在這裡列出；留空就不改變。").arg(count));
-    m_values->setObjectName(QString::fromStdString(spec.fieldName));
+    m_values->setObjectName(QString::fromStdString(form.fieldName));
     m_values->setMinimumWidth(360);
-    m_problem = ProblemLabel(this, QString::fromStdString(spec.problemName), false);
+    m_problem = ProblemLabel(this, QString::fromStdString(form.problemName), false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_values);
@@ -65,7 +65,7 @@ void CValuesDlg::accept()
     }
     if (!values.empty() && !SizeTreeTo(int64_t(values.size())))
         return m_values->setFocus();
-    const Outcome outcome = m_spec.apply(m_pView->Model(), values);
+    const Outcome outcome = m_form.apply(m_pView->Model(), values);
     if (outcome.Failed())
         return refuse(outcome.problem);
     m_pView->Follow(outcome);
@@ -76,7 +76,7 @@ void CValuesDlg::accept()
 // another size replaces this one once the user agrees.
 bool CValuesDlg::SizeTreeTo(int64_t values)
 {
-    const bool leaves = m_spec.leaves;
+    const bool leaves = m_form.leaves;
     const int64_t now = leaves ? m_pView->LeafCount() : m_pView->m_nNodeCount;
     if (values == now)
         return true;

@@ -8,7 +8,7 @@
 #include <QDialog>
 
 class CZarniView;
-struct DialogSpec;
+struct DialogForm;
 class QLabel;
 class QLineEdit;
 
@@ -16,7 +16,7 @@ class CValuesDlg : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(CValuesDlg)
 
 public:
-    CValuesDlg(CZarniView *view, const DialogSpec &spec, QWidget *parent);
+    CValuesDlg(CZarniView *view, const DialogForm &form, QWidget *parent);
     void accept() override;
     // The most values the field is filled with.
     static constexpr int64_t kMaxShownValues = 20000;
@@ -25,7 +25,7 @@ private:
     bool SizeTreeTo(int64_t values);
 
     CZarniView *m_pView;
-    const DialogSpec &m_spec;
+    const DialogForm &m_form;
     bool m_bValuesLeftOut = false;
     QLineEdit *m_values;
     QLabel *m_problem;

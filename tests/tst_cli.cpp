@@ -480,7 +480,7 @@ void TestCli::everyStatementIsDocumented()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString manual = QString::fromUtf8(file.readAll());
     QStringList words;
-    for (const StatementSpec &statement : ScriptStatements())
+    for (const StatementEntry &statement : ScriptStatements())
         words << QString::fromLatin1(statement.word);
     QVERIFY(words.size() > 20);
     for (const QString &word : words) {

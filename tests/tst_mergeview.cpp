@@ -351,7 +351,7 @@ void TestMergeView::dialog()
 {
     auto view = MakeView();
     view->SetStepDelay(0);
-    const CommandSpec *command = FindCommand(CommandId("ID_WINNER_MERGE"));
+    const CommandEntry *command = FindCommand(CommandId("ID_WINNER_MERGE"));
     CNumbersDlg dlg(view.get(), *command->dialog, nullptr);
     auto *text = dlg.findChild<QPlainTextEdit *>("mergeRuns");
     auto *problem = dlg.findChild<QLabel *>("mergeProblem");

@@ -92,7 +92,7 @@ void CZarniView::RegisterCommands()
 // runs them (asking first where they have a dialog).
 void CZarniView::RegisterAlgorithmCommands()
 {
-    for (const CommandSpec &command : AlgorithmCommands()) {
+    for (const CommandEntry &command : AlgorithmCommands()) {
         if (!command.checked && !command.enabled)
             continue;
         OnUpdateCommand(command.value, [this, &command](CCmdUI *ui) {
@@ -103,7 +103,7 @@ void CZarniView::RegisterAlgorithmCommands()
     }
 }
 
-Outcome CZarniView::RunCommand(const CommandSpec &command)
+Outcome CZarniView::RunCommand(const CommandEntry &command)
 {
     m_pPlayer->Pause();
     const Outcome outcome = command.act(m_model);

@@ -33,7 +33,7 @@
 
 class CRunPlayer;
 class CZarniDoc;
-struct CommandSpec;
+struct CommandEntry;
 struct Outcome;
 
 class CZarniView : public CScrollView, public CCmdTarget, private TreeModel::Observer {
@@ -174,7 +174,7 @@ public:
     // (false).
     bool Follow(const Outcome &outcome);
     // Runs a command of the algorithms' table that needs no dialog.
-    Outcome RunCommand(const CommandSpec &command);
+    Outcome RunCommand(const CommandEntry &command);
     // A node as the window shows it: in the middle of a run of matches, as
     // its box was last painted.
     struct NodeLook {

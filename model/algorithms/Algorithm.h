@@ -173,7 +173,7 @@ struct StatementForm {
 // A statement of the scripts: its word, what it expects, its forms that
 // stand for dialogs, its lines of --help, whether it writes files (a lesson
 // may not), and what it does.
-struct StatementSpec {
+struct StatementEntry {
     const char *word;
     const char *usage;
     std::vector<StatementForm> forms;
@@ -183,7 +183,7 @@ struct StatementSpec {
 };
 
 // A dialog a command opens first: the form it fills in.
-struct DialogSpec {
+struct DialogForm {
     enum class Kind {
         // Every value of a range of nodes (the leaves, or every node) on one
         // line; as many values as another tree would hold offer that tree.
@@ -234,8 +234,8 @@ struct DialogSpec {
 // A command of the menus and toolbars: its name (the script's identifier)
 // and number, where it stands (a menu by its title, a group within it, a
 // place on the run toolbar), its texts, and what it does.
-struct CommandSpec {
-    CommandSpec(const char *name, int value, const char *menu, int group, Message text, Message prompt)
+struct CommandEntry {
+    CommandEntry(const char *name, int value, const char *menu, int group, Message text, Message prompt)
         : name(name), value(value), menu(menu), group(group), text(std::move(text)), prompt(std::move(prompt))
     {
     }
@@ -250,7 +250,7 @@ struct CommandSpec {
     std::function<bool(const TreeModel &)> checked; // a checked item
     std::function<bool(const TreeModel &)> enabled; // always, without it
     std::function<Outcome(TreeModel &)> act;        // without a dialog
-    std::shared_ptr<DialogSpec> dialog;
+    std::shared_ptr<DialogForm> dialog;
     int entry = -1; // its algorithm's row in the table
 };
 
@@ -258,16 +258,16 @@ struct CommandSpec {
 struct AlgorithmEntry {
     const char *name;
     std::function<std::unique_ptr<AlgorithmState>(TreeModel &)> makeState;
-    std::function<std::vector<StatementSpec>()> statements;
-    std::function<std::vector<CommandSpec>()> commands;
+    std::function<std::vector<StatementEntry>()> statements;
+    std::function<std::vector<CommandEntry>()> commands;
     // A double click on a node edits its value this way, if at all.
     std::function<Outcome(TreeModel &, int64_t node, const std::string &value)> editNode;
 };
 
 // The row of an algorithm whose state beside the tree is State.
 template <class State>
-AlgorithmEntry EntryOf(const char *name, std::vector<StatementSpec> (*statements)(),
-                       std::vector<CommandSpec> (*commands)())
+AlgorithmEntry EntryOf(const char *name, std::vector<StatementEntry> (*statements)(),
+                       std::vector<CommandEntry> (*commands)())
 {
     AlgorithmEntry entry;
     entry.name = name;

@@ -18,24 +18,24 @@ const std::vector<AlgorithmEntry> &Algorithms()
     return table;
 }
 
-const std::vector<StatementSpec> &AlgorithmStatements()
+const std::vector<StatementEntry> &AlgorithmStatements()
 {
-    static const std::vector<StatementSpec> statements = [] {
-        std::vector<StatementSpec> all;
+    static const std::vector<StatementEntry> statements = [] {
+        std::vector<StatementEntry> all;
         for (const AlgorithmEntry &entry : Algorithms())
-            for (StatementSpec &statement : entry.statements())
+            for (StatementEntry &statement : entry.statements())
                 all.push_back(std::move(statement));
         return all;
     }();
     return statements;
 }
 
-const std::vector<CommandSpec> &AlgorithmCommands()
+const std::vector<CommandEntry> &AlgorithmCommands()
 {
-    static const std::vector<CommandSpec> commands = [] {
-        std::vector<CommandSpec> all;
+    static const std::vector<CommandEntry> commands = [] {
+        std::vector<CommandEntry> all;
         for (std::size_t i = 0; i < Algorithms().size(); ++i) {
-            for (CommandSpec &command : Algorithms()[i].commands()) {
+            for (CommandEntry &command : Algorithms()[i].commands()) {
                 command.entry = int(i);
                 all.push_back(std::move(command));
             }
@@ -45,9 +45,9 @@ const std::vector<CommandSpec> &AlgorithmCommands()
     return commands;
 }
 
-const CommandSpec *FindCommand(int value)
+const CommandEntry *FindCommand(int value)
 {
-    for (const CommandSpec &command : AlgorithmCommands())
+    for (const CommandEntry &command : AlgorithmCommands())
         if (command.value == value)
             return &command;
     return nullptr;

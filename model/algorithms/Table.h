@@ -8,7 +8,7 @@
 
 const std::vector<AlgorithmEntry> &Algorithms();
 // Every algorithm's statements and commands, in the table's order.
-const std::vector<StatementSpec> &AlgorithmStatements();
-const std::vector<CommandSpec> &AlgorithmCommands();
+const std::vector<StatementEntry> &AlgorithmStatements();
+const std::vector<CommandEntry> &AlgorithmCommands();
 // A command by its number, or null.
-const CommandSpec *FindCommand(int value);
+const CommandEntry *FindCommand(int value);

@@ -81,10 +81,10 @@ Outcome StartFromFields(TreeModel &model, Kind kind, const std::vector<std::stri
     return outcome;
 }
 
-std::shared_ptr<DialogSpec> OperandDialog(Kind kind, const char *title)
+std::shared_ptr<DialogForm> OperandDialog(Kind kind, const char *title)
 {
-    auto dialog = std::make_shared<DialogSpec>();
-    dialog->kind = DialogSpec::Kind::NodeValue;
+    auto dialog = std::make_shared<DialogForm>();
+    dialog->kind = DialogForm::Kind::NodeValue;
     dialog->title = Said(title);
     dialog->node = kind != Kind::Insert;
     dialog->value = kind != Kind::Delete;
@@ -169,7 +169,7 @@ void HeapStatement(StatementHost &host, const std::vector<std::string> &words)
     host.RunToEnd();
 }
 
-std::vector<StatementSpec> Statements()
+std::vector<StatementEntry> Statements()
 {
     return {
         {"values", "values V1 ... VN", {{"values V1 ... VN", {"ID_HEAP_VALUES"}}},
@@ -187,21 +187,21 @@ std::vector<StatementSpec> Statements()
     };
 }
 
-CommandSpec Command(const char *name, int value, int group, const char *text, const char *prompt)
+CommandEntry Command(const char *name, int value, int group, const char *text, const char *prompt)
 {
     return {name, value, kMenu, group, Message("CMainFrame", text), Message("Strings", prompt)};
 }
 
-CommandSpec RunCommand(const char *name, int value, int group, const char *text, const char *prompt, Kind kind)
+CommandEntry RunCommand(const char *name, int value, int group, const char *text, const char *prompt, Kind kind)
 {
-    CommandSpec command = Command(name, value, group, text, prompt);
+    CommandEntry command = Command(name, value, group, text, prompt);
     command.act = [kind](TreeModel &model) { return State(model).Start(kind); };
     return command;
 }
 
-CommandSpec KindCommand(const char *name, int value, bool min, const char *text, const char *prompt)
+CommandEntry KindCommand(const char *name, int value, bool min, const char *text, const char *prompt)
 {
-    CommandSpec command = Command(name, value, 20, text, prompt);
+    CommandEntry command = Command(name, value, 20, text, prompt);
     command.checked = [min](const TreeModel &model) { return model.Find<HeapState>().Min() == min; };
     command.act = [min](TreeModel &model) {
         State(model).SetMin(min);
@@ -210,19 +210,19 @@ CommandSpec KindCommand(const char *name, int value, bool min, const char *text,
     return command;
 }
 
-CommandSpec DialogCommand(const char *name, int value, const char *text, const char *prompt, Kind kind, const char *title)
+CommandEntry DialogCommand(const char *name, int value, const char *text, const char *prompt, Kind kind, const char *title)
 {
-    CommandSpec command = Command(name, value, 40, text, prompt);
+    CommandEntry command = Command(name, value, 40, text, prompt);
     command.dialog = OperandDialog(kind, title);
     return command;
 }
 
-std::vector<CommandSpec> Commands()
+std::vector<CommandEntry> Commands()
 {
-    CommandSpec values = Command("ID_HEAP_VALUES", 0x8037, 10, ZARNI_TEXT("CMainFrame", "設定節點值(&V)..."),
+    CommandEntry values = Command("ID_HEAP_VALUES", 0x8037, 10, ZARNI_TEXT("CMainFrame", "設定節點值(&V)..."),
                                  ZARNI_TEXT("Strings", "依堆積順序設定每個節點的值\n設定節點值"));
-    values.dialog = std::make_shared<DialogSpec>();
-    values.dialog->kind = DialogSpec::Kind::Values;
+    values.dialog = std::make_shared<DialogForm>();
+    values.dialog->kind = DialogForm::Kind::Values;
     values.dialog->fieldName = "leafValues";
     values.dialog->problemName = "leafProblem";
     values.dialog->apply = [](TreeModel &model, const std::vector<std::string> &words) {

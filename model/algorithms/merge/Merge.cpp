@@ -47,10 +47,10 @@ Outcome StartFromText(TreeModel &model, const std::string &text, char separator)
     return State(model).Start(std::move(runs));
 }
 
-std::shared_ptr<DialogSpec> RunsDialog()
+std::shared_ptr<DialogForm> RunsDialog()
 {
-    auto dialog = std::make_shared<DialogSpec>();
-    dialog->kind = DialogSpec::Kind::Numbers;
+    auto dialog = std::make_shared<DialogForm>();
+    dialog->kind = DialogForm::Kind::Numbers;
     dialog->title = Said(ZARNI_TEXT("Merge", "合併序列"));
     dialog->prompt = Said(ZARNI_TEXT("Merge", "每行一個序列，值由大到小排列，以空白分隔；整數 -%1 到 %1，"
                                               "%2 到 %3 個序列，每個最多 %4 個值。以 # 開頭的行不算。"))
@@ -99,7 +99,7 @@ std::shared_ptr<DialogSpec> RunsDialog()
     return dialog;
 }
 
-std::vector<StatementSpec> Statements()
+std::vector<StatementEntry> Statements()
 {
     return {
         {"merge", "merge PATH (- for standard input)", {{"merge PATH", {"ID_WINNER_MERGE"}}},
@@ -126,20 +126,20 @@ std::vector<StatementSpec> Statements()
     };
 }
 
-std::vector<CommandSpec> Commands()
+std::vector<CommandEntry> Commands()
 {
     const char *commands = "CMainFrame", *prompts = "Strings";
-    CommandSpec merge{"ID_WINNER_MERGE", 0x8029, kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "合併序列(&M)...")),
+    CommandEntry merge{"ID_WINNER_MERGE", 0x8029, kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "合併序列(&M)...")),
                       Message(prompts, ZARNI_TEXT("Strings", "用勝者樹合併幾個由大到小排好的序列\n合併序列"))};
     merge.glyph = "merge";
     merge.dialog = RunsDialog();
-    CommandSpec pop{"ID_WINNER_POP", 0x802A, kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "輸出勝者(&O)\tCtrl+Down")),
+    CommandEntry pop{"ID_WINNER_POP", 0x802A, kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "輸出勝者(&O)\tCtrl+Down")),
                     Message(prompts, ZARNI_TEXT("Strings", "把樹根的值寫到輸出，再重賽它葉節點的路徑\n輸出勝者"))};
     pop.keys = "Ctrl+Down";
     pop.glyph = "pop";
     pop.enabled = [](const TreeModel &model) { return model.Find<MergeState>().CanPop(); };
     pop.act = [](TreeModel &model) { return State(model).Pop(); };
-    CommandSpec all{"ID_WINNER_POP_ALL", 0x802B, kMenu, 30,
+    CommandEntry all{"ID_WINNER_POP_ALL", 0x802B, kMenu, 30,
                     Message(commands, ZARNI_TEXT("CMainFrame", "全部輸出(&A)\tCtrl+Shift+Down")),
                     Message(prompts, ZARNI_TEXT("Strings", "一次輸出剩下的所有值\n全部輸出"))};
     all.keys = "Ctrl+Shift+Down";

@@ -37,11 +37,11 @@ Outcome StartFromText(TreeModel &model, int memory, const std::string &text)
     return State(model).Start(memory, std::move(values));
 }
 
-std::shared_ptr<DialogSpec> ReplaceDialog()
+std::shared_ptr<DialogForm> ReplaceDialog()
 {
     using R = ReplacementAlgorithm;
-    auto dialog = std::make_shared<DialogSpec>();
-    dialog->kind = DialogSpec::Kind::Numbers;
+    auto dialog = std::make_shared<DialogForm>();
+    dialog->kind = DialogForm::Kind::Numbers;
     dialog->title = Said(ZARNI_TEXT("Replacement", "置換選擇"));
     dialog->prompt = Said(ZARNI_TEXT("Replacement", "要切成序列的值，以空白或換行分隔；整數 -%1 到 %1，最多 %2 個。以 # 開頭的行不算。"))
                          .Number(kMaxNodeValue)
@@ -116,7 +116,7 @@ void Replace(StatementHost &host, const std::vector<std::string> &words)
     host.RunToEnd();
 }
 
-std::vector<StatementSpec> Statements()
+std::vector<StatementEntry> Statements()
 {
     return {
         {"replace", "replace P V1 ... Vn, replace P file PATH or replace P random N",
@@ -138,13 +138,13 @@ std::vector<StatementSpec> Statements()
     };
 }
 
-std::vector<CommandSpec> Commands()
+std::vector<CommandEntry> Commands()
 {
     const char *commands = "CMainFrame", *prompts = "Strings";
-    CommandSpec replace{"ID_WINNER_REPLACE", 0x8043, kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "置換選擇(&C)...")),
+    CommandEntry replace{"ID_WINNER_REPLACE", 0x8043, kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "置換選擇(&C)...")),
                         Message(prompts, ZARNI_TEXT("Strings", "用選擇樹把一串值切成由大到小排好的序列（置換選擇）\n置換選擇"))};
     replace.dialog = ReplaceDialog();
-    CommandSpec merge{"ID_WINNER_MERGE_RUNS", 0x8044, kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "合併這些序列(&G)")),
+    CommandEntry merge{"ID_WINNER_MERGE_RUNS", 0x8044, kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "合併這些序列(&G)")),
                       Message(prompts, ZARNI_TEXT("Strings", "把置換選擇產生的序列合併成一個排好的序列\n合併這些序列"))};
     merge.enabled = [](const TreeModel &model) { return model.Find<ReplacementState>().Active(); };
     merge.act = [](TreeModel &model) { return State(model).MergeRuns(); };

@@ -49,10 +49,10 @@ std::string Joined(const std::vector<int> &values, std::size_t first)
     return text;
 }
 
-std::shared_ptr<DialogSpec> LeavesDialog()
+std::shared_ptr<DialogForm> LeavesDialog()
 {
-    auto dialog = std::make_shared<DialogSpec>();
-    dialog->kind = DialogSpec::Kind::Values;
+    auto dialog = std::make_shared<DialogForm>();
+    dialog->kind = DialogForm::Kind::Values;
     dialog->leaves = true;
     dialog->fieldName = "leafValues";
     dialog->problemName = "leafProblem";
@@ -60,7 +60,7 @@ std::shared_ptr<DialogSpec> LeavesDialog()
     return dialog;
 }
 
-std::vector<StatementSpec> Statements()
+std::vector<StatementEntry> Statements()
 {
     return {
         {"leaves", "leaves V1 ... Vk", {{"leaves V1 ... Vk", {"ID_WINNER_LEAVES"}}},
@@ -91,17 +91,17 @@ std::vector<StatementSpec> Statements()
     };
 }
 
-CommandSpec KindCommand(const char *name, int value, bool loser, const char *text, const char *prompt)
+CommandEntry KindCommand(const char *name, int value, bool loser, const char *text, const char *prompt)
 {
-    CommandSpec command{name, value, kMenu, 40, Message(kCommands, text), Message(kPrompts, prompt)};
+    CommandEntry command{name, value, kMenu, 40, Message(kCommands, text), Message(kPrompts, prompt)};
     command.checked = [loser](const TreeModel &model) { return IsLoserTree(model) == loser; };
     command.act = [loser](TreeModel &model) { return State(model).SetLoser(loser); };
     return command;
 }
 
-std::vector<CommandSpec> Commands()
+std::vector<CommandEntry> Commands()
 {
-    CommandSpec leaves{"ID_WINNER_LEAVES", 0x8028, kMenu, 10,
+    CommandEntry leaves{"ID_WINNER_LEAVES", 0x8028, kMenu, 10,
                        Message(kCommands, ZARNI_TEXT("CMainFrame", "設定葉節點(&L)...")),
                        Message(kPrompts, ZARNI_TEXT("Strings", "自己設定每個葉節點的值\n設定葉節點"))};
     leaves.glyph = "values";
