@@ -7,6 +7,7 @@
 #include "Message.h"
 #include "Timeline.h"
 
+#include <algorithm>
 #include <vector>
 
 // One line of an algorithm's pseudocode, indented by levels. An algorithm
@@ -58,6 +59,21 @@ public:
     virtual void WritersOf(int64_t node, int64_t writers[2]) const = 0;
 };
 
+// What a learner doing the run by hand does at a step: nothing (the program
+// plays the step), swap two nodes' values, send a match's winner up (the
+// winning child; in a loser tree's climb, 0 for the value rising), or put
+// the value read into a run.
+struct LearnerAction {
+    enum class Kind : uint8_t { None, Swap, Promote, Choose };
+    Kind kind = Kind::None;
+    int64_t a = 0, b = 0; // Swap: a < b; Promote: the node; Choose: the run
+    bool operator==(const LearnerAction &o) const { return kind == o.kind && a == o.a && b == o.b; }
+    bool operator!=(const LearnerAction &o) const { return !(*this == o); }
+    static LearnerAction Swap(int64_t i, int64_t j) { return {Kind::Swap, std::min(i, j), std::max(i, j)}; }
+    static LearnerAction Promote(int64_t node) { return {Kind::Promote, node, 0}; }
+    static LearnerAction Choose(int64_t run) { return {Kind::Choose, run, 0}; }
+};
+
 // The painting steps step k belongs to: run steps offset + 1 onwards.
 struct BoxSegment {
     const BoxPainting *boxes = nullptr;
@@ -78,6 +94,10 @@ public:
     // steps before it (step k recorded or not); none when step k decides
     // nothing.
     virtual PracticeQuestion Question(int64_t, const NodeStates &) const { return {}; }
+    // What the learner does at step k, on the tree as it stands before it
+    // (the steps before it shown there): by default a question's answer
+    // (a box is a match's winner, a number a run).
+    virtual LearnerAction Action(int64_t k, const NodeStates &before) const;
     // The painting steps step k is one of, or none.
     virtual BoxSegment Boxes(int64_t) const { return {}; }
 

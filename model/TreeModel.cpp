@@ -241,6 +241,8 @@ void TreeModel::Load(std::unique_ptr<RunAlgorithm> run)
         EndRun();
     m_pRun = std::move(run);
     if (m_pRun) {
+        for (const auto &state : m_states)
+            state->RunLoaded();
         m_lastName = m_pRun->Name();
         m_pLastListing = std::make_shared<Listing>(m_pRun->Lines()); // its kind and its direction of comparison
     }
@@ -319,7 +321,28 @@ Message TreeModel::ShownNarration() const
     const auto &reveal = m_practice.reveal;
     if (!reveal.text.Empty() && reveal.run == Run() && reveal.step == Shown())
         return Message(reveal.text).Append(Narration());
+    if (!m_pRun)
+        for (const auto &state : m_states)
+            if (Message said = state->PaneText(); !said.Empty())
+                return said;
     return Narration();
+}
+
+int64_t TreeModel::Revealed() const
+{
+    if (m_practice.revealed || m_pRun)
+        return m_practice.revealed;
+    for (const auto &state : m_states)
+        if (const int64_t node = state->Outlined())
+            return node;
+    return 0;
+}
+
+void TreeModel::LearnerActed()
+{
+    ValuesChanged();
+    if (m_pObserver)
+        m_pObserver->QuestionChanged();
 }
 
 bool TreeModel::StepStartsRun() const

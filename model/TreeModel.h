@@ -34,8 +34,8 @@ public:
         // A run was loaded or ended, or a kind, a setting or an
         // algorithm's record beside the tree changed.
         virtual void RunChanged() = 0;
-        // A question was asked, answered or dropped, or practice turned on
-        // or off.
+        // A question was asked, answered or dropped, practice turned on or
+        // off, or a learner's action in an exercise graded.
         virtual void QuestionChanged() = 0;
     };
 
@@ -140,7 +140,10 @@ public:
     AnswerResult Answer(int64_t choice);
     // The node to outline after an answer: the right box, or the node asked
     // about.
-    int64_t Revealed() const { return m_practice.revealed; }
+    // With no run shown, what an algorithm outlines.
+    int64_t Revealed() const;
+    // A learner's action changed the tree or what is said of it.
+    void LearnerActed();
     // Names what the question compares, without counting anything.
     Message Hint() const;
     // At the end of a run that asked: what it asked and what was missed.

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+class Exercise;
+class ExerciseRandom;
 class RunAlgorithm;
 
 // The longest statement a script reads, in bytes.
@@ -127,6 +129,12 @@ public:
     virtual std::vector<Message> Notes() const { return {}; }
     // What the record panel shows, when this algorithm has a record.
     virtual bool Panel(RecordPanel *) const { return false; }
+    // A run was loaded onto the tree.
+    virtual void RunLoaded() {}
+    // With no run shown: what the message pane says, and the node outlined
+    // (0 for none).
+    virtual Message PaneText() const { return {}; }
+    virtual int64_t Outlined() const { return 0; }
 
 protected:
     TreeModel &m_model;
@@ -192,7 +200,9 @@ struct DialogForm {
         NodeValue,
         // A text of numbers (lines of runs, or values), typed, loaded from
         // a file or filled at random; with a spin box for a count.
-        Numbers
+        Numbers,
+        // An exercise: which, its size, its values or a seed.
+        Exercise
     };
     Kind kind = Kind::Values;
     Message title;
@@ -254,6 +264,34 @@ struct CommandEntry {
     int entry = -1; // its algorithm's row in the table
 };
 
+// An instance an exercise is done on: the tree it starts from, the model
+// answer and the step it ends at, or why the words make none.
+struct ExerciseInstance {
+    Message problem;
+    std::unique_ptr<NodeCopy> tree;
+    std::unique_ptr<RunAlgorithm> answer;
+    int64_t last = 0;
+    int64_t size = 0; // as the exercise counts it: values, leaves, runs, P
+};
+
+// An exercise an algorithm offers: the learner does one of its runs by hand
+// on a fresh instance of a size.
+struct ExerciseEntry {
+    const char *name;  // the script's ("heap-build")
+    Message title;     // the dialog's
+    const char *words; // what its own values are, for the usage
+    int lowSize, highSize, startSize;
+    bool pops = false; // it ends after a number of pops
+    // Set before the instance: the kind of tree it needs.
+    std::function<void(TreeModel &)> settle;
+    // The words of a random instance of the size, for the view's kinds.
+    std::function<std::vector<std::string>(const TreeModel &, int size, ExerciseRandom &)> random;
+    // The instance the words make (its own values), for the view's kinds.
+    std::function<ExerciseInstance(const TreeModel &, const std::vector<std::string> &words, int pops)> make;
+    // Whether the model answer has the cases that make it worth doing.
+    std::function<bool(const Exercise &, const std::vector<std::string> &words)> worth;
+};
+
 // A row of the table: one algorithm.
 struct AlgorithmEntry {
     const char *name;
@@ -262,6 +300,7 @@ struct AlgorithmEntry {
     std::function<std::vector<CommandEntry>()> commands;
     // A double click on a node edits its value this way, if at all.
     std::function<Outcome(TreeModel &, int64_t node, const std::string &value)> editNode;
+    std::function<std::vector<ExerciseEntry>()> exercises;
 };
 
 // The row of an algorithm whose state beside the tree is State.

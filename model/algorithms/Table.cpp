@@ -4,6 +4,7 @@
 #include "merge/Merge.h"
 #include "replacement/Replacement.h"
 #include "tournament/Tournament.h"
+#include "model/exercise/ExerciseState.h"
 
 // Adding an algorithm: its folder, a row here, its translations and its
 // tests (its row in the picture test among them).
@@ -14,6 +15,7 @@ const std::vector<AlgorithmEntry> &Algorithms()
         MergeEntry(),
         ReplacementEntry(),
         HeapEntry(),
+        ExerciseRowEntry(),
     };
     return table;
 }
@@ -43,6 +45,27 @@ const std::vector<CommandEntry> &AlgorithmCommands()
         return all;
     }();
     return commands;
+}
+
+const std::vector<ExerciseEntry> &AlgorithmExercises()
+{
+    static const std::vector<ExerciseEntry> exercises = [] {
+        std::vector<ExerciseEntry> all;
+        for (const AlgorithmEntry &entry : Algorithms())
+            if (entry.exercises)
+                for (ExerciseEntry &exercise : entry.exercises())
+                    all.push_back(std::move(exercise));
+        return all;
+    }();
+    return exercises;
+}
+
+const ExerciseEntry *FindExercise(const std::string &name)
+{
+    for (const ExerciseEntry &exercise : AlgorithmExercises())
+        if (name == exercise.name)
+            return &exercise;
+    return nullptr;
 }
 
 const CommandEntry *FindCommand(int value)

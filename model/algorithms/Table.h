@@ -10,5 +10,8 @@ const std::vector<AlgorithmEntry> &Algorithms();
 // Every algorithm's statements and commands, in the table's order.
 const std::vector<StatementEntry> &AlgorithmStatements();
 const std::vector<CommandEntry> &AlgorithmCommands();
+// Every algorithm's exercises, in the table's order.
+const std::vector<ExerciseEntry> &AlgorithmExercises();
+const ExerciseEntry *FindExercise(const std::string &name);
 // A command by its number, or null.
 const CommandEntry *FindCommand(int value);

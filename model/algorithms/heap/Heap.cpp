@@ -1,4 +1,5 @@
 #include "Heap.h"
+#include "HeapExercises.h"
 
 #include "model/algorithms/Values.h"
 
@@ -258,7 +259,9 @@ std::vector<CommandEntry> Commands()
 
 AlgorithmEntry HeapEntry()
 {
-    return EntryOf<HeapState>("heap", Statements, Commands);
+    AlgorithmEntry entry = EntryOf<HeapState>("heap", Statements, Commands);
+    entry.exercises = HeapExercises;
+    return entry;
 }
 
 const HeapAlgorithm *HeapState::OwnRun() const

@@ -366,6 +366,14 @@ bool HeapAlgorithm::Extracted(int *value) const
 // (the left child's, then the right one's if it has one) and, when a child
 // wins, the swap with it; a sift-up's comparison with the parent is
 // followed by their swap when the value rises.
+LearnerAction HeapAlgorithm::Action(int64_t k, const NodeStates &) const
+{
+    for (const NodeChange &change : m_timeline.ChangesOf(k))
+        if (change.WhichField() == NodeChange::kSwap)
+            return LearnerAction::Swap(change.Node(), change.from);
+    return {};
+}
+
 PracticeQuestion HeapAlgorithm::Question(int64_t k, const NodeStates &) const
 {
     const Timeline &steps = m_timeline;

@@ -35,6 +35,8 @@ public:
     Message Narration(const NodeStates &now) const override;
     const Listing &Lines() const override;
     PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
+    // The learner swaps what the run swaps; the rest is the program's.
+    LearnerAction Action(int64_t k, const NodeStates &before) const override;
 
     // The first node (in heap order) of nodes 1..size whose value is on the
     // wrong side of its parent's, 0 when the heap property holds.

@@ -1,4 +1,5 @@
 #include "Merge.h"
+#include "MergeExercise.h"
 
 #include "model/algorithms/Values.h"
 #include "model/algorithms/tournament/Tournament.h"
@@ -153,7 +154,9 @@ std::vector<CommandEntry> Commands()
 
 AlgorithmEntry MergeEntry()
 {
-    return EntryOf<MergeState>("merge", Statements, Commands);
+    AlgorithmEntry entry = EntryOf<MergeState>("merge", Statements, Commands);
+    entry.exercises = MergeExercises;
+    return entry;
 }
 
 Message MergeProblem(const WinnerMerge::Problem &problem, bool lines)

@@ -285,6 +285,12 @@ std::vector<int64_t> MergeAlgorithm::LeavesNotSpent(int64_t k) const
     return leaves;
 }
 
+LearnerAction MergeAlgorithm::Action(int64_t k, const NodeStates &before) const
+{
+    const PracticeQuestion question = Question(k, before);
+    return question.Asked() && question.kind == &kPopQuestion ? LearnerAction() : RunAlgorithm::Action(k, before);
+}
+
 PracticeQuestion MergeAlgorithm::Question(int64_t k, const NodeStates &before) const
 {
     if (k <= m_nTournamentSteps)

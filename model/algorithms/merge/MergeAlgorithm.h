@@ -32,6 +32,9 @@ public:
     Message Narration(const NodeStates &now) const override;
     const Listing &Lines() const override;
     PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
+    // A pop's output and its leaf's next value are the program's; the
+    // matches are the learner's.
+    LearnerAction Action(int64_t k, const NodeStates &before) const override;
     BoxSegment Boxes(int64_t k) const override;
 
     const WinnerMerge &Merge() const { return *m_merge; }

@@ -1,4 +1,5 @@
 #include "Replacement.h"
+#include "ReplacementExercise.h"
 
 #include "model/algorithms/Values.h"
 #include "model/algorithms/merge/Merge.h"
@@ -155,7 +156,9 @@ std::vector<CommandEntry> Commands()
 
 AlgorithmEntry ReplacementEntry()
 {
-    return EntryOf<ReplacementState>("replacement", Statements, Commands);
+    AlgorithmEntry entry = EntryOf<ReplacementState>("replacement", Statements, Commands);
+    entry.exercises = ReplacementExercises;
+    return entry;
 }
 
 Message ReplacementProblem(const ReplacementAlgorithm::Problem &problem)

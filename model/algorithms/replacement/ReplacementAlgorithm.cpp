@@ -217,6 +217,7 @@ private:
         const int64_t winner = leftWins ? left : right, kept = m_algorithm.m_bLoser ? (leftWins ? right : left) : winner;
         m_winner[std::size_t(node)] = winner;
         Begin(node, kMatch, DecisionKind::Match);
+        m_record.m_matchWinner.emplace_back(Step(), leftWins ? 2 * node : 2 * node + 1);
         Put(node, m_run[kept], Value(kept), m_from[kept]);
         m_writer.Count(1, 1);
     }
@@ -389,6 +390,34 @@ Message ReplacementAlgorithm::Narration(const NodeStates &now) const
     Message text = m_timeline.MovesOf(k) > 0 ? Said(ZARNI_TEXT("ReplacementAlgorithm", "節點 %1：留下的 %2 勝 往上的 %3，兩者交換"))
                                              : Said(ZARNI_TEXT("ReplacementAlgorithm", "節點 %1：往上的 %2 勝 留下的 %3"));
     return said.Append(text.Number(node).With(RecordText(now, 0, k)).With(RecordText(now, node, k)));
+}
+
+LearnerAction ReplacementAlgorithm::Action(int64_t k, const NodeStates &before) const
+{
+    if (const PracticeQuestion question = Question(k, before); question.Asked())
+        return LearnerAction::Choose(question.answer);
+    const TimelineStep &step = m_timeline.Step(k);
+    if (step.decision != DecisionKind::Match)
+        return {};
+    const int64_t node = step.focus;
+    if (step.line == kMatch) {
+        const auto &winners = m_record->m_matchWinner;
+        const auto found = std::lower_bound(winners.begin(), winners.end(), std::make_pair(k, int64_t(0)));
+        return LearnerAction::Promote(found->second);
+    }
+    if (m_bLoser) // the kept record wins when the two change places
+        return LearnerAction::Promote(m_timeline.MovesOf(k) > 0 ? node : 0);
+    // The node takes its winning child's record; on a tie the right child's.
+    int value = before.Value(node), mark = before.Mark(node);
+    for (const NodeChange &change : m_timeline.ChangesOf(k)) {
+        if (change.Node() == node && change.WhichField() == NodeChange::kValue)
+            value = change.to;
+        if (change.Node() == node && change.WhichField() == NodeChange::kMark)
+            mark = change.to;
+    }
+    const int64_t right = 2 * node + 1;
+    const bool rightWins = before.Value(right) == value && before.Mark(right) == mark;
+    return LearnerAction::Promote(rightWins ? right : 2 * node);
 }
 
 // Before a step that reads a value after one was written: the run it joins.

@@ -47,6 +47,7 @@ private:
     std::vector<int> m_output;
     std::vector<int64_t> m_readStep, m_writeStep, m_runStep; // the step of each
     std::vector<int64_t> m_runStart;                          // by run, in the output
+    std::vector<std::pair<int64_t, int64_t>> m_matchWinner;   // the first tournament's: step, winning child
 };
 
 class ReplacementAlgorithm : public RunAlgorithm {
@@ -73,6 +74,9 @@ public:
     Message Narration(const NodeStates &now) const override;
     const Listing &Lines() const override;
     PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
+    // The learner sends each match's winner up and puts each value read
+    // into its run.
+    LearnerAction Action(int64_t k, const NodeStates &before) const override;
     int64_t NodeCount() const { return 2 * int64_t(m_record->Memory()) - 1; }
     std::shared_ptr<const ReplacementRecord> Record() const { return m_record; }
 

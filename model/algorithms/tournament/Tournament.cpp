@@ -1,4 +1,5 @@
 #include "Tournament.h"
+#include "TournamentExercises.h"
 
 #include "LoserAlgorithm.h"
 #include "TournamentAlgorithm.h"
@@ -118,6 +119,7 @@ std::vector<CommandEntry> Commands()
 AlgorithmEntry TournamentEntry()
 {
     AlgorithmEntry entry = EntryOf<TournamentState>("tournament", Statements, Commands);
+    entry.exercises = TournamentExercises;
     entry.editNode = [](TreeModel &model, int64_t node, const std::string &value) {
         return State(model).SetLeaf(node, value);
     };

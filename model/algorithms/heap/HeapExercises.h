@@ -1,0 +1,4 @@
+#pragma once
+#include "model/algorithms/Algorithm.h"
+
+std::vector<ExerciseEntry> HeapExercises();

@@ -1,0 +1,66 @@
+#pragma once
+// Exercises in the table: the learner does an algorithm's run by hand on a
+// fresh instance (its own values, or a random one a seed makes the same
+// everywhere), graded against the model answer; the menu, the statements
+// and what the state says of it.
+
+#include "Exercise.h"
+#include "model/algorithms/Algorithm.h"
+
+AlgorithmEntry ExerciseRowEntry();
+
+// What an exercise is asked with: which, and its own values or a random
+// instance of a size from a seed.
+struct ExerciseRequest {
+    const ExerciseEntry *entry = nullptr;
+    std::vector<std::string> words; // own values, or none for a random instance
+    int size = 0;
+    int64_t seed = 0;
+    int pops = 3;
+};
+
+class ExerciseState : public AlgorithmState {
+public:
+    explicit ExerciseState(TreeModel &model) : AlgorithmState(model) {}
+
+    // The tree is set up for the instance; nothing is played.
+    Outcome Start(const ExerciseRequest &request);
+    // The words of the random instance a seed makes.
+    static std::vector<std::string> RandomWords(const TreeModel &model, const ExerciseRequest &request);
+    const Exercise *Current() const { return m_pExercise.get(); }
+    // An exercise not finished yet.
+    bool Doing() const { return m_pExercise && !m_pExercise->Finished(); }
+    Outcome Act(const LearnerAction &action);
+    // A click on a node: the winner of its match, or one of two values to
+    // swap; a number pressed: the run of the value read.
+    Outcome Click(int64_t node);
+    Outcome Press(int number);
+    bool TakesSwaps() const { return Takes(LearnerAction::Kind::Swap); }
+    bool TakesChoices() const { return Takes(LearnerAction::Kind::Choose); }
+    Outcome Undo();
+    Outcome Grade();
+    Outcome Solution();
+    Exercise::Mode Mode() const { return m_mode; }
+    void SetMode(Exercise::Mode mode);
+    int64_t Seed() const { return m_nSeed; }
+    // The exercise as the state says it, or null.
+    StateValue StateOf() const;
+
+    void TreeTaken() override;
+    bool TreeKindChanged(Outcome *) override;
+    bool HoldsTree() const override { return Doing(); }
+    void RunLoaded() override;
+    Message PaneText() const override;
+    int64_t Outlined() const override;
+
+private:
+    bool Takes(LearnerAction::Kind kind) const;
+    Outcome Acted(Exercise::Result result);
+
+    std::unique_ptr<Exercise> m_pExercise;
+    const ExerciseEntry *m_pEntry = nullptr;
+    Exercise::Mode m_mode = Exercise::Mode::Continuous;
+    int64_t m_nSeed = -1; // -1: the learner's own values
+    int64_t m_nPicked = 0; // the first of two nodes to swap
+    bool m_bLoadingSolution = false;
+};
