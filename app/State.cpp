@@ -7,6 +7,7 @@
 #include "frames/MainFrm.h"
 #include "frames/RecordPanel.h"
 #include "model/algorithms/Algorithm.h"
+#include "model/exercise/ExerciseState.h"
 #include "view/ZarniView.h"
 
 #include <QJsonArray>
@@ -126,6 +127,13 @@ QJsonObject PracticeState(CMainFrame *frame)
             {"wrong", qint64(score.wrong)}};
 }
 
+// The active view's exercise, or null.
+QJsonValue ExerciseStateOf(CMainFrame *frame)
+{
+    const CZarniView *view = frame->GetActiveView();
+    return view ? Json(view->Model().Find<ExerciseState>().StateOf()) : QJsonValue();
+}
+
 QJsonObject ViewState(const CZarniView *view, int number)
 {
     const QSize client = view->viewport()->size();
@@ -201,6 +209,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
         menuTitles.append(menu->text());
     const QJsonObject state{{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
             {"practice", PracticeState(frame)},
+            {"exercise", ExerciseStateOf(frame)},
             {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},
             {"menuTitles", menuTitles},
             {"fullScreen", frame->isFullScreen()},

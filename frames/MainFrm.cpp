@@ -2,6 +2,7 @@
 
 #include "ChildFrm.h"
 #include "LeafEditor.h"
+#include "ExerciseDlg.h"
 #include "NodeValueDlg.h"
 #include "NumbersDlg.h"
 #include "RecordPanel.h"
@@ -11,6 +12,7 @@
 #include "Problems.h"
 #include "ValuesDlg.h"
 #include "model/algorithms/Table.h"
+#include "model/exercise/ExerciseState.h"
 #include "view/Words.h"
 #include "framework/App.h"
 #include "framework/Document.h"
@@ -858,6 +860,7 @@ void CMainFrame::RunAlgorithmCommand(const CommandEntry &command)
         case DialogForm::Kind::Values: CValuesDlg(view, *command.dialog, this).exec(); break;
         case DialogForm::Kind::NodeValue: CNodeValueDlg(view, *command.dialog, this).exec(); break;
         case DialogForm::Kind::Numbers: CNumbersDlg(view, *command.dialog, this).exec(); break;
+        case DialogForm::Kind::Exercise: CExerciseDlg(view, *command.dialog, this).exec(); break;
         }
         return;
     }
@@ -1105,12 +1108,17 @@ void CMainFrame::AskNodeCount()
         view->SetNodeCount(count);
 }
 
-// The active view's score, while practising.
+// The active view's score, while practising; its exercise's, while it has
+// one.
 void CMainFrame::ShowScore()
 {
     const CZarniView *view = GetActiveView();
     const TreeModel::Score score = view ? view->Model().GetScore() : TreeModel::Score{};
-    m_wndStatusBar->SetScoreText(m_bPractice ? tr("練習：答對 %1/%2").arg(score.right).arg(score.asked) : QString());
+    const Exercise *exercise = view ? view->Model().Find<ExerciseState>().Current() : nullptr;
+    if (exercise)
+        m_wndStatusBar->SetScoreText(Words(exercise->Progress()));
+    else
+        m_wndStatusBar->SetScoreText(m_bPractice ? tr("練習：答對 %1/%2").arg(score.right).arg(score.asked) : QString());
 }
 
 void CMainFrame::UpdateCommandUI()

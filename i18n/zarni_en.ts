@@ -108,6 +108,25 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CExerciseDlg</name>
+    <message>
+        <source>題目(&amp;E)：</source>
+        <translation>&amp;Exercise:</translation>
+    </message>
+    <message>
+        <source>大小(&amp;Z)：</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <source>合併輸出幾個值(&amp;O)：</source>
+        <translation>Values the merge &amp;outputs:</translation>
+    </message>
+    <message>
+        <source>隨機種子(&amp;S)：</source>
+        <translation>Random &amp;seed:</translation>
+    </message>
+</context>
+<context>
     <name>CExportDlg</name>
     <message>
         <source>匯出圖片</source>
@@ -523,6 +542,26 @@ Save anyway?</translation>
         <source>執行</source>
         <translation>Run</translation>
     </message>
+    <message>
+        <source>練習(&amp;X)</source>
+        <translation>E&amp;xercise</translation>
+    </message>
+    <message>
+        <source>新題目(&amp;N)...</source>
+        <translation>&amp;New Exercise...</translation>
+    </message>
+    <message>
+        <source>交卷(&amp;G)</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>看解答(&amp;S)</source>
+        <translation>Show the &amp;Solution</translation>
+    </message>
+    <message>
+        <source>交卷時才評分(&amp;E)</source>
+        <translation>Grade at the &amp;End</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -657,6 +696,34 @@ Save anyway?</translation>
         <source>這棵樹沒有節點 %1：索引必須在 1 到 %2 之間。</source>
         <translation>The tree has no node %1: the index must be from 1 to %2.</translation>
     </message>
+    <message>
+        <source>節點 %1 的值破壞了堆積順序：這個題目要從堆積開始。</source>
+        <translation>The value of node %1 breaks the heap order: this exercise starts from a heap.</translation>
+    </message>
+    <message>
+        <source>這個題目最多 %1 個序列，不是 %2 個。</source>
+        <translation>This exercise takes at most %1 runs, not %2.</translation>
+    </message>
+    <message>
+        <source>P 要在 %1 到 %2 之間，而且值要比 P 多。</source>
+        <translation>P must be from %1 to %2, with more values than P.</translation>
+    </message>
+    <message>
+        <source>這個題目要 %1 到 %2 個值，不是 %3 個。</source>
+        <translation>This exercise takes %1 to %2 values, not %3.</translation>
+    </message>
+    <message>
+        <source>沒有進行中的題目：先從「練習 › 新題目」出一題。</source>
+        <translation>No exercise is under way: start one with Exercise › New Exercise.</translation>
+    </message>
+    <message>
+        <source>這棵樹上沒有這個動作。</source>
+        <translation>There is no such action on this tree.</translation>
+    </message>
+    <message>
+        <source>沒有可以復原的動作：只有交卷時才評分的題目能復原。</source>
+        <translation>Nothing to undo: only an exercise graded at the end takes actions back.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordPanel</name>
@@ -757,6 +824,137 @@ Save anyway?</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Exercise</name>
+    <message>
+        <source>由下而上建堆積</source>
+        <translation>Build a heap bottom-up</translation>
+    </message>
+    <message>
+        <source>逐一插入建堆積</source>
+        <translation>Build a heap by inserting</translation>
+    </message>
+    <message>
+        <source>堆積排序</source>
+        <translation>Heapsort</translation>
+    </message>
+    <message>
+        <source>插入一個值</source>
+        <translation>Insert a value</translation>
+    </message>
+    <message>
+        <source>取出樹根</source>
+        <translation>Extract the root</translation>
+    </message>
+    <message>
+        <source>多路合併</source>
+        <translation>K-way merge</translation>
+    </message>
+    <message>
+        <source>取代選擇</source>
+        <translation>Replacement selection</translation>
+    </message>
+    <message>
+        <source>勝者樹的比賽</source>
+        <translation>Winner tree tournament</translation>
+    </message>
+    <message>
+        <source>敗者樹的比賽</source>
+        <translation>Loser tree tournament</translation>
+    </message>
+    <message>
+        <source>交換</source>
+        <translation>swap</translation>
+    </message>
+    <message>
+        <source>比賽</source>
+        <translation>matches</translation>
+    </message>
+    <message>
+        <source>序列</source>
+        <translation>runs</translation>
+    </message>
+    <message>
+        <source>錯了三次，程式替你做了這一步。</source>
+        <translation> Three wrong tries: the program made this step for you.</translation>
+    </message>
+    <message>
+        <source>不對：現在該交換兩個節點的值。</source>
+        <translation>Not right: now two nodes swap their values.</translation>
+    </message>
+    <message>
+        <source>不對：現在該讓一場比賽的勝者往上。</source>
+        <translation>Not right: now a match sends its winner up.</translation>
+    </message>
+    <message>
+        <source>不對：現在該決定讀入的值屬於哪個序列（按 1 或 2）。</source>
+        <translation>Not right: now the value read joins a run (press 1 or 2).</translation>
+    </message>
+    <message>
+        <source>不對：現在不該交換節點 %1 與 %2。</source>
+        <translation>Not right: nodes %1 and %2 do not swap now.</translation>
+    </message>
+    <message>
+        <source>不對：讀入的值不屬於序列 %1。</source>
+        <translation>Not right: the value read does not join run %1.</translation>
+    </message>
+    <message>
+        <source>不對：節點 %1 的比賽還輪不到，先比外框標出的比賽。</source>
+        <translation>Not right: the match at node %1 is not due yet; play the outlined match first.</translation>
+    </message>
+    <message>
+        <source>不對：節點 %1 的比賽，勝的是另一邊。</source>
+        <translation>Not right: the match at node %1 goes to the other side.</translation>
+    </message>
+    <message>
+        <source>兩邊相等時，右邊的勝。</source>
+        <translation> On a tie the right side wins.</translation>
+    </message>
+    <message>
+        <source>題目：對 %1/%2</source>
+        <translation>Exercise: %1/%2 right</translation>
+    </message>
+    <message>
+        <source>題目結束：看了解答。</source>
+        <translation>Exercise over: the solution was shown.</translation>
+    </message>
+    <message>
+        <source>題目結束：%1 個動作，第一次就做對 %2 個，錯了 %3 次，程式代做 %4 個；得分 %5。</source>
+        <translation>Exercise over: %1 actions, %2 right at the first try, %3 wrong tries, %4 made by the program; score %5.</translation>
+    </message>
+    <message>
+        <source>錯在：%1</source>
+        <translation> Mistakes: %1</translation>
+    </message>
+    <message>
+        <source>、%1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <source>題目「%1」：</source>
+        <translation>Exercise "%1": </translation>
+    </message>
+    <message>
+        <source>點兩個節點（或把一個值拖到另一個上），交換它們的值。</source>
+        <translation>click two nodes (or drag one value onto another) to swap their values.</translation>
+    </message>
+    <message>
+        <source>點每場比賽勝的子節點；讀入的值，按 1 或 2 選它的序列。</source>
+        <translation>click the winning child of each match; for each value read, press 1 or 2 for its run.</translation>
+    </message>
+    <message>
+        <source>點每場比賽勝的子節點，讓它往上。</source>
+        <translation>click the winning child of each match to send it up.</translation>
+    </message>
+    <message>
+        <source>新題目</source>
+        <translation>New Exercise</translation>
+    </message>
+    <message>
+        <source>自己的值（空白則依種子隨機出題）：</source>
+        <translation>Your own values (empty: a random instance from the seed):</translation>
     </message>
 </context>
 <context>
@@ -2011,6 +2209,30 @@ Slower</translation>
 直接看結果</source>
         <translation>Play the rest of the run at once
 To the End</translation>
+    </message>
+    <message>
+        <source>出一題新的練習：你自己做演算法的每一步，每一步都對照標準答案評分
+新題目</source>
+        <translation>Start a new exercise: you make each step of the algorithm, graded against the model answer
+New Exercise</translation>
+    </message>
+    <message>
+        <source>結束這一題並看分數
+交卷</source>
+        <translation>End the exercise and see its score
+Grade</translation>
+    </message>
+    <message>
+        <source>從題目的開頭播放標準答案（這一題就此結束）
+看解答</source>
+        <translation>Play the model answer from the start of the exercise (the exercise ends)
+Show the Solution</translation>
+    </message>
+    <message>
+        <source>每個動作照做不評分，可以復原，交卷時才評分
+交卷時才評分</source>
+        <translation>Apply each action as made, with undo, and grade it all at the end
+Grade at the End</translation>
     </message>
 </context>
 <context>

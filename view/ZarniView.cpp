@@ -6,6 +6,7 @@
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
 #include "model/algorithms/Table.h"
+#include "model/exercise/ExerciseState.h"
 #include "res/Resource.h"
 
 CZarniView::CZarniView(QWidget *parent) : CScrollView(parent), m_pPlayer(std::make_unique<CRunPlayer>(m_model))
@@ -48,6 +49,11 @@ void CZarniView::RegisterCommands()
     OnCommand(ID_WINNER_FASTER, [this] { OnWinnerFaster(); });
     OnCommand(ID_WINNER_SLOWER, [this] { OnWinnerSlower(); });
     OnCommand(ID_PRACTICE_HINT, [this] { OnPracticeHint(); });
+    OnCommand(ID_EDIT_UNDO, [this] { Follow(m_model.Find<ExerciseState>().Undo()); });
+    OnUpdateCommand(ID_EDIT_UNDO, [this](CCmdUI *ui) {
+        const Exercise *exercise = m_model.Find<ExerciseState>().Current();
+        ui->Enable(exercise && exercise->CanUndo());
+    });
     OnUpdateCommand(ID_PRACTICE_HINT, [this](CCmdUI *ui) { ui->Enable(Question() != nullptr); });
     OnCommand(ID_ZOOM_IN, [this] { OnZoomIn(); });
     OnCommand(ID_VIEW_FIT, [this] { OnViewFit(); });

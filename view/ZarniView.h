@@ -12,7 +12,8 @@
 //   ZarniView_Mouse.cpp     mouse modes, rubber band and selection
 //   ZarniView_Winner.cpp    the random leaf tree and Go
 //   ZarniView_Run.cpp       the run shown: its player, steps and pictures
-//   ZarniView_Practice.cpp  practice: the learner answers by click or key
+//   ZarniView_Practice.cpp  practice and exercises: the learner answers or
+//                           acts by click, drag or key
 
 #include "model/LargeBlocks.h"
 #include "model/TreeGeometry.h"
@@ -33,6 +34,7 @@
 
 class CRunPlayer;
 class CZarniDoc;
+class ExerciseState;
 struct CommandEntry;
 struct Outcome;
 
@@ -339,6 +341,11 @@ private:
     void ScrollToShow(int64_t index, bool centre);
     bool AnswerByKey(int key);
     bool AnswerByClick(CPoint point);
+    ExerciseState &Exercising();
+    bool DoingExercise();
+    bool ExercisePress(CPoint point);
+    bool ExerciseRelease(CPoint point);
+    int64_t BoxAt(CPoint point) const;
     void Narrate();
 
     CZarniDoc *m_pDocument = nullptr;
@@ -365,4 +372,5 @@ private:
     int64_t m_nHighlight = 0;
     int64_t m_nHovered = 0;
     QRegion m_pointedArea; // where the outlines of the nodes pointed at were drawn
+    int64_t m_nExercisePressed = -1; // the box an exercise's press began on (0: node 0), -1 for none
 };

@@ -41,7 +41,7 @@ void CZarniView::OnScroll(int bar, int position)
 void CZarniView::mousePressEvent(QMouseEvent *event)
 {
     OnSetCursor();
-    if (event->button() == Qt::LeftButton && AnswerByClick(WindowPoint(event)))
+    if (event->button() == Qt::LeftButton && (AnswerByClick(WindowPoint(event)) || ExercisePress(WindowPoint(event))))
         return;
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(KeyFlags(event), WindowPoint(event));
@@ -52,6 +52,8 @@ void CZarniView::mousePressEvent(QMouseEvent *event)
 void CZarniView::mouseReleaseEvent(QMouseEvent *event)
 {
     OnSetCursor();
+    if (event->button() == Qt::LeftButton && ExerciseRelease(WindowPoint(event)))
+        return;
     if (event->button() == Qt::LeftButton)
         OnLButtonUp(KeyFlags(event), WindowPoint(event));
 }
@@ -194,7 +196,7 @@ void CZarniView::SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y
 
 void CZarniView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || DoingExercise())
         return;
     if (const int64_t leaf = LeafAt(WindowPoint(event)))
         emit LeafEditRequested(leaf);

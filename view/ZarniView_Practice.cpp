@@ -1,10 +1,13 @@
 // Practice: before each step that decides something, the run stops and the
 // learner decides, with a click on a box or the keyboard; the model knows
-// the question and its answer.
+// the question and its answer. Exercises: the learner acts on the tree
+// (clicks, a value dragged onto another, a number pressed), and the model
+// grades each action.
 #include "ZarniView.h"
 
 #include "RunPlayer.h"
 #include "Words.h"
+#include "model/exercise/ExerciseState.h"
 
 #include <QKeyEvent>
 #include <algorithm>
@@ -23,10 +26,10 @@ void CZarniView::QuestionChanged()
         if (m_nHovered)
             emit NodeHovered(m_nHovered = 0);
         SetHighlight(question->node);
-        Narrate();
     } else {
         SetHighlight(m_model.Revealed());
     }
+    Narrate();
     emit PracticeChanged();
 }
 
@@ -93,9 +96,56 @@ bool CZarniView::AnswerByClick(CPoint point)
     return true;
 }
 
+ExerciseState &CZarniView::Exercising()
+{
+    return m_model.Find<ExerciseState>();
+}
+
+bool CZarniView::DoingExercise()
+{
+    return Exercising().Doing();
+}
+
+// A press on a box starts an action (and no rubber band); its release
+// makes it: on the same box a click, on another a swap of the two values.
+bool CZarniView::ExercisePress(CPoint point)
+{
+    if (!DoingExercise())
+        return false;
+    m_nExercisePressed = BoxAt(point);
+    return true;
+}
+
+bool CZarniView::ExerciseRelease(CPoint point)
+{
+    if (m_nExercisePressed < 0)
+        return false;
+    const int64_t pressed = std::exchange(m_nExercisePressed, -1), released = BoxAt(point);
+    if (pressed != released && pressed > 0 && released > 0 && Exercising().TakesSwaps())
+        Follow(Exercising().Act(LearnerAction::Swap(pressed, released)));
+    else if (pressed == released && (released > 0 || m_model.NodeZeroShown()))
+        Follow(Exercising().Click(released));
+    return true;
+}
+
+// The box at a window point, node 0's included where it shows; -1 for none.
+int64_t CZarniView::BoxAt(CPoint point) const
+{
+    if (m_model.NodeZeroShown() && WindowBox(0).Intersects({point.x, point.y, point.x + 1, point.y + 1}))
+        return 0;
+    const int64_t index = NodeIndexAt(point);
+    return index ? index : -1;
+}
+
 void CZarniView::keyPressEvent(QKeyEvent *event)
 {
     if (event->modifiers() == Qt::NoModifier && AnswerByKey(event->key()))
         return;
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier && key >= Qt::Key_1 && key <= Qt::Key_9 && Exercising().TakesChoices() &&
+        Exercising().Doing()) {
+        Follow(Exercising().Press(key - Qt::Key_0));
+        return;
+    }
     CScrollView::keyPressEvent(event);
 }
