@@ -5,6 +5,7 @@
 #include "framework/FileWrite.h"
 #include "framework/GifWriter.h"
 #include "framework/VideoWriter.h"
+#include "model/exercise/ExerciseState.h"
 #include "view/ZarniView.h"
 
 #include <QBuffer>
@@ -71,6 +72,8 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
     };
     if (!IsRunExportType(path))
         return failed(RunExportFailure::UnknownType);
+    if (IsWebPageType(path) && !view->Run() && view->Model().Find<ExerciseState>().Doing())
+        return ExportExercisePage(view, path, options);
     if (!view->Run())
         return failed(RunExportFailure::NoRun);
     if (options.to < 0)

@@ -3,6 +3,7 @@
 #include "Zarni.h"
 #include "framework/FileWrite.h"
 #include "model/algorithms/Algorithm.h"
+#include "model/exercise/ExerciseState.h"
 #include "view/Words.h"
 #include "view/ZarniView.h"
 
@@ -414,7 +415,31 @@ struct PageData {
     QByteArray rest;
 };
 
-PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm)
+// An exercise as the page grades it: its actions (the steps that make
+// each and the program's steps after it, what it is, the node outlined
+// when it is due) and what it says, in both languages.
+QJsonObject ExerciseData(const ExerciseState &state, Texts &texts)
+{
+    const Exercise &exercise = *state.Current();
+    QJsonArray units;
+    for (const Exercise::Unit &unit : exercise.Units())
+        units.append(QJsonArray{qint64(unit.first), qint64(unit.last), int(unit.action.kind), qint64(unit.action.a),
+                                qint64(unit.action.b), qint64(unit.focus)});
+    const ExerciseTexts &says = ExerciseSays();
+    const std::pair<const char *, const Message *> named[] = {
+        {"swap", &says.kinds[0]}, {"match", &says.kinds[1]}, {"run", &says.kinds[2]}, {"swapDue", &says.swapDue},
+        {"promoteDue", &says.promoteDue}, {"chooseDue", &says.chooseDue}, {"noSwap", &says.noSwap},
+        {"notInRun", &says.notInRun}, {"notYet", &says.notYet}, {"otherSide", &says.otherSide}, {"tie", &says.tie},
+        {"threeWrong", &says.threeWrong}, {"progress", &says.progress}, {"solutionShown", &says.solutionShown},
+        {"summary", &says.summary}, {"missedFirst", &says.missedFirst}, {"missedNext", &says.missedNext}};
+    QJsonObject said;
+    for (const auto &[name, message] : named)
+        said.insert(QLatin1String(name), texts.Both(*message));
+    said.insert(QStringLiteral("start"), texts.Both(Message(says.heading).With(state.Entry()->title).Append(state.How())));
+    return {{"name", exercise.Name().c_str()}, {"size", qint64(exercise.Size())}, {"units", units}, {"texts", said}};
+}
+
+PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm, const ExerciseState *exercise)
 {
     Texts texts;
     Recorder recorder(view, view->Model(), &texts);
@@ -455,6 +480,8 @@ PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm)
         {"first", QString::fromLatin1(recorder.First().toBase64())}};
     if (scorm)
         data.insert("scorm", QJsonObject{{"pass", options.passMark}});
+    if (exercise)
+        data.insert("exercise", ExerciseData(*exercise, texts));
     // zlib's format after qCompress's four bytes of length, which the
     // browser's DecompressionStream("deflate") reads.
     const QByteArray rest = recorder.Rest();
@@ -508,17 +535,40 @@ bool IsWebPageType(const QString &path)
     return Suffix(path) == QLatin1String("html") || Suffix(path) == QLatin1String("zip");
 }
 
-RunExportResult ExportWebPage(CZarniView *view, const QString &path, const RunExportOptions &options)
+namespace {
+
+RunExportResult WritePage(CZarniView *view, const QString &path, const RunExportOptions &options,
+                          const ExerciseState *exercise)
 {
     if (view->Model().Count() > kMaxPageNodes || options.to - options.from > kMaxPageSteps)
         return {RunExportFailure::PageTooLarge, {}};
     const bool scorm = Suffix(path) == QLatin1String("zip");
-    const QByteArray page = Page(RunData(view, options, scorm));
+    const QByteArray page = Page(RunData(view, options, scorm, exercise));
     const QByteArray bytes = scorm ? Package(page, view->Run()->Name(), options.passMark) : page;
     RunExportResult result;
     if (bytes.isEmpty())
         return {RunExportFailure::Write, QStringLiteral("zip")};
     if (!WriteWholeFile(path, bytes, &result.reason))
         result.failure = RunExportFailure::Write;
+    return result;
+}
+
+} // namespace
+
+RunExportResult ExportWebPage(CZarniView *view, const QString &path, const RunExportOptions &options)
+{
+    return WritePage(view, path, options, nullptr);
+}
+
+// The whole exercise, from its start to its last step.
+RunExportResult ExportExercisePage(CZarniView *view, const QString &path, RunExportOptions options)
+{
+    ExerciseState &exercise = view->Model().Find<ExerciseState>();
+    RunExportResult result;
+    exercise.ShowAnswerQuietly([&] {
+        options.from = 0;
+        options.to = exercise.Current()->LastStep();
+        result = WritePage(view, path, options, &exercise);
+    });
     return result;
 }

@@ -14,3 +14,6 @@ constexpr int64_t kMaxPageNodes = 65535;
 
 bool IsWebPageType(const QString &path);
 RunExportResult ExportWebPage(CZarniView *view, const QString &path, const RunExportOptions &options);
+// The view's exercise as a page the learner does it in, graded as the
+// program grades.
+RunExportResult ExportExercisePage(CZarniView *view, const QString &path, RunExportOptions options);

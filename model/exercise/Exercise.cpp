@@ -68,7 +68,11 @@ const ExerciseTexts &ExerciseSays()
         Said(ZARNI_TEXT("Exercise", "題目結束：看了解答。")),
         Said(ZARNI_TEXT("Exercise", "題目結束：%1 個動作，第一次就做對 %2 個，錯了 %3 次，程式代做 %4 個；得分 %5。")),
         Said(ZARNI_TEXT("Exercise", "錯在：%1")),
-        Said(ZARNI_TEXT("Exercise", "、%1"))};
+        Said(ZARNI_TEXT("Exercise", "、%1")),
+        Said(ZARNI_TEXT("Exercise", "題目「%1」：")),
+        Said(ZARNI_TEXT("Exercise", "點兩個節點（或把一個值拖到另一個上），交換它們的值。")),
+        Said(ZARNI_TEXT("Exercise", "點每場比賽勝的子節點；讀入的值，按 1 或 2 選它的序列。")),
+        Said(ZARNI_TEXT("Exercise", "點每場比賽勝的子節點，讓它往上。"))};
     return texts;
 }
 

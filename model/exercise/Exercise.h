@@ -38,6 +38,7 @@ struct ExerciseTexts {
     Message swapDue, promoteDue, chooseDue; // another kind of action is due
     Message noSwap, notInRun, notYet, otherSide, tie, threeWrong;
     Message progress, solutionShown, summary, missedFirst, missedNext;
+    Message heading, howSwap, howChoose, howPromote; // what the learner does
 };
 const ExerciseTexts &ExerciseSays();
 

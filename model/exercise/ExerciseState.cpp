@@ -13,11 +13,6 @@ const char kMenu[] = ZARNI_TEXT("CMainFrame", "練習(&X)");
 // small to have them takes the last.
 const int kTries = 500;
 
-Message Said(const char *text)
-{
-    return Message(kContext, text);
-}
-
 ExerciseState &State(TreeModel &model)
 {
     return model.Find<ExerciseState>();
@@ -60,6 +55,8 @@ Outcome ExerciseState::Start(const ExerciseRequest &request)
     m_model.NewTree(instance.tree->Count()); // every algorithm, and the exercise before, let it go
     m_model.WriteAll(instance.tree->Values(), instance.tree->Marks());
     m_pEntry = &entry;
+    m_words = words;
+    m_nPops = request.pops;
     m_nSeed = request.words.empty() ? request.seed : -1;
     m_pExercise = std::make_unique<Exercise>(entry.name, instance.size, m_mode, std::move(instance.answer),
                                              instance.last, m_model);
@@ -144,9 +141,9 @@ Outcome ExerciseState::Solution()
     const int64_t last = m_pExercise->LastStep();
     std::unique_ptr<RunAlgorithm> answer = m_pExercise->Solution();
     m_model.ValuesChanged();
-    m_bLoadingSolution = true;
+    m_bLending = true;
     m_model.Load(std::move(answer));
-    m_bLoadingSolution = false;
+    m_bLending = false;
     m_model.AlgorithmChanged();
     return Outcome::PlayTo(last);
 }
@@ -176,7 +173,7 @@ bool ExerciseState::TreeKindChanged(Outcome *)
 
 void ExerciseState::RunLoaded()
 {
-    if (!m_bLoadingSolution)
+    if (!m_bLending)
         TreeTaken();
 }
 
@@ -188,12 +185,29 @@ Message ExerciseState::PaneText() const
         return m_pExercise->Summary();
     if (!m_pExercise->Told().Empty())
         return m_pExercise->Told();
-    Message said = Said(ZARNI_TEXT("Exercise", "題目「%1」：")).With(m_pEntry->title);
-    if (TakesSwaps())
-        return said.Append(Said(ZARNI_TEXT("Exercise", "點兩個節點（或把一個值拖到另一個上），交換它們的值。")));
-    if (TakesChoices())
-        return said.Append(Said(ZARNI_TEXT("Exercise", "點每場比賽勝的子節點；讀入的值，按 1 或 2 選它的序列。")));
-    return said.Append(Said(ZARNI_TEXT("Exercise", "點每場比賽勝的子節點，讓它往上。")));
+    return Message(ExerciseSays().heading).With(m_pEntry->title).Append(How());
+}
+
+Message ExerciseState::How() const
+{
+    const ExerciseTexts &says = ExerciseSays();
+    return TakesSwaps() ? says.howSwap : TakesChoices() ? says.howChoose : says.howPromote;
+}
+
+// The model answer on the tree at the exercise's start, read and let go:
+// the tree is then as it was.
+void ExerciseState::ShowAnswerQuietly(const std::function<void()> &read)
+{
+    const NodeCopy now(m_model, m_model.Count());
+    ExerciseInstance instance = m_pEntry->make(m_model, m_words, m_nPops);
+    m_model.WriteAll(instance.tree->Values(), instance.tree->Marks());
+    m_bLending = true;
+    m_model.Load(std::move(instance.answer));
+    read();
+    m_model.EndRun();
+    m_bLending = false;
+    m_model.WriteAll(now.Values(), now.Marks());
+    m_model.ValuesChanged();
 }
 
 int64_t ExerciseState::Outlined() const
@@ -328,8 +342,8 @@ std::shared_ptr<DialogForm> NewExerciseForm()
 {
     auto form = std::make_shared<DialogForm>();
     form->kind = DialogForm::Kind::Exercise;
-    form->title = Said(ZARNI_TEXT("Exercise", "新題目"));
-    form->prompt = Said(ZARNI_TEXT("Exercise", "自己的值（空白則依種子隨機出題）："));
+    form->title = Message(kContext, ZARNI_TEXT("Exercise", "新題目"));
+    form->prompt = Message(kContext, ZARNI_TEXT("Exercise", "自己的值（空白則依種子隨機出題）："));
     form->fieldName = "exerciseValues";
     form->problemName = "exerciseProblem";
     form->spinName = "exerciseSize";

@@ -45,6 +45,12 @@ public:
     int64_t Seed() const { return m_nSeed; }
     // The exercise as the state says it, or null.
     StateValue StateOf() const;
+    const ExerciseEntry *Entry() const { return m_pEntry; }
+    // What the learner does in this exercise.
+    Message How() const;
+    // Shows the model answer from the exercise's start for read, then the
+    // tree as it stands again; the exercise goes on.
+    void ShowAnswerQuietly(const std::function<void()> &read);
 
     void TreeTaken() override;
     bool TreeKindChanged(Outcome *) override;
@@ -60,7 +66,9 @@ private:
     std::unique_ptr<Exercise> m_pExercise;
     const ExerciseEntry *m_pEntry = nullptr;
     Exercise::Mode m_mode = Exercise::Mode::Continuous;
+    std::vector<std::string> m_words; // the instance's
+    int m_nPops = 3;
     int64_t m_nSeed = -1; // -1: the learner's own values
     int64_t m_nPicked = 0; // the first of two nodes to swap
-    bool m_bLoadingSolution = false;
+    bool m_bLending = false;
 };

@@ -9,7 +9,7 @@ const UI = {
   zh_TW: {
     start: '從頭開始', back: '上一步', play: '播放', pause: '暫停', step: '下一步', end: '直接看結果',
     speed: '速度', practice: '練習', zoom: '縮放', counts: '第 %1 / %2 步　比較 %3 次　搬移 %4 次',
-    hint: '提示', none: '沒有', score: '答對 %1 題，答錯 %2 題（共 %3 題）',
+    hint: '提示', none: '沒有', solution: '看解答', score: '答對 %1 題，答錯 %2 題（共 %3 題）',
     summary: '練習結束：這次問了 %1 題，錯了 %2 題。', missed: '錯在：%1。',
     hintText: '提示：比較的是節點 %1 與 %2。', hintLine: '看虛擬碼第 %1 行。', written: '剛寫出的值',
     right: '答對了。', joiner: '、',
@@ -17,7 +17,7 @@ const UI = {
   en: {
     start: 'To the start', back: 'Step back', play: 'Play', pause: 'Pause', step: 'Step', end: 'To the end',
     speed: 'Speed', practice: 'Practice', zoom: 'Zoom', counts: 'step %1 / %2   comparisons %3   moves %4',
-    hint: 'Hint', none: 'None', score: '%1 right, %2 wrong (of %3)',
+    hint: 'Hint', none: 'None', solution: 'Show the solution', score: '%1 right, %2 wrong (of %3)',
     summary: 'Practice over: %1 questions asked, %2 answered wrong.', missed: 'Missed: %1.',
     hintText: 'Hint: node %1 is compared with %2.', hintLine: 'See line %1 of the pseudocode.', written: 'the value just written',
     right: 'Right.', joiner: ', ',
@@ -359,13 +359,20 @@ function drawBox(i) {
     box.value = value;
   }
 }
+function outline(i) {
+  const [x, y] = position(i);
+  el('rect', { x: x - a - 2, y: y - b - 2, width: 2 * a + 3, height: 2 * b + 3 }, outlines);
+}
+function drawExerciseOutline() {
+  outlines.textContent = '';
+  const i = exercise.picked || exercise.revealed;
+  if (i >= 1 && i <= tree.count) outline(i);
+}
 function drawOutlines(r) {
   outlines.textContent = '';
   for (let j = S.ptStart[r]; j < S.ptStart[r + 1]; ++j) {
     const i = S.pt[j];
-    if (i < 1 || i > tree.count) continue;
-    const [x, y] = position(i);
-    el('rect', { x: x - a - 2, y: y - b - 2, width: 2 * a + 3, height: 2 * b + 3 }, outlines);
+    if (i >= 1 && i <= tree.count) outline(i);
   }
 }
 
@@ -446,6 +453,7 @@ function showTexts() {
   $('practiceLabel').textContent = ui('practice');
   $('zoomLabel').textContent = ui('zoom');
   $('hint').textContent = ui('hint');
+  $('solution').textContent = ui('solution');
   $('lang').value = view.lang;
   const code = $('code');
   code.textContent = '';
@@ -463,7 +471,7 @@ function render() {
   drawBox(0);
   tree.dirty.clear();
   const r = shown - from;
-  drawOutlines(r);
+  if (exercising()) drawExerciseOutline(); else drawOutlines(r);
   drawArray(r);
   if (tree.panelDirty) drawPanel(r);
   const lines = $('code').children;
@@ -474,15 +482,17 @@ function render() {
   $('play').textContent = view.playing ? '||' : '▶';
   $('play').title = ui(view.playing ? 'pause' : 'play');
   if (shown >= view.to) reportScore();
-  $('narration').textContent = practice.said || words(narration(r), view.lang);
+  $('narration').textContent = exercise && !exercise.solution ? exerciseText()
+    : practice.said || words(narration(r), view.lang);
+  if (exercise) $('score').textContent = say('progress', exercise.right, EX.units.length);
   showQuiz();
 }
 
 // Practice: each step that decides waits for the learner's answer.
 function showQuiz() {
   const quiz = $('quiz');
-  quiz.hidden = !practice.on;
-  if (!practice.on) return;
+  quiz.hidden = !practice.on && !exercise;
+  if (!practice.on) { $('hint').hidden = true; return; }
   const q = practice.held;
   $('question').textContent = q ? words(q.ask, view.lang) : shown === view.to ? summary() : '';
   const choices = $('choices');
@@ -546,6 +556,134 @@ function answer(choice) {
   return right;
 }
 
+// Exercises: the learner does the run by hand and each action is graded
+// against the steps of the run, as the program grades it. An action is a
+// unit: [first step, last step, kind (1 swap, 2 promote, 3 choose), a, b,
+// the node outlined when it is due].
+const EX = data.exercise;
+const exercise = EX ? {
+  done: EX.units.map(() => false), next: 0, right: 0, wrong: 0, shown: 0, firstTry: 0, streak: 0, missed: [],
+  told: null, revealed: 0, picked: 0, pressed: -1, finished: EX.units.length === 0, solution: false,
+} : null;
+const KIND_NAMES = ['', 'swap', 'match', 'run'];
+function say(key, ...args) { return fill(EX.texts[key][view.lang === 'en' ? 1 : 0], args.map(String)); }
+function exercising() { return exercise && !exercise.finished; }
+// A match between a node's two children, not a loser tree's climb.
+function isMatch(u) { return u[2] === 2 && u[3] >= 2 && Math.floor(u[3] / 2) === u[5]; }
+function unitNodes(u) {
+  const nodes = [];
+  for (let k = u[0]; k <= u[1]; ++k) {
+    parseUntil(k - from);
+    for (let j = S.chStart[k - from]; j < S.chStart[k - from + 1]; j += 3) nodes.push(Math.floor(S.ch[j] / 4));
+  }
+  return nodes;
+}
+// The unit due and, where it is a match, the other matches of its level.
+function dueUnits() {
+  if (exercise.next >= EX.units.length) return [];
+  const head = EX.units[exercise.next], due = [exercise.next];
+  if (!isMatch(head)) return due;
+  const touched = new Set(unitNodes(head));
+  for (let u = exercise.next + 1; u < EX.units.length; ++u) {
+    if (exercise.done[u]) continue;
+    const unit = EX.units[u], nodes = unitNodes(unit);
+    if (!isMatch(unit) || levelOf(unit[5]) !== levelOf(head[5]) || nodes.some((n) => touched.has(n))) break;
+    nodes.forEach((n) => touched.add(n));
+    due.push(u);
+  }
+  return due;
+}
+function applyUnit(u) {
+  const unit = EX.units[u];
+  const count = tree.count;
+  for (let k = unit[0]; k <= unit[1]; ++k) { parseUntil(k - from); apply(tree, k - from, true); }
+  if (tree.count !== count) layoutDue = true;
+  exercise.done[u] = true;
+  while (exercise.next < EX.units.length && exercise.done[exercise.next]) ++exercise.next;
+  if (exercise.next === EX.units.length) finishExercise();
+}
+function reason(kind, a, b, head) {
+  if (kind !== head[2]) return say(['', 'swapDue', 'promoteDue', 'chooseDue'][head[2]]);
+  if (kind === 1) return say('noSwap', a, b);
+  if (kind === 3) return say('notInRun', a);
+  const same = isMatch(head) ? Math.floor(a / 2) === head[5] : a === head[5] || a === 0;
+  if (!same) return say('notYet', Math.floor(a / 2));
+  let text = say('otherSide', head[5]);
+  if (isMatch(head) && tree.values[2 * head[5]] === tree.values[2 * head[5] + 1]) text += say('tie');
+  return text;
+}
+// One action: right, applied; wrong, told and counted; the third wrong try
+// in a row applies the action due.
+function act(kind, a, b = 0) {
+  if (!exercising()) return 'over';
+  if (kind === 1 && a > b) [a, b] = [b, a];
+  exercise.picked = 0;
+  exercise.told = null;
+  exercise.revealed = 0;
+  const due = dueUnits();
+  const found = due.find((u) => { const x = EX.units[u]; return x[2] === kind && x[3] === a && (kind !== 1 || x[4] === b); });
+  if (found !== undefined) {
+    ++exercise.right;
+    if (exercise.streak === 0) ++exercise.firstTry;
+    exercise.streak = 0;
+    applyUnit(found);
+    render();
+    return 'right';
+  }
+  const head = EX.units[due[0]];
+  ++exercise.wrong;
+  const missed = KIND_NAMES[head[2]];
+  if (!exercise.missed.includes(missed)) exercise.missed.push(missed);
+  exercise.told = reason(kind, a, b, head);
+  exercise.revealed = head[5];
+  if (++exercise.streak >= 3) {
+    exercise.streak = 0;
+    ++exercise.shown;
+    exercise.told += say('threeWrong');
+    applyUnit(due[0]);
+  }
+  render();
+  reportScore();
+  return 'wrong';
+}
+function exerciseScore() {
+  return EX.units.length ? Math.round((100 * exercise.firstTry) / EX.units.length) : 100;
+}
+function exerciseText() {
+  if (exercise.solution) return say('solutionShown');
+  if (exercise.finished) {
+    let text = say('summary', EX.units.length, exercise.firstTry, exercise.wrong, exercise.shown, exerciseScore());
+    exercise.missed.forEach((m, i) => { text += say(i ? 'missedNext' : 'missedFirst', say(m)); });
+    return text;
+  }
+  return exercise.told || say('start');
+}
+// The exercise over: the player's controls come back, at the last step.
+function finishExercise() {
+  exercise.finished = true;
+  exercise.revealed = exercise.picked = 0;
+  shown = view.to;
+  for (const id of ['start', 'back', 'play', 'step', 'end', 'slider', 'practice']) $(id).disabled = false;
+  reportScore();
+}
+function solution() {
+  if (!exercise || exercise.solution) return;
+  exercise.solution = true;
+  exercise.told = null;
+  finishExercise();
+  restore(frames[0]);
+  shown = from;
+  layoutDue = true;
+  play();
+}
+function clickBox(i) {
+  if (!exercising()) return;
+  if (!EX.units.some((u) => u[2] === 1)) { act(2, i); return; }
+  if (exercise.picked && exercise.picked !== i) { act(1, exercise.picked, i); return; }
+  exercise.picked = exercise.picked === i ? 0 : i;
+  render();
+}
+
 // Playing: a step each half second divided by the speed.
 function tick() {
   view.timer = 0;
@@ -596,6 +734,7 @@ if (platform) {
 // The score so far; at the end, passed or failed against the pass mark.
 function reportScore() {
   if (!platform || reported) return;
+  if (exercise) { reportExercise(); return; }
   const score = practice.asked ? Math.round((practice.right / practice.asked) * 100) : 0;
   platform.LMSSetValue('cmi.core.score.raw', String(score));
   platform.LMSSetValue('cmi.core.score.min', '0');
@@ -604,6 +743,16 @@ function reportScore() {
   platform.LMSSetValue('cmi.core.lesson_status', !done ? 'incomplete' : score >= data.scorm.pass ? 'passed' : 'failed');
   platform.LMSCommit('');
   if (done) { reported = true; platform.LMSFinish(''); }
+}
+
+function reportExercise() {
+  const score = exercise.solution ? 0 : exerciseScore();
+  platform.LMSSetValue('cmi.core.score.raw', String(exercise.finished ? score : Math.round((100 * exercise.firstTry) / Math.max(1, EX.units.length))));
+  platform.LMSSetValue('cmi.core.score.min', '0');
+  platform.LMSSetValue('cmi.core.score.max', '100');
+  platform.LMSSetValue('cmi.core.lesson_status', !exercise.finished ? 'incomplete' : score >= data.scorm.pass ? 'passed' : 'failed');
+  platform.LMSCommit('');
+  if (exercise.finished) { reported = true; platform.LMSFinish(''); }
 }
 
 // The state, with the program's names and meanings.
@@ -626,6 +775,11 @@ function state() {
       on: practice.on, question: q ? { kind: q.kind.name, node: q.node, choices: q.choices.slice() } : null,
       asked: practice.asked, right: practice.right, wrong: practice.wrong,
     },
+    exercise: exercise ? {
+      name: EX.name, size: EX.size, mode: 'continuous', actions: EX.units.length, right: exercise.right,
+      wrong: exercise.wrong, done: exercise.finished, shown: exercise.solution,
+      score: exercise.finished ? (exercise.solution ? 0 : exerciseScore()) : null, told: exercise.told,
+    } : null,
   };
 }
 
@@ -645,13 +799,31 @@ $('practice').addEventListener('change', () => setPractice($('practice').checked
 $('lang').addEventListener('change', () => { view.lang = $('lang').value; showTexts(); });
 $('zoom').addEventListener('input', () => { svg.style.width = `${Number($('zoom').value) * 100}%`; });
 $('hint').addEventListener('click', hint);
-svg.addEventListener('click', (event) => {
+function boxOf(event) {
   const g = event.target.closest && event.target.closest('g[data-index]');
-  if (g && practice.held && practice.held.kind.nodes) answer(Number(g.getAttribute('data-index')));
+  return g ? Number(g.getAttribute('data-index')) : -1;
+}
+svg.addEventListener('click', (event) => {
+  const i = boxOf(event);
+  if (i >= 0 && practice.held && practice.held.kind.nodes) answer(i);
+});
+// In an exercise a press and its release on one box click it; on two boxes
+// they swap the two values.
+svg.addEventListener('pointerdown', (event) => { if (exercising()) { exercise.pressed = boxOf(event); event.preventDefault(); } });
+svg.addEventListener('pointerup', (event) => {
+  if (!exercising() || exercise.pressed < 0) return;
+  const pressed = exercise.pressed, released = boxOf(event);
+  exercise.pressed = -1;
+  if (released === pressed) clickBox(released);
+  else if (released > 0 && pressed > 0 && EX.units.some((u) => u[2] === 1)) act(1, pressed, released);
 });
 document.addEventListener('keydown', (event) => {
   if (event.target.tagName === 'INPUT' && event.target.type !== 'checkbox' && event.target.type !== 'range') return;
   const q = practice.held;
+  if (exercising()) {
+    if (/^[1-9]$/.test(event.key) && EX.units.some((u) => u[2] === 3)) { act(3, Number(event.key)); event.preventDefault(); }
+    return;
+  }
   if (q && /^[0-9]$/.test(event.key)) {
     const n = Number(event.key);
     answer(q.kind.nodes ? q.choices[n - 1] : n);
@@ -681,8 +853,14 @@ $('slider').max = view.to;
 showTexts();
 performance.mark('zarni-first-step');
 await loadRest();
-seekTo(params.has('step') ? Number(params.get('step')) : view.from);
-if (params.get('practice') === '1' || data.scorm) setPractice(true);
+if (exercise) { // the program's steps before the first action, and no player until it is done
+  seekTo(EX.units.length ? EX.units[0][0] - 1 : view.to);
+  for (const id of ['start', 'back', 'play', 'step', 'end', 'slider', 'practice']) $(id).disabled = !exercise.finished;
+  $('quiz').hidden = false;
+  $('solution').hidden = false;
+  $('solution').addEventListener('click', solution);
+} else seekTo(params.has('step') ? Number(params.get('step')) : view.from);
+if (!exercise && (params.get('practice') === '1' || data.scorm)) setPractice(true);
 if (params.get('autoplay') === '1') play();
 reportScore();
 setTimeout(background, 0);
@@ -693,6 +871,8 @@ window.zarni = {
   seek(k) { stop(); practice.held = null; practice.said = null; seekTo(k); return shown; },
   play, pause, answer, state,
   practice(on) { setPractice(on); },
+  act(kind, a, b) { return act({ swap: 1, promote: 2, choose: 3 }[kind], a, b); },
+  solution,
   step() { stop(); const moved = stepForward(); render(); return moved; },
 };
 })();

@@ -28,7 +28,7 @@ function programState(path) {
 }
 function sorted(nodes) { return nodes.slice().sort((p, q) => p.index - q.index); }
 function pageState(state) {
-  const { practice, nodes, ...rest } = state;
+  const { practice, exercise, nodes, ...rest } = state;
   return { ...rest, nodes: sorted(nodes) };
 }
 
@@ -159,6 +159,43 @@ await check('practice', async () => {
   assert.ok(right >= 1 && wrong >= 1, JSON.stringify(given.practice));
   await p.close();
 });
+
+// An exercise done in the page as in the program: a wrong action, then the
+// model answer's, the first by dragging or clicking boxes; the same tree and
+// the same counts.
+const exercises = [
+  ['heap-build random 10 seed 5', []], ['loser-tournament random 8 seed 3', []],
+  ['merge random 4 seed 2', ['tree loser']], ['replacement random 3 seed 9', []],
+];
+for (const [statement, before] of exercises) {
+  await check(`exercise ${statement}`, async () => {
+    const html = join(dir, 'exercise.html');
+    run([...before, `exercise ${statement}`, `export-run ${html}`]);
+    const p = await open(html);
+    const units = await p.evaluate(() => JSON.parse(document.getElementById('data').textContent).exercise.units);
+    const words = { 1: 'swap', 2: 'promote', 3: 'choose' };
+    const wrong = units[0][2] === 1 ? ['swap', 1, units[0][3] === 1 && units[0][4] === 2 ? 3 : 2] : ['choose', 9];
+    assert.equal(await p.evaluate((w) => window.zarni.act(...w), wrong), 'wrong');
+    const [kind, a, b] = units[0];
+    const centre = async (i) => { const r = await p.locator(`g[data-index="${i}"]`).boundingBox(); return [r.x + r.width / 2, r.y + r.height / 2]; };
+    if (units[0][2] !== 3) {
+      const from = await centre(units[0][3]), to = await centre(units[0][2] === 1 ? units[0][4] : units[0][3]);
+      await p.mouse.move(...from); await p.mouse.down(); await p.mouse.move(...to); await p.mouse.up();
+    } else await p.keyboard.press(String(units[0][3]));
+    assert.equal((await p.evaluate(() => window.zarni.state())).exercise.right, 1, `${kind} ${a} ${b} by the mouse`);
+    for (const u of units.slice(1)) assert.equal(await p.evaluate((w) => window.zarni.act(...w), [words[u[2]], u[3], u[4]]), 'right');
+    const shown = await p.evaluate(() => window.zarni.state());
+    const state = join(dir, 'exercise.json');
+    run([...before, `exercise ${statement}`, [wrong[0], ...wrong.slice(1)].join(' '),
+      ...units.map((u) => (u[2] === 1 ? `swap ${u[3]} ${u[4]}` : `${words[u[2]]} ${u[3]}`)), `state ${state}`]);
+    const program = JSON.parse(readFileSync(state, 'utf8'));
+    const { right, wrong: wrongs, done, score, actions } = program.exercise;
+    assert.deepEqual(shown.exercise, { ...shown.exercise, right, wrong: wrongs, done, score, actions });
+    assert.deepEqual(sorted(shown.nodes), programState(state).nodes);
+    assert.deepEqual(shown.node0, programState(state).node0);
+    await p.close();
+  });
+}
 
 // The files of a zip, from its central directory.
 function unzip(zip) {
