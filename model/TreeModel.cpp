@@ -243,11 +243,16 @@ void TreeModel::Load(std::unique_ptr<RunAlgorithm> run)
     if (m_pRun) {
         for (const auto &state : m_states)
             state->RunLoaded();
-        m_lastName = m_pRun->Name();
-        m_pLastListing = std::make_shared<Listing>(m_pRun->Lines()); // its kind and its direction of comparison
+        KeepListing(*m_pRun);
     }
     if (m_pObserver)
         m_pObserver->RunChanged();
+}
+
+void TreeModel::KeepListing(const RunAlgorithm &run)
+{
+    m_lastName = run.Name();
+    m_pLastListing = std::make_shared<Listing>(run.Lines()); // its kind and its direction of comparison
 }
 
 // The tree stays as the run left it; every algorithm keeps what the run

@@ -117,6 +117,9 @@ public:
     // kept when it ends.
     const char *LastName() const { return m_lastName; }
     const Listing &LastListing() const { return *m_pLastListing; }
+    // The listing shown from now on is the run's (an exercise's model
+    // answer, not played).
+    void KeepListing(const RunAlgorithm &run);
     // What the step shown does, empty at step 0; and what the panels say of
     // it: the question asked, or why the answer just given was wrong with
     // the step it played, or that narration.

@@ -10,8 +10,10 @@
 #include "frames/MainFrm.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
+#include "model/exercise/ExerciseState.h"
 #include "res/Resource.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QSlider>
@@ -142,6 +144,7 @@ private slots:
     void tournamentToolbar();
     void leafDialogNamesABadValue();
     void heapDialogRefusesThenInserts();
+    void exerciseDialogRefusesThenStarts();
     void leafEditedInPlace();
 
 private:
@@ -907,6 +910,34 @@ void TestShell::heapDialogRefusesThenInserts()
     QVERIFY(view->IsPlaying());
     QVERIFY(StartHeap(view, HeapAlgorithm::Kind::Extract).isEmpty());
     QCOMPARE(view->Model().Find<HeapState>().Out(), std::vector<int>{0});
+}
+
+// The exercise dialog names what is wrong with own values and stays open;
+// a random instance of the size and seed chosen starts.
+void TestShell::exerciseDialogRefusesThenStarts()
+{
+    CZarniView *view = Frame()->GetActiveView();
+    QStringList problems;
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *name = dialog->findChild<QComboBox *>("exerciseName");
+        name->setCurrentIndex(name->findData("heap-extract"));
+        dialog->findChild<QLineEdit *>("exerciseValues")->setText("1 9 5");
+        QMetaObject::invokeMethod(dialog, "accept");
+        problems << dialog->findChild<QLabel *>("exerciseProblem")->text();
+        dialog->findChild<QLineEdit *>("exerciseValues")->clear();
+        dialog->findChild<QSpinBox *>("exerciseSize")->setValue(9);
+        dialog->findChild<QSpinBox *>("exerciseSeed")->setValue(4);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Frame()->RouteCommand(CommandId("ID_EXERCISE_NEW"));
+    QCOMPARE(problems, QStringList({"節點 2 的值破壞了堆積順序：這個題目要從堆積開始。"}));
+    const Exercise *exercise = view->Model().Find<ExerciseState>().Current();
+    QVERIFY(exercise);
+    QCOMPARE(exercise->Name(), std::string("heap-extract"));
+    QCOMPARE(exercise->Size(), 9);
+    QCOMPARE(view->Model().Find<ExerciseState>().Seed(), 4);
 }
 
 void TestShell::leafEditedInPlace()

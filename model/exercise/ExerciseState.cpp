@@ -60,6 +60,7 @@ Outcome ExerciseState::Start(const ExerciseRequest &request)
     m_nSeed = request.words.empty() ? request.seed : -1;
     m_pExercise = std::make_unique<Exercise>(entry.name, instance.size, m_mode, std::move(instance.answer),
                                              instance.last, m_model);
+    m_model.KeepListing(m_pExercise->Answer());
     m_model.LearnerActed();
     m_model.AlgorithmChanged();
     return {};
