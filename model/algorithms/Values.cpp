@@ -41,6 +41,11 @@ Message ReadNodeValues(const std::vector<std::string> &words, int64_t count, boo
                        : Problem(ZARNI_TEXT("CProblemText", "這棵樹有 %1 個節點，不是 %2 個值。")))
             .Number(count)
             .Number(int64_t(words.size()));
+    return ReadEachValue(words, values);
+}
+
+Message ReadEachValue(const std::vector<std::string> &words, std::vector<int> *values)
+{
     values->assign(words.size(), 0);
     for (std::size_t i = 0; i < words.size(); ++i)
         if (Message problem = ReadNodeValue(words[i], &(*values)[i]); !problem.Empty())

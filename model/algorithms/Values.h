@@ -16,5 +16,7 @@ Message ReadNodeValue(const std::string &word, int *value);
 // Values for count nodes: their values, or why not (given: what the count
 // is of, "leaves" or every node).
 Message ReadNodeValues(const std::vector<std::string> &words, int64_t count, bool leaves, std::vector<int> *values);
+// Each word's value, or the first word's problem.
+Message ReadEachValue(const std::vector<std::string> &words, std::vector<int> *values);
 // A problem the dialogs and the scripts word alike.
 Message Problem(const char *text);

@@ -36,11 +36,7 @@ Message ReadExerciseValues(const std::vector<std::string> &words, std::size_t lo
             .Number(int64_t(low))
             .Number(int64_t(high))
             .Number(int64_t(words.size()));
-    values->assign(words.size(), 0);
-    for (std::size_t i = 0; i < words.size(); ++i)
-        if (Message problem = ReadNodeValue(words[i], &(*values)[i]); !problem.Empty())
-            return problem;
-    return {};
+    return ReadEachValue(words, values);
 }
 
 std::vector<std::string> ExerciseWords(const std::vector<int> &values)
