@@ -347,6 +347,17 @@ EN = {
 '結束這一題並看分數\n交卷': 'End the exercise and see its score\nGrade',
 '從題目的開頭播放標準答案（這一題就此結束）\n看解答': 'Play the model answer from the start of the exercise (the exercise ends)\nShow the Solution',
 '每個動作照做不評分，可以復原，交卷時才評分\n交卷時才評分': 'Apply each action as made, with undo, and grade it all at the end\nGrade at the End',
+'對冠軍從葉節點往上經過的每個節點 v：候選 ← v 的兄弟（冠軍在那裡勝過它）': "for each node v on the winner's way up from its leaf: candidate ← v's sibling (the winner beat it there)",
+'second ← 最下面的候選': 'second ← the lowest candidate',
+'對其餘每個候選 c，由下往上：若 value(c) > value(second)：second ← c': 'for each other candidate c, from the bottom up: if value(c) > value(second): second ← c',
+'第二名 ← value(second)': 'runner-up ← value(second)', '比賽比了 %1 次；': 'the tournament made %1 comparisons; ',
+'節點 %1 (%2) 在節點 %3 輸給冠軍 %4，是第二名的候選': 'node %1 (%2) lost to the winner %4 at node %3: a candidate for second',
+'節點 %1 (%2) 大於目前的候選節點 %3 (%4)，換成它': 'node %1 (%2) is greater than the candidate so far, node %3 (%4): it takes its place',
+'節點 %1 (%2) 沒有大於目前的候選節點 %3 (%4)': 'node %1 (%2) is not greater than the candidate so far, node %3 (%4)',
+'第二名是節點 %1 的 %2；共比較 %3 次': 'the runner-up is %2 at node %1; %3 comparisons in all',
+'在冠軍一路勝過的值中找出第二名\n找第二名': 'Find the runner-up among the values the winner beat on its way up\nFind the Runner-up',
+'找第二名(&2)': 'Find the Runner-up (&2)', '敗者樹不找第二名：請改用勝者樹。': 'A loser tree keeps no runner-up to find: switch to a winner tree.',
+'先把勝者樹的比賽播完，才能找第二名。': "Play the winner tree's tournament to its end before finding the runner-up.",
 }
 
 path = sys.argv[1]

@@ -562,6 +562,10 @@ Save anyway?</translation>
         <source>交卷時才評分(&amp;E)</source>
         <translation>Grade at the &amp;End</translation>
     </message>
+    <message>
+        <source>找第二名(&amp;2)</source>
+        <translation>Find the Runner-up (&amp;2)</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -723,6 +727,14 @@ Save anyway?</translation>
     <message>
         <source>沒有可以復原的動作：只有交卷時才評分的題目能復原。</source>
         <translation>Nothing to undo: only an exercise graded at the end takes actions back.</translation>
+    </message>
+    <message>
+        <source>敗者樹不找第二名：請改用勝者樹。</source>
+        <translation>A loser tree keeps no runner-up to find: switch to a winner tree.</translation>
+    </message>
+    <message>
+        <source>先把勝者樹的比賽播完，才能找第二名。</source>
+        <translation>Play the winner tree's tournament to its end before finding the runner-up.</translation>
     </message>
 </context>
 <context>
@@ -1536,6 +1548,22 @@ Save anyway?</translation>
         <source>當 value(0) 不是 −∞：</source>
         <translation>while value(0) is not −∞:</translation>
     </message>
+    <message>
+        <source>對冠軍從葉節點往上經過的每個節點 v：候選 ← v 的兄弟（冠軍在那裡勝過它）</source>
+        <translation>for each node v on the winner's way up from its leaf: candidate ← v's sibling (the winner beat it there)</translation>
+    </message>
+    <message>
+        <source>second ← 最下面的候選</source>
+        <translation>second ← the lowest candidate</translation>
+    </message>
+    <message>
+        <source>對其餘每個候選 c，由下往上：若 value(c) &gt; value(second)：second ← c</source>
+        <translation>for each other candidate c, from the bottom up: if value(c) &gt; value(second): second ← c</translation>
+    </message>
+    <message>
+        <source>第二名 ← value(second)</source>
+        <translation>runner-up ← value(second)</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>
@@ -1647,6 +1675,29 @@ Save anyway?</translation>
     <message>
         <source>第 %1/%2 步：</source>
         <translation>Step %1/%2: </translation>
+    </message>
+</context>
+<context>
+    <name>SecondBestAlgorithm</name>
+    <message>
+        <source>比賽比了 %1 次；</source>
+        <translation>the tournament made %1 comparisons; </translation>
+    </message>
+    <message>
+        <source>節點 %1 (%2) 在節點 %3 輸給冠軍 %4，是第二名的候選</source>
+        <translation>node %1 (%2) lost to the winner %4 at node %3: a candidate for second</translation>
+    </message>
+    <message>
+        <source>節點 %1 (%2) 大於目前的候選節點 %3 (%4)，換成它</source>
+        <translation>node %1 (%2) is greater than the candidate so far, node %3 (%4): it takes its place</translation>
+    </message>
+    <message>
+        <source>節點 %1 (%2) 沒有大於目前的候選節點 %3 (%4)</source>
+        <translation>node %1 (%2) is not greater than the candidate so far, node %3 (%4)</translation>
+    </message>
+    <message>
+        <source>第二名是節點 %1 的 %2；共比較 %3 次</source>
+        <translation>the runner-up is %2 at node %1; %3 comparisons in all</translation>
     </message>
 </context>
 <context>
@@ -2233,6 +2284,12 @@ Show the Solution</translation>
 交卷時才評分</source>
         <translation>Apply each action as made, with undo, and grade it all at the end
 Grade at the End</translation>
+    </message>
+    <message>
+        <source>在冠軍一路勝過的值中找出第二名
+找第二名</source>
+        <translation>Find the runner-up among the values the winner beat on its way up
+Find the Runner-up</translation>
     </message>
 </context>
 <context>

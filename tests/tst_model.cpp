@@ -4,6 +4,7 @@
 
 #include "model/TreeModel.h"
 #include "model/algorithms/merge/Merge.h"
+#include "model/algorithms/second/Second.h"
 #include "model/algorithms/tournament/Tournament.h"
 
 #include <QtTest>
@@ -106,6 +107,8 @@ private slots:
     void practice();
     void lines_data();
     void lines();
+    void runnerUp_data();
+    void runnerUp();
 };
 
 void TestModel::seekEqualsPlaying_data()
@@ -271,6 +274,49 @@ void TestModel::lines()
         QCOMPARE(model.Line(), lines[k - 1]);
         QCOMPARE(model.Run()->Steps().Comparisons(), qint64(comparisons[k - 1]));
     }
+}
+
+void TestModel::runnerUp_data()
+{
+    QTest::addColumn<int>("leaves");
+    QTest::addColumn<unsigned>("seed");
+    for (const int leaves : {2, 3, 5, 8, 13, 16, 33, 64})
+        for (const unsigned seed : {1u, 2u, 3u})
+            QTest::addRow("%d leaves, %u", leaves, seed) << leaves << seed;
+}
+
+// The runner-up equals the second of the leaves sorted, ties included;
+// refused before the tournament's end and in a loser tree; the counts.
+void TestModel::runnerUp()
+{
+    QFETCH(int, leaves);
+    QFETCH(unsigned, seed);
+    std::mt19937 random(seed);
+    std::vector<std::string> words;
+    std::vector<int> values;
+    for (int j = 0; j < leaves; ++j) {
+        values.push_back(int(random() % unsigned(leaves / 2 + 1))); // ties often
+        words.push_back(std::to_string(values.back()));
+    }
+    TreeModel model;
+    model.NewTree(2 * leaves - 1);
+    QVERIFY(!model.Find<TournamentState>().SetLeaves(words).Failed());
+    SecondState &second = model.Find<SecondState>();
+    QVERIFY(second.Start().Failed());
+    model.Load(model.DefaultRun());
+    Play(model, Outcome::Play());
+    QVERIFY(!model.Find<TournamentState>().SetLoser(true).Failed());
+    Play(model, Outcome::Play());
+    QVERIFY(second.Start().Failed());
+    Play(model, model.Find<TournamentState>().SetLoser(false));
+    Play(model, second.Start());
+    const auto &run = dynamic_cast<const SecondBestAlgorithm &>(*model.Run());
+    std::sort(values.rbegin(), values.rend());
+    QCOMPARE(model.Value(run.Found()), values[1]);
+    const int64_t candidates = int64_t(run.Candidates().size());
+    QCOMPARE(run.Steps().Comparisons(), leaves - 1 + candidates - 1);
+    if ((leaves & (leaves - 1)) == 0)
+        QCOMPARE(candidates, int64_t(std::log2(leaves)));
 }
 
 QTEST_GUILESS_MAIN(TestModel)

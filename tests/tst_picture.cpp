@@ -3,6 +3,7 @@
 // exported picture of the same step draws there.
 #include "TestUtil.h"
 #include "app/Export.h"
+#include "model/algorithms/second/Second.h"
 #include "view/MarkColours.h"
 
 #include <QTest>
@@ -58,6 +59,8 @@ const Setup kSetups[] = {
     {"heap delete", [](CZarniView *v) { Heap(v, HeapKind::Delete, {2, 0}); }},
     {"replacement", [](CZarniView *v) { Replacement(v, false); }},
     {"loser replacement", [](CZarniView *v) { Replacement(v, true); }},
+    {"runner-up",
+     [](CZarniView *v) { Tournament(v, false), v->OnWinnerEnd(), v->Follow(v->Model().Find<SecondState>().Start()); }},
     {"runs merged", [](CZarniView *v) { Replacement(v, false), v->OnWinnerEnd(), MergeReplacementRuns(v); }},
 };
 

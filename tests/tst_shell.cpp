@@ -305,7 +305,7 @@ void TestShell::menus_data()
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                // The three given items first; the run's own after a separator.
                {"Winner_Tree", "Go", "Exit", "-", "暫停(&P)\tSpace", "下一步(&N)\tCtrl+Right", "上一步(&B)\tCtrl+Left",
-                "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "設定葉節點(&L)...", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+[",
+                "從頭開始(&R)\tCtrl+Home", "直接看結果(&E)\tCtrl+End", "設定葉節點(&L)...", "找第二名(&2)", "-", "加快(&F)\tCtrl+]", "放慢(&S)\tCtrl+[",
                 "-", "合併序列(&M)...", "輸出勝者(&O)\tCtrl+Down", "全部輸出(&A)\tCtrl+Shift+Down", "-", "勝者樹(&W)",
                 "敗者樹(&T)", "-", "置換選擇(&C)...", "合併這些序列(&G)"},
                {"設定節點值(&V)...", "-", "最大堆積(&X)", "最小堆積(&N)", "-", "由下而上建堆積(&B)", "逐一插入建堆積(&I)",

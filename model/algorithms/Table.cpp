@@ -3,6 +3,7 @@
 #include "heap/Heap.h"
 #include "merge/Merge.h"
 #include "replacement/Replacement.h"
+#include "second/Second.h"
 #include "tournament/Tournament.h"
 #include "model/exercise/ExerciseState.h"
 
@@ -12,6 +13,7 @@ const std::vector<AlgorithmEntry> &Algorithms()
 {
     static const std::vector<AlgorithmEntry> table{
         TournamentEntry(),
+        SecondEntry(),
         MergeEntry(),
         ReplacementEntry(),
         HeapEntry(),

@@ -45,6 +45,7 @@ function random() {
 const rows = [
   ['tournament', ['nodes 31', 'leaves 5 17 -3 8 8 40 2 11 9 0 23 6 1 14 30 7', 'ID_WINNER_END']],
   ['loser tournament', ['tree loser', 'nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END']],
+  ['runner-up', ['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', 'second']],
   ['path played again', ['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', 'leaf 12 99']],
   ['loser path played again', ['tree loser', 'nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', 'leaf 9 -50']],
   ['merge', ['runs 9 5 1 / 8 6 2 / 7 4 3 / 10 0 / 12 11', 'ID_WINNER_POP_ALL']],

@@ -180,7 +180,7 @@ Outcome TournamentState::SetLeaf(int64_t leaf, const std::string &word)
     int value = 0;
     if (Message problem = ReadNodeValue(word, &value); !problem.Empty())
         return Outcome::Refused(problem);
-    const bool played = m_model.Run() ? m_model.AtEnd() && !m_model.Playing() : HoldsTournament();
+    const bool played = PlayedToEnd();
     const bool pathOnly = !m_bLoser || (played && WinningLeaves()[1] == leaf);
     const int before = m_model.Value(leaf);
     m_model.EditValue(leaf, value, this);
@@ -206,8 +206,12 @@ Outcome TournamentState::Replay(int64_t leaf)
     return Outcome::Play();
 }
 
-// For each node, the leaf whose value a tournament on the leaves as they
-// stand sends up to it.
+bool TournamentState::PlayedToEnd() const
+{
+    const bool stopped = !m_model.Run() || (m_model.AtEnd() && !m_model.Playing());
+    return stopped && (IsOwnRun(m_model.Run()) || HoldsTournament());
+}
+
 std::vector<int64_t> TournamentState::WinningLeaves() const
 {
     const int64_t count = m_model.Count(), firstLeaf = FirstLeaf();

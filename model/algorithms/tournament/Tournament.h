@@ -27,6 +27,11 @@ public:
     // winner's leaf: any other plays the whole tournament again).
     Outcome SetLeaf(int64_t leaf, const std::string &word);
 
+    // For each node, the leaf whose value the tournament on the leaves as
+    // they stand sends up to it.
+    std::vector<int64_t> WinningLeaves() const;
+    // The tournament has been played to its end on the tree as it stands.
+    bool PlayedToEnd() const;
     void TreeTaken() override { m_replayed = {}; }
     void RunEnding() override { m_replayed = {}; }
     std::unique_ptr<RunAlgorithm> DefaultRun() const override;
@@ -36,7 +41,6 @@ public:
 
 private:
     int64_t FirstLeaf() const { return m_model.Count() / 2 + 1; }
-    std::vector<int64_t> WinningLeaves() const;
     bool HoldsTournament() const;
     Outcome Replay(int64_t leaf);
 
