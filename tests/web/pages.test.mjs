@@ -214,9 +214,7 @@ function unzip(zip) {
 }
 
 // The package in a page that offers the SCORM 1.2 API as a platform does.
-await check('SCORM package', async () => {
-  const zip = join(dir, 'run.zip');
-  run(['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', `export-run ${zip}`]);
+async function onPlatform(zip, body) {
   const files = unzip(readFileSync(zip));
   assert.match(files['imsmanifest.xml'].toString(), /adlcp:scormtype="sco" href="index.html"/);
   const scorm = readFileSync(new URL('node_modules/scorm-again/dist/scorm12.min.js', import.meta.url));
@@ -236,21 +234,47 @@ await check('SCORM package', async () => {
   await frame.waitForFunction(() => window.zarni);
   const cmi = () => p.evaluate(() => ({ raw: window.API.cmi.core.score.raw, status: window.API.cmi.core.lesson_status }));
   assert.equal((await cmi()).status, 'incomplete');
-  const practice = await frame.evaluate(() => {
-    const z = window.zarni;
-    for (let guard = 0; guard < 200; ++guard) {
-      const s = z.state();
-      if (s.practice.question) z.answer(s.practice.question.choices[0]);
-      else if (s.step >= s.steps) break;
-      else z.step();
-    }
-    return z.state().practice;
-  });
-  const score = Math.round((100 * practice.right) / practice.asked);
-  assert.ok(practice.on && practice.asked > 0);
-  assert.deepEqual(await cmi(), { raw: String(score), status: score >= 80 ? 'passed' : 'failed' });
+  await body(frame, cmi);
   await p.close();
   server.close();
+}
+
+await check('SCORM package', async () => {
+  const zip = join(dir, 'run.zip');
+  run(['nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', `export-run ${zip}`]);
+  await onPlatform(zip, async (frame, cmi) => {
+    const practice = await frame.evaluate(() => {
+      const z = window.zarni;
+      for (let guard = 0; guard < 200; ++guard) {
+        const s = z.state();
+        if (s.practice.question) z.answer(s.practice.question.choices[0]);
+        else if (s.step >= s.steps) break;
+        else z.step();
+      }
+      return z.state().practice;
+    });
+    const score = Math.round((100 * practice.right) / practice.asked);
+    assert.ok(practice.on && practice.asked > 0);
+    assert.deepEqual(await cmi(), { raw: String(score), status: score >= 80 ? 'passed' : 'failed' });
+  });
+});
+
+// An exercise's package reports the exercise's score: one action missed
+// three times of the model answer's.
+await check('SCORM package of an exercise', async () => {
+  const zip = join(dir, 'exercise.zip');
+  run(['exercise tournament random 8 seed 3', `export-run ${zip}`]);
+  await onPlatform(zip, async (frame, cmi) => {
+    const actions = await frame.evaluate(() => {
+      const units = JSON.parse(document.getElementById('data').textContent).exercise.units;
+      const wrong = units[0][3] ^ 1;
+      for (let n = 0; n < 3; ++n) window.zarni.act('promote', wrong);
+      for (const u of units.slice(1)) window.zarni.act('promote', u[3]);
+      return units.length;
+    });
+    const score = Math.round((100 * (actions - 1)) / actions);
+    assert.deepEqual(await cmi(), { raw: String(score), status: score >= 80 ? 'passed' : 'failed' });
+  });
 });
 
 await check('no request leaves the page', async () => {
