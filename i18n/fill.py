@@ -358,6 +358,7 @@ EN = {
 '在冠軍一路勝過的值中找出第二名\n找第二名': 'Find the runner-up among the values the winner beat on its way up\nFind the Runner-up',
 '找第二名(&2)': 'Find the Runner-up (&2)', '敗者樹不找第二名：請改用勝者樹。': 'A loser tree keeps no runner-up to find: switch to a winner tree.',
 '先把勝者樹的比賽播完，才能找第二名。': "Play the winner tree's tournament to its end before finding the runner-up.",
+'這一題的解答已經播過了：用播放器再看一次。': "This exercise's solution has been played: use the player to see it again.",
 }
 
 path = sys.argv[1]

@@ -736,6 +736,10 @@ Save anyway?</translation>
         <source>先把勝者樹的比賽播完，才能找第二名。</source>
         <translation>Play the winner tree's tournament to its end before finding the runner-up.</translation>
     </message>
+    <message>
+        <source>這一題的解答已經播過了：用播放器再看一次。</source>
+        <translation>This exercise's solution has been played: use the player to see it again.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordPanel</name>

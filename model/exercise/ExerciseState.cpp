@@ -136,8 +136,10 @@ Outcome ExerciseState::Grade()
 // The model answer plays on the player from the exercise's start.
 Outcome ExerciseState::Solution()
 {
-    if (!m_pExercise || m_pExercise->SolutionShown())
+    if (!m_pExercise)
         return Outcome::Refused(NoExercise());
+    if (m_pExercise->SolutionShown())
+        return Outcome::Refused(Message("CProblemText", ZARNI_TEXT("CProblemText", "這一題的解答已經播過了：用播放器再看一次。")));
     m_nPicked = 0;
     const int64_t last = m_pExercise->LastStep();
     std::unique_ptr<RunAlgorithm> answer = m_pExercise->Solution();
