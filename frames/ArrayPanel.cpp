@@ -4,25 +4,56 @@
 #include "view/Words.h"
 #include "view/ZarniView.h"
 
+// The tree's nodes, or the positions of the array it is built over.
+ArrayRow CArrayCells::Positions() const
+{
+    if (!m_view)
+        return {};
+    for (const auto &state : m_view->Model().States())
+        if (const ArrayRow row = state->Positions(); row.row)
+            return row;
+    return {};
+}
+
+qint64 CArrayCells::NodeOf(qint64 column) const
+{
+    const ArrayRow row = Positions();
+    return row.row ? row.firstNode + column : column + 1;
+}
+
+qint64 CArrayCells::ColumnOf(qint64 index) const
+{
+    const ArrayRow row = Positions();
+    return row.row ? index - row.firstNode : index - 1;
+}
+
 qint64 CArrayCells::CellCount(int) const
 {
-    return m_view->m_nNodeCount;
+    const ArrayRow row = Positions();
+    return row.row ? row.row->Length(0) : m_view->m_nNodeCount;
 }
 
 QString CArrayCells::RowTitle(int) const
 {
-    return tr("陣列");
+    const ArrayRow row = Positions();
+    return row.row ? Words(row.row->Title(0)) : tr("陣列");
 }
 
 CCellSource::Cell CArrayCells::CellAt(int, qint64 column) const
 {
-    const qint64 index = column + 1;
+    const ArrayRow row = Positions();
+    const qint64 index = row.row ? row.firstNode + column : column + 1;
     // As the window shows it, not ahead of it in the middle of a run.
     const CZarniView::NodeLook look = m_view->ShownLook(index);
     const MarkColours colours = ColoursFor(look.mark);
     Cell cell;
-    cell.caption = QString::number(index);
+    cell.caption = QString::number(row.row ? column : index);
     cell.text = ValueWords(look.value);
+    if (row.row) {
+        const PanelCell position = row.row->Cell(0, column);
+        cell.text = ValueWords(position.value);
+        cell.bold = position.look != PanelCell::Look::Plain;
+    }
     cell.fill = colours.fill;
     cell.frame = colours.finalFrame;
     if (m_nPointed > 0 && index == m_nPointed) {
@@ -49,12 +80,12 @@ CArrayPanel::CArrayPanel(QWidget *parent) : CViewPanel(parent)
     m_grid->SetRowsWanted(1);
     m_grid->SetSource(&m_cells);
     setWidget(m_grid);
-    connect(m_grid, &CCellGrid::CellHovered, this, [this](int row, qint64 column) { Point(row < 0 ? 0 : column + 1); });
+    connect(m_grid, &CCellGrid::CellHovered, this, [this](int row, qint64 column) { Point(row < 0 ? 0 : m_cells.NodeOf(column)); });
     connect(m_grid, &CCellGrid::CellClicked, this, [this](int, qint64 column) {
         if (View() && View()->Question())
-            View()->Answer(column + 1);
+            View()->Answer(m_cells.NodeOf(column));
         else if (View())
-            View()->SelectNode(column + 1, false);
+            View()->SelectNode(m_cells.NodeOf(column), false);
     });
     // The tree's outlines go with the panel.
     connect(this, &QDockWidget::visibilityChanged, this, [this] { Point(m_cells.m_nPointed); });
@@ -75,10 +106,10 @@ qint64 CArrayPanel::LastShown() const
 void CArrayPanel::Watch(CZarniView *view)
 {
     connect(view, &CZarniView::Drawn, m_grid, &CCellGrid::Refresh);
-    connect(view, &CZarniView::NodeSelected, this, [this](qint64 index) { m_grid->EnsureVisible(0, index - 1); });
+    connect(view, &CZarniView::NodeSelected, this, [this](qint64 index) { EnsureVisible(index); });
     connect(view, &CZarniView::NodeHovered, this, [this](qint64 index) {
         if (index > 0)
-            m_grid->EnsureVisible(0, index - 1);
+            EnsureVisible(index);
         Point(index);
     });
 }
@@ -89,6 +120,14 @@ void CArrayPanel::ViewChanged()
     m_cells.m_nPointed = 0;
     m_grid->Refresh();
     emit RelationShown(QString());
+}
+
+// A node without a cell (above the positions) brings none into view.
+void CArrayPanel::EnsureVisible(qint64 index)
+{
+    const qint64 column = m_cells.ColumnOf(index);
+    if (m_cells.m_view && column >= 0 && column < m_cells.CellCount(0))
+        m_grid->EnsureVisible(0, column);
 }
 
 void CArrayPanel::Point(qint64 index)

@@ -1,11 +1,14 @@
 #pragma once
 // The heap array beside the tree: slots 1 to N of the active view, each with
-// its index and its node's label in the colours of the node's mark. The node
+// its index and its node's label in the colours of the node's mark; or, for
+// a tree built over an array, that array's positions. The node
 // pointed at, in the tree or in the panel, is outlined in both, its parent
 // and children more lightly; a click on a slot selects its node.
 
 #include "CellGrid.h"
 #include "ViewPanel.h"
+
+#include "model/algorithms/Algorithm.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +24,12 @@ public:
     qint64 CellCount(int row) const override;
     QString RowTitle(int row) const override;
     Cell CellAt(int row, qint64 column) const override;
+    // The node a cell stands for, and a node's cell (out of range for none).
+    qint64 NodeOf(qint64 column) const;
+    qint64 ColumnOf(qint64 index) const;
+
+private:
+    ArrayRow Positions() const;
 };
 
 class CArrayPanel : public CViewPanel {
@@ -43,6 +52,7 @@ signals:
     void RelationShown(const QString &text);
 
 protected:
+    void EnsureVisible(qint64 index);
     void Watch(CZarniView *view) override;
     void ViewChanged() override;
     void Retranslate() override;

@@ -143,7 +143,9 @@ void CCodePanel::Refresh()
     }
     MarkCurrent();
     m_narration->setText(view ? view->ShownNarration() : QString());
-    m_counts->setText(run ? tr("第 %1 / %2 步　比較 %3 次　搬移 %4 次")
+    const QString counts = run && run->CountsVisits() ? tr("第 %1 / %2 步　走過 %3 個節點　合併 %4 次")
+                                                      : tr("第 %1 / %2 步　比較 %3 次　搬移 %4 次");
+    m_counts->setText(run ? counts
                                 .arg(run->Steps().Shown())
                                 .arg(run->Steps().StepCount())
                                 .arg(run->Steps().Comparisons())

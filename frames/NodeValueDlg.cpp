@@ -18,7 +18,9 @@ CNodeValueDlg::CNodeValueDlg(CZarniView *view, const DialogForm &form, QWidget *
     auto *fields = new QFormLayout;
     if (form.node) {
         const int64_t selected = view->Model().SelectedNode();
-        m_node = new QLineEdit(selected ? QString::number(selected) : QString(), this);
+        const QString start = form.nodeStart ? QString::fromStdString(form.nodeStart(view->Model()))
+                                             : selected ? QString::number(selected) : QString();
+        m_node = new QLineEdit(start, this);
         m_node->setObjectName(QString::fromStdString(form.fieldName));
         fields->addRow(Words(form.nodePrompt(view->Model())), m_node);
     }
@@ -26,6 +28,11 @@ CNodeValueDlg::CNodeValueDlg(CZarniView *view, const DialogForm &form, QWidget *
         m_value = new QLineEdit(this);
         m_value->setObjectName(QString::fromStdString(form.valueName));
         fields->addRow(Words(form.valuePrompt), m_value);
+    }
+    if (!form.thirdPrompt.Empty()) {
+        m_third = new QLineEdit(this);
+        m_third->setObjectName(QString::fromStdString(form.thirdName));
+        fields->addRow(Words(form.thirdPrompt), m_third);
     }
     m_problem = ProblemLabel(this, QString::fromStdString(form.problemName));
     auto *layout = new QVBoxLayout(this);
@@ -38,7 +45,7 @@ void CNodeValueDlg::accept()
 {
     std::vector<std::string> words;
     std::vector<QLineEdit *> order;
-    for (QLineEdit *field : {m_node, m_value}) {
+    for (QLineEdit *field : {m_node, m_value, m_third}) {
         if (field) {
             words.push_back(field->text().trimmed().toStdString());
             order.push_back(field);

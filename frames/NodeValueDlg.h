@@ -1,7 +1,7 @@
 #pragma once
 // Asks for what an operation takes: a value, a node, or a node and its new
-// value. A bad entry, or a refusal of the operation, is named in the dialog,
-// which stays open.
+// value, and a third number where the operation takes one. A bad entry, or
+// a refusal of the operation, is named in the dialog, which stays open.
 
 #include <QDialog>
 
@@ -20,5 +20,6 @@ private:
     const DialogForm &m_form;
     QLineEdit *m_node = nullptr;
     QLineEdit *m_value = nullptr;
+    QLineEdit *m_third = nullptr;
     QLabel *m_problem;
 };

@@ -1,4 +1,5 @@
 #include "Message.h"
+#include "WideValue.h"
 
 #include "Timeline.h"
 
@@ -63,6 +64,6 @@ std::string ValueText(int value)
         return "-\u221e";
     if (value == NodeStates::kNoLabel)
         return std::string();
-    char digits[16];
-    return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    char digits[24];
+    return std::string(digits, std::to_chars(digits, digits + sizeof digits, WideOf(value)).ptr);
 }

@@ -42,6 +42,7 @@ struct PracticeQuestion {
     int64_t node = 0;
     std::vector<int64_t> choices;
     int64_t answer = 0;
+    std::vector<int64_t> said; // what else the question names (ranges)
     bool Asked() const { return kind != nullptr; }
 };
 
@@ -98,6 +99,9 @@ public:
     // (the steps before it shown there): by default a question's answer
     // (a box is a match's winner, a number a run).
     virtual LearnerAction Action(int64_t k, const NodeStates &before) const;
+    // Its counts are of nodes visited and values combined, in the places
+    // of comparisons and moves.
+    virtual bool CountsVisits() const { return false; }
     // The painting steps step k is one of, or none.
     virtual BoxSegment Boxes(int64_t) const { return {}; }
 

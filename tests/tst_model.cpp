@@ -3,13 +3,16 @@
 // shows what playing there shows.
 
 #include "model/TreeModel.h"
+#include "model/WholeNumber.h"
 #include "model/algorithms/merge/Merge.h"
 #include "model/algorithms/second/Second.h"
+#include "model/algorithms/segment/Segment.h"
 #include "model/algorithms/tournament/Tournament.h"
 
 #include <QtTest>
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -93,6 +96,116 @@ QList<qint64> Picture(const TreeModel &model)
     return picture << Output(model) << model.Run()->Steps().Comparisons() << model.Run()->Steps().Moves();
 }
 
+// A segment tree as a textbook writes it: over positions lo..hi, split at
+// the middle, recursive, with a pending add pushed down before a node's
+// children are visited.
+class TextbookSegmentTree {
+public:
+    TextbookSegmentTree(SegmentOp op, const std::vector<int64_t> &values)
+        : m_op(op), m_n(int64_t(values.size())), m_value(4 * values.size()), m_tag(4 * values.size())
+    {
+        Build(1, 0, m_n - 1, values);
+    }
+    void Add(int64_t l, int64_t r, int64_t v) { Add(1, 0, m_n - 1, l, r, v); }
+    void Set(int64_t p, int64_t v) { Set(1, 0, m_n - 1, p, v); }
+    int64_t Query(int64_t l, int64_t r) { return Query(1, 0, m_n - 1, l, r); }
+
+private:
+    int64_t Join(int64_t a, int64_t b) const
+    {
+        return m_op == SegmentOp::Sum ? a + b : m_op == SegmentOp::Min ? std::min(a, b) : std::max(a, b);
+    }
+    int64_t Identity() const
+    {
+        return m_op == SegmentOp::Sum ? 0 : m_op == SegmentOp::Min ? INT64_MAX : INT64_MIN;
+    }
+    void Apply(std::size_t i, int64_t lo, int64_t hi, int64_t v)
+    {
+        m_value[i] += m_op == SegmentOp::Sum ? v * (hi - lo + 1) : v;
+        m_tag[i] += v;
+    }
+    void Push(std::size_t i, int64_t lo, int64_t hi)
+    {
+        const int64_t mid = (lo + hi) / 2;
+        Apply(2 * i, lo, mid, m_tag[i]);
+        Apply(2 * i + 1, mid + 1, hi, m_tag[i]);
+        m_tag[i] = 0;
+    }
+    void Build(std::size_t i, int64_t lo, int64_t hi, const std::vector<int64_t> &values)
+    {
+        if (lo == hi) {
+            m_value[i] = values[std::size_t(lo)];
+            return;
+        }
+        const int64_t mid = (lo + hi) / 2;
+        Build(2 * i, lo, mid, values);
+        Build(2 * i + 1, mid + 1, hi, values);
+        m_value[i] = Join(m_value[2 * i], m_value[2 * i + 1]);
+    }
+    void Add(std::size_t i, int64_t lo, int64_t hi, int64_t l, int64_t r, int64_t v)
+    {
+        if (r < lo || hi < l)
+            return;
+        if (l <= lo && hi <= r)
+            return Apply(i, lo, hi, v);
+        Push(i, lo, hi);
+        const int64_t mid = (lo + hi) / 2;
+        Add(2 * i, lo, mid, l, r, v);
+        Add(2 * i + 1, mid + 1, hi, l, r, v);
+        m_value[i] = Join(m_value[2 * i], m_value[2 * i + 1]);
+    }
+    void Set(std::size_t i, int64_t lo, int64_t hi, int64_t p, int64_t v)
+    {
+        if (lo == hi) {
+            m_value[i] = v;
+            m_tag[i] = 0;
+            return;
+        }
+        Push(i, lo, hi);
+        const int64_t mid = (lo + hi) / 2;
+        p <= mid ? Set(2 * i, lo, mid, p, v) : Set(2 * i + 1, mid + 1, hi, p, v);
+        m_value[i] = Join(m_value[2 * i], m_value[2 * i + 1]);
+    }
+    int64_t Query(std::size_t i, int64_t lo, int64_t hi, int64_t l, int64_t r)
+    {
+        if (r < lo || hi < l)
+            return Identity();
+        if (l <= lo && hi <= r)
+            return m_value[i];
+        Push(i, lo, hi);
+        const int64_t mid = (lo + hi) / 2;
+        return Join(Query(2 * i, lo, mid, l, r), Query(2 * i + 1, mid + 1, hi, l, r));
+    }
+
+    SegmentOp m_op;
+    int64_t m_n;
+    std::vector<int64_t> m_value, m_tag;
+};
+
+// The nodes of m leaves that cover positions l..r, left to right, found
+// bottom-up as the iterative segment tree finds them.
+QList<qint64> CanonicalCover(int64_t m, int64_t l, int64_t r)
+{
+    QList<qint64> left, right;
+    for (l += m, r += m + 1; l < r; l /= 2, r /= 2) {
+        if (l & 1)
+            left << l++;
+        if (r & 1)
+            right.prepend(--r);
+    }
+    return left << right;
+}
+
+// What a segment tree's run shows at the step shown: the nodes, the tags,
+// the line and the counts.
+QList<qint64> SegmentPicture(const TreeModel &model)
+{
+    QList<qint64> picture = Nodes(model) << model.Shown() << model.Line();
+    for (const auto &[node, tag] : model.Find<SegmentState>().Tags())
+        picture << node << tag;
+    return picture << model.Run()->Steps().Comparisons() << model.Run()->Steps().Moves();
+}
+
 } // namespace
 
 class TestModel : public QObject {
@@ -109,6 +222,8 @@ private slots:
     void lines();
     void runnerUp_data();
     void runnerUp();
+    void segmentTree_data();
+    void segmentTree();
 };
 
 void TestModel::seekEqualsPlaying_data()
@@ -317,6 +432,101 @@ void TestModel::runnerUp()
     QCOMPARE(run.Steps().Comparisons(), leaves - 1 + candidates - 1);
     if ((leaves & (leaves - 1)) == 0)
         QCOMPARE(candidates, int64_t(std::log2(leaves)));
+}
+
+void TestModel::segmentTree_data()
+{
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("low");
+    for (const int op : {0, 1, 2})
+        for (const int n : {1, 2, 7, 8, 13, 100})
+            QTest::addRow("%s, %d values", std::vector<const char *>{"sum", "min", "max"}[std::size_t(op)], n) << op << n << -50;
+    // Sums past what a label holds as it is.
+    QTest::addRow("sum, 16384 values near the greatest") << 0 << 16384 << kMaxNodeValue - 9;
+}
+
+// Random sets, adds and queries against the textbook's tree and the array
+// itself: every query's result, the nodes it takes (the range's canonical
+// cover), the positions with their tags applied, the refusals; and any step
+// of an operation, reached by stepping back or seeking, shows what playing
+// there showed.
+void TestModel::segmentTree()
+{
+    QFETCH(int, op);
+    QFETCH(int, n);
+    QFETCH(int, low);
+    std::mt19937 random(uint32_t(n * 3 + op));
+    auto between = [&](int64_t a, int64_t b) { return a + int64_t(random() % uint64_t(b - a + 1)); };
+    std::vector<int> values(std::size_t(n), 0);
+    for (int &value : values)
+        value = int(between(low, std::min(low + 99, kMaxNodeValue)));
+    std::vector<int64_t> array(values.begin(), values.end());
+    TextbookSegmentTree textbook(SegmentOp(op), array);
+    TreeModel model;
+    SegmentState &segment = model.Find<SegmentState>();
+    QVERIFY(segment.Start(SegmentAlgorithm::Kind::Query, {0, 0, 0}).Failed());
+    Play(model, segment.Build(SegmentOp(op), values));
+    const int64_t m = segment.Shape().leaves;
+    using Kind = SegmentAlgorithm::Kind;
+    for (int i = 0; i < 40; ++i) {
+        const auto kind = Kind(1 + random() % 3);
+        int64_t l = between(0, n - 1), r = between(0, n - 1);
+        if (i % 10 == 0) // the whole range
+            l = 0, r = n - 1;
+        const int v = int(between(-9, 9));
+        if (kind == Kind::Set)
+            r = l;
+        QVERIFY(segment.Start(kind, {std::max(l, r), std::min(l, r) - 1, v}).Failed() || l == r || n == 1);
+        QVERIFY(segment.Start(kind, {l, n, v}).Failed());
+        if (l > r)
+            std::swap(l, r);
+        const bool outOfRange = kind == Kind::Add && std::any_of(array.begin() + l, array.begin() + r + 1, [&](int64_t x) {
+                                    return std::abs(x + v) > kMaxNodeValue;
+                                });
+        const Outcome outcome = segment.Start(kind, {l, r, v});
+        QCOMPARE(outcome.Failed(), outOfRange);
+        if (outOfRange)
+            continue;
+        Play(model, outcome);
+        if (kind == Kind::Set) {
+            textbook.Set(l, v);
+            array[std::size_t(l)] = v;
+        } else if (kind == Kind::Add) {
+            textbook.Add(l, r, v);
+            for (int64_t p = l; p <= r; ++p)
+                array[std::size_t(p)] += v;
+        } else {
+            const auto &run = dynamic_cast<const SegmentAlgorithm &>(*model.Run());
+            const int64_t expected = textbook.Query(l, r);
+            const auto first = array.begin() + l, last = array.begin() + r + 1;
+            QCOMPARE(expected, op == 0 ? std::accumulate(first, last, int64_t(0))
+                                : op == 1 ? *std::min_element(first, last) : *std::max_element(first, last));
+            QCOMPARE(run.Result().value_or(INT64_MIN), expected);
+            const std::vector<int64_t> taken = run.Taken(model.Shown());
+            QCOMPARE(QList<qint64>(taken.begin(), taken.end()), CanonicalCover(m, l, r));
+        }
+        QCOMPARE(segment.Array(), array);
+        if (n > 100)
+            continue;
+        const int64_t end = model.StepCount();
+        std::vector<QList<qint64>> pictures;
+        for (model.SeekTo(0); pictures.push_back(SegmentPicture(model)), model.StepForward();) {
+        }
+        QCOMPARE(int64_t(pictures.size()) - 1, end);
+        for (const int64_t k : {end / 2, int64_t(0), end - 1, end}) {
+            model.SeekTo(k);
+            QCOMPARE(SegmentPicture(model), pictures[std::size_t(std::max<int64_t>(k, 0))]);
+        }
+        while (model.Shown() > 0) {
+            model.StepBack();
+            QCOMPARE(SegmentPicture(model), pictures[std::size_t(model.Shown())]);
+        }
+        model.SeekTo(end);
+    }
+    if (low > 0) // the root holds the sum of the array, past 2^30
+        QCOMPARE(QString::fromStdString(ValueText(model.Value(1))),
+                 QString::number(std::accumulate(array.begin(), array.end(), int64_t(0))));
 }
 
 QTEST_GUILESS_MAIN(TestModel)

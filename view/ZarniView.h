@@ -313,6 +313,7 @@ private:
     void FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CRect *textRect, const CRect &box);
     static constexpr int kLeastLabelHeight = 9; // pixels: a label still read from the back of the room
     void DrawCornerNumber(CDrawSurface *dc, int64_t index, int value, const CRect &box, const QColor &fill);
+    void DrawTag(CDrawSurface *dc, int64_t index, const CRect &box, const QColor &fill);
     void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);
     void DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection);
     void DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset);

@@ -5,6 +5,7 @@
 #include "Words.h"
 #include "ZarniView.h"
 
+#include "model/WideValue.h"
 #include "model/algorithms/Algorithm.h"
 
 #include <algorithm>
@@ -20,8 +21,8 @@ QString LabelOf(int value)
         return QString();
     if (value == NodeStates::kLeast)
         return QStringLiteral("-\u221e");
-    char digits[16];
-    return QString::fromLatin1(digits, std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    char digits[24];
+    return QString::fromLatin1(digits, std::to_chars(digits, digits + sizeof digits, WideOf(value)).ptr - digits);
 }
 
 // A label font of that cell height, made again in its slot only when the
@@ -61,6 +62,7 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, int value, int x, 
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
     if (m_bShowIndices)
         DrawCornerNumber(dc, index, value, box, colours.fill);
+    DrawTag(dc, index, box, colours.fill);
     dc->SelectObject(oldFont);
 }
 
@@ -106,6 +108,25 @@ void CZarniView::DrawCornerNumber(CDrawSurface *dc, int64_t index, int value, co
     const int width = std::min(m_cornerFont.TextWidth(text), box.Width() - 4);
     dc->FillSolidRect(box.left + 2, box.top + 1, 0, 0, fill); // the text's cells take the fill
     dc->DrawText(text, {box.left + 2, box.top + 1, box.left + 2 + width, box.top + 1 + height}, DT_CENTER);
+}
+
+// What an algorithm keeps on a node beside its value (a pending tag):
+// small, in the bottom right corner inside the frame, on the box's fill.
+void CZarniView::DrawTag(CDrawSurface *dc, int64_t index, const CRect &box, const QColor &fill)
+{
+    const int height = box.Height() / 4;
+    if (height < 7 || index < 1)
+        return;
+    QString text;
+    for (const auto &state : m_model.States())
+        if (const Message tag = state->Tag(index); !tag.Empty())
+            text = Words(tag);
+    if (text.isEmpty())
+        return;
+    dc->SelectObject(LabelFontIn(&m_cornerFont, height));
+    const int width = std::min(m_cornerFont.TextWidth(text), box.Width() - 4);
+    dc->FillSolidRect(box.right - 2 - width, box.bottom - 1 - height, 0, 0, fill);
+    dc->DrawText(text, {box.right - 2 - width, box.bottom - 1 - height, box.right - 2, box.bottom - 1}, DT_CENTER);
 }
 
 void CZarniView::SetShowIndices(bool show)

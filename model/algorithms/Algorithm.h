@@ -96,6 +96,14 @@ struct RecordPanel {
     int64_t rowColumn = -1;
 };
 
+// A row the array panel shows in place of the tree's nodes: the positions
+// of an array the tree is built over, position p standing for node
+// firstNode + p.
+struct ArrayRow {
+    const PanelRows *row = nullptr;
+    int64_t firstNode = 0;
+};
+
 // What one algorithm keeps beside a view's tree.
 class AlgorithmState {
 public:
@@ -119,6 +127,11 @@ public:
     virtual std::unique_ptr<RunAlgorithm> DefaultRun() const { return nullptr; }
     // What a box's corner says of the node, where its label does not.
     virtual Message Corner(int64_t) const { return {}; }
+    // A second small number a box always shows, at its other corner (a
+    // pending tag).
+    virtual Message Tag(int64_t) const { return {}; }
+    // The array panel's row, when the tree is built over an array.
+    virtual ArrayRow Positions() const { return {}; }
     // What it adds to the view's state: keys and values.
     virtual void AddState(StateValue &) const {}
     // The lesson's settings (before the tree), then the tree and its run
@@ -213,10 +226,15 @@ struct DialogForm {
     std::string fieldName, valueName, problemName, spinName;
     // Values: the range is the leaves (else every node).
     bool leaves = false;
-    // NodeValue: its fields, and their prompts.
+    // NodeValue: its fields, and their prompts; a third field after the
+    // value where it has a prompt; what the node field starts with (the
+    // node selected, without it).
     bool node = false, value = false;
     std::function<Message(const TreeModel &)> nodePrompt;
     Message valuePrompt;
+    Message thirdPrompt;
+    std::string thirdName;
+    std::function<std::string(const TreeModel &)> nodeStart;
     // Numbers: the text it starts with; the spin box (its prompt, range and
     // start); the random fill (its counts' prompts, ranges and starts, the
     // text it makes and what stands for a text too long to show); a file

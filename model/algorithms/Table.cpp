@@ -4,6 +4,7 @@
 #include "merge/Merge.h"
 #include "replacement/Replacement.h"
 #include "second/Second.h"
+#include "segment/Segment.h"
 #include "tournament/Tournament.h"
 #include "model/exercise/ExerciseState.h"
 
@@ -17,6 +18,7 @@ const std::vector<AlgorithmEntry> &Algorithms()
         MergeEntry(),
         ReplacementEntry(),
         HeapEntry(),
+        SegmentEntry(),
         ExerciseRowEntry(),
     };
     return table;

@@ -386,14 +386,14 @@ PracticeQuestion HeapAlgorithm::Question(int64_t k, const NodeStates &) const
     };
     if (step.decision == DecisionKind::Rise) {
         const int64_t i = step.focus;
-        return {&kRiseQuestion, i, {i / 2, 0}, swapOf(k + 1) == i ? i / 2 : 0};
+        return {&kRiseQuestion, i, {i / 2, 0}, swapOf(k + 1) == i ? i / 2 : 0, {}};
     }
     if (step.decision != DecisionKind::SinkTo)
         return {};
     const int64_t l = step.focus;
     const bool right = k < steps.Recorded() && steps.Step(k + 1).focus == l + 1 && steps.ComparisonsOf(k + 1) == 1;
     const int64_t swapped = swapOf(k + (right ? 2 : 1));
-    PracticeQuestion question{&kSinkQuestion, l / 2, {l}, 0};
+    PracticeQuestion question{&kSinkQuestion, l / 2, {l}, 0, {}};
     if (right)
         question.choices.push_back(l + 1);
     question.choices.push_back(0);

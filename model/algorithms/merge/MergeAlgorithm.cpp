@@ -301,7 +301,7 @@ PracticeQuestion MergeAlgorithm::Question(int64_t k, const NodeStates &before) c
     const int64_t local = p < 0 ? 0 : k - m_pops[std::size_t(p)].start;
     if (local == 0) { // before the output: which run it comes from
         const int64_t leaf = p < 0 ? m_merge->LeafOfRun(m_merge->WinningRun()) : m_pops[std::size_t(p)].leaf;
-        return {&kPopQuestion, m_bLoser ? 0 : 1, LeavesNotSpent(k - 1), leaf};
+        return {&kPopQuestion, m_bLoser ? 0 : 1, LeavesNotSpent(k - 1), leaf, {}};
     }
     if (local == 1)
         return {};

@@ -430,5 +430,5 @@ PracticeQuestion ReplacementAlgorithm::Question(int64_t k, const NodeStates &) c
     const int value = record.Input()[std::size_t(record.ReadBy(k - 1))];
     const int written = record.Output()[std::size_t(record.WrittenBy(k) - 1)];
     const int current = record.RunsBy(k);
-    return {&kRunQuestion, step.focus, {current, current + 1}, value <= written ? current : current + 1};
+    return {&kRunQuestion, step.focus, {current, current + 1}, value <= written ? current : current + 1, {}};
 }

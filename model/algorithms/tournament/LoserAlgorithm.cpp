@@ -122,7 +122,7 @@ PracticeQuestion LoserTournament::Question(int64_t k, const NodeStates &before) 
         return {};
     const bool leftWins = TournamentRun::LeftWins(WinnerUnder(match.left, before.Value(match.left)),
                                                   WinnerUnder(match.right, before.Value(match.right)));
-    return {&kMatchQuestion, match.node, {match.left, match.right}, leftWins ? match.left : match.right};
+    return {&kMatchQuestion, match.node, {match.left, match.right}, leftWins ? match.left : match.right, {}};
 }
 
 LoserClimb::LoserClimb(int64_t count, int64_t leaf, Lines lines) : m_nLeaf(leaf), m_lines(lines)
@@ -181,7 +181,7 @@ PracticeQuestion LoserClimb::Question(int64_t k, const NodeStates &before) const
     if (!node)
         return {};
     const bool rises = RisingWins(before.Value(0), before.Value(node), RisingFromLeft(node));
-    return {&kClimbQuestion, node, {node, 0}, rises ? 0 : node};
+    return {&kClimbQuestion, node, {node, 0}, rises ? 0 : node, {}};
 }
 
 LoserAlgorithm::LoserAlgorithm(Kind kind, int64_t count, int depth, int64_t leaf) : m_kind(kind)

@@ -74,5 +74,5 @@ PracticeQuestion WinnerMatches::Question(int64_t k, const NodeStates &before) co
         return {};
     const bool leftWins = TournamentRun::LeftWins(TournamentRun::Contender(before.Value(match.left)),
                                                   TournamentRun::Contender(before.Value(match.right)));
-    return {&kMatchQuestion, match.node, {match.left, match.right}, leftWins ? match.left : match.right};
+    return {&kMatchQuestion, match.node, {match.left, match.right}, leftWins ? match.left : match.right, {}};
 }
