@@ -68,6 +68,10 @@
         <source>第 %1 / %2 步&#x3000;比較 %3 次&#x3000;搬移 %4 次</source>
         <translation>Step %1 / %2    comparisons %3    moves %4</translation>
     </message>
+    <message>
+        <source>第 %1 / %2 步&#x3000;走過 %3 個節點&#x3000;合併 %4 次</source>
+        <translation>Step %1 / %2　%3 nodes visited　%4 values combined</translation>
+    </message>
 </context>
 <context>
     <name>CDialogButtons</name>
@@ -566,6 +570,38 @@ Save anyway?</translation>
         <source>找第二名(&amp;2)</source>
         <translation>Find the Runner-up (&amp;2)</translation>
     </message>
+    <message>
+        <source>區間樹(&amp;G)</source>
+        <translation>Se&amp;gment Tree</translation>
+    </message>
+    <message>
+        <source>建立區間樹(&amp;B)...</source>
+        <translation>&amp;Build a Segment Tree...</translation>
+    </message>
+    <message>
+        <source>區間和(&amp;U)</source>
+        <translation>S&amp;ums</translation>
+    </message>
+    <message>
+        <source>區間最小值(&amp;N)</source>
+        <translation>Mi&amp;nimums</translation>
+    </message>
+    <message>
+        <source>區間最大值(&amp;X)</source>
+        <translation>Ma&amp;ximums</translation>
+    </message>
+    <message>
+        <source>設定位置的值(&amp;S)...</source>
+        <translation>&amp;Set a Position...</translation>
+    </message>
+    <message>
+        <source>區間查詢(&amp;Q)...</source>
+        <translation>Range &amp;Query...</translation>
+    </message>
+    <message>
+        <source>區間加值(&amp;A)...</source>
+        <translation>Range &amp;Add...</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -739,6 +775,26 @@ Save anyway?</translation>
     <message>
         <source>這一題的解答已經播過了：用播放器再看一次。</source>
         <translation>This exercise's solution has been played: use the player to see it again.</translation>
+    </message>
+    <message>
+        <source>區間樹要有 1 到 %1 個值，不是 %2 個。</source>
+        <translation>A segment tree takes 1 to %1 values, not %2.</translation>
+    </message>
+    <message>
+        <source>這裡沒有區間樹：請先建立區間樹。</source>
+        <translation>There is no segment tree here: build one first.</translation>
+    </message>
+    <message>
+        <source>沒有位置 %1：位置必須在 0 到 %2 之間。</source>
+        <translation>There is no position %1: positions are 0 to %2.</translation>
+    </message>
+    <message>
+        <source>起點 %1 大於終點 %2。</source>
+        <translation>The first position %1 is past the last, %2.</translation>
+    </message>
+    <message>
+        <source>位置 %1 的值 %2 加上 %3 會超出 -%4 到 %4 的範圍。</source>
+        <translation>Position %1 holds %2; adding %3 would take it out of the range -%4 to %4.</translation>
     </message>
 </context>
 <context>
@@ -1329,6 +1385,18 @@ Save anyway?</translation>
         <source>比賽</source>
         <translation>matches</translation>
     </message>
+    <message>
+        <source>練習：節點 %1 管位置 %2 到 %3，它在 [%4, %5] 之內、部分在內還是之外？按 1 之內，2 部分在內，3 之外。</source>
+        <translation>Practice: node %1 covers positions %2 to %3. Is it inside [%4, %5], partly inside or outside? Press 1 inside, 2 partly, 3 outside.</translation>
+    </message>
+    <message>
+        <source>不對，答案是 %1：%2。</source>
+        <translation>Wrong: the answer is %1, %2.</translation>
+    </message>
+    <message>
+        <source>區間的關係</source>
+        <translation>ranges</translation>
+    </message>
 </context>
 <context>
     <name>Pseudocode</name>
@@ -1568,6 +1636,66 @@ Save anyway?</translation>
         <source>第二名 ← value(second)</source>
         <translation>runner-up ← value(second)</translation>
     </message>
+    <message>
+        <source>value(i) ← %1</source>
+        <translation>value(i) ← %1</translation>
+    </message>
+    <message>
+        <source>否則（部分在內）：push-down(i)：tag(i) 加給兩個子節點，tag(i) ← 0</source>
+        <translation>else (partly inside): push-down(i): add tag(i) to both children, tag(i) ← 0</translation>
+    </message>
+    <message>
+        <source>對每個位置 p：value(m + p) ← A[p]（p ≥ n 的葉節點是空的 e）</source>
+        <translation>for each position p: value(m + p) ← A[p] (the leaves of p ≥ n are empty, e)</translation>
+    </message>
+    <message>
+        <source>由下而上逐層、每層由左而右，對每個內部節點 i：</source>
+        <translation>level by level from the bottom, left to right, for each inner node i:</translation>
+    </message>
+    <message>
+        <source>set(p, v)：從樹根往下到葉節點 m + p，路上有標記的節點 push-down</source>
+        <translation>set(p, v): from the root down to leaf m + p, push-down each node with a tag</translation>
+    </message>
+    <message>
+        <source>value(m + p) ← v</source>
+        <translation>value(m + p) ← v</translation>
+    </message>
+    <message>
+        <source>對 i ← ⌊(m + p)/2⌋ 往上到 1：</source>
+        <translation>for i ← ⌊(m + p)/2⌋ up to 1:</translation>
+    </message>
+    <message>
+        <source>query(i, [a, b])：若 [a, b] 與 [L, R] 不相交：回傳 e</source>
+        <translation>query(i, [a, b]): if [a, b] and [L, R] do not meet: return e</translation>
+    </message>
+    <message>
+        <source>若 L ≤ a 且 b ≤ R：回傳 value(i)（整段取用）</source>
+        <translation>if L ≤ a and b ≤ R: return value(i) (taken whole)</translation>
+    </message>
+    <message>
+        <source>回傳 query(2i, [a, mid]) ⊕ query(2i + 1, [mid + 1, b])</source>
+        <translation>return query(2i, [a, mid]) ⊕ query(2i + 1, [mid + 1, b])</translation>
+    </message>
+    <message>
+        <source>結果 ← query(1, [0, m − 1])</source>
+        <translation>result ← query(1, [0, m − 1])</translation>
+    </message>
+    <message>
+        <source>add(i, [a, b], v)：若 [a, b] 與 [L, R] 不相交：返回</source>
+        <translation>add(i, [a, b], v): if [a, b] and [L, R] do not meet: return</translation>
+    </message>
+    <message>
+        <source>若 L ≤ a 且 b ≤ R：value(i) += v × 長度；不是葉節點就 tag(i) += v；返回</source>
+        <translation>if L ≤ a and b ≤ R: value(i) += v × length; unless a leaf, tag(i) += v; return</translation>
+    </message>
+    <message>
+        <source>若 L ≤ a 且 b ≤ R：value(i) += v；不是葉節點就 tag(i) += v；返回</source>
+        <translation>if L ≤ a and b ≤ R: value(i) += v; unless a leaf, tag(i) += v; return</translation>
+    </message>
+    <message>
+        <source>add(2i, [a, mid], v)；add(2i + 1, [mid + 1, b], v)；value(i) ← value(2i) ⊕ value(2i + 1)</source>
+        <translation>add(2i, [a, mid], v); add(2i + 1, [mid + 1, b], v); value(i) ← value(2i) ⊕ value(2i + 1)</translation>
+    </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>
@@ -1702,6 +1830,144 @@ Save anyway?</translation>
     <message>
         <source>第二名是節點 %1 的 %2；共比較 %3 次</source>
         <translation>the runner-up is %2 at node %1; %3 comparisons in all</translation>
+    </message>
+</context>
+<context>
+    <name>Segment</name>
+    <message>
+        <source>位置 p（0 到 %1）：</source>
+        <translation>Position p (0 to %1):</translation>
+    </message>
+    <message>
+        <source>起點 L（0 到 %1）：</source>
+        <translation>First position L (0 to %1):</translation>
+    </message>
+    <message>
+        <source>值（-%1 到 %1）：</source>
+        <translation>Value (-%1 to %1):</translation>
+    </message>
+    <message>
+        <source>終點 R：</source>
+        <translation>Last position R:</translation>
+    </message>
+    <message>
+        <source>加上的值 v（-%1 到 %1）：</source>
+        <translation>Amount v (-%1 to %1):</translation>
+    </message>
+    <message>
+        <source>建立區間樹</source>
+        <translation>Build a Segment Tree</translation>
+    </message>
+    <message>
+        <source>陣列的值，以空白或換行分隔；整數 -%1 到 %1，1 到 %2 個。以 # 開頭的行不算。</source>
+        <translation>The array's values, separated by blanks or new lines; whole numbers from -%1 to %1, 1 to %2 of them. Lines beginning with # do not count.</translation>
+    </message>
+    <message>
+        <source>個數</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source># %1 個隨機值（太多，不在這裡列出）</source>
+        <translation># %1 random values (too many to list here)</translation>
+    </message>
+    <message>
+        <source>載入陣列</source>
+        <translation>Load the Array</translation>
+    </message>
+    <message>
+        <source># 從 %1 載入的 %2 個值（太多，不在這裡列出）</source>
+        <translation># %2 values loaded from %1 (too many to list here)</translation>
+    </message>
+    <message>
+        <source>設定位置的值</source>
+        <translation>Set a Position</translation>
+    </message>
+    <message>
+        <source>區間查詢</source>
+        <translation>Range Query</translation>
+    </message>
+    <message>
+        <source>區間加值</source>
+        <translation>Range Add</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Positions</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentAlgorithm</name>
+    <message>
+        <source>之內</source>
+        <translation>inside</translation>
+    </message>
+    <message>
+        <source>部分在內</source>
+        <translation>partly inside</translation>
+    </message>
+    <message>
+        <source>之外</source>
+        <translation>outside</translation>
+    </message>
+    <message>
+        <source>葉節點 %1 放位置 %2 的值 %3</source>
+        <translation>leaf %1 takes the value %3 of position %2</translation>
+    </message>
+    <message>
+        <source>葉節點 %1 沒有位置（%2 ≥ n），是空的 e</source>
+        <translation>leaf %1 has no position (%2 ≥ n): it is empty, e</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3：%4</source>
+        <translation>node %1 covers positions %2 to %3: %4</translation>
+    </message>
+    <message>
+        <source>節點 %1 在往下的路上，先把標記 %2 推給子節點 %3 和 %4</source>
+        <translation>node %1 is on the way down: its tag %2 goes first to its children %3 and %4</translation>
+    </message>
+    <message>
+        <source>位置 %1 在葉節點 %2，值改成 %3</source>
+        <translation>position %1 is at leaf %2, which now holds %3</translation>
+    </message>
+    <message>
+        <source>節點 %1 重新算：%2</source>
+        <translation>node %1 is made again: %2</translation>
+    </message>
+    <message>
+        <source>查詢 [%1, %2] 的結果是 %3；走過 %4 個節點，取用 %5 個</source>
+        <translation>the query over [%1, %2] gives %3; %4 nodes visited, %5 taken</translation>
+    </message>
+    <message>
+        <source>節點 %1 合併兩個子節點的結果：%2</source>
+        <translation>node %1 combines its children's results: %2</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3，在 [%4, %5] 之外：回傳 e，不取</source>
+        <translation>node %1 covers positions %2 to %3, outside [%4, %5]: it gives e, nothing taken</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3，在 [%4, %5] 之外：不變</source>
+        <translation>node %1 covers positions %2 to %3, outside [%4, %5]: unchanged</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3，在 [%4, %5] 之內：整段取用它的值 %6</source>
+        <translation>node %1 covers positions %2 to %3, inside [%4, %5]: its value %6 is taken whole</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3，在 [%4, %5] 之內：值變成 %6</source>
+        <translation>node %1 covers positions %2 to %3, inside [%4, %5]: it now holds %6</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3，在 [%4, %5] 之內：值變成 %6，標記 %7 留給子節點</source>
+        <translation>node %1 covers positions %2 to %3, inside [%4, %5]: it now holds %6, and keeps the tag %7 for its children</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3，部分在 [%4, %5] 內：先把標記 %6 推給子節點，再問兩個子節點</source>
+        <translation>node %1 covers positions %2 to %3, partly inside [%4, %5]: its tag %6 goes down to its children first, then it asks both</translation>
+    </message>
+    <message>
+        <source>節點 %1 管位置 %2 到 %3，部分在 [%4, %5] 內：沒有標記要推，問兩個子節點</source>
+        <translation>node %1 covers positions %2 to %3, partly inside [%4, %5]: no tag to push, it asks both children</translation>
     </message>
 </context>
 <context>
@@ -2294,6 +2560,48 @@ Grade at the End</translation>
 找第二名</source>
         <translation>Find the runner-up among the values the winner beat on its way up
 Find the Runner-up</translation>
+    </message>
+    <message>
+        <source>在一個陣列上由下而上建立區間樹
+建立區間樹</source>
+        <translation>Build a segment tree over an array, from the bottom up
+Build a Segment Tree</translation>
+    </message>
+    <message>
+        <source>之後建立的區間樹，每個節點存它那段的總和
+區間和</source>
+        <translation>Segment trees built from now on hold the sum of each node's positions
+Sums</translation>
+    </message>
+    <message>
+        <source>之後建立的區間樹，每個節點存它那段的最小值
+區間最小值</source>
+        <translation>Segment trees built from now on hold the least value of each node's positions
+Minimums</translation>
+    </message>
+    <message>
+        <source>之後建立的區間樹，每個節點存它那段的最大值
+區間最大值</source>
+        <translation>Segment trees built from now on hold the greatest value of each node's positions
+Maximums</translation>
+    </message>
+    <message>
+        <source>給陣列的一個位置新的值，再由下而上重算路上的節點
+設定位置的值</source>
+        <translation>Give one position of the array a new value, then make the nodes above it again, bottom up
+Set a Position</translation>
+    </message>
+    <message>
+        <source>從樹根往下遞迴，查詢位置 L 到 R 的結果
+區間查詢</source>
+        <translation>Query positions L to R, recursively from the root down
+Range Query</translation>
+    </message>
+    <message>
+        <source>把位置 L 到 R 都加上一個值，用延遲標記
+區間加值</source>
+        <translation>Add a value to positions L to R, with lazy tags
+Range Add</translation>
     </message>
 </context>
 <context>

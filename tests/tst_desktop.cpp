@@ -251,7 +251,7 @@ void TestDesktop::englishTexts()
     const QJsonObject state = State("", {"--lang", "en"});
     QCOMPARE(state["language"].toString(), QString("en"));
     const QStringList titles = state["menuTitles"].toVariant().toStringList();
-    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "Winner Tree", "Hea&p", "E&xercise", "&Help"}));
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "Winner Tree", "Hea&p", "Se&gment Tree", "E&xercise", "&Help"}));
     const Run bad = RunZarni(m_dir.path(), {"--lang", "fr", "--headless"});
     QCOMPARE(bad.status, 2);
     QVERIFY(bad.err.contains("--lang takes zh_TW or en"));

@@ -4,6 +4,7 @@
 #include "TestUtil.h"
 #include "app/Export.h"
 #include "model/algorithms/second/Second.h"
+#include "model/algorithms/segment/Segment.h"
 #include "view/MarkColours.h"
 
 #include <QTest>
@@ -34,6 +35,20 @@ void Replacement(CZarniView *view, bool loser)
     StartReplacement(view, 3, {31, 12, 57, 8, 40, 3, 66, 25, 19, 71});
 }
 
+// A sum tree of 8 leaves (so that the boxes stand apart) with tags pending
+// from an add, then the operation to look at.
+void Segment(CZarniView *view, SegmentAlgorithm::Kind kind, SegmentAlgorithm::Operand operand)
+{
+    SegmentState &segment = view->Model().Find<SegmentState>();
+    view->Follow(segment.Build(SegmentOp::Sum, {5, 8, 6, 3, 2, 7}));
+    if (kind == SegmentAlgorithm::Kind::Build)
+        return;
+    view->OnWinnerEnd();
+    view->Follow(segment.Start(SegmentAlgorithm::Kind::Add, {1, 4, 3}));
+    view->OnWinnerEnd();
+    view->Follow(segment.Start(kind, operand));
+}
+
 struct Setup {
     const char *name;
     void (*start)(CZarniView *);
@@ -61,6 +76,10 @@ const Setup kSetups[] = {
     {"loser replacement", [](CZarniView *v) { Replacement(v, true); }},
     {"runner-up",
      [](CZarniView *v) { Tournament(v, false), v->OnWinnerEnd(), v->Follow(v->Model().Find<SecondState>().Start()); }},
+    {"segment build", [](CZarniView *v) { Segment(v, SegmentAlgorithm::Kind::Build, {}); }},
+    {"segment add", [](CZarniView *v) { Segment(v, SegmentAlgorithm::Kind::Add, {0, 4, -2}); }},
+    {"segment query", [](CZarniView *v) { Segment(v, SegmentAlgorithm::Kind::Query, {1, 4, 0}); }},
+    {"segment set", [](CZarniView *v) { Segment(v, SegmentAlgorithm::Kind::Set, {2, 2, 10}); }},
     {"runs merged", [](CZarniView *v) { Replacement(v, false), v->OnWinnerEnd(), MergeReplacementRuns(v); }},
 };
 

@@ -291,7 +291,7 @@ void TestShell::menus_data()
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QList<QStringList>>("items");
     QTest::newRow("IDR_ZARNITYPE")
-        << true << QStringList{"檔案(&F)", "編輯(&E)", "檢視(&V)", "視窗(&W)", "Winner Tree", "堆積(&P)", "練習(&X)", "說明(&H)"}
+        << true << QStringList{"檔案(&F)", "編輯(&E)", "檢視(&V)", "視窗(&W)", "Winner Tree", "堆積(&P)", "區間樹(&G)", "練習(&X)", "說明(&H)"}
         << QList<QStringList>{
                {"開啟新檔(&N)\tCtrl+N", "開啟舊檔(&O)...\tCtrl+O", "關閉檔案(&C)", "儲存檔案(&S)\tCtrl+S",
                 "另存新檔(&A)...", "匯出圖片(&E)...", "匯出動畫(&M)...", "-", "列印(&P)...\tCtrl+P", "預覽列印(&V)", "列印設定(&R)",
@@ -310,6 +310,8 @@ void TestShell::menus_data()
                 "敗者樹(&T)", "-", "置換選擇(&C)...", "合併這些序列(&G)"},
                {"設定節點值(&V)...", "-", "最大堆積(&X)", "最小堆積(&N)", "-", "由下而上建堆積(&B)", "逐一插入建堆積(&I)",
                 "堆積排序(&S)", "-", "插入值(&A)...", "取出樹根(&E)", "更改節點值(&K)...", "刪除節點(&D)..."},
+               {"建立區間樹(&B)...", "-", "區間和(&U)", "區間最小值(&N)", "區間最大值(&X)", "-", "設定位置的值(&S)...",
+                "區間查詢(&Q)...", "區間加值(&A)..."},
                {"新題目(&N)...", "交卷(&G)", "看解答(&S)", "-", "交卷時才評分(&E)"},
                {"關於 Zarni(&A)..."}};
     QTest::newRow("IDR_MAINFRAME")
