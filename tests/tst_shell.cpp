@@ -10,6 +10,7 @@
 #include "frames/MainFrm.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
+#include "model/algorithms/segment/Segment.h"
 #include "model/exercise/ExerciseState.h"
 #include "res/Resource.h"
 
@@ -145,6 +146,7 @@ private slots:
     void leafDialogNamesABadValue();
     void heapDialogRefusesThenInserts();
     void exerciseDialogRefusesThenStarts();
+    void segmentDialogNamesTheFault();
     void leafEditedInPlace();
 
 private:
@@ -940,6 +942,37 @@ void TestShell::exerciseDialogRefusesThenStarts()
     QCOMPARE(exercise->Name(), std::string("heap-extract"));
     QCOMPARE(exercise->Size(), 9);
     QCOMPARE(view->Model().Find<ExerciseState>().Seed(), 4);
+}
+
+// The range dialog names a fault in the field at fault and stays open: no
+// tree yet, the first position past the last, a value leaving its range.
+void TestShell::segmentDialogNamesTheFault()
+{
+    CZarniView *view = Frame()->GetActiveView();
+    QStringList problems;
+    auto answer = [&](const QList<QStringList> &tries) {
+        QTimer::singleShot(50, [&, tries] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (const QStringList &fields : tries) {
+                for (int i = 0; i < 3; ++i)
+                    dialog->findChild<QLineEdit *>(QStringList{"segmentFirst", "segmentSecond", "segmentAmount"}[i])->setText(fields[i]);
+                QMetaObject::invokeMethod(dialog, "accept");
+                if (dialog->isVisible())
+                    problems << dialog->findChild<QLabel *>("segmentProblem")->text() << dialog->focusWidget()->objectName();
+            }
+            dialog->reject();
+        });
+    };
+    answer({{"0", "1", "5"}});
+    Frame()->RouteCommand(CommandId("ID_SEGMENT_ADD"));
+    view->Follow(view->Model().Find<SegmentState>().Build(SegmentOp::Sum, {5, 8, 6, 3}));
+    answer({{"3", "1", "5"}, {"0", "3", "99999"}, {"1", "2", "-4"}});
+    Frame()->RouteCommand(CommandId("ID_SEGMENT_ADD"));
+    QCOMPARE(problems, QStringList({"這裡沒有區間樹：請先建立區間樹。", "segmentFirst", "起點 3 大於終點 1。", "segmentSecond",
+                                    "位置 0 的值 5 加上 99999 會超出 -99999 到 99999 的範圍。", "segmentAmount"}));
+    view->OnWinnerEnd();
+    QCOMPARE(view->Model().Find<SegmentState>().Array(), (std::vector<int64_t>{5, 4, 2, 3}));
 }
 
 void TestShell::leafEditedInPlace()

@@ -349,11 +349,8 @@ Outcome SegmentState::Start(Kind kind, Operand operand)
     if (OwnRun() && !m_model.AtEnd())
         m_model.SeekTo(m_model.StepCount());
     std::vector<int64_t> before = Array();
-    if (Message problem = Refusal(kind, operand); !problem.Empty())
-        return Outcome::Refused(problem, kind != Kind::Set && operand.l >= 0 && operand.l < m_shape.n &&
-                                                 (operand.r < 0 || operand.r >= m_shape.n || operand.l > operand.r)
-                                             ? 1
-                                             : 0);
+    if (Outcome refused = Refusal(kind, operand); refused.Failed())
+        return refused;
     m_model.TakeTree(this); // the run before ends here, and leaves its tags
     m_model.ClearMarks();
     m_model.ValuesChanged();
@@ -365,23 +362,27 @@ Outcome SegmentState::Start(Kind kind, Operand operand)
     return Outcome::Play();
 }
 
-Message SegmentState::Refusal(Kind kind, Operand operand) const
+// Refused in the dialog's field at fault: the first position, the last, the
+// amount.
+Outcome SegmentState::Refusal(Kind kind, Operand operand) const
 {
     const int64_t last = m_shape.n - 1;
     for (const int64_t p : {operand.l, operand.r})
         if (p < 0 || p > last)
-            return Problem(ZARNI_TEXT("CProblemText", "沒有位置 %1：位置必須在 0 到 %2 之間。")).Number(p).Number(last);
+            return Outcome::Refused(
+                Problem(ZARNI_TEXT("CProblemText", "沒有位置 %1：位置必須在 0 到 %2 之間。")).Number(p).Number(last), p == operand.l ? 0 : 1);
     if (operand.l > operand.r)
-        return Problem(ZARNI_TEXT("CProblemText", "起點 %1 大於終點 %2。")).Number(operand.l).Number(operand.r);
+        return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "起點 %1 大於終點 %2。")).Number(operand.l).Number(operand.r), 1);
     if (kind != Kind::Add)
         return {};
     for (int64_t p = operand.l; p <= operand.r; ++p)
-        if (const int64_t after = PositionValue(p) + operand.value; after < -kMaxNodeValue || after > kMaxNodeValue)
-            return Problem(ZARNI_TEXT("CProblemText", "位置 %1 的值 %2 加上 %3 會超出 -%4 到 %4 的範圍。"))
-                .Number(p)
-                .Number(PositionValue(p))
-                .Number(operand.value)
-                .Number(kMaxNodeValue);
+        if (const int64_t before = PositionValue(p), after = before + operand.value; std::abs(after) > kMaxNodeValue)
+            return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "位置 %1 的值 %2 加上 %3 會超出 -%4 到 %4 的範圍。"))
+                                        .Number(p)
+                                        .Number(before)
+                                        .Number(operand.value)
+                                        .Number(kMaxNodeValue),
+                                    2);
     return {};
 }
 

@@ -50,7 +50,7 @@ private:
     class PositionsRow;
     const SegmentAlgorithm *OwnRun() const;
     int64_t TagOf(int64_t node) const;
-    Message Refusal(SegmentAlgorithm::Kind kind, SegmentAlgorithm::Operand operand) const;
+    Outcome Refusal(SegmentAlgorithm::Kind kind, SegmentAlgorithm::Operand operand) const;
 
     bool m_bTree = false;
     SegmentOp m_nextOp = SegmentOp::Sum;
