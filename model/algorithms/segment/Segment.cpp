@@ -329,7 +329,6 @@ Outcome SegmentState::Build(SegmentOp op, const std::vector<int> &values)
     m_bTree = true;
     m_nextOp = op;
     m_shape = shape;
-    m_before.assign(values.begin(), values.end());
     m_pRun = run.get();
     m_model.Load(std::move(run));
     m_model.AlgorithmChanged();
@@ -348,14 +347,12 @@ Outcome SegmentState::Start(Kind kind, Operand operand)
         return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "這裡沒有區間樹：請先建立區間樹。")));
     if (OwnRun() && !m_model.AtEnd())
         m_model.SeekTo(m_model.StepCount());
-    std::vector<int64_t> before = Array();
     if (Outcome refused = Refusal(kind, operand); refused.Failed())
         return refused;
     m_model.TakeTree(this); // the run before ends here, and leaves its tags
     m_model.ClearMarks();
     m_model.ValuesChanged();
     auto run = std::make_unique<SegmentAlgorithm>(m_shape, kind, operand, m_model, m_tags);
-    m_before = std::move(before);
     m_pRun = run.get();
     m_model.Load(std::move(run));
     m_model.AlgorithmChanged();
@@ -375,8 +372,9 @@ Outcome SegmentState::Refusal(Kind kind, Operand operand) const
         return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "起點 %1 大於終點 %2。")).Number(operand.l).Number(operand.r), 1);
     if (kind != Kind::Add)
         return {};
+    const std::vector<int64_t> range = Applied(LabelsNow(), Tags(), operand.l, operand.r);
     for (int64_t p = operand.l; p <= operand.r; ++p)
-        if (const int64_t before = PositionValue(p), after = before + operand.value; std::abs(after) > kMaxNodeValue)
+        if (const int64_t before = range[std::size_t(p - operand.l)], after = before + operand.value; std::abs(after) > kMaxNodeValue)
             return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "位置 %1 的值 %2 加上 %3 會超出 -%4 到 %4 的範圍。"))
                                         .Number(p)
                                         .Number(before)
@@ -391,7 +389,6 @@ void SegmentState::TreeTaken()
     const bool had = m_bTree;
     m_bTree = false;
     m_tags.clear();
-    m_before.clear();
     m_pRun = nullptr;
     if (had)
         m_model.AlgorithmChanged();
@@ -431,19 +428,34 @@ int64_t SegmentState::PositionValue(int64_t p) const
     return value;
 }
 
-// Each tag is added over its node's positions at once.
+SegmentState::Labels SegmentState::LabelsNow() const
+{
+    return [this](int64_t node) { return m_model.Value(node); };
+}
+
 std::vector<int64_t> SegmentState::Array() const
 {
-    std::vector<int64_t> added(std::size_t(m_shape.n) + 1, 0);
-    for (const auto &[node, tag] : Tags()) {
-        added[std::size_t(std::min(m_shape.First(node), m_shape.n))] += tag;
-        added[std::size_t(std::min(m_shape.Last(node) + 1, m_shape.n))] -= tag;
+    return Applied(LabelsNow(), Tags(), 0, m_shape.n - 1);
+}
+
+// Positions first..last of the leaves with the tags applied, each tag added
+// over its node's positions at once.
+std::vector<int64_t> SegmentState::Applied(const Labels &label, const SegmentTags &tags, int64_t first, int64_t last) const
+{
+    const std::size_t count = std::size_t(last - first + 1);
+    std::vector<int64_t> added(count + 1, 0);
+    for (const auto &[node, tag] : tags) {
+        const int64_t from = std::max(m_shape.First(node), first), to = std::min(m_shape.Last(node), last);
+        if (from <= to) {
+            added[std::size_t(from - first)] += tag;
+            added[std::size_t(to - first + 1)] -= tag;
+        }
     }
-    std::vector<int64_t> values(std::size_t(m_shape.n));
+    std::vector<int64_t> values(count);
     int64_t running = 0;
-    for (int64_t p = 0; p < m_shape.n; ++p) {
-        running += added[std::size_t(p)];
-        values[std::size_t(p)] = SegmentValueOf(m_model.Value(m_shape.leaves + p)).value_or(0) + running;
+    for (std::size_t i = 0; i < count; ++i) {
+        running += added[i];
+        values[i] = SegmentValueOf(label(m_shape.leaves + first + int64_t(i))).value_or(0) + running;
     }
     return values;
 }
@@ -512,7 +524,14 @@ LessonTree SegmentState::WriteTree(LessonLines &lines) const
         return {};
     const SegmentAlgorithm *run = OwnRun();
     const std::string op = kOpWords[int(m_shape.op)];
-    const std::vector<int64_t> array = run ? m_before : Array();
+    std::vector<int64_t> array;
+    if (run && run->WhichKind() == Kind::Build)
+        array.assign(run->Given().begin(), run->Given().end());
+    else if (run)
+        array = Applied([before = m_model.ValuesBeforeRun()](int64_t node) { return before[std::size_t(node)]; },
+                        run->TagsAt(0), 0, m_shape.n - 1);
+    else
+        array = Array();
     lines.Add("segment " + op + " " + Joined(array.begin(), array.end()));
     if (run && run->WhichKind() != Kind::Build) {
         const Operand o = run->GivenOperand();

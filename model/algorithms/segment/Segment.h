@@ -51,12 +51,14 @@ private:
     const SegmentAlgorithm *OwnRun() const;
     int64_t TagOf(int64_t node) const;
     Outcome Refusal(SegmentAlgorithm::Kind kind, SegmentAlgorithm::Operand operand) const;
+    using Labels = std::function<int(int64_t)>;
+    Labels LabelsNow() const;
+    std::vector<int64_t> Applied(const Labels &label, const SegmentTags &tags, int64_t first, int64_t last) const;
 
     bool m_bTree = false;
     SegmentOp m_nextOp = SegmentOp::Sum;
     SegmentShape m_shape;
     SegmentTags m_tags; // with no run of its own shown
     const SegmentAlgorithm *m_pRun = nullptr;
-    std::vector<int64_t> m_before; // the array before the run shown
     std::unique_ptr<PositionsRow> m_pRow;
 };

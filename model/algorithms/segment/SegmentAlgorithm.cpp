@@ -191,7 +191,7 @@ struct SegmentAlgorithm::Recorder {
 };
 
 SegmentAlgorithm::SegmentAlgorithm(const SegmentShape &shape, const std::vector<int> &values, const NodeStates &tree)
-    : m_shape(shape), m_kind(Kind::Build)
+    : m_shape(shape), m_kind(Kind::Build), m_given(values)
 {
     NodeCopy copy(tree, shape.Nodes());
     Timeline::Writer writer(m_timeline, copy);
@@ -215,8 +215,8 @@ SegmentAlgorithm::SegmentAlgorithm(const SegmentShape &shape, Kind kind, Operand
     const SegmentValue result = Visit(r, 1);
     if (kind == Kind::Query) {
         writer.BeginStep(1, kQueryResult);
-        m_values.resize(std::size_t(m_timeline.Recorded()) + 1);
-        m_values.back().result = result;
+        m_stepValues.resize(std::size_t(m_timeline.Recorded()) + 1);
+        m_stepValues.back().result = result;
         m_result = result;
     }
 }
@@ -299,8 +299,8 @@ SegmentValue SegmentAlgorithm::Visit(Recorder &r, int64_t node)
     w.Count(1, 0);
     auto keep = [&](StepValues values) {
         if (query) {
-            m_values.resize(std::size_t(m_timeline.Recorded()) + 1);
-            m_values.back() = values;
+            m_stepValues.resize(std::size_t(m_timeline.Recorded()) + 1);
+            m_stepValues.back() = values;
         }
         return values.result;
     };
@@ -478,7 +478,7 @@ Message SegmentAlgorithm::StepNarration(const TimelineStep &step, int64_t k, con
     if (step.line == kJoin) {
         if (m_kind == Kind::Add)
             return Said(ZARNI_TEXT("SegmentAlgorithm", "節點 %1 重新算：%2")).Number(node).Word(made());
-        const StepValues &got = m_values[std::size_t(k)];
+        const StepValues &got = m_stepValues[std::size_t(k)];
         return Said(ZARNI_TEXT("SegmentAlgorithm", "節點 %1 合併兩個子節點的結果：%2"))
             .Number(node)
             .Word(Made(m_shape.op, got.left, got.right, got.result));

@@ -67,6 +67,8 @@ public:
     Kind WhichKind() const { return m_kind; }
     Operand GivenOperand() const { return m_operand; }
     const SegmentShape &Shape() const { return m_shape; }
+    // The values a build was given.
+    const std::vector<int> &Given() const { return m_given; }
     Message Narration(const NodeStates &now) const override;
     const Listing &Lines() const override;
     PracticeQuestion Question(int64_t k, const NodeStates &before) const override;
@@ -107,7 +109,8 @@ private:
     SegmentTags m_baseTags;
     // Each tag's changes, by node: the step and the tag after it.
     std::unordered_map<int64_t, std::vector<std::pair<int64_t, int64_t>>> m_tagSteps;
-    std::vector<StepValues> m_values; // a query's, by step
+    std::vector<StepValues> m_stepValues; // a query's, by step
+    std::vector<int> m_given;
     SegmentValue m_result;
 };
 

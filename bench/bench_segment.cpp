@@ -1,0 +1,85 @@
+// Segment trees over 524,288 values (1,048,575 nodes): the build recorded
+// and shown at its end; a set, a query over all the positions but one and an
+// add over half of them, each recorded, played to its end and shown, on a
+// tree with tags pending.
+#include "BenchView.h"
+
+#include "model/algorithms/segment/Segment.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <random>
+
+namespace {
+
+using Kind = SegmentAlgorithm::Kind;
+
+std::vector<int> RandomValues(int64_t n)
+{
+    std::mt19937 random(7);
+    std::vector<int> values(std::size_t(n), 0);
+    for (int &value : values)
+        value = int(random() % 199981) - (kMaxNodeValue - 9); // room for the adds
+    return values;
+}
+
+void ShowEnd(CZarniView &view, const Outcome &outcome)
+{
+    view.Follow(outcome);
+    view.SeekRun(view.RunStepCount());
+    ShowNow(view);
+}
+
+void Prepare(CZarniView &view, int64_t n)
+{
+    view.m_nCanvasWidth = 800;
+    view.m_nCanvasHeight = 600;
+    ShowEnd(view, view.Model().Find<SegmentState>().Build(SegmentOp::Sum, RandomValues(n)));
+}
+
+void BM_SegmentBuild(benchmark::State &state)
+{
+    CZarniView &view = View();
+    const std::vector<int> values = RandomValues(state.range(0));
+    for (auto _ : state)
+        ShowEnd(view, view.Model().Find<SegmentState>().Build(SegmentOp::Sum, values));
+    state.counters["bytes/step"] = double(view.Run()->Steps().MemoryBytes()) / double(view.RunStepCount());
+    state.counters["steps"] = double(view.RunStepCount());
+}
+
+// Each operation after an add over a third of the tree, so that the
+// operation meets tags on its way.
+void BM_SegmentOperation(benchmark::State &state)
+{
+    CZarniView &view = View();
+    const int64_t n = state.range(0);
+    Prepare(view, n);
+    SegmentState &segment = view.Model().Find<SegmentState>();
+    const auto kind = Kind(state.range(1));
+    const SegmentAlgorithm::Operand operands[] = {{}, {n / 3, n / 3, 5}, {1, n - 1, 0}, {n / 4, n / 4 + n / 2 - 1, 1}};
+    int sign = 1;
+    double before = 0; // the operation recorded and played, before its repaint
+    for (auto _ : state) {
+        state.PauseTiming();
+        ShowEnd(view, segment.Start(Kind::Add, {n / 3, 2 * n / 3, sign}));
+        sign = -sign;
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        view.Follow(segment.Start(kind, operands[int(kind)]));
+        view.SeekRun(view.RunStepCount());
+        before += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        ShowNow(view);
+    }
+    state.counters["ms before repaint"] = before / double(state.iterations());
+    state.counters["steps"] = double(view.RunStepCount());
+}
+
+} // namespace
+
+BENCHMARK(BM_SegmentBuild)->Arg(10)->Arg(524288)->ArgNames({"n"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SegmentOperation)
+    ->Args({524288, int(Kind::Set)})
+    ->Args({524288, int(Kind::Query)})
+    ->Args({524288, int(Kind::Add)})
+    ->ArgNames({"n", "kind"})
+    ->Unit(benchmark::kMillisecond);
