@@ -87,6 +87,9 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("tournament sought to its start") << "ID_WINNER_TREE\nID_WINNER_END\nseek 0\n";
     QTest::newRow("numbered tree part-played") << "ID_WINNER_END\nseek 3\n";
     QTest::newRow("the emptied heap built") << "nodes 1\nvalues 5\nheap extract\nheap build\n";
+    QTest::newRow("segment add stopped over tags") << "segment sum 5 8 6 3 2 7 2 6 1 4\nsegment add 2 7 3\nsegment add 0 5 -2\nseek 6\n";
+    QTest::newRow("segment min queried, tags pending") << "segment min random 13\nsegment add 3 9 4\nsegment query 0 6\nsegment max\n";
+    QTest::newRow("segment build stopped") << "array on\nsegment max 4 1 3\nseek 3\n";
     QTest::newRow("heap with values out before") << "nodes 7\nvalues 7 6 5 4 3 2 1\nheap extract\nheap extract\nheap insert 9\n";
 }
 

@@ -192,6 +192,17 @@ void SegmentStatement(StatementHost &host, const std::vector<std::string> &words
         host.Start(state.Build(op, values));
         return host.RunToEnd();
     }
+    if (what == "lazy") { // the pending tags, as a lesson keeps them
+        SegmentTags tags;
+        const int64_t wide = int64_t(1) << 40;
+        if (words.size() % 2 != 0)
+            host.Fail("'segment' expects: segment lazy NODE TAG ...");
+        for (std::size_t i = 2; i + 1 < words.size(); i += 2)
+            tags[host.Number(words[i], 1, INT32_MAX, "the node")] = host.Number(words[i + 1], -wide, wide, "the tag");
+        if (!state.SetTags(tags))
+            host.Fail("'segment lazy' needs a segment tree of those nodes, at the end of its run");
+        return;
+    }
     struct Operation {
         const char *word;
         Kind kind;
@@ -220,7 +231,7 @@ void SegmentStatement(StatementHost &host, const std::vector<std::string> &words
 
 std::vector<StatementEntry> Statements()
 {
-    return {{"segment", "segment sum|min|max [V1 ... Vn|random N [LO HI]]|set I V|query L R|add L R V",
+    return {{"segment", "segment sum|min|max [V1 ... Vn|random N [LO HI]]|set I V|query L R|add L R V|lazy NODE TAG ...",
              {{"segment sum|min|max V1 ... Vn", {"ID_SEGMENT_BUILD"}},
               {"segment set I V", {"ID_SEGMENT_SET"}},
               {"segment query L R", {"ID_SEGMENT_QUERY"}},
@@ -229,7 +240,8 @@ std::vector<StatementEntry> Statements()
              "                    -99999 to 99999); or segment sum|min|max random N [LO HI];\n"
              "                    alone, the operation the next build takes\n"
              "  segment set I V|query L R|add L R V   position I takes V, the query over\n"
-             "                    positions L to R, or V added to them lazily; played to the end\n",
+             "                    positions L to R, or V added to them lazily; played to the end\n"
+             "  segment lazy NODE TAG ...   the pending tags (as a lesson keeps them)\n",
              false, SegmentStatement}};
 }
 
@@ -333,6 +345,26 @@ Outcome SegmentState::Build(SegmentOp op, const std::vector<int> &values)
     m_model.Load(std::move(run));
     m_model.AlgorithmChanged();
     return Outcome::Play();
+}
+
+// Each node above the leaves is made again from its children and its own
+// tag, as a lazy tree holds it.
+bool SegmentState::SetTags(SegmentTags tags)
+{
+    if (!m_bTree || (OwnRun() && !m_model.AtEnd()) || (!tags.empty() && tags.rbegin()->first >= m_shape.leaves))
+        return false;
+    m_model.EndRun();
+    m_tags.clear();
+    for (const auto &[node, tag] : tags)
+        if (tag)
+            m_tags[node] = tag;
+    for (int64_t node = m_shape.leaves - 1; node >= 1; --node) {
+        const SegmentValue children = m_shape.Combine(SegmentValueOf(m_model.Value(2 * node)), SegmentValueOf(m_model.Value(2 * node + 1)));
+        m_model.SetValue(node, SegmentLabel(m_shape.Added(children, TagOf(node), node)));
+    }
+    m_model.ValuesChanged();
+    m_model.AlgorithmChanged();
+    return true;
 }
 
 void SegmentState::SetNextOp(SegmentOp op)
@@ -524,15 +556,23 @@ LessonTree SegmentState::WriteTree(LessonLines &lines) const
         return {};
     const SegmentAlgorithm *run = OwnRun();
     const std::string op = kOpWords[int(m_shape.op)];
-    std::vector<int64_t> array;
-    if (run && run->WhichKind() == Kind::Build)
-        array.assign(run->Given().begin(), run->Given().end());
-    else if (run)
-        array = Applied([before = m_model.ValuesBeforeRun()](int64_t node) { return before[std::size_t(node)]; },
-                        run->TagsAt(0), 0, m_shape.n - 1);
-    else
-        array = Array();
-    lines.Add("segment " + op + " " + Joined(array.begin(), array.end()));
+    // The leaves as they stand, and the tags above them, rebuild every node.
+    std::vector<int> leaves;
+    if (run && run->WhichKind() == Kind::Build) {
+        leaves = run->Given();
+    } else {
+        const std::vector<int> before = run ? m_model.ValuesBeforeRun() : std::vector<int>();
+        for (int64_t node = m_shape.leaves; node < m_shape.leaves + m_shape.n; ++node)
+            leaves.push_back(run ? before[std::size_t(node)] : m_model.Value(node));
+    }
+    lines.Add("segment " + op + " " + Joined(leaves.begin(), leaves.end()));
+    const SegmentTags tags = run ? run->TagsAt(0) : m_tags;
+    if (!tags.empty()) {
+        std::string pending = "segment lazy";
+        for (const auto &[node, tag] : tags)
+            pending += " " + std::to_string(node) + " " + std::to_string(tag);
+        lines.Add(pending);
+    }
     if (run && run->WhichKind() != Kind::Build) {
         const Operand o = run->GivenOperand();
         switch (run->WhichKind()) {

@@ -18,6 +18,9 @@ public:
 
     // A new tree over the values, its build played from the start.
     Outcome Build(SegmentOp op, const std::vector<int> &values);
+    // The pending tags a lesson keeps, on a tree shown at its run's end;
+    // false without one, or for a node not above the leaves.
+    bool SetTags(SegmentTags tags);
     // The operation the next build from the menu takes.
     void SetNextOp(SegmentOp op);
     SegmentOp NextOp() const { return m_nextOp; }
