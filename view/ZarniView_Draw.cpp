@@ -114,7 +114,7 @@ void CZarniView::DrawCornerNumber(CDrawSurface *dc, int64_t index, int value, co
 // small, in the bottom right corner inside the frame, on the box's fill.
 void CZarniView::DrawTag(CDrawSurface *dc, int64_t index, const CRect &box, const QColor &fill)
 {
-    const int height = box.Height() / 4;
+    const int height = box.Height() / 3; // read from the back of the room, beside the label
     if (height < 7 || index < 1)
         return;
     QString text;
