@@ -796,6 +796,10 @@ Save anyway?</translation>
         <source>位置 %1 的值 %2 加上 %3 會超出 -%4 到 %4 的範圍。</source>
         <translation>Position %1 holds %2; adding %3 would take it out of the range -%4 to %4.</translation>
     </message>
+    <message>
+        <source>節點 %1 的值 %2 超出範圍：堆積的值必須在 -%3 到 %3 之間。</source>
+        <translation>Node %1 holds %2, out of range: the values of a heap are -%3 to %3.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordPanel</name>

@@ -1,6 +1,7 @@
 #include "Heap.h"
 #include "HeapExercises.h"
 
+#include "model/WideValue.h"
 #include "model/algorithms/Values.h"
 
 #include <algorithm>
@@ -344,7 +345,7 @@ Outcome HeapState::Start(Kind kind, HeapOperand operand)
     const int64_t size = build ? m_model.Count() : SizeUnmarked();
     if (build && !m_bValues) { // a merge's or a replacement's empty and -∞ labels are no values
         if (const int64_t empty = FirstWithoutValue(size))
-            return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "節點 %1 沒有值：堆積的每個節點都要是整數。")).Number(empty));
+            return Outcome::Refused(NoValue(empty));
     }
     if (!build) {
         if (Message problem = Refusal(kind, operand, size); !problem.Empty())
@@ -366,7 +367,7 @@ Message HeapState::Refusal(Kind kind, HeapOperand operand, int64_t size) const
         return Problem(ZARNI_TEXT("CProblemText", "畫面上是堆積排序：排好的節點不是堆積。請先重新建堆積或設定節點值。"));
     if (!m_bValues) {
         if (const int64_t empty = FirstWithoutValue(size))
-            return Problem(ZARNI_TEXT("CProblemText", "節點 %1 沒有值：堆積的每個節點都要是整數。")).Number(empty);
+            return NoValue(empty);
     }
     if (kind == Kind::Insert && size >= INT32_MAX)
         return Problem(ZARNI_TEXT("CProblemText", "這棵樹已經有 %1 個節點，不能再加。")).Number(size);
@@ -432,11 +433,22 @@ int64_t HeapState::Size() const
     return size;
 }
 
-// The first node within size whose label is no whole number (empty, -∞).
+Message HeapState::NoValue(int64_t node) const
+{
+    if (IsWideCode(m_model.Value(node)))
+        return Problem(ZARNI_TEXT("CProblemText", "節點 %1 的值 %2 超出範圍：堆積的值必須在 -%3 到 %3 之間。"))
+            .Number(node)
+            .Value(m_model.Value(node))
+            .Number(kMaxNodeValue);
+    return Problem(ZARNI_TEXT("CProblemText", "節點 %1 沒有值：堆積的每個節點都要是整數。")).Number(node);
+}
+
+// The first node within size whose label is no heap's value (empty, -∞, a
+// sum too wide for one).
 int64_t HeapState::FirstWithoutValue(int64_t size) const
 {
     for (int64_t i = 1; i <= size; ++i)
-        if (const int value = m_model.Value(i); value == NodeStates::kNoLabel || value == NodeStates::kLeast)
+        if (const int value = m_model.Value(i); value == NodeStates::kNoLabel || value == NodeStates::kLeast || IsWideCode(value))
             return i;
     return 0;
 }

@@ -50,6 +50,7 @@ private:
     int64_t SizeUnmarked() const;
     int64_t FirstViolation(int64_t size) const;
     int64_t FirstWithoutValue(int64_t size) const;
+    Message NoValue(int64_t node) const;
     Message Refusal(HeapAlgorithm::Kind kind, HeapOperand operand, int64_t size) const;
     std::size_t ExtractedByRun() const;
     std::vector<int> ValuesBefore() const;
