@@ -2,6 +2,7 @@
 
 #include "Zarni.h"
 #include "framework/FileWrite.h"
+#include "model/WideValue.h"
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
 #include "view/Words.h"
@@ -89,8 +90,9 @@ private:
                     out.Put(arg.number == m_nStep ? kTheStep : kTheSteps);
                     break;
                 }
-                [[fallthrough]];
-            case Message::ArgKind::Value: out.Put(Zigzag(arg.number) * 8 + uint64_t(arg.kind)); break;
+                out.Put(Zigzag(arg.number) * 8 + uint64_t(arg.kind));
+                break;
+            case Message::ArgKind::Value: out.Put(Zigzag(WideOf(int(arg.number))) * 8 + uint64_t(arg.kind)); break;
             case Message::ArgKind::Nested:
                 out.Put(kNested);
                 Write(out, part.Nested(std::size_t(arg.number)));
@@ -155,13 +157,14 @@ public:
         m_nMaxCount = m_model.Count();
         m_out.Put(uint64_t(m_model.Count()));
         for (int64_t i = 0; i <= m_model.Count(); ++i) {
-            m_out.Signed(m_model.Value(i));
+            m_out.Signed(WideOf(m_model.Value(i)));
             m_out.Put(uint64_t(m_model.Mark(i)));
         }
         std::vector<int64_t> every;
         for (int64_t i = 1; i <= m_model.Count(); ++i)
             every.push_back(i);
         WriteLooks(every);
+        WriteTags(every);
         WriteStep();
         StartPanel();
         m_nFirstBytes = m_out.Bytes().size();
@@ -179,9 +182,10 @@ public:
         for (const auto &[node, look] : m_overrides)
             touched.push_back(node);
         for (const NodeChange &change : changes) {
+            const bool value = change.WhichField() == NodeChange::kValue;
             m_out.Put(change.nodeAndField);
-            m_out.Signed(change.from);
-            m_out.Signed(change.to);
+            m_out.Signed(value ? WideOf(change.from) : change.from);
+            m_out.Signed(value ? WideOf(change.to) : change.to);
             touched.push_back(change.Node());
             if (change.WhichField() == NodeChange::kSwap)
                 touched.push_back(change.from);
@@ -189,6 +193,7 @@ public:
         if (const int64_t focus = run->Steps().Step(k).focus)
             touched.push_back(focus);
         WriteLooks(touched);
+        WriteTags(touched);
         WriteStep();
         WriteQuestion(question);
         WritePanel();
@@ -227,7 +232,7 @@ private:
             changed.Put((was != m_overrides.end() ? 1 : 0) | (now ? 2 : 0));
             for (const std::optional<Look> &look : {was != m_overrides.end() ? std::optional<Look>(was->second) : std::nullopt, now}) {
                 if (look) {
-                    changed.Signed(look->value);
+                    changed.Signed(WideOf(look->value));
                     changed.Put(uint64_t(look->mark));
                 }
             }
@@ -238,6 +243,36 @@ private:
         }
         m_out.Put(count);
         m_out.Append(changed.Bytes());
+    }
+
+    // Each box whose tag (what an algorithm keeps beside its value) begins,
+    // ends or changes: its node and its tag before and after, empty for
+    // none. A step changes a node's tag only where it changes the node or
+    // points at it.
+    void WriteTags(const std::vector<int64_t> &nodes)
+    {
+        std::vector<std::pair<int64_t, Message>> changed;
+        for (const int64_t i : nodes) {
+            Message tag;
+            for (const auto &state : m_model.States())
+                if (Message said = state->Tag(i); !said.Empty())
+                    tag = said;
+            const auto was = m_tags.find(i);
+            if (was == m_tags.end() ? tag.Empty() : tag == was->second)
+                continue;
+            changed.emplace_back(i, tag);
+        }
+        m_out.Put(changed.size());
+        for (const auto &[node, tag] : changed) {
+            m_out.Put(uint64_t(node));
+            const auto was = m_tags.find(node);
+            m_texts->Write(m_out, was == m_tags.end() ? Message() : was->second);
+            m_texts->Write(m_out, tag);
+            if (tag.Empty())
+                m_tags.erase(node);
+            else
+                m_tags[node] = tag;
+        }
     }
 
     void WriteStep()
@@ -391,6 +426,7 @@ private:
     Stream m_out;
     std::map<int64_t, Look> m_overrides;
     std::vector<const QuestionKind *> m_kinds;
+    std::map<int64_t, Message> m_tags;
     int64_t m_nComparisons = 0;
     int64_t m_nMoves = 0;
     int64_t m_nMaxCount = 0;
@@ -464,6 +500,7 @@ PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm, 
     const CZarniApp *app = CZarniApp::Get();
     QJsonObject data{
         {"algorithm", run->Name()},
+        {"visits", run->CountsVisits()},
         {"language", app ? app->Language() : QStringLiteral("zh_TW")},
         {"scale", options.scale},
         {"from", qint64(options.from)},

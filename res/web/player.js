@@ -9,6 +9,7 @@ const UI = {
   zh_TW: {
     start: '從頭開始', back: '上一步', play: '播放', pause: '暫停', step: '下一步', end: '直接看結果',
     speed: '速度', practice: '練習', zoom: '縮放', counts: '第 %1 / %2 步　比較 %3 次　搬移 %4 次',
+    visits: '第 %1 / %2 步　走過 %3 個節點　合併 %4 次',
     hint: '提示', none: '沒有', solution: '看解答', score: '答對 %1 題，答錯 %2 題（共 %3 題）',
     summary: '練習結束：這次問了 %1 題，錯了 %2 題。', missed: '錯在：%1。',
     hintText: '提示：比較的是節點 %1 與 %2。', hintLine: '看虛擬碼第 %1 行。', written: '剛寫出的值',
@@ -17,6 +18,7 @@ const UI = {
   en: {
     start: 'To the start', back: 'Step back', play: 'Play', pause: 'Pause', step: 'Step', end: 'To the end',
     speed: 'Speed', practice: 'Practice', zoom: 'Zoom', counts: 'step %1 / %2   comparisons %3   moves %4',
+    visits: 'step %1 / %2   %3 nodes visited   %4 values combined',
     hint: 'Hint', none: 'None', solution: 'Show the solution', score: '%1 right, %2 wrong (of %3)',
     summary: 'Practice over: %1 questions asked, %2 answered wrong.', missed: 'Missed: %1.',
     hintText: 'Hint: node %1 is compared with %2.', hintLine: 'See line %1 of the pseudocode.', written: 'the value just written',
@@ -115,9 +117,11 @@ const S = {
   pt: [], ptStart: new Int32Array(records + 1),
   ch: [], chStart: new Int32Array(records + 1),
   lk: [], lkStart: new Int32Array(records + 1),
+  tg: [], tgStart: new Int32Array(records + 1),
   sum: new Int32Array(records).fill(-1), pc: [], pcStart: new Int32Array(records + 1),
 };
-const first = { count: num(), values: new Int32Array(maxCount + 1), marks: new Uint8Array(maxCount + 1) };
+// Values as wide as a sum of many (past what 32 bits hold).
+const first = { count: num(), values: new Float64Array(maxCount + 1), marks: new Uint8Array(maxCount + 1) };
 for (let i = 0; i <= first.count; ++i) { first.values[i] = signed(); first.marks[i] = num(); }
 // A box that begins or ends to show other than the tree: its node, then
 // its look before and after, where it has one (NaN where not).
@@ -131,6 +135,18 @@ function readLooks(r) {
   }
   S.lkStart[r + 1] = S.lk.length;
 }
+// A box whose tag (a small second number, as a pending tag) begins, ends or
+// changes: its node, where its tag before and after are said.
+function readTags(r) {
+  S.tgStart[r] = S.tg.length;
+  for (let n = num(); n > 0; --n) {
+    const node = num(), was = at;
+    skipMessage();
+    S.tg.push(node, was, at);
+    skipMessage();
+  }
+  S.tgStart[r + 1] = S.tg.length;
+}
 function readStep(r) {
   S.line[r] = num();
   S.ptStart[r] = S.pt.length;
@@ -142,6 +158,7 @@ function readStep(r) {
   skipMessage();
 }
 readLooks(0);
+readTags(0);
 readStep(0);
 // The panel of a merge or a replacement, where the page shows one: its
 // summary and rows at the first step, then each cell a step changes.
@@ -180,6 +197,7 @@ function parseUntil(last) {
     for (let n = num(); n > 0; --n) S.ch.push(num(), signed(), signed());
     S.chStart[r + 1] = S.ch.length;
     readLooks(r);
+    readTags(r);
     readStep(r);
     if (num()) { S.quest[r] = at - 1; num(); for (let n = num(); n > 0; --n) num(); num(); skipMessage(); skipMessage(); }
     readPanel(r);
@@ -201,11 +219,16 @@ function narration(r) { at = S.narr[r]; return message(); }
 // since it was last drawn.
 function copyOf(t) {
   return {
-    count: t.count, values: t.values.slice(), marks: t.marks.slice(), looks: new Map(t.looks), dirty: new Set(),
+    count: t.count, values: t.values.slice(), marks: t.marks.slice(), looks: new Map(t.looks), tags: new Map(t.tags), dirty: new Set(),
     panel: t.panel.map((row) => row.slice()), panelDirty: true,
   };
 }
-const tree = copyOf({ count: first.count, values: first.values, marks: first.marks, looks: new Map(), panel: firstPanel });
+const tree = copyOf({ count: first.count, values: first.values, marks: first.marks, looks: new Map(), tags: new Map(), panel: firstPanel });
+function setTag(t, j, after) {
+  const node = S.tg[j];
+  t.tags.set(node, S.tg[j + (after ? 2 : 1)]);
+  t.dirty.add(node);
+}
 function setLook(t, j, after) {
   const node = S.lk[j], value = S.lk[j + (after ? 3 : 1)];
   if (Number.isNaN(value)) t.looks.delete(node);
@@ -214,6 +237,7 @@ function setLook(t, j, after) {
 }
 let shown = from, layoutDue = true;
 for (let j = S.lkStart[0]; j < S.lkStart[1]; j += 5) setLook(tree, j, true);
+for (let j = S.tgStart[0]; j < S.tgStart[1]; j += 3) setTag(tree, j, true);
 const practice = { on: false, held: null, passed: -1, asked: 0, right: 0, wrong: 0, missed: [], runAsked: 0, runWrong: 0, said: null };
 
 function apply(t, r, forward) {
@@ -227,6 +251,7 @@ function apply(t, r, forward) {
     else t.count = value;
   }
   for (let j = S.lkStart[r]; j < S.lkStart[r + 1]; j += 5) setLook(t, j, forward);
+  for (let j = S.tgStart[r]; j < S.tgStart[r + 1]; j += 3) setTag(t, j, forward);
   for (let j = S.pcStart[r]; j < S.pcStart[r + 1]; j += 6) {
     const row = S.pc[j], column = S.pc[j + 1], value = S.pc[j + (forward ? 4 : 2)], look = S.pc[j + (forward ? 5 : 3)];
     while (t.panel.length <= row) t.panel.push([]);
@@ -261,6 +286,9 @@ function restore(frame) {
   }
   for (const node of tree.looks.keys()) tree.dirty.add(node);
   for (const node of frame.looks.keys()) tree.dirty.add(node);
+  for (const node of tree.tags.keys()) tree.dirty.add(node);
+  for (const node of frame.tags.keys()) tree.dirty.add(node);
+  tree.tags = new Map(frame.tags);
   tree.values.set(frame.values);
   tree.marks.set(frame.marks);
   tree.looks = new Map(frame.looks);
@@ -357,6 +385,13 @@ function drawBox(i) {
     const size = wide > room ? Math.max(6, Math.round(b * 0.85 * room / wide)) : Math.round(b * 0.85);
     if (box.size !== size) { box.t.setAttribute('font-size', size); box.size = size; }
     box.value = value;
+  }
+  const tagAt = tree.tags.get(i), tag = tagAt === undefined ? '' : ((at = tagAt), words(message(), view.lang));
+  if (box.t && (box.tag || '') !== tag) {
+    // Small, at the bottom right corner inside the frame, as the window draws it.
+    box.tagText = box.tagText || el('text', { x: box.x + a - 2, y: box.y + b - 2, 'font-size': Math.max(6, Math.round((2 * b) / 3)), 'text-anchor': 'end' }, box.r.parentNode);
+    box.tagText.textContent = tag;
+    box.tag = tag;
   }
 }
 function outline(i) {
@@ -476,7 +511,7 @@ function render() {
   if (tree.panelDirty) drawPanel(r);
   const lines = $('code').children;
   for (let j = 0; j < lines.length; ++j) lines[j].className = j + 1 === S.line[r] ? 'current' : '';
-  $('counts').textContent = ui('counts', shown, data.steps, S.cmp[r], S.mov[r]);
+  $('counts').textContent = ui(data.visits ? 'visits' : 'counts', shown, data.steps, S.cmp[r], S.mov[r]);
   $('slider').value = shown;
   $('stepText').textContent = `${shown} / ${data.steps}`;
   $('play').textContent = view.playing ? '||' : '▶';
@@ -756,6 +791,16 @@ function reportExercise() {
 }
 
 // The state, with the program's names and meanings.
+// Each node's tag as its box shows it, or as the tree holds it where the box
+// is too small for text.
+function tagsShown() {
+  const tags = [];
+  for (const [node, said] of [...tree.tags.entries()].sort((p, q) => p[0] - q[0])) {
+    const box = boxes[node], text = box && box.t ? box.tag || '' : ((at = said), words(message(), view.lang));
+    if (text) tags.push([node, text]);
+  }
+  return tags;
+}
 function state() {
   const r = shown - from;
   const nodes = [];
@@ -771,6 +816,7 @@ function state() {
     step: shown, steps: data.steps, algorithm: data.algorithm, line: S.line[r],
     narration: words(narration(r), view.lang), comparisons: S.cmp[r], moves: S.mov[r], nodes,
     node0: data.nodeZero ? { label: label(tree.values[0]), mark: tree.marks[0] } : null,
+    tags: tagsShown(),
     practice: {
       on: practice.on, question: q ? { kind: q.kind.name, node: q.node, choices: q.choices.slice() } : null,
       asked: practice.asked, right: practice.right, wrong: practice.wrong,

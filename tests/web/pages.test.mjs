@@ -24,7 +24,9 @@ function programState(path) {
   const view = JSON.parse(readFileSync(path, 'utf8')).views.find((v) => v.active);
   const { step, steps, algorithm, line, narration, comparisons, moves } = view.run;
   const nodes = view.nodes.map(({ index, label, mark }) => ({ index, label, mark }));
-  return { step, steps, algorithm, line, narration, comparisons, moves, nodes: sorted(nodes), node0: view.node0, merge: view.merge };
+  // A segment tree's pending tags, as its boxes show them.
+  const tags = (view.segment ? view.segment.lazy : []).map(([node, tag]) => [node, (tag > 0 ? '+' : '') + tag]);
+  return { step, steps, algorithm, line, narration, comparisons, moves, nodes: sorted(nodes), node0: view.node0, tags, merge: view.merge };
 }
 function sorted(nodes) { return nodes.slice().sort((p, q) => p.index - q.index); }
 function pageState(state) {
@@ -59,6 +61,8 @@ const rows = [
   ['heap delete', ['nodes 15', 'values 4 9 1 7 3 8 2 6 5 0 11 14 13 12 10', 'heap build', 'heap delete 2']],
   ['replacement', ['replace 4 12 3 40 7 1 9 33 2 8 15 6 27 5 11 19 4']],
   ['merge of its runs', ['replace 3 12 3 40 7 1 9 33 2 8 15 6 27 5', 'merge-runs', 'ID_WINNER_POP_ALL']],
+  ['segment add over tags', ['segment sum 5 8 6 3 2 7 2 6 1 4', 'segment add 2 7 3', 'segment add 0 5 -2']],
+  ['segment sums past 2^30', ['segment sum random 10800 99990 99999', 'segment add 0 10000 -7', 'segment query 1 10799']],
 ];
 
 const browser = await chromium.launch({
