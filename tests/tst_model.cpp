@@ -11,6 +11,7 @@
 
 #include <QtTest>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numeric>
 #include <random>
@@ -529,6 +530,24 @@ void TestModel::segmentTree()
         }
         model.SeekTo(end);
     }
+    // Practice asks before each node a query visits how its positions lie
+    // against the range: 1 inside, 2 partly, 3 outside.
+    const int64_t l = n > 2 ? 1 : 0, r = std::max<int64_t>(0, n - 2);
+    model.SetPractising(true);
+    QVERIFY(!segment.Start(Kind::Query, {l, r, 0}).Failed());
+    int64_t asked = 0;
+    while (!model.AtEnd()) {
+        if (const PracticeQuestion *question = model.Question()) {
+            const int level = int(std::log2(question->node)), span = int(m >> level);
+            const int64_t first = (question->node - (int64_t(1) << level)) * span, last = first + span - 1;
+            const int64_t cover = last < l || first > r ? 3 : first >= l && last <= r ? 1 : 2;
+            QCOMPARE(question->answer, cover);
+            QCOMPARE(model.Answer(cover), TreeModel::AnswerResult::Right);
+            ++asked;
+        }
+        model.StepForward();
+    }
+    QCOMPARE(asked, int64_t(dynamic_cast<const SegmentAlgorithm &>(*model.Run()).Visited(model.Shown()).size()));
     if (low > 0) // the root holds the sum of the array, past 2^30
         QCOMPARE(QString::fromStdString(ValueText(model.Value(1))),
                  QString::number(std::accumulate(array.begin(), array.end(), int64_t(0))));
