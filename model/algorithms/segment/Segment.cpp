@@ -215,7 +215,7 @@ void SegmentStatement(StatementHost &host, const std::vector<std::string> &words
     const Operation *operation = std::find_if(std::begin(operations), std::end(operations),
                                               [&](const Operation &o) { return what == o.word; });
     if (operation == std::end(operations))
-        host.Fail("'segment' takes sum, min, max, set, query or add, not '" + what + "'");
+        host.Fail("'segment' takes sum, min, max, set, query, add or lazy, not '" + what + "'");
     if (words.size() != 2 + operation->operands)
         host.Fail(std::string("'segment' expects: ") + operation->usage);
     const int64_t wide = int64_t(1) << 40;
