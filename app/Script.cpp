@@ -9,6 +9,7 @@
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
 #include "frames/NumbersDlg.h"
+#include "frames/Presenter.h"
 #include "frames/RecordPanel.h"
 #include "frames/Problems.h"
 #include "model/algorithms/Table.h"
@@ -488,6 +489,10 @@ const std::vector<StatementEntry> &ScriptStatements()
                 &R::MergePanel),
             Own("code", "code on|off", {}, "  code on|off       show or hide the code panel (the run's pseudocode and counts)\n",
                 false, &R::Code),
+            Own("present", "present on|off", {},
+                "  present on|off    present mode: full screen, the run's toolbar and the code panel,\n"
+                "                    the tree fitted; PgDown/Right/Space step, PgUp/Left back, B or . black\n",
+                false, &R::Present),
             Own("text-size", "text-size N (points)", {},
                 "  text-size N       the size in points of the panels' text, the narration and the array\n", false,
                 &R::TextSize),
@@ -845,6 +850,11 @@ void CScriptRunner::Array(const QStringList &words)
 void CScriptRunner::Code(const QStringList &words)
 {
     m_app->MainFrame()->ShowPanel(ID_VIEW_CODE, OnOrOff(words));
+}
+
+void CScriptRunner::Present(const QStringList &words)
+{
+    m_app->MainFrame()->Presenter()->SetOn(OnOrOff(words));
 }
 
 void CScriptRunner::Seek(const QStringList &words)

@@ -5,6 +5,7 @@
 #include "frames/ChildFrm.h"
 #include "frames/CodePanel.h"
 #include "frames/MainFrm.h"
+#include "frames/Presenter.h"
 #include "frames/RecordPanel.h"
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
@@ -213,6 +214,8 @@ QByteArray ProgramStateJson(CMainFrame *frame)
             {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},
             {"menuTitles", menuTitles},
             {"fullScreen", frame->isFullScreen()},
+            {"present", frame->Presenter()->On()},
+            {"blank", frame->Presenter()->Blank()},
             {"textSize", frame->TextSize()},
             {"indices", frame->ShowIndices()},
             {"arrayPanel", arrayPanel},

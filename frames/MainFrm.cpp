@@ -1,4 +1,5 @@
 #include "MainFrm.h"
+#include "Presenter.h"
 
 #include "ChildFrm.h"
 #include "LeafEditor.h"
@@ -9,6 +10,7 @@
 #include "ArrayPanel.h"
 #include "CodePanel.h"
 #include "GotoDlg.h"
+#include "Presenter.h"
 #include "Problems.h"
 #include "ValuesDlg.h"
 #include "model/algorithms/Table.h"
@@ -137,6 +139,7 @@ const std::vector<Menu> &DocumentMenu()
           {ID_VIEW_INDICES, QT_TRANSLATE_NOOP("CMainFrame", "顯示節點編號(&D)")},
           {0, nullptr},
           {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
+          {ID_VIEW_PRESENT, QT_TRANSLATE_NOOP("CMainFrame", "簡報模式(&P)\tF5")},
           {kLanguageMenu, QT_TRANSLATE_NOOP("CMainFrame", "語言(&L)")}}},
         {QT_TRANSLATE_NOOP("CMainFrame", "視窗(&W)"),
          {{ID_WINDOW_NEW, QT_TRANSLATE_NOOP("CMainFrame", "新增視窗(&N)")},
@@ -190,6 +193,7 @@ const std::vector<std::pair<int, QKeySequence>> &Accelerators()
         {ID_WINNER_SLOWER, QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)},
         {ID_NODE_GOTO, QKeySequence(Qt::CTRL | Qt::Key_G)},
         {ID_VIEW_FULL_SCREEN, QKeySequence(Qt::Key_F11)},
+        {ID_VIEW_PRESENT, QKeySequence(Qt::Key_F5)},
         {ID_VIEW_PRACTICE, QKeySequence(Qt::Key_F8)},
         {ID_PRACTICE_HINT, QKeySequence(Qt::SHIFT | Qt::Key_F8)},
         {ID_FILE_STOP_SCRIPT, QKeySequence(Qt::Key_Escape)},
@@ -411,6 +415,11 @@ CMainFrame::CMainFrame()
         ui->SetCheck(m_bShowIndices);
     });
     OnCommand(ID_VIEW_NODE_COUNT, [this] { AskNodeCount(); });
+    OnCommand(ID_VIEW_PRESENT, [this] { m_pPresenter->SetOn(!m_pPresenter->On()); });
+    OnUpdateCommand(ID_VIEW_PRESENT, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_pPresenter && m_pPresenter->On());
+    });
     OnCommand(ID_VIEW_FULL_SCREEN, [this] { ShowFullScreen(!isFullScreen()); });
     OnUpdateCommand(ID_VIEW_FULL_SCREEN, [this](CCmdUI *ui) {
         ui->Enable();
@@ -552,7 +561,7 @@ void CMainFrame::CreateActions()
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
                                              ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_VIEW_PRACTICE,
                                              ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW, ID_VIEW_LANGUAGE_ZH,
-                                             ID_VIEW_LANGUAGE_EN, ID_VIEW_INDICES})
+                                             ID_VIEW_LANGUAGE_EN, ID_VIEW_INDICES, ID_VIEW_PRESENT})
         m_actions[id]->setCheckable(true);
     for (const CommandEntry &command : AlgorithmCommands())
         m_actions[command.value]->setCheckable(bool(command.checked));
@@ -631,8 +640,19 @@ void CMainFrame::OnCreate()
             UpdateCommandUISoon();
         });
     }
+    m_pPresenter = new CPresenter(this);
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
+}
+
+bool CMainFrame::RunBarShown() const
+{
+    return m_runBar && !m_runBar->isHidden();
+}
+
+void CMainFrame::ShowRunBar(bool show)
+{
+    m_runBar->setVisible(show);
 }
 
 void CMainFrame::CreateToolBar()

@@ -53,6 +53,8 @@ public:
     QComboBox *m_wndZoomCombo = nullptr;
 };
 
+class CPresenter;
+
 class CMainFrame : public QMainWindow, public CCmdTarget {
     Q_OBJECT
 
@@ -122,6 +124,10 @@ public:
     // client point; the list's ends stop it.
     void StepZoom(int step, QPoint anchor);
     void ShowFullScreen(bool full);
+    // The run's toolbar (the second), shown or not.
+    bool RunBarShown() const;
+    void ShowRunBar(bool show);
+    CPresenter *Presenter() const { return m_pPresenter; }
 
 signals:
     // The user has shown or closed the panel of a View menu item.
@@ -181,6 +187,7 @@ private:
     int m_nTextSize = DefaultTextSize();
     void ShowScore();
     QToolBar *m_runBar = nullptr;
+    CPresenter *m_pPresenter = nullptr;
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;
     QSlider *m_stepSlider = nullptr;

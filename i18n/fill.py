@@ -428,6 +428,7 @@ EN = {
 '從樹根往下遞迴，查詢位置 L 到 R 的結果\n區間查詢': 'Query positions L to R, recursively from the root down\nRange Query',
 '把位置 L 到 R 都加上一個值，用延遲標記\n區間加值': 'Add a value to positions L to R, with lazy tags\nRange Add',
 '節點 %1 的值 %2 超出範圍：堆積的值必須在 -%3 到 %3 之間。': 'Node %1 holds %2, out of range: the values of a heap are -%3 to %3.',
+'簡報模式(&P)\tF5': '&Present\tF5',
 }
 
 path = sys.argv[1]

@@ -602,6 +602,10 @@ Save anyway?</translation>
         <source>區間加值(&amp;A)...</source>
         <translation>Range &amp;Add...</translation>
     </message>
+    <message>
+        <source>簡報模式(&amp;P)	F5</source>
+        <translation>&amp;Present	F5</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>

@@ -73,6 +73,8 @@ enum Command : int {
     ID_VIEW_TEXT_RESET = 0x804A,
     ID_VIEW_INDICES = 0x804B,
     ID_VIEW_NODE_COUNT = 0x804C,
+    // A lecture hall: full screen, a presenter's remote steps the run.
+    ID_VIEW_PRESENT = 0x8060,
 };
 Q_ENUM_NS(Command)
 

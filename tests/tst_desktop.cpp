@@ -23,6 +23,8 @@ private slots:
     void fullScreenWithF11();
     void keysScroll_data();
     void keysScroll();
+    void presenterKeys_data();
+    void presenterKeys();
     void englishTexts();
     void languageBackAndForthKeepsTheChineseTexts();
     void badWheelAndKeyStatements_data();
@@ -247,6 +249,34 @@ void TestDesktop::keysScroll()
     QCOMPARE(view["clientWidth"].toInt(), 780);
     QCOMPARE(view["hScrollPos"].toInt(), h);
     QCOMPARE(view["vScrollPos"].toInt(), v);
+}
+
+void TestDesktop::presenterKeys_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("blank");
+    QTest::newRow("F5, a remote's forward keys") << "key F5\nkey PgDown\nkey Right\nkey Space\n" << 3 << true << false;
+    QTest::newRow("and its back keys") << "present on\nrepeat 3 key PgDown\nkey PgUp\nkey Left\n" << 1 << true << false;
+    QTest::newRow("B blanks") << "present on\nkey PgDown\nkey B\n" << 1 << true << true;
+    QTest::newRow("a step after . brings the picture back") << "present on\nkey .\nkey PgDown\n" << 0 << true << false;
+    QTest::newRow("F5 again: keys as before") << "key F5\nkey F5\nkey PgDown\nkey B\n" << 0 << false << false;
+}
+
+// A presenter's remote steps the run in present mode, and only there.
+void TestDesktop::presenterKeys()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, step);
+    QFETCH(bool, present);
+    QFETCH(bool, blank);
+    const QJsonObject state = State("ID_WINNER_TREE\nID_WINNER_END\nseek 0\n" + keys);
+    QCOMPARE(state["views"].toArray().first()["run"]["step"].toInt(), step);
+    QCOMPARE(state["present"].toBool(), present);
+    QCOMPARE(state["blank"].toBool(), blank);
+    QCOMPARE(state["fullScreen"].toBool(), present);
+    QCOMPARE(state["codePanel"]["visible"].toBool(), present);
 }
 
 void TestDesktop::englishTexts()
