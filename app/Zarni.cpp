@@ -14,6 +14,7 @@
 #include "framework/FileWrite.h"
 #include "res/Images.h"
 #include "framework/StandardIds.h"
+#include "res/Languages.h"
 #include "res/Resource.h"
 #include "view/ZarniView.h"
 
@@ -109,11 +110,12 @@ CZarniApp::CZarniApp()
     OnUpdateCommand(ID_FILE_STOP_SCRIPT, [this](CCmdUI *ui) { ui->Enable(m_pScript != nullptr); });
     OnCommand(ID_FILE_SAVE_SCRIPT, [this] { OnFileSaveScript(); });
     OnUpdateCommand(ID_FILE_SAVE_SCRIPT, [this](CCmdUI *ui) { ui->Enable(MainFrame() && MainFrame()->GetActiveView()); });
-    for (const auto &[id, language] : {std::pair{ID_VIEW_LANGUAGE_ZH, kChinese}, std::pair{ID_VIEW_LANGUAGE_EN, kEnglish}}) {
-        OnCommand(id, [this, language = language] { ChooseLanguage(language); });
-        OnUpdateCommand(id, [this, language = language](CCmdUI *ui) {
+    for (const ::Language &language : Languages()) {
+        const QString code = QString::fromLatin1(language.code);
+        OnCommand(language.command, [this, code] { ChooseLanguage(code); });
+        OnUpdateCommand(language.command, [this, code](CCmdUI *ui) {
             ui->Enable();
-            ui->SetCheck(m_language == language);
+            ui->SetCheck(m_language == code);
         });
     }
     OnCommand(ID_WINDOW_NEW, [this] {
@@ -195,7 +197,7 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
 
 bool CZarniApp::IsLanguage(const QString &language)
 {
-    return language == kChinese || language == kEnglish;
+    return FindLanguage(language) != nullptr;
 }
 
 // Our own texts are written in Traditional Chinese and translated to
@@ -217,12 +219,12 @@ void CZarniApp::SetLanguage(const QString &language)
             slot = std::move(translator);
         }
     };
-    if (language == kEnglish)
-        load(m_ownTranslator, QStringLiteral("zarni_en"), QStringLiteral(":/i18n"));
-    else if (!IsBatch()) // a batch run's messages are English, the system's reasons too
-        load(m_toolkitTranslator, QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    QLocale::setDefault(QLocale(language == kEnglish ? QLocale::English : QLocale::Chinese,
-                                language == kEnglish ? QLocale::UnitedStates : QLocale::Taiwan));
+    const ::Language &row = *FindLanguage(language);
+    if (row.ownFile)
+        load(m_ownTranslator, QString::fromLatin1(row.ownFile), QStringLiteral(":/i18n"));
+    if (row.toolkitFile && !IsBatch()) // a batch run's messages are English, the system's reasons too
+        load(m_toolkitTranslator, QString::fromLatin1(row.toolkitFile), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QLocale::setDefault(QLocale(row.language, row.territory));
 }
 
 void CZarniApp::ChooseLanguage(const QString &language)

@@ -1,5 +1,6 @@
 #include "Script.h"
 #include "Zarni.h"
+#include "res/Languages.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -71,7 +72,7 @@ int main(int argc, char **argv)
     const QCommandLineOption noScreen(QStringLiteral("headless"), QStringLiteral("Show no window; end after the script."));
     const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait MS between a run's steps (default 500, 0 when headless)."), QStringLiteral("MS"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Size of the main window (default 800x600)."), QStringLiteral("WxH"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The language of the texts: zh_TW (the default) or en."), QStringLiteral("LANG"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The language of the texts: %1 (the first the default).").arg(LanguageCodes()), QStringLiteral("LANG"));
     parser.addOptions({script, noScreen, delay, size, lang});
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A document to open, or a script (.zs) to run."), QStringLiteral("[file]"));
     if (!parser.parse(QApplication::arguments()))
@@ -83,7 +84,7 @@ int main(int argc, char **argv)
         return Usage(QStringLiteral("only one file can be opened, not %1").arg(parser.positionalArguments().size()));
 
     if (parser.isSet(lang) && !CZarniApp::IsLanguage(parser.value(lang)))
-        return Usage(QStringLiteral("--lang takes zh_TW or en, not '%1'").arg(parser.value(lang)));
+        return Usage(QStringLiteral("--lang takes %1, not '%2'").arg(LanguageCodes(), parser.value(lang)));
     // A lesson opened from the file manager is run, in a window kept open.
     QStringList documents = parser.positionalArguments();
     QString scriptPath = parser.value(script);

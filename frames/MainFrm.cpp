@@ -19,6 +19,7 @@
 #include "framework/App.h"
 #include "framework/Document.h"
 #include "res/Images.h"
+#include "res/Languages.h"
 #include "framework/StandardIds.h"
 #include "res/Resource.h"
 #include "Prompts.h"
@@ -537,13 +538,13 @@ void CMainFrame::CreateActions()
     for (const CommandEntry &command : AlgorithmCommands())
         add(command.value);
     // Each language is named in its own.
-    add(ID_VIEW_LANGUAGE_ZH);
-    add(ID_VIEW_LANGUAGE_EN);
-    m_actions[ID_VIEW_LANGUAGE_ZH]->setText(QStringLiteral("繁體中文"));
-    m_actions[ID_VIEW_LANGUAGE_EN]->setText(QStringLiteral("English"));
     auto *languages = new QActionGroup(this);
-    languages->addAction(m_actions[ID_VIEW_LANGUAGE_ZH]);
-    languages->addAction(m_actions[ID_VIEW_LANGUAGE_EN]);
+    for (const Language &language : Languages()) {
+        add(language.command);
+        m_actions[language.command]->setText(QString::fromUtf8(language.name));
+        m_actions[language.command]->setCheckable(true);
+        languages->addAction(m_actions[language.command]);
+    }
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         add(id);
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
@@ -560,8 +561,7 @@ void CMainFrame::CreateActions()
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
                                              ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_VIEW_PRACTICE,
-                                             ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW, ID_VIEW_LANGUAGE_ZH,
-                                             ID_VIEW_LANGUAGE_EN, ID_VIEW_INDICES, ID_VIEW_PRESENT})
+                                             ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW, ID_VIEW_INDICES, ID_VIEW_PRESENT})
         m_actions[id]->setCheckable(true);
     for (const CommandEntry &command : AlgorithmCommands())
         m_actions[command.value]->setCheckable(bool(command.checked));
@@ -824,7 +824,8 @@ void CMainFrame::BuildMenuBar(int menuId)
                 AddRecentFiles(popup);
             } else if (item.id == kLanguageMenu) {
                 QMenu *languages = popup->addMenu(tr(item.text));
-                languages->addActions({m_actions[ID_VIEW_LANGUAGE_ZH], m_actions[ID_VIEW_LANGUAGE_EN]});
+                for (const Language &language : Languages())
+                    languages->addAction(m_actions[language.command]);
                 connect(languages, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
             } else if (item.id == kWindowList) {
                 m_windowListSeparator = popup->addSeparator();

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>第 %1 / %2 步&#x3000;走過 %3 個節點&#x3000;合併 %4 次</source>
-        <translation>Step %1 / %2　%3 nodes visited　%4 values combined</translation>
+        <translation>Step %1 / %2&#x3000;%3 nodes visited&#x3000;%4 values combined</translation>
     </message>
 </context>
 <context>
@@ -197,7 +197,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>「%1」不是整數。</source>
-        <translation>'%1' is not a whole number.</translation>
+        <translation>&apos;%1&apos; is not a whole number.</translation>
     </message>
 </context>
 <context>
@@ -638,7 +638,7 @@ Save anyway?</translation>
     <name>CProblemText</name>
     <message>
         <source>「%1」不是整數。</source>
-        <translation>'%1' is not a whole number.</translation>
+        <translation>&apos;%1&apos; is not a whole number.</translation>
     </message>
     <message>
         <source>%1 超出範圍：值必須在 -%2 到 %2 之間。</source>
@@ -774,11 +774,11 @@ Save anyway?</translation>
     </message>
     <message>
         <source>先把勝者樹的比賽播完，才能找第二名。</source>
-        <translation>Play the winner tree's tournament to its end before finding the runner-up.</translation>
+        <translation>Play the winner tree&apos;s tournament to its end before finding the runner-up.</translation>
     </message>
     <message>
         <source>這一題的解答已經播過了：用播放器再看一次。</source>
-        <translation>This exercise's solution has been played: use the player to see it again.</translation>
+        <translation>This exercise&apos;s solution has been played: use the player to see it again.</translation>
     </message>
     <message>
         <source>區間樹要有 1 到 %1 個值，不是 %2 個。</source>
@@ -840,7 +840,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>這棵樹有 %1 個節點，請依堆積順序輸入每個節點的值，整數 -%2 到 %2，以空白或逗號分隔：</source>
-        <translation>The tree has %1 nodes. Enter every node's value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:</translation>
+        <translation>The tree has %1 nodes. Enter every node&apos;s value in heap order, whole numbers from -%2 to %2, separated by blanks or commas:</translation>
     </message>
     <message>
         <source>%1 個值太多，不在這裡列出；留空就不改變。</source>
@@ -1014,7 +1014,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>題目「%1」：</source>
-        <translation>Exercise "%1": </translation>
+        <translation>Exercise &quot;%1&quot;: </translation>
     </message>
     <message>
         <source>點兩個節點（或把一個值拖到另一個上），交換它們的值。</source>
@@ -1041,7 +1041,7 @@ Save anyway?</translation>
     <name>Export</name>
     <message>
         <source>不支援的檔案類型「%1」：請用 .png、.svg 或 .pdf。</source>
-        <translation>Unsupported file type "%1": use .png, .svg or .pdf.</translation>
+        <translation>Unsupported file type &quot;%1&quot;: use .png, .svg or .pdf.</translation>
     </message>
     <message>
         <source>畫布 %1 × %2 太大，無法存成 PNG；請改存為 SVG 或 PDF。</source>
@@ -1093,7 +1093,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>不支援的檔案類型「%1」：請用 .gif、.mp4、.webm、.pdf、.html 或 .zip。</source>
-        <translation>The type "%1" is not supported: use .gif, .mp4, .webm, .pdf, .html or .zip.</translation>
+        <translation>The type &quot;%1&quot; is not supported: use .gif, .mp4, .webm, .pdf, .html or .zip.</translation>
     </message>
     <message>
         <source>網頁最多容納 %1 個節點、%2 步；請匯出較少的步驟。</source>
@@ -1167,11 +1167,11 @@ Save anyway?</translation>
     </message>
     <message>
         <source>取出樹根的值 %1，堆積空了</source>
-        <translation>the root's value %1 is extracted; the heap is empty</translation>
+        <translation>the root&apos;s value %1 is extracted; the heap is empty</translation>
     </message>
     <message>
         <source>取出樹根的值 %1，最後一個節點的值移到樹根：%2</source>
-        <translation>the root's value %1 is extracted; the last node's value moves to the root: %2</translation>
+        <translation>the root&apos;s value %1 is extracted; the last node&apos;s value moves to the root: %2</translation>
     </message>
     <message>
         <source>%1 換上新的值</source>
@@ -1187,7 +1187,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>刪去節點 %1，最後一個節點的值移到這裡：%2</source>
-        <translation>node %1 is deleted; the last node's value moves there: %2</translation>
+        <translation>node %1 is deleted; the last node&apos;s value moves there: %2</translation>
     </message>
 </context>
 <context>
@@ -1206,7 +1206,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>葉節點 %1 的新值 %2 放進節點 0，往上比賽</source>
-        <translation>leaf %1's new value %2 goes into node 0 to play its way up</translation>
+        <translation>leaf %1&apos;s new value %2 goes into node 0 to play its way up</translation>
     </message>
     <message>
         <source>節點 %1：留下的 %2 勝 往上的 %3，兩者交換，%3 留下，%2 繼續往上</source>
@@ -1335,7 +1335,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>練習：節點 %1 的值要和哪個子節點交換？點那個子節點；不交換按 N。</source>
-        <translation>Practice: which child does node %1's value swap with? Click that child, or press N for none.</translation>
+        <translation>Practice: which child does node %1&apos;s value swap with? Click that child, or press N for none.</translation>
     </message>
     <message>
         <source>下沉</source>
@@ -1343,7 +1343,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>練習：節點 %1 的值要和父節點交換嗎？交換就點父節點；不交換按 N。</source>
-        <translation>Practice: does node %1's value swap with its parent? Click the parent for yes, press N for no.</translation>
+        <translation>Practice: does node %1&apos;s value swap with its parent? Click the parent for yes, press N for no.</translation>
     </message>
     <message>
         <source>上浮</source>
@@ -1351,7 +1351,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>練習：下一個輸出的值來自哪個序列？點那個序列的葉節點。</source>
-        <translation>Practice: which run does the next output come from? Click that run's leaf.</translation>
+        <translation>Practice: which run does the next output come from? Click that run&apos;s leaf.</translation>
     </message>
     <message>
         <source>不對，它來自葉節點 %1 的序列。</source>
@@ -1375,7 +1375,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>練習：節點 %1，往上的值（節點 0）和留下的值，哪個勝？點勝的方框。</source>
-        <translation>Practice: at node %1, which wins, the rising value (node 0) or the kept one? Click the winner's box.</translation>
+        <translation>Practice: at node %1, which wins, the rising value (node 0) or the kept one? Click the winner&apos;s box.</translation>
     </message>
     <message>
         <source>不對，往上的值（節點 0）勝。</source>
@@ -1387,7 +1387,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>練習：節點 %1 的比賽，哪個子節點那邊勝？點它的方框。</source>
-        <translation>Practice: in node %1's match, which child's side wins? Click its box.</translation>
+        <translation>Practice: in node %1&apos;s match, which child&apos;s side wins? Click its box.</translation>
     </message>
     <message>
         <source>比賽</source>
@@ -1526,7 +1526,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>a ← winner(2i)，b ← winner(2i + 1)（葉節點的 winner 是它的值）</source>
-        <translation>a ← winner(2i), b ← winner(2i + 1) (a leaf's winner is its value)</translation>
+        <translation>a ← winner(2i), b ← winner(2i + 1) (a leaf&apos;s winner is its value)</translation>
     </message>
     <message>
         <source>winner(i) ← a 與 b 中較大者（相等時取 b）；value(i) ← 另一個，即敗者</source>
@@ -1542,7 +1542,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>value(0) ← value(leaf)（leaf 是上一個總冠軍的葉節點）</source>
-        <translation>value(0) ← value(leaf) (leaf is the last overall winner's)</translation>
+        <translation>value(0) ← value(leaf) (leaf is the last overall winner&apos;s)</translation>
     </message>
     <message>
         <source>輸出 value(0)</source>
@@ -1574,15 +1574,15 @@ Save anyway?</translation>
     </message>
     <message>
         <source>把勝者的值 w 寫到目前序列</source>
-        <translation>write the winner's value w to the current run</translation>
+        <translation>write the winner&apos;s value w to the current run</translation>
     </message>
     <message>
         <source>leaf ← 勝者的葉節點；讀入下一個值 x 放進 leaf 與節點 0：x ≤ w 時屬於目前序列，否則屬於下一個；沒有輸入時 leaf 變空</source>
-        <translation>leaf ← the winner's leaf; read the next value x into leaf and node 0: in the current run if x ≤ w, else in the next; with no input left, leaf becomes empty</translation>
+        <translation>leaf ← the winner&apos;s leaf; read the next value x into leaf and node 0: in the current run if x ≤ w, else in the next; with no input left, leaf becomes empty</translation>
     </message>
     <message>
         <source>leaf ← 勝者的葉節點；讀入下一個值 x 放進 leaf：x ≤ w 時屬於目前序列，否則屬於下一個；沒有輸入時 leaf 變空</source>
-        <translation>leaf ← the winner's leaf; read the next value x into leaf: in the current run if x ≤ w, else in the next; with no input left, leaf becomes empty</translation>
+        <translation>leaf ← the winner&apos;s leaf; read the next value x into leaf: in the current run if x ≤ w, else in the next; with no input left, leaf becomes empty</translation>
     </message>
     <message>
         <source>若 value(i) 勝 value(0)：交換 value(i) 與 value(0)</source>
@@ -1630,7 +1630,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>對冠軍從葉節點往上經過的每個節點 v：候選 ← v 的兄弟（冠軍在那裡勝過它）</source>
-        <translation>for each node v on the winner's way up from its leaf: candidate ← v's sibling (the winner beat it there)</translation>
+        <translation>for each node v on the winner&apos;s way up from its leaf: candidate ← v&apos;s sibling (the winner beat it there)</translation>
     </message>
     <message>
         <source>second ← 最下面的候選</source>
@@ -1868,7 +1868,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>陣列的值，以空白或換行分隔；整數 -%1 到 %1，1 到 %2 個。以 # 開頭的行不算。</source>
-        <translation>The array's values, separated by blanks or new lines; whole numbers from -%1 to %1, 1 to %2 of them. Lines beginning with # do not count.</translation>
+        <translation>The array&apos;s values, separated by blanks or new lines; whole numbers from -%1 to %1, 1 to %2 of them. Lines beginning with # do not count.</translation>
     </message>
     <message>
         <source>個數</source>
@@ -1947,7 +1947,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>節點 %1 合併兩個子節點的結果：%2</source>
-        <translation>node %1 combines its children's results: %2</translation>
+        <translation>node %1 combines its children&apos;s results: %2</translation>
     </message>
     <message>
         <source>節點 %1 管位置 %2 到 %3，在 [%4, %5] 之外：回傳 e，不取</source>
@@ -2278,7 +2278,7 @@ Export Picture</translation>
     <message>
         <source>自己設定每個葉節點的值
 設定葉節點</source>
-        <translation>Set each leaf's value yourself
+        <translation>Set each leaf&apos;s value yourself
 Set Leaves</translation>
     </message>
     <message>
@@ -2290,7 +2290,7 @@ Merge Runs</translation>
     <message>
         <source>把樹根的值寫到輸出，再重賽它葉節點的路徑
 輸出勝者</source>
-        <translation>Write the root's value out and replay its leaf's path
+        <translation>Write the root&apos;s value out and replay its leaf&apos;s path
 Output the Winner</translation>
     </message>
     <message>
@@ -2302,7 +2302,7 @@ Output All</translation>
     <message>
         <source>顯示或隱藏樹的陣列
 陣列</source>
-        <translation>Show or hide the tree's array
+        <translation>Show or hide the tree&apos;s array
 Array</translation>
     </message>
     <message>
@@ -2362,25 +2362,25 @@ Keep Fitting</translation>
     <message>
         <source>顯示或隱藏執行中演算法的虛擬碼、說明與計數
 程式碼</source>
-        <translation>Show or hide the running algorithm's pseudocode, narration and counts
+        <translation>Show or hide the running algorithm&apos;s pseudocode, narration and counts
 Code</translation>
     </message>
     <message>
         <source>依堆積順序設定每個節點的值
 設定節點值</source>
-        <translation>Set every node's value in heap order
+        <translation>Set every node&apos;s value in heap order
 Set Node Values</translation>
     </message>
     <message>
         <source>之後的堆積操作維持最大堆積：父節點的值不小於子節點
 最大堆積</source>
-        <translation>The next heap operations keep a max-heap: no parent's value below its children's
+        <translation>The next heap operations keep a max-heap: no parent&apos;s value below its children&apos;s
 Max-Heap</translation>
     </message>
     <message>
         <source>之後的堆積操作維持最小堆積：父節點的值不大於子節點
 最小堆積</source>
-        <translation>The next heap operations keep a min-heap: no parent's value above its children's
+        <translation>The next heap operations keep a min-heap: no parent&apos;s value above its children&apos;s
 Min-Heap</translation>
     </message>
     <message>
@@ -2410,7 +2410,7 @@ Insert a Value</translation>
     <message>
         <source>輸出樹根的值，把最後一個節點的值移到樹根，再讓它下沉
 取出樹根</source>
-        <translation>Write out the root's value, move the last node's value to the root and sift it down
+        <translation>Write out the root&apos;s value, move the last node&apos;s value to the root and sift it down
 Extract the Root</translation>
     </message>
     <message>
@@ -2422,7 +2422,7 @@ Change a Key</translation>
     <message>
         <source>刪除一個節點：最後一個節點的值移過來，再讓它上浮或下沉
 刪除節點</source>
-        <translation>Delete a node: the last node's value moves there and sifts up or down
+        <translation>Delete a node: the last node&apos;s value moves there and sifts up or down
 Delete a Node</translation>
     </message>
     <message>
@@ -2578,19 +2578,19 @@ Build a Segment Tree</translation>
     <message>
         <source>之後建立的區間樹，每個節點存它那段的總和
 區間和</source>
-        <translation>Segment trees built from now on hold the sum of each node's positions
+        <translation>Segment trees built from now on hold the sum of each node&apos;s positions
 Sums</translation>
     </message>
     <message>
         <source>之後建立的區間樹，每個節點存它那段的最小值
 區間最小值</source>
-        <translation>Segment trees built from now on hold the least value of each node's positions
+        <translation>Segment trees built from now on hold the least value of each node&apos;s positions
 Minimums</translation>
     </message>
     <message>
         <source>之後建立的區間樹，每個節點存它那段的最大值
 區間最大值</source>
-        <translation>Segment trees built from now on hold the greatest value of each node's positions
+        <translation>Segment trees built from now on hold the greatest value of each node&apos;s positions
 Maximums</translation>
     </message>
     <message>
@@ -2610,6 +2610,12 @@ Range Query</translation>
 區間加值</source>
         <translation>Add a value to positions L to R, with lazy tags
 Range Add</translation>
+    </message>
+    <message>
+        <source>全螢幕上課：翻頁鍵走下一步或上一步，B 鍵讓畫面變黑
+簡報模式</source>
+        <translation>Full screen for a class: the page keys step forward or back, B blanks the screen
+Present</translation>
     </message>
 </context>
 <context>
