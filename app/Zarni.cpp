@@ -9,6 +9,7 @@
 #include "frames/ChildFrm.h"
 #include "frames/ExportDlg.h"
 #include "frames/MainFrm.h"
+#include "frames/Presenter.h"
 #include "frames/RecordPanel.h"
 #include "framework/DrawSurface.h"
 #include "framework/FileWrite.h"
@@ -103,11 +104,16 @@ CZarniApp::CZarniApp()
     }
     OnCommand(ID_FILE_RUN_SCRIPT, [this] { OnFileRunScript(); });
     OnUpdateCommand(ID_FILE_RUN_SCRIPT, [this](CCmdUI *ui) { ui->Enable(!m_pScript); });
+    // Esc stops a script, or else leaves present mode, as a slide show ends.
     OnCommand(ID_FILE_STOP_SCRIPT, [this] {
         if (m_pScript)
             m_pScript->RequestStop();
+        else if (MainFrame() && MainFrame()->Presenter()->On())
+            MainFrame()->Presenter()->SetOn(false);
     });
-    OnUpdateCommand(ID_FILE_STOP_SCRIPT, [this](CCmdUI *ui) { ui->Enable(m_pScript != nullptr); });
+    OnUpdateCommand(ID_FILE_STOP_SCRIPT, [this](CCmdUI *ui) {
+        ui->Enable(m_pScript != nullptr || (MainFrame() && MainFrame()->Presenter()->On()));
+    });
     OnCommand(ID_FILE_SAVE_SCRIPT, [this] { OnFileSaveScript(); });
     OnUpdateCommand(ID_FILE_SAVE_SCRIPT, [this](CCmdUI *ui) { ui->Enable(MainFrame() && MainFrame()->GetActiveView()); });
     for (const ::Language &language : Languages()) {

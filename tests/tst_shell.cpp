@@ -8,6 +8,7 @@
 #include "frames/CodePanel.h"
 #include "frames/ValuesDlg.h"
 #include "frames/MainFrm.h"
+#include "frames/Presenter.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
 #include "model/algorithms/segment/Segment.h"
@@ -147,6 +148,7 @@ private slots:
     void heapDialogRefusesThenInserts();
     void exerciseDialogRefusesThenStarts();
     void segmentDialogNamesTheFault();
+    void escapeLeavesPresentMode();
     void leafEditedInPlace();
 
 private:
@@ -973,6 +975,15 @@ void TestShell::segmentDialogNamesTheFault()
                                     "位置 0 的值 5 加上 99999 會超出 -99999 到 99999 的範圍。", "segmentAmount"}));
     view->OnWinnerEnd();
     QCOMPARE(view->Model().Find<SegmentState>().Array(), (std::vector<int64_t>{5, 4, 2, 3}));
+}
+
+// Esc, which stops a script, leaves present mode when no script runs.
+void TestShell::escapeLeavesPresentMode()
+{
+    Frame()->RouteCommand(ID_VIEW_PRESENT);
+    QVERIFY(Frame()->Presenter()->On() && Frame()->isFullScreen());
+    Frame()->RouteCommand(ID_FILE_STOP_SCRIPT);
+    QVERIFY(!Frame()->Presenter()->On() && !Frame()->isFullScreen());
 }
 
 void TestShell::leafEditedInPlace()
