@@ -16,6 +16,7 @@
 #include "framework/FileWrite.h"
 #include "CommandNames.h"
 #include "framework/StandardIds.h"
+#include "res/Languages.h"
 #include "res/Resource.h"
 #include "view/ZarniView.h"
 
@@ -493,6 +494,9 @@ const std::vector<StatementEntry> &ScriptStatements()
                 "  present on|off    present mode: full screen, the run's toolbar and the code panel,\n"
                 "                    the tree fitted; PgDown/Right/Space step, PgUp/Left back, B or . black\n",
                 false, &R::Present),
+            Own("language", "language CODE", {},
+                "  language CODE     the interface's language, a code --lang takes (the 語言 menu)\n", false,
+                &R::LanguageNamed),
             Own("text-size", "text-size N (points)", {},
                 "  text-size N       the size in points of the panels' text, the narration and the array\n", false,
                 &R::TextSize),
@@ -855,6 +859,15 @@ void CScriptRunner::Code(const QStringList &words)
 void CScriptRunner::Present(const QStringList &words)
 {
     m_app->MainFrame()->Presenter()->SetOn(OnOrOff(words));
+}
+
+void CScriptRunner::LanguageNamed(const QStringList &words)
+{
+    Expect(words, 2);
+    const Language *language = FindLanguage(words[1]);
+    if (!language)
+        Fail(QStringLiteral("'language' takes %1, not '%2'").arg(LanguageCodes(), words[1]));
+    m_app->MainFrame()->RouteCommand(language->command); // as its item in the menu
 }
 
 void CScriptRunner::Seek(const QStringList &words)

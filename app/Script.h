@@ -97,6 +97,7 @@ public:
     void SaveScript(const QStringList &words);
     void Array(const QStringList &words);
     void Present(const QStringList &words);
+    void LanguageNamed(const QStringList &words);
     void Goto(const QStringList &words);
     void Fit(const QStringList &words);
     void MergePanel(const QStringList &words);

@@ -17,7 +17,10 @@
 #include <QJsonObject>
 #include <QTranslator>
 #include <private/qzipwriter_p.h>
+#include <algorithm>
+#include <climits>
 #include <map>
+#include <tuple>
 #include <optional>
 
 namespace {
@@ -81,8 +84,9 @@ private:
 
     void WritePart(Stream &out, const Message &part)
     {
+        const bool counted = part.CountOf() >= 0;
         out.Put(TextNumber(part));
-        out.Put(part.Args().size());
+        out.Put(part.Args().size() + (counted ? 1 : 0));
         for (const Message::Arg &arg : part.Args()) {
             switch (arg.kind) {
             case Message::ArgKind::Number:
@@ -103,16 +107,28 @@ private:
                 break;
             }
         }
+        if (counted) // the place after the numbered ones: the page's texts say it there
+            out.Put(Zigzag(part.CountOf()) * 8 + uint64_t(Message::ArgKind::Number));
     }
     uint64_t TextNumber(const Message &part)
     {
         if (!part.Text())
             return 0;
-        const auto key = std::make_pair(std::string(part.Context()), std::string(part.Text()));
+        // A text with a count is kept once a plural form, its %n a numbered place.
+        const int n = int(std::clamp<int64_t>(part.CountOf(), -1, INT_MAX));
+        QString source = QString::fromUtf8(part.Text());
+        QString english = m_english.translate(part.Context(), part.Text(), nullptr, n);
+        if (english.isEmpty())
+            english = source;
+        if (n >= 0) {
+            const QString place = QStringLiteral("%") + QString::number(part.Args().size() + 1);
+            source.replace(QLatin1String("%n"), place);
+            english.replace(QLatin1String("%n"), place);
+        }
+        const auto key = std::make_tuple(std::string(part.Context()), std::string(part.Text()), english.toStdString());
         auto found = m_numbers.find(key);
         if (found == m_numbers.end()) {
-            const QString english = m_english.translate(part.Context(), part.Text());
-            m_table.append(QJsonArray{QString::fromUtf8(part.Text()), english.isEmpty() ? QString::fromUtf8(part.Text()) : english});
+            m_table.append(QJsonArray{source, english});
             found = m_numbers.emplace(key, m_table.size()).first;
         }
         return uint64_t(found->second);
@@ -131,7 +147,7 @@ private:
     int64_t m_nSteps = -1;
     QTranslator m_source; // holds nothing: the source texts
     QTranslator m_english;
-    std::map<std::pair<std::string, std::string>, qsizetype> m_numbers;
+    std::map<std::tuple<std::string, std::string, std::string>, qsizetype> m_numbers;
     std::map<std::string, qsizetype> m_words;
     QJsonArray m_table;
     QJsonArray m_wordTable;

@@ -231,6 +231,11 @@ void CZarniApp::SetLanguage(const QString &language)
     if (row.toolkitFile && !IsBatch()) // a batch run's messages are English, the system's reasons too
         load(m_toolkitTranslator, QString::fromLatin1(row.toolkitFile), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QLocale::setDefault(QLocale(row.language, row.territory));
+    SetLabelFace(QString::fromLatin1(row.labelFace));
+    if (m_pMainFrame) {
+        QApplication::setFont(InterfaceFont());
+        m_pMainFrame->SetTextSize(m_pMainFrame->TextSize()); // the panels' text in the new face
+    }
 }
 
 void CZarniApp::ChooseLanguage(const QString &language)

@@ -67,10 +67,10 @@ public:
     // Whether what the user does now may be kept for the next start.
     bool SettingsWritable() const;
 
-    // The language of the texts: "zh_TW" (the default) or "en". Before
-    // start-up it overrides the one kept in the settings.
+    // The language of the texts, a code of the table (res/Languages):
+    // "zh_TW" the default. Before start-up it overrides the one kept in the
+    // settings.
     static constexpr const char *kChinese = "zh_TW";
-    static constexpr const char *kEnglish = "en";
     static bool IsLanguage(const QString &language);
     void SetLanguage(const QString &language);
     const QString &Language() const { return m_language; }

@@ -83,9 +83,9 @@ bool CValuesDlg::SizeTreeTo(int64_t values)
     const int64_t nodes = leaves ? 2 * values - 1 : values;
     if (nodes > kMaxShownValues)
         return true; // the count's problem is told as before
-    const QString question = leaves ? tr("輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？")
-                                          .arg(values).arg(now).arg(nodes)
-                                    : tr("輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？").arg(values).arg(now);
+    const QString question = leaves ? tr("輸入了 %n 個值，這棵樹有 %1 個葉節點。要換成有 %n 個葉節點的樹（%2 個節點）嗎？", nullptr, int(values))
+                                          .arg(now).arg(nodes)
+                                    : tr("輸入了 %n 個值，這棵樹有 %1 個節點。要換成有 %n 個節點的樹嗎？", nullptr, int(values)).arg(now);
     if (QMessageBox::question(this, windowTitle(), question) != QMessageBox::Yes)
         return false;
     m_pView->SetNodeCount(int(nodes));

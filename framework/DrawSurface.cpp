@@ -49,19 +49,46 @@ QRect Normalized(int left, int top, int right, int bottom)
 
 } // namespace
 
+namespace {
+
+struct LabelFace {
+    QString family = QStringLiteral("AR PL UMing TW");
+    int generation = 0;
+};
+
+LabelFace &CurrentLabelFace()
+{
+    static LabelFace face;
+    return face;
+}
+
+} // namespace
+
 void InstallFontSubstitutions()
 {
     static const bool installed = [] {
-        QFont::insertSubstitution(QString::fromUtf8(kLabelFace), QStringLiteral("AR PL UMing TW"));
+        QFont::insertSubstitution(QString::fromUtf8(kLabelFace), CurrentLabelFace().family);
         return true;
     }();
     Q_UNUSED(installed);
 }
 
+void SetLabelFace(const QString &family)
+{
+    LabelFace &face = CurrentLabelFace();
+    if (family == face.family)
+        return;
+    InstallFontSubstitutions();
+    face.family = family;
+    ++face.generation;
+    QFont::removeSubstitutions(QString::fromUtf8(kLabelFace));
+    QFont::insertSubstitution(QString::fromUtf8(kLabelFace), family);
+}
+
 QFont InterfaceFont()
 {
     InstallFontSubstitutions();
-    QFont font(QString::fromUtf8(kLabelFace));
+    QFont font(CurrentLabelFace().family);
     font.setPointSize(9);
     return font;
 }
@@ -86,11 +113,19 @@ LogFont LabelFontDescription(int cellHeight)
     return lf;
 }
 
+bool CFont::IsCurrent() const
+{
+    return m_valid && m_generation == CurrentLabelFace().generation;
+}
+
 bool CFont::CreateFontIndirect(const LogFont &description)
 {
     InstallFontSubstitutions();
     m_description = description;
-    QFont font(description.faceName);
+    m_generation = CurrentLabelFace().generation;
+    // The system face is the language's own face: named straight away, as
+    // the toolkit keeps a font it found under a name.
+    QFont font(description.faceName == QString::fromUtf8(kLabelFace) ? CurrentLabelFace().family : description.faceName);
     if (description.pitchAndFamily & FF_SWISS)
         font.setStyleHint(QFont::SansSerif);
     // Name the face that really draws, so that exported pictures name it too.

@@ -49,7 +49,10 @@ struct LogFont {
 
 // Maps the Traditional Chinese system face to the CJK font installed here.
 void InstallFontSubstitutions();
-// The face of the interface: the Traditional Chinese system font, 9 points.
+// The face the system face stands for, the language's own (Traditional
+// Chinese by default); fonts made before it changed are no longer current.
+void SetLabelFace(const QString &family);
+// The face of the interface: the system face, 9 points.
 QFont InterfaceFont();
 
 // The label font of a node box for a given cell height.
@@ -68,6 +71,8 @@ class CFont {
 public:
     bool CreateFontIndirect(const LogFont &description);
     bool IsValid() const { return m_valid; }
+    // Valid and made in the label face of now.
+    bool IsCurrent() const;
     const LogFont &Description() const { return m_description; }
     const QFont &Font() const { return m_font; }
     int Ascent() const { return m_ascent; }
@@ -92,6 +97,7 @@ private:
     int m_ascent = 0;
     int m_cellHeight = 0;
     bool m_valid = false;
+    int m_generation = 0;
 };
 
 class CBrush {

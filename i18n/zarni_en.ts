@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>第 %1 / %2 步&#x3000;走過 %3 個節點&#x3000;合併 %4 次</source>
-        <translation>Step %1 / %2&#x3000;%3 nodes visited&#x3000;%4 values combined</translation>
+        <translation>Step %1 / %2&#x3000;nodes visited %3&#x3000;values combined %4</translation>
     </message>
 </context>
 <context>
@@ -725,10 +725,6 @@ Save anyway?</translation>
         <translation>The input came out as one sorted run: there is nothing to merge.</translation>
     </message>
     <message>
-        <source>置換選擇產生了 %1 個序列，合併最多只能有 %2 個。</source>
-        <translation>Replacement selection made %1 runs; a merge takes at most %2.</translation>
-    </message>
-    <message>
         <source>畫面上是堆積排序：排好的節點不是堆積。請先重新建堆積或設定節點值。</source>
         <translation>A heapsort is shown: its sorted nodes are no heap. Build the heap again or set the values first.</translation>
     </message>
@@ -804,6 +800,13 @@ Save anyway?</translation>
         <source>節點 %1 的值 %2 超出範圍：堆積的值必須在 -%3 到 %3 之間。</source>
         <translation>Node %1 holds %2, out of range: the values of a heap are -%3 to %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>置換選擇產生了 %n 個序列，合併最多只能有 %1 個。</source>
+        <translation>
+            <numerusform>Replacement selection made %n run; a merge takes at most %1.</numerusform>
+            <numerusform>Replacement selection made %n runs; a merge takes at most %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CRecordPanel</name>
@@ -846,13 +849,19 @@ Save anyway?</translation>
         <source>%1 個值太多，不在這裡列出；留空就不改變。</source>
         <translation>%1 values are too many to list here; leave this empty to keep them as they are.</translation>
     </message>
-    <message>
-        <source>輸入了 %1 個值，這棵樹有 %2 個葉節點。要換成有 %1 個葉節點的樹（%3 個節點）嗎？</source>
-        <translation>You typed %1 values; the tree has %2 leaves. Make a tree of %1 leaves (%3 nodes)?</translation>
+    <message numerus="yes">
+        <source>輸入了 %n 個值，這棵樹有 %1 個葉節點。要換成有 %n 個葉節點的樹（%2 個節點）嗎？</source>
+        <translation>
+            <numerusform>You typed %n value; the tree has %1 leaves. Make a tree of %n leaf (%2 node)?</numerusform>
+            <numerusform>You typed %n values; the tree has %1 leaves. Make a tree of %n leaves (%2 nodes)?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>輸入了 %1 個值，這棵樹有 %2 個節點。要換成有 %1 個節點的樹嗎？</source>
-        <translation>You typed %1 values; the tree has %2 nodes. Make a tree of %1 nodes?</translation>
+    <message numerus="yes">
+        <source>輸入了 %n 個值，這棵樹有 %1 個節點。要換成有 %n 個節點的樹嗎？</source>
+        <translation>
+            <numerusform>You typed %n value; the tree has %1 nodes. Make a tree of %n node?</numerusform>
+            <numerusform>You typed %n values; the tree has %1 nodes. Make a tree of %n nodes?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1138,9 +1147,12 @@ Save anyway?</translation>
         <source>不是最大堆積：節點 %1 的值 %2 大於父節點 %3 的值 %4。</source>
         <translation>Not a max-heap: node %1 holds %2, greater than its parent %3 (%4).</translation>
     </message>
-    <message>
-        <source>已取出 %1 個值：%2</source>
-        <translation>Extracted %1 values: %2</translation>
+    <message numerus="yes">
+        <source>已取出 %n 個值：%1</source>
+        <translation>
+            <numerusform>Extracted %n value: %1</numerusform>
+            <numerusform>Extracted %n values: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1260,14 +1272,6 @@ Save anyway?</translation>
         <translation>R%1</translation>
     </message>
     <message>
-        <source>合併完成：輸出 %1 個值。</source>
-        <translation>Merge done: %1 values output.</translation>
-    </message>
-    <message>
-        <source>已輸出 %1 個值，還剩 %2 個。</source>
-        <translation>%1 values output, %2 left.</translation>
-    </message>
-    <message>
         <source>每次輸出平均比較 %1 次。</source>
         <translation> %1 comparisons a pop on average.</translation>
     </message>
@@ -1275,13 +1279,23 @@ Save anyway?</translation>
         <source>序列 %1</source>
         <translation>Run %1</translation>
     </message>
+    <message numerus="yes">
+        <source>合併完成：輸出 %n 個值。</source>
+        <translation>
+            <numerusform>Merge done: %n value output.</numerusform>
+            <numerusform>Merge done: %n values output.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已輸出 %n 個值，還剩 %1 個。</source>
+        <translation>
+            <numerusform>%n value output, %1 left.</numerusform>
+            <numerusform>%n values output, %1 left.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MergeAlgorithm</name>
-    <message>
-        <source>一次輸出剩下的 %1 個值</source>
-        <translation>the %1 values left go out at once</translation>
-    </message>
     <message>
         <source>輸出 %1，它來自序列 %2</source>
         <translation>output %1, from run %2</translation>
@@ -1293,6 +1307,13 @@ Save anyway?</translation>
     <message>
         <source>葉節點 %1 換上序列 %2 的下一個值 %3</source>
         <translation>leaf %1 takes the next value of run %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>一次輸出剩下的 %n 個值</source>
+        <translation>
+            <numerusform>the %n value left goes out at once</numerusform>
+            <numerusform>the %n values left go out at once</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1316,10 +1337,6 @@ Save anyway?</translation>
     <message>
         <source>看虛擬碼第 %1 行。</source>
         <translation>See line %1 of the pseudocode.</translation>
-    </message>
-    <message>
-        <source>練習結束：這次問了 %1 題，錯了 %2 題。</source>
-        <translation>Practice done: %1 questions in this run, %2 missed. </translation>
     </message>
     <message>
         <source>錯在：%1。</source>
@@ -1404,6 +1421,13 @@ Save anyway?</translation>
     <message>
         <source>區間的關係</source>
         <translation>ranges</translation>
+    </message>
+    <message numerus="yes">
+        <source>練習結束：這次問了 %n 題，錯了 %1 題。</source>
+        <translation>
+            <numerusform>Practice done: %n question in this run, %1 missed. </numerusform>
+            <numerusform>Practice done: %n questions in this run, %1 missed. </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1770,10 +1794,6 @@ Save anyway?</translation>
         <translation>%1 is read into leaf %2 (run 1)</translation>
     </message>
     <message>
-        <source>序列 %1 結束，共 %2 個值；開始序列 %3</source>
-        <translation>run %1 ends with %2 values; run %3 begins</translation>
-    </message>
-    <message>
         <source>把 %1 寫到序列 %2</source>
         <translation>%1 is written to run %2</translation>
     </message>
@@ -1809,6 +1829,13 @@ Save anyway?</translation>
         <source>節點 %1：往上的 %2 勝 留下的 %3</source>
         <translation>node %1: the rising %2 beats the kept %3</translation>
     </message>
+    <message numerus="yes">
+        <source>序列 %1 結束，共 %n 個值；開始序列 %2</source>
+        <translation>
+            <numerusform>run %1 ends with %n value; run %2 begins</numerusform>
+            <numerusform>run %1 ends with %n values; run %2 begins</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RunAlgorithm</name>
@@ -1819,10 +1846,6 @@ Save anyway?</translation>
 </context>
 <context>
     <name>SecondBestAlgorithm</name>
-    <message>
-        <source>比賽比了 %1 次；</source>
-        <translation>the tournament made %1 comparisons; </translation>
-    </message>
     <message>
         <source>節點 %1 (%2) 在節點 %3 輸給冠軍 %4，是第二名的候選</source>
         <translation>node %1 (%2) lost to the winner %4 at node %3: a candidate for second</translation>
@@ -1835,9 +1858,19 @@ Save anyway?</translation>
         <source>節點 %1 (%2) 沒有大於目前的候選節點 %3 (%4)</source>
         <translation>node %1 (%2) is not greater than the candidate so far, node %3 (%4)</translation>
     </message>
-    <message>
-        <source>第二名是節點 %1 的 %2；共比較 %3 次</source>
-        <translation>the runner-up is %2 at node %1; %3 comparisons in all</translation>
+    <message numerus="yes">
+        <source>比賽比了 %n 次；</source>
+        <translation>
+            <numerusform>the tournament made %n comparison; </numerusform>
+            <numerusform>the tournament made %n comparisons; </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>第二名是節點 %1 的 %2；共比較 %n 次</source>
+        <translation>
+            <numerusform>the runner-up is %2 at node %1; %n comparison in all</numerusform>
+            <numerusform>the runner-up is %2 at node %1; %n comparisons in all</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1942,10 +1975,6 @@ Save anyway?</translation>
         <translation>node %1 is made again: %2</translation>
     </message>
     <message>
-        <source>查詢 [%1, %2] 的結果是 %3；走過 %4 個節點，取用 %5 個</source>
-        <translation>the query over [%1, %2] gives %3; %4 nodes visited, %5 taken</translation>
-    </message>
-    <message>
         <source>節點 %1 合併兩個子節點的結果：%2</source>
         <translation>node %1 combines its children&apos;s results: %2</translation>
     </message>
@@ -1976,6 +2005,13 @@ Save anyway?</translation>
     <message>
         <source>節點 %1 管位置 %2 到 %3，部分在 [%4, %5] 內：沒有標記要推，問兩個子節點</source>
         <translation>node %1 covers positions %2 to %3, partly inside [%4, %5]: no tag to push, it asks both children</translation>
+    </message>
+    <message numerus="yes">
+        <source>查詢 [%1, %2] 的結果是 %3；走過 %n 個節點，取用 %4 個</source>
+        <translation>
+            <numerusform>the query over [%1, %2] gives %3; %n node visited, %4 taken</numerusform>
+            <numerusform>the query over [%1, %2] gives %3; %n nodes visited, %4 taken</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2616,6 +2652,12 @@ Range Add</translation>
 簡報模式</source>
         <translation>Full screen for a class: the page keys step forward or back, B blanks the screen
 Present</translation>
+    </message>
+    <message>
+        <source>以簡體中文顯示
+簡體中文</source>
+        <translation>Show in Simplified Chinese
+Simplified Chinese</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,12 @@ Message &Message::Real(double value, int decimals)
     return *this;
 }
 
+Message &Message::Count(int64_t n)
+{
+    m_count = n;
+    return *this;
+}
+
 Message &Message::Append(Message next)
 {
     if (!next.Empty())
@@ -49,7 +55,7 @@ Message &Message::Append(Message next)
 bool Message::operator==(const Message &other) const
 {
     auto same = [](const char *a, const char *b) { return a == b || (a && b && std::strcmp(a, b) == 0); };
-    if (!same(m_text, other.m_text) || m_args.size() != other.m_args.size() || m_nested != other.m_nested ||
+    if (!same(m_text, other.m_text) || m_count != other.m_count || m_args.size() != other.m_args.size() || m_nested != other.m_nested ||
         m_words != other.m_words || m_reals != other.m_reals || m_then != other.m_then)
         return false;
     for (std::size_t i = 0; i < m_args.size(); ++i)

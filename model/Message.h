@@ -12,6 +12,9 @@
 // Marks a source text for the translators (lupdate reads it as it reads
 // QT_TRANSLATE_NOOP); the text itself is the key.
 #define ZARNI_TEXT(context, text) text
+// The same for a text whose %n is a count (Message::Count), so that each
+// language has its plural forms of it.
+#define ZARNI_COUNTED(context, text) text
 
 class Message {
 public:
@@ -29,6 +32,9 @@ public:
     const char *Context() const { return m_context; }
     const char *Text() const { return m_text; }
     const std::vector<Arg> &Args() const { return m_args; }
+    // The count its %n says, by which its translation chooses a plural
+    // form; -1 for none.
+    int64_t CountOf() const { return m_count; }
     const Message &Nested(std::size_t i) const { return m_nested[i]; }
     const std::string &Word(std::size_t i) const { return m_words[i]; }
     double Real(std::size_t i) const { return m_reals[i]; }
@@ -51,6 +57,8 @@ public:
     // A real number with so many decimals, as the language writes it.
     Message &Real(double value, int decimals);
     Message &Append(Message next);
+    // The count for %n, apart from the numbered places (as a tr() with n).
+    Message &Count(int64_t n);
 
     bool operator==(const Message &other) const;
     bool operator!=(const Message &other) const { return !(*this == other); }
@@ -58,6 +66,7 @@ public:
 private:
     const char *m_context = nullptr;
     const char *m_text = nullptr;
+    int64_t m_count = -1;
     std::vector<Arg> m_args;
     std::vector<Message> m_nested;
     std::vector<std::string> m_words;

@@ -478,8 +478,8 @@ Message TreeModel::Summary() const
 {
     if (!m_practice.on || !m_pRun || !AtEnd() || m_practice.run != Run() || m_practice.runAsked == 0)
         return {};
-    Message text = Message(kContext, ZARNI_TEXT("Practice", "練習結束：這次問了 %1 題，錯了 %2 題。"))
-                       .Number(m_practice.runAsked)
+    Message text = Message(kContext, ZARNI_COUNTED("Practice", "練習結束：這次問了 %n 題，錯了 %1 題。"))
+                       .Count(m_practice.runAsked)
                        .Number(m_practice.runWrong);
     if (!m_practice.missed.empty())
         text.Append(Message(kContext, ZARNI_TEXT("Practice", "錯在：%1。")).With(Joined(m_practice.missed)));

@@ -2,11 +2,17 @@
 
 #include "Resource.h"
 
+#include <QCoreApplication>
+
 const std::vector<Language> &Languages()
 {
     static const std::vector<Language> languages{
-        {"zh_TW", "繁體中文", nullptr, "qtbase_zh_TW", QLocale::Chinese, QLocale::Taiwan, ID_VIEW_LANGUAGE_ZH},
-        {"en", "English", "zarni_en", nullptr, QLocale::English, QLocale::UnitedStates, ID_VIEW_LANGUAGE_EN},
+        {"zh_TW", "繁體中文", QT_TRANSLATE_NOOP("Strings", "以繁體中文顯示\n繁體中文"), nullptr, "qtbase_zh_TW",
+         "AR PL UMing TW", QLocale::Chinese, QLocale::Taiwan, ID_VIEW_LANGUAGE_ZH},
+        {"zh_CN", "简体中文", QT_TRANSLATE_NOOP("Strings", "以簡體中文顯示\n簡體中文"), "zarni_zh_CN", "qtbase_zh_CN",
+         "AR PL UMing CN", QLocale::Chinese, QLocale::China, ID_VIEW_LANGUAGE_ZH_CN},
+        {"en", "English", QT_TRANSLATE_NOOP("Strings", "以英文顯示\nEnglish"), "zarni_en", nullptr, "AR PL UMing TW",
+         QLocale::English, QLocale::UnitedStates, ID_VIEW_LANGUAGE_EN},
     };
     return languages;
 }
@@ -19,10 +25,19 @@ const Language *FindLanguage(const QString &code)
     return nullptr;
 }
 
+const Language *LanguageOfCommand(int command)
+{
+    for (const Language &language : Languages())
+        if (language.command == command)
+            return &language;
+    return nullptr;
+}
+
 QString LanguageCodes()
 {
     QStringList codes;
     for (const Language &language : Languages())
         codes << QString::fromLatin1(language.code);
-    return codes.join(QStringLiteral(" or "));
+    const QString last = codes.takeLast();
+    return codes.isEmpty() ? last : codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }

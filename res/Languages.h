@@ -1,7 +1,8 @@
 #pragma once
 // The languages of the interface, a row each, read by the 語言 menu,
-// --lang, the settings and the help. The texts in the sources are the first
-// row's; each other row has its translation file (i18n/zarni_CODE.ts).
+// --lang, the `language` statement, the settings and the help. The texts in
+// the sources are the first row's; each other row has its translation file
+// (i18n/zarni_CODE.ts).
 
 #include <QLocale>
 #include <QString>
@@ -10,8 +11,10 @@
 struct Language {
     const char *code;        // as --lang and the settings say it: "zh_TW"
     const char *name;        // in itself, as the menu shows it: "繁體中文"
+    const char *prompt;      // the menu item's status text and tooltip (translated as "Strings")
     const char *ownFile;     // our translation (":/i18n"), none for the sources' texts
     const char *toolkitFile; // the toolkit's own (its translations folder), none for English
+    const char *labelFace;   // the face that draws the labels and the interface's texts
     QLocale::Language language;
     QLocale::Territory territory;
     int command; // its item in the 語言 menu
@@ -20,5 +23,7 @@ struct Language {
 const std::vector<Language> &Languages();
 // The row of a code, or null.
 const Language *FindLanguage(const QString &code);
-// "zh_TW or en", for the messages that name them all.
+// The row of a 語言 menu item, or null.
+const Language *LanguageOfCommand(int command);
+// "zh_TW, zh_CN or en", for the messages that name them all.
 QString LanguageCodes();

@@ -75,6 +75,7 @@ enum Command : int {
     ID_VIEW_NODE_COUNT = 0x804C,
     // A lecture hall: full screen, a presenter's remote steps the run.
     ID_VIEW_PRESENT = 0x8060,
+    ID_VIEW_LANGUAGE_ZH_CN = 0x8061, // 0x8062 to 0x806F: more languages (res/Languages.cpp)
 };
 Q_ENUM_NS(Command)
 

@@ -1,5 +1,6 @@
 #include "Strings.h"
 
+#include "Languages.h"
 #include "Resource.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,6 @@ const QHash<int, const char *> &Table()
         {ID_VIEW_PRESENT, QT_TRANSLATE_NOOP("Strings", "全螢幕上課：翻頁鍵走下一步或上一步，B 鍵讓畫面變黑\n簡報模式")},
         {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("Strings", "在目前的程式中執行一個腳本檔\n執行腳本")},
         {ID_FILE_SAVE_SCRIPT, QT_TRANSLATE_NOOP("Strings", "把目前的視窗存成能重建它的腳本\n另存為腳本")},
-        {ID_VIEW_LANGUAGE_ZH, QT_TRANSLATE_NOOP("Strings", "以繁體中文顯示\n繁體中文")},
-        {ID_VIEW_LANGUAGE_EN, QT_TRANSLATE_NOOP("Strings", "以英文顯示\nEnglish")},
         {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("Strings", "播放加快一倍\n加快")},
         {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("Strings", "播放放慢一倍\n放慢")},
         {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("Strings", "將畫布匯出為 PNG、SVG 或 PDF 圖片\n匯出圖片")},
@@ -61,5 +60,8 @@ const QHash<int, const char *> &Table()
 QString ResourceString(int id)
 {
     const auto it = Table().find(id);
-    return it == Table().end() ? QString() : QCoreApplication::translate("Strings", it.value());
+    if (it != Table().end())
+        return QCoreApplication::translate("Strings", it.value());
+    const Language *language = LanguageOfCommand(id);
+    return language ? QCoreApplication::translate("Strings", language->prompt) : QString();
 }

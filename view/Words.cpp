@@ -2,18 +2,24 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
+// The translation in the plural form its count takes, %n said.
 QString Translated(const Message &message, const QTranslator *translator)
 {
     if (!message.Text())
         return QString();
-    if (translator) {
-        const QString text = translator->translate(message.Context(), message.Text());
-        return text.isEmpty() ? QString::fromUtf8(message.Text()) : text;
-    }
-    return QCoreApplication::translate(message.Context(), message.Text());
+    const int n = int(std::clamp<int64_t>(message.CountOf(), -1, INT_MAX));
+    QString text = translator ? translator->translate(message.Context(), message.Text(), nullptr, n)
+                              : QCoreApplication::translate(message.Context(), message.Text(), nullptr, n);
+    if (text.isEmpty())
+        text = QString::fromUtf8(message.Text());
+    if (message.CountOf() >= 0)
+        text.replace(QLatin1String("%n"), QString::number(message.CountOf()));
+    return text;
 }
 
 // Every %N takes the N-th argument at once, so that an argument's own text

@@ -9,6 +9,8 @@
 #include "model/exercise/ExerciseState.h"
 #include "res/Resource.h"
 
+#include <QEvent>
+
 CZarniView::CZarniView(QWidget *parent) : CScrollView(parent), m_pPlayer(std::make_unique<CRunPlayer>(m_model))
 {
     m_model.SetObserver(this);
@@ -218,6 +220,14 @@ void CZarniView::TreeChanged()
     if (m_model.NodeZeroShown() != m_bNodeZeroLaidOut)
         Relayout();
     Invalidate();
+}
+
+// Another language words the corners and tags anew, in its own face.
+void CZarniView::changeEvent(QEvent *event)
+{
+    CScrollView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Invalidate();
 }
 
 QString CZarniView::Label(int64_t index) const

@@ -284,6 +284,7 @@ protected:
     void OnZoomStep(int step, QPoint anchor) override { emit ZoomRequested(step, anchor); }
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // The model's news.

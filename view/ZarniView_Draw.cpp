@@ -30,7 +30,7 @@ QString LabelOf(int value)
 CFont *LabelFontIn(CFont *slot, int height)
 {
     const LogFont wanted = LabelFontDescription(height);
-    if (!slot->IsValid() || !(slot->Description() == wanted))
+    if (!slot->IsCurrent() || !(slot->Description() == wanted))
         slot->CreateFontIndirect(wanted);
     return slot;
 }

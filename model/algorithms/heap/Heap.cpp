@@ -506,7 +506,7 @@ std::vector<Message> HeapState::Notes() const
         std::string values = shown < out.size() ? "…, " : "";
         for (std::size_t i = out.size() - shown; i < out.size(); ++i)
             values += std::to_string(out[i]) + (i + 1 < out.size() ? ", " : "");
-        notes.push_back(Said(ZARNI_TEXT("Heap", "已取出 %1 個值：%2")).Number(int64_t(out.size())).Word(values));
+        notes.push_back(Said(ZARNI_COUNTED("Heap", "已取出 %n 個值：%1")).Count(int64_t(out.size())).Word(values));
     }
     return notes;
 }

@@ -395,9 +395,9 @@ bool MergeState::Panel(RecordPanel *panel) const
         return false;
     m_panelMerge = Shown();
     const ShownMerge &shown = m_panelMerge;
-    Message summary = shown.done ? Said(ZARNI_TEXT("Merge", "合併完成：輸出 %1 個值。")).Number(shown.pops)
-                                 : Said(ZARNI_TEXT("Merge", "已輸出 %1 個值，還剩 %2 個。"))
-                                       .Number(shown.pops)
+    Message summary = shown.done ? Said(ZARNI_COUNTED("Merge", "合併完成：輸出 %n 個值。")).Count(shown.pops)
+                                 : Said(ZARNI_COUNTED("Merge", "已輸出 %n 個值，還剩 %1 個。"))
+                                       .Count(shown.pops)
                                        .Number(m_pMerge->Pops() + m_pMerge->Remaining() - shown.pops);
     if (shown.pops > 0)
         summary.Append(Said(ZARNI_TEXT("Merge", "每次輸出平均比較 %1 次。")).Real(double(shown.comparisons) / double(shown.pops), 2));

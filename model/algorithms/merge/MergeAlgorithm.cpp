@@ -331,8 +331,8 @@ Message MergeAlgorithm::Narration(const NodeStates &now) const
     if (k <= m_nTournamentSteps)
         return said.Append(m_bLoser ? m_loserTournament->Narration(now, k) : m_tournament->Narration(now, k));
     if (k == m_nAllAtOnceStep)
-        return said.Append(Said(ZARNI_TEXT("MergeAlgorithm", "一次輸出剩下的 %1 個值"))
-                               .Number(m_nTotalPops - m_nBasePops - int64_t(m_pops.size())));
+        return said.Append(Said(ZARNI_COUNTED("MergeAlgorithm", "一次輸出剩下的 %n 個值"))
+                               .Count(m_nTotalPops - m_nBasePops - int64_t(m_pops.size())));
     return said.Append(PopNarration(now, PopOfStep(k), k));
 }
 

@@ -236,8 +236,8 @@ Outcome ReplacementState::MergeRuns()
     if (runs.size() == 1)
         return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "輸入整個成為一個排好的序列，不必合併。")));
     if (runs.size() > std::size_t(WinnerMerge::kMaxRuns))
-        return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "置換選擇產生了 %1 個序列，合併最多只能有 %2 個。"))
-                                    .Number(int64_t(runs.size()))
+        return Outcome::Refused(Problem(ZARNI_COUNTED("CProblemText", "置換選擇產生了 %n 個序列，合併最多只能有 %1 個。"))
+                                    .Count(int64_t(runs.size()))
                                     .Number(WinnerMerge::kMaxRuns));
     return m_model.Find<MergeState>().Start(std::move(runs));
 }

@@ -359,9 +359,9 @@ Message ReplacementAlgorithm::Narration(const NodeStates &now) const
                                .Number(record.Input()[std::size_t(record.ReadBy(k) - 1)])
                                .Number(node));
     case kNext:
-        return said.Append(Said(ZARNI_TEXT("ReplacementAlgorithm", "序列 %1 結束，共 %2 個值；開始序列 %3"))
+        return said.Append(Said(ZARNI_COUNTED("ReplacementAlgorithm", "序列 %1 結束，共 %n 個值；開始序列 %2"))
                                .Number(run - 1)
-                               .Number(record.RunStart(run - 1) - record.RunStart(run - 2))
+                               .Count(record.RunStart(run - 1) - record.RunStart(run - 2))
                                .Number(run));
     case kWrite:
         return said.Append(Said(ZARNI_TEXT("ReplacementAlgorithm", "把 %1 寫到序列 %2"))

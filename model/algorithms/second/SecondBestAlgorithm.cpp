@@ -58,7 +58,7 @@ Message SecondBestAlgorithm::Narration(const NodeStates &now) const
     if (k <= m) {
         const int64_t c = m_candidates[std::size_t(k - 1)];
         if (k == 1)
-            said.Append(Said(ZARNI_TEXT("SecondBestAlgorithm", "比賽比了 %1 次；")).Number(m_nTournament));
+            said.Append(Said(ZARNI_COUNTED("SecondBestAlgorithm", "比賽比了 %n 次；")).Count(m_nTournament));
         return said.Append(Said(ZARNI_TEXT("SecondBestAlgorithm", "節點 %1 (%2) 在節點 %3 輸給冠軍 %4，是第二名的候選"))
                                .Number(c)
                                .Value(now.Value(c))
@@ -72,8 +72,8 @@ Message SecondBestAlgorithm::Narration(const NodeStates &now) const
                                           : ZARNI_TEXT("SecondBestAlgorithm", "節點 %1 (%2) 沒有大於目前的候選節點 %3 (%4)");
         return said.Append(Said(text).Number(c).Value(now.Value(c)).Number(before).Value(now.Value(before)));
     }
-    return said.Append(Said(ZARNI_TEXT("SecondBestAlgorithm", "第二名是節點 %1 的 %2；共比較 %3 次"))
+    return said.Append(Said(ZARNI_COUNTED("SecondBestAlgorithm", "第二名是節點 %1 的 %2；共比較 %n 次"))
                            .Number(Found())
                            .Value(now.Value(Found()))
-                           .Number(m_timeline.Comparisons()));
+                           .Count(m_timeline.Comparisons()));
 }

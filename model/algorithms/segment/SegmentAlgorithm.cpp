@@ -469,11 +469,11 @@ Message SegmentAlgorithm::StepNarration(const TimelineStep &step, int64_t k, con
     case Kind::Add: break;
     }
     if (step.line == kQueryResult)
-        return Said(ZARNI_TEXT("SegmentAlgorithm", "查詢 [%1, %2] 的結果是 %3；走過 %4 個節點，取用 %5 個"))
+        return Said(ZARNI_COUNTED("SegmentAlgorithm", "查詢 [%1, %2] 的結果是 %3；走過 %n 個節點，取用 %4 個"))
             .Number(m_operand.l)
             .Number(m_operand.r)
             .Word(SegmentText(m_result))
-            .Number(int64_t(Visited(k).size()))
+            .Count(int64_t(Visited(k).size()))
             .Number(int64_t(Taken(k).size()));
     if (step.line == kJoin) {
         if (m_kind == Kind::Add)
