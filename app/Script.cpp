@@ -18,6 +18,7 @@
 #include "framework/StandardIds.h"
 #include "res/Languages.h"
 #include "res/Resource.h"
+#include "view/Palette.h"
 #include "view/ZarniView.h"
 
 #include <QApplication>
@@ -497,6 +498,10 @@ const std::vector<StatementEntry> &ScriptStatements()
             Own("language", "language CODE", {},
                 "  language CODE     the interface's language, a code --lang takes (the 語言 menu)\n", false,
                 &R::LanguageNamed),
+            Own("palette", "palette standard|colorblind|projector", {},
+                "  palette standard|colorblind|projector   the colours of every picture (檢視 › 配色):\n"
+                "                    today's, colour-blind safe with cues, or for a washed-out projector\n",
+                false, &R::PaletteNamed),
             Own("text-size", "text-size N (points)", {},
                 "  text-size N       the size in points of the panels' text, the narration and the array\n", false,
                 &R::TextSize),
@@ -868,6 +873,15 @@ void CScriptRunner::LanguageNamed(const QStringList &words)
     if (!language)
         Fail(QStringLiteral("'language' takes %1, not '%2'").arg(LanguageCodes(), words[1]));
     m_app->MainFrame()->RouteCommand(language->command); // as its item in the menu
+}
+
+void CScriptRunner::PaletteNamed(const QStringList &words)
+{
+    Expect(words, 2);
+    const Palette *palette = FindPalette(words[1]);
+    if (!palette)
+        Fail(QStringLiteral("'palette' takes %1, not '%2'").arg(PaletteNames(), words[1]));
+    m_app->MainFrame()->RouteCommand(palette->command); // as its item in the menu
 }
 
 void CScriptRunner::Seek(const QStringList &words)

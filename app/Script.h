@@ -98,6 +98,7 @@ public:
     void Array(const QStringList &words);
     void Present(const QStringList &words);
     void LanguageNamed(const QStringList &words);
+    void PaletteNamed(const QStringList &words);
     void Goto(const QStringList &words);
     void Fit(const QStringList &words);
     void MergePanel(const QStringList &words);

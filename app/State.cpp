@@ -9,6 +9,8 @@
 #include "frames/RecordPanel.h"
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
+#include "view/Palette.h"
+#include "view/Palette.h"
 #include "view/ZarniView.h"
 
 #include <QJsonArray>
@@ -218,6 +220,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
             {"blank", frame->Presenter()->Blank()},
             {"textSize", frame->TextSize()},
             {"indices", frame->ShowIndices()},
+            {"palette", CurrentPalette().name},
             {"arrayPanel", arrayPanel},
             {"mergePanel", mergePanel},
             {"codePanel", codePanel},

@@ -6,6 +6,7 @@
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
 #include "view/Words.h"
+#include "view/Palette.h"
 #include "view/ZarniView.h"
 
 #include <QBuffer>
@@ -491,6 +492,23 @@ QJsonObject ExerciseData(const ExerciseState &state, Texts &texts)
     return {{"name", exercise.Name().c_str()}, {"size", qint64(exercise.Size())}, {"units", units}, {"texts", said}};
 }
 
+// The colours the page draws in: the program's palette, each mark's fill,
+// frame, label and cue, the width of the lines, the outline of the nodes a
+// step points at and the record panel's cells.
+QJsonObject PaletteData()
+{
+    const Palette &palette = CurrentPalette();
+    auto css = [](const QColor &colour) { return colour.name(); };
+    QJsonArray marks;
+    for (const MarkColours &mark : palette.marks)
+        marks.append(QJsonArray{css(mark.fill), css(mark.finalFrame), css(mark.label), int(mark.cue)});
+    auto cell = [&css](const CellColours &colours) {
+        return QJsonArray{css(colours.fill), css(colours.frame), css(colours.ink)};
+    };
+    return {{"name", palette.name}, {"marks", marks}, {"line", palette.line}, {"pointed", css(palette.pointed)},
+            {"read", cell(palette.read)}, {"head", cell(palette.head)}, {"winner", cell(palette.winner)}};
+}
+
 PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm, const ExerciseState *exercise)
 {
     Texts texts;
@@ -515,6 +533,7 @@ PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm, 
                                  {"missed", texts.Both(kind->missed)}});
     const CZarniApp *app = CZarniApp::Get();
     QJsonObject data{
+        {"palette", PaletteData()},
         {"algorithm", run->Name()},
         {"visits", run->CountsVisits()},
         {"language", app ? app->Language() : QStringLiteral("zh_TW")},

@@ -17,6 +17,7 @@
 #include "framework/StandardIds.h"
 #include "res/Languages.h"
 #include "res/Resource.h"
+#include "view/Palette.h"
 #include "view/ZarniView.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ const char *const kLanguageKey = "View/Language";
 const char *const kGeometryKey = "MainWindow/Geometry";
 const char *const kTextSizeKey = "View/TextSize";
 const char *const kIndicesKey = "View/Indices";
+const char *const kPaletteKey = "View/Palette";
 const char *const kWindowStateKey = "MainWindow/State";
 
 // The first start takes about three quarters of the screen, never less than
@@ -176,6 +178,12 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
         });
         m_pMainFrame->SetTextSize(settings.value(kTextSizeKey, CMainFrame::DefaultTextSize()).toInt());
         m_pMainFrame->SetShowIndices(settings.value(kIndicesKey, false).toBool());
+        if (const Palette *palette = FindPalette(settings.value(kPaletteKey).toString()))
+            m_pMainFrame->SetPalette(*palette);
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::PaletteChosen, m_pMainFrame.get(), [this](const QString &name) {
+            if (SettingsWritable())
+                QSettings().setValue(kPaletteKey, name);
+        });
         QObject::connect(m_pMainFrame.get(), &CMainFrame::TextSizeChosen, m_pMainFrame.get(), [this](int points) {
             if (SettingsWritable())
                 QSettings().setValue(kTextSizeKey, points);

@@ -1,6 +1,6 @@
 #include "ArrayPanel.h"
 
-#include "view/MarkColours.h"
+#include "view/Palette.h"
 #include "view/Words.h"
 #include "view/ZarniView.h"
 
@@ -56,6 +56,8 @@ CCellSource::Cell CArrayCells::CellAt(int, qint64 column) const
     }
     cell.fill = colours.fill;
     cell.frame = colours.finalFrame;
+    cell.ink = colours.label;
+    cell.cue = colours.cue;
     if (m_nPointed > 0 && index == m_nPointed) {
         cell.outline = HighlightColour();
         cell.outlineWidth = 2;

@@ -181,8 +181,9 @@ void CCellGrid::paintEvent(QPaintEvent *)
             const CCellSource::Cell cell = m_source->CellAt(row, column);
             const QRect r = CellRect(row, column).adjusted(1, 1, -1, -1);
             p.fillRect(r, cell.fill);
-            p.setPen(cell.frame);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
+            CDrawSurface surface(&p); // the frame and its cue as a node's box has them
+            DrawFinalFrame(&surface, CRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1},
+                           {cell.fill, cell.fill, cell.frame, cell.ink, cell.cue});
             QRect textArea = r;
             if (m_bCaptions) {
                 const QRect caption = r.adjusted(0, 2, 0, -r.height() / 2);

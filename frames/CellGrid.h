@@ -3,6 +3,8 @@
 // widget per cell or a header section per column could hold: the scroll bars
 // count rows and cells, and a paint draws only the cells in sight.
 
+#include "view/Palette.h"
+
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QString>
@@ -18,6 +20,7 @@ public:
         QString caption; // a small line above the text, in grids of two lines
         QColor outline;       // none while invalid
         int outlineWidth = 1;
+        Cue cue = Cue::None; // what tells the cell's mark apart without its colour
     };
     virtual ~CCellSource() = default;
     virtual int RowCount() const = 0;

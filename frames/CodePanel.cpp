@@ -1,7 +1,7 @@
 #include "CodePanel.h"
 
 #include "model/algorithms/Algorithm.h"
-#include "view/MarkColours.h"
+#include "view/Palette.h"
 #include "view/Words.h"
 #include "view/ZarniView.h"
 
@@ -100,6 +100,12 @@ void CCodePanel::MarkCurrent()
     paint(m_nShownCurrent, false);
     paint(m_nCurrent, true);
     m_nShownCurrent = m_nCurrent;
+}
+
+void CCodePanel::Recolour()
+{
+    m_nShownCurrent = -1;
+    MarkCurrent();
 }
 
 void CCodePanel::KeepWidth()

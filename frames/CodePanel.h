@@ -15,6 +15,8 @@ class CCodePanel : public CViewPanel {
     Q_DECLARE_TR_FUNCTIONS(CCodePanel)
 
 public:
+    // The current line again, in the colours of the palette now chosen.
+    void Recolour();
     explicit CCodePanel(QWidget *parent);
     // The lines as shown, and the highlighted one (1-based, 0 for none).
     QStringList Lines() const { return m_lines; }

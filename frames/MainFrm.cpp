@@ -8,6 +8,7 @@
 #include "NumbersDlg.h"
 #include "RecordPanel.h"
 #include "ArrayPanel.h"
+#include "CellGrid.h"
 #include "CodePanel.h"
 #include "GotoDlg.h"
 #include "Presenter.h"
@@ -15,6 +16,7 @@
 #include "ValuesDlg.h"
 #include "model/algorithms/Table.h"
 #include "model/exercise/ExerciseState.h"
+#include "view/Palette.h"
 #include "view/Words.h"
 #include "framework/App.h"
 #include "framework/Document.h"
@@ -62,6 +64,7 @@ struct Menu {
 const int kRecentFiles = -1;
 const int kWindowList = -2; // the entries of the open document windows
 const int kLanguageMenu = -3; // the submenu of the languages
+const int kPaletteMenu = -6;  // the submenu of the palettes
 // The algorithms' commands of this menu: one group of them, or the groups
 // from one on, a separator between.
 const int kTableGroup = -4;
@@ -138,6 +141,8 @@ const std::vector<Menu> &DocumentMenu()
           {ID_VIEW_TEXT_SMALLER, QT_TRANSLATE_NOOP("CMainFrame", "文字縮小(&M)\tCtrl+Shift+-")},
           {ID_VIEW_TEXT_RESET, QT_TRANSLATE_NOOP("CMainFrame", "文字原來大小(&E)")},
           {ID_VIEW_INDICES, QT_TRANSLATE_NOOP("CMainFrame", "顯示節點編號(&D)")},
+          {kPaletteMenu, QT_TRANSLATE_NOOP("CMainFrame", "配色(&C)")},
+          {ID_VIEW_SPEAK, QT_TRANSLATE_NOOP("CMainFrame", "朗讀(&K)")},
           {0, nullptr},
           {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
           {ID_VIEW_PRESENT, QT_TRANSLATE_NOOP("CMainFrame", "簡報模式(&P)\tF5")},
@@ -415,6 +420,17 @@ CMainFrame::CMainFrame()
         ui->Enable();
         ui->SetCheck(m_bShowIndices);
     });
+    for (const Palette &palette : Palettes()) {
+        const Palette *chosen = &palette;
+        OnCommand(palette.command, [this, chosen] {
+            SetPalette(*chosen);
+            emit PaletteChosen(QString::fromLatin1(chosen->name));
+        });
+        OnUpdateCommand(palette.command, [chosen](CCmdUI *ui) {
+            ui->Enable();
+            ui->SetCheck(&CurrentPalette() == chosen);
+        });
+    }
     OnCommand(ID_VIEW_NODE_COUNT, [this] { AskNodeCount(); });
     OnCommand(ID_VIEW_PRESENT, [this] { m_pPresenter->SetOn(!m_pPresenter->On()); });
     OnUpdateCommand(ID_VIEW_PRESENT, [this](CCmdUI *ui) {
@@ -545,6 +561,14 @@ void CMainFrame::CreateActions()
         m_actions[language.command]->setCheckable(true);
         languages->addAction(m_actions[language.command]);
     }
+    auto *palettes = new QActionGroup(this);
+    for (const Palette &palette : Palettes()) {
+        add(palette.command);
+        m_actions[palette.command]->setCheckable(true);
+        palettes->addAction(m_actions[palette.command]);
+    }
+    add(ID_VIEW_SPEAK);
+    m_actions[ID_VIEW_SPEAK]->setCheckable(true);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         add(id);
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
@@ -827,6 +851,13 @@ void CMainFrame::BuildMenuBar(int menuId)
                 for (const Language &language : Languages())
                     languages->addAction(m_actions[language.command]);
                 connect(languages, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
+            } else if (item.id == kPaletteMenu) {
+                QMenu *palettes = popup->addMenu(tr(item.text));
+                for (const Palette &palette : Palettes()) {
+                    m_actions[palette.command]->setText(QCoreApplication::translate("Palette", palette.title));
+                    palettes->addAction(m_actions[palette.command]);
+                }
+                connect(palettes, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
             } else if (item.id == kWindowList) {
                 m_windowListSeparator = popup->addSeparator();
                 for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
@@ -1086,6 +1117,17 @@ void CMainFrame::SetShowIndices(bool show)
 {
     m_bShowIndices = show;
     ForEachView([show](CZarniView *view) { view->SetShowIndices(show); });
+    UpdateCommandUI();
+}
+
+void CMainFrame::SetPalette(const Palette &palette)
+{
+    SetCurrentPalette(palette);
+    ForEachView([](CZarniView *view) { view->Invalidate(); });
+    for (CCellGrid *grid : findChildren<CCellGrid *>())
+        grid->viewport()->update();
+    if (m_codePanel)
+        m_codePanel->Recolour();
     UpdateCommandUI();
 }
 

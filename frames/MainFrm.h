@@ -25,6 +25,7 @@ class QSlider;
 class CRecordPanel;
 struct CommandEntry;
 class CZarniView;
+struct Palette;
 
 // The message pane (prompts through the toolkit's own status messages, the
 // idle text between them) and the canvas size pane.
@@ -77,6 +78,8 @@ public:
     // Every view shows the heap index of a box whose label is not its index.
     void SetShowIndices(bool show);
     bool ShowIndices() const { return m_bShowIndices; }
+    // Every picture of a tree in these colours.
+    void SetPalette(const Palette &palette);
     // The size in points of the panels' text, the narration and the array.
     void SetTextSize(int points);
     int TextSize() const { return m_nTextSize; }
@@ -139,6 +142,7 @@ signals:
     // The user has chosen a text size, or node numbers shown or not.
     void TextSizeChosen(int points);
     void IndicesChosen(bool shown);
+    void PaletteChosen(const QString &name);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -2,11 +2,18 @@
 
 #include "framework/StandardStrings.h"
 #include "res/Strings.h"
+#include "view/Palette.h"
+
+#include <QCoreApplication>
 
 QString LoadString(int id)
 {
     const QString own = ResourceString(id);
-    return own.isNull() ? StandardString(id) : own;
+    if (!own.isNull())
+        return own;
+    if (const Palette *palette = PaletteOfCommand(id))
+        return QCoreApplication::translate("Strings", palette->prompt);
+    return StandardString(id);
 }
 
 QString PromptDescription(int id)

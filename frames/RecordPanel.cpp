@@ -1,6 +1,7 @@
 #include "RecordPanel.h"
 
 #include "model/algorithms/Algorithm.h"
+#include "view/Palette.h"
 #include "view/Words.h"
 #include "view/ZarniView.h"
 
@@ -11,14 +12,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
-
-namespace {
-
-const QColor kReadFill(224, 224, 224), kReadInk(144, 144, 144);
-const QColor kHeadFill(255, 240, 150), kHeadFrame(192, 128, 0);
-const QColor kWinnerFill(255, 190, 190), kWinnerFrame(Qt::red);
-
-} // namespace
 
 int CRecordCells::RowCount() const
 {
@@ -40,21 +33,22 @@ CCellSource::Cell CRecordCells::CellAt(int row, qint64 column) const
     const PanelCell shown = m_rows->Cell(row, column);
     Cell cell;
     cell.text = ValueWords(shown.value);
+    const Palette &palette = CurrentPalette();
+    auto take = [&cell](const CellColours &colours) {
+        cell.fill = colours.fill;
+        cell.frame = colours.frame;
+        cell.ink = colours.ink;
+    };
     switch (shown.look) {
     case PanelCell::Look::Plain: break;
-    case PanelCell::Look::Read:
-        cell.fill = kReadFill;
-        cell.ink = kReadInk;
-        break;
+    case PanelCell::Look::Read: take(palette.read); break;
     case PanelCell::Look::Winner: // the head the root shows is the next to leave
-        cell.fill = kWinnerFill;
-        cell.frame = kWinnerFrame;
+        take(palette.winner);
         cell.bold = true;
         break;
     case PanelCell::Look::Head:
     case PanelCell::Look::Latest:
-        cell.fill = kHeadFill;
-        cell.frame = kHeadFrame;
+        take(palette.head);
         cell.bold = true;
         break;
     }

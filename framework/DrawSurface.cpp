@@ -284,7 +284,7 @@ void CDrawSurface::DrawText(const QString &text, const CRect &rect, unsigned for
         p->save();
         p->setClipRect(visible, Qt::IntersectClip);
     }
-    p->setPen(Qt::black);
+    p->setPen(m_textColor);
     p->drawGlyphRun(origin, run);
     if (clip)
         p->restore();
@@ -295,11 +295,12 @@ void CDrawSurface::LineTo(int x, int y)
     const CPoint from = m_current;
     m_current = {x, y};
     const QColor &color = m_pen->Color();
+    const int w = m_pen->Width(); // a wider line grows right of and below the one-pixel line
     if (from.y == y) {
         if (x != from.x)
-            FillPixels(x > from.x ? QRect(from.x, y, x - from.x, 1) : QRect(x + 1, y, from.x - x, 1), color, true);
+            FillPixels(x > from.x ? QRect(from.x, y, x - from.x, w) : QRect(x + 1, y, from.x - x, w), color, true);
     } else if (from.x == x) {
-        FillPixels(y > from.y ? QRect(x, from.y, 1, y - from.y) : QRect(x, y + 1, 1, from.y - y), color, true);
+        FillPixels(y > from.y ? QRect(x, from.y, w, y - from.y) : QRect(x, y + 1, w, from.y - y), color, true);
     } else {
         // Only axis-parallel lines are needed exactly; others are drawn plainly.
         // One logical pixel wide, as the other lines are.

@@ -7,6 +7,7 @@
 #include "Geometry.h"
 
 #include <QColor>
+#include <utility>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
@@ -149,6 +150,8 @@ public:
     CBrush *SelectStockObject(int object); // NULL_BRUSH only
     int SetROP2(int rop);
     QColor GetBkColor() const { return m_bkColor; }
+    // The colour text is drawn in (black until set), as the platform's.
+    QColor SetTextColor(const QColor &color) { return std::exchange(m_textColor, color); }
 
     void FillRect(const CRect &rect, const CBrush *brush);
     void FillSolidRect(int x, int y, int cx, int cy, const QColor &color);
@@ -184,6 +187,7 @@ private:
     CPen *m_pen;
     CBrush *m_brush;
     QColor m_bkColor = Qt::white;
+    QColor m_textColor = Qt::black;
     int m_rop = R2_COPYPEN;
     CPoint m_current;
     int m_rightLimit = INT_MAX;

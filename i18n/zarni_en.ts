@@ -606,6 +606,14 @@ Save anyway?</translation>
         <source>簡報模式(&amp;P)	F5</source>
         <translation>&amp;Present	F5</translation>
     </message>
+    <message>
+        <source>配色(&amp;C)</source>
+        <translation>&amp;Colours</translation>
+    </message>
+    <message>
+        <source>朗讀(&amp;K)</source>
+        <translation>Spea&amp;k the steps</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -1314,6 +1322,21 @@ Save anyway?</translation>
             <numerusform>the %n value left goes out at once</numerusform>
             <numerusform>the %n values left go out at once</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Palette</name>
+    <message>
+        <source>標準(&amp;S)</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>色盲友善(&amp;C)</source>
+        <translation>&amp;Colour-blind safe</translation>
+    </message>
+    <message>
+        <source>投影機(&amp;P)</source>
+        <translation>&amp;Projector</translation>
     </message>
 </context>
 <context>
@@ -2658,6 +2681,30 @@ Present</translation>
 簡體中文</source>
         <translation>Show in Simplified Chinese
 Simplified Chinese</translation>
+    </message>
+    <message>
+        <source>用目前的語言唸出每一步的說明
+朗讀</source>
+        <translation>Read each step's narration aloud in the interface's language
+Speak the steps</translation>
+    </message>
+    <message>
+        <source>原來的顏色
+標準配色</source>
+        <translation>The colours as they have always been
+Standard colours</translation>
+    </message>
+    <message>
+        <source>每種標記換成色盲也分得出的顏色，再加上不靠顏色的記號：勝者粗框、敗者虛線框、排好的角上有三角、第二個序列有條紋
+色盲友善配色</source>
+        <translation>Colours every kind of colour blindness tells apart, and cues that need no colour: a thick frame for a winner, a dashed one for a loser, a corner tick for sorted, a stripe for the second run
+Colour-blind safe colours</translation>
+    </message>
+    <message>
+        <source>飽和的顏色、兩個像素寬的線和框、對比夠高的文字，在明亮的教室投影也看得清楚
+投影機配色</source>
+        <translation>Saturated colours, two-pixel lines and frames, labels of high contrast: clear on a projector in a lit room
+Projector colours</translation>
     </message>
 </context>
 <context>

@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>第 %1 / %2 步&#x3000;走過 %3 個節點&#x3000;合併 %4 次</source>
-        <translation>第 %1 / %2 步　走过 %3 个节点　合并 %4 次</translation>
+        <translation>第 %1 / %2 步&#x3000;走过 %3 个节点&#x3000;合并 %4 次</translation>
     </message>
     <message>
         <source>第 %1 / %2 步&#x3000;比較 %3 次&#x3000;搬移 %4 次</source>
-        <translation>第 %1 / %2 步　比较 %3 次　搬移 %4 次</translation>
+        <translation>第 %1 / %2 步&#x3000;比较 %3 次&#x3000;搬移 %4 次</translation>
     </message>
 </context>
 <context>
@@ -605,6 +605,14 @@
     <message>
         <source>交卷時才評分(&amp;E)</source>
         <translation>交卷时才评分(&amp;E)</translation>
+    </message>
+    <message>
+        <source>配色(&amp;C)</source>
+        <translation>配色(&amp;C)</translation>
+    </message>
+    <message>
+        <source>朗讀(&amp;K)</source>
+        <translation>朗读(&amp;K)</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1315,21 @@
     <message>
         <source>葉節點 %1 換上序列 %2 的下一個值 %3</source>
         <translation>叶节点 %1 换上序列 %2 的下一个值 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Palette</name>
+    <message>
+        <source>標準(&amp;S)</source>
+        <translation>标准(&amp;S)</translation>
+    </message>
+    <message>
+        <source>色盲友善(&amp;C)</source>
+        <translation>色盲友好(&amp;C)</translation>
+    </message>
+    <message>
+        <source>投影機(&amp;P)</source>
+        <translation>投影仪(&amp;P)</translation>
     </message>
 </context>
 <context>
@@ -2646,6 +2669,30 @@ Zarni Document</translation>
 節點數</source>
         <translation>换成指定节点数的编号树
 节点数</translation>
+    </message>
+    <message>
+        <source>用目前的語言唸出每一步的說明
+朗讀</source>
+        <translation>用当前的语言读出每一步的说明
+朗读</translation>
+    </message>
+    <message>
+        <source>原來的顏色
+標準配色</source>
+        <translation>原来的颜色
+标准配色</translation>
+    </message>
+    <message>
+        <source>每種標記換成色盲也分得出的顏色，再加上不靠顏色的記號：勝者粗框、敗者虛線框、排好的角上有三角、第二個序列有條紋
+色盲友善配色</source>
+        <translation>每种标记换成色盲也分得出的颜色，再加上不靠颜色的记号：胜者粗框、败者虚线框、排好的角上有三角、第二个序列有条纹
+色盲友好配色</translation>
+    </message>
+    <message>
+        <source>飽和的顏色、兩個像素寬的線和框、對比夠高的文字，在明亮的教室投影也看得清楚
+投影機配色</source>
+        <translation>饱和的颜色、两个像素宽的线和框、对比度够高的文字，在明亮的教室投影也看得清楚
+投影仪配色</translation>
     </message>
 </context>
 <context>

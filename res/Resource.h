@@ -76,6 +76,11 @@ enum Command : int {
     // A lecture hall: full screen, a presenter's remote steps the run.
     ID_VIEW_PRESENT = 0x8060,
     ID_VIEW_LANGUAGE_ZH_CN = 0x8061, // 0x8062 to 0x806F: more languages (res/Languages.cpp)
+    // Every learner can follow: palettes, spoken steps.
+    ID_VIEW_PALETTE_STANDARD = 0x8070,
+    ID_VIEW_PALETTE_COLORBLIND = 0x8071,
+    ID_VIEW_PALETTE_PROJECTOR = 0x8072,
+    ID_VIEW_SPEAK = 0x8073,
 };
 Q_ENUM_NS(Command)
 

@@ -51,6 +51,7 @@ const QHash<int, const char *> &Table()
         {ID_VIEW_TEXT_RESET, QT_TRANSLATE_NOOP("Strings", "面板、說明和陣列的文字回到原來的大小\n文字原來大小")},
         {ID_VIEW_INDICES, QT_TRANSLATE_NOOP("Strings", "方框顯示的不是節點編號時，在角落小字標出編號\n顯示節點編號")},
         {ID_VIEW_NODE_COUNT, QT_TRANSLATE_NOOP("Strings", "換成指定節點數的編號樹\n節點數")},
+        {ID_VIEW_SPEAK, QT_TRANSLATE_NOOP("Strings", "用目前的語言唸出每一步的說明\n朗讀")},
     };
     return table;
 }

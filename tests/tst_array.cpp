@@ -7,7 +7,7 @@
 #include "frames/MainFrm.h"
 #include "framework/StandardIds.h"
 #include "res/Resource.h"
-#include "view/MarkColours.h"
+#include "view/Palette.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "app/Export.h"
 #include "model/algorithms/second/Second.h"
 #include "model/algorithms/segment/Segment.h"
-#include "view/MarkColours.h"
+#include "view/Palette.h"
 
 #include <QTest>
 

@@ -306,7 +306,7 @@ void TestShell::menus_data()
                {"工具列(&T)", "狀態列(&S)", "-", "陣列(&A)", "程式碼(&O)", "練習模式(&R)\tF8", "提示(&H)\tShift+F8",
                 "跳至節點(&G)...\tCtrl+G", "-",
                 "整棵樹放進視窗(&I)\tCtrl+Shift+F", "跟著視窗(&W)", "節點數(&N)...", "-", "文字放大(&Z)\tCtrl+Shift+=",
-                "文字縮小(&M)\tCtrl+Shift+-", "文字原來大小(&E)", "顯示節點編號(&D)", "-", "全螢幕(&U)\tF11",
+                "文字縮小(&M)\tCtrl+Shift+-", "文字原來大小(&E)", "顯示節點編號(&D)", "配色(&C)", "朗讀(&K)", "-", "全螢幕(&U)\tF11",
                 "簡報模式(&P)\tF5", "語言(&L)"},
                {"新增視窗(&N)", "重疊顯示(&C)", "並排顯示(&T)", "排列圖示(&A)", "分割(&P)", "-", "&1 Zarni1"},
                // The three given items first; the run's own after a separator.

@@ -1,7 +1,7 @@
 // Drawing the tree: node boxes in the colours of their marks, labels in the
 // label font, elbow edges from parents to children, level by level so that a
 // child's box covers the lower end of the edge that reaches it.
-#include "MarkColours.h"
+#include "Palette.h"
 #include "Words.h"
 #include "ZarniView.h"
 
@@ -57,9 +57,11 @@ void CZarniView::DrawNodeBox(CDrawSurface *dc, int64_t index, int value, int x, 
     CRect textRect = geometry.TextRect({x, y});
     if (!text.isEmpty() && value != index) // a numbered tree's labels are drawn as they always were
         FitLabel(dc, font, &text, &textRect, box);
+    const QColor oldInk = dc->SetTextColor(colours.label);
     dc->DrawText(text, textRect, DT_CENTER);
+    dc->SetTextColor(oldInk);
     dc->SelectObject(font);
-    dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.finalFrame, colours.finalFrame);
+    DrawFinalFrame(dc, box, colours);
     if (m_bShowIndices)
         DrawCornerNumber(dc, index, value, box, colours.fill);
     DrawTag(dc, index, box, colours.fill);
@@ -153,9 +155,13 @@ void CZarniView::DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, 
     }
 }
 
+// The edges in the palette's width.
 void CZarniView::DrawTree(CDrawSurface *dc)
 {
+    CPen pen(PS_SOLID, CurrentPalette().line, RGB(0, 0, 0));
+    CPen *oldPen = dc->SelectObject(&pen);
     DrawVisibleLevels(dc, {0, 0}, false);
+    dc->SelectObject(oldPen);
 }
 
 // The selection shows selected boxes red and every other box plain.
@@ -175,8 +181,10 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
 {
     const TreeGeometry g = Geometry();
     const CRect clip = dc->GetClipBox();
-    const int64_t left = int64_t(clip.left) + offset.x, right = int64_t(clip.right) + offset.x;
-    const int64_t top = int64_t(clip.top) + offset.y, bottom = int64_t(clip.bottom) + offset.y;
+    // A wider line reaches right of and below where a one-pixel line lies.
+    const int wider = CurrentPalette().line - 1;
+    const int64_t left = int64_t(clip.left) + offset.x - wider, right = int64_t(clip.right) + offset.x;
+    const int64_t top = int64_t(clip.top) + offset.y - wider, bottom = int64_t(clip.bottom) + offset.y;
     const int a = g.HalfWidth(), b = g.HalfHeight();
     if (!selection)
         DrawNodeZero(dc, offset);

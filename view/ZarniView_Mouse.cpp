@@ -1,6 +1,6 @@
 // Mouse modes (rubber band or pan), the view's copy of its scroll position,
 // and the rubber-band selection.
-#include "MarkColours.h"
+#include "Palette.h"
 #include "ZarniView.h"
 
 #include "res/Images.h"

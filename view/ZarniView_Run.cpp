@@ -3,7 +3,7 @@
 // two values a swap slides between their boxes.
 #include "ZarniView.h"
 
-#include "MarkColours.h"
+#include "Palette.h"
 #include "RunPlayer.h"
 #include "Words.h"
 
@@ -252,9 +252,11 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
     const int64_t shown = RunStep() - segment.offset;
     const TreeGeometry g = Geometry();
     const CRect clip = dc->GetClipBox();
+    const int wider = CurrentPalette().line - 1; // as the tree's own paint reaches
     std::vector<LevelRun> reached(std::size_t(m_nDepth) + 1);
     for (int level = 1; level <= m_nDepth && TreeGeometry::LevelFirst(level) <= m_nNodeCount; ++level)
-        reached[std::size_t(level)] = g.PlacesReaching(level, clip.left, clip.top, clip.right, clip.bottom, true);
+        reached[std::size_t(level)] =
+            g.PlacesReaching(level, clip.left - wider, clip.top - wider, clip.right, clip.bottom, true);
     DrawTreeBeforeRun(dc, reached, segment);
     struct Painting {
         int64_t step;
@@ -431,18 +433,19 @@ void CZarniView::DrawSlide(QPainter *painter)
     const TreeGeometry geometry = Geometry();
     const CPoint scroll{m_nHScrollPos, m_nVScrollPos};
     auto window = [&](const CRect &r) { return QRect(r.left - scroll.x, r.top - scroll.y, r.Width(), r.Height()); };
+    const int w = CurrentPalette().line; // inside the frame
     for (const int64_t node : {m_slide.a, m_slide.b}) {
         const CPoint centre = geometry.Position(node);
         const MarkColours colours = ColoursFor(m_model.Mark(node));
-        painter->fillRect(window(geometry.Box(centre)).adjusted(1, 1, -1, -1), colours.fill);
-        painter->fillRect(window(geometry.TextRect(centre)) & window(geometry.Box(centre)).adjusted(1, 1, -1, -1),
+        painter->fillRect(window(geometry.Box(centre)).adjusted(w, w, -w, -w), colours.fill);
+        painter->fillRect(window(geometry.TextRect(centre)) & window(geometry.Box(centre)).adjusted(w, w, -w, -w),
                           colours.firstFrame);
     }
     painter->setFont(LabelFont()->Font());
-    painter->setPen(Qt::black);
     for (const auto &[node, from] : {std::pair{m_slide.a, m_slide.b}, std::pair{m_slide.b, m_slide.a}}) {
         const CPoint to = geometry.Position(node), source = geometry.Position(from);
         const CPoint at{int(source.x + (to.x - source.x) * eased), int(source.y + (to.y - source.y) * eased)};
+        painter->setPen(ColoursFor(m_model.Mark(node)).label);
         painter->drawText(window(geometry.TextRect(at)), Qt::AlignHCenter | Qt::AlignTop, Label(node));
     }
 }

@@ -312,11 +312,43 @@ function seekTo(k) {
 const svg = document.getElementById('tree');
 const NS = 'http://www.w3.org/2000/svg';
 const [W, H, XDIV, YDIV] = data.canvas;
-const COLOURS = [['#fff', '#000'], ['rgb(255,50,50)', '#f00'], ['rgb(100,100,100)', 'rgb(100,100,100)'],
-  ['rgb(180,225,180)', 'rgb(30,120,30)'], ['rgb(210,210,210)', 'rgb(90,90,90)'],
-  ['rgb(255,232,160)', 'rgb(170,110,0)'], ['rgb(185,215,255)', 'rgb(20,80,180)']];
+// The program's palette: each mark's fill, frame, label and cue (1 a thick
+// frame, 2 dashed, 3 dotted, 4 a corner tick, 5 a stripe), the lines' width.
+const PALETTE = data.palette, MARKS = PALETTE.marks, LINE = PALETTE.line;
+const CUE = { thick: 1, dashed: 2, dotted: 3, tick: 4, stripe: 5 };
+for (const [name, colours] of [['read', PALETTE.read], ['head', PALETTE.head], ['winner', PALETTE.winner]])
+  ['fill', 'frame', 'ink'].forEach((part, n) => document.documentElement.style.setProperty(`--${name}-${part}`, colours[n]));
+document.documentElement.style.setProperty('--pointed', PALETTE.pointed);
 svg.setAttribute('viewBox', `0 0 ${W} ${H}`);
 const a = Math.floor(W / XDIV), b = Math.floor(H / YDIV);
+const roomy = 2 * a >= 8 && 2 * b >= 8; // room for a cue, as the program sees it
+function frameWidth(cue) { return !roomy ? LINE : cue === CUE.thick ? LINE + 2 : cue === CUE.dashed || cue === CUE.dotted ? LINE + 1 : LINE; }
+// A box in its mark's colours, with the cue the program draws.
+function styleBox(box, mark) {
+  const [fillColour, frame, ink, cue] = MARKS[mark] || MARKS[0], w = frameWidth(cue), { x, y } = box;
+  const set = (e, attrs) => { for (const k in attrs) e.setAttribute(k, attrs[k]); };
+  set(box.r, { fill: fillColour, stroke: frame, 'stroke-width': w, x: x - a + w / 2, y: y - b + w / 2,
+    width: Math.max(0, 2 * a - w), height: Math.max(0, 2 * b - w),
+    'stroke-dasharray': !roomy ? 'none' : cue === CUE.dashed ? '6 4' : cue === CUE.dotted ? '2 2' : 'none' });
+  if (box.t) box.t.setAttribute('fill', ink);
+  if (box.tagText) box.tagText.setAttribute('fill', ink);
+  const shape = roomy && (cue === CUE.tick || cue === CUE.stripe) ? cue : 0;
+  if (!shape) { if (box.cue) box.cue.remove(); box.cue = null; return; }
+  if (!box.cue || box.cueShape !== shape) {
+    if (box.cue) box.cue.remove();
+    box.cue = el(shape === CUE.tick ? 'polygon' : 'rect', {}, box.r.parentNode);
+    box.r.parentNode.insertBefore(box.cue, box.r.nextSibling);
+    box.cueShape = shape;
+  }
+  box.cue.setAttribute('fill', frame);
+  if (shape === CUE.tick) {
+    const size = Math.max(3, Math.floor(Math.min(2 * a, 2 * b) / 4)), r = x + a - w, t = y - b + w;
+    box.cue.setAttribute('points', `${r - size},${t} ${r},${t} ${r},${t + size}`);
+  } else {
+    const h = Math.max(2, Math.floor((2 * b) / 6));
+    set(box.cue, { x: x - a + w, y: y + b - w - h, width: Math.max(0, 2 * a - 2 * w), height: h });
+  }
+}
 let boxes = [], outlines = null, geometry = null;
 function levelOf(i) { return i <= 0 ? 0 : Math.floor(Math.log2(i)) + 1; }
 function position(i) {
@@ -345,7 +377,7 @@ function layout() {
     }
   }
   if (data.nodeZero) { const [zx, zy] = position(0), [rx, ry] = position(1); d += `M${zx} ${zy}L${rx} ${ry}`; }
-  el('path', { d, stroke: '#000', fill: 'none', 'stroke-width': 1, transform: 'translate(0.5 0.5)' }, svg);
+  el('path', { d, stroke: '#000', fill: 'none', 'stroke-width': LINE, transform: `translate(${LINE / 2} ${LINE / 2})` }, svg);
   boxes = [];
   // Labels where a level's places are far enough apart to be read.
   const withText = (i) => b >= 4 && W / 2 ** Math.max(0, levelOf(i) - 1) >= 8;
@@ -357,11 +389,11 @@ function layout() {
     if (covered(i)) continue;
     const [x, y] = position(i);
     const g = el('g', { 'data-index': i }, svg);
-    const r = el('rect', { x: x - a + 0.5, y: y - b + 0.5, width: Math.max(0, 2 * a - 1), height: Math.max(0, 2 * b - 1), 'stroke-width': 1 }, g);
+    const r = el('rect', {}, g);
     const t = withText(i) ? el('text', { x, y, 'font-size': size, 'text-anchor': 'middle', 'dominant-baseline': 'central' }, g) : null;
     boxes[i] = { r, t, x, y };
   }
-  outlines = el('g', { fill: 'none', stroke: 'rgb(255,140,0)', 'stroke-width': 3 }, svg);
+  outlines = el('g', { fill: 'none', stroke: PALETTE.pointed, 'stroke-width': 3 }, svg);
   layoutDue = false;
   for (let i = 0; i <= tree.count; ++i) drawBox(i);
   tree.dirty.clear();
@@ -373,9 +405,7 @@ function drawBox(i) {
   if (!box) return;
   const look = tree.looks.get(i), value = look ? look[0] : tree.values[i], mark = look ? look[1] : tree.marks[i];
   if (box.mark !== mark) {
-    const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
-    box.r.setAttribute('fill', fillColour);
-    box.r.setAttribute('stroke', frame);
+    styleBox(box, mark);
     box.mark = mark;
   }
   if (box.t && box.value !== value) {
@@ -389,7 +419,7 @@ function drawBox(i) {
   const tagAt = tree.tags.get(i), tag = tagAt === undefined ? '' : ((at = tagAt), words(message(), view.lang));
   if (box.t && (box.tag || '') !== tag) {
     // Small, at the bottom right corner inside the frame, as the window draws it.
-    box.tagText = box.tagText || el('text', { x: box.x + a - 2, y: box.y + b - 2, 'font-size': Math.max(6, Math.round((2 * b) / 3)), 'text-anchor': 'end' }, box.r.parentNode);
+    box.tagText = box.tagText || el('text', { x: box.x + a - 2, y: box.y + b - 2, 'font-size': Math.max(6, Math.round((2 * b) / 3)), 'text-anchor': 'end', fill: (MARKS[mark] || MARKS[0])[2] }, box.r.parentNode);
     box.tagText.textContent = tag;
     box.tag = tag;
   }
@@ -439,9 +469,10 @@ function drawArray(r) {
   arrayCells.forEach((slot, n) => {
     const i = firstSlot + n, look = tree.looks.get(i), mark = look ? look[1] : tree.marks[i], value = look ? look[0] : tree.values[i];
     if (slot.mark !== mark) {
-      const [fillColour, frame] = COLOURS[mark] || COLOURS[0];
-      slot.cell.style.background = fillColour;
-      slot.cell.style.borderColor = frame;
+      const [fillColour, frame, ink, cue] = MARKS[mark] || MARKS[0];
+      Object.assign(slot.cell.style, { background: fillColour, borderColor: frame, color: ink, borderWidth: `${frameWidth(cue)}px`,
+        borderStyle: cue === CUE.dashed ? 'dashed' : cue === CUE.dotted ? 'dotted' : 'solid' });
+      slot.cell.firstChild.style.color = ink === '#000000' ? '' : ink; // the index as light as the label
       slot.mark = mark;
     }
     if (slot.value !== value) { slot.text.nodeValue = label(value); slot.value = value; }
