@@ -10,6 +10,7 @@
 #include "frames/MainFrm.h"
 #include "frames/NumbersDlg.h"
 #include "frames/Presenter.h"
+#include "frames/Speaker.h"
 #include "frames/RecordPanel.h"
 #include "frames/Problems.h"
 #include "model/algorithms/Table.h"
@@ -502,6 +503,10 @@ const std::vector<StatementEntry> &ScriptStatements()
                 "  palette standard|colorblind|projector   the colours of every picture (檢視 › 配色):\n"
                 "                    today's, colour-blind safe with cues, or for a washed-out projector\n",
                 false, &R::PaletteNamed),
+            Own("speak", "speak on|off", {},
+                "  speak on|off      read each step aloud in the interface's language (檢視 › 朗讀);\n"
+                "                    with no voice it says so and stays off\n",
+                false, &R::Speak),
             Own("text-size", "text-size N (points)", {},
                 "  text-size N       the size in points of the panels' text, the narration and the array\n", false,
                 &R::TextSize),
@@ -882,6 +887,19 @@ void CScriptRunner::PaletteNamed(const QStringList &words)
     if (!palette)
         Fail(QStringLiteral("'palette' takes %1, not '%2'").arg(PaletteNames(), words[1]));
     m_app->MainFrame()->RouteCommand(palette->command); // as its item in the menu
+}
+
+// As the menu item does; on waits until a voice is found or given up.
+void CScriptRunner::Speak(const QStringList &words)
+{
+    const bool on = OnOrOff(words);
+    CSpeaker *speaker = m_app->MainFrame()->Speaker();
+    if (on != speaker->On())
+        m_app->MainFrame()->RouteCommand(ID_VIEW_SPEAK);
+    while (speaker->Opening())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (on && !speaker->On())
+        std::fprintf(stderr, "speak: no voice to speak with (or the speech service did not answer); speaking stays off\n");
 }
 
 void CScriptRunner::Seek(const QStringList &words)

@@ -99,6 +99,7 @@ public:
     void Present(const QStringList &words);
     void LanguageNamed(const QStringList &words);
     void PaletteNamed(const QStringList &words);
+    void Speak(const QStringList &words);
     void Goto(const QStringList &words);
     void Fit(const QStringList &words);
     void MergePanel(const QStringList &words);

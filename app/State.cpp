@@ -7,6 +7,7 @@
 #include "frames/MainFrm.h"
 #include "frames/Presenter.h"
 #include "frames/RecordPanel.h"
+#include "frames/Speaker.h"
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
 #include "view/Palette.h"
@@ -221,6 +222,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
             {"textSize", frame->TextSize()},
             {"indices", frame->ShowIndices()},
             {"palette", CurrentPalette().name},
+            {"speak", frame->Speaker()->On()},
             {"arrayPanel", arrayPanel},
             {"mergePanel", mergePanel},
             {"codePanel", codePanel},

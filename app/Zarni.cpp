@@ -11,6 +11,7 @@
 #include "frames/MainFrm.h"
 #include "frames/Presenter.h"
 #include "frames/RecordPanel.h"
+#include "frames/Speaker.h"
 #include "framework/DrawSurface.h"
 #include "framework/FileWrite.h"
 #include "res/Images.h"
@@ -49,6 +50,7 @@ const char *const kGeometryKey = "MainWindow/Geometry";
 const char *const kTextSizeKey = "View/TextSize";
 const char *const kIndicesKey = "View/Indices";
 const char *const kPaletteKey = "View/Palette";
+const char *const kSpeakKey = "View/Speak";
 const char *const kWindowStateKey = "MainWindow/State";
 
 // The first start takes about three quarters of the screen, never less than
@@ -184,6 +186,11 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
             if (SettingsWritable())
                 QSettings().setValue(kPaletteKey, name);
         });
+        m_pMainFrame->Speaker()->SetOn(settings.value(kSpeakKey, false).toBool());
+        QObject::connect(m_pMainFrame.get(), &CMainFrame::SpeakChosen, m_pMainFrame.get(), [this](bool on) {
+            if (SettingsWritable())
+                QSettings().setValue(kSpeakKey, on);
+        });
         QObject::connect(m_pMainFrame.get(), &CMainFrame::TextSizeChosen, m_pMainFrame.get(), [this](int points) {
             if (SettingsWritable())
                 QSettings().setValue(kTextSizeKey, points);
@@ -243,6 +250,7 @@ void CZarniApp::SetLanguage(const QString &language)
     if (m_pMainFrame) {
         QApplication::setFont(InterfaceFont());
         m_pMainFrame->SetTextSize(m_pMainFrame->TextSize()); // the panels' text in the new face
+        m_pMainFrame->Speaker()->LanguageChanged();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "MainFrm.h"
 #include "Presenter.h"
+#include "Speaker.h"
 
 #include "ChildFrm.h"
 #include "LeafEditor.h"
@@ -437,6 +438,14 @@ CMainFrame::CMainFrame()
         ui->Enable();
         ui->SetCheck(m_pPresenter && m_pPresenter->On());
     });
+    OnCommand(ID_VIEW_SPEAK, [this] {
+        m_pSpeaker->SetOn(!m_pSpeaker->On());
+        emit SpeakChosen(m_pSpeaker->On());
+    });
+    OnUpdateCommand(ID_VIEW_SPEAK, [this](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(m_pSpeaker && m_pSpeaker->On());
+    });
     OnCommand(ID_VIEW_FULL_SCREEN, [this] { ShowFullScreen(!isFullScreen()); });
     OnUpdateCommand(ID_VIEW_FULL_SCREEN, [this](CCmdUI *ui) {
         ui->Enable();
@@ -568,7 +577,6 @@ void CMainFrame::CreateActions()
         palettes->addAction(m_actions[palette.command]);
     }
     add(ID_VIEW_SPEAK);
-    m_actions[ID_VIEW_SPEAK]->setCheckable(true);
     for (int id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id)
         add(id);
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
@@ -585,7 +593,8 @@ void CMainFrame::CreateActions()
         m_actions[it.key()]->setShortcuts(it.value());
     for (int id : std::initializer_list<int>{ID_MODE_SELECT, ID_MODE_PAN, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
                                              ID_WINNER_PAUSE, ID_VIEW_ARRAY, ID_VIEW_CODE, ID_VIEW_PRACTICE,
-                                             ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW, ID_VIEW_INDICES, ID_VIEW_PRESENT})
+                                             ID_VIEW_FULL_SCREEN, ID_VIEW_FIT_FOLLOW, ID_VIEW_INDICES, ID_VIEW_PRESENT,
+                                             ID_VIEW_SPEAK})
         m_actions[id]->setCheckable(true);
     for (const CommandEntry &command : AlgorithmCommands())
         m_actions[command.value]->setCheckable(bool(command.checked));
@@ -665,6 +674,7 @@ void CMainFrame::OnCreate()
         });
     }
     m_pPresenter = new CPresenter(this);
+    m_pSpeaker = new CSpeaker(this);
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
 }
@@ -1029,8 +1039,10 @@ void CMainFrame::WatchView(CZarniView *view)
     connect(view, &CZarniView::CanvasSizeChanged, this, [this](int width, int height) {
         m_wndStatusBar->SetSizeText(QString::asprintf("%d * %d", width, height));
     });
-    connect(view, &CZarniView::RunNarrated, m_wndStatusBar, [this](const QString &text) {
+    connect(view, &CZarniView::RunNarrated, m_wndStatusBar, [this, view](const QString &text) {
         m_wndStatusBar->showMessage(text);
+        if (view == GetActiveView())
+            m_pSpeaker->Say(text);
     });
     connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
     connect(view, &CZarniView::PracticeChanged, this, [this] { UpdateCommandUISoon(); });
@@ -1045,6 +1057,11 @@ void CMainFrame::WatchView(CZarniView *view)
         if (view == GetActiveView())
             StepZoom(step, anchor);
     });
+}
+
+void CMainFrame::ShowStatusMessage(const QString &text)
+{
+    m_wndStatusBar->showMessage(text);
 }
 
 CZarniView *CMainFrame::GetActiveView() const

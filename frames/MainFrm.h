@@ -55,6 +55,7 @@ public:
 };
 
 class CPresenter;
+class CSpeaker;
 
 class CMainFrame : public QMainWindow, public CCmdTarget {
     Q_OBJECT
@@ -131,6 +132,9 @@ public:
     bool RunBarShown() const;
     void ShowRunBar(bool show);
     CPresenter *Presenter() const { return m_pPresenter; }
+    CSpeaker *Speaker() const { return m_pSpeaker; }
+    // A message in the message pane until the next one.
+    void ShowStatusMessage(const QString &text);
 
 signals:
     // The user has shown or closed the panel of a View menu item.
@@ -143,6 +147,7 @@ signals:
     void TextSizeChosen(int points);
     void IndicesChosen(bool shown);
     void PaletteChosen(const QString &name);
+    void SpeakChosen(bool on);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -192,6 +197,7 @@ private:
     void ShowScore();
     QToolBar *m_runBar = nullptr;
     CPresenter *m_pPresenter = nullptr;
+    CSpeaker *m_pSpeaker = nullptr;
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;
     QSlider *m_stepSlider = nullptr;

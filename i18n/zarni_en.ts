@@ -836,6 +836,13 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CSpeaker</name>
+    <message>
+        <source>沒有可用的語音（或語音服務沒有回應），朗讀維持關閉。</source>
+        <translation>No voice to speak with (or the speech service did not answer); speaking stays off.</translation>
+    </message>
+</context>
+<context>
     <name>CValuesDlg</name>
     <message>
         <source>設定葉節點</source>
@@ -2685,7 +2692,7 @@ Simplified Chinese</translation>
     <message>
         <source>用目前的語言唸出每一步的說明
 朗讀</source>
-        <translation>Read each step's narration aloud in the interface's language
+        <translation>Read each step&apos;s narration aloud in the interface&apos;s language
 Speak the steps</translation>
     </message>
     <message>

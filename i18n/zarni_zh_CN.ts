@@ -835,6 +835,13 @@
     </message>
 </context>
 <context>
+    <name>CSpeaker</name>
+    <message>
+        <source>沒有可用的語音（或語音服務沒有回應），朗讀維持關閉。</source>
+        <translation>没有可用的语音（或语音服务没有响应），朗读保持关闭。</translation>
+    </message>
+</context>
+<context>
     <name>CValuesDlg</name>
     <message>
         <source>設定葉節點</source>

@@ -15,6 +15,7 @@ struct Language {
     const char *ownFile;     // our translation (":/i18n"), none for the sources' texts
     const char *toolkitFile; // the toolkit's own (its translations folder), none for English
     const char *labelFace;   // the face that draws the labels and the interface's texts
+    const char *voice;       // a voice to speak with where speech knows no locale of the language
     QLocale::Language language;
     QLocale::Territory territory;
     int command; // its item in the 語言 menu
@@ -23,6 +24,8 @@ struct Language {
 const std::vector<Language> &Languages();
 // The row of a code, or null.
 const Language *FindLanguage(const QString &code);
+// The row of a locale (as SetLanguage makes the default), or null.
+const Language *LanguageOfLocale(const QLocale &locale);
 // The row of a 語言 menu item, or null.
 const Language *LanguageOfCommand(int command);
 // "zh_TW, zh_CN or en", for the messages that name them all.

@@ -9,6 +9,8 @@
 #include "frames/ValuesDlg.h"
 #include "frames/MainFrm.h"
 #include "frames/Presenter.h"
+#include "frames/Speaker.h"
+#include "framework/Speech.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
 #include "model/algorithms/segment/Segment.h"
@@ -151,6 +153,8 @@ private slots:
     void exerciseDialogRefusesThenStarts();
     void segmentDialogNamesTheFault();
     void escapeLeavesPresentMode();
+    void speakingSaysEachStep_data();
+    void speakingSaysEachStep();
     void leafEditedInPlace();
 
 private:
@@ -1001,6 +1005,61 @@ void TestShell::escapeLeavesPresentMode()
     QVERIFY(Frame()->Presenter()->On() && Frame()->isFullScreen());
     Frame()->RouteCommand(ID_FILE_STOP_SCRIPT);
     QVERIFY(!Frame()->Presenter()->On() && !Frame()->isFullScreen());
+}
+
+namespace {
+
+// Speaks into a list; has a voice or not.
+class FakeSpeech : public CSpeechEngine {
+public:
+    FakeSpeech(bool voice, QStringList *said) : m_bVoice(voice), m_said(said) {}
+    void Open(const QLocale &locale, const QString &voiceName) override
+    {
+        *m_said << QString("open %1 %2").arg(locale.name(), voiceName);
+        emit Opened(m_bVoice);
+    }
+    void Say(const QString &text) override { *m_said << text; }
+    void Stop() override { *m_said << "stop"; }
+
+private:
+    bool m_bVoice;
+    QStringList *m_said;
+};
+
+} // namespace
+
+void TestShell::speakingSaysEachStep_data()
+{
+    QTest::addColumn<bool>("voice");
+    QTest::newRow("a voice") << true;
+    QTest::newRow("no voice") << false;
+}
+
+// Each step shown is said, cutting off the one before; without a voice the
+// item says so and stays off.
+void TestShell::speakingSaysEachStep()
+{
+    QFETCH(bool, voice);
+    QStringList said;
+    SetSpeechEngineMaker([&] { return std::make_unique<FakeSpeech>(voice, &said); });
+    Frame()->RouteCommand(ID_VIEW_SPEAK);
+    QCOMPARE(Frame()->Speaker()->On(), voice);
+    QCOMPARE(Frame()->m_wndStatusBar->GetPaneText(0).contains("沒有可用的語音"), !voice);
+    CZarniView *view = Frame()->GetActiveView();
+    Frame()->RouteCommand(ID_WINNER_TREE);
+    QStringList expected{"open zh_TW Mandarin"};
+    for (auto step : {&CZarniView::OnWinnerStep, &CZarniView::OnWinnerStep, &CZarniView::OnWinnerBack}) {
+        (view->*step)();
+        if (voice)
+            expected << view->ShownNarration();
+    }
+    if (voice) {
+        Frame()->RouteCommand(ID_VIEW_SPEAK);
+        view->OnWinnerStep();
+        expected << "stop";
+    }
+    SetSpeechEngineMaker(nullptr);
+    QCOMPARE(said, expected);
 }
 
 void TestShell::leafEditedInPlace()
