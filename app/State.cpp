@@ -153,6 +153,7 @@ QJsonObject ViewState(const CZarniView *view, int number)
             {"fitFollow", view->FitFollow()},
             {"panning", view->m_bPanning},
             {"hScrollPos", view->m_nHScrollPos},
+            {"cursor", qint64(view->NodeCursor())},
             {"vScrollPos", view->m_nVScrollPos},
             {"sizeTotal", Pair(view->m_sizeTotal.cx, view->m_sizeTotal.cy)},
             {"dragStart", Pair(view->m_ptDragStart.x, view->m_ptDragStart.y)},

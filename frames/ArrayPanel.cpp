@@ -148,14 +148,5 @@ void CArrayPanel::Point(qint64 index)
 
 QString CArrayPanel::Relation(qint64 index, qint64 count)
 {
-    QStringList parts;
-    parts << (index == 1 ? tr("樹根") : tr("父 %1").arg(index / 2));
-    if (2 * index > count)
-        parts << tr("葉節點");
-    else if (2 * index + 1 > count)
-        parts << tr("左 %1，沒有右子").arg(2 * index);
-    else
-        parts << tr("左 %1，右 %2").arg(2 * index).arg(2 * index + 1);
-    parts << tr("第 %1 層").arg(TreeGeometry::LevelOf(index));
-    return tr("節點 %1：").arg(index) + parts.join(tr("，"));
+    return tr("節點 %1：").arg(index) + NodeRelations(index, count);
 }

@@ -624,6 +624,36 @@ void CMainFrame::SetActionTexts()
     m_actions[ID_WINDOW_MORE_WINDOWS]->setText(tr("更多視窗(&M)..."));
 }
 
+// What a screen reader calls each control: a button by its tooltip or its
+// prompt (the tree commands with neither by a name of their own), the
+// slider and the combo box by what they choose.
+void CMainFrame::NameControls()
+{
+    static const std::pair<int, const char *> unprompted[] = {
+        {ID_MODE_SELECT, QT_TRANSLATE_NOOP("CMainFrame", "框選節點")},
+        {ID_MODE_PAN, QT_TRANSLATE_NOOP("CMainFrame", "拖動畫布")},
+        {ID_NODE_NARROWER, QT_TRANSLATE_NOOP("CMainFrame", "方框變窄")},
+        {ID_NODE_WIDER, QT_TRANSLATE_NOOP("CMainFrame", "方框變寬")},
+        {ID_NODE_SHORTER, QT_TRANSLATE_NOOP("CMainFrame", "方框變矮")},
+        {ID_NODE_TALLER, QT_TRANSLATE_NOOP("CMainFrame", "方框變高")}};
+    for (QToolBar *bar : {static_cast<QToolBar *>(m_wndToolBar), m_runBar})
+        for (QAction *action : bar->actions()) {
+            QWidget *control = bar->widgetForAction(action);
+            const int id = m_actions.key(action, 0);
+            if (!control || action->isSeparator() || !id)
+                continue;
+            QString name = PromptTooltip(id).isEmpty() ? PromptDescription(id) : PromptTooltip(id);
+            for (const auto &[command, text] : unprompted)
+                if (command == id)
+                    name = tr(text);
+            control->setAccessibleName(name);
+        }
+    m_stepSlider->setAccessibleName(tr("執行到第幾步"));
+    m_speedLabel->setAccessibleName(tr("播放速度"));
+    m_wndToolBar->m_wndZoomCombo->setAccessibleName(tr("縮放倍數"));
+    m_pMdiArea->setAccessibleName(tr("文件視窗"));
+}
+
 // Every text again in the language now chosen.
 void CMainFrame::changeEvent(QEvent *event)
 {
@@ -639,6 +669,7 @@ void CMainFrame::changeEvent(QEvent *event)
     m_stepSlider->setToolTip(tr("執行到第幾步"));
     m_wndToolBar->m_wndZoomCombo->setStatusTip(LoadString(IDC_ZOOM_COMBO));
     m_wndStatusBar->ShowIdleMessage(true);
+    NameControls();
     UpdateTitle();
     UpdateCommandUI();
 }
@@ -675,6 +706,7 @@ void CMainFrame::OnCreate()
     }
     m_pPresenter = new CPresenter(this);
     m_pSpeaker = new CSpeaker(this);
+    NameControls();
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
 }
@@ -1041,8 +1073,14 @@ void CMainFrame::WatchView(CZarniView *view)
     });
     connect(view, &CZarniView::RunNarrated, m_wndStatusBar, [this, view](const QString &text) {
         m_wndStatusBar->showMessage(text);
+        if (view != GetActiveView())
+            return;
+        m_wndStatusBar->setAccessibleName(text); // a screen reader hears each new step
+        m_pSpeaker->Say(text);
+    });
+    connect(view, &CZarniView::NodeCursorMoved, this, [this, view](qint64, const QString &name) {
         if (view == GetActiveView())
-            m_pSpeaker->Say(text);
+            m_pSpeaker->Say(name);
     });
     connect(view, &CZarniView::RunStateChanged, this, [this] { UpdateCommandUISoon(); });
     connect(view, &CZarniView::PracticeChanged, this, [this] { UpdateCommandUISoon(); });

@@ -195,6 +195,7 @@ private:
     bool m_bShowIndices = false;
     int m_nTextSize = DefaultTextSize();
     void ShowScore();
+    void NameControls();
     QToolBar *m_runBar = nullptr;
     CPresenter *m_pPresenter = nullptr;
     CSpeaker *m_pSpeaker = nullptr;

@@ -2,6 +2,7 @@
 
 #include "view/ZarniView.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 
 void CViewPanel::SetView(CZarniView *view)
@@ -26,6 +27,16 @@ void CViewPanel::SetView(CZarniView *view)
 CZarniView *CViewPanel::View() const
 {
     return m_view;
+}
+
+// What the panel shows is named as the panel is, for a screen reader.
+bool CViewPanel::event(QEvent *event)
+{
+    const bool handled = QDockWidget::event(event);
+    if (event->type() == QEvent::Polish || event->type() == QEvent::WindowTitleChange)
+        for (QAbstractScrollArea *area : findChildren<QAbstractScrollArea *>())
+            area->setAccessibleName(windowTitle());
+    return handled;
 }
 
 void CViewPanel::changeEvent(QEvent *event)

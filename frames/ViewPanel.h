@@ -25,6 +25,7 @@ protected:
     // The texts of its own, in the language now chosen; then the view's
     // again.
     virtual void Retranslate() {}
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

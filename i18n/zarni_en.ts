@@ -26,36 +26,8 @@
         <translation>Array</translation>
     </message>
     <message>
-        <source>樹根</source>
-        <translation>root</translation>
-    </message>
-    <message>
-        <source>父 %1</source>
-        <translation>parent %1</translation>
-    </message>
-    <message>
-        <source>葉節點</source>
-        <translation>leaf</translation>
-    </message>
-    <message>
-        <source>左 %1，沒有右子</source>
-        <translation>left %1, no right child</translation>
-    </message>
-    <message>
-        <source>左 %1，右 %2</source>
-        <translation>left %1, right %2</translation>
-    </message>
-    <message>
-        <source>第 %1 層</source>
-        <translation>level %1</translation>
-    </message>
-    <message>
         <source>節點 %1：</source>
         <translation>Node %1: </translation>
-    </message>
-    <message>
-        <source>，</source>
-        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -614,6 +586,38 @@ Save anyway?</translation>
         <source>朗讀(&amp;K)</source>
         <translation>Spea&amp;k the steps</translation>
     </message>
+    <message>
+        <source>框選節點</source>
+        <translation>Select nodes with a band</translation>
+    </message>
+    <message>
+        <source>拖動畫布</source>
+        <translation>Drag the canvas</translation>
+    </message>
+    <message>
+        <source>方框變窄</source>
+        <translation>Narrower boxes</translation>
+    </message>
+    <message>
+        <source>方框變寬</source>
+        <translation>Wider boxes</translation>
+    </message>
+    <message>
+        <source>方框變矮</source>
+        <translation>Shorter boxes</translation>
+    </message>
+    <message>
+        <source>方框變高</source>
+        <translation>Taller boxes</translation>
+    </message>
+    <message>
+        <source>縮放倍數</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>文件視窗</source>
+        <translation>Document windows</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -928,6 +932,13 @@ Save anyway?</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CZarniView</name>
+    <message>
+        <source>樹</source>
+        <translation>Tree</translation>
     </message>
 </context>
 <context>
@@ -1329,6 +1340,77 @@ Save anyway?</translation>
             <numerusform>the %n value left goes out at once</numerusform>
             <numerusform>the %n values left go out at once</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Node</name>
+    <message>
+        <source>勝者</source>
+        <translation>winner</translation>
+    </message>
+    <message>
+        <source>敗者</source>
+        <translation>loser</translation>
+    </message>
+    <message>
+        <source>已排好</source>
+        <translation>sorted</translation>
+    </message>
+    <message>
+        <source>留下的敗者</source>
+        <translation>loser kept</translation>
+    </message>
+    <message>
+        <source>奇數序列</source>
+        <translation>odd run</translation>
+    </message>
+    <message>
+        <source>偶數序列</source>
+        <translation>even run</translation>
+    </message>
+    <message>
+        <source>節點 %1：%2</source>
+        <translation>Node %1: %2</translation>
+    </message>
+    <message>
+        <source>空</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>，已選取</source>
+        <translation>, selected</translation>
+    </message>
+    <message>
+        <source>，%1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <source>樹根</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>父 %1</source>
+        <translation>parent %1</translation>
+    </message>
+    <message>
+        <source>葉節點</source>
+        <translation>leaf</translation>
+    </message>
+    <message>
+        <source>左 %1，沒有右子</source>
+        <translation>left %1, no right child</translation>
+    </message>
+    <message>
+        <source>左 %1，右 %2</source>
+        <translation>left %1, right %2</translation>
+    </message>
+    <message>
+        <source>第 %1 層</source>
+        <translation>level %1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -26,36 +26,8 @@
         <translation>数组</translation>
     </message>
     <message>
-        <source>樹根</source>
-        <translation>树根</translation>
-    </message>
-    <message>
-        <source>父 %1</source>
-        <translation>父 %1</translation>
-    </message>
-    <message>
-        <source>葉節點</source>
-        <translation>叶节点</translation>
-    </message>
-    <message>
-        <source>左 %1，沒有右子</source>
-        <translation>左 %1，没有右子节点</translation>
-    </message>
-    <message>
-        <source>左 %1，右 %2</source>
-        <translation>左 %1，右 %2</translation>
-    </message>
-    <message>
-        <source>第 %1 層</source>
-        <translation>第 %1 层</translation>
-    </message>
-    <message>
         <source>節點 %1：</source>
         <translation>节点 %1：</translation>
-    </message>
-    <message>
-        <source>，</source>
-        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -614,6 +586,38 @@
         <source>朗讀(&amp;K)</source>
         <translation>朗读(&amp;K)</translation>
     </message>
+    <message>
+        <source>框選節點</source>
+        <translation>框选节点</translation>
+    </message>
+    <message>
+        <source>拖動畫布</source>
+        <translation>拖动画布</translation>
+    </message>
+    <message>
+        <source>方框變窄</source>
+        <translation>方框变窄</translation>
+    </message>
+    <message>
+        <source>方框變寬</source>
+        <translation>方框变宽</translation>
+    </message>
+    <message>
+        <source>方框變矮</source>
+        <translation>方框变矮</translation>
+    </message>
+    <message>
+        <source>方框變高</source>
+        <translation>方框变高</translation>
+    </message>
+    <message>
+        <source>縮放倍數</source>
+        <translation>缩放倍数</translation>
+    </message>
+    <message>
+        <source>文件視窗</source>
+        <translation>文档窗口</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -925,6 +929,13 @@
 %2</source>
         <translation>无法保存文件 %1：
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CZarniView</name>
+    <message>
+        <source>樹</source>
+        <translation>树</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1333,77 @@
     <message>
         <source>葉節點 %1 換上序列 %2 的下一個值 %3</source>
         <translation>叶节点 %1 换上序列 %2 的下一个值 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Node</name>
+    <message>
+        <source>勝者</source>
+        <translation>胜者</translation>
+    </message>
+    <message>
+        <source>敗者</source>
+        <translation>败者</translation>
+    </message>
+    <message>
+        <source>已排好</source>
+        <translation>已排好</translation>
+    </message>
+    <message>
+        <source>留下的敗者</source>
+        <translation>留下的败者</translation>
+    </message>
+    <message>
+        <source>奇數序列</source>
+        <translation>奇数序列</translation>
+    </message>
+    <message>
+        <source>偶數序列</source>
+        <translation>偶数序列</translation>
+    </message>
+    <message>
+        <source>節點 %1：%2</source>
+        <translation>节点 %1：%2</translation>
+    </message>
+    <message>
+        <source>空</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>，已選取</source>
+        <translation>，已选中</translation>
+    </message>
+    <message>
+        <source>，%1</source>
+        <translation>，%1</translation>
+    </message>
+    <message>
+        <source>樹根</source>
+        <translation>树根</translation>
+    </message>
+    <message>
+        <source>父 %1</source>
+        <translation>父 %1</translation>
+    </message>
+    <message>
+        <source>葉節點</source>
+        <translation>叶节点</translation>
+    </message>
+    <message>
+        <source>左 %1，沒有右子</source>
+        <translation>左 %1，没有右子节点</translation>
+    </message>
+    <message>
+        <source>左 %1，右 %2</source>
+        <translation>左 %1，右 %2</translation>
+    </message>
+    <message>
+        <source>第 %1 層</source>
+        <translation>第 %1 层</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
     </message>
 </context>
 <context>

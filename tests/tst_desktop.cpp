@@ -230,10 +230,12 @@ void TestDesktop::keysScroll_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<int>("h");
     QTest::addColumn<int>("v");
-    // At 3x the client area is 780 x 479 (a tenth: 78 and 47 a line).
-    QTest::newRow("right, down") << "key Right\nkey Down\n" << 78 << 47;
+    // At 3x the client area is 780 x 479 and the boxes 150 x 150; the arrows
+    // move the node cursor, which the view keeps in sight as it scrolls
+    // least: the root [1125, 1275) x [150, 300), node 2 [525, 675) x [600, 750).
+    QTest::newRow("right, down: the root, node 2") << "key Right\nkey Down\n" << 1275 - 780 << 750 - 479;
     QTest::newRow("page down twice, up once") << "key PgDown\nkey PgDown\nkey PgUp\n" << 0 << 479;
-    QTest::newRow("end, then left") << "key End\nkey Left\n" << 2400 - 780 - 78 << 0;
+    QTest::newRow("end, then left: the root") << "key End\nkey Left\n" << 1125 << 0;
     QTest::newRow("home after end") << "key End\nkey Home\n" << 0 << 0;
     QTest::newRow("plain wheel down") << "wheel 0 -120\n" << 0 << 141;
     QTest::newRow("shift wheel down") << "wheel 0 -120 shift\n" << 234 << 0;

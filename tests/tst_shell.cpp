@@ -18,7 +18,11 @@
 #include "res/Languages.h"
 #include "res/Resource.h"
 
+#include <QAccessible>
+#include <QDockWidget>
+#include <QAbstractSlider>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QFileDialog>
 #include <QLabel>
 #include <QSlider>
@@ -153,6 +157,7 @@ private slots:
     void exerciseDialogRefusesThenStarts();
     void segmentDialogNamesTheFault();
     void escapeLeavesPresentMode();
+    void everyControlIsNamed();
     void speakingSaysEachStep_data();
     void speakingSaysEachStep();
     void leafEditedInPlace();
@@ -1005,6 +1010,32 @@ void TestShell::escapeLeavesPresentMode()
     QVERIFY(Frame()->Presenter()->On() && Frame()->isFullScreen());
     Frame()->RouteCommand(ID_FILE_STOP_SCRIPT);
     QVERIFY(!Frame()->Presenter()->On() && !Frame()->isFullScreen());
+}
+
+// A screen reader names every button, panel and control; the message pane
+// is named by the step it tells.
+void TestShell::everyControlIsNamed()
+{
+    Frame()->RouteCommand(ID_VIEW_ARRAY);
+    Frame()->RouteCommand(ID_VIEW_CODE);
+    QStringList unnamed;
+    QList<QWidget *> controls;
+    for (QToolBar *bar : Frame()->findChildren<QToolBar *>())
+        for (QAction *action : bar->actions())
+            if (QWidget *control = bar->widgetForAction(action); control && !action->isSeparator())
+                controls << control;
+    for (QWidget *control : Frame()->findChildren<QWidget *>())
+        if (qobject_cast<QDockWidget *>(control) || qobject_cast<QAbstractScrollArea *>(control) ||
+            (qobject_cast<QAbstractSlider *>(control) && !qobject_cast<QScrollBar *>(control)))
+            controls << control;
+    for (QWidget *control : controls)
+        if (control->isVisibleTo(Frame()) && QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            unnamed << control->metaObject()->className() + QString(" ") + control->objectName();
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    CZarniView *view = Frame()->GetActiveView();
+    view->OnWinnerTree();
+    view->OnWinnerStep();
+    QCOMPARE(QAccessible::queryAccessibleInterface(Frame()->m_wndStatusBar)->text(QAccessible::Name), view->ShownNarration());
 }
 
 namespace {

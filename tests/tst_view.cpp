@@ -1,6 +1,7 @@
 // The view's state and its tree commands.
 #include "TestUtil.h"
 
+#include <QAccessible>
 #include <QScrollBar>
 #include <QTest>
 
@@ -19,6 +20,9 @@ private slots:
     void viewsKeepSeparateTrees();
     void scrolledPixelsMatchAFreshPaint_data();
     void scrolledPixelsMatchAFreshPaint();
+    void nodeCursor_data();
+    void nodeCursor();
+    void accessibleTree();
 };
 
 void TestView::defaults()
@@ -187,3 +191,71 @@ void TestView::scrolledPixelsMatchAFreshPaint()
 
 QTEST_MAIN(TestView)
 #include "tst_view.moc"
+
+void TestView::nodeCursor_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("keys"); // Up, Down, Left, Right
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("the first arrow: the root") << 15 << "R" << 1;
+    QTest::newRow("down: the left child") << 15 << "RD" << 2;
+    QTest::newRow("along a level") << 15 << "RDDRRR" << 7;
+    QTest::newRow("not past the level's end") << 15 << "RDRR" << 3;
+    QTest::newRow("not before the level's start") << 15 << "RDDDL" << 8;
+    QTest::newRow("a leaf has no child; up") << 15 << "RDDDDU" << 4;
+    QTest::newRow("a short last level") << 10 << "RDDRD" << 10;
+    QTest::newRow("no neighbour past the last node") << 10 << "RDDRDRR" << 10;
+    QTest::newRow("a node whose child is missing") << 9 << "RDDRD" << 5;
+    QTest::newRow("up to the root and no further") << 15 << "RDDUUU" << 1;
+}
+
+// The cursor is a screen reader's focus: the tree's focus child.
+void TestView::nodeCursor()
+{
+    QFETCH(int, count);
+    QFETCH(QString, keys);
+    QFETCH(int, cursor);
+    auto view = MakeView();
+    view->SetNodeCount(count);
+    const QHash<QChar, Qt::Key> key{{'U', Qt::Key_Up}, {'D', Qt::Key_Down}, {'L', Qt::Key_Left}, {'R', Qt::Key_Right}};
+    for (const QChar k : keys)
+        QTest::keyClick(view.get(), key[k]);
+    QCOMPARE(view->NodeCursor(), qint64(cursor));
+    QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(view.get());
+    QAccessibleInterface *focused = tree->focusChild();
+    QCOMPARE(tree->indexOfChild(focused), cursor - 1);
+    QCOMPARE(focused->text(QAccessible::Name), QString("節點 %1：%1").arg(cursor));
+    QCOMPARE(focused->state().focused, view->hasFocus());
+}
+
+// The tree's children are its nodes, named by index, label and mark, found
+// where their boxes are; Enter selects the node under the cursor.
+void TestView::accessibleTree()
+{
+    auto view = MakeView();
+    QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(view.get());
+    QCOMPARE(tree->role(), QAccessible::Tree);
+    QCOMPARE(tree->childCount(), 15);
+    QAccessibleInterface *five = tree->child(4);
+    QCOMPARE(five->text(QAccessible::Name), QString("節點 5：5"));
+    QCOMPARE(five->text(QAccessible::Description), QString("父 2，左 10，右 11，第 3 層"));
+    QCOMPARE(tree->indexOfChild(five), 4);
+    QCOMPARE(five->rect().center(), view->viewport()->mapToGlobal(QRect(view->WindowBox(5).left, view->WindowBox(5).top,
+                                                                      view->WindowBox(5).Width(), view->WindowBox(5).Height())
+                                                                    .center()));
+    QCOMPARE(tree->childAt(five->rect().center().x(), five->rect().center().y()), five);
+    view->SetNodeCursor(5);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QCOMPARE(view->Mark(5), int(kMarkHighlighted));
+    QVERIFY(five->state().selected);
+    QCOMPARE(five->text(QAccessible::Name), QString("節點 5：5，已選取"));
+    view->OnWinnerTree();
+    PlayToEnd(view.get());
+    const int winner = view->Label(1).toInt(), left = view->Label(2).toInt(), right = view->Label(3).toInt();
+    const int loser = winner == right ? 2 : 3;
+    QCOMPARE(tree->child(loser - 1)->text(QAccessible::Name),
+             QString("節點 %1：%2，敗者").arg(loser).arg(loser == 2 ? left : right));
+    QCOMPARE(tree->child(0)->text(QAccessible::Name), QString("節點 1：%1，勝者").arg(winner));
+    view->SetNodeCount(3);
+    QVERIFY(!five->isValid());
+}

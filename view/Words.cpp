@@ -1,6 +1,10 @@
 #include "Words.h"
 
+#include "model/TreeGeometry.h"
+#include "model/TreeNode.h"
+
 #include <QCoreApplication>
+#include <QStringList>
 #include <QTranslator>
 #include <algorithm>
 #include <climits>
@@ -50,6 +54,40 @@ QString Filled(const QString &text, const QStringList &args)
 QString ValueWords(int value)
 {
     return QString::fromStdString(ValueText(value));
+}
+
+QString NodeName(int64_t index, const QString &label, int mark)
+{
+    static const char *const marks[] = {nullptr,
+                                        QT_TRANSLATE_NOOP("Node", "勝者"),
+                                        QT_TRANSLATE_NOOP("Node", "敗者"),
+                                        QT_TRANSLATE_NOOP("Node", "已排好"),
+                                        QT_TRANSLATE_NOOP("Node", "留下的敗者"),
+                                        QT_TRANSLATE_NOOP("Node", "奇數序列"),
+                                        QT_TRANSLATE_NOOP("Node", "偶數序列")};
+    QString name = QCoreApplication::translate("Node", "節點 %1：%2")
+                       .arg(index)
+                       .arg(label.isEmpty() ? QCoreApplication::translate("Node", "空") : label);
+    if (mark == kMarkHighlighted && label == QString::number(index))
+        return name + QCoreApplication::translate("Node", "，已選取");
+    if (mark > 0 && mark < int(std::size(marks)))
+        name += QCoreApplication::translate("Node", "，%1").arg(QCoreApplication::translate("Node", marks[mark]));
+    return name;
+}
+
+QString NodeRelations(int64_t index, int64_t count)
+{
+    QStringList parts;
+    parts << (index == 1 ? QCoreApplication::translate("Node", "樹根")
+                         : QCoreApplication::translate("Node", "父 %1").arg(index / 2));
+    if (2 * index > count)
+        parts << QCoreApplication::translate("Node", "葉節點");
+    else if (2 * index + 1 > count)
+        parts << QCoreApplication::translate("Node", "左 %1，沒有右子").arg(2 * index);
+    else
+        parts << QCoreApplication::translate("Node", "左 %1，右 %2").arg(2 * index).arg(2 * index + 1);
+    parts << QCoreApplication::translate("Node", "第 %1 層").arg(TreeGeometry::LevelOf(index));
+    return parts.join(QCoreApplication::translate("Node", "，"));
 }
 
 QString Words(const Message &message, const QTranslator *translator)

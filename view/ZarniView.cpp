@@ -1,6 +1,7 @@
 #include "ZarniView.h"
 
 #include "RunPlayer.h"
+#include "TreeAccessible.h"
 
 #include "framework/App.h"
 #include "framework/Printing.h"
@@ -20,6 +21,8 @@ CZarniView::CZarniView(QWidget *parent) : CScrollView(parent), m_pPlayer(std::ma
     LayoutTree(m_pRoot);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    InstallTreeAccessibility();
+    setAccessibleName(tr("樹"));
     RegisterCommands();
     RegisterAlgorithmCommands();
     ConnectScrollBars();
@@ -226,8 +229,10 @@ void CZarniView::TreeChanged()
 void CZarniView::changeEvent(QEvent *event)
 {
     CScrollView::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("樹"));
         Invalidate();
+    }
 }
 
 QString CZarniView::Label(int64_t index) const

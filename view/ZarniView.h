@@ -14,6 +14,8 @@
 //   ZarniView_Run.cpp       the run shown: its player, steps and pictures
 //   ZarniView_Practice.cpp  practice and exercises: the learner answers or
 //                           acts by click, drag or key
+//   ZarniView_Keys.cpp      the keyboard's node cursor and what a screen
+//                           reader is told
 
 #include "model/LargeBlocks.h"
 #include "model/TreeGeometry.h"
@@ -136,6 +138,14 @@ public:
     // lightly; 0 for none. The window's pixels stay as they are.
     void SetHighlight(int64_t index);
     int64_t Highlight() const { return m_nHighlight; }
+    // The keyboard's node cursor (0 for none): the arrows move it (Up the
+    // parent, Left and Right the level's neighbours, Down the left child),
+    // Enter selects its node; it is outlined, kept in sight and told to a
+    // screen reader as the focus.
+    int64_t NodeCursor() const { return m_nCursor; }
+    void SetNodeCursor(int64_t index);
+    // A node as a screen reader names it.
+    QString NodeName(int64_t index) const;
     void SelectNodesInRect(TreeNode *root, int x1, int y1, int x2, int y2);
 
     // The run shown, played by the view's player: paused, stepped forward
@@ -264,6 +274,8 @@ signals:
     void RecordChanged();
     // The pointer has moved onto another node's box (0: off every box).
     void NodeHovered(qint64 index);
+    // The keyboard's node cursor has moved there; name says the node.
+    void NodeCursorMoved(qint64 index, const QString &name);
     // A node has been selected alone and brought into view.
     void NodeSelected(qint64 index);
     // A question has been asked or answered, or practice turned on or off.
@@ -337,6 +349,9 @@ private:
     QRect SlideArea() const;
     void DrawSlide(QPainter *painter);
     QRect HighlightArea(int64_t index) const;
+    // An arrow or Enter for the node cursor; false for any other key.
+    bool CursorKey(int key);
+    void DrawNodeCursor(QPainter *painter) const;
     void OutlineBox(QPainter *painter, int64_t index, const QColor &colour, int width, CPoint offset) const;
     void DrawPointedNodes(QPainter *painter, CPoint offset) const;
     void UpdatePointedNodes();
@@ -373,6 +388,7 @@ private:
     QTimer m_slideTimer;
     int64_t m_nHighlight = 0;
     int64_t m_nHovered = 0;
+    int64_t m_nCursor = 0;
     QRegion m_pointedArea; // where the outlines of the nodes pointed at were drawn
     int64_t m_nExercisePressed = -1; // the box an exercise's press began on (0: node 0), -1 for none
 };

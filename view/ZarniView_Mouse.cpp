@@ -327,9 +327,16 @@ void CZarniView::OnDrawOverlay(QPainter *painter)
     const CPoint scroll{m_nHScrollPos, m_nVScrollPos};
     DrawSlide(painter);
     DrawPointedNodes(painter, scroll);
+    DrawNodeCursor(painter);
     if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)
         return;
     for (int64_t i : {m_nHighlight / 2, 2 * m_nHighlight, 2 * m_nHighlight + 1})
         OutlineBox(painter, i, RelativeColour(), 1, scroll);
     OutlineBox(painter, m_nHighlight, HighlightColour(), 2, scroll);
+}
+
+// The keyboard's cursor, wider than the pointer's outline.
+void CZarniView::DrawNodeCursor(QPainter *painter) const
+{
+    OutlineBox(painter, m_nCursor, HighlightColour(), 3, {m_nHScrollPos, m_nVScrollPos});
 }

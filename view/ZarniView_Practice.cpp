@@ -147,5 +147,7 @@ void CZarniView::keyPressEvent(QKeyEvent *event)
         Follow(Exercising().Press(key - Qt::Key_0));
         return;
     }
+    if (event->modifiers() == Qt::NoModifier && CursorKey(key))
+        return;
     CScrollView::keyPressEvent(event);
 }
