@@ -5,6 +5,7 @@
 #include "model/WideValue.h"
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
+#include "res/Languages.h"
 #include "view/Words.h"
 #include "view/Palette.h"
 #include "view/ZarniView.h"
@@ -49,12 +50,17 @@ private:
     QByteArray m_bytes;
 };
 
-// The texts the page says, each once, in both languages; words said as
-// they are, each once.
+// The texts the page says, each once, in every language of the table (in
+// its order); words said as they are, each once.
 class Texts {
 public:
-    // Without the English translation the page says the source texts.
-    Texts() { static_cast<void>(m_english.load(QStringLiteral("zarni_en"), QStringLiteral(":/i18n"))); }
+    // A language without its translation says the source texts.
+    Texts() : m_translators(Languages().size())
+    {
+        for (std::size_t i = 0; i < Languages().size(); ++i)
+            if (const char *file = Languages()[i].ownFile)
+                static_cast<void>(m_translators[i].load(QString::fromLatin1(file), QStringLiteral(":/i18n")));
+    }
 
     // A message: its parts (itself, then what follows it), each a text's
     // number (0 for none) and its arguments.
@@ -73,9 +79,12 @@ public:
     }
     QJsonArray Table() const { return m_table; }
     QJsonArray WordTable() const { return m_wordTable; }
-    QJsonArray Both(const Message &message) const
+    QJsonArray All(const Message &message) const
     {
-        return {Words(message, &m_source), Words(message, &m_english)};
+        QJsonArray said;
+        for (const QTranslator &translator : m_translators)
+            said.append(Words(message, &translator));
+        return said;
     }
 
 private:
@@ -117,19 +126,18 @@ private:
             return 0;
         // A text with a count is kept once a plural form, its %n a numbered place.
         const int n = int(std::clamp<int64_t>(part.CountOf(), -1, INT_MAX));
-        QString source = QString::fromUtf8(part.Text());
-        QString english = m_english.translate(part.Context(), part.Text(), nullptr, n);
-        if (english.isEmpty())
-            english = source;
-        if (n >= 0) {
-            const QString place = QStringLiteral("%") + QString::number(part.Args().size() + 1);
-            source.replace(QLatin1String("%n"), place);
-            english.replace(QLatin1String("%n"), place);
+        const QString place = QStringLiteral("%") + QString::number(part.Args().size() + 1);
+        QStringList said;
+        for (const QTranslator &translator : m_translators) {
+            QString text = translator.translate(part.Context(), part.Text(), nullptr, n);
+            if (text.isEmpty())
+                text = QString::fromUtf8(part.Text());
+            said << (n >= 0 ? text.replace(QLatin1String("%n"), place) : text);
         }
-        const auto key = std::make_tuple(std::string(part.Context()), std::string(part.Text()), english.toStdString());
+        const auto key = std::make_pair(std::string(part.Context()), said.join(QChar(0)).toStdString());
         auto found = m_numbers.find(key);
         if (found == m_numbers.end()) {
-            m_table.append(QJsonArray{source, english});
+            m_table.append(QJsonArray::fromStringList(said));
             found = m_numbers.emplace(key, m_table.size()).first;
         }
         return uint64_t(found->second);
@@ -146,9 +154,8 @@ private:
 
     int64_t m_nStep = -1;
     int64_t m_nSteps = -1;
-    QTranslator m_source; // holds nothing: the source texts
-    QTranslator m_english;
-    std::map<std::tuple<std::string, std::string, std::string>, qsizetype> m_numbers;
+    std::vector<QTranslator> m_translators; // the source language's holds nothing
+    std::map<std::pair<std::string, std::string>, qsizetype> m_numbers;
     std::map<std::string, qsizetype> m_words;
     QJsonArray m_table;
     QJsonArray m_wordTable;
@@ -487,9 +494,19 @@ QJsonObject ExerciseData(const ExerciseState &state, Texts &texts)
         {"summary", &says.summary}, {"missedFirst", &says.missedFirst}, {"missedNext", &says.missedNext}};
     QJsonObject said;
     for (const auto &[name, message] : named)
-        said.insert(QLatin1String(name), texts.Both(*message));
-    said.insert(QStringLiteral("start"), texts.Both(Message(says.heading).With(state.Entry()->title).Append(state.How())));
+        said.insert(QLatin1String(name), texts.All(*message));
+    said.insert(QStringLiteral("start"), texts.All(Message(says.heading).With(state.Entry()->title).Append(state.How())));
     return {{"name", exercise.Name().c_str()}, {"size", qint64(exercise.Size())}, {"units", units}, {"texts", said}};
+}
+
+// The languages the page speaks, as the table has them: their codes and
+// their names in themselves.
+QJsonArray PageLanguages()
+{
+    QJsonArray languages;
+    for (const Language &language : Languages())
+        languages.append(QJsonArray{language.code, QString::fromUtf8(language.name)});
+    return languages;
 }
 
 // The colours the page draws in: the program's palette, each mark's fill,
@@ -521,22 +538,23 @@ PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm, 
     const RunAlgorithm *run = view->Run();
     QJsonArray listing;
     for (const ListingLine &line : run->Lines())
-        listing.append(QJsonArray{line.indent, texts.Both(line.text)});
+        listing.append(QJsonArray{line.indent, texts.All(line.text)});
     QJsonArray panel;
     for (const Message &title : recorder.PanelTitles())
-        panel.append(texts.Both(title));
+        panel.append(texts.All(title));
     QJsonArray kinds;
     for (const QuestionKind *kind : recorder.Kinds())
         kinds.append(QJsonObject{{"name", kind->name},
                                  {"nodes", kind->choicesAreNodes},
                                  {"none", kind->noneChoice},
-                                 {"missed", texts.Both(kind->missed)}});
+                                 {"missed", texts.All(kind->missed)}});
     const CZarniApp *app = CZarniApp::Get();
     QJsonObject data{
         {"palette", PaletteData()},
         {"algorithm", run->Name()},
         {"visits", run->CountsVisits()},
-        {"language", app ? app->Language() : QStringLiteral("zh_TW")},
+        {"language", app ? app->Language() : QString::fromLatin1(Languages().front().code)},
+        {"languages", PageLanguages()},
         {"scale", options.scale},
         {"from", qint64(options.from)},
         {"to", qint64(options.to)},

@@ -15,6 +15,15 @@ const UI = {
     hintText: '提示：比較的是節點 %1 與 %2。', hintLine: '看虛擬碼第 %1 行。', written: '剛寫出的值',
     right: '答對了。', joiner: '、',
   },
+  zh_CN: {
+    start: '从头开始', back: '上一步', play: '播放', pause: '暂停', step: '下一步', end: '直接看结果',
+    speed: '速度', practice: '练习', zoom: '缩放', counts: '第 %1 / %2 步　比较 %3 次　搬移 %4 次',
+    visits: '第 %1 / %2 步　走过 %3 个节点　合并 %4 次',
+    hint: '提示', none: '没有', solution: '看解答', score: '答对 %1 题，答错 %2 题（共 %3 题）',
+    summary: '练习结束：这次问了 %1 题，错了 %2 题。', missed: '错在：%1。',
+    hintText: '提示：比较的是节点 %1 与 %2。', hintLine: '看伪代码第 %1 行。', written: '刚写出的值',
+    right: '答对了。', joiner: '、',
+  },
   en: {
     start: 'To the start', back: 'Step back', play: 'Play', pause: 'Pause', step: 'Step', end: 'To the end',
     speed: 'Speed', practice: 'Practice', zoom: 'Zoom', counts: 'step %1 / %2   comparisons %3   moves %4',
@@ -96,9 +105,12 @@ function label(value) { return value === LEAST ? '-∞' : value === NO_LABEL ? '
 function fill(text, args) {
   return text.replace(/%(\d{1,2})/g, (m, n) => (n >= 1 && n <= args.length ? args[n - 1] : m));
 }
+// Each text holds a word for every language of the program, in its order.
+const LANGUAGES = data.languages.map(([code]) => code);
+function langIndex(lang) { return Math.max(0, LANGUAGES.indexOf(lang)); }
 function words(parts, lang) {
   if (!parts) return '';
-  const li = lang === 'en' ? 1 : 0;
+  const li = langIndex(lang);
   let out = '';
   for (const part of parts) {
     if (Array.isArray(part)) { out += words(part, lang); continue; }
@@ -496,7 +508,7 @@ function drawPanel(r) {
     if (row > 0 && !cells.length) return;
     const line = document.createElement('div');
     const title = document.createElement('b');
-    title.textContent = (data.panel[row] || ['', ''])[view.lang === 'en' ? 1 : 0];
+    title.textContent = (data.panel[row] || [''])[langIndex(view.lang)] || '';
     line.appendChild(title);
     for (const cell of cells) {
       const span = document.createElement('span');
@@ -510,10 +522,11 @@ function drawPanel(r) {
 
 // The panels and the controls.
 const $ = (id) => document.getElementById(id);
-const view = { from, to, lang: data.language === 'en' ? 'en' : 'zh_TW', speed: 1, playing: false, loop: false, timer: 0 };
-function ui(key, ...args) { return fill(UI[view.lang][key], args.map(String)); }
+const view = { from, to, lang: UI[data.language] ? data.language : LANGUAGES[0], speed: 1, playing: false, loop: false, timer: 0 };
+function ui(key, ...args) { return fill((UI[view.lang] || UI.en)[key], args.map(String)); }
+for (const [code, name] of data.languages) $('lang').append(new Option(name, code)); // each named in itself
 function showTexts() {
-  document.documentElement.lang = view.lang === 'en' ? 'en' : 'zh-Hant';
+  document.documentElement.lang = { zh_TW: 'zh-Hant', zh_CN: 'zh-Hans' }[view.lang] || view.lang;
   for (const id of ['start', 'back', 'step', 'end']) { $(id).title = ui(id); $(id).setAttribute('aria-label', ui(id)); }
   $('speedLabel').textContent = ui('speed');
   $('practiceLabel').textContent = ui('practice');
@@ -525,7 +538,7 @@ function showTexts() {
   code.textContent = '';
   for (const [indent, texts] of data.listing) {
     const li = document.createElement('li');
-    li.textContent = '  '.repeat(indent) + texts[view.lang === 'en' ? 1 : 0];
+    li.textContent = '  '.repeat(indent) + texts[langIndex(view.lang)];
     code.appendChild(li);
   }
   tree.panelDirty = true;
@@ -578,7 +591,7 @@ function showQuiz() {
 function summary() {
   if (!practice.runAsked) return '';
   let text = ui('summary', practice.runAsked, practice.runWrong);
-  if (practice.missed.length) text += ui('missed', practice.missed.map((m) => m[view.lang === 'en' ? 1 : 0]).join(ui('joiner')));
+  if (practice.missed.length) text += ui('missed', practice.missed.map((m) => m[langIndex(view.lang)]).join(ui('joiner')));
   return text;
 }
 function hint() {
@@ -632,7 +645,7 @@ const exercise = EX ? {
   told: null, revealed: 0, picked: 0, pressed: -1, finished: EX.units.length === 0, solution: false,
 } : null;
 const KIND_NAMES = ['', 'swap', 'match', 'run'];
-function say(key, ...args) { return fill(EX.texts[key][view.lang === 'en' ? 1 : 0], args.map(String)); }
+function say(key, ...args) { return fill(EX.texts[key][langIndex(view.lang)], args.map(String)); }
 function exercising() { return exercise && !exercise.finished; }
 // A match between a node's two children, not a loser tree's climb.
 function isMatch(u) { return u[2] === 2 && u[3] >= 2 && Math.floor(u[3] / 2) === u[5]; }
@@ -920,7 +933,7 @@ const within = (v, lo, hi) => Math.max(lo, Math.min(hi, v));
 if (params.has('from')) view.from = within(Number(params.get('from')) || from, from, to);
 if (params.has('to')) view.to = within(Number(params.get('to')) || to, view.from, to);
 if (params.has('speed') && SPEEDS.includes(Number(params.get('speed')))) { view.speed = Number(params.get('speed')); $('speed').value = view.speed; }
-if (params.get('lang') === 'en' || params.get('lang') === 'zh_TW') view.lang = params.get('lang');
+if (LANGUAGES.includes(params.get('lang'))) view.lang = params.get('lang');
 if (params.get('controls') === '0') document.body.className = 'bare';
 view.loop = params.get('loop') === '1';
 $('zoom').value = data.scale;

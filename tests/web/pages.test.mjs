@@ -63,6 +63,10 @@ const rows = [
   ['merge of its runs', ['replace 3 12 3 40 7 1 9 33 2 8 15 6 27 5', 'merge-runs', 'ID_WINNER_POP_ALL']],
   ['segment add over tags', ['segment sum 5 8 6 3 2 7 2 6 1 4', 'segment add 2 7 3', 'segment add 0 5 -2']],
   ['segment sums past 2^30', ['segment sum random 10800 99990 99999', 'segment add 0 10000 -7', 'segment query 1 10799']],
+  // Said in the program's language, plural forms included.
+  ['runner-up in English', ['language en', 'nodes 15', 'leaves 5 17 -3 8 8 40 2 11', 'ID_WINNER_END', 'second']],
+  ['query in Simplified Chinese', ['language zh_CN', 'segment sum 5 8 6 3 2 7 2 6 1 4', 'segment query 1 1']],
+  ['merge in English', ['language en', 'runs 9 5 1 / 8', 'ID_WINNER_POP_ALL']],
 ];
 
 const browser = await chromium.launch({
