@@ -871,22 +871,25 @@ void CScriptRunner::Present(const QStringList &words)
     m_app->MainFrame()->Presenter()->SetOn(OnOrOff(words));
 }
 
-void CScriptRunner::LanguageNamed(const QStringList &words)
+// A choice of a table named in a statement, made as its item in the menu.
+void CScriptRunner::ChooseItem(const QStringList &words, const int *command, const QString &choices)
 {
     Expect(words, 2);
-    const Language *language = FindLanguage(words[1]);
-    if (!language)
-        Fail(QStringLiteral("'language' takes %1, not '%2'").arg(LanguageCodes(), words[1]));
-    m_app->MainFrame()->RouteCommand(language->command); // as its item in the menu
+    if (!command)
+        Fail(QStringLiteral("'%1' takes %2, not '%3'").arg(words[0], choices, words[1]));
+    m_app->MainFrame()->RouteCommand(*command);
+}
+
+void CScriptRunner::LanguageNamed(const QStringList &words)
+{
+    const Language *language = words.size() == 2 ? FindLanguage(words[1]) : nullptr;
+    ChooseItem(words, language ? &language->command : nullptr, LanguageCodes());
 }
 
 void CScriptRunner::PaletteNamed(const QStringList &words)
 {
-    Expect(words, 2);
-    const Palette *palette = FindPalette(words[1]);
-    if (!palette)
-        Fail(QStringLiteral("'palette' takes %1, not '%2'").arg(PaletteNames(), words[1]));
-    m_app->MainFrame()->RouteCommand(palette->command); // as its item in the menu
+    const Palette *palette = words.size() == 2 ? FindPalette(words[1]) : nullptr;
+    ChooseItem(words, palette ? &palette->command : nullptr, PaletteNames());
 }
 
 // As the menu item does; on waits until a voice is found or given up.
