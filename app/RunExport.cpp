@@ -6,6 +6,7 @@
 #include "framework/GifWriter.h"
 #include "framework/VideoWriter.h"
 #include "model/exercise/ExerciseState.h"
+#include "view/Palette.h"
 #include "view/ZarniView.h"
 
 #include <QBuffer>
@@ -53,6 +54,16 @@ QImage Frame(CZarniView *view, int scale, bool captions)
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(view->Narration(), Qt::ElideRight, area.width()));
     return frame;
+}
+
+// The palette's colours for a GIF; the standard palette's are the writer's own.
+std::vector<QRgb> GifColours()
+{
+    std::vector<QRgb> colours;
+    if (&CurrentPalette() != &Palettes().front())
+        for (const QColor &colour : CurrentPalette().Colours())
+            colours.push_back(colour.rgb());
+    return colours;
 }
 
 } // namespace
@@ -118,7 +129,7 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
             }
         } else if (gif) {
             if (!animation)
-                animation = std::make_unique<CGifWriter>(frame.size());
+                animation = std::make_unique<CGifWriter>(frame.size(), GifColours());
             if (!animation->AddFrame(frame, options.msPerStep)) {
                 result = {RunExportFailure::Write, animation->Error()};
                 break;

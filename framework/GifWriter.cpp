@@ -30,9 +30,11 @@ int Distance(QRgb a, QRgb b)
 
 } // namespace
 
-CGifWriter::CGifWriter(QSize size) : m_size(size)
+CGifWriter::CGifWriter(QSize size, const std::vector<QRgb> &drawn) : m_size(size)
 {
-    for (const QRgb base : kBaseColours)
+    std::vector<QRgb> bases = drawn.empty() ? std::vector<QRgb>(std::begin(kBaseColours), std::end(kBaseColours)) : drawn;
+    bases.resize(std::min<std::size_t>(bases.size(), kMostColours));
+    for (const QRgb base : bases)
         for (int t = 0; t < kBlends; ++t)
             m_palette.push_back(qRgb(qRed(base) * (kBlends - t) / kBlends, qGreen(base) * (kBlends - t) / kBlends,
                                      qBlue(base) * (kBlends - t) / kBlends));

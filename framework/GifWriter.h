@@ -1,7 +1,7 @@
 #pragma once
 // An animated GIF made frame by frame into memory: one palette for every
-// frame (the program's colours, their blends with the black of glyph edges,
-// and greys), each frame storing only the rectangle that changed since the
+// frame (the colours the pictures are drawn in, their blends with the black
+// of glyph edges, and greys), each frame storing only the rectangle that changed since the
 // one before (its unchanged pixels transparent), looping for ever.
 
 #include <QByteArray>
@@ -14,7 +14,10 @@ struct GifFileType;
 
 class CGifWriter {
 public:
-    explicit CGifWriter(QSize size);
+    // drawn: the colours the frames are drawn in (at most kMostColours); none
+    // for the program's standard ones.
+    explicit CGifWriter(QSize size, const std::vector<QRgb> &drawn = {});
+    static constexpr int kMostColours = 27;
     ~CGifWriter();
     CGifWriter(const CGifWriter &) = delete;
     CGifWriter &operator=(const CGifWriter &) = delete;

@@ -5,8 +5,10 @@
 
 #include "TestUtil.h"
 #include "app/Export.h"
+#include "app/RunExport.h"
 #include "view/Palette.h"
 
+#include <QImageReader>
 #include <QtTest>
 #include <array>
 #include <cmath>
@@ -120,6 +122,8 @@ private slots:
     void marksStayApart();
     void labelsStandOut_data();
     void labelsStandOut();
+    void gifKeepsThePalette_data();
+    void gifKeepsThePalette();
 };
 
 void TestPalette::marksStayApart_data()
@@ -175,6 +179,40 @@ void TestPalette::labelsStandOut()
         for (int x = text.left + 2; x < text.right - 2; ++x)
             best = std::max(best, Contrast(Pixel(picture, x, y), fill));
     QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+}
+
+void TestPalette::gifKeepsThePalette_data()
+{
+    QTest::addColumn<QString>("palette");
+    for (const Palette &palette : Palettes())
+        QTest::newRow(palette.name) << QString(palette.name);
+}
+
+// A GIF's one colour table holds the palette's colours: a played
+// tournament's last frame shows the winner's and the loser's fills exactly.
+void TestPalette::gifKeepsThePalette()
+{
+    QFETCH(QString, palette);
+    auto view = MakeView();
+    view->OnWinnerTree();
+    view->OnWinnerStep();
+    view->OnWinnerEnd();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("run.gif");
+    SetCurrentPalette(*FindPalette(palette));
+    const bool written = bool(ExportRun(view.get(), path, RunExportOptions{}, nullptr));
+    SetCurrentPalette(Palettes().front());
+    QVERIFY(written);
+    QImageReader gif(path);
+    QImage last;
+    for (QImage frame; gif.read(&frame);)
+        last = frame;
+    const TreeGeometry g = view->Geometry();
+    for (const int64_t node : {int64_t(1), int64_t(2), int64_t(3)}) {
+        const CPoint centre = g.Position(node);
+        QCOMPARE(Pixel(last, centre.x - g.HalfWidth() / 2, centre.y - g.HalfHeight() + 4), // above the label's cells
+                 FindPalette(palette)->marks[std::size_t(view->Mark(node))].fill);
+    }
 }
 
 QTEST_MAIN(TestPalette)

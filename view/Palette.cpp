@@ -115,6 +115,24 @@ void BrokenSide(CDrawSurface *dc, int x, int y, bool across, int length, int wid
 
 } // namespace
 
+std::vector<QColor> Palette::Colours() const
+{
+    std::vector<QColor> colours;
+    auto add = [&colours](const QColor &colour) {
+        if (std::find(colours.begin(), colours.end(), colour) == colours.end())
+            colours.push_back(colour);
+    };
+    for (const MarkColours &mark : marks)
+        for (const QColor &colour : {mark.fill, mark.firstFrame, mark.finalFrame, mark.label})
+            add(colour);
+    for (const QColor &colour : {highlight, relative, pointed})
+        add(colour);
+    for (const CellColours &cell : {read, head, winner})
+        for (const QColor &colour : {cell.fill, cell.frame, cell.ink})
+            add(colour);
+    return colours;
+}
+
 const std::vector<Palette> &Palettes()
 {
     static const std::vector<Palette> palettes{Standard(), ColourBlind(), Projector()};

@@ -44,6 +44,9 @@ struct Palette {
     int line; // edges and frames, in pixels
     QColor highlight, relative, pointed;
     CellColours read, head, winner;
+
+    // Every colour it draws in, each once.
+    std::vector<QColor> Colours() const;
 };
 
 const std::vector<Palette> &Palettes();
