@@ -192,11 +192,11 @@
     </message>
     <message>
         <source>最近開啟檔案</source>
-        <translation>最近打开文件</translation>
+        <translation>最近打开的文件</translation>
     </message>
     <message>
         <source>結束(&amp;X)</source>
-        <translation>结束(&amp;X)</translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>執行腳本(&amp;R)...</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>說明(&amp;H)</source>
-        <translation>说明(&amp;H)</translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>關於 Zarni(&amp;A)...</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>重疊顯示(&amp;C)</source>
-        <translation>重叠显示(&amp;C)</translation>
+        <translation>层叠显示(&amp;C)</translation>
     </message>
     <message>
         <source>並排顯示(&amp;T)</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>分割(&amp;P)</source>
-        <translation>分割(&amp;P)</translation>
+        <translation>拆分(&amp;P)</translation>
     </message>
     <message>
         <source>Winner Tree</source>
@@ -2211,8 +2211,8 @@
     <message>
         <source>結束應用程式並提示儲存檔案
 結束</source>
-        <translation>结束应用程序并提示保存文件
-结束</translation>
+        <translation>退出应用程序并提示保存文件
+退出</translation>
     </message>
     <message>
         <source>開啟這個文件</source>
@@ -2245,8 +2245,8 @@
     <message>
         <source>重疊排列視窗
 重疊視窗</source>
-        <translation>重叠排列窗口
-重叠窗口</translation>
+        <translation>层叠排列窗口
+层叠窗口</translation>
     </message>
     <message>
         <source>並排排列視窗
@@ -2257,8 +2257,8 @@
     <message>
         <source>將使用中的視窗分割成窗格
 分割</source>
-        <translation>将使用中的窗口分割成窗格
-分割</translation>
+        <translation>将活动窗口拆分成窗格
+拆分</translation>
     </message>
     <message>
         <source>複製選取範圍並放到剪貼簿
@@ -2322,7 +2322,7 @@
     </message>
     <message>
         <source>關閉使用中的視窗並提示儲存文件</source>
-        <translation>关闭使用中的窗口并提示保存文档</translation>
+        <translation>关闭活动窗口并提示保存文档</translation>
     </message>
     <message>
         <source>將視窗還原成正常大小</source>
