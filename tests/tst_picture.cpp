@@ -119,6 +119,8 @@ class TestPicture : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void windowShowsEveryStep_data();
     void windowShowsEveryStep();
     void listingOutlivesItsRun_data() { windowShowsEveryStep_data(); }
@@ -129,11 +131,28 @@ private slots:
     void wideValuesShrinkToTheirBox();
 };
 
+// Every run in every palette: wider lines and the cues reach the same
+// places on the window and in the picture.
 void TestPicture::windowShowsEveryStep_data()
 {
     QTest::addColumn<int>("setup");
-    for (int i = 0; i < int(std::size(kSetups)); ++i)
-        QTest::newRow(kSetups[i].name) << i;
+    QTest::addColumn<QString>("palette");
+    for (const Palette &palette : Palettes())
+        for (int i = 0; i < int(std::size(kSetups)); ++i)
+            QTest::addRow("%s, %s", kSetups[i].name, palette.name) << i << QString(palette.name);
+}
+
+void TestPicture::init()
+{
+    if (QTest::currentDataTag()) { // the tables with a palette
+        QFETCH(QString, palette);
+        SetCurrentPalette(*FindPalette(palette));
+    }
+}
+
+void TestPicture::cleanup()
+{
+    SetCurrentPalette(Palettes().front());
 }
 
 void TestPicture::windowShowsEveryStep()

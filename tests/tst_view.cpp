@@ -1,7 +1,10 @@
 // The view's state and its tree commands.
 #include "TestUtil.h"
 
+#include "view/Palette.h"
+
 #include <QAccessible>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -158,13 +161,19 @@ void TestView::scrolledPixelsMatchAFreshPaint_data()
 {
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QPoint>("to");
-    QTest::newRow("right") << QPoint(100, 100) << QPoint(137, 100);
-    QTest::newRow("left") << QPoint(100, 100) << QPoint(63, 100);
-    QTest::newRow("down") << QPoint(100, 100) << QPoint(100, 171);
-    QTest::newRow("up") << QPoint(100, 100) << QPoint(100, 29);
-    QTest::newRow("down and left") << QPoint(300, 100) << QPoint(211, 190);
-    QTest::newRow("up and right") << QPoint(100, 300) << QPoint(190, 211);
-    QTest::newRow("further than the window") << QPoint(0, 0) << QPoint(900, 700);
+    QTest::addColumn<QString>("palette"); // a wider line reaches into the strips too
+    const std::pair<const char *, std::pair<QPoint, QPoint>> moves[] = {
+        {"right", {{100, 100}, {137, 100}}},
+        {"left", {{100, 100}, {63, 100}}},
+        {"down", {{100, 100}, {100, 171}}},
+        {"up", {{100, 100}, {100, 29}}},
+        {"one pixel up", {{100, 301}, {100, 300}}},
+        {"down and left", {{300, 100}, {211, 190}}},
+        {"up and right", {{100, 300}, {190, 211}}},
+        {"further than the window", {{0, 0}, {900, 700}}}};
+    for (const char *palette : {"standard", "projector"})
+        for (const auto &[name, move] : moves)
+            QTest::addRow("%s, %s", name, palette) << move.first << move.second << QString(palette);
 }
 
 // The pixels kept by a scroll and the strips painted after it give exactly
@@ -173,6 +182,9 @@ void TestView::scrolledPixelsMatchAFreshPaint()
 {
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
+    QFETCH(QString, palette);
+    SetCurrentPalette(*FindPalette(palette));
+    auto restore = qScopeGuard([] { SetCurrentPalette(Palettes().front()); });
     auto view = MakeView(QSize(500, 400));
     view->ApplyZoomIndex(18); // 1600 by 1200
     view->SetNodeCount(100);
@@ -189,8 +201,6 @@ void TestView::scrolledPixelsMatchAFreshPaint()
     QCOMPARE(scrolled, Render(view.get()));
 }
 
-QTEST_MAIN(TestView)
-#include "tst_view.moc"
 
 void TestView::nodeCursor_data()
 {
@@ -259,3 +269,6 @@ void TestView::accessibleTree()
     view->SetNodeCount(3);
     QVERIFY(!five->isValid());
 }
+
+QTEST_MAIN(TestView)
+#include "tst_view.moc"

@@ -181,10 +181,8 @@ void CZarniView::DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selecti
 {
     const TreeGeometry g = Geometry();
     const CRect clip = dc->GetClipBox();
-    // A wider line reaches right of and below where a one-pixel line lies.
-    const int wider = CurrentPalette().line - 1;
-    const int64_t left = int64_t(clip.left) + offset.x - wider, right = int64_t(clip.right) + offset.x;
-    const int64_t top = int64_t(clip.top) + offset.y - wider, bottom = int64_t(clip.bottom) + offset.y;
+    const int64_t left = int64_t(clip.left) + offset.x, right = int64_t(clip.right) + offset.x;
+    const int64_t top = int64_t(clip.top) + offset.y, bottom = int64_t(clip.bottom) + offset.y;
     const int a = g.HalfWidth(), b = g.HalfHeight();
     if (!selection)
         DrawNodeZero(dc, offset);

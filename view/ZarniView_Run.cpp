@@ -252,11 +252,9 @@ void CZarniView::DrawRunPicture(CDrawSurface *dc)
     const int64_t shown = RunStep() - segment.offset;
     const TreeGeometry g = Geometry();
     const CRect clip = dc->GetClipBox();
-    const int wider = CurrentPalette().line - 1; // as the tree's own paint reaches
     std::vector<LevelRun> reached(std::size_t(m_nDepth) + 1);
     for (int level = 1; level <= m_nDepth && TreeGeometry::LevelFirst(level) <= m_nNodeCount; ++level)
-        reached[std::size_t(level)] =
-            g.PlacesReaching(level, clip.left - wider, clip.top - wider, clip.right, clip.bottom, true);
+        reached[std::size_t(level)] = g.PlacesReaching(level, clip.left, clip.top, clip.right, clip.bottom, true);
     DrawTreeBeforeRun(dc, reached, segment);
     struct Painting {
         int64_t step;
