@@ -828,7 +828,9 @@ void CScriptRunner::Snapshot(const QStringList &words)
     Expect(words, 2);
     CZarniView *view = ActiveView(words[0]);
     view->UpdateWindow(); // what waits to be painted shows, as on a screen
-    WritePng(words[1], view->RetainedImage());
+    // The client area with what is drawn over the kept picture: the outlines
+    // of the nodes a step points at, the cursor, a sliding value.
+    WritePng(words[1], view->viewport()->grab().toImage());
 }
 
 // The whole main window as it shows: bars, panels, document windows.
