@@ -622,6 +622,8 @@ void CMainFrame::SetActionTexts()
     for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)
         m_actions[id]->setStatusTip(LoadString(AFX_IDS_MDICHILD));
     m_actions[ID_WINDOW_MORE_WINDOWS]->setText(tr("更多視窗(&M)..."));
+    for (const Palette &palette : Palettes())
+        m_actions[palette.command]->setText(QCoreApplication::translate("Palette", palette.title));
 }
 
 // What a screen reader calls each control: a button by its tooltip or its
@@ -888,18 +890,15 @@ void CMainFrame::BuildMenuBar(int menuId)
                 popup->addSeparator();
             } else if (item.id == kRecentFiles) {
                 AddRecentFiles(popup);
-            } else if (item.id == kLanguageMenu) {
-                QMenu *languages = popup->addMenu(tr(item.text));
-                for (const Language &language : Languages())
-                    languages->addAction(m_actions[language.command]);
-                connect(languages, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
-            } else if (item.id == kPaletteMenu) {
-                QMenu *palettes = popup->addMenu(tr(item.text));
-                for (const Palette &palette : Palettes()) {
-                    m_actions[palette.command]->setText(QCoreApplication::translate("Palette", palette.title));
-                    palettes->addAction(m_actions[palette.command]);
-                }
-                connect(palettes, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
+            } else if (item.id == kLanguageMenu || item.id == kPaletteMenu) { // one of a table's rows
+                QMenu *choices = popup->addMenu(tr(item.text));
+                if (item.id == kLanguageMenu)
+                    for (const Language &language : Languages())
+                        choices->addAction(m_actions[language.command]);
+                else
+                    for (const Palette &palette : Palettes())
+                        choices->addAction(m_actions[palette.command]);
+                connect(choices, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
             } else if (item.id == kWindowList) {
                 m_windowListSeparator = popup->addSeparator();
                 for (int id = AFX_IDM_FIRST_MDICHILD; id <= ID_WINDOW_MORE_WINDOWS; ++id)

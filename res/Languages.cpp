@@ -1,6 +1,7 @@
 #include "Languages.h"
 
 #include "Resource.h"
+#include "Strings.h"
 
 #include <QCoreApplication>
 
@@ -46,6 +47,5 @@ QString LanguageCodes()
     QStringList codes;
     for (const Language &language : Languages())
         codes << QString::fromLatin1(language.code);
-    const QString last = codes.takeLast();
-    return codes.isEmpty() ? last : codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return Alternatives(codes);
 }

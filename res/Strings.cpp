@@ -66,3 +66,9 @@ QString ResourceString(int id)
     const Language *language = LanguageOfCommand(id);
     return language ? QCoreApplication::translate("Strings", language->prompt) : QString();
 }
+
+QString Alternatives(QStringList choices)
+{
+    const QString last = choices.isEmpty() ? QString() : choices.takeLast();
+    return choices.isEmpty() ? last : choices.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}

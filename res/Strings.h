@@ -4,6 +4,9 @@
 // by resource or command id.
 
 #include <QString>
+#include <QStringList>
 
 // Empty when the program has no text of that id.
 QString ResourceString(int id);
+// Choices as a message names them: "a, b or c".
+QString Alternatives(QStringList choices);

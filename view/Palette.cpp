@@ -1,6 +1,7 @@
 #include "Palette.h"
 
 #include "res/Resource.h"
+#include "res/Strings.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -160,8 +161,7 @@ QString PaletteNames()
     QStringList names;
     for (const Palette &palette : Palettes())
         names << QString::fromLatin1(palette.name);
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return Alternatives(names);
 }
 
 const Palette &CurrentPalette()
