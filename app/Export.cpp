@@ -1,7 +1,7 @@
 #include "Export.h"
 
 #include "framework/FileWrite.h"
-#include "framework/ScrollView.h"
+#include "view/TreePainter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -15,13 +15,14 @@
 
 namespace {
 
-void Paint(CScrollView *view, QPaintDevice *device, const CSize &canvas, qreal scale)
+void Paint(const TreeScene &scene, QPaintDevice *device, qreal scale)
 {
+    const CSize canvas = scene.Canvas();
     QPainter painter(device);
     painter.fillRect(QRectF(0, 0, canvas.cx * scale, canvas.cy * scale), Qt::white);
     painter.scale(scale, scale);
     painter.setClipRect(0, 0, canvas.cx, canvas.cy);
-    view->RenderCanvas(&painter);
+    TreePainter().PaintCanvas(&painter, scene);
 }
 
 // A paint device that draws nothing and adds up about how many bytes of SVG
@@ -74,13 +75,14 @@ private:
     mutable Engine m_engine;
 };
 
-bool EncodePng(CScrollView *view, const CSize &canvas, int scale, QIODevice *out, ExportResult *result)
+bool EncodePng(const TreeScene &scene, int scale, QIODevice *out, ExportResult *result)
 {
+    const CSize canvas = scene.Canvas();
     if (qint64(canvas.cx) * canvas.cy * scale * scale > kMaxPngPixels) {
         result->failure = ExportFailure::TooLargeForPng;
         return false;
     }
-    const QImage image = CanvasImage(view, scale);
+    const QImage image = CanvasImage(scene, scale);
     if (image.isNull()) {
         result->failure = ExportFailure::OutOfMemory;
         return false;
@@ -92,11 +94,12 @@ bool EncodePng(CScrollView *view, const CSize &canvas, int scale, QIODevice *out
     return true;
 }
 
-bool EncodeSvg(CScrollView *view, const CSize &canvas, int scale, QIODevice *out, ExportResult *result)
+bool EncodeSvg(const TreeScene &scene, int scale, QIODevice *out, ExportResult *result)
 {
+    const CSize canvas = scene.Canvas();
     const QSize size(canvas.cx * scale, canvas.cy * scale);
     CSvgSizeEstimate estimate(size);
-    Paint(view, &estimate, canvas, scale);
+    Paint(scene, &estimate, scale);
     if (estimate.Bytes() > kMaxSvgBytes) {
         result->failure = ExportFailure::TooDetailedForSvg;
         return false;
@@ -107,7 +110,7 @@ bool EncodeSvg(CScrollView *view, const CSize &canvas, int scale, QIODevice *out
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(96); // so that viewers show the canvas at its size in CSS pixels
     svg.setTitle(QStringLiteral("Zarni"));
-    Paint(view, &svg, canvas, scale);
+    Paint(scene, &svg, scale);
     if (out->size() > kMaxSvgBytes) { // the estimate errs on the large side; this is the guarantee
         result->failure = ExportFailure::TooDetailedForSvg;
         return false;
@@ -115,14 +118,15 @@ bool EncodeSvg(CScrollView *view, const CSize &canvas, int scale, QIODevice *out
     return true;
 }
 
-bool EncodePdf(CScrollView *view, const CSize &canvas, int scale, QIODevice *out, ExportResult *)
+bool EncodePdf(const TreeScene &scene, int scale, QIODevice *out, ExportResult *)
 {
+    const CSize canvas = scene.Canvas();
     QPdfWriter pdf(out);
     pdf.setTitle(QStringLiteral("Zarni"));
     pdf.setResolution(96);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setPageSize(QPageSize(QSizeF(canvas.cx, canvas.cy) * scale * 72.0 / 96.0, QPageSize::Point));
-    Paint(view, &pdf, canvas, qreal(pdf.width()) / canvas.cx);
+    Paint(scene, &pdf, qreal(pdf.width()) / canvas.cx);
     return true;
 }
 
@@ -133,9 +137,9 @@ QString Kind(const QString &path)
 
 } // namespace
 
-QImage CanvasImage(CScrollView *view, int scale, int below)
+QImage CanvasImage(const TreeScene &scene, int scale, int below)
 {
-    const CSize canvas = view->GetTotalSize();
+    const CSize canvas = scene.Canvas();
     QImage image(canvas.cx * scale, canvas.cy * scale + below, QImage::Format_RGB32);
     if (image.isNull())
         return image;
@@ -144,7 +148,7 @@ QImage CanvasImage(CScrollView *view, int scale, int below)
     // The image's pixel ratio is the scale, as a window's is on a screen of
     // that scale: lines scale by scale pixels, glyphs drawn at full resolution.
     image.setDevicePixelRatio(scale);
-    Paint(view, &image, canvas, 1);
+    Paint(scene, &image, 1);
     image.setDevicePixelRatio(1);
     return image;
 }
@@ -155,7 +159,7 @@ bool IsExportType(const QString &path)
     return kind == "png" || kind == "svg" || kind == "pdf";
 }
 
-ExportResult ExportCanvas(CScrollView *view, const QString &path, int scale)
+ExportResult ExportCanvas(const TreeScene &scene, const QString &path, int scale)
 {
     Q_ASSERT(scale >= 1 && scale <= kMaxExportScale);
     ExportResult result;
@@ -164,25 +168,23 @@ ExportResult ExportCanvas(CScrollView *view, const QString &path, int scale)
         result.failure = ExportFailure::UnknownType;
         return result;
     }
-    const CSize canvas = view->GetTotalSize();
     // The picture is made whole in memory first, so that a failure while
     // drawing or encoding never reaches the file.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const bool encoded = kind == "png"   ? EncodePng(view, canvas, scale, &buffer, &result)
-                         : kind == "svg" ? EncodeSvg(view, canvas, scale, &buffer, &result)
-                                         : EncodePdf(view, canvas, scale, &buffer, &result);
+    const bool encoded = kind == "png"   ? EncodePng(scene, scale, &buffer, &result)
+                         : kind == "svg" ? EncodeSvg(scene, scale, &buffer, &result)
+                                         : EncodePdf(scene, scale, &buffer, &result);
     buffer.close();
     if (encoded && !WriteWholeFile(path, bytes, &result.reason))
         result.failure = ExportFailure::Write;
     return result;
 }
 
-QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine,
+QString DescribeExportFailure(const ExportResult &result, CSize canvas, const QString &path, bool commandLine,
                               int scale)
 {
-    const CSize canvas = view->GetTotalSize();
     const int width = canvas.cx * scale, height = canvas.cy * scale;
     const QString megabytes = QString::number(kMaxSvgBytes / 1000000);
     QString english, chinese;

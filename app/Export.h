@@ -1,11 +1,14 @@
 #pragma once
-// Writes a view's whole canvas, as its paint draws it, to a PNG, SVG or PDF
-// file chosen by the file's extension. A failed export leaves no file.
+// Writes a tree's whole canvas, as the window's paint draws it, to a PNG,
+// SVG or PDF file chosen by the file's extension; from the model and its
+// layout, with no widget. A failed export leaves no file.
+
+#include "framework/Geometry.h"
 
 #include <QImage>
 #include <QString>
 
-class CScrollView;
+struct TreeScene;
 
 // Pictures with more pixels than this are too large for a PNG (the scale
 // counts: a canvas exported at 2x has four times its pixels).
@@ -27,13 +30,13 @@ struct ExportResult {
 // The canvas as export draws it into a PNG: scale times its pixels along
 // each side, labels drawn at that resolution, and below it a white band of
 // `below` pixels; null without the memory.
-QImage CanvasImage(CScrollView *view, int scale, int below = 0);
+QImage CanvasImage(const TreeScene &scene, int scale, int below = 0);
 
 // Whether export writes files with the extension of path.
 bool IsExportType(const QString &path);
 // At scale s a PNG has s times the canvas's pixels along each side, and an
 // SVG or PDF page s times its size.
-ExportResult ExportCanvas(CScrollView *view, const QString &path, int scale = 1);
+ExportResult ExportCanvas(const TreeScene &scene, const QString &path, int scale = 1);
 // What went wrong, for a message box (Chinese) or the command line (English).
-QString DescribeExportFailure(const ExportResult &result, CScrollView *view, const QString &path, bool commandLine,
+QString DescribeExportFailure(const ExportResult &result, CSize canvas, const QString &path, bool commandLine,
                               int scale = 1);

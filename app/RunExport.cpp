@@ -41,7 +41,7 @@ int CaptionHeight(const CZarniView *view, int scale)
 QImage Frame(CZarniView *view, int scale, bool captions)
 {
     const int band = CaptionHeight(view, scale);
-    QImage frame = CanvasImage(view, scale, captions ? band : 0);
+    QImage frame = CanvasImage(view->Scene(), scale, captions ? band : 0);
     if (!captions || frame.isNull())
         return frame;
     const int canvasHeight = frame.height() - band;

@@ -818,9 +818,9 @@ void CScriptRunner::Export(const QStringList &words)
         Fail(QStringLiteral("'export' writes .png, .svg or .pdf files, not '%1'").arg(words[1]));
     const int scale = words.size() == 3 ? Number(words[2], 1, kMaxExportScale, QStringLiteral("the scale")) : 1;
     CZarniView *view = ActiveView(words[0]);
-    const ExportResult result = ExportCanvas(view, words[1], scale);
+    const ExportResult result = ExportCanvas(view->Scene(), words[1], scale);
     if (!result)
-        Fail(DescribeExportFailure(result, view, words[1], true, scale), 1);
+        Fail(DescribeExportFailure(result, view->Scene().Canvas(), words[1], true, scale), 1);
 }
 
 void CScriptRunner::Snapshot(const QStringList &words)

@@ -458,9 +458,9 @@ void CZarniApp::OnFileExport()
     if (dialog.exec() != QDialog::Accepted || !view)
         return;
     const QString target = dialog.Path();
-    const ExportResult result = ExportCanvas(view, target, dialog.Scale());
+    const ExportResult result = ExportCanvas(view->Scene(), target, dialog.Scale());
     if (!result)
-        AfxMessageBox(DescribeExportFailure(result, view, target, false, dialog.Scale()));
+        AfxMessageBox(DescribeExportFailure(result, view->Scene().Canvas(), target, false, dialog.Scale()));
 }
 
 // The run of the active view, a frame a step, with a progress dialog that

@@ -41,6 +41,29 @@ bool IsChoice(const PracticeQuestion &question, int64_t choice)
 
 } // namespace
 
+void TreeModel::Attach(Observer *observer)
+{
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void TreeModel::Detach(Observer *observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
+// An observer told may attach or detach others: each told is still attached.
+template <class... Params, class... Args>
+void TreeModel::Tell(void (Observer::*news)(Params...), Args... args)
+{
+    if (m_nQuiet)
+        return;
+    const std::vector<Observer *> told = m_observers;
+    for (Observer *observer : told)
+        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+            (observer->*news)(args...);
+}
+
 TreeModel::TreeModel() : m_pLastListing(std::make_shared<Listing>())
 {
     Resize(0);
@@ -89,8 +112,7 @@ void TreeModel::SetCount(int64_t count)
     if (count == from)
         return;
     Resize(count);
-    if (m_pObserver)
-        m_pObserver->CountChanged(from, count);
+    Tell(&Observer::CountChanged, from, count);
 }
 
 // A long seek writes millions of changes: straight into the arrays, each
@@ -132,10 +154,8 @@ void TreeModel::NewTree(int64_t count)
     m_values.clear();
     m_marks.clear();
     Resize(count);
-    if (m_pObserver) {
-        m_pObserver->TreeReplaced();
-        m_pObserver->RunChanged(); // the panels forget what the old tree held
-    }
+    Tell(&Observer::TreeReplaced);
+    Tell(&Observer::RunChanged); // the panels forget what the old tree held
 }
 
 void TreeModel::NewValues(const AlgorithmState *taker)
@@ -189,8 +209,7 @@ void TreeModel::ClearMarks()
 
 void TreeModel::ValuesChanged()
 {
-    if (m_pObserver)
-        m_pObserver->TreeChanged();
+    Tell(&Observer::TreeChanged);
 }
 
 bool TreeModel::AnyMarkIn(int64_t first, int64_t end) const
@@ -231,8 +250,7 @@ void TreeModel::ShowNodeZero(bool shown)
     m_bNodeZero = shown;
     m_values[0] = kNoLabel;
     SetMark(0, kMarkPlain);
-    if (m_pObserver)
-        m_pObserver->TreeChanged();
+    Tell(&Observer::TreeChanged);
 }
 
 void TreeModel::Load(std::unique_ptr<RunAlgorithm> run)
@@ -245,8 +263,7 @@ void TreeModel::Load(std::unique_ptr<RunAlgorithm> run)
             state->RunLoaded();
         KeepListing(*m_pRun);
     }
-    if (m_pObserver)
-        m_pObserver->RunChanged();
+    Tell(&Observer::RunChanged);
 }
 
 void TreeModel::KeepListing(const RunAlgorithm &run)
@@ -267,8 +284,7 @@ void TreeModel::EndRun()
         state->RunEnding();
     m_pRun.reset();
     m_bPlaying = false;
-    if (m_pObserver)
-        m_pObserver->RunChanged();
+    Tell(&Observer::RunChanged);
 }
 
 bool TreeModel::StepForward()
@@ -276,8 +292,7 @@ bool TreeModel::StepForward()
     if (!m_pRun || AtEnd() || AskBefore(Shown() + 1))
         return false;
     m_pRun->SeekTo(Shown() + 1, *this);
-    if (m_pObserver)
-        m_pObserver->StepPlayed(Shown());
+    Tell(&Observer::StepPlayed, Shown());
     return true;
 }
 
@@ -297,8 +312,7 @@ void TreeModel::SeekTo(int64_t k)
     EndQuestion();
     if (k == 0)
         m_practice.passed = -1; // from the start, every question again
-    if (m_pObserver)
-        m_pObserver->Sought(from, k);
+    Tell(&Observer::Sought, from, k);
 }
 
 std::vector<int> TreeModel::ValuesBeforeRun() const
@@ -346,8 +360,7 @@ int64_t TreeModel::Revealed() const
 void TreeModel::LearnerActed()
 {
     ValuesChanged();
-    if (m_pObserver)
-        m_pObserver->QuestionChanged();
+    Tell(&Observer::QuestionChanged);
 }
 
 bool TreeModel::StepStartsRun() const
@@ -365,8 +378,7 @@ std::unique_ptr<RunAlgorithm> TreeModel::DefaultRun() const
 
 void TreeModel::AlgorithmChanged()
 {
-    if (m_pObserver)
-        m_pObserver->RunChanged();
+    Tell(&Observer::RunChanged);
 }
 
 void TreeModel::SetPractising(bool on)
@@ -375,8 +387,7 @@ void TreeModel::SetPractising(bool on)
         return;
     m_practice.on = on;
     EndQuestion();
-    if (m_pObserver)
-        m_pObserver->QuestionChanged();
+    Tell(&Observer::QuestionChanged);
 }
 
 const PracticeQuestion *TreeModel::Question() const
@@ -406,8 +417,7 @@ bool TreeModel::AskBefore(int64_t step)
     m_practice.cursor = 0;
     m_practice.reveal = {};
     m_practice.revealed = 0;
-    if (m_pObserver)
-        m_pObserver->QuestionChanged();
+    Tell(&Observer::QuestionChanged);
     return true;
 }
 
@@ -417,8 +427,7 @@ void TreeModel::EndQuestion()
         return;
     m_practice.question = {};
     m_practice.revealed = 0;
-    if (m_pObserver)
-        m_pObserver->QuestionChanged();
+    Tell(&Observer::QuestionChanged);
 }
 
 TreeModel::AnswerResult TreeModel::Answer(int64_t choice)
@@ -450,8 +459,7 @@ TreeModel::AnswerResult TreeModel::Answer(int64_t choice)
     StepForward();
     m_practice.revealed = revealed;
     m_practice.reveal = {std::move(reveal), Run(), Shown()};
-    if (m_pObserver)
-        m_pObserver->QuestionChanged();
+    Tell(&Observer::QuestionChanged);
     return AnswerResult::Wrong;
 }
 

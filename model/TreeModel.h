@@ -16,7 +16,8 @@ class AlgorithmState;
 
 class TreeModel : public NodeStates {
 public:
-    // Whoever shows the model, told of each change so that it shows it.
+    // Whoever shows the model or follows it (the view, its panels, speech,
+    // an exporter), told of each change.
     class Observer {
     public:
         virtual ~Observer() = default;
@@ -43,7 +44,22 @@ public:
     ~TreeModel() override;
     TreeModel(const TreeModel &) = delete;
     TreeModel &operator=(const TreeModel &) = delete;
-    void SetObserver(Observer *observer) { m_pObserver = observer; }
+    // Every observer attached is told, in the order they attached; none
+    // detaches another.
+    void Attach(Observer *observer);
+    void Detach(Observer *observer);
+    // While one is held, no observer is told anything: a reader walks the
+    // run's steps (an export) and shows again the step it found.
+    class Quiet {
+    public:
+        explicit Quiet(TreeModel &model) : m_model(model) { ++m_model.m_nQuiet; }
+        ~Quiet() { --m_model.m_nQuiet; }
+        Quiet(const Quiet &) = delete;
+        Quiet &operator=(const Quiet &) = delete;
+
+    private:
+        TreeModel &m_model;
+    };
 
     // Nodes 1..Count() and node 0.
     int Value(int64_t node) const override { return m_values[std::size_t(node)]; }
@@ -181,7 +197,11 @@ private:
     bool AskBefore(int64_t step);
     void EndQuestion();
 
-    Observer *m_pObserver = nullptr;
+    template <class... Params, class... Args>
+    void Tell(void (Observer::*news)(Params...), Args... args);
+
+    std::vector<Observer *> m_observers;
+    int m_nQuiet = 0;
     int64_t m_nCount = 0;
     std::vector<int, LargeBlockAllocator<int>> m_values;
     std::vector<int8_t, LargeBlockAllocator<int8_t>> m_marks;

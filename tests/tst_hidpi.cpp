@@ -298,7 +298,7 @@ void TestHiDpi::exportAtTheRatioMatchesTheWindow()
     PlayToEnd(view.get());
     const int r = int(Ratio(view.get()));
     const QString path = m_dir.filePath("tree.png");
-    QVERIFY(ExportCanvas(view.get(), path, r));
+    QVERIFY(ExportCanvas(view->Scene(), path, r));
     const QImage exported(path);
     QCOMPARE(exported.size(), QSize(800 * r, 600 * r));
     QImage shown = Render(view.get()).copy(0, 0, 800 * r, 600 * r);

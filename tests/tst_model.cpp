@@ -2,6 +2,7 @@
 // its first tournament to its last pop, and any step of it, however reached,
 // shows what playing there shows.
 
+#include "model/StepPicture.h"
 #include "model/TreeModel.h"
 #include "model/WholeNumber.h"
 #include "model/algorithms/merge/Merge.h"
@@ -207,6 +208,61 @@ QList<qint64> SegmentPicture(const TreeModel &model)
     return picture << model.Run()->Steps().Comparisons() << model.Run()->Steps().Moves();
 }
 
+// What a winner tree's run shows after each of its steps, worked out
+// apart from the model: each match paints its left child, its right child
+// (a lone child none) and its node, each as its match left it; a box not
+// yet painted shows what it held before the run.
+std::vector<std::vector<NodeLook>> TournamentFrames(const std::vector<int> &before)
+{
+    const int64_t n = int64_t(before.size()) - 1;
+    std::vector<NodeLook> now(before.size()), shown(before.size());
+    for (std::size_t i = 1; i < before.size(); ++i)
+        now[i] = shown[i] = {before[i], 0};
+    std::vector<std::vector<NodeLook>> frames{shown};
+    auto paint = [&](int64_t node) {
+        shown[std::size_t(node)] = now[std::size_t(node)];
+        frames.push_back(shown);
+    };
+    int depth = 0;
+    while ((int64_t(1) << depth) <= n)
+        ++depth;
+    for (int level = depth - 1; level >= 1; --level) {
+        for (int64_t node = int64_t(1) << (level - 1); node < (int64_t(1) << level) && 2 * node <= n; ++node) {
+            NodeLook &left = now[std::size_t(2 * node)];
+            const bool pair = 2 * node + 1 <= n;
+            const bool leftWins = !pair || left.value > now[std::size_t(2 * node + 1)].value; // the right wins a tie
+            left.mark = leftWins ? 1 : 2;
+            if (pair)
+                now[std::size_t(2 * node + 1)].mark = leftWins ? 2 : 1;
+            now[std::size_t(node)] = {leftWins ? left.value : now[std::size_t(2 * node + 1)].value, 1};
+            paint(2 * node);
+            if (pair)
+                paint(2 * node + 1);
+            paint(node);
+        }
+    }
+    return frames;
+}
+
+// Tells what it was told, and can detach itself when told of a step.
+struct Listener : TreeModel::Observer {
+    TreeModel *model = nullptr;
+    bool leaveOnStep = false;
+    QStringList heard;
+    void TreeReplaced() override { heard << "replaced"; }
+    void CountChanged(int64_t, int64_t) override { heard << "count"; }
+    void TreeChanged() override { heard << "changed"; }
+    void StepPlayed(int64_t step) override
+    {
+        heard << QString("step %1").arg(step);
+        if (leaveOnStep)
+            model->Detach(this);
+    }
+    void Sought(int64_t from, int64_t to) override { heard << QString("sought %1 %2").arg(from).arg(to); }
+    void RunChanged() override { heard << "run"; }
+    void QuestionChanged() override { heard << "question"; }
+};
+
 } // namespace
 
 class TestModel : public QObject {
@@ -225,6 +281,9 @@ private slots:
     void runnerUp();
     void segmentTree_data();
     void segmentTree();
+    void tournamentPicture_data();
+    void tournamentPicture();
+    void observers();
 };
 
 void TestModel::seekEqualsPlaying_data()
@@ -551,6 +610,80 @@ void TestModel::segmentTree()
     if (low > 0) // the root holds the sum of the array, past 2^30
         QCOMPARE(QString::fromStdString(ValueText(model.Value(1))),
                  QString::number(std::accumulate(array.begin(), array.end(), int64_t(0))));
+}
+
+void TestModel::tournamentPicture_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("spread");
+    for (const int count : {2, 3, 7, 12, 15, 16, 31})
+        for (const int spread : {3, 100}) // a narrow spread makes ties
+            QTest::addRow("%d nodes, values 0..%d", count, spread) << count << spread;
+}
+
+// The picture at every step, reached by playing and by seeking, equals the
+// frames worked out apart.
+void TestModel::tournamentPicture()
+{
+    QFETCH(int, count);
+    QFETCH(int, spread);
+    std::mt19937 random(unsigned(count * 101 + spread));
+    TreeModel model;
+    model.NewTree(count);
+    std::vector<std::string> words;
+    std::vector<int> before(std::size_t(count) + 1, NodeStates::kNoLabel);
+    for (int leaf = count / 2 + 1; leaf <= count; ++leaf) {
+        before[std::size_t(leaf)] = int(random() % unsigned(spread + 1));
+        words.push_back(std::to_string(before[std::size_t(leaf)]));
+    }
+    QVERIFY(!model.Find<TournamentState>().SetLeaves(words).Failed());
+    model.Load(model.DefaultRun());
+    const std::vector<std::vector<NodeLook>> frames = TournamentFrames(before);
+    QCOMPARE(model.StepCount(), int64_t(frames.size()) - 1);
+    auto compare = [&](int64_t step) {
+        const StepPicture picture(model);
+        QVERIFY(picture.Pointed().empty());
+        for (int64_t i = 1; i <= count; ++i) {
+            const NodeLook look = picture.Look(i), expected = frames[std::size_t(step)][std::size_t(i)];
+            if (look != expected)
+                QFAIL(qPrintable(QString("step %1, node %2: %3/%4, not %5/%6").arg(step).arg(i).arg(look.value)
+                                     .arg(look.mark).arg(expected.value).arg(expected.mark)));
+        }
+    };
+    for (int64_t step = 0; step <= model.StepCount(); step += 1, model.StepForward())
+        compare(step);
+    for (int64_t step = model.StepCount(); step >= 0; step -= 3) {
+        model.SeekTo(step);
+        compare(step);
+    }
+}
+
+// Every observer attached hears every change, in the order attached; one
+// that leaves while told keeps no other from hearing; a quiet reader tells
+// none.
+void TestModel::observers()
+{
+    TreeModel model;
+    Listener first, second;
+    first.model = second.model = &model;
+    model.Attach(&first);
+    model.Attach(&second);
+    model.Attach(&first); // once is enough
+    model.NewTree(7);
+    QVERIFY(!model.Find<TournamentState>().SetLeaves({"1", "2", "3", "4"}).Failed());
+    first.leaveOnStep = true;
+    model.Load(model.DefaultRun());
+    model.StepForward();
+    model.StepForward();
+    {
+        const TreeModel::Quiet quiet(model);
+        model.SeekTo(5);
+        model.SeekTo(2);
+    }
+    model.StepBack();
+    const QStringList start{"replaced", "run", "changed", "run"};
+    QCOMPARE(first.heard, start + QStringList("step 1"));
+    QCOMPARE(second.heard, start + QStringList({"step 1", "step 2", "sought 2 1"}));
 }
 
 QTEST_GUILESS_MAIN(TestModel)

@@ -107,7 +107,7 @@ QImage MarkedPicture(CZarniView *view, const Palette &palette)
         view->Model().SetValue(mark + 1, 88);
         view->Model().SetMark(mark + 1, mark);
     }
-    QImage picture = CanvasImage(view, 1);
+    QImage picture = CanvasImage(view->Scene(), 1);
     SetCurrentPalette(Palettes().front());
     return picture;
 }

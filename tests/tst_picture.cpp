@@ -89,7 +89,7 @@ int64_t FirstStaleBox(CZarniView *view)
 {
     view->UpdateWindow();
     const QImage shown = view->RetainedImage().convertToFormat(QImage::Format_RGB32);
-    const QImage drawn = CanvasImage(view, 1);
+    const QImage drawn = CanvasImage(view->Scene(), 1);
     const QPoint scroll(view->m_nHScrollPos, view->m_nVScrollPos);
     for (int64_t i = view->Model().NodeZeroShown() ? 0 : 1; i <= view->m_nNodeCount; ++i) {
         const CRect b = view->WindowBox(i);
@@ -226,10 +226,10 @@ void TestPicture::comparisonShowsInThePicture()
     view->SetStepDelay(0);
     Heap(view.get(), HeapKind::Build);
     view->SeekRun(0);
-    const QImage before = CanvasImage(view.get(), 1);
+    const QImage before = CanvasImage(view->Scene(), 1);
     view->OnWinnerStep();
     QVERIFY(view->Run()->Steps().ChangesOf(1).first == view->Run()->Steps().ChangesOf(1).last);
-    const QImage compared = CanvasImage(view.get(), 1);
+    const QImage compared = CanvasImage(view->Scene(), 1);
     const CRect box = view->Geometry().Box(view->Geometry().Position(view->Run()->Steps().Step(1).focus));
     QCOMPARE(compared.pixel(box.left - 2, box.top + 5), QColor(PointedColour()).rgb());
     QCOMPARE(before.pixel(box.left - 2, box.top + 5), qRgb(255, 255, 255));

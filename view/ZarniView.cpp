@@ -14,7 +14,7 @@
 
 CZarniView::CZarniView(QWidget *parent) : CScrollView(parent), m_pPlayer(std::make_unique<CRunPlayer>(m_model))
 {
-    m_model.SetObserver(this);
+    m_model.Attach(this);
     connect(m_pPlayer.get(), &CRunPlayer::StateChanged, this, &CZarniView::RunStateChanged);
     connect(&m_slideTimer, &QTimer::timeout, this, &CZarniView::SlideOn);
     RebuildNumberedTree();
@@ -31,7 +31,7 @@ CZarniView::CZarniView(QWidget *parent) : CScrollView(parent), m_pPlayer(std::ma
 CZarniView::~CZarniView()
 {
     m_pPlayer->Pause();
-    m_model.SetObserver(nullptr);
+    m_model.Detach(this);
     FreeTree(m_pRoot);
 }
 
@@ -129,14 +129,9 @@ void CZarniView::OnInitialUpdate()
     CScrollView::OnInitialUpdate();
 }
 
-// While a run stands between its first and its last step, the window shows
-// the boxes its steps painted; otherwise the tree as it is.
 void CZarniView::OnDraw(CDrawSurface *dc)
 {
-    if (PicturingRun())
-        DrawRunPicture(dc);
-    else
-        DrawTree(dc);
+    DrawTree(dc);
 }
 
 void CZarniView::Relayout()

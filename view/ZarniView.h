@@ -7,7 +7,7 @@
 // concern:
 //   ZarniView.cpp           state, life cycle, tree commands, the model's news
 //   ZarniView_Tree.cpp      building, freeing and laying out the tree
-//   ZarniView_Draw.cpp      drawing the tree and single node boxes
+//   ZarniView_Draw.cpp      the tree handed to the painter (TreePainter)
 //   ZarniView_Canvas.cpp    canvas size, zoom and box divisor commands
 //   ZarniView_Mouse.cpp     mouse modes, rubber band and selection
 //   ZarniView_Winner.cpp    the random leaf tree and Go
@@ -17,7 +17,10 @@
 //   ZarniView_Keys.cpp      the keyboard's node cursor and what a screen
 //                           reader is told
 
+#include "TreePainter.h"
+
 #include "model/LargeBlocks.h"
+#include "model/StepPicture.h"
 #include "model/TreeGeometry.h"
 #include "model/TreeModel.h"
 #include "model/TreeNode.h"
@@ -70,7 +73,10 @@ public:
     // Where everything stands for the current canvas, depth and divisors.
     TreeGeometry Geometry() const;
 
-    // Drawing
+    // What every picture of the tree is drawn from.
+    TreeScene Scene() const;
+
+    // Drawing: the picture of the step shown, as the paint draws it.
     void DrawTree(CDrawSurface *dc);
     void DrawSelection(CDrawSurface *dc);
     // Node index's box at window point (x, y), with the value given, in
@@ -189,14 +195,11 @@ public:
     Outcome RunCommand(const CommandEntry &command);
     // A node as the window shows it: in the middle of a run of matches, as
     // its box was last painted.
-    struct NodeLook {
-        int value;
-        int mark;
-    };
-    NodeLook ShownLook(int64_t index) const;
+    using NodeLook = ::NodeLook;
+    NodeLook ShownLook(int64_t index) const { return StepPicture(m_model).Look(index); }
     // What the step shown compares or swaps, outlined on the window and on
     // every picture of the step.
-    std::vector<int64_t> PointedNodes() const;
+    std::vector<int64_t> PointedNodes() const { return StepPicture(m_model).Pointed(); }
     // Returns once the view's run has stopped playing or the view is gone
     // (handling events meanwhile).
     static void WaitWhilePlaying(CZarniView *view);
@@ -320,27 +323,9 @@ private:
     using Builder = void (CZarniView::*)(TreeNode *, int, int);
     void ResetTree(Builder build);
 
-    // Drawing helpers shared by the paint, the selection and the runs.
-    CFont *LabelFont();
-    QString CornerNumber(int64_t index, int value) const;
-    void FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CRect *textRect, const CRect &box);
-    static constexpr int kLeastLabelHeight = 9; // pixels: a label still read from the back of the room
-    void DrawCornerNumber(CDrawSurface *dc, int64_t index, int value, const CRect &box, const QColor &fill);
-    void DrawTag(CDrawSurface *dc, int64_t index, const CRect &box, const QColor &fill);
-    void DrawEdges(CDrawSurface *dc, CPoint parent, const CPoint *left, const CPoint *right);
-    void DrawVisibleLevels(CDrawSurface *dc, CPoint offset, bool selection);
-    void DrawRunEdges(CDrawSurface *dc, int level, int64_t kFirst, int64_t kLast, CPoint offset);
-    void DrawEdgesFromLayout(CDrawSurface *dc, int level, int64_t k, CPoint offset);
-    void DrawPlainDenseLevel(CDrawSurface *dc, int level, int64_t start, int64_t end, CPoint offset, bool edges);
-    void DrawNodeZero(CDrawSurface *dc, CPoint offset);
-
     // Run helpers.
     void StartDefaultRun();
-    NodeLook LookAfter(int64_t index, int64_t step, const BoxSegment &segment) const;
-    bool PicturingRun() const;
-    void DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached, const BoxSegment &segment);
     void InvalidateStep(int64_t step);
-    void DrawRunPicture(CDrawSurface *dc);
     void ChooseSpeedIndex(int index);
     void PaintNodeBox(CWindowDC *dc, int64_t index);
     void StartSlide(int64_t step);
@@ -353,7 +338,6 @@ private:
     bool CursorKey(int key);
     void DrawNodeCursor(QPainter *painter) const;
     void OutlineBox(QPainter *painter, int64_t index, const QColor &colour, int width, CPoint offset) const;
-    void DrawPointedNodes(QPainter *painter, CPoint offset) const;
     void UpdatePointedNodes();
     void ScrollToShow(int64_t index, bool centre);
     bool AnswerByKey(int key);
@@ -371,9 +355,7 @@ private:
     // The nodes 1..N at 0..N-1.
     using NodeArray = std::vector<TreeNode, LargeBlockAllocator<TreeNode>>;
     NodeArray m_nodes;
-    CFont m_labelFont;
-    CFont m_cornerFont;
-    CFont m_fittedFont;
+    TreePainter m_painter;
     bool m_bShowIndices = false;
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;

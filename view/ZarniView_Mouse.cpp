@@ -287,21 +287,7 @@ QRect CZarniView::HighlightArea(int64_t index) const
 // canvas point offset.
 void CZarniView::OutlineBox(QPainter *painter, int64_t index, const QColor &colour, int width, CPoint offset) const
 {
-    if (index < 1 || index > m_nNodeCount)
-        return;
-    const TreeGeometry geometry = Geometry();
-    const CRect box = geometry.Box(geometry.Position(index)).Offset(-offset.x, -offset.y);
-    painter->setPen(QPen(colour, width));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(QRect(box.left, box.top, box.Width(), box.Height()).adjusted(-2, -2, 1, 1));
-}
-
-// What the step compares or swaps, outlined: on the window and on every
-// picture of the step.
-void CZarniView::DrawPointedNodes(QPainter *painter, CPoint offset) const
-{
-    for (const int64_t i : PointedNodes())
-        OutlineBox(painter, i, PointedColour(), 3, offset);
+    TreePainter::OutlineBox(painter, Scene(), index, colour, width, offset);
 }
 
 // The outlines move from the nodes the last step pointed at to those this
@@ -319,14 +305,14 @@ void CZarniView::UpdatePointedNodes()
 
 void CZarniView::OnDrawCanvasMarks(QPainter *painter)
 {
-    DrawPointedNodes(painter, {0, 0});
+    m_painter.PaintPointed(painter, Scene(), {0, 0});
 }
 
 void CZarniView::OnDrawOverlay(QPainter *painter)
 {
     const CPoint scroll{m_nHScrollPos, m_nVScrollPos};
     DrawSlide(painter);
-    DrawPointedNodes(painter, scroll);
+    m_painter.PaintPointed(painter, Scene(), scroll);
     DrawNodeCursor(painter);
     if (m_nHighlight < 1 || m_nHighlight > m_nNodeCount)
         return;

@@ -1,6 +1,5 @@
 // The run shown on the tree: its player and commands, what each step
-// repaints, the picture of a run that paints its boxes one by one, and the
-// two values a swap slides between their boxes.
+// repaints, and the two values a swap slides between their boxes.
 #include "ZarniView.h"
 
 #include "Palette.h"
@@ -83,10 +82,9 @@ void CZarniView::ReadRunQuietly(const std::function<void(TreeModel &)> &read)
 {
     m_pPlayer->Pause();
     const int64_t shown = RunStep();
-    m_model.SetObserver(nullptr);
+    const TreeModel::Quiet quiet(m_model);
     read(m_model);
     m_model.SeekTo(shown);
-    m_model.SetObserver(this);
 }
 
 bool CZarniView::Follow(const Outcome &outcome)
@@ -201,114 +199,6 @@ void CZarniView::InvalidateStep(int64_t step)
     }
 }
 
-// What a node showed once the painting steps up to `step` had been played,
-// read from the node as it stands and from what the later steps overwrote:
-// only the steps that write the node can have.
-CZarniView::NodeLook CZarniView::LookAfter(int64_t index, int64_t step, const BoxSegment &segment) const
-{
-    const Timeline &steps = Run()->Steps();
-    NodeLook look{m_model.Value(index), m_model.Mark(index)};
-    int64_t writers[2];
-    segment.boxes->WritersOf(index, writers);
-    for (const int64_t local : writers) {
-        const int64_t writer = local ? segment.offset + local : 0;
-        if (writer <= segment.offset + step || writer > steps.Shown())
-            continue;
-        int before = 0;
-        if (steps.Before(writer, index, NodeChange::kValue, &before))
-            look.value = before;
-        if (steps.Before(writer, index, NodeChange::kMark, &before))
-            look.mark = before;
-    }
-    return look;
-}
-
-// What the window shows of a node: in the middle of painting steps, its
-// box as last painted.
-CZarniView::NodeLook CZarniView::ShownLook(int64_t index) const
-{
-    if (!PicturingRun())
-        return {m_model.Value(index), m_model.Mark(index)};
-    const BoxSegment segment = Run()->Boxes(RunStep());
-    return LookAfter(index, segment.boxes->LastPaintingOf(index, RunStep() - segment.offset), segment);
-}
-
-// A run between its first and last step, at a step that painted a box,
-// shows the boxes its painting steps painted, not the tree as it stands.
-bool CZarniView::PicturingRun() const
-{
-    return Run() && RunStep() > 0 && RunStep() < RunStepCount() && Run()->Boxes(RunStep()).boxes;
-}
-
-// The window's picture after the steps shown, as the run painted it: the
-// tree as it stood before the painting steps, then the box of every step in
-// turn with the value and mark it had when it was painted. A box painted
-// later at the same place covers every earlier painting there, so only the
-// last painting at each place is drawn; and only places that can reach the
-// clip box are looked at.
-void CZarniView::DrawRunPicture(CDrawSurface *dc)
-{
-    const BoxSegment segment = Run()->Boxes(RunStep());
-    const int64_t shown = RunStep() - segment.offset;
-    const TreeGeometry g = Geometry();
-    const CRect clip = dc->GetClipBox();
-    std::vector<LevelRun> reached(std::size_t(m_nDepth) + 1);
-    for (int level = 1; level <= m_nDepth && TreeGeometry::LevelFirst(level) <= m_nNodeCount; ++level)
-        reached[std::size_t(level)] = g.PlacesReaching(level, clip.left, clip.top, clip.right, clip.bottom, true);
-    DrawTreeBeforeRun(dc, reached, segment);
-    struct Painting {
-        int64_t step;
-        int64_t index;
-    };
-    std::vector<Painting> paintings;
-    for (int level = 1; level < int(reached.size()); ++level) {
-        const LevelRun places = reached[std::size_t(level)];
-        for (int64_t k = places.first; k < places.end;) {
-            const int64_t placeEnd = std::min(g.FirstAtOrRightOf(level, g.X(level, k) + 1), places.end);
-            Painting last{0, 0};
-            for (; k < placeEnd; ++k) {
-                const int64_t index = TreeGeometry::LevelFirst(level) + k;
-                if (const int64_t step = segment.boxes->LastPaintingOf(index, shown); step > last.step)
-                    last = {step, index};
-            }
-            if (last.step > 0)
-                paintings.push_back(last);
-        }
-    }
-    std::sort(paintings.begin(), paintings.end(), [](const Painting &a, const Painting &b) { return a.step < b.step; });
-    for (const Painting &p : paintings) {
-        const NodeLook look = LookAfter(p.index, p.step, segment);
-        const CPoint at = g.Position(p.index);
-        DrawNodeBox(dc, p.index, look.value, at.x, at.y, look.mark);
-    }
-}
-
-// The tree as it stood before the painting steps, where the picture is
-// drawn: the nodes there show their old values and marks while it is
-// drawn.
-void CZarniView::DrawTreeBeforeRun(CDrawSurface *dc, const std::vector<LevelRun> &reached, const BoxSegment &segment)
-{
-    std::vector<NodeLook> now;
-    auto eachNode = [&](auto &&visit) {
-        for (int level = 1; level < int(reached.size()); ++level)
-            for (int64_t k = reached[std::size_t(level)].first; k < reached[std::size_t(level)].end; ++k)
-                visit(TreeGeometry::LevelFirst(level) + k);
-    };
-    eachNode([&](int64_t index) {
-        const NodeLook before = LookAfter(index, 0, segment);
-        now.push_back({m_model.Value(index), m_model.Mark(index)});
-        m_model.SetValue(index, before.value);
-        m_model.SetMark(index, before.mark);
-    });
-    DrawTree(dc);
-    auto saved = now.begin();
-    eachNode([&](int64_t index) {
-        m_model.SetValue(index, saved->value);
-        m_model.SetMark(index, saved->mark);
-        ++saved;
-    });
-}
-
 double CZarniView::Speed() const
 {
     return m_pPlayer->Speed();
@@ -356,23 +246,6 @@ void CZarniView::PaintNodeBox(CWindowDC *dc, int64_t index)
 {
     const CPoint p = Geometry().Position(index);
     DrawNodeBox(dc, index, m_model.Value(index), p.x - m_nHScrollPos, p.y - m_nVScrollPos, m_model.Mark(index));
-}
-
-// The nodes a step of a run that repaints what it changes points at: what
-// it compares or swaps, outlined over the window.
-std::vector<int64_t> CZarniView::PointedNodes() const
-{
-    const RunAlgorithm *run = Run();
-    if (!run || RunStep() == 0 || run->Boxes(RunStep()).boxes)
-        return {};
-    const TimelineStep &step = run->Steps().Step(RunStep());
-    std::vector<int64_t> nodes{step.focus};
-    if (const int64_t partner = step.PartnerNode())
-        nodes.push_back(partner);
-    for (const NodeChange &change : run->Steps().ChangesOf(RunStep()))
-        if (change.WhichField() == NodeChange::kSwap)
-            nodes.insert(nodes.end(), {change.Node(), int64_t(change.from)});
-    return nodes;
 }
 
 // At the normal speed or slower, the two values a played swap exchanges
@@ -439,7 +312,7 @@ void CZarniView::DrawSlide(QPainter *painter)
         painter->fillRect(window(geometry.TextRect(centre)) & window(geometry.Box(centre)).adjusted(w, w, -w, -w),
                           colours.firstFrame);
     }
-    painter->setFont(LabelFont()->Font());
+    painter->setFont(m_painter.LabelFont(HalfHeight())->Font());
     for (const auto &[node, from] : {std::pair{m_slide.a, m_slide.b}, std::pair{m_slide.b, m_slide.a}}) {
         const CPoint to = geometry.Position(node), source = geometry.Position(from);
         const CPoint at{int(source.x + (to.x - source.x) * eased), int(source.y + (to.y - source.y) * eased)};
