@@ -13,10 +13,12 @@
 #include "framework/Speech.h"
 #include "framework/Printing.h"
 #include "framework/StandardIds.h"
+#include "model/algorithms/Table.h"
 #include "model/algorithms/segment/Segment.h"
 #include "model/exercise/ExerciseState.h"
 #include "res/Languages.h"
 #include "res/Resource.h"
+#include "view/Palette.h"
 
 #include <QAccessible>
 #include <QDockWidget>
@@ -123,6 +125,7 @@ private slots:
     void cleanup();
 
     void mainWindowAtStart();
+    void commandNumbers();
     void toolbarOrder();
     void zoomCombo();
     void pinchZoomsByComboItems_data();
@@ -190,6 +193,31 @@ void TestShell::mainWindowAtStart()
     QCOMPARE(child->size(), QSize(800, 600));
     QCOMPARE(Frame()->CurrentMenuId(), int(IDR_ZARNITYPE));
     QCOMPARE(Frame()->GetActiveView()->m_nNodeCount, 15);
+}
+
+// No two commands share a number (the framework's, the program's, the
+// algorithms'); every language's and palette's item is one of them.
+void TestShell::commandNumbers()
+{
+    QMultiHash<int, QString> named;
+    auto add = [&](const QMetaEnum &list) {
+        for (int i = 0; i < list.keyCount(); ++i)
+            named.insert(list.value(i), QString::fromLatin1(list.key(i)));
+    };
+    add(QMetaEnum::fromType<ZarniIds::Command>());
+    add(QMetaEnum::fromType<StandardIds::StandardCommand>());
+    for (const CommandEntry &command : AlgorithmCommands())
+        named.insert(command.value, QString::fromLatin1(command.name));
+    for (const int number : named.uniqueKeys())
+        QVERIFY2(named.count(number) == 1, qPrintable(QStringList(named.values(number)).join(", ")));
+    QSet<int> items;
+    for (const Language &language : Languages())
+        items << language.command;
+    for (const Palette &palette : Palettes())
+        items << palette.command;
+    QCOMPARE(items.size(), int(Languages().size() + Palettes().size()));
+    for (const int item : items)
+        QVERIFY2(named.count(item) == 1, qPrintable(CommandName(item)));
 }
 
 void TestShell::toolbarOrder()

@@ -1,4 +1,5 @@
 #include "ExerciseState.h"
+#include "model/algorithms/CommandIds.h"
 
 #include "model/algorithms/Table.h"
 #include "model/algorithms/Values.h"
@@ -365,21 +366,21 @@ std::shared_ptr<DialogForm> NewExerciseForm()
 
 std::vector<CommandEntry> Commands()
 {
-    CommandEntry create = Command("ID_EXERCISE_NEW", 0x8050, 10, ZARNI_TEXT("CMainFrame", "新題目(&N)..."),
+    CommandEntry create = Command(ZARNI_COMMAND_ID(ID_EXERCISE_NEW), 10, ZARNI_TEXT("CMainFrame", "新題目(&N)..."),
                                   ZARNI_TEXT("Strings", "出一題新的練習：你自己做演算法的每一步，每一步都對照標準答案評分\n新題目"));
     create.dialog = NewExerciseForm();
-    CommandEntry grade = Command("ID_EXERCISE_GRADE", 0x8051, 10, ZARNI_TEXT("CMainFrame", "交卷(&G)"),
+    CommandEntry grade = Command(ZARNI_COMMAND_ID(ID_EXERCISE_GRADE), 10, ZARNI_TEXT("CMainFrame", "交卷(&G)"),
                                  ZARNI_TEXT("Strings", "結束這一題並看分數\n交卷"));
     grade.enabled = [](const TreeModel &model) { return model.Find<ExerciseState>().Doing(); };
     grade.act = [](TreeModel &model) { return State(model).Grade(); };
-    CommandEntry solution = Command("ID_EXERCISE_SOLUTION", 0x8052, 10, ZARNI_TEXT("CMainFrame", "看解答(&S)"),
+    CommandEntry solution = Command(ZARNI_COMMAND_ID(ID_EXERCISE_SOLUTION), 10, ZARNI_TEXT("CMainFrame", "看解答(&S)"),
                                     ZARNI_TEXT("Strings", "從題目的開頭播放標準答案（這一題就此結束）\n看解答"));
     solution.enabled = [](const TreeModel &model) {
         const Exercise *exercise = model.Find<ExerciseState>().Current();
         return exercise && !exercise->SolutionShown();
     };
     solution.act = [](TreeModel &model) { return State(model).Solution(); };
-    CommandEntry end = Command("ID_EXERCISE_END_MODE", 0x8053, 20, ZARNI_TEXT("CMainFrame", "交卷時才評分(&E)"),
+    CommandEntry end = Command(ZARNI_COMMAND_ID(ID_EXERCISE_END_MODE), 20, ZARNI_TEXT("CMainFrame", "交卷時才評分(&E)"),
                                ZARNI_TEXT("Strings", "每個動作照做不評分，可以復原，交卷時才評分\n交卷時才評分"));
     end.checked = [](const TreeModel &model) { return model.Find<ExerciseState>().Mode() == Exercise::Mode::End; };
     end.act = [](TreeModel &model) {

@@ -1,4 +1,5 @@
 #include "Heap.h"
+#include "model/algorithms/CommandIds.h"
 #include "HeapExercises.h"
 
 #include "model/WideValue.h"
@@ -221,7 +222,7 @@ CommandEntry DialogCommand(const char *name, int value, const char *text, const 
 
 std::vector<CommandEntry> Commands()
 {
-    CommandEntry values = Command("ID_HEAP_VALUES", 0x8037, 10, ZARNI_TEXT("CMainFrame", "設定節點值(&V)..."),
+    CommandEntry values = Command(ZARNI_COMMAND_ID(ID_HEAP_VALUES), 10, ZARNI_TEXT("CMainFrame", "設定節點值(&V)..."),
                                  ZARNI_TEXT("Strings", "依堆積順序設定每個節點的值\n設定節點值"));
     values.dialog = std::make_shared<DialogForm>();
     values.dialog->kind = DialogForm::Kind::Values;
@@ -232,25 +233,25 @@ std::vector<CommandEntry> Commands()
     };
     return {
         values,
-        KindCommand("ID_HEAP_MAX", 0x8038, false, ZARNI_TEXT("CMainFrame", "最大堆積(&X)"),
+        KindCommand(ZARNI_COMMAND_ID(ID_HEAP_MAX), false, ZARNI_TEXT("CMainFrame", "最大堆積(&X)"),
                     ZARNI_TEXT("Strings", "之後的堆積操作維持最大堆積：父節點的值不小於子節點\n最大堆積")),
-        KindCommand("ID_HEAP_MIN", 0x8039, true, ZARNI_TEXT("CMainFrame", "最小堆積(&N)"),
+        KindCommand(ZARNI_COMMAND_ID(ID_HEAP_MIN), true, ZARNI_TEXT("CMainFrame", "最小堆積(&N)"),
                     ZARNI_TEXT("Strings", "之後的堆積操作維持最小堆積：父節點的值不大於子節點\n最小堆積")),
-        RunCommand("ID_HEAP_BUILD", 0x803A, 30, ZARNI_TEXT("CMainFrame", "由下而上建堆積(&B)"),
+        RunCommand(ZARNI_COMMAND_ID(ID_HEAP_BUILD), 30, ZARNI_TEXT("CMainFrame", "由下而上建堆積(&B)"),
                    ZARNI_TEXT("Strings", "由下而上建堆積：從 ⌊N/2⌋ 到 1 逐一下沉\n由下而上建堆積"), Kind::Build),
-        RunCommand("ID_HEAP_BUILD_BY_INSERT", 0x803B, 30, ZARNI_TEXT("CMainFrame", "逐一插入建堆積(&I)"),
+        RunCommand(ZARNI_COMMAND_ID(ID_HEAP_BUILD_BY_INSERT), 30, ZARNI_TEXT("CMainFrame", "逐一插入建堆積(&I)"),
                    ZARNI_TEXT("Strings", "逐一插入建堆積：節點 2 到 N 逐一上浮\n逐一插入建堆積"), Kind::BuildByInsert),
-        RunCommand("ID_HEAP_SORT", 0x803C, 30, ZARNI_TEXT("CMainFrame", "堆積排序(&S)"),
+        RunCommand(ZARNI_COMMAND_ID(ID_HEAP_SORT), 30, ZARNI_TEXT("CMainFrame", "堆積排序(&S)"),
                    ZARNI_TEXT("Strings", "堆積排序：建堆積後，逐一把樹根換到最後\n堆積排序"), Kind::Sort),
-        DialogCommand("ID_HEAP_INSERT", 0x803D, ZARNI_TEXT("CMainFrame", "插入值(&A)..."),
+        DialogCommand(ZARNI_COMMAND_ID(ID_HEAP_INSERT), ZARNI_TEXT("CMainFrame", "插入值(&A)..."),
                       ZARNI_TEXT("Strings", "在最後加一個節點放入新的值，再讓它上浮\n插入值"), Kind::Insert,
                       ZARNI_TEXT("Heap", "插入值")),
-        RunCommand("ID_HEAP_EXTRACT", 0x803E, 40, ZARNI_TEXT("CMainFrame", "取出樹根(&E)"),
+        RunCommand(ZARNI_COMMAND_ID(ID_HEAP_EXTRACT), 40, ZARNI_TEXT("CMainFrame", "取出樹根(&E)"),
                    ZARNI_TEXT("Strings", "輸出樹根的值，把最後一個節點的值移到樹根，再讓它下沉\n取出樹根"), Kind::Extract),
-        DialogCommand("ID_HEAP_KEY", 0x803F, ZARNI_TEXT("CMainFrame", "更改節點值(&K)..."),
+        DialogCommand(ZARNI_COMMAND_ID(ID_HEAP_KEY), ZARNI_TEXT("CMainFrame", "更改節點值(&K)..."),
                       ZARNI_TEXT("Strings", "給一個節點新的值，再讓它上浮或下沉\n更改節點值"), Kind::Key,
                       ZARNI_TEXT("Heap", "更改節點值")),
-        DialogCommand("ID_HEAP_DELETE", 0x8040, ZARNI_TEXT("CMainFrame", "刪除節點(&D)..."),
+        DialogCommand(ZARNI_COMMAND_ID(ID_HEAP_DELETE), ZARNI_TEXT("CMainFrame", "刪除節點(&D)..."),
                       ZARNI_TEXT("Strings", "刪除一個節點：最後一個節點的值移過來，再讓它上浮或下沉\n刪除節點"), Kind::Delete,
                       ZARNI_TEXT("Heap", "刪除節點")),
     };

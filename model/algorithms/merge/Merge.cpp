@@ -1,4 +1,5 @@
 #include "Merge.h"
+#include "model/algorithms/CommandIds.h"
 #include "MergeExercise.h"
 
 #include "model/algorithms/Values.h"
@@ -130,17 +131,17 @@ std::vector<StatementEntry> Statements()
 std::vector<CommandEntry> Commands()
 {
     const char *commands = "CMainFrame", *prompts = "Strings";
-    CommandEntry merge{"ID_WINNER_MERGE", 0x8029, kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "合併序列(&M)...")),
+    CommandEntry merge{ZARNI_COMMAND_ID(ID_WINNER_MERGE), kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "合併序列(&M)...")),
                       Message(prompts, ZARNI_TEXT("Strings", "用勝者樹合併幾個由大到小排好的序列\n合併序列"))};
     merge.glyph = "merge";
     merge.dialog = RunsDialog();
-    CommandEntry pop{"ID_WINNER_POP", 0x802A, kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "輸出勝者(&O)\tCtrl+Down")),
+    CommandEntry pop{ZARNI_COMMAND_ID(ID_WINNER_POP), kMenu, 30, Message(commands, ZARNI_TEXT("CMainFrame", "輸出勝者(&O)\tCtrl+Down")),
                     Message(prompts, ZARNI_TEXT("Strings", "把樹根的值寫到輸出，再重賽它葉節點的路徑\n輸出勝者"))};
     pop.keys = "Ctrl+Down";
     pop.glyph = "pop";
     pop.enabled = [](const TreeModel &model) { return model.Find<MergeState>().CanPop(); };
     pop.act = [](TreeModel &model) { return State(model).Pop(); };
-    CommandEntry all{"ID_WINNER_POP_ALL", 0x802B, kMenu, 30,
+    CommandEntry all{ZARNI_COMMAND_ID(ID_WINNER_POP_ALL), kMenu, 30,
                     Message(commands, ZARNI_TEXT("CMainFrame", "全部輸出(&A)\tCtrl+Shift+Down")),
                     Message(prompts, ZARNI_TEXT("Strings", "一次輸出剩下的所有值\n全部輸出"))};
     all.keys = "Ctrl+Shift+Down";

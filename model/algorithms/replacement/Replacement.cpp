@@ -1,4 +1,5 @@
 #include "Replacement.h"
+#include "model/algorithms/CommandIds.h"
 #include "ReplacementExercise.h"
 
 #include "model/algorithms/Values.h"
@@ -142,10 +143,10 @@ std::vector<StatementEntry> Statements()
 std::vector<CommandEntry> Commands()
 {
     const char *commands = "CMainFrame", *prompts = "Strings";
-    CommandEntry replace{"ID_WINNER_REPLACE", 0x8043, kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "置換選擇(&C)...")),
+    CommandEntry replace{ZARNI_COMMAND_ID(ID_WINNER_REPLACE), kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "置換選擇(&C)...")),
                         Message(prompts, ZARNI_TEXT("Strings", "用選擇樹把一串值切成由大到小排好的序列（置換選擇）\n置換選擇"))};
     replace.dialog = ReplaceDialog();
-    CommandEntry merge{"ID_WINNER_MERGE_RUNS", 0x8044, kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "合併這些序列(&G)")),
+    CommandEntry merge{ZARNI_COMMAND_ID(ID_WINNER_MERGE_RUNS), kMenu, 50, Message(commands, ZARNI_TEXT("CMainFrame", "合併這些序列(&G)")),
                       Message(prompts, ZARNI_TEXT("Strings", "把置換選擇產生的序列合併成一個排好的序列\n合併這些序列"))};
     merge.enabled = [](const TreeModel &model) { return model.Find<ReplacementState>().Active(); };
     merge.act = [](TreeModel &model) { return State(model).MergeRuns(); };

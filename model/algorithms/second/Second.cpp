@@ -1,4 +1,5 @@
 #include "Second.h"
+#include "model/algorithms/CommandIds.h"
 
 #include "model/algorithms/Values.h"
 #include "model/algorithms/tournament/Tournament.h"
@@ -30,7 +31,7 @@ std::vector<StatementEntry> Statements()
 
 std::vector<CommandEntry> Commands()
 {
-    CommandEntry second{"ID_WINNER_SECOND", 0x8054, "Winner Tree", 10,
+    CommandEntry second{ZARNI_COMMAND_ID(ID_WINNER_SECOND), "Winner Tree", 10,
                         Message("CMainFrame", ZARNI_TEXT("CMainFrame", "找第二名(&2)")),
                         Message("Strings", ZARNI_TEXT("Strings", "在冠軍一路勝過的值中找出第二名\n找第二名"))};
     second.act = [](TreeModel &model) { return State(model).Start(); };

@@ -1,4 +1,5 @@
 #include "Segment.h"
+#include "model/algorithms/CommandIds.h"
 
 #include "model/algorithms/Values.h"
 
@@ -270,24 +271,24 @@ CommandEntry DialogCommand(const char *name, int value, const char *text, const 
 
 std::vector<CommandEntry> Commands()
 {
-    CommandEntry build = Command("ID_SEGMENT_BUILD", 0x8055, 10, ZARNI_TEXT("CMainFrame", "建立區間樹(&B)..."),
+    CommandEntry build = Command(ZARNI_COMMAND_ID(ID_SEGMENT_BUILD), 10, ZARNI_TEXT("CMainFrame", "建立區間樹(&B)..."),
                                  ZARNI_TEXT("Strings", "在一個陣列上由下而上建立區間樹\n建立區間樹"));
     build.dialog = BuildDialog();
     return {
         build,
-        OpCommand("ID_SEGMENT_SUM", 0x8056, SegmentOp::Sum, ZARNI_TEXT("CMainFrame", "區間和(&U)"),
+        OpCommand(ZARNI_COMMAND_ID(ID_SEGMENT_SUM), SegmentOp::Sum, ZARNI_TEXT("CMainFrame", "區間和(&U)"),
                   ZARNI_TEXT("Strings", "之後建立的區間樹，每個節點存它那段的總和\n區間和")),
-        OpCommand("ID_SEGMENT_MIN", 0x8057, SegmentOp::Min, ZARNI_TEXT("CMainFrame", "區間最小值(&N)"),
+        OpCommand(ZARNI_COMMAND_ID(ID_SEGMENT_MIN), SegmentOp::Min, ZARNI_TEXT("CMainFrame", "區間最小值(&N)"),
                   ZARNI_TEXT("Strings", "之後建立的區間樹，每個節點存它那段的最小值\n區間最小值")),
-        OpCommand("ID_SEGMENT_MAX", 0x8058, SegmentOp::Max, ZARNI_TEXT("CMainFrame", "區間最大值(&X)"),
+        OpCommand(ZARNI_COMMAND_ID(ID_SEGMENT_MAX), SegmentOp::Max, ZARNI_TEXT("CMainFrame", "區間最大值(&X)"),
                   ZARNI_TEXT("Strings", "之後建立的區間樹，每個節點存它那段的最大值\n區間最大值")),
-        DialogCommand("ID_SEGMENT_SET", 0x8059, ZARNI_TEXT("CMainFrame", "設定位置的值(&S)..."),
+        DialogCommand(ZARNI_COMMAND_ID(ID_SEGMENT_SET), ZARNI_TEXT("CMainFrame", "設定位置的值(&S)..."),
                       ZARNI_TEXT("Strings", "給陣列的一個位置新的值，再由下而上重算路上的節點\n設定位置的值"), Kind::Set,
                       ZARNI_TEXT("Segment", "設定位置的值")),
-        DialogCommand("ID_SEGMENT_QUERY", 0x805A, ZARNI_TEXT("CMainFrame", "區間查詢(&Q)..."),
+        DialogCommand(ZARNI_COMMAND_ID(ID_SEGMENT_QUERY), ZARNI_TEXT("CMainFrame", "區間查詢(&Q)..."),
                       ZARNI_TEXT("Strings", "從樹根往下遞迴，查詢位置 L 到 R 的結果\n區間查詢"), Kind::Query,
                       ZARNI_TEXT("Segment", "區間查詢")),
-        DialogCommand("ID_SEGMENT_ADD", 0x805B, ZARNI_TEXT("CMainFrame", "區間加值(&A)..."),
+        DialogCommand(ZARNI_COMMAND_ID(ID_SEGMENT_ADD), ZARNI_TEXT("CMainFrame", "區間加值(&A)..."),
                       ZARNI_TEXT("Strings", "把位置 L 到 R 都加上一個值，用延遲標記\n區間加值"), Kind::Add,
                       ZARNI_TEXT("Segment", "區間加值")),
     };

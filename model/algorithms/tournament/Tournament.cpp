@@ -1,4 +1,5 @@
 #include "Tournament.h"
+#include "model/algorithms/CommandIds.h"
 #include "TournamentExercises.h"
 
 #include "LoserAlgorithm.h"
@@ -102,15 +103,15 @@ CommandEntry KindCommand(const char *name, int value, bool loser, const char *te
 
 std::vector<CommandEntry> Commands()
 {
-    CommandEntry leaves{"ID_WINNER_LEAVES", 0x8028, kMenu, 10,
+    CommandEntry leaves{ZARNI_COMMAND_ID(ID_WINNER_LEAVES), kMenu, 10,
                        Message(kCommands, ZARNI_TEXT("CMainFrame", "設定葉節點(&L)...")),
                        Message(kPrompts, ZARNI_TEXT("Strings", "自己設定每個葉節點的值\n設定葉節點"))};
     leaves.glyph = "values";
     leaves.dialog = LeavesDialog();
     return {leaves,
-            KindCommand("ID_WINNER_KIND_WINNER", 0x8041, false, ZARNI_TEXT("CMainFrame", "勝者樹(&W)"),
+            KindCommand(ZARNI_COMMAND_ID(ID_WINNER_KIND_WINNER), false, ZARNI_TEXT("CMainFrame", "勝者樹(&W)"),
                         ZARNI_TEXT("Strings", "每個節點顯示它那場比賽的勝者\n勝者樹")),
-            KindCommand("ID_WINNER_KIND_LOSER", 0x8042, true, ZARNI_TEXT("CMainFrame", "敗者樹(&T)"),
+            KindCommand(ZARNI_COMMAND_ID(ID_WINNER_KIND_LOSER), true, ZARNI_TEXT("CMainFrame", "敗者樹(&T)"),
                         ZARNI_TEXT("Strings", "每個節點顯示它那場比賽的敗者，總冠軍在樹根上方的節點 0\n敗者樹"))};
 }
 
