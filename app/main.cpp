@@ -39,18 +39,30 @@ QString Description()
                           "read or written with status 1.");
 }
 
+// Help and the version are printed and the program ends: they need no
+// screen, and a terminal without one must still show them.
+bool PrintsAndEnds(const char *argument)
+{
+    for (const char *option : {"--help", "-h", "-?", "--help-all", "--version", "-v"})
+        if (std::strcmp(argument, option) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     // Without a screen the platform must be chosen before the application exists.
-    bool headless = false;
-    for (int i = 1; i < argc; ++i)
+    bool headless = false, printsOnly = false;
+    for (int i = 1; i < argc; ++i) {
         headless |= std::strcmp(argv[i], "--headless") == 0;
-    if (headless) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(QuietMessages);
+        printsOnly |= PrintsAndEnds(argv[i]);
     }
+    if (headless || printsOnly)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (headless)
+        qInstallMessageHandler(QuietMessages);
 
     // A path in another encoding would come out as other characters, and a
     // file of another name would be read or written.

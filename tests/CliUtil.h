@@ -14,12 +14,15 @@ struct Run {
     QString err;
 };
 
+// Without the variables named in unset (DISPLAY, say).
 inline Run RunZarni(const QString &home, const QStringList &arguments, const QByteArray &input = {},
-                    int timeoutMs = 300000)
+                    int timeoutMs = 300000, const QStringList &unset = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", QDir(home).filePath("config"));
+    for (const QString &name : unset)
+        env.remove(name);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ZARNI_BINARY), arguments);
     process.write(input);

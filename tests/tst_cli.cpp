@@ -458,12 +458,14 @@ void TestCli::nothingRunsAfterAnError()
     QVERIFY(!QFile::exists(Path("b.json")));
 }
 
+// Also on a terminal with no screen at all.
 void TestCli::helpAndVersion()
 {
-    const Run help = Zarni({"--help"});
+    const QStringList noScreen{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    const Run help = RunZarni(m_dir.path(), {"--help"}, {}, 60000, noScreen);
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains("--script"));
-    const Run version = Zarni({"--version"});
+    const Run version = RunZarni(m_dir.path(), {"--version"}, {}, 60000, noScreen);
     QCOMPARE(version.status, 0);
     QVERIFY(version.out.contains("1.0"));
     const Run fromStdin = Zarni({"--headless", "--script", "-"}, "ID_NODE_ADD\nstate -\n");
