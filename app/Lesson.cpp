@@ -34,9 +34,10 @@ int Modulo(int a, int m)
     return ((a % m) + m) % m;
 }
 
-// A zoom item, then steps of 100 along each side. The item keeps the sides'
-// remainders by 100, which the steps never change.
-bool WriteCanvas(QStringList &lines, const CZarniView *view, int preferred)
+// A zoom item, then steps of 100 along each side (the item keeps the sides'
+// remainders by 100, which the steps never change); a canvas no item
+// reaches so (a fitted one) is written as it is.
+void WriteCanvas(QStringList &lines, const CZarniView *view, int preferred)
 {
     auto fits = [view](int index) {
         const CSize size = CZarniView::ZoomIndexSize(index);
@@ -46,13 +47,14 @@ bool WriteCanvas(QStringList &lines, const CZarniView *view, int preferred)
     for (int i = 0; index < 0 && i < CZarniView::kZoomItems; ++i)
         if (fits(i))
             index = i;
-    if (index < 0)
-        return false;
+    if (index < 0) {
+        lines << QStringLiteral("canvas %1 %2").arg(view->m_nCanvasWidth).arg(view->m_nCanvasHeight);
+        return;
+    }
     const CSize size = CZarniView::ZoomIndexSize(index);
     lines << QStringLiteral("zoom %1").arg(index);
     Steps(lines, (view->m_nCanvasWidth - size.cx) / 100, "ID_ZOOM_IN_X", "ID_ZOOM_OUT_X");
     Steps(lines, (view->m_nCanvasHeight - size.cy) / 100, "ID_ZOOM_IN_Y", "ID_ZOOM_OUT_Y");
-    return true;
 }
 
 // Divisors are powers of two, doubled and halved from 32 and 24.
@@ -145,8 +147,7 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
 {
     const int zoomIndex = frame->m_wndToolBar->m_wndZoomCombo->currentIndex();
     QStringList lines{QStringLiteral("# Zarni lesson: rebuilds one window as it was kept.")};
-    if (!WriteCanvas(lines, view, zoomIndex))
-        return {QString(), LessonScript::Error::CanvasUnreachable};
+    WriteCanvas(lines, view, zoomIndex);
     Steps(lines, DoublingsFrom(32, view->m_nXDivisor), "ID_NODE_NARROWER", "ID_NODE_WIDER");
     Steps(lines, DoublingsFrom(24, view->m_nYDivisor), "ID_NODE_SHORTER", "ID_NODE_TALLER");
     if (view->Speed() != 1)
@@ -173,6 +174,10 @@ LessonScript WriteLessonScript(const CZarniView *view, CMainFrame *frame)
     lines << QStringLiteral("array %1").arg(frame->ArrayPanel()->isHidden() ? "off" : "on")
           << QStringLiteral("code %1").arg(frame->CodePanel()->isHidden() ? "off" : "on")
           << QStringLiteral("merge-panel %1").arg(frame->RecordPanel()->isHidden() ? "off" : "on");
+    // A following canvas fits the window the lesson opens in, once the
+    // panels have taken their share.
+    if (view->FitFollow())
+        lines << QStringLiteral("fit follow on");
     lines << QStringLiteral("scroll %1 %2").arg(view->m_nHScrollPos).arg(view->m_nVScrollPos);
     // Last, so that the steps above play without questions.
     if (frame->Practising())

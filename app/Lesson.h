@@ -8,7 +8,7 @@ class CMainFrame;
 class CZarniView;
 
 struct LessonScript {
-    enum class Error { None, CanvasUnreachable, TooManyValues };
+    enum class Error { None, TooManyValues };
     QString text; // the script, when it could be written
     Error error = Error::None;
 };

@@ -521,6 +521,10 @@ const std::vector<StatementEntry> &ScriptStatements()
                 "  fit               the canvas the size of the client area: the whole tree in sight\n"
                 "  fit follow on|off keep fitting the canvas as the view's size changes\n",
                 false, &R::Fit),
+            Own("canvas", "canvas W H", {},
+                "  canvas W H        the active view's canvas W x H pixels (1 to 1000000 each),\n"
+                "                    as a lesson keeps a fitted canvas\n",
+                false, &R::Canvas),
             Own("open", "open PATH", {{"open PATH", {"ID_FILE_OPEN"}}}, "  open PATH         open a document\n", false, &R::Open),
             Own("save", "save PATH", {{"save PATH", {"ID_FILE_SAVE_AS"}}}, "  save PATH         save the active document there\n",
                 true, &R::Save),
@@ -955,6 +959,15 @@ void CScriptRunner::Fit(const QStringList &words)
     view->SetFitFollow(words[2] == "on");
 }
 
+void CScriptRunner::Canvas(const QStringList &words)
+{
+    Expect(words, 3);
+    CZarniView *view = ActiveView(words[0]);
+    const int width = Number(words[1], 1, CZarniView::kMaxCanvasSide, QStringLiteral("the canvas width"));
+    const int height = Number(words[2], 1, CZarniView::kMaxCanvasSide, QStringLiteral("the canvas height"));
+    view->SetCanvasSize(width, height);
+}
+
 // As if the path had been chosen in the open dialog.
 void CScriptRunner::Open(const QStringList &words)
 {
@@ -1114,8 +1127,6 @@ void CScriptRunner::SaveScript(const QStringList &words)
     const LessonScript lesson = WriteLessonScript(view, m_app->MainFrame());
     switch (lesson.error) {
     case LessonScript::Error::None: break;
-    case LessonScript::Error::CanvasUnreachable:
-        Fail(QStringLiteral("the canvas %1 x %2 cannot be reached with the zoom commands").arg(view->m_nCanvasWidth).arg(view->m_nCanvasHeight), 1);
     case LessonScript::Error::TooManyValues:
         Fail(QStringLiteral("the tree's values do not fit in a script line of %1 bytes").arg(kMaxLineBytes), 1);
     }

@@ -103,6 +103,7 @@ public:
     void Speak(const QStringList &words);
     void Goto(const QStringList &words);
     void Fit(const QStringList &words);
+    void Canvas(const QStringList &words);
     void MergePanel(const QStringList &words);
     void Code(const QStringList &words);
     void Seek(const QStringList &words);

@@ -547,9 +547,6 @@ void CZarniApp::OnFileSaveScript()
     const LessonScript lesson = WriteLessonScript(view, MainFrame());
     QString error;
     switch (lesson.error) {
-    case LessonScript::Error::CanvasUnreachable:
-        error = tr("畫布大小 %1 * %2 無法用縮放指令重建。").arg(view->m_nCanvasWidth).arg(view->m_nCanvasHeight);
-        break;
     case LessonScript::Error::TooManyValues:
         error = tr("這棵樹的值太多，寫不進一行腳本。");
         break;

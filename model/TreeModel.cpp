@@ -245,6 +245,16 @@ int64_t TreeModel::SelectedNode() const
     return selected;
 }
 
+bool TreeModel::NodeZeroShown() const
+{
+    if (!m_bNodeZero)
+        return false;
+    for (const auto &state : m_states)
+        if (state->HidesNodeZero())
+            return false;
+    return true;
+}
+
 void TreeModel::ShowNodeZero(bool shown)
 {
     m_bNodeZero = shown;

@@ -95,8 +95,9 @@ public:
     // Every node that may be marked.
     const std::vector<int64_t> &MarkedNodes() const { return m_marked; }
 
-    // Node 0 shows in a band above the root.
-    bool NodeZeroShown() const { return m_bNodeZero; }
+    // Node 0 shows in a band above the root: in a loser tree, unless the
+    // tree holds a heap's or a segment tree's values.
+    bool NodeZeroShown() const;
     void ShowNodeZero(bool shown);
 
     // The run shown, null when none. Loading one shows its step 0; ending

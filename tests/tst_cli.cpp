@@ -387,8 +387,15 @@ void TestCli::stateAfter_data()
                                                      << "views/0/heap/valid" << "true";
     QTest::newRow("a question left by a restart is not counted") << "nodes 3\nvalues 1 2 3\npractice on\nheap build\nID_WINNER_RESTART"
                                                             << "practice/asked" << "0";
+    // Node 0 is a loser tree's: none over a heap or a segment tree.
     QTest::newRow("node 0 goes with its tree") << "tree loser\nleaves 10 20 30 40 50 60 70 80\nID_WINNER_GO\nvalues ascending\nheap build"
-                                            << "views/0/node0" << "{\"label\":\"\",\"mark\":0}";
+                                            << "views/0/node0" << "null";
+    QTest::newRow("no node 0 over a segment tree") << "tree loser\nsegment sum 1 2 3 4" << "views/0/node0" << "null";
+    QTest::newRow("node 0 back with leaves") << "tree loser\nnodes 7\nvalues 1 2 3 4 5 6 7\nleaves 5 3 8 1"
+                                          << "views/0/node0" << "{\"label\":\"\",\"mark\":0}";
+    QTest::newRow("runner-up, then a loser tree plays") << "ID_WINNER_TREE\nID_WINNER_GO\nsecond\ntree loser"
+                                                     << "views/0/run/algorithm" << "\"loser-tournament\"";
+    QTest::newRow("canvas") << "canvas 1037 626" << "statusSize" << "\"1037 * 626\"";
     QTest::newRow("text size") << "text-size 18" << "textSize" << "18";
     QTest::newRow("node numbers") << "indices on" << "indices" << "true";
     // A lesson's run before a seek is recorded, not watched: at once, here

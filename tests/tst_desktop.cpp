@@ -92,6 +92,9 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("segment add stopped over tags") << "segment sum 5 8 6 3 2 7 2 6 1 4\nsegment add 2 7 3\nsegment add 0 5 -2\nseek 6\n";
     QTest::newRow("segment min queried, tags pending") << "segment min random 13\nsegment add 3 9 4\nsegment query 0 6\nsegment max\n";
     QTest::newRow("segment build stopped") << "array on\nsegment max 4 1 3\nseek 3\n";
+    QTest::newRow("fitted") << "fit\nnodes 31\n";
+    QTest::newRow("fit follows") << "code on\nfit follow on\nID_WINNER_TREE\n";
+    QTest::newRow("canvas no zoom item reaches") << "canvas 999 3\n";
     QTest::newRow("heap with values out before") << "nodes 7\nvalues 7 6 5 4 3 2 1\nheap extract\nheap extract\nheap insert 9\n";
 }
 

@@ -115,6 +115,9 @@ public:
     // that the whole tree shows; following, it stays so as the view's size
     // changes.
     void OnViewFit();
+    // The canvas exactly width by height (1 to kMaxCanvasSide each), as a
+    // lesson keeps a canvas the zoom commands do not reach (a fitted one).
+    void SetCanvasSize(int width, int height);
     void SetFitFollow(bool follow);
     bool FitFollow() const { return m_bFitFollow; }
     void OnNodeNarrower();

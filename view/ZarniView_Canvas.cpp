@@ -48,10 +48,15 @@ void CZarniView::OnViewFit()
 {
     // The canvas commands keep a side above 100 pixels; so does the fit.
     const QSize client = maximumViewportSize().expandedTo(QSize(100, 100));
-    if (client == QSize(m_nCanvasWidth, m_nCanvasHeight))
+    SetCanvasSize(client.width(), client.height());
+}
+
+void CZarniView::SetCanvasSize(int width, int height)
+{
+    if (width == m_nCanvasWidth && height == m_nCanvasHeight)
         return;
-    m_nCanvasWidth = client.width();
-    m_nCanvasHeight = client.height();
+    m_nCanvasWidth = width;
+    m_nCanvasHeight = height;
     emit CanvasSizeChanged(m_nCanvasWidth, m_nCanvasHeight);
     Relayout();
 }

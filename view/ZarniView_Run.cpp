@@ -141,6 +141,8 @@ void CZarniView::Narrate()
 void CZarniView::RunChanged()
 {
     EndSlide();
+    if (m_model.NodeZeroShown() != m_bNodeZeroLaidOut) // a heap or a segment tree came or went
+        Relayout();
     if (IsPlaying() && !m_model.Playing())
         m_pPlayer->Pause();
     emit RecordChanged();

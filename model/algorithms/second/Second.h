@@ -13,6 +13,12 @@ public:
     // Refused before the tournament's end or in a loser tree.
     Outcome Start();
     void TreeTaken() override { m_found = {}; }
+    // The runner-up was found in the kind played before.
+    bool TreeKindChanged(Outcome *) override
+    {
+        m_found = {};
+        return false;
+    }
     void AddState(StateValue &state) const override;
 
 private:

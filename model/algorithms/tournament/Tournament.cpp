@@ -145,7 +145,9 @@ Outcome TournamentState::SetLoser(bool loser)
     if (loser == m_bLoser)
         return {};
     const TreeModel::RunState state = m_model.State();
-    const bool played = IsOwnRun(m_model.Run());
+    // Another run at its end on a played tournament (the runner-up's)
+    // leaves the tournament to play again in the new kind.
+    const bool played = IsOwnRun(m_model.Run()) || (m_model.Run() && PlayedToEnd());
     m_bLoser = loser;
     m_model.ShowNodeZero(loser);
     for (const auto &other : m_model.States())
@@ -256,7 +258,7 @@ bool TournamentState::HoldsTournament() const
 void TournamentState::AddState(StateValue &state) const
 {
     state.Set("selection", m_bLoser ? "loser" : "winner");
-    state.Set("node0", m_bLoser ? StateValue::Object()
+    state.Set("node0", m_model.NodeZeroShown() ? StateValue::Object()
                                       .Set("label", ValueText(m_model.Value(0)))
                                       .Set("mark", int64_t(m_model.Mark(0)))
                                 : StateValue());
