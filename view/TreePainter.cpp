@@ -96,10 +96,11 @@ void TreePainter::PaintBox(CDrawSurface *dc, const TreeScene &scene, int64_t ind
 }
 
 // A value wider than its box is drawn smaller, down to a readable size,
-// then cut short with an ellipsis, in the middle of the box.
+// then cut short with an ellipsis, in the middle of the box, clear of the
+// frame by a sixteenth of the box on each side.
 void TreePainter::FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CRect *textRect, const CRect &box)
 {
-    const int room = box.Width() - 2;
+    const int room = box.Width() - 2 * (CurrentPalette().line + box.Width() / 16);
     const int width = font->TextWidth(*text);
     if (width <= room || room < 1)
         return;
