@@ -158,8 +158,11 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Close && !m_pRunner->m_bExecuting)
+        if (event->type() == QEvent::Close && !m_pRunner->m_bExecuting) {
             m_pRunner->m_bWindowTaken = true;
+            if (m_pRunner->m_pWaitLoop)
+                m_pRunner->m_pWaitLoop->quit();
+        }
         return false;
     }
 
@@ -493,9 +496,17 @@ const std::vector<StatementEntry> &ScriptStatements()
             Own("code", "code on|off", {}, "  code on|off       show or hide the code panel (the run's pseudocode and counts)\n",
                 false, &R::Code),
             Own("present", "present on|off", {},
-                "  present on|off    present mode: full screen, the run's toolbar and the code panel,\n"
-                "                    the tree fitted; PgDown/Right/Space step, PgUp/Left back, B or . black\n",
+                "  present on|off    present mode: a slide of the whole screen, the tree kept fitted and\n"
+                "                    the code panel, no bars; PgDown/Right/Space step, PgUp/Left back, B or . black\n",
                 false, &R::Present),
+            Own("say", "say TEXT", {},
+                "  say TEXT          a line of the teacher's own in the narration (spoken when speech\n"
+                "                    is on) until the next step; a saved lesson keeps none\n",
+                false, &R::Say),
+            Own("wait", "wait", {},
+                "  wait              hold the lesson until the presenter's next key (PageDown, Space\n"
+                "                    or Right), which goes on with it instead of stepping; none headless\n",
+                false, &R::WaitForPresenter),
             Own("language", "language CODE", {},
                 "  language CODE     the interface's language, a code --lang takes (the 語言 menu)\n", false,
                 &R::LanguageNamed),
@@ -875,6 +886,60 @@ void CScriptRunner::Code(const QStringList &words)
 void CScriptRunner::Present(const QStringList &words)
 {
     m_app->MainFrame()->Presenter()->SetOn(OnOrOff(words));
+}
+
+void CScriptRunner::Say(const QStringList &words)
+{
+    if (words.size() < 2)
+        Fail(QStringLiteral("'say' expects: say TEXT"));
+    ActiveView(words[0])->Say(words.mid(1).join(' '));
+}
+
+namespace {
+
+// The keys of a presenter's remote that go on: taken before any shortcut
+// (a step, a pause) sees them.
+class CNextKey : public QObject {
+public:
+    explicit CNextKey(QEventLoop *loop) : m_loop(loop) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_PageDown && key != Qt::Key_Space && key != Qt::Key_Right)
+            return false;
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            m_loop->quit();
+        return event->type() == QEvent::KeyPress;
+    }
+
+private:
+    QEventLoop *m_loop;
+};
+
+} // namespace
+
+// The window answers meanwhile; stopping the lesson or closing its window
+// ends the wait too. A headless run has nobody to press a key.
+void CScriptRunner::WaitForPresenter(const QStringList &words)
+{
+    Expect(words, 1);
+    if (m_app->IsBatch())
+        return;
+    QEventLoop loop;
+    CNextKey next(&loop);
+    qApp->installEventFilter(&next);
+    m_pWaitLoop = &loop;
+    const bool executing = std::exchange(m_bExecuting, false);
+    if (!m_bStopRequested)
+        loop.exec();
+    m_bExecuting = executing;
+    m_pWaitLoop = nullptr;
+    qApp->removeEventFilter(&next);
 }
 
 // A choice of a table named in a statement, made as its item in the menu.

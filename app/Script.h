@@ -97,6 +97,8 @@ public:
     void SaveScript(const QStringList &words);
     void Array(const QStringList &words);
     void Present(const QStringList &words);
+    void Say(const QStringList &words);
+    void WaitForPresenter(const QStringList &words);
     void ChooseItem(const QStringList &words, const int *command, const QString &choices);
     void LanguageNamed(const QStringList &words);
     void PaletteNamed(const QStringList &words);

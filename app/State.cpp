@@ -18,6 +18,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <charconv>
 
 namespace {
@@ -151,6 +153,7 @@ QJsonObject ViewState(const CZarniView *view, int number)
             {"yDivisor", view->m_nYDivisor},
             {"mouseMode", view->m_nMouseMode},
             {"fitFollow", view->FitFollow()},
+            {"said", view->Said().isEmpty() ? QJsonValue() : QJsonValue(view->Said())},
             {"panning", view->m_bPanning},
             {"hScrollPos", view->m_nHScrollPos},
             {"cursor", qint64(view->NodeCursor())},
@@ -212,11 +215,21 @@ QByteArray ProgramStateJson(CMainFrame *frame)
     QJsonArray menuTitles;
     for (const QAction *menu : frame->menuBar()->actions())
         menuTitles.append(menu->text());
+    // The bars in sight, by name: what present mode hides.
+    QJsonArray bars;
+    if (!frame->menuBar()->isHidden())
+        bars.append(QStringLiteral("menuBar"));
+    for (const QToolBar *bar : frame->findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!bar->isHidden())
+            bars.append(bar->objectName());
+    if (!frame->statusBar()->isHidden())
+        bars.append(QStringLiteral("statusBar"));
     const QJsonObject state{{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
             {"practice", PracticeState(frame)},
             {"exercise", ExerciseStateOf(frame)},
             {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},
             {"menuTitles", menuTitles},
+            {"bars", bars},
             {"fullScreen", frame->isFullScreen()},
             {"present", frame->Presenter()->On()},
             {"blank", frame->Presenter()->Blank()},

@@ -118,16 +118,29 @@ void CRecordPanel::OnRecordChanged(bool force)
     if (!shown) {
         m_summary->setText(tr("這個視窗沒有合併。"));
         m_pShownRecord = nullptr;
+        if (m_bOpenedByRecord)
+            hide();
         return;
     }
     m_summary->setText(Words(record.summary));
-    if (record.started && record.record != m_pShownRecord)
+    if (record.started && record.record != m_pShownRecord && isHidden()) {
         show(); // a record has just started
+        m_bOpenedByRecord = true;
+    }
     m_pShownRecord = record.record;
     if (record.topColumn >= 0)
         m_topGrid->EnsureVisible(0, record.topColumn);
     if (record.row >= 0 && record.rowColumn >= 0)
         m_rowGrid->EnsureVisible(record.row, record.rowColumn);
+}
+
+// Put away (not only out of sight with the window), it is the user's when
+// shown again.
+void CRecordPanel::hideEvent(QHideEvent *event)
+{
+    if (isHidden())
+        m_bOpenedByRecord = false;
+    CViewPanel::hideEvent(event);
 }
 
 QString CRecordPanel::OutputText() const

@@ -40,6 +40,7 @@ protected:
     void Watch(CZarniView *view) override;
     void ViewChanged() override { OnRecordChanged(true); }
     void Retranslate() override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // Shows the record anew; unless forced, only when it changed.
@@ -52,6 +53,8 @@ private:
     QLabel *m_summary;
     QPushButton *m_copy;
     bool m_bCopyable = false;
+    // Shown because a record started, not by the user: it goes with the record.
+    bool m_bOpenedByRecord = false;
     const void *m_pShownRecord = nullptr;
     int64_t m_nShownRevision = -1;
 };

@@ -39,6 +39,8 @@ private slots:
     void stateAfter_data();
     void stateAfter();
     void helpAndVersion();
+    void fittedTreeStaysInSight_data();
+    void fittedTreeStaysInSight();
     void everyStatementIsDocumented();
     void runInTheState();
     void mergeInTheState();
@@ -396,6 +398,12 @@ void TestCli::stateAfter_data()
     QTest::newRow("runner-up, then a loser tree plays") << "ID_WINNER_TREE\nID_WINNER_GO\nsecond\ntree loser"
                                                      << "views/0/run/algorithm" << "\"loser-tournament\"";
     QTest::newRow("canvas") << "canvas 1037 626" << "statusSize" << "\"1037 * 626\"";
+    // The record panel comes with a merge and goes with it, unless opened by hand.
+    QTest::newRow("merge panel goes with the merge") << "runs 3 1 / 2\nID_WINNER_POP_ALL\nnodes 7" << "mergePanel/visible" << "false";
+    QTest::newRow("merge panel opened by hand stays") << "merge-panel on\nruns 3 1 / 2\nnodes 7" << "mergePanel/visible" << "true";
+    QTest::newRow("merge panel shown while merging") << "runs 3 1 / 2\nID_WINNER_POP" << "mergePanel/visible" << "true";
+    QTest::newRow("said until the next step") << "ID_WINNER_TREE\nsay Look at node 5\nID_WINNER_STEP" << "views/0/said" << "null";
+    QTest::newRow("said") << "say Look at   node 5" << "views/0/said" << "\"Look at node 5\"";
     QTest::newRow("text size") << "text-size 18" << "textSize" << "18";
     QTest::newRow("node numbers") << "indices on" << "indices" << "true";
     // A lesson's run before a seek is recorded, not watched: at once, here
@@ -463,6 +471,31 @@ void TestCli::nothingRunsAfterAnError()
     QCOMPARE(run.status, 2);
     QVERIFY(QFile::exists(Path("a.json")));
     QVERIFY(!QFile::exists(Path("b.json")));
+}
+
+void TestCli::fittedTreeStaysInSight_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("fitted");
+    QTest::newRow("code panel opened") << "fit\ncode on" << true;
+    QTest::newRow("array panel opened and closed") << "code on\nfit\narray on\ncode off" << true;
+    QTest::newRow("window resized") << "fit\nresize 640 400" << true;
+    QTest::newRow("pane split") << "fit\nsplit 2 2\npane 0 0" << true;
+    QTest::newRow("sized by hand after") << "fit\nID_ZOOM_IN\ncode on" << false;
+    QTest::newRow("never fitted") << "code on" << false;
+}
+
+// A fitted tree fits again when its view changes size; a canvas sized by
+// hand keeps its size.
+void TestCli::fittedTreeStaysInSight()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, fitted);
+    const QJsonObject view = State(script)["views"].toArray()[0].toObject();
+    const bool fits = view["canvasWidth"] == view["clientWidth"] && view["canvasHeight"] == view["clientHeight"];
+    QVERIFY2(fits == fitted, qPrintable(QString("canvas %1 x %2, client %3 x %4").arg(view["canvasWidth"].toInt())
+                                            .arg(view["canvasHeight"].toInt()).arg(view["clientWidth"].toInt())
+                                            .arg(view["clientHeight"].toInt())));
 }
 
 // Also on a terminal with no screen at all.

@@ -282,6 +282,16 @@ void TestDesktop::presenterKeys()
     QCOMPARE(state["blank"].toBool(), blank);
     QCOMPARE(state["fullScreen"].toBool(), present);
     QCOMPARE(state["codePanel"]["visible"].toBool(), present);
+    // A slide: no bar in sight, the tree fitted to what is left; all back after.
+    const QStringList bars = state["bars"].toVariant().toStringList();
+    QCOMPARE(bars, present ? QStringList() : QStringList({"menuBar", "toolBar", "tournamentBar", "statusBar"}));
+    const QJsonObject view = state["views"].toArray().first().toObject();
+    if (present) {
+        QCOMPARE(view["canvasWidth"].toInt(), view["clientWidth"].toInt());
+        QCOMPARE(view["canvasHeight"].toInt(), view["clientHeight"].toInt());
+    } else {
+        QCOMPARE(view["canvasWidth"].toInt(), 800);
+    }
 }
 
 void TestDesktop::englishTexts()

@@ -37,6 +37,7 @@ private slots:
     void closingItsWindowEndsIt();
     void droppedOnTheWindowRuns();
     void windowComesBackAsLeft();
+    void saysAndWaitsForTheRemote();
 
 private:
     // Runs text as lesson.zs in a folder of its own, from the File menu's
@@ -191,6 +192,25 @@ void TestLesson::windowComesBackAsLeft()
     m_fixture.Stop();
     QVERIFY(m_fixture.Start(false));
     QCOMPARE(Frame()->size(), QSize(901, 655));
+}
+
+// 'say' shows the teacher's line until the next step; 'wait' holds the
+// lesson until the remote's next key, which goes on instead of stepping.
+void TestLesson::saysAndWaitsForTheRemote()
+{
+    QStringList during;
+    QTimer::singleShot(500, Frame(), [&] {
+        const CZarniView *view = Frame()->GetActiveView();
+        during << view->ShownNarration() << QString::number(view->RunStep());
+        QTest::keyClick(Frame(), Qt::Key_PageDown);
+    });
+    QCOMPARE(RunLesson("ID_WINNER_TREE\nID_WINNER_END\nseek 0\npresent on\nsay Who wins the first match?\nwait\n"
+                       "ID_WINNER_STEP\n"),
+             QString());
+    QCOMPARE(during, QStringList({"Who wins the first match?", "0"}));
+    const CZarniView *view = Frame()->GetActiveView();
+    QCOMPARE(view->RunStep(), int64_t(1));
+    QVERIFY(view->Said().isEmpty());
 }
 
 QTEST_MAIN(TestLesson)

@@ -112,8 +112,9 @@ public:
     // client point anchor stays there, as far as the scroll range allows.
     void ApplyZoomIndexAbout(int index, QPoint anchor);
     // The canvas becomes the client area as it is without scroll bars, so
-    // that the whole tree shows; following, it stays so as the view's size
-    // changes.
+    // that the whole tree shows, and fits again when the view's size
+    // changes until a command sizes it otherwise; following, it fits again
+    // at every change of the view's size, whatever sized it since.
     void OnViewFit();
     // The canvas exactly width by height (1 to kMaxCanvasSide each), as a
     // lesson keeps a canvas the zoom commands do not reach (a fitted one).
@@ -188,6 +189,10 @@ public:
     // with the step it played, or that).
     QString Narration() const;
     QString ShownNarration() const;
+    // A line of the teacher's own, said in the narration (and spoken) until
+    // the next step is shown; empty when none is said.
+    void Say(const QString &line);
+    const QString &Said() const { return m_strSaid; }
     // The pseudocode of the run shown, or of the run shown last as it
     // showed it, a line an item indented by two spaces a level.
     QStringList Listing() const;
@@ -363,6 +368,7 @@ private:
     CPoint m_ptScrollAtPress;
     bool m_bCaptured = false;
     bool m_bFitFollow = false;
+    bool m_bFitted = false; // fitted, and not sized by hand since
     bool m_bNodeZeroLaidOut = false; // the layout gave node 0 a band
     // The two values a swap exchanges, sliding between their boxes.
     struct Slide {
@@ -375,5 +381,6 @@ private:
     int64_t m_nHovered = 0;
     int64_t m_nCursor = 0;
     QRegion m_pointedArea; // where the outlines of the nodes pointed at were drawn
+    QString m_strSaid;
     int64_t m_nExercisePressed = -1; // the box an exercise's press began on (0: node 0), -1 for none
 };

@@ -18,6 +18,7 @@ void StepSide(int &side, const QString &step)
 
 void CZarniView::ChangeCanvasSize(QString xStep, QString yStep)
 {
+    m_bFitted = false;
     StepSide(m_nCanvasWidth, xStep);
     StepSide(m_nCanvasHeight, yStep);
     emit CanvasSizeChanged(m_nCanvasWidth, m_nCanvasHeight);
@@ -38,6 +39,7 @@ void CZarniView::ApplyZoomIndex(int index)
     if (index < 0 || index >= kZoomItems)
         return;
     const CSize size = ZoomIndexSize(index);
+    m_bFitted = false;
     m_nCanvasWidth = size.cx;
     m_nCanvasHeight = size.cy;
     emit CanvasSizeChanged(m_nCanvasWidth, m_nCanvasHeight);
@@ -49,10 +51,12 @@ void CZarniView::OnViewFit()
     // The canvas commands keep a side above 100 pixels; so does the fit.
     const QSize client = maximumViewportSize().expandedTo(QSize(100, 100));
     SetCanvasSize(client.width(), client.height());
+    m_bFitted = true;
 }
 
 void CZarniView::SetCanvasSize(int width, int height)
 {
+    m_bFitted = false;
     if (width == m_nCanvasWidth && height == m_nCanvasHeight)
         return;
     m_nCanvasWidth = width;
@@ -64,7 +68,9 @@ void CZarniView::SetCanvasSize(int width, int height)
 void CZarniView::resizeEvent(QResizeEvent *event)
 {
     CScrollView::resizeEvent(event);
-    if (m_bFitFollow)
+    // A panel opened or closed, a pane split, the window resized: a fitted
+    // tree stays in sight; a canvas sized by hand keeps its size.
+    if (m_bFitFollow || m_bFitted)
         OnViewFit();
 }
 

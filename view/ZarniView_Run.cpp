@@ -120,7 +120,14 @@ QString CZarniView::Narration() const
 
 QString CZarniView::ShownNarration() const
 {
-    return Words(m_model.ShownNarration());
+    return m_strSaid.isEmpty() ? Words(m_model.ShownNarration()) : m_strSaid;
+}
+
+void CZarniView::Say(const QString &line)
+{
+    m_strSaid = line;
+    emit RunNarrated(line);
+    emit RunStateChanged(); // the panels say it too
 }
 
 QStringList CZarniView::Listing() const
@@ -140,6 +147,7 @@ void CZarniView::Narrate()
 // go of a run no longer shown, and the slide and the panels follow.
 void CZarniView::RunChanged()
 {
+    m_strSaid.clear();
     EndSlide();
     if (m_model.NodeZeroShown() != m_bNodeZeroLaidOut) // a heap or a segment tree came or went
         Relayout();
@@ -154,6 +162,7 @@ void CZarniView::RunChanged()
 // boxes, whose picture it ends).
 void CZarniView::StepPlayed(int64_t step)
 {
+    m_strSaid.clear();
     const BoxSegment segment = Run()->Boxes(step);
     if (segment.boxes) {
         CWindowDC dc(this);
@@ -176,6 +185,7 @@ void CZarniView::StepPlayed(int64_t step)
 // a longer way is repainted whole.
 void CZarniView::Sought(int64_t from, int64_t to)
 {
+    m_strSaid.clear();
     EndSlide();
     if (to == from - 1 && !Run()->Boxes(from).boxes == !Run()->Boxes(to).boxes)
         InvalidateStep(from);
