@@ -104,7 +104,6 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
     if (pixels > kMaxPngPixels || frames * frameBytes > options.maxBytes)
         return failed(RunExportFailure::TooLarge);
 
-    const int64_t shown = view->RunStep();
     const bool gif = Kind(path) == "gif", video = Kind(path) == "mp4" || Kind(path) == "webm";
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -113,53 +112,55 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
     std::unique_ptr<CVideoWriter> movie;
     std::unique_ptr<QPdfWriter> pages;
     std::unique_ptr<QPainter> pagePainter;
-    for (int64_t k = options.from; k <= options.to; ++k) {
-        view->SeekRun(k);
-        const QImage frame = Frame(view, options.scale, options.captions);
-        if (frame.isNull()) {
-            result.failure = RunExportFailure::TooLarge;
-            break;
-        }
-        if (video) {
-            if (!movie)
-                movie = std::make_unique<CVideoWriter>(Kind(path), frame.size());
-            if (!movie->AddPicture(frame, options.msPerStep)) {
-                result = {RunExportFailure::Write, movie->Error()};
-                break;
-            }
-        } else if (gif) {
-            if (!animation)
-                animation = std::make_unique<CGifWriter>(frame.size(), GifColours());
-            if (!animation->AddFrame(frame, options.msPerStep)) {
-                result = {RunExportFailure::Write, animation->Error()};
-                break;
-            }
-        } else {
-            if (!pages) {
-                pages = std::make_unique<QPdfWriter>(&buffer);
-                pages->setTitle(QStringLiteral("Zarni"));
-                pages->setResolution(96);
-                pages->setPageMargins(QMarginsF(0, 0, 0, 0));
-                pages->setPageSize(QPageSize(QSizeF(frame.size()) * 72.0 / 96.0 / options.scale, QPageSize::Point));
-                pagePainter = std::make_unique<QPainter>(pages.get());
-            } else {
-                pages->newPage();
-            }
-            pagePainter->drawImage(QRectF(0, 0, pages->width(), pages->height()), frame);
-            if (bytes.size() > options.maxBytes) { // the estimate is a guess; this is the limit
+    // Each step is read from the model, quietly: the window shows none of them.
+    view->ReadRunQuietly([&](TreeModel &model) {
+        for (int64_t k = options.from; k <= options.to; ++k) {
+            model.SeekTo(k);
+            const QImage frame = Frame(view, options.scale, options.captions);
+            if (frame.isNull()) {
                 result.failure = RunExportFailure::TooLarge;
                 break;
             }
+            if (video) {
+                if (!movie)
+                    movie = std::make_unique<CVideoWriter>(Kind(path), frame.size());
+                if (!movie->AddPicture(frame, options.msPerStep)) {
+                    result = {RunExportFailure::Write, movie->Error()};
+                    break;
+                }
+            } else if (gif) {
+                if (!animation)
+                    animation = std::make_unique<CGifWriter>(frame.size(), GifColours());
+                if (!animation->AddFrame(frame, options.msPerStep)) {
+                    result = {RunExportFailure::Write, animation->Error()};
+                    break;
+                }
+            } else {
+                if (!pages) {
+                    pages = std::make_unique<QPdfWriter>(&buffer);
+                    pages->setTitle(QStringLiteral("Zarni"));
+                    pages->setResolution(96);
+                    pages->setPageMargins(QMarginsF(0, 0, 0, 0));
+                    pages->setPageSize(QPageSize(QSizeF(frame.size()) * 72.0 / 96.0 / options.scale, QPageSize::Point));
+                    pagePainter = std::make_unique<QPainter>(pages.get());
+                } else {
+                    pages->newPage();
+                }
+                pagePainter->drawImage(QRectF(0, 0, pages->width(), pages->height()), frame);
+                if (bytes.size() > options.maxBytes) { // the estimate is a guess; this is the limit
+                    result.failure = RunExportFailure::TooLarge;
+                    break;
+                }
+            }
+            if (progress && !progress(k - options.from + 1, frames)) {
+                result.failure = RunExportFailure::Cancelled;
+                break;
+            }
         }
-        if (progress && !progress(k - options.from + 1, frames)) {
-            result.failure = RunExportFailure::Cancelled;
-            break;
-        }
-    }
+    });
     if (pagePainter)
         pagePainter->end();
     const QByteArray encoded = animation ? animation->Finish() : movie ? movie->Finish() : bytes;
-    view->SeekRun(shown);
     if (!result)
         return result;
     if (encoded.isEmpty())

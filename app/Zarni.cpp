@@ -455,7 +455,7 @@ void CZarniApp::OnFileExport()
     // The window may close while the dialog is open.
     const QPointer<CZarniView> view = MainFrame()->GetActiveView();
     CExportDlg dialog(MainFrame(), kMaxExportScale);
-    if (dialog.exec() != QDialog::Accepted || !view)
+    if (MainFrame()->ExecInTextSize(dialog) != QDialog::Accepted || !view)
         return;
     const QString target = dialog.Path();
     const ExportResult result = ExportCanvas(view->Scene(), target, dialog.Scale());
@@ -471,7 +471,7 @@ void CZarniApp::OnFileExportRun()
     if (!view || !view->Run())
         return;
     CExportDlg dialog(MainFrame(), kMaxExportScale, view->RunStepCount(), int(500 / view->Speed()));
-    if (dialog.exec() != QDialog::Accepted || !view)
+    if (MainFrame()->ExecInTextSize(dialog) != QDialog::Accepted || !view)
         return;
     const QString target = dialog.Path();
     RunExportOptions options{dialog.Scale(), dialog.From(), dialog.To(), dialog.MsPerStep(), dialog.Captions()};

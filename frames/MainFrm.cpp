@@ -30,6 +30,7 @@
 
 #include <QAction>
 #include <algorithm>
+#include <memory>
 #include <QMenu>
 #include <QTimer>
 #include <QDialog>
@@ -400,7 +401,10 @@ CMainFrame::CMainFrame()
     RegisterAlgorithmCommands();
     OnCommand(ID_NODE_GOTO, [this] {
         if (CZarniView *view = GetActiveView())
-            CGotoDlg(view, this).exec();
+        {
+            CGotoDlg dialog(view, this);
+            ExecInTextSize(dialog);
+        }
     });
     OnCommand(ID_VIEW_PRACTICE, [this] { SetPractice(!m_bPractice); });
     OnUpdateCommand(ID_VIEW_PRACTICE, [this](CCmdUI *ui) {
@@ -949,12 +953,14 @@ void CMainFrame::RunAlgorithmCommand(const CommandEntry &command)
     if (!view)
         return;
     if (command.dialog) {
+        std::unique_ptr<QDialog> dialog;
         switch (command.dialog->kind) {
-        case DialogForm::Kind::Values: CValuesDlg(view, *command.dialog, this).exec(); break;
-        case DialogForm::Kind::NodeValue: CNodeValueDlg(view, *command.dialog, this).exec(); break;
-        case DialogForm::Kind::Numbers: CNumbersDlg(view, *command.dialog, this).exec(); break;
-        case DialogForm::Kind::Exercise: CExerciseDlg(view, *command.dialog, this).exec(); break;
+        case DialogForm::Kind::Values: dialog = std::make_unique<CValuesDlg>(view, *command.dialog, this); break;
+        case DialogForm::Kind::NodeValue: dialog = std::make_unique<CNodeValueDlg>(view, *command.dialog, this); break;
+        case DialogForm::Kind::Numbers: dialog = std::make_unique<CNumbersDlg>(view, *command.dialog, this); break;
+        case DialogForm::Kind::Exercise: dialog = std::make_unique<CExerciseDlg>(view, *command.dialog, this); break;
         }
+        ExecInTextSize(*dialog);
         return;
     }
     const Outcome outcome = view->RunCommand(command);
@@ -1204,6 +1210,14 @@ void CMainFrame::SetTextSize(int points)
     if (m_wndStatusBar)
         m_wndStatusBar->SetMessageFont(font);
     UpdateCommandUI();
+}
+
+int CMainFrame::ExecInTextSize(QDialog &dialog)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(m_nTextSize);
+    dialog.setFont(font);
+    return dialog.exec();
 }
 
 void CMainFrame::ChooseTextSize(int points)

@@ -14,6 +14,7 @@
 #include <functional>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -83,6 +84,9 @@ public:
     void SetPalette(const Palette &palette);
     // The size in points of the panels' text, the narration and the array.
     void SetTextSize(int points);
+    // Runs one of the program's dialogs in the text size chosen, so that a
+    // projector shows it as large as the panels.
+    int ExecInTextSize(QDialog &dialog);
     int TextSize() const { return m_nTextSize; }
     static int DefaultTextSize();
     static constexpr int kSmallestText = 6, kLargestText = 40;

@@ -255,13 +255,16 @@ void TestPicture::wideValuesShrinkToTheirBox()
     SetValues(view, {label, "-9999", "7"});
     const QImage shown = Render(view.get()).convertToFormat(QImage::Format_RGB32);
     const CRect b = view->WindowBox(1);
+    const int line = CurrentPalette().line; // the frame's width
     int left = b.right, right = b.left;
-    for (int y = b.top + 1; y < b.bottom - 1; ++y)
-        for (int x = b.left + 1; x < b.right - 1; ++x)
+    for (int y = b.top + line; y < b.bottom - line; ++y)
+        for (int x = b.left + line; x < b.right - line; ++x)
             if (qGray(shown.pixel(x, y)) < 128)
                 left = std::min(left, x), right = std::max(right, x);
     QVERIFY2(right - left > b.Width() / 2, qPrintable(QString("ink %1 to %2").arg(left).arg(right)));
-    QVERIFY2(left > b.left + 2 && right < b.right - 3, qPrintable(QString("ink %1 to %2").arg(left).arg(right)));
+    // Two clear columns inside the frame on each side.
+    QVERIFY2(left >= b.left + line + 2 && right < b.right - line - 2,
+             qPrintable(QString("ink %1 to %2").arg(left).arg(right)));
 }
 
 QTEST_MAIN(TestPicture)

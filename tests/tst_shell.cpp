@@ -126,6 +126,8 @@ private slots:
 
     void mainWindowAtStart();
     void commandNumbers();
+    void dialogsFollowTheTextSize_data();
+    void dialogsFollowTheTextSize();
     void toolbarOrder();
     void zoomCombo();
     void pinchZoomsByComboItems_data();
@@ -218,6 +220,30 @@ void TestShell::commandNumbers()
     QCOMPARE(items.size(), int(Languages().size() + Palettes().size()));
     for (const int item : items)
         QVERIFY2(named.count(item) == 1, qPrintable(CommandName(item)));
+}
+
+void TestShell::dialogsFollowTheTextSize_data()
+{
+    QTest::addColumn<QString>("command");
+    for (const char *command : {"ID_WINNER_LEAVES", "ID_HEAP_INSERT", "ID_WINNER_MERGE", "ID_EXERCISE_NEW",
+                                "ID_NODE_GOTO", "ID_FILE_EXPORT"})
+        QTest::newRow(command) << command;
+}
+
+// A projector shows a dialog as large as the panels.
+void TestShell::dialogsFollowTheTextSize()
+{
+    QFETCH(QString, command);
+    Frame()->SetTextSize(22);
+    int points = 0;
+    QTimer::singleShot(50, [&] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            points = dialog->font().pointSize();
+            dialog->close();
+        }
+    });
+    Frame()->RouteCommand(CommandId(qPrintable(command)));
+    QCOMPARE(points, 22);
 }
 
 void TestShell::toolbarOrder()

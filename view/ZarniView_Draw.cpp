@@ -2,9 +2,16 @@
 // that every picture of a tree is drawn with.
 #include "ZarniView.h"
 
+// The picture follows the model, also while a reader walks its run quietly
+// (an export) and the view has not been told of a count a step changed.
 TreeScene CZarniView::Scene() const
 {
-    return {&m_model, Geometry(), m_bShowIndices};
+    TreeGeometry geometry = Geometry();
+    if (m_model.Count() >= 1 && m_model.Count() != geometry.count) {
+        geometry.count = m_model.Count();
+        geometry.depth = TreeGeometry::LevelOf(geometry.count);
+    }
+    return {&m_model, geometry, m_bShowIndices};
 }
 
 void CZarniView::DrawTree(CDrawSurface *dc)

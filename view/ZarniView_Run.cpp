@@ -82,9 +82,12 @@ void CZarniView::ReadRunQuietly(const std::function<void(TreeModel &)> &read)
 {
     m_pPlayer->Pause();
     const int64_t shown = RunStep();
-    const TreeModel::Quiet quiet(m_model);
-    read(m_model);
-    m_model.SeekTo(shown);
+    {
+        const TreeModel::Quiet quiet(m_model);
+        read(m_model);
+        m_model.SeekTo(shown);
+    }
+    Invalidate(); // a paint meanwhile (a progress dialog's) drew another step
 }
 
 bool CZarniView::Follow(const Outcome &outcome)
