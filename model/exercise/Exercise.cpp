@@ -199,6 +199,7 @@ Exercise::Result Exercise::Act(const LearnerAction &action)
         return Result::Over;
     if (!Valid(action))
         return Result::NotAnAction;
+    m_log.push_back(action);
     m_told = {};
     m_nRevealed = 0;
     const std::vector<int> due = DueUnits();
@@ -268,6 +269,7 @@ bool Exercise::Undo()
         return false;
     Made made = std::move(m_history.back());
     m_history.pop_back();
+    m_log.push_back({});
     m_tree.Write(made.changes.data(), made.changes.data() + made.changes.size(), false);
     if (made.unit >= 0) {
         m_done[std::size_t(made.unit)] = false;

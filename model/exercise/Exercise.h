@@ -98,6 +98,9 @@ public:
     int64_t Revealed() const { return m_nRevealed; }
     // The learner's actions so far (graded at the end).
     int64_t ActionsMade() const { return int64_t(m_history.size()); }
+    // What the learner did, in order: every action the tree took (right,
+    // wrong or applied) and every one taken back (an action of no kind).
+    const std::vector<LearnerAction> &Log() const { return m_log; }
     // What the status bar and the end say.
     Message Progress() const;
     Message Summary() const;
@@ -127,6 +130,7 @@ private:
     std::vector<bool> m_done;
     std::size_t m_nNext = 0; // the first unit not done
     std::vector<Made> m_history;
+    std::vector<LearnerAction> m_log;
     Counts m_counts;
     int m_nStreak = 0; // wrong tries in a row
     std::vector<Message> m_missed;

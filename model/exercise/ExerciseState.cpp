@@ -59,6 +59,7 @@ Outcome ExerciseState::Start(const ExerciseRequest &request)
     m_words = words;
     m_nPops = request.pops;
     m_nSeed = request.words.empty() ? request.seed : -1;
+    m_nRandomSize = request.size;
     m_pExercise = std::make_unique<Exercise>(entry.name, instance.size, m_mode, std::move(instance.answer),
                                              instance.last, m_model);
     m_model.KeepListing(m_pExercise->Answer());
@@ -217,6 +218,31 @@ void ExerciseState::ShowAnswerQuietly(const std::function<void()> &read)
 int64_t ExerciseState::Outlined() const
 {
     return m_nPicked ? m_nPicked : m_pExercise && !m_pExercise->Finished() ? m_pExercise->Revealed() : 0;
+}
+
+LessonTree ExerciseState::WriteTree(LessonLines &lines) const
+{
+    if (!Doing())
+        return {};
+    lines.Add(std::string("exercise-mode ") + (m_pExercise->GetMode() == Exercise::Mode::End ? "end" : "continuous"));
+    std::string statement = "exercise " + m_pExercise->Name();
+    if (m_pEntry->pops && m_nPops != ExerciseRequest().pops)
+        statement += " pops " + std::to_string(m_nPops);
+    if (m_nSeed >= 0)
+        statement += " random " + std::to_string(m_nRandomSize) + " seed " + std::to_string(m_nSeed);
+    else
+        for (const std::string &word : m_words)
+            statement += " " + word;
+    lines.Add(statement);
+    for (const LearnerAction &action : m_pExercise->Log()) {
+        switch (action.kind) {
+        case LearnerAction::Kind::None: lines.Add("undo"); break;
+        case LearnerAction::Kind::Swap: lines.Add("swap " + std::to_string(action.a) + " " + std::to_string(action.b)); break;
+        case LearnerAction::Kind::Promote: lines.Add("promote " + std::to_string(action.a)); break;
+        case LearnerAction::Kind::Choose: lines.Add("choose " + std::to_string(action.a)); break;
+        }
+    }
+    return {true, false, false};
 }
 
 StateValue ExerciseState::StateOf() const

@@ -57,6 +57,9 @@ public:
     bool HoldsTree() const override { return Doing(); }
     void RunLoaded() override;
     Message PaneText() const override;
+    // An exercise under way: its mode, its instance and the learner's
+    // actions, each as its statement.
+    LessonTree WriteTree(LessonLines &lines) const override;
     int64_t Outlined() const override;
 
 private:
@@ -69,6 +72,7 @@ private:
     std::vector<std::string> m_words; // the instance's
     int m_nPops = 3;
     int64_t m_nSeed = -1; // -1: the learner's own values
+    int m_nRandomSize = 0; // the size asked of a random instance
     int64_t m_nPicked = 0; // the first of two nodes to swap
     bool m_bLending = false;
 };

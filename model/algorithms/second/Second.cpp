@@ -75,6 +75,18 @@ void SecondState::AddState(StateValue &state) const
                             .Set("candidates", StateValue::Numbers(m_found.candidates.begin(), m_found.candidates.end())));
 }
 
+LessonTree SecondState::WriteTree(LessonLines &lines) const
+{
+    if (!dynamic_cast<const SecondBestAlgorithm *>(m_model.Run()))
+        return {};
+    m_model.Find<TournamentState>().WriteShape(lines);
+    lines.Add("ID_WINNER_END");
+    lines.Add("second");
+    if (!m_model.AtEnd())
+        lines.Add("seek " + std::to_string(m_model.Shown()));
+    return {true, m_model.State() == TreeModel::RunState::Done, true};
+}
+
 AlgorithmEntry SecondEntry()
 {
     return EntryOf<SecondState>("second", Statements, Commands);

@@ -20,6 +20,8 @@ public:
         return false;
     }
     void AddState(StateValue &state) const override;
+    // The tournament played to its end, then the runner-up's run at its step.
+    LessonTree WriteTree(LessonLines &lines) const override;
 
 private:
     // What the last run found: the candidates, the value and its leaf.

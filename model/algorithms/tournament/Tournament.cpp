@@ -273,6 +273,16 @@ void TournamentState::WriteSettings(LessonLines &lines) const
 // The leaves as they were before the run shown (a replayed leaf with its
 // old value), the tournament played, the leaf changed again, and the step
 // shown.
+void TournamentState::WriteShape(LessonLines &lines) const
+{
+    const int64_t count = m_model.Count();
+    lines.Add("nodes " + std::to_string(count));
+    const std::vector<int> values = m_model.ValuesBeforeRun();
+    for (int64_t i = 1; i <= count; ++i)
+        if (values[std::size_t(i)] != i)
+            return lines.Add("leaves " + Joined(values, std::size_t(FirstLeaf())));
+}
+
 LessonTree TournamentState::WriteTree(LessonLines &lines) const
 {
     const int64_t count = m_model.Count();

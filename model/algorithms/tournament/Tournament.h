@@ -38,6 +38,9 @@ public:
     void AddState(StateValue &state) const override;
     void WriteSettings(LessonLines &lines) const override;
     LessonTree WriteTree(LessonLines &lines) const override;
+    // The statements that rebuild the tree as it stood before the run
+    // shown, its leaves' values given where they are not the indices.
+    void WriteShape(LessonLines &lines) const;
 
 private:
     int64_t FirstLeaf() const { return m_model.Count() / 2 + 1; }
