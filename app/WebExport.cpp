@@ -499,6 +499,40 @@ QJsonObject ExerciseData(const ExerciseState &state, Texts &texts)
     return {{"name", exercise.Name().c_str()}, {"size", qint64(exercise.Size())}, {"units", units}, {"texts", said}};
 }
 
+// The page's own words (its controls and the practice it plays), from the
+// catalogue in every language of the table: its script holds none.
+QJsonObject PageWords(const Texts &texts)
+{
+    static const std::pair<const char *, Message> words[] = {
+        {"start", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "從頭開始"))},
+        {"back", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "上一步"))},
+        {"play", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "播放"))},
+        {"pause", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "暫停"))},
+        {"step", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "下一步"))},
+        {"end", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "直接看結果"))},
+        {"speed", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "速度"))},
+        {"practice", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "練習"))},
+        {"zoom", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "縮放"))},
+        {"counts", Message("CCodePanel", "第 %1 / %2 步　比較 %3 次　搬移 %4 次")},
+        {"visits", Message("CCodePanel", "第 %1 / %2 步　走過 %3 個節點　合併 %4 次")},
+        {"hint", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "提示"))},
+        {"none", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "沒有"))},
+        {"solution", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "看解答"))},
+        {"score", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "答對 %1 題，答錯 %2 題（共 %3 題）"))},
+        {"summary", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "練習結束：這次問了 %1 題，錯了 %2 題。"))},
+        {"missed", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "錯在：%1。"))},
+        {"hintText", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "提示：比較的是節點 %1 與 %2。"))},
+        {"hintLine", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "看虛擬碼第 %1 行。"))},
+        {"written", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "剛寫出的值"))},
+        {"right", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "答對了。"))},
+        {"joiner", Message("WebPage", QT_TRANSLATE_NOOP("WebPage", "、"))},
+    };
+    QJsonObject said;
+    for (const auto &[key, message] : words)
+        said.insert(QLatin1String(key), texts.All(message));
+    return said;
+}
+
 // The languages the page speaks, as the table has them: their codes and
 // their names in themselves.
 QJsonArray PageLanguages()
@@ -567,6 +601,7 @@ PageData RunData(CZarniView *view, const RunExportOptions &options, bool scorm, 
         {"kinds", kinds},
         {"texts", texts.Table()},
         {"words", texts.WordTable()},
+        {"ui", PageWords(texts)},
         {"first", QString::fromLatin1(recorder.First().toBase64())}};
     if (scorm)
         data.insert("scorm", QJsonObject{{"pass", options.passMark}});

@@ -2811,4 +2811,87 @@ Projector colours</translation>
         <translation>node %1, </translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>從頭開始</source>
+        <translation>To the start</translation>
+    </message>
+    <message>
+        <source>上一步</source>
+        <translation>Step back</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>暫停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>下一步</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>直接看結果</source>
+        <translation>To the end</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>練習</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>縮放</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>沒有</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>看解答</source>
+        <translation>Show the solution</translation>
+    </message>
+    <message>
+        <source>答對 %1 題，答錯 %2 題（共 %3 題）</source>
+        <translation>%1 right, %2 wrong (of %3)</translation>
+    </message>
+    <message>
+        <source>練習結束：這次問了 %1 題，錯了 %2 題。</source>
+        <translation>Practice over: %1 questions asked, %2 answered wrong.</translation>
+    </message>
+    <message>
+        <source>錯在：%1。</source>
+        <translation>Missed: %1.</translation>
+    </message>
+    <message>
+        <source>提示：比較的是節點 %1 與 %2。</source>
+        <translation>Hint: node %1 is compared with %2.</translation>
+    </message>
+    <message>
+        <source>看虛擬碼第 %1 行。</source>
+        <translation>See line %1 of the pseudocode.</translation>
+    </message>
+    <message>
+        <source>剛寫出的值</source>
+        <translation>the value just written</translation>
+    </message>
+    <message>
+        <source>答對了。</source>
+        <translation>Right.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
 </TS>

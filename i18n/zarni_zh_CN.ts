@@ -2799,4 +2799,87 @@ Zarni Document</translation>
         <translation>节点 %1 (%2) 胜 节点 %3 (%4)</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>從頭開始</source>
+        <translation>从头开始</translation>
+    </message>
+    <message>
+        <source>上一步</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>暫停</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>下一步</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>直接看結果</source>
+        <translation>直接看结果</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>練習</source>
+        <translation>练习</translation>
+    </message>
+    <message>
+        <source>縮放</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>沒有</source>
+        <translation>没有</translation>
+    </message>
+    <message>
+        <source>看解答</source>
+        <translation>看解答</translation>
+    </message>
+    <message>
+        <source>答對 %1 題，答錯 %2 題（共 %3 題）</source>
+        <translation>答对 %1 题，答错 %2 题（共 %3 题）</translation>
+    </message>
+    <message>
+        <source>練習結束：這次問了 %1 題，錯了 %2 題。</source>
+        <translation>练习结束：这次问了 %1 题，错了 %2 题。</translation>
+    </message>
+    <message>
+        <source>錯在：%1。</source>
+        <translation>错在：%1。</translation>
+    </message>
+    <message>
+        <source>提示：比較的是節點 %1 與 %2。</source>
+        <translation>提示：比较的是节点 %1 与 %2。</translation>
+    </message>
+    <message>
+        <source>看虛擬碼第 %1 行。</source>
+        <translation>看伪代码第 %1 行。</translation>
+    </message>
+    <message>
+        <source>剛寫出的值</source>
+        <translation>刚写出的值</translation>
+    </message>
+    <message>
+        <source>答對了。</source>
+        <translation>答对了。</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+</context>
 </TS>

@@ -73,6 +73,7 @@ class TestTranslations : public QObject {
 private slots:
     void complete_data();
     void complete();
+    void noTextInThePagesScript();
 };
 
 void TestTranslations::complete_data()
@@ -108,6 +109,36 @@ void TestTranslations::complete()
             missing << text.context + ": " + text.source + " -> " + text.translation + " (its places)";
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+}
+
+// The exported page's words come with its data from the catalogue: no
+// string of its scripts is Chinese or a text of a translation file.
+void TestTranslations::noTextInThePagesScript()
+{
+    QSet<QString> catalogue;
+    for (const QString &name : QDir(ZARNI_SOURCE_DIR "/i18n").entryList({QStringLiteral("*.ts")}))
+        for (const Text &text : Messages(QStringLiteral(ZARNI_SOURCE_DIR "/i18n/") + name))
+            catalogue << text.source.trimmed() << text.translation.trimmed();
+    catalogue.remove(QString());
+    const QDir web(QStringLiteral(ZARNI_SOURCE_DIR "/res/web"));
+    const QStringList scripts = web.entryList({QStringLiteral("*.js")});
+    QVERIFY(!scripts.isEmpty());
+    QStringList found;
+    for (const QString &name : scripts) {
+        QFile file(web.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString code = QString::fromUtf8(file.readAll());
+        static const QRegularExpression literal(QStringLiteral("'([^'\\\\\\n]*)'|\"([^\"\\\\\\n]*)\""));
+        for (const auto &match : literal.globalMatch(code)) {
+            const QString text = (match.captured(1) + match.captured(2)).trimmed();
+            const bool han = text.contains(QRegularExpression(QStringLiteral("\\p{Han}")));
+            // A name the script uses (a kind, a style class) may be a word of English.
+            const bool name = QRegularExpression(QStringLiteral("^[a-z][a-zA-Z0-9-]*$")).match(text).hasMatch();
+            if (han || (catalogue.contains(text) && !name))
+                found << name + ": " + text;
+        }
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

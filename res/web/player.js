@@ -5,35 +5,6 @@
 const data = JSON.parse(document.getElementById('data').textContent);
 const LEAST = -2147483648, NO_LABEL = -2147483647;
 const SPEEDS = [0.25, 0.5, 1, 2, 4, 8];
-const UI = {
-  zh_TW: {
-    start: '從頭開始', back: '上一步', play: '播放', pause: '暫停', step: '下一步', end: '直接看結果',
-    speed: '速度', practice: '練習', zoom: '縮放', counts: '第 %1 / %2 步　比較 %3 次　搬移 %4 次',
-    visits: '第 %1 / %2 步　走過 %3 個節點　合併 %4 次',
-    hint: '提示', none: '沒有', solution: '看解答', score: '答對 %1 題，答錯 %2 題（共 %3 題）',
-    summary: '練習結束：這次問了 %1 題，錯了 %2 題。', missed: '錯在：%1。',
-    hintText: '提示：比較的是節點 %1 與 %2。', hintLine: '看虛擬碼第 %1 行。', written: '剛寫出的值',
-    right: '答對了。', joiner: '、',
-  },
-  zh_CN: {
-    start: '从头开始', back: '上一步', play: '播放', pause: '暂停', step: '下一步', end: '直接看结果',
-    speed: '速度', practice: '练习', zoom: '缩放', counts: '第 %1 / %2 步　比较 %3 次　搬移 %4 次',
-    visits: '第 %1 / %2 步　走过 %3 个节点　合并 %4 次',
-    hint: '提示', none: '没有', solution: '看解答', score: '答对 %1 题，答错 %2 题（共 %3 题）',
-    summary: '练习结束：这次问了 %1 题，错了 %2 题。', missed: '错在：%1。',
-    hintText: '提示：比较的是节点 %1 与 %2。', hintLine: '看伪代码第 %1 行。', written: '刚写出的值',
-    right: '答对了。', joiner: '、',
-  },
-  en: {
-    start: 'To the start', back: 'Step back', play: 'Play', pause: 'Pause', step: 'Step', end: 'To the end',
-    speed: 'Speed', practice: 'Practice', zoom: 'Zoom', counts: 'step %1 / %2   comparisons %3   moves %4',
-    visits: 'step %1 / %2   %3 nodes visited   %4 values combined',
-    hint: 'Hint', none: 'None', solution: 'Show the solution', score: '%1 right, %2 wrong (of %3)',
-    summary: 'Practice over: %1 questions asked, %2 answered wrong.', missed: 'Missed: %1.',
-    hintText: 'Hint: node %1 is compared with %2.', hintLine: 'See line %1 of the pseudocode.', written: 'the value just written',
-    right: 'Right.', joiner: ', ',
-  },
-};
 
 // The stream: whole numbers of seven bits a byte, signed ones zigzagged.
 // Base64 read with a table: many times faster than atob's string of bytes.
@@ -522,8 +493,9 @@ function drawPanel(r) {
 
 // The panels and the controls.
 const $ = (id) => document.getElementById(id);
-const view = { from, to, lang: UI[data.language] ? data.language : LANGUAGES[0], speed: 1, playing: false, loop: false, timer: 0 };
-function ui(key, ...args) { return fill((UI[view.lang] || UI.en)[key], args.map(String)); }
+const view = { from, to, lang: LANGUAGES.includes(data.language) ? data.language : LANGUAGES[0], speed: 1, playing: false, loop: false, timer: 0 };
+// The page's own words come with its data, in every language of the table.
+function ui(key, ...args) { return fill(data.ui[key][langIndex(view.lang)], args.map(String)); }
 for (const [code, name] of data.languages) $('lang').append(new Option(name, code)); // each named in itself
 function showTexts() {
   document.documentElement.lang = { zh_TW: 'zh-Hant', zh_CN: 'zh-Hans' }[view.lang] || view.lang;
