@@ -15,14 +15,16 @@
 
 namespace {
 
-void Paint(const TreeScene &scene, QPaintDevice *device, qreal scale)
+// With the painter given, its fonts serve every frame of a run.
+void Paint(const TreeScene &scene, QPaintDevice *device, qreal scale, TreePainter *treePainter = nullptr)
 {
     const CSize canvas = scene.Canvas();
     QPainter painter(device);
     painter.fillRect(QRectF(0, 0, canvas.cx * scale, canvas.cy * scale), Qt::white);
     painter.scale(scale, scale);
     painter.setClipRect(0, 0, canvas.cx, canvas.cy);
-    TreePainter().PaintCanvas(&painter, scene);
+    TreePainter own;
+    (treePainter ? treePainter : &own)->PaintCanvas(&painter, scene);
 }
 
 // A paint device that draws nothing and adds up about how many bytes of SVG
@@ -137,7 +139,7 @@ QString Kind(const QString &path)
 
 } // namespace
 
-QImage CanvasImage(const TreeScene &scene, int scale, int below)
+QImage CanvasImage(const TreeScene &scene, int scale, int below, TreePainter *painter)
 {
     const CSize canvas = scene.Canvas();
     QImage image(canvas.cx * scale, canvas.cy * scale + below, QImage::Format_RGB32);
@@ -148,7 +150,7 @@ QImage CanvasImage(const TreeScene &scene, int scale, int below)
     // The image's pixel ratio is the scale, as a window's is on a screen of
     // that scale: lines scale by scale pixels, glyphs drawn at full resolution.
     image.setDevicePixelRatio(scale);
-    Paint(scene, &image, 1);
+    Paint(scene, &image, 1, painter);
     image.setDevicePixelRatio(1);
     return image;
 }

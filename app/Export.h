@@ -9,6 +9,7 @@
 #include <QString>
 
 struct TreeScene;
+class TreePainter;
 
 // Pictures with more pixels than this are too large for a PNG (the scale
 // counts: a canvas exported at 2x has four times its pixels).
@@ -30,7 +31,7 @@ struct ExportResult {
 // The canvas as export draws it into a PNG: scale times its pixels along
 // each side, labels drawn at that resolution, and below it a white band of
 // `below` pixels; null without the memory.
-QImage CanvasImage(const TreeScene &scene, int scale, int below = 0);
+QImage CanvasImage(const TreeScene &scene, int scale, int below = 0, TreePainter *painter = nullptr);
 
 // Whether export writes files with the extension of path.
 bool IsExportType(const QString &path);

@@ -38,10 +38,10 @@ int CaptionHeight(const CZarniView *view, int scale)
 }
 
 // The canvas at the step shown with its caption beneath.
-QImage Frame(CZarniView *view, int scale, bool captions)
+QImage Frame(CZarniView *view, int scale, bool captions, TreePainter *treePainter)
 {
     const int band = CaptionHeight(view, scale);
-    QImage frame = CanvasImage(view->Scene(), scale, captions ? band : 0);
+    QImage frame = CanvasImage(view->Scene(), scale, captions ? band : 0, treePainter);
     if (!captions || frame.isNull())
         return frame;
     const int canvasHeight = frame.height() - band;
@@ -113,10 +113,11 @@ RunExportResult ExportRun(CZarniView *view, const QString &path, RunExportOption
     std::unique_ptr<QPdfWriter> pages;
     std::unique_ptr<QPainter> pagePainter;
     // Each step is read from the model, quietly: the window shows none of them.
+    TreePainter painter;
     view->ReadRunQuietly([&](TreeModel &model) {
         for (int64_t k = options.from; k <= options.to; ++k) {
             model.SeekTo(k);
-            const QImage frame = Frame(view, options.scale, options.captions);
+            const QImage frame = Frame(view, options.scale, options.captions, &painter);
             if (frame.isNull()) {
                 result.failure = RunExportFailure::TooLarge;
                 break;
