@@ -89,9 +89,9 @@ void TreePainter::PaintBox(CDrawSurface *dc, const TreeScene &scene, int64_t ind
     DrawFinalFrame(dc, box, colours);
     // Corners too small to read are not drawn.
     if (scene.showIndices && box.Height() / 4 >= 7)
-        PaintCorner(dc, Words(StepPicture::Corner(*scene.model, index, look.value)), box, colours.fill);
+        PaintSmall(dc, Words(StepPicture::Corner(*scene.model, index, look.value)), box, false, colours.fill);
     if (box.Height() / 3 >= 7 && index >= 1)
-        PaintTag(dc, Words(StepPicture::Tag(*scene.model, index)), box, colours.fill);
+        PaintSmall(dc, Words(StepPicture::Tag(*scene.model, index)), box, true, colours.fill);
     dc->SelectObject(oldFont);
 }
 
@@ -114,29 +114,20 @@ void TreePainter::FitLabel(CDrawSurface *dc, const CFont *font, QString *text, C
     *textRect = {box.left, middle - height / 2, box.right, middle - height / 2 + height};
 }
 
-// Small, in the top left corner inside the frame, on the box's own fill.
-void TreePainter::PaintCorner(CDrawSurface *dc, const QString &text, const CRect &box, const QColor &fill)
+// Small text inside the frame on the box's own fill: a corner number at the
+// top left, a quarter of the box high; a tag at the bottom right, a third of
+// the box high, read from the back of the room beside the label.
+void TreePainter::PaintSmall(CDrawSurface *dc, const QString &text, const CRect &box, bool tag, const QColor &fill)
 {
     if (text.isEmpty())
         return;
-    const int height = box.Height() / 4;
+    const int height = tag ? box.Height() / 3 : box.Height() / 4;
     dc->SelectObject(FontIn(&m_cornerFont, height));
     const int width = std::min(m_cornerFont.TextWidth(text), box.Width() - 4);
-    dc->FillSolidRect(box.left + 2, box.top + 1, 0, 0, fill); // the text's cells take the fill
-    dc->DrawText(text, {box.left + 2, box.top + 1, box.left + 2 + width, box.top + 1 + height}, DT_CENTER);
-}
-
-// Small, in the bottom right corner inside the frame, on the box's fill: a
-// third of the box high, read from the back of the room beside the label.
-void TreePainter::PaintTag(CDrawSurface *dc, const QString &text, const CRect &box, const QColor &fill)
-{
-    if (text.isEmpty())
-        return;
-    const int height = box.Height() / 3;
-    dc->SelectObject(FontIn(&m_cornerFont, height));
-    const int width = std::min(m_cornerFont.TextWidth(text), box.Width() - 4);
-    dc->FillSolidRect(box.right - 2 - width, box.bottom - 1 - height, 0, 0, fill);
-    dc->DrawText(text, {box.right - 2 - width, box.bottom - 1 - height, box.right - 2, box.bottom - 1}, DT_CENTER);
+    const CRect at = tag ? CRect{box.right - 2 - width, box.bottom - 1 - height, box.right - 2, box.bottom - 1}
+                         : CRect{box.left + 2, box.top + 1, box.left + 2 + width, box.top + 1 + height};
+    dc->FillSolidRect(at.left, at.top, 0, 0, fill); // the text's cells take the fill
+    dc->DrawText(text, at, DT_CENTER);
 }
 
 // Elbows from the middle of the box's sides to the children's centres.

@@ -66,8 +66,7 @@ private:
     void PaintEdgesFromLayout(CDrawSurface *dc, const TreeScene &scene, int level, int64_t k, CPoint offset);
     static void PaintEdges(CDrawSurface *dc, int halfWidth, CPoint parent, const CPoint *left, const CPoint *right);
     void FitLabel(CDrawSurface *dc, const CFont *font, QString *text, CRect *textRect, const CRect &box);
-    void PaintCorner(CDrawSurface *dc, const QString &text, const CRect &box, const QColor &fill);
-    void PaintTag(CDrawSurface *dc, const QString &text, const CRect &box, const QColor &fill);
+    void PaintSmall(CDrawSurface *dc, const QString &text, const CRect &box, bool tag, const QColor &fill);
 
     static constexpr int kLeastLabelHeight = 9; // pixels: a label still read from the back of the room
     // Made again only when the height or the face changes.
