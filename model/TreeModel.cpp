@@ -250,7 +250,7 @@ bool TreeModel::NodeZeroShown() const
     if (!m_bNodeZero)
         return false;
     for (const auto &state : m_states)
-        if (state->HidesNodeZero())
+        if (state->HoldsOwnShape())
             return false;
     return true;
 }

@@ -262,6 +262,9 @@ void TestCli::badInput_data()
     QTest::newRow("seek past the end") << QStringList{"--headless", "--script", "SCRIPT"} << "ID_WINNER_END\nseek 22\n" << 2 << "script.zs:2: the step must be from 0 to 21, not 22";
     QTest::newRow("values, count") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 1 2\n" << 2 << "script.zs:2: the tree has 3 nodes, not 2 values";
     QTest::newRow("values, range") << QStringList{"--headless", "--script", "SCRIPT"} << "values random 5 1\n" << 2 << "HI must be from 5 to 99999, not 1";
+    // A segment max tree's values look like a played tournament's.
+    QTest::newRow("no runner-up in a segment tree") << QStringList{"--headless", "--script", "SCRIPT"} << "segment max 3 9 4 1\nsecond\n"
+                                                   << 2 << "before finding the runner-up";
     QTest::newRow("heap, not a heap") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 1 5 2\nheap insert 4\n" << 2 << "script.zs:3: the values are not a max-heap: node 2 is greater than its parent";
     QTest::newRow("heap, empty") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 1\nvalues 3\nheap extract\nheap extract\n" << 2 << "script.zs:4: the heap is empty";
     QTest::newRow("heap, sorted") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 5 1 2\nheap sort\nheap insert 7\n" << 2 << "script.zs:4: a heapsort is shown";

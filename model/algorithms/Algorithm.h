@@ -119,9 +119,10 @@ public:
     // The tree holds this algorithm's values, so a step starts no
     // tournament on them.
     virtual bool HoldsTree() const { return false; }
-    // The tree holds values of a shape that has no node 0 (a heap, a
-    // segment tree): a loser tree's overall winner does not show above it.
-    virtual bool HidesNodeZero() const { return false; }
+    // The tree holds values of a shape of its own (a heap, a segment tree),
+    // not a selection tree's: no node 0 shows above it, and no runner-up
+    // is found in it, however its values look.
+    virtual bool HoldsOwnShape() const { return false; }
     // The kind of selection tree changed: a tree of this algorithm's is
     // shown in the new kind, and what is to play said; false when the tree
     // is not this algorithm's.

@@ -40,7 +40,7 @@ public:
     void ValueEdited() override { m_written.known = false; }
     void RunEnding() override;
     bool HoldsTree() const override { return m_bValues; }
-    bool HidesNodeZero() const override { return m_bValues; }
+    bool HoldsOwnShape() const override { return m_bValues; }
     void AddState(StateValue &state) const override;
     LessonTree WriteTree(LessonLines &lines) const override;
     std::vector<Message> Notes() const override;

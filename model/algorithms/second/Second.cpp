@@ -4,6 +4,8 @@
 #include "model/algorithms/Values.h"
 #include "model/algorithms/tournament/Tournament.h"
 
+#include <algorithm>
+
 namespace {
 
 SecondState &State(TreeModel &model)
@@ -46,7 +48,9 @@ Outcome SecondState::Start()
     if (tournament.Loser())
         return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "敗者樹不找第二名：請改用勝者樹。")));
     const int64_t count = m_model.Count();
-    if (count < 3 || !tournament.PlayedToEnd())
+    const auto &states = m_model.States();
+    const bool ownShape = std::any_of(states.begin(), states.end(), [](const auto &s) { return s->HoldsOwnShape(); });
+    if (count < 3 || ownShape || !tournament.PlayedToEnd())
         return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "先把勝者樹的比賽播完，才能找第二名。")));
     const std::vector<int64_t> from = tournament.WinningLeaves();
     std::vector<int64_t> candidates;

@@ -43,7 +43,7 @@ public:
     // An operation ended half-way would leave the nodes above it stale.
     void RunEnding() override;
     bool HoldsTree() const override { return m_bTree; }
-    bool HidesNodeZero() const override { return m_bTree; }
+    bool HoldsOwnShape() const override { return m_bTree; }
     Message Tag(int64_t node) const override;
     ArrayRow Positions() const override;
     void AddState(StateValue &state) const override;
