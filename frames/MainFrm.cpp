@@ -717,16 +717,6 @@ void CMainFrame::OnCreate()
     UpdateCommandUI();
 }
 
-bool CMainFrame::RunBarShown() const
-{
-    return m_runBar && !m_runBar->isHidden();
-}
-
-void CMainFrame::ShowRunBar(bool show)
-{
-    m_runBar->setVisible(show);
-}
-
 void CMainFrame::CreateToolBar()
 {
     m_wndToolBar = new CComboToolBar(this);

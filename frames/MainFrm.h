@@ -132,9 +132,6 @@ public:
     // client point; the list's ends stop it.
     void StepZoom(int step, QPoint anchor);
     void ShowFullScreen(bool full);
-    // The run's toolbar (the second), shown or not.
-    bool RunBarShown() const;
-    void ShowRunBar(bool show);
     CPresenter *Presenter() const { return m_pPresenter; }
     CSpeaker *Speaker() const { return m_pSpeaker; }
     // A message in the message pane until the next one.

@@ -10,7 +10,6 @@
 #include "view/ZarniView.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -18,6 +17,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
