@@ -11,6 +11,7 @@
 // records the rest.
 
 #include "LargeBlocks.h"
+#include "Looks.h"
 
 #include <climits>
 #include <cstddef>

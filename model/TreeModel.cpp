@@ -1,6 +1,6 @@
 #include "TreeModel.h"
 
-#include "TreeNode.h"
+#include "Looks.h"
 #include "algorithms/Table.h"
 
 #include <algorithm>

@@ -366,7 +366,7 @@ void TestTimeline::heaps()
     QCOMPARE(heap.Steps().Moves(), 2 * (reference.swaps + reference.extractions));
     QCOMPARE(HeapAlgorithm::FirstViolation(tree, sorted ? 0 : n, min), int64_t(0));
     for (int64_t i = 1; i <= n; ++i)
-        QCOMPARE(tree.marks[std::size_t(i)], sorted ? int(kMarkSorted) : 0);
+        QCOMPARE(tree.marks[std::size_t(i)], sorted ? int(kMarkSettled) : 0);
     // The middle sought from the end (from a picture of the values where
     // one pays) shows what stepping there one by one shows.
     const int64_t middle = heap.Steps().StepCount() / 2;
@@ -477,7 +477,7 @@ int64_t LoserReference(const PlainNodes &leaves, PlainNodes *tree)
         const int64_t a = winner(2 * i), b = 2 * i + 1 <= count ? winner(2 * i + 1) : 0;
         const bool leftWins = b == 0 || value(a) > value(b);
         tree->values[std::size_t(i)] = b == 0 ? NodeStates::kNoLabel : value(leftWins ? b : a);
-        tree->marks[std::size_t(i)] = b == 0 ? 0 : kMarkKept;
+        tree->marks[std::size_t(i)] = b == 0 ? 0 : kMarkHeld;
         return leftWins ? a : b;
     };
     const int64_t top = winner(1);

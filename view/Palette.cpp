@@ -18,6 +18,16 @@ MarkColours Plainly(QColor fill, QColor frame, QColor label, Cue cue = Cue::None
     return {fill, fill, frame, label, cue};
 }
 
+// A palette's colours of every look, in the order of their numbers: a
+// palette without a row for a new look does not compile.
+template <std::size_t N> std::array<MarkColours, kMarkCount> EveryLook(const MarkColours (&rows)[N])
+{
+    static_assert(N == kMarkCount, "a row for every look");
+    std::array<MarkColours, kMarkCount> looks;
+    std::copy(std::begin(rows), std::end(rows), looks.begin());
+    return looks;
+}
+
 const QColor kBlack(0, 0, 0), kWhite(255, 255, 255);
 
 // Every box and line as the program has always drawn it.
@@ -27,13 +37,13 @@ Palette Standard()
             QT_TRANSLATE_NOOP("Palette", "標準(&S)"),
             QT_TRANSLATE_NOOP("Strings", "原來的顏色\n標準配色"),
             ID_VIEW_PALETTE_STANDARD,
-            {{{RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)},
+            EveryLook({{RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0)},
               {RGB(255, 50, 50), RGB(255, 0, 0), RGB(255, 0, 0)},
               {RGB(100, 100, 100), RGB(100, 100, 100), RGB(100, 100, 100)},
               {RGB(180, 225, 180), RGB(180, 225, 180), RGB(30, 120, 30)},
               {RGB(210, 210, 210), RGB(210, 210, 210), RGB(90, 90, 90)},
               {RGB(255, 232, 160), RGB(255, 232, 160), RGB(170, 110, 0)},
-              {RGB(185, 215, 255), RGB(185, 215, 255), RGB(20, 80, 180)}}},
+                       {RGB(185, 215, 255), RGB(185, 215, 255), RGB(20, 80, 180)}}),
             1,
             QColor(0, 60, 220),
             QColor(110, 160, 255),
@@ -53,13 +63,13 @@ Palette ColourBlind()
             QT_TRANSLATE_NOOP("Palette", "色盲友善(&C)"),
             QT_TRANSLATE_NOOP("Strings", "每種標記換成色盲也分得出的顏色，再加上不靠顏色的記號：勝者粗框、敗者虛線框、排好的角上有三角、第二個序列有條紋\n色盲友善配色"),
             ID_VIEW_PALETTE_COLORBLIND,
-            {{Plainly(kWhite, kBlack, kBlack),
+            EveryLook({Plainly(kWhite, kBlack, kBlack),
               Plainly(vermillion, kBlack, kBlack, Cue::Thick),
               Plainly(grey, kBlack, kBlack, Cue::Dashed),
               Plainly(green, kBlack, kBlack, Cue::Tick),
               Plainly(blue, kBlack, kWhite, Cue::Dotted),
               Plainly(yellow, kBlack, kBlack),
-              Plainly(skyBlue, kBlack, kBlack, Cue::Stripe)}},
+                       Plainly(skyBlue, kBlack, kBlack, Cue::Stripe)}),
             1,
             kBlack,
             grey,
@@ -79,13 +89,13 @@ Palette Projector()
             QT_TRANSLATE_NOOP("Palette", "投影機(&P)"),
             QT_TRANSLATE_NOOP("Strings", "飽和的顏色、兩個像素寬的線和框、對比夠高的文字，在明亮的教室投影也看得清楚\n投影機配色"),
             ID_VIEW_PALETTE_PROJECTOR,
-            {{Plainly(kWhite, kBlack, kBlack),
+            EveryLook({Plainly(kWhite, kBlack, kBlack),
               Plainly(red, kBlack, kWhite),
               Plainly(dark, kBlack, kWhite),
               Plainly(green, kBlack, kWhite),
               Plainly(light, kBlack, kBlack),
               Plainly(yellow, kBlack, kBlack),
-              Plainly(blue, kBlack, kWhite)}},
+                       Plainly(blue, kBlack, kWhite)}),
             2,
             QColor(0, 40, 200),
             QColor(90, 140, 255),

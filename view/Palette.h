@@ -6,13 +6,12 @@
 // fills, two-pixel lines, labels of high contrast). One palette holds at a
 // time, for every window.
 //
-// A box's colours by its mark (0 plain, 1 selected or won, 2 lost, 3 sorted,
-// 4 kept as a loser, 5 and 6 records of odd and even runs): the fill, the
-// frame drawn first (also the background of the label's text cells), the
-// frame drawn over the label and the label.
+// A box's colours by its look (model/Looks.h), a row for each: the fill,
+// the frame drawn first (also the background of the label's text cells),
+// the frame drawn over the label, the label and the cue.
 
 #include "framework/DrawSurface.h"
-#include "model/TreeNode.h"
+#include "model/Looks.h"
 
 #include <QColor>
 #include <QString>
@@ -40,7 +39,7 @@ struct Palette {
     const char *title;  // its item of the 配色 menu (translated as "Palette")
     const char *prompt; // the item's status text and tooltip ("Strings")
     int command;
-    std::array<MarkColours, 7> marks;
+    std::array<MarkColours, kMarkCount> marks; // by look
     int line; // edges and frames, in pixels
     QColor highlight, relative, pointed;
     CellColours read, head, winner;
@@ -59,8 +58,7 @@ void SetCurrentPalette(const Palette &palette);
 
 inline MarkColours ColoursFor(int mark)
 {
-    const auto &marks = CurrentPalette().marks;
-    return marks[mark >= 0 && mark < int(marks.size()) ? std::size_t(mark) : 0];
+    return CurrentPalette().marks[std::size_t(LookOf(mark))];
 }
 
 // The outline of a node pointed at, and the lighter one of its parent and

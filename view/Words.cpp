@@ -1,7 +1,7 @@
 #include "Words.h"
 
 #include "model/TreeGeometry.h"
-#include "model/TreeNode.h"
+#include "model/Looks.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -58,20 +58,13 @@ QString ValueWords(int value)
 
 QString NodeName(int64_t index, const QString &label, int mark)
 {
-    static const char *const marks[] = {nullptr,
-                                        QT_TRANSLATE_NOOP("Node", "勝者"),
-                                        QT_TRANSLATE_NOOP("Node", "敗者"),
-                                        QT_TRANSLATE_NOOP("Node", "已排好"),
-                                        QT_TRANSLATE_NOOP("Node", "留下的敗者"),
-                                        QT_TRANSLATE_NOOP("Node", "奇數序列"),
-                                        QT_TRANSLATE_NOOP("Node", "偶數序列")};
     QString name = QCoreApplication::translate("Node", "節點 %1：%2")
                        .arg(index)
                        .arg(label.isEmpty() ? QCoreApplication::translate("Node", "空") : label);
     if (mark == kMarkHighlighted && label == QString::number(index))
         return name + QCoreApplication::translate("Node", "，已選取");
-    if (mark > 0 && mark < int(std::size(marks)))
-        name += QCoreApplication::translate("Node", "，%1").arg(QCoreApplication::translate("Node", marks[mark]));
+    if (const char *look = Looks()[std::size_t(LookOf(mark))].name)
+        name += QCoreApplication::translate("Node", "，%1").arg(QCoreApplication::translate("Node", look));
     return name;
 }
 

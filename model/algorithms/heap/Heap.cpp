@@ -429,7 +429,7 @@ int64_t HeapState::SizeUnmarked() const
 int64_t HeapState::Size() const
 {
     int64_t size = SizeUnmarked();
-    while (size > 0 && m_model.Mark(size) == kMarkSorted)
+    while (size > 0 && m_model.Mark(size) == kMarkSettled)
         --size;
     return size;
 }

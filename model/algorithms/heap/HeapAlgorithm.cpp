@@ -160,15 +160,15 @@ void HeapAlgorithm::RecordBuild(Timeline::Writer &writer, const NodeCopy &copy, 
         for (int64_t e = count; e >= 2; --e, keep()) {
             writer.BeginStep(e, kSortSwapRoot);
             writer.Swap(1, e);
-            writer.SetMark(e, kMarkSorted);
+            writer.SetMark(e, kMarkSettled);
             if (e == 2)
-                writer.SetMark(1, kMarkSorted);
+                writer.SetMark(1, kMarkSettled);
             writer.Count(0, 2);
             SiftDown(writer, 1, e - 1, sort);
         }
         if (count == 1) {
             writer.BeginStep(1, kSortSwapRoot);
-            writer.SetMark(1, kMarkSorted);
+            writer.SetMark(1, kMarkSettled);
         }
         break;
     }

@@ -10,7 +10,7 @@
 // to the left, and a child equal to its parent stays.
 
 #include "model/RunAlgorithm.h"
-#include "model/TreeNode.h"
+#include "model/Looks.h"
 
 // The node and the value an operation takes: Insert a value, Key a node and
 // its new value, Delete a node.

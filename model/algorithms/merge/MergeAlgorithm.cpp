@@ -198,7 +198,7 @@ void MergeAlgorithm::WriteWholeTree(NodeStates &tree, const WinnerMerge &merge, 
     for (int64_t i = 1; i <= merge.NodeCount(); ++i) {
         const bool kept = loser && i < firstLeaf;
         tree.SetValue(i, kept ? merge.Loser(i) : merge.Value(i));
-        tree.SetMark(i, loser ? (kept ? kMarkKept : kMarkPlain) : merge.Mark(i));
+        tree.SetMark(i, loser ? (kept ? kMarkHeld : kMarkPlain) : merge.Mark(i));
     }
     tree.SetValue(0, loser ? merge.Value(1) : NodeStates::kNoLabel);
     tree.SetMark(0, loser ? kMarkHighlighted : kMarkPlain);

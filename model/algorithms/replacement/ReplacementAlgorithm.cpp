@@ -1,6 +1,6 @@
 #include "ReplacementAlgorithm.h"
 
-#include "model/TreeNode.h"
+#include "model/Looks.h"
 #include "model/WholeNumber.h"
 #include "model/algorithms/tournament/TournamentRun.h"
 
@@ -31,7 +31,7 @@ bool IsBlank(char c)
 
 int MarkOfRun(int run)
 {
-    return run == 0 ? kMarkPlain : run % 2 ? kMarkOddRun : kMarkEvenRun;
+    return run == 0 ? kMarkPlain : run % 2 ? kMarkFirstGroup : kMarkSecondGroup;
 }
 
 int64_t CountThrough(const std::vector<int64_t> &steps, int64_t k)
@@ -336,10 +336,10 @@ const QuestionKind kRunQuestion{
 Message ReplacementAlgorithm::RecordText(const NodeStates &now, int64_t node, int64_t k) const
 {
     const int mark = now.Mark(node);
-    if (mark != kMarkOddRun && mark != kMarkEvenRun)
+    if (mark != kMarkFirstGroup && mark != kMarkSecondGroup)
         return Said(ZARNI_TEXT("ReplacementAlgorithm", "空"));
     const int current = m_record->RunsBy(k);
-    const int run = (current % 2 == 1) == (mark == kMarkOddRun) ? current : current + 1;
+    const int run = (current % 2 == 1) == (mark == kMarkFirstGroup) ? current : current + 1;
     return Said(ZARNI_TEXT("ReplacementAlgorithm", "%1（序列 %2）")).Value(now.Value(node)).Number(run);
 }
 

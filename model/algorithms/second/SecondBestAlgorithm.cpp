@@ -1,6 +1,6 @@
 #include "SecondBestAlgorithm.h"
 
-#include "model/TreeNode.h"
+#include "model/Looks.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ SecondBestAlgorithm::SecondBestAlgorithm(std::vector<int64_t> candidates, int64_
     m_timeline.AddKeyframe(copy);
     for (std::size_t j = 0; j < m_candidates.size(); ++j) {
         writer.BeginStep(m_candidates[j], kCandidate);
-        writer.SetMark(m_candidates[j], kMarkKept);
+        writer.SetMark(m_candidates[j], kMarkHeld);
         writer.Count(j == 0 ? m_nTournament : 0, 0);
     }
     m_best.push_back(m_candidates.front());
@@ -35,7 +35,7 @@ SecondBestAlgorithm::SecondBestAlgorithm(std::vector<int64_t> candidates, int64_
         m_best.push_back(greater ? m_candidates[j] : m_best.back());
     }
     writer.BeginStep(m_best.back(), kFound);
-    writer.SetMark(m_best.back(), kMarkSorted);
+    writer.SetMark(m_best.back(), kMarkSettled);
 }
 
 const Listing &SecondBestAlgorithm::Lines() const

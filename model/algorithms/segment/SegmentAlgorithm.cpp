@@ -1,7 +1,7 @@
 #include "SegmentAlgorithm.h"
 
 #include "model/TreeGeometry.h"
-#include "model/TreeNode.h"
+#include "model/Looks.h"
 #include "model/WideValue.h"
 
 #include <algorithm>
@@ -318,7 +318,7 @@ SegmentValue SegmentAlgorithm::Visit(Recorder &r, int64_t node)
         return keep({{}, {}, r.ValueOf(node)});
     case Cover::Partly: break;
     }
-    w.SetMark(node, kMarkKept);
+    w.SetMark(node, kMarkHeld);
     PushDown(r, node);
     const SegmentValue left = Visit(r, 2 * node), right = Visit(r, 2 * node + 1);
     w.BeginStep(node, kJoin);
@@ -349,7 +349,7 @@ void SegmentAlgorithm::RecordSet(Recorder &r)
     for (int64_t node = leaf / 2; node >= 1; node /= 2) {
         w.BeginStep(node, kSetPull);
         w.SetValue(node, SegmentLabel(m_shape.Combine(r.ValueOf(2 * node), r.ValueOf(2 * node + 1))));
-        w.SetMark(node, kMarkKept);
+        w.SetMark(node, kMarkHeld);
         w.Count(1, 1);
     }
 }

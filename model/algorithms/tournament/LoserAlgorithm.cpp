@@ -79,7 +79,7 @@ void LoserTournament::RecordMatch(Timeline::Writer &writer, const TournamentMatc
         const bool leftWins = TournamentRun::LeftWins(left, right);
         winner = leftWins ? left : right;
         writer.SetValue(match.node, leftWins ? right : left);
-        writer.SetMark(match.node, kMarkKept);
+        writer.SetMark(match.node, kMarkHeld);
         writer.Count(1, 1);
     } else {
         winner = left;

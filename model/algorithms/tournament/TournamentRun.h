@@ -6,7 +6,7 @@
 // outcome of a match depends only on its children's labels.
 
 #include "model/RunAlgorithm.h"
-#include "model/TreeNode.h"
+#include "model/Looks.h"
 
 #include <cstdint>
 #include <string>
