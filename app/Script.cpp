@@ -10,6 +10,7 @@
 #include "frames/MainFrm.h"
 #include "frames/NumbersDlg.h"
 #include "frames/Presenter.h"
+#include "frames/StartPage.h"
 #include "frames/Speaker.h"
 #include "frames/RecordPanel.h"
 #include "frames/Problems.h"
@@ -507,6 +508,11 @@ const std::vector<StatementEntry> &ScriptStatements()
                 "  wait              hold the lesson until the presenter's next key (PageDown, Space\n"
                 "                    or Right), which goes on with it instead of stepping; none headless\n",
                 false, &R::WaitForPresenter),
+            Own("start-page", "start-page on|off|open K|folder PATH", {{"start-page on", {"ID_HELP_LESSONS"}}},
+                "  start-page on|off the start page of lessons (說明 › 範例課程) in sight or not\n"
+                "  start-page open K open the K-th lesson it lists in a new window and run it here\n"
+                "  start-page folder PATH   list the lessons (.zs) of a folder of one's own there too\n",
+                false, &R::StartPage),
             Own("language", "language CODE", {},
                 "  language CODE     the interface's language, a code --lang takes (the 語言 menu)\n", false,
                 &R::LanguageNamed),
@@ -940,6 +946,49 @@ void CScriptRunner::WaitForPresenter(const QStringList &words)
     m_bExecuting = executing;
     m_pWaitLoop = nullptr;
     qApp->removeEventFilter(&next);
+}
+
+void CScriptRunner::StartPage(const QStringList &words)
+{
+    CStartPage *page = m_app->MainFrame()->StartPage();
+    if (words.size() == 3 && words[1] == QLatin1String("folder")) {
+        const QString folder = m_mode == Mode::Lesson ? QDir(m_strFolder).filePath(words[2]) : words[2];
+        if (!QFileInfo(folder).isDir())
+            Fail(QStringLiteral("cannot list '%1': it is not a folder").arg(words[2]), 1);
+        page->SetFolder(folder);
+        return;
+    }
+    if (words.size() == 3 && words[1] == QLatin1String("open")) {
+        if (page->Lessons().isEmpty())
+            Fail(QStringLiteral("the start page lists no lessons: none is installed and no folder is chosen"), 1);
+        const QString path = page->Lessons()[Number(words[2], 1, int(page->Lessons().size()), QStringLiteral("a lesson's number")) - 1].path;
+        page->hide();
+        m_app->OnFileNew();
+        RunIncluded(path);
+        return;
+    }
+    m_app->MainFrame()->ShowStartPage(OnOrOff(words));
+}
+
+// A lesson's statements run as if they stood in place of the one that
+// named it; an error in them names the lesson's line.
+void CScriptRunner::RunIncluded(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail(QStringLiteral("%1: cannot read the lesson: %2").arg(path, file.errorString()), 1);
+    const QString folder = std::exchange(m_strFolder, QFileInfo(path).absolutePath());
+    const bool deferWaits = m_bDeferWaits;
+    const int line = m_nLine;
+    const int status = Run(path, &file);
+    m_strFolder = folder;
+    m_bDeferWaits = deferWaits;
+    m_nLine = line;
+    m_bExecuting = true;
+    if (m_bEnded)
+        throw Failure{0, QString()};
+    if (status != 0)
+        Fail(m_error, status);
 }
 
 // A choice of a table named in a statement, made as its item in the menu.

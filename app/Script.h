@@ -99,6 +99,7 @@ public:
     void Present(const QStringList &words);
     void Say(const QStringList &words);
     void WaitForPresenter(const QStringList &words);
+    void StartPage(const QStringList &words);
     void ChooseItem(const QStringList &words, const int *command, const QString &choices);
     void LanguageNamed(const QStringList &words);
     void PaletteNamed(const QStringList &words);
@@ -136,6 +137,7 @@ private:
     void WritePng(const QString &path, const QImage &image);
     std::string ReadInputFile(const QString &word, const QString &verb);
     void RunToEnd(CZarniView *view);
+    void RunIncluded(const QString &path);
     void RunRepeated(const std::vector<int> &counts, size_t level, const QStringList &statement);
     void SaveDocument(CDocument *doc, const QString &path);
     void SendMouse(const QString &verb, QEvent::Type type, int x, int y);

@@ -5,15 +5,16 @@
 #include "frames/ChildFrm.h"
 #include "frames/CodePanel.h"
 #include "frames/MainFrm.h"
+#include "frames/StartPage.h"
 #include "frames/Presenter.h"
 #include "frames/RecordPanel.h"
 #include "frames/Speaker.h"
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
 #include "view/Palette.h"
-#include "view/Palette.h"
 #include "view/ZarniView.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -140,6 +141,17 @@ QJsonValue ExerciseStateOf(CMainFrame *frame)
     return view ? Json(view->Model().Find<ExerciseState>().StateOf()) : QJsonValue();
 }
 
+// The lessons it lists, by title and file, and whether it is in sight.
+QJsonObject StartPageState(const CStartPage *page)
+{
+    QJsonArray lessons;
+    for (const LessonEntry &lesson : page->Lessons())
+        lessons.append(QJsonObject{{"title", lesson.title}, {"line", lesson.line}, {"file", QFileInfo(lesson.path).fileName()}});
+    return {{"visible", page->isVisible()},
+            {"folder", page->Folder().isEmpty() ? QJsonValue() : QJsonValue(page->Folder())},
+            {"lessons", lessons}};
+}
+
 QJsonObject ViewState(const CZarniView *view, int number)
 {
     const QSize client = view->viewport()->size();
@@ -225,6 +237,7 @@ QByteArray ProgramStateJson(CMainFrame *frame)
     if (!frame->statusBar()->isHidden())
         bars.append(QStringLiteral("statusBar"));
     const QJsonObject state{{"statusSize", frame->m_wndStatusBar->GetPaneText(1)},
+            {"startPage", StartPageState(frame->StartPage())},
             {"practice", PracticeState(frame)},
             {"exercise", ExerciseStateOf(frame)},
             {"language", CZarniApp::Get() ? CZarniApp::Get()->Language() : QString()},

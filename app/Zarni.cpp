@@ -10,6 +10,7 @@
 #include "frames/ExportDlg.h"
 #include "frames/MainFrm.h"
 #include "frames/Presenter.h"
+#include "frames/StartPage.h"
 #include "frames/RecordPanel.h"
 #include "frames/Speaker.h"
 #include "framework/DrawSurface.h"
@@ -52,6 +53,8 @@ const char *const kIndicesKey = "View/Indices";
 const char *const kPaletteKey = "View/Palette";
 const char *const kSpeakKey = "View/Speak";
 const char *const kWindowStateKey = "MainWindow/State";
+const char *const kStartPageKey = "StartPage/AtStart";
+const char *const kLessonFolderKey = "StartPage/Folder";
 
 // The first start takes about three quarters of the screen, never less than
 // the window the program was first drawn for nor more than the screen;
@@ -199,12 +202,25 @@ bool CZarniApp::InitInstance(const QStringList &arguments)
             if (SettingsWritable())
                 QSettings().setValue(kIndicesKey, shown);
         });
+        CStartPage *start = m_pMainFrame->StartPage();
+        start->SetShownAtStart(settings.value(kStartPageKey, true).toBool());
+        start->SetFolder(settings.value(kLessonFolderKey).toString());
+        QObject::connect(start, &CStartPage::ShownAtStartChosen, start, [this](bool shown) {
+            if (SettingsWritable())
+                QSettings().setValue(kStartPageKey, shown);
+        });
+        QObject::connect(start, &CStartPage::FolderChosen, start, [this](const QString &folder) {
+            if (SettingsWritable())
+                QSettings().setValue(kLessonFolderKey, folder);
+        });
         QObject::connect(m_pMainFrame.get(), &CMainFrame::Closing, m_pMainFrame.get(), [this] {
             QSettings settings;
             settings.setValue(kGeometryKey, m_pMainFrame->saveGeometry());
             settings.setValue(kWindowStateKey, m_pMainFrame->saveState());
         });
     }
+    QObject::connect(m_pMainFrame->StartPage(), &CStartPage::LessonChosen, m_pMainFrame.get(),
+                     [this](const QString &path) { OpenLesson(path); });
     QObject::connect(m_pMainFrame.get(), &CMainFrame::ScriptDropped, m_pMainFrame.get(),
                      [this](const QString &path) { RunLesson(path); });
 
@@ -517,6 +533,24 @@ void CZarniApp::RunLesson(const QString &path)
     else if (status != 0)
         // Statements and their messages are English: so is the whole box.
         AfxMessageBox(QStringLiteral("The script stopped at an error:\n%1").arg(runner.Error()));
+}
+
+void CZarniApp::OpenLesson(const QString &path)
+{
+    if (m_pScript) {
+        AfxMessageBox(tr("另一個腳本還在執行：先按 Esc 停止它，再開啟這一課。"));
+        return;
+    }
+    if (!OnFileNew())
+        return;
+    // The click that chose it returns first; the lesson runs after.
+    QTimer::singleShot(0, MainFrame(), [this, path] { RunLesson(path); });
+}
+
+void CZarniApp::ShowStartPageAtStart()
+{
+    if (m_bSettingsUsable && !IsBatch() && QSettings().value(kStartPageKey, true).toBool())
+        MainFrame()->ShowStartPage(true);
 }
 
 void CZarniApp::SetRunningScript(CScriptRunner *runner)

@@ -59,6 +59,10 @@ public:
     // menu, a drop): it writes nothing and keeps nothing in the settings;
     // an error is shown over the window, which stays.
     void RunLesson(const QString &path);
+    // A lesson chosen on the start page: run in a window of its own.
+    void OpenLesson(const QString &path);
+    // The start page over a plain start, unless the user turned it off.
+    void ShowStartPageAtStart();
     // The script now running in the program, told by the runner itself.
     void SetRunningScript(CScriptRunner *runner);
     // Whether a lesson's statement is acting now; while the lesson waits,

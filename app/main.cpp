@@ -143,6 +143,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    if (!headless && scriptPath.isEmpty() && documents.isEmpty())
+        app.ShowStartPageAtStart();
     // A lesson opened from the file manager runs as a lesson: its errors are
     // shown over the window, which stays.
     if (!headless && !parser.isSet(script) && !scriptPath.isEmpty()) {

@@ -1,5 +1,5 @@
 #include "MainFrm.h"
-#include "Presenter.h"
+#include "StartPage.h"
 #include "Speaker.h"
 
 #include "ChildFrm.h"
@@ -74,6 +74,14 @@ const int kTableGroups = -5;
 // Where the menus of the algorithms' own go.
 const char kTableMenus[] = "";
 
+// The help menu of either menu bar: the about box, then where to begin.
+std::vector<MenuItem> HelpItems()
+{
+    return {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")},
+            {0, nullptr},
+            {ID_HELP_LESSONS, QT_TRANSLATE_NOOP("CMainFrame", "範例課程(&L)...")}};
+}
+
 const std::vector<Menu> &MainMenu()
 {
     static const std::vector<Menu> menus = {
@@ -93,7 +101,7 @@ const std::vector<Menu> &MainMenu()
           {0, nullptr},
           {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("CMainFrame", "全螢幕(&U)\tF11")},
           {kLanguageMenu, QT_TRANSLATE_NOOP("CMainFrame", "語言(&L)")}}},
-        {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), HelpItems()},
     };
     return menus;
 }
@@ -169,7 +177,7 @@ const std::vector<Menu> &DocumentMenu()
           {ID_WINNER_SLOWER, QT_TRANSLATE_NOOP("CMainFrame", "放慢(&S)\tCtrl+[")},
           {kTableGroups, nullptr, 11}}},
         {kTableMenus, {}},
-        {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), {{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "關於 Zarni(&A)...")}}},
+        {QT_TRANSLATE_NOOP("CMainFrame", "說明(&H)"), HelpItems()},
     };
     return menus;
 }
@@ -438,6 +446,7 @@ CMainFrame::CMainFrame()
     }
     OnCommand(ID_VIEW_NODE_COUNT, [this] { AskNodeCount(); });
     OnCommand(ID_VIEW_PRESENT, [this] { m_pPresenter->SetOn(!m_pPresenter->On()); });
+    OnCommand(ID_HELP_LESSONS, [this] { ShowStartPage(true); });
     OnUpdateCommand(ID_VIEW_PRESENT, [this](CCmdUI *ui) {
         ui->Enable();
         ui->SetCheck(m_pPresenter && m_pPresenter->On());
@@ -712,6 +721,7 @@ void CMainFrame::OnCreate()
     }
     m_pPresenter = new CPresenter(this);
     m_pSpeaker = new CSpeaker(this);
+    m_pStartPage = new CStartPage(this);
     NameControls();
     BuildMenuBar(IDR_MAINFRAME);
     UpdateCommandUI();
@@ -1189,6 +1199,17 @@ int CMainFrame::DefaultTextSize()
 
 // The panels' text, the narration in the message pane and the array strip;
 // the tree's labels follow the boxes instead.
+void CMainFrame::ShowStartPage(bool shown)
+{
+    if (!shown) {
+        m_pStartPage->hide();
+        return;
+    }
+    m_pStartPage->show();
+    m_pStartPage->raise();
+    m_pStartPage->activateWindow();
+}
+
 void CMainFrame::SetTextSize(int points)
 {
     m_nTextSize = std::clamp(points, kSmallestText, kLargestText);

@@ -56,6 +56,7 @@ public:
 };
 
 class CPresenter;
+class CStartPage;
 class CSpeaker;
 
 class CMainFrame : public QMainWindow, public CCmdTarget {
@@ -134,6 +135,9 @@ public:
     void ShowFullScreen(bool full);
     CPresenter *Presenter() const { return m_pPresenter; }
     CSpeaker *Speaker() const { return m_pSpeaker; }
+    CStartPage *StartPage() const { return m_pStartPage; }
+    // The start page over the window, in front, or out of sight.
+    void ShowStartPage(bool shown);
     // A message in the message pane until the next one.
     void ShowStatusMessage(const QString &text);
 
@@ -200,6 +204,7 @@ private:
     QToolBar *m_runBar = nullptr;
     CPresenter *m_pPresenter = nullptr;
     CSpeaker *m_pSpeaker = nullptr;
+    CStartPage *m_pStartPage = nullptr;
     QAction *m_pZoomSlot = nullptr; // the toolbar's gap for the zoom combo box
     QLabel *m_speedLabel = nullptr;
     QSlider *m_stepSlider = nullptr;

@@ -618,6 +618,10 @@ Save anyway?</translation>
         <source>文件視窗</source>
         <translation>Document windows</translation>
     </message>
+    <message>
+        <source>範例課程(&amp;L)...</source>
+        <translation>Sample &amp;Lessons...</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -847,6 +851,109 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>CStartPage</name>
+    <message>
+        <source>堆積排序</source>
+        <translation>Heapsort</translation>
+    </message>
+    <message>
+        <source>由下而上建最大堆積，再一次次把樹根換到最後。</source>
+        <translation>Build a max-heap bottom-up, then swap the root to the end again and again.</translation>
+    </message>
+    <message>
+        <source>優先佇列</source>
+        <translation>Priority Queue</translation>
+    </message>
+    <message>
+        <source>最小堆積的插入、取出、改小鍵值與刪除。</source>
+        <translation>Insert, extract, decrease a key and delete on a min-heap.</translation>
+    </message>
+    <message>
+        <source>勝者樹與敗者樹</source>
+        <translation>Winner and Loser Trees</translation>
+    </message>
+    <message>
+        <source>同一場淘汰賽，每個節點留下勝者，或留下敗者。</source>
+        <translation>One knock-out tournament: each node keeps its match's winner, or its loser.</translation>
+    </message>
+    <message>
+        <source>合併排好的序列</source>
+        <translation>Merging Sorted Runs</translation>
+    </message>
+    <message>
+        <source>勝者樹每次寫出最大的值，只重賽它那一條路徑。</source>
+        <translation>A winner tree writes out the greatest value and plays only its path again.</translation>
+    </message>
+    <message>
+        <source>置換選擇與外部排序</source>
+        <translation>Replacement Selection and the External Sort</translation>
+    </message>
+    <message>
+        <source>敗者樹切出比記憶體長的序列，再把序列合併。</source>
+        <translation>A loser tree cuts runs longer than the memory, then the runs are merged.</translation>
+    </message>
+    <message>
+        <source>區間和的查詢，和延後往下傳的區間加值。</source>
+        <translation>Range sum queries, and range adds passed down lazily.</translation>
+    </message>
+    <message>
+        <source>找第二名</source>
+        <translation>The Runner-up</translation>
+    </message>
+    <message>
+        <source>第二名只輸給冠軍：只讓冠軍打敗的值再比一次。</source>
+        <translation>The runner-up lost only to the winner: only the values the winner beat play again.</translation>
+    </message>
+    <message>
+        <source>練習：建堆積</source>
+        <translation>Exercise: Build a Heap</translation>
+    </message>
+    <message>
+        <source>自己點兩個節點交換，每一步都馬上評分。</source>
+        <translation>Click two nodes to swap them; each step is graded at once.</translation>
+    </message>
+    <message>
+        <source>你的課程所在的資料夾</source>
+        <translation>The Folder of Your Lessons</translation>
+    </message>
+    <message>
+        <source>範例課程</source>
+        <translation>Sample Lessons</translation>
+    </message>
+    <message>
+        <source>選一堂課開始：按兩下開啟，翻頁鍵或空白鍵一步步講下去。</source>
+        <translation>Choose a lesson to begin: double-click to open it, then Page Down or Space takes it on step by step.</translation>
+    </message>
+    <message>
+        <source>也可以列出你自己的課程（.zs 腳本）所在的資料夾。</source>
+        <translation>Your own lessons (.zs scripts) can be listed here too, from a folder.</translation>
+    </message>
+    <message>
+        <source>你的課程：%1</source>
+        <translation>Your lessons: %1</translation>
+    </message>
+    <message>
+        <source>選擇資料夾(&amp;F)...</source>
+        <translation>Choose &amp;Folder...</translation>
+    </message>
+    <message>
+        <source>啟動時顯示這一頁(&amp;S)</source>
+        <translation>&amp;Show this page at start</translation>
+    </message>
+    <message>
+        <source>開啟(&amp;O)</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>關閉(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>區間樹</source>
+        <translation>Segment Tree</translation>
+    </message>
+</context>
+<context>
     <name>CValuesDlg</name>
     <message>
         <source>設定葉節點</source>
@@ -908,10 +1015,6 @@ Save anyway?</translation>
         <translation>Save as Script</translation>
     </message>
     <message>
-        <source>畫布大小 %1 * %2 無法用縮放指令重建。</source>
-        <translation>The canvas size %1 * %2 cannot be rebuilt with the zoom commands.</translation>
-    </message>
-    <message>
         <source>這棵樹的值太多，寫不進一行腳本。</source>
         <translation>The tree has too many values to fit in a script line.</translation>
     </message>
@@ -932,6 +1035,10 @@ Save anyway?</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>另一個腳本還在執行：先按 Esc 停止它，再開啟這一課。</source>
+        <translation>Another script is still running: press Esc to stop it, then open this lesson.</translation>
     </message>
 </context>
 <context>
@@ -2794,6 +2901,12 @@ Colour-blind safe colours</translation>
 投影機配色</source>
         <translation>Saturated colours, two-pixel lines and frames, labels of high contrast: clear on a projector in a lit room
 Projector colours</translation>
+    </message>
+    <message>
+        <source>程式附的課程和你自己的課程，點一下就開始
+範例課程</source>
+        <translation>Lessons that come with the program and your own, one click to begin
+Sample Lessons</translation>
     </message>
 </context>
 <context>

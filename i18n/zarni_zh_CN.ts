@@ -618,6 +618,10 @@
         <source>文件視窗</source>
         <translation>文档窗口</translation>
     </message>
+    <message>
+        <source>範例課程(&amp;L)...</source>
+        <translation>范例课程(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>CNumbersDlg</name>
@@ -846,6 +850,109 @@
     </message>
 </context>
 <context>
+    <name>CStartPage</name>
+    <message>
+        <source>堆積排序</source>
+        <translation>堆排序</translation>
+    </message>
+    <message>
+        <source>由下而上建最大堆積，再一次次把樹根換到最後。</source>
+        <translation>自底向上建最大堆，再一次次把根换到最后。</translation>
+    </message>
+    <message>
+        <source>優先佇列</source>
+        <translation>优先队列</translation>
+    </message>
+    <message>
+        <source>最小堆積的插入、取出、改小鍵值與刪除。</source>
+        <translation>最小堆的插入、取出、减小键值与删除。</translation>
+    </message>
+    <message>
+        <source>勝者樹與敗者樹</source>
+        <translation>胜者树与败者树</translation>
+    </message>
+    <message>
+        <source>同一場淘汰賽，每個節點留下勝者，或留下敗者。</source>
+        <translation>同一场淘汰赛，每个节点留下胜者，或留下败者。</translation>
+    </message>
+    <message>
+        <source>合併排好的序列</source>
+        <translation>合并已排序的序列</translation>
+    </message>
+    <message>
+        <source>勝者樹每次寫出最大的值，只重賽它那一條路徑。</source>
+        <translation>胜者树每次输出最大的值，只重赛它那一条路径。</translation>
+    </message>
+    <message>
+        <source>置換選擇與外部排序</source>
+        <translation>置换选择与外部排序</translation>
+    </message>
+    <message>
+        <source>敗者樹切出比記憶體長的序列，再把序列合併。</source>
+        <translation>败者树切出比内存长的序列，再把序列合并。</translation>
+    </message>
+    <message>
+        <source>區間和的查詢，和延後往下傳的區間加值。</source>
+        <translation>区间和的查询，和延迟下传的区间加值。</translation>
+    </message>
+    <message>
+        <source>找第二名</source>
+        <translation>找第二名</translation>
+    </message>
+    <message>
+        <source>第二名只輸給冠軍：只讓冠軍打敗的值再比一次。</source>
+        <translation>第二名只输给冠军：只让冠军打败的值再比一次。</translation>
+    </message>
+    <message>
+        <source>練習：建堆積</source>
+        <translation>练习：建堆</translation>
+    </message>
+    <message>
+        <source>自己點兩個節點交換，每一步都馬上評分。</source>
+        <translation>自己点两个节点交换，每一步都马上评分。</translation>
+    </message>
+    <message>
+        <source>你的課程所在的資料夾</source>
+        <translation>你的课程所在的文件夹</translation>
+    </message>
+    <message>
+        <source>範例課程</source>
+        <translation>范例课程</translation>
+    </message>
+    <message>
+        <source>選一堂課開始：按兩下開啟，翻頁鍵或空白鍵一步步講下去。</source>
+        <translation>选一堂课开始：双击打开，翻页键或空格键一步步讲下去。</translation>
+    </message>
+    <message>
+        <source>也可以列出你自己的課程（.zs 腳本）所在的資料夾。</source>
+        <translation>也可以列出你自己的课程（.zs 脚本）所在的文件夹。</translation>
+    </message>
+    <message>
+        <source>你的課程：%1</source>
+        <translation>你的课程：%1</translation>
+    </message>
+    <message>
+        <source>選擇資料夾(&amp;F)...</source>
+        <translation>选择文件夹(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>啟動時顯示這一頁(&amp;S)</source>
+        <translation>启动时显示这一页(&amp;S)</translation>
+    </message>
+    <message>
+        <source>開啟(&amp;O)</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>關閉(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>區間樹</source>
+        <translation>线段树</translation>
+    </message>
+</context>
+<context>
     <name>CValuesDlg</name>
     <message>
         <source>設定葉節點</source>
@@ -917,10 +1024,6 @@
         <translation>另存为脚本</translation>
     </message>
     <message>
-        <source>畫布大小 %1 * %2 無法用縮放指令重建。</source>
-        <translation>画布大小 %1 * %2 无法用缩放指令重建。</translation>
-    </message>
-    <message>
         <source>這棵樹的值太多，寫不進一行腳本。</source>
         <translation>这棵树的值太多，写不进一行脚本。</translation>
     </message>
@@ -929,6 +1032,10 @@
 %2</source>
         <translation>无法保存文件 %1：
 %2</translation>
+    </message>
+    <message>
+        <source>另一個腳本還在執行：先按 Esc 停止它，再開啟這一課。</source>
+        <translation>另一个脚本还在运行：先按 Esc 停止它，再打开这一课。</translation>
     </message>
 </context>
 <context>
@@ -2782,6 +2889,12 @@ Zarni Document</translation>
 投影機配色</source>
         <translation>饱和的颜色、两个像素宽的线和框、对比度够高的文字，在明亮的教室投影也看得清楚
 投影仪配色</translation>
+    </message>
+    <message>
+        <source>程式附的課程和你自己的課程，點一下就開始
+範例課程</source>
+        <translation>程序附带的课程和你自己的课程，点一下就开始
+范例课程</translation>
     </message>
 </context>
 <context>

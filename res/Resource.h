@@ -81,6 +81,8 @@ enum Command : int {
     ID_VIEW_PALETTE_COLORBLIND = 0x8071,
     ID_VIEW_PALETTE_PROJECTOR = 0x8072,
     ID_VIEW_SPEAK = 0x8073,
+    // Where to begin: the lessons the program ships.
+    ID_HELP_LESSONS = 0x8074,
 };
 Q_ENUM_NS(Command)
 

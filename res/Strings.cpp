@@ -38,6 +38,7 @@ const QHash<int, const char *> &Table()
         {ID_NODE_GOTO, QT_TRANSLATE_NOOP("Strings", "捲到某個節點並選取它\n跳至節點")},
         {ID_VIEW_FULL_SCREEN, QT_TRANSLATE_NOOP("Strings", "主視窗佔滿整個螢幕，或回到原來大小\n全螢幕")},
         {ID_VIEW_PRESENT, QT_TRANSLATE_NOOP("Strings", "全螢幕上課：翻頁鍵走下一步或上一步，B 鍵讓畫面變黑\n簡報模式")},
+        {ID_HELP_LESSONS, QT_TRANSLATE_NOOP("Strings", "程式附的課程和你自己的課程，點一下就開始\n範例課程")},
         {ID_FILE_RUN_SCRIPT, QT_TRANSLATE_NOOP("Strings", "在目前的程式中執行一個腳本檔\n執行腳本")},
         {ID_FILE_SAVE_SCRIPT, QT_TRANSLATE_NOOP("Strings", "把目前的視窗存成能重建它的腳本\n另存為腳本")},
         {ID_WINNER_FASTER, QT_TRANSLATE_NOOP("Strings", "播放加快一倍\n加快")},

@@ -36,6 +36,7 @@ private slots:
     void badInput_data();
     void badInput();
     void nothingRunsAfterAnError();
+    void lessonsOfOnesOwn();
     void stateAfter_data();
     void stateAfter();
     void helpAndVersion();
@@ -400,6 +401,16 @@ void TestCli::stateAfter_data()
                                           << "views/0/node0" << "{\"label\":\"\",\"mark\":0}";
     QTest::newRow("runner-up, then a loser tree plays") << "ID_WINNER_TREE\nID_WINNER_GO\nsecond\ntree loser"
                                                      << "views/0/run/algorithm" << "\"loser-tournament\"";
+    // Every shipped lesson runs from the start page, in a window of its own.
+    QTest::newRow("start page") << "start-page on" << "startPage/visible" << "true";
+    const char *const lessons[][2] = {{"heap-sort", nullptr}, {"heap-delete", nullptr}, {"loser-tournament", nullptr},
+                                      {"merge", nullptr}, {"loser-merge", nullptr}, {"segment-query", nullptr},
+                                      {"second-best", nullptr}, {nullptr, "heap-build"}};
+    for (int k = 1; k <= int(std::size(lessons)); ++k) {
+        const auto [run, exercise] = lessons[k - 1];
+        QTest::addRow("lesson %d", k) << QString("start-page open %1").arg(k) << (run ? "views/1/run/algorithm" : "exercise/name")
+                                      << QString("\"%1\"").arg(run ? run : exercise);
+    }
     QTest::newRow("canvas") << "canvas 1037 626" << "statusSize" << "\"1037 * 626\"";
     // The record panel comes with a merge and goes with it, unless opened by hand.
     QTest::newRow("merge panel goes with the merge") << "runs 3 1 / 2\nID_WINNER_POP_ALL\nnodes 7" << "mergePanel/visible" << "false";
@@ -464,6 +475,23 @@ void TestCli::stateAfter()
     for (const QString &key : path.split('/'))
         at = at.isArray() ? at.toArray()[key.toInt()] : at.toObject()[key];
     QCOMPARE(QString::fromUtf8(QJsonDocument(QJsonArray{at}).toJson(QJsonDocument::Compact)), "[" + value + "]");
+}
+
+// A teacher's own lesson is listed by its first comments and opens as a
+// shipped one does; an error in it names its own line.
+void TestCli::lessonsOfOnesOwn()
+{
+    QDir(m_dir.path()).mkpath("mine");
+    WriteText(Path("mine/intro.zs"), "# Three nodes\n# The smallest tree with two children\nnodes 3\n");
+    WriteText(Path("mine/wrong.zs"), "nodes 3\nbogus\n");
+    const QJsonObject state = State(QString("start-page folder %1\nstart-page open 9").arg(Path("mine")));
+    const QJsonObject own = state["startPage"]["lessons"][8].toObject();
+    QCOMPARE(own["title"].toString(), "Three nodes");
+    QCOMPARE(own["line"].toString(), "The smallest tree with two children");
+    QCOMPARE(state["views"][1]["nodeCount"].toInt(), 3);
+    const Run wrong = Script(QString("start-page folder %1\nstart-page open 10").arg(Path("mine")));
+    QCOMPARE(wrong.status, 2);
+    QVERIFY2(wrong.err.contains("wrong.zs:2:"), qPrintable(wrong.err));
 }
 
 void TestCli::nothingRunsAfterAnError()
