@@ -95,6 +95,10 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("fitted") << "fit\nnodes 31\n";
     QTest::newRow("exercise half done") << "exercise heap-build 5 9 2 7 1 8 3\nswap 3 6\nswap 1 2\n";
     QTest::newRow("exercise at the end, taken back") << "exercise-mode end\nexercise heap-sort random 6 seed 42\nswap 1 6\nswap 2 3\nundo\n";
+    QTest::newRow("exercise's solution at its start") << "exercise replacement 3 5 1 4 2 6 8 7\nsolution\nseek 0\n";
+    QTest::newRow("exercise's solution played") << "exercise heap-insert 9 5 7 1 3 8\nsolution\n";
+    QTest::newRow("exercise handed in, then its solution a step back")
+        << "exercise heap-build 3 9 5 1 7 2\nswap 2 5\ngrade\nsolution\nID_WINNER_BACK\n";
     QTest::newRow("tournament exercise, a wrong pick") << "exercise tournament random 8 seed 7\npromote 8\npromote 9\n";
     QTest::newRow("runner-up at its end") << "ID_WINNER_TREE\nID_WINNER_GO\nsecond\n";
     QTest::newRow("runner-up part-way, own leaves") << "nodes 9\nleaves 4 8 8 1 6\nID_WINNER_END\nsecond\nseek 2\n";

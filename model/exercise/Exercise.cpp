@@ -282,6 +282,7 @@ void Exercise::Grade()
 {
     if (m_finished)
         return;
+    m_bHandedIn = true;
     if (m_mode == Mode::End) {
         const auto off = std::find_if(m_history.begin(), m_history.end(), [](const Made &made) { return made.unit < 0; });
         m_counts.right = m_counts.firstTry = off - m_history.begin();

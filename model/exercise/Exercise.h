@@ -91,6 +91,8 @@ public:
 
     bool Finished() const { return m_finished; }
     bool SolutionShown() const { return m_bSolution; }
+    // Whether it was graded when handed in, not finished by its last action.
+    bool HandedIn() const { return m_bHandedIn; }
     Counts GetCounts() const { return m_counts; }
     // What the last action was told: why it was wrong, or empty.
     const Message &Told() const { return m_told; }
@@ -134,7 +136,7 @@ private:
     Counts m_counts;
     int m_nStreak = 0; // wrong tries in a row
     std::vector<Message> m_missed;
-    bool m_finished = false, m_bSolution = false;
+    bool m_finished = false, m_bSolution = false, m_bHandedIn = false;
     Message m_told;
     int64_t m_nRevealed = 0;
 };

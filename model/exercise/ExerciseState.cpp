@@ -220,9 +220,12 @@ int64_t ExerciseState::Outlined() const
     return m_nPicked ? m_nPicked : m_pExercise && !m_pExercise->Finished() ? m_pExercise->Revealed() : 0;
 }
 
+// An exercise under way, handed in or with its solution shown is written
+// as the learner made it: the instance, the actions, then the grade or the
+// solution at the step shown.
 LessonTree ExerciseState::WriteTree(LessonLines &lines) const
 {
-    if (!Doing())
+    if (!m_pExercise)
         return {};
     lines.Add(std::string("exercise-mode ") + (m_pExercise->GetMode() == Exercise::Mode::End ? "end" : "continuous"));
     std::string statement = "exercise " + m_pExercise->Name();
@@ -241,6 +244,13 @@ LessonTree ExerciseState::WriteTree(LessonLines &lines) const
         case LearnerAction::Kind::Promote: lines.Add("promote " + std::to_string(action.a)); break;
         case LearnerAction::Kind::Choose: lines.Add("choose " + std::to_string(action.a)); break;
         }
+    }
+    if (m_pExercise->HandedIn())
+        lines.Add("grade");
+    if (m_pExercise->SolutionShown()) {
+        lines.Add("solution");
+        if (!m_model.AtEnd())
+            lines.Add("seek " + std::to_string(m_model.Shown()));
     }
     return {true, false, false};
 }
