@@ -315,9 +315,12 @@ CStatusBar::CStatusBar(QWidget *parent) : QStatusBar(parent)
     });
 }
 
+// The pane keeps its narrow width; a size wider than it is read whole in
+// its tooltip.
 void CStatusBar::SetSizeText(const QString &text)
 {
     m_size->setText(text);
+    m_size->setToolTip(text);
     m_size->repaint();
 }
 
