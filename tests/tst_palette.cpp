@@ -97,7 +97,8 @@ double Contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-constexpr int kMarks = 7;
+// Every look, a new one included.
+constexpr int kMarks = kMarkCount;
 
 // Node m + 1 holds mark m and the value 88, drawn by export in the palette.
 QImage MarkedPicture(CZarniView *view, const Palette &palette)
