@@ -398,6 +398,10 @@ void TreeModel::SetPractising(bool on)
     m_practice.on = on;
     EndQuestion();
     Tell(&Observer::QuestionChanged);
+    // A run that stands before a step that decides asks it at once, as if
+    // it had been played to there with practice on.
+    if (on && m_pRun && !m_bPlaying && !AtEnd())
+        AskBefore(Shown() + 1);
 }
 
 const PracticeQuestion *TreeModel::Question() const
