@@ -290,10 +290,18 @@ int CScriptRunner::Run(const QString &source, QIODevice *input)
     // are read while a run plays.
     m_bDeferWaits = !input->isSequential();
     m_pendingWait = nullptr;
+    // A line that ends in " \\" goes on in the next: a statement too long
+    // for one line (the values of a large tree) takes several.
+    QString continued;
+    int first = 0; // the line the statement begins on
     for (int number = 1;; ++number) {
+        if (continued.isEmpty())
+            first = number;
         try {
             QByteArray bytes = input->readLine(kMaxLineBytes + 2);
             if (bytes.isEmpty()) {
+                if (!continued.isEmpty())
+                    Fail(QStringLiteral("the script ends in the middle of a statement (its last line ends in '\\')"));
                 SettleWait({});
                 return 0; // the end of the input
             }
@@ -308,19 +316,24 @@ int CScriptRunner::Run(const QString &source, QIODevice *input)
             const QString line = QString(utf8(bytes)).trimmed();
             if (utf8.hasError())
                 Fail(QStringLiteral("the line is not UTF-8 text (a path must be written in UTF-8)"));
-            if (line.isEmpty() || line.startsWith('#'))
+            if (continued.isEmpty() && (line.isEmpty() || line.startsWith('#')))
                 continue;
+            if (line.endsWith(QLatin1String(" \\"))) {
+                continued += line.chopped(1);
+                continue;
+            }
+            const QString statement = std::exchange(continued, QString()) + line;
             WatchWindow();
             m_bExecuting = true;
-            m_nLine = number;
-            Execute(line.split(QRegularExpression(QStringLiteral("\\s+"))));
+            m_nLine = first;
+            Execute(statement.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
             AfterStatement();
         } catch (const Failure &failure) {
             if (failure.status == 0) {
                 m_bEnded = true;
                 return 0;
             }
-            m_error = Printable(QStringLiteral("%1:%2: %3").arg(source).arg(failure.line ? failure.line : number).arg(failure.message));
+            m_error = Printable(QStringLiteral("%1:%2: %3").arg(source).arg(failure.line ? failure.line : first).arg(failure.message));
             return failure.status;
         }
     }
@@ -1242,7 +1255,7 @@ void CScriptRunner::SaveScript(const QStringList &words)
     switch (lesson.error) {
     case LessonScript::Error::None: break;
     case LessonScript::Error::TooManyValues:
-        Fail(QStringLiteral("the tree's values do not fit in a script line of %1 bytes").arg(kMaxLineBytes), 1);
+        Fail(QStringLiteral("the tree's values do not fit in a script of %1 bytes").arg(kMaxScriptBytes), 1);
     }
     WriteOutput(words[1], lesson.text.toUtf8());
 }

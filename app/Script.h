@@ -40,8 +40,8 @@ public:
     CScriptRunner &operator=(const CScriptRunner &) = delete;
 
     // Longest line and longest script read; longer input is refused.
-    static constexpr qint64 kMaxLineBytes = 64 * 1024;
-    static constexpr qint64 kMaxScriptBytes = 64 * 1024 * 1024;
+    static constexpr qint64 kMaxLineBytes = kMaxStatementBytes;
+    static constexpr qint64 kMaxScriptBytes = ::kMaxScriptBytes;
     // How deeply repeat statements may nest.
     static constexpr int kMaxRepeatNesting = 16;
 

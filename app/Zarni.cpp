@@ -582,7 +582,7 @@ void CZarniApp::OnFileSaveScript()
     QString error;
     switch (lesson.error) {
     case LessonScript::Error::TooManyValues:
-        error = tr("這棵樹的值太多，寫不進一行腳本。");
+        error = tr("這棵樹的值太多，一個腳本寫不下。");
         break;
     case LessonScript::Error::None:
         if (!WriteWholeFile(path, lesson.text.toUtf8(), &error))

@@ -32,7 +32,8 @@ QString Description()
 {
     return QStringLiteral("Zarni draws the complete binary tree of the heap indices 1 to N.\n"
                           "\n"
-                          "A script has one statement a line ('#' starts a comment):\n"
+                          "A script has one statement a line ('#' starts a comment; a line ending in ' \\'\n"
+                          "goes on in the next, as saved lessons write a large tree's values):\n"
                           "  ID_NAME or a command value (0x800E)   run a command as the toolbar or menu does\n") +
            StatementHelp() +
            QStringLiteral("A bad option or statement ends the run with status 2, a file that cannot be\n"

@@ -874,7 +874,7 @@ Save anyway?</translation>
     </message>
     <message>
         <source>同一場淘汰賽，每個節點留下勝者，或留下敗者。</source>
-        <translation>One knock-out tournament: each node keeps its match's winner, or its loser.</translation>
+        <translation>One knock-out tournament: each node keeps its match&apos;s winner, or its loser.</translation>
     </message>
     <message>
         <source>合併排好的序列</source>
@@ -1015,10 +1015,6 @@ Save anyway?</translation>
         <translation>Save as Script</translation>
     </message>
     <message>
-        <source>這棵樹的值太多，寫不進一行腳本。</source>
-        <translation>The tree has too many values to fit in a script line.</translation>
-    </message>
-    <message>
         <source>無法儲存檔案 %1：
 %2</source>
         <translation>Cannot save the file %1:
@@ -1039,6 +1035,10 @@ Save anyway?</translation>
     <message>
         <source>另一個腳本還在執行：先按 Esc 停止它，再開啟這一課。</source>
         <translation>Another script is still running: press Esc to stop it, then open this lesson.</translation>
+    </message>
+    <message>
+        <source>這棵樹的值太多，一個腳本寫不下。</source>
+        <translation>This tree has too many values for a script.</translation>
     </message>
 </context>
 <context>

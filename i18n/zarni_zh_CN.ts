@@ -1024,10 +1024,6 @@
         <translation>另存为脚本</translation>
     </message>
     <message>
-        <source>這棵樹的值太多，寫不進一行腳本。</source>
-        <translation>这棵树的值太多，写不进一行脚本。</translation>
-    </message>
-    <message>
         <source>無法儲存檔案 %1：
 %2</source>
         <translation>无法保存文件 %1：
@@ -1036,6 +1032,10 @@
     <message>
         <source>另一個腳本還在執行：先按 Esc 停止它，再開啟這一課。</source>
         <translation>另一个脚本还在运行：先按 Esc 停止它，再打开这一课。</translation>
+    </message>
+    <message>
+        <source>這棵樹的值太多，一個腳本寫不下。</source>
+        <translation>这棵树的值太多，一个脚本写不下。</translation>
     </message>
 </context>
 <context>

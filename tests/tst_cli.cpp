@@ -323,6 +323,7 @@ void TestCli::badInput_data()
     QTest::newRow("merge, no file, English") << QStringList{"--headless", "--lang", "zh_TW", "--script", "SCRIPT"} << "merge /no/such\n" << 1 << "cannot read '/no/such': No such file or directory";
     QTest::newRow("path not UTF-8") << QStringList{"--headless", "--script", "SCRIPT"} << QString::fromLatin1("state caf\xE9.json\n") << 2 << "script.zs:1: the line is not UTF-8";
     QTest::newRow("fit follow maybe") << QStringList{"--headless", "--script", "SCRIPT"} << "fit follow maybe\n" << 2 << "'fit' expects: fit [follow on|off]";
+    QTest::newRow("statement cut off") << QStringList{"--headless", "--script", "SCRIPT"} << "nodes 3\nvalues 1 \\\n" << 2 << "script.zs:2: the script ends in the middle of a statement";
     QTest::newRow("start page, no such lesson") << QStringList{"--headless", "--script", "SCRIPT"} << "start-page open 99\n" << 2 << "script.zs:1: a lesson's number";
     QTest::newRow("start page, no folder") << QStringList{"--headless", "--script", "SCRIPT"} << "start-page folder /no/such\n" << 1 << "cannot list '/no/such': it is not a folder";
     QTest::newRow("start page, maybe") << QStringList{"--headless", "--script", "SCRIPT"} << "start-page maybe\n" << 2 << "start-page";

@@ -95,6 +95,7 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("fitted") << "fit\nnodes 31\n";
     QTest::newRow("exercise half done") << "exercise heap-build 5 9 2 7 1 8 3\nswap 3 6\nswap 1 2\n";
     QTest::newRow("exercise at the end, taken back") << "exercise-mode end\nexercise heap-sort random 6 seed 42\nswap 1 6\nswap 2 3\nundo\n";
+    QTest::newRow("values too many for one line") << "nodes 20000\nvalues random\nheap build\nseek 9\n";
     QTest::newRow("practice question waiting") << "segment sum 1 2 3 4 5 6\npractice on\nsegment query 1 4\n";
     QTest::newRow("practice question after answers") << "nodes 7\nvalues 1 2 3 4 5 6 7\npractice on\nheap build\nanswer 7\nanswer 5\n";
     QTest::newRow("exercise's solution at its start") << "exercise replacement 3 5 1 4 2 6 8 7\nsolution\nseek 0\n";

@@ -18,18 +18,28 @@ class Exercise;
 class ExerciseRandom;
 class RunAlgorithm;
 
-// The longest statement a script reads, in bytes.
+// The longest line and the longest whole script a script reads, in bytes.
 constexpr int64_t kMaxStatementBytes = 64 * 1024;
+constexpr int64_t kMaxScriptBytes = 64 * 1024 * 1024;
 
-// A saved lesson's statements, one a line; a line longer than a script
-// reads spoils the lesson.
+// A saved lesson's statements, one a line; a statement longer than a line
+// goes on in the next ones (each but the last ending in " \\"), and a
+// lesson longer than a script reads is spoilt.
 struct LessonLines {
     std::vector<std::string> lines;
     bool tooLong = false;
-    void Add(std::string line)
+    int64_t bytes = 0;
+    void Add(const std::string &statement)
     {
-        tooLong |= int64_t(line.size()) > kMaxStatementBytes;
-        lines.push_back(std::move(line));
+        constexpr std::size_t kRoom = kMaxStatementBytes - 2; // the " \\" and the newline
+        std::size_t from = 0;
+        while (statement.size() - from > kRoom) {
+            const std::size_t space = statement.rfind(' ', from + kRoom - 1);
+            const std::size_t cut = space == std::string::npos || space <= from ? from + kRoom - 1 : space;
+            Line(statement.substr(from, cut - from) + " \\");
+            from = statement[cut] == ' ' ? cut + 1 : cut;
+        }
+        Line(statement.substr(from));
     }
     // "repeat N STATEMENT", the statement alone for one, nothing for none.
     void Repeat(int64_t count, const std::string &statement)
@@ -38,6 +48,14 @@ struct LessonLines {
             Add(statement);
         else if (count > 1)
             Add("repeat " + std::to_string(count) + " " + statement);
+    }
+
+private:
+    void Line(std::string line)
+    {
+        bytes += int64_t(line.size()) + 1;
+        tooLong |= bytes > kMaxScriptBytes;
+        lines.push_back(std::move(line));
     }
 };
 
