@@ -200,6 +200,8 @@ void SegmentStatement(StatementHost &host, const std::vector<std::string> &words
             host.Fail("'segment' expects: segment lazy NODE TAG ...");
         for (std::size_t i = 2; i + 1 < words.size(); i += 2)
             tags[host.Number(words[i], 1, INT32_MAX, "the node")] = host.Number(words[i + 1], -wide, wide, "the tag");
+        if (const std::string problem = state.TagsProblem(tags); !problem.empty())
+            host.Fail("'segment lazy': " + problem);
         if (!state.SetTags(tags))
             host.Fail("'segment lazy' needs a segment tree of those nodes, at the end of its run");
         return;
@@ -366,6 +368,24 @@ bool SegmentState::SetTags(SegmentTags tags)
     m_model.ValuesChanged();
     m_model.AlgorithmChanged();
     return true;
+}
+
+std::string SegmentState::TagsProblem(const SegmentTags &tags) const
+{
+    if (!m_bTree || tags.empty())
+        return {};
+    for (const auto &[node, tag] : tags)
+        if (node < m_shape.leaves && m_shape.First(node) >= m_shape.n)
+            return "node " + std::to_string(node) + " holds no position (the positions are 0 to " + std::to_string(m_shape.n - 1) +
+                   ")";
+    if (tags.rbegin()->first >= m_shape.leaves)
+        return {}; // a leaf's tag: refused as ever, by the tree's shape
+    const std::vector<int64_t> values = Applied(LabelsNow(), tags, 0, m_shape.n - 1);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i] < -kMaxNodeValue || values[i] > kMaxNodeValue)
+            return "position " + std::to_string(i) + " would hold " + std::to_string(values[i]) + ", out of -" +
+                   std::to_string(kMaxNodeValue) + " to " + std::to_string(kMaxNodeValue);
+    return {};
 }
 
 void SegmentState::SetNextOp(SegmentOp op)

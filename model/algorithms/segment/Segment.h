@@ -21,6 +21,10 @@ public:
     // The pending tags a lesson keeps, on a tree shown at its run's end;
     // false without one, or for a node not above the leaves.
     bool SetTags(SegmentTags tags);
+    // Why the tags cannot stand on the tree shown, in a script's words: a
+    // node that holds no position, or a position taken out of range; empty
+    // when they can.
+    std::string TagsProblem(const SegmentTags &tags) const;
     // The operation the next build from the menu takes.
     void SetNextOp(SegmentOp op);
     SegmentOp NextOp() const { return m_nextOp; }
