@@ -61,7 +61,7 @@ void AppendNodes(QByteArray &out, const TreeModel &model, const TreeNode *node)
         AppendNumber(out, "        {\"index\": ", node->m_nIndex);
         AppendNumber(out, ", \"level\": ", node->m_nLevel);
         out += ", \"label\": ";
-        AppendString(out, ValueText(model.Value(node->m_nIndex)));
+        AppendString(out, model.Text(model.Value(node->m_nIndex)));
         AppendNumber(out, ", \"mark\": ", model.Mark(node->m_nIndex));
         AppendNumber(out, ", \"x\": ", node->m_ptPos.x);
         AppendNumber(out, ", \"y\": ", node->m_ptPos.y);

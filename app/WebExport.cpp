@@ -2,7 +2,6 @@
 
 #include "Zarni.h"
 #include "framework/FileWrite.h"
-#include "model/WideValue.h"
 #include "model/algorithms/Algorithm.h"
 #include "model/exercise/ExerciseState.h"
 #include "res/Languages.h"
@@ -106,7 +105,7 @@ private:
                 }
                 out.Put(Zigzag(arg.number) * 8 + uint64_t(arg.kind));
                 break;
-            case Message::ArgKind::Value: out.Put(Zigzag(WideOf(int(arg.number))) * 8 + uint64_t(arg.kind)); break;
+            case Message::ArgKind::Value: out.Put(Zigzag(arg.number) * 8 + uint64_t(arg.kind)); break;
             case Message::ArgKind::Nested:
                 out.Put(kNested);
                 Write(out, part.Nested(std::size_t(arg.number)));
@@ -181,7 +180,7 @@ public:
         m_nMaxCount = m_model.Count();
         m_out.Put(uint64_t(m_model.Count()));
         for (int64_t i = 0; i <= m_model.Count(); ++i) {
-            m_out.Signed(WideOf(m_model.Value(i)));
+            m_out.Signed(m_model.Number(m_model.Value(i)));
             m_out.Put(uint64_t(m_model.Mark(i)));
         }
         std::vector<int64_t> every;
@@ -208,8 +207,8 @@ public:
         for (const NodeChange &change : changes) {
             const bool value = change.WhichField() == NodeChange::kValue;
             m_out.Put(change.nodeAndField);
-            m_out.Signed(value ? WideOf(change.from) : change.from);
-            m_out.Signed(value ? WideOf(change.to) : change.to);
+            m_out.Signed(value ? m_model.Number(change.from) : change.from);
+            m_out.Signed(value ? m_model.Number(change.to) : change.to);
             touched.push_back(change.Node());
             if (change.WhichField() == NodeChange::kSwap)
                 touched.push_back(change.from);
@@ -256,7 +255,7 @@ private:
             changed.Put((was != m_overrides.end() ? 1 : 0) | (now ? 2 : 0));
             for (const std::optional<Look> &look : {was != m_overrides.end() ? std::optional<Look>(was->second) : std::nullopt, now}) {
                 if (look) {
-                    changed.Signed(WideOf(look->value));
+                    changed.Signed(m_model.Number(look->value));
                     changed.Put(uint64_t(look->mark));
                 }
             }

@@ -48,7 +48,7 @@ CCellSource::Cell CArrayCells::CellAt(int, qint64 column) const
     const MarkColours colours = ColoursFor(look.mark);
     Cell cell;
     cell.caption = QString::number(row.row ? column : index);
-    cell.text = ValueWords(look.value);
+    cell.text = QString::fromStdString(m_view->Model().Text(look.value));
     if (row.row) {
         const PanelCell position = row.row->Cell(0, column);
         cell.text = ValueWords(position.value);

@@ -1,5 +1,4 @@
 #include "Message.h"
-#include "WideValue.h"
 
 #include "Timeline.h"
 
@@ -64,12 +63,12 @@ bool Message::operator==(const Message &other) const
     return true;
 }
 
-std::string ValueText(int value)
+std::string ValueText(int label, int64_t number)
 {
-    if (value == NodeStates::kLeast)
+    if (label == NodeStates::kLeast)
         return "-\u221e";
-    if (value == NodeStates::kNoLabel)
+    if (label == NodeStates::kNoLabel)
         return std::string();
     char digits[24];
-    return std::string(digits, std::to_chars(digits, digits + sizeof digits, WideOf(value)).ptr);
+    return std::string(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }

@@ -74,6 +74,8 @@ private:
     std::vector<Message> m_then;
 };
 
-// A value as a node's box shows it: empty for no value, "-∞" for the least
-// value (one that loses every match), else its digits.
-std::string ValueText(int value);
+// A label as a node's box shows it: empty for no value, "-∞" for the least
+// value (one that loses every match), else the digits of the number it
+// stands for (NodeStates::Number; a label of no wide sum is its number).
+std::string ValueText(int label, int64_t number);
+inline std::string ValueText(int label) { return ValueText(label, label); }

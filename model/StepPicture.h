@@ -38,8 +38,6 @@ public:
     int64_t LastPainting(int64_t index) const;
     NodeLook LookAfterPainting(int64_t index, int64_t painting) const;
 
-    // A value as its box's label shows it: empty, "-∞" or its digits.
-    static std::string Label(int value) { return ValueText(value); }
     // What a box's corner says where its label does not (an algorithm's
     // word on the node, else its index when the label is not the index),
     // and the tag a node keeps beside its value (a pending add).

@@ -1,11 +1,13 @@
 #include "Timeline.h"
 
+#include "Message.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstdlib>
 
 NodeCopy::NodeCopy(const NodeStates &tree, int64_t count)
-    : m_values(std::size_t(count) + 1), m_marks(std::size_t(count) + 1)
+    : NodeStates(tree), m_values(std::size_t(count) + 1), m_marks(std::size_t(count) + 1)
 {
     for (int64_t i = 0; i <= count; ++i) {
         m_values[std::size_t(i)] = tree.Value(i);
@@ -55,6 +57,11 @@ Timeline::Changes Timeline::ChangesOf(int64_t k) const
 {
     const NodeChange *changes = m_changes.data();
     return {changes + m_steps[std::size_t(k)].firstChange, changes + EndOfChanges(k)};
+}
+
+std::string NodeStates::Text(int label) const
+{
+    return ValueText(label, Number(label));
 }
 
 void NodeStates::Write(const NodeChange *first, const NodeChange *last, bool forward)

@@ -12,11 +12,14 @@
 
 #include "LargeBlocks.h"
 #include "Looks.h"
+#include "WideValue.h"
 
 #include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -53,6 +56,23 @@ public:
     // Every node takes the value and mark given, node 0 (a loser tree's
     // overall winner) included; the tree has as many nodes.
     virtual void WriteAll(const std::vector<int> &values, const std::vector<int8_t> &marks);
+
+    // The whole number a label of this tree stands for, and the label for
+    // a number (a number too wide for a label gets a code the tree keeps,
+    // shared with the trees copied from it).
+    int64_t Number(int label) const { return m_wide->Of(label); }
+    int LabelFor(int64_t number) const { return m_wide->Code(number); }
+    // A label as its box shows it: empty, "-∞" or the number's digits.
+    std::string Text(int label) const;
+
+protected:
+    NodeStates() = default;
+    // A copy reads its labels' codes as the tree it was copied from.
+    NodeStates(const NodeStates &) = default;
+    NodeStates &operator=(const NodeStates &) = default;
+
+private:
+    std::shared_ptr<WideNumbers> m_wide = std::make_shared<WideNumbers>();
 };
 
 // Nodes 0..count of a tree copied into plain arrays, for a run recorded
@@ -81,7 +101,7 @@ private:
 // touches a few nodes of a large tree.
 class NodeOverlay : public NodeStates {
 public:
-    explicit NodeOverlay(const NodeStates &tree) : m_tree(tree), m_nCount(tree.Count()) {}
+    explicit NodeOverlay(const NodeStates &tree) : NodeStates(tree), m_tree(tree), m_nCount(tree.Count()) {}
     int Value(int64_t node) const override;
     int Mark(int64_t node) const override;
     void SetValue(int64_t node, int value) override { At(node).value = value; }

@@ -608,7 +608,7 @@ void TestModel::segmentTree()
     }
     QCOMPARE(asked, int64_t(dynamic_cast<const SegmentAlgorithm &>(*model.Run()).Visited(model.Shown()).size()));
     if (low > 0) // the root holds the sum of the array, past 2^30
-        QCOMPARE(QString::fromStdString(ValueText(model.Value(1))),
+        QCOMPARE(QString::fromStdString(model.Text(model.Value(1))),
                  QString::number(std::accumulate(array.begin(), array.end(), int64_t(0))));
 }
 

@@ -78,7 +78,7 @@ void TreePainter::PaintBox(CDrawSurface *dc, const TreeScene &scene, int64_t ind
     const CBrush brush(colours.fill);
     dc->FillRect(box, &brush);
     dc->Draw3dRect(box.left, box.top, box.Width(), box.Height(), colours.firstFrame, colours.firstFrame);
-    QString text = QString::fromStdString(StepPicture::Label(look.value));
+    QString text = QString::fromStdString(scene.model->Text(look.value));
     CRect textRect = geometry.TextRect({x, y});
     if (!text.isEmpty() && look.value != index) // a numbered tree's labels are drawn as they always were
         FitLabel(dc, font, &text, &textRect, box);

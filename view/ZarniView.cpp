@@ -232,5 +232,5 @@ void CZarniView::changeEvent(QEvent *event)
 
 QString CZarniView::Label(int64_t index) const
 {
-    return QString::fromStdString(ValueText(m_model.Value(index)));
+    return QString::fromStdString(m_model.Text(m_model.Value(index)));
 }

@@ -32,7 +32,7 @@ void CZarniView::SetNodeCursor(int64_t index)
 QString CZarniView::NodeName(int64_t index) const
 {
     const NodeLook look = ShownLook(index);
-    return ::NodeName(index, ValueWords(look.value), look.mark);
+    return ::NodeName(index, QString::fromStdString(m_model.Text(look.value)), look.mark);
 }
 
 // Up the parent, Left and Right the neighbours on the level, Down the left

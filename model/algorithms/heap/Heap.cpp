@@ -436,10 +436,10 @@ int64_t HeapState::Size() const
 
 Message HeapState::NoValue(int64_t node) const
 {
-    if (IsWideCode(m_model.Value(node)))
+    if (WideNumbers::IsCode(m_model.Value(node)))
         return Problem(ZARNI_TEXT("CProblemText", "節點 %1 的值 %2 超出範圍：堆積的值必須在 -%3 到 %3 之間。"))
             .Number(node)
-            .Value(m_model.Value(node))
+            .Number(m_model.Number(m_model.Value(node)))
             .Number(kMaxNodeValue);
     return Problem(ZARNI_TEXT("CProblemText", "節點 %1 沒有值：堆積的每個節點都要是整數。")).Number(node);
 }
@@ -449,7 +449,7 @@ Message HeapState::NoValue(int64_t node) const
 int64_t HeapState::FirstWithoutValue(int64_t size) const
 {
     for (int64_t i = 1; i <= size; ++i)
-        if (const int value = m_model.Value(i); value == NodeStates::kNoLabel || value == NodeStates::kLeast || IsWideCode(value))
+        if (const int value = m_model.Value(i); value == NodeStates::kNoLabel || value == NodeStates::kLeast || WideNumbers::IsCode(value))
             return i;
     return 0;
 }

@@ -362,8 +362,8 @@ bool SegmentState::SetTags(SegmentTags tags)
         if (tag)
             m_tags[node] = tag;
     for (int64_t node = m_shape.leaves - 1; node >= 1; --node) {
-        const SegmentValue children = m_shape.Combine(SegmentValueOf(m_model.Value(2 * node)), SegmentValueOf(m_model.Value(2 * node + 1)));
-        m_model.SetValue(node, SegmentLabel(m_shape.Added(children, TagOf(node), node)));
+        const SegmentValue children = m_shape.Combine(SegmentValueOf(m_model, m_model.Value(2 * node)), SegmentValueOf(m_model, m_model.Value(2 * node + 1)));
+        m_model.SetValue(node, SegmentLabel(m_model, m_shape.Added(children, TagOf(node), node)));
     }
     m_model.ValuesChanged();
     m_model.AlgorithmChanged();
@@ -475,7 +475,7 @@ SegmentTags SegmentState::Tags() const
 int64_t SegmentState::PositionValue(int64_t p) const
 {
     const int64_t leaf = m_shape.leaves + p;
-    int64_t value = SegmentValueOf(m_model.Value(leaf)).value_or(0);
+    int64_t value = SegmentValueOf(m_model, m_model.Value(leaf)).value_or(0);
     for (int64_t node = leaf / 2; node >= 1; node /= 2)
         value += TagOf(node);
     return value;
@@ -508,7 +508,7 @@ std::vector<int64_t> SegmentState::Applied(const Labels &label, const SegmentTag
     int64_t running = 0;
     for (std::size_t i = 0; i < count; ++i) {
         running += added[i];
-        values[i] = SegmentValueOf(label(m_shape.leaves + first + int64_t(i))).value_or(0) + running;
+        values[i] = SegmentValueOf(m_model, label(m_shape.leaves + first + int64_t(i))).value_or(0) + running;
     }
     return values;
 }

@@ -2,7 +2,6 @@
 
 #include "model/TreeGeometry.h"
 #include "model/Looks.h"
-#include "model/WideValue.h"
 
 #include <algorithm>
 
@@ -160,16 +159,16 @@ SegmentValue SegmentShape::Added(SegmentValue value, int64_t v, int64_t node) co
     return *value + (op == SegmentOp::Sum ? v * Length(node) : v);
 }
 
-SegmentValue SegmentValueOf(int label)
+SegmentValue SegmentValueOf(const NodeStates &tree, int label)
 {
     if (label == NodeStates::kNoLabel || label == NodeStates::kLeast)
         return std::nullopt;
-    return WideOf(label);
+    return tree.Number(label);
 }
 
-int SegmentLabel(SegmentValue value)
+int SegmentLabel(const NodeStates &tree, SegmentValue value)
 {
-    return value ? WideCode(*value) : NodeStates::kNoLabel;
+    return value ? tree.LabelFor(*value) : NodeStates::kNoLabel;
 }
 
 std::string SegmentText(SegmentValue value)
@@ -182,7 +181,7 @@ std::string SegmentText(SegmentValue value)
 struct SegmentAlgorithm::Recorder {
     Timeline::Writer &w;
     SegmentTags tags;
-    SegmentValue ValueOf(int64_t node) const { return SegmentValueOf(w.Value(node)); }
+    SegmentValue ValueOf(int64_t node) const { return SegmentValueOf(w.Tree(), w.Value(node)); }
     int64_t Tag(int64_t node) const
     {
         const auto found = tags.find(node);
@@ -247,8 +246,8 @@ void SegmentAlgorithm::RecordBuild(Timeline::Writer &w, const std::vector<int> &
         for (int64_t node = first; node < 2 * first; ++node) {
             w.BeginStep(node, kBuildCombine);
             const SegmentValue value =
-                m_shape.Combine(SegmentValueOf(w.Value(2 * node)), SegmentValueOf(w.Value(2 * node + 1)));
-            w.SetValue(node, SegmentLabel(value));
+                m_shape.Combine(SegmentValueOf(w.Tree(), w.Value(2 * node)), SegmentValueOf(w.Tree(), w.Value(2 * node + 1)));
+            w.SetValue(node, SegmentLabel(w.Tree(), value));
             w.Count(1, 1);
         }
     }
@@ -273,7 +272,7 @@ void SegmentAlgorithm::PushDown(Recorder &r, int64_t node)
     if (tag == 0)
         return;
     for (const int64_t child : {2 * node, 2 * node + 1}) {
-        r.w.SetValue(child, SegmentLabel(m_shape.Added(r.ValueOf(child), tag, child)));
+        r.w.SetValue(child, SegmentLabel(r.w.Tree(), m_shape.Added(r.ValueOf(child), tag, child)));
         if (!m_shape.Leaf(child))
             SetTag(r, child, r.Tag(child) + tag);
     }
@@ -311,7 +310,7 @@ SegmentValue SegmentAlgorithm::Visit(Recorder &r, int64_t node)
     case Cover::Inside:
         w.SetMark(node, kMarkHighlighted);
         if (!query) {
-            w.SetValue(node, SegmentLabel(m_shape.Added(r.ValueOf(node), m_operand.value, node)));
+            w.SetValue(node, SegmentLabel(w.Tree(), m_shape.Added(r.ValueOf(node), m_operand.value, node)));
             if (!m_shape.Leaf(node))
                 SetTag(r, node, r.Tag(node) + m_operand.value);
         }
@@ -325,7 +324,7 @@ SegmentValue SegmentAlgorithm::Visit(Recorder &r, int64_t node)
     w.Count(0, 1);
     if (query)
         return keep({left, right, m_shape.Combine(left, right)});
-    w.SetValue(node, SegmentLabel(m_shape.Combine(r.ValueOf(2 * node), r.ValueOf(2 * node + 1))));
+    w.SetValue(node, SegmentLabel(w.Tree(), m_shape.Combine(r.ValueOf(2 * node), r.ValueOf(2 * node + 1))));
     return {};
 }
 
@@ -348,7 +347,7 @@ void SegmentAlgorithm::RecordSet(Recorder &r)
     w.Count(1, 0);
     for (int64_t node = leaf / 2; node >= 1; node /= 2) {
         w.BeginStep(node, kSetPull);
-        w.SetValue(node, SegmentLabel(m_shape.Combine(r.ValueOf(2 * node), r.ValueOf(2 * node + 1))));
+        w.SetValue(node, SegmentLabel(w.Tree(), m_shape.Combine(r.ValueOf(2 * node), r.ValueOf(2 * node + 1))));
         w.SetMark(node, kMarkHeld);
         w.Count(1, 1);
     }
@@ -441,9 +440,9 @@ Message SegmentAlgorithm::RangeText(const char *text, int64_t node) const
 Message SegmentAlgorithm::StepNarration(const TimelineStep &step, int64_t k, const NodeStates &now) const
 {
     const int64_t node = step.focus;
-    const SegmentValue value = SegmentValueOf(now.Value(node));
+    const SegmentValue value = SegmentValueOf(now, now.Value(node));
     auto made = [&] {
-        return Made(m_shape.op, SegmentValueOf(now.Value(2 * node)), SegmentValueOf(now.Value(2 * node + 1)), value);
+        return Made(m_shape.op, SegmentValueOf(now, now.Value(2 * node)), SegmentValueOf(now, now.Value(2 * node + 1)), value);
     };
     switch (m_kind) {
     case Kind::Build:
@@ -488,7 +487,7 @@ Message SegmentAlgorithm::StepNarration(const TimelineStep &step, int64_t k, con
 
 Message SegmentAlgorithm::VisitNarration(int line, int64_t node, int64_t k, const NodeStates &now) const
 {
-    const SegmentValue value = SegmentValueOf(now.Value(node));
+    const SegmentValue value = SegmentValueOf(now, now.Value(node));
     Message said;
     switch (line) {
     case kOutside:

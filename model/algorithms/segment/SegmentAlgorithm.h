@@ -36,9 +36,10 @@ struct SegmentShape {
     SegmentValue Added(SegmentValue value, int64_t v, int64_t node) const;
 };
 
-// What a label holds as a segment tree's value, and the label of a value.
-SegmentValue SegmentValueOf(int label);
-int SegmentLabel(SegmentValue value);
+// What a label of the tree holds as a segment tree's value, and the label
+// of a value there.
+SegmentValue SegmentValueOf(const NodeStates &tree, int label);
+int SegmentLabel(const NodeStates &tree, SegmentValue value);
 // A value as the narration says it: its digits, or "e" for the identity.
 std::string SegmentText(SegmentValue value);
 
