@@ -483,7 +483,7 @@ QJsonObject ExerciseData(const ExerciseState &state, Texts &texts)
     QJsonArray units;
     for (const Exercise::Unit &unit : exercise.Units())
         units.append(QJsonArray{qint64(unit.first), qint64(unit.last), int(unit.action.kind), qint64(unit.action.a),
-                                qint64(unit.action.b), qint64(unit.focus)});
+                                qint64(unit.action.b), qint64(unit.focus), unit.stage, qint64(unit.task)});
     const ExerciseTexts &says = ExerciseSays();
     const std::pair<const char *, const Message *> named[] = {
         {"swap", &says.kinds[0]}, {"match", &says.kinds[1]}, {"run", &says.kinds[2]}, {"swapDue", &says.swapDue},

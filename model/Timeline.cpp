@@ -233,10 +233,10 @@ void Timeline::Writer::Record(int64_t node, NodeChange::Field field, int from, i
     m_timeline.m_changes.push_back({uint32_t(node) << 2 | field, from, to});
 }
 
-void Timeline::Writer::Swap(int64_t a, int64_t b)
+void Timeline::Writer::Swap(int64_t a, int64_t b, bool evenIfEqual)
 {
     const int valueA = Value(a), valueB = Value(b);
-    if (a == b || valueA == valueB)
+    if (a == b || (valueA == valueB && !evenIfEqual))
         return;
     Record(a, NodeChange::kSwap, int(b), int(b));
     m_tree.SetValue(a, valueB);

@@ -206,7 +206,9 @@ public:
                        Partner partner = Partner::None);
         void SetValue(int64_t node, int value);
         void SetMark(int64_t node, int mark);
-        void Swap(int64_t a, int64_t b);
+        // Equal values are exchanged only where the step shows the exchange
+        // (a heapsort's root and last, which the learner swaps all the same).
+        void Swap(int64_t a, int64_t b, bool evenIfEqual = false);
         // The tree grows by empty nodes or loses its last ones (what they
         // held is recorded, so that going back restores it).
         void SetCount(int64_t count);

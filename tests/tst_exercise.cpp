@@ -13,7 +13,53 @@
 
 #include <QtTest>
 
+#include <utility>
+
 namespace {
+
+// Textbook heaps, apart from the program: CLRS's MAX-HEAPIFY (the left
+// child first, a tie keeps the parent or the left child), a bottom-up build
+// that sifts each level's nodes from the left (the program goes from the
+// right), and a heapsort that always swaps the root with the last.
+struct TextbookHeap {
+    std::vector<int> a; // a[1..n]
+    bool min;
+    std::vector<std::pair<int64_t, int64_t>> swaps;
+    bool Above(int x, int y) const { return min ? x < y : x > y; }
+    void SiftDown(int64_t i, int64_t n)
+    {
+        for (;;) {
+            int64_t best = i;
+            if (2 * i <= n && Above(a[std::size_t(2 * i)], a[std::size_t(best)]))
+                best = 2 * i;
+            if (2 * i + 1 <= n && Above(a[std::size_t(2 * i + 1)], a[std::size_t(best)]))
+                best = 2 * i + 1;
+            if (best == i)
+                return;
+            Swap(i, best);
+            i = best;
+        }
+    }
+    void Swap(int64_t i, int64_t j)
+    {
+        std::swap(a[std::size_t(i)], a[std::size_t(j)]);
+        swaps.emplace_back(i, j);
+    }
+    void Build(int64_t n)
+    {
+        for (int64_t level = TreeGeometry::LevelOf(std::max<int64_t>(1, n / 2)); level >= 1; --level)
+            for (int64_t i = int64_t(1) << (level - 1); i < int64_t(1) << level && i <= n / 2; ++i)
+                SiftDown(i, n);
+    }
+    void Sort(int64_t n)
+    {
+        Build(n);
+        for (int64_t e = n; e >= 2; --e) {
+            Swap(1, e);
+            SiftDown(1, e - 1);
+        }
+    }
+};
 
 QList<qint64> Nodes(const NodeStates &tree)
 {
@@ -65,6 +111,8 @@ private slots:
     void seedMakesTheInstance();
     void gradedAtTheEnd_data() { doneRight_data(); }
     void gradedAtTheEnd();
+    void textbookOrder_data();
+    void textbookOrder();
 };
 
 // Each exercise, in both kinds of heap or tree, with a few seeds; the
@@ -191,6 +239,51 @@ void TestExercise::gradedAtTheEnd()
     QCOMPARE(counts.right, 2);
     QCOMPARE(counts.wrong, 2);
     QCOMPARE(counts.Score(), int((200 + units.size() / 2) / units.size()));
+}
+
+// Own values, many with ties: the textbook's swaps, each level's sifts
+// from the left and every root-and-last swap of a heapsort, are all right
+// and leave the textbook's values.
+void TestExercise::textbookOrder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("min");
+    QTest::addColumn<QList<int>>("values");
+    QRandomGenerator random(50);
+    QTest::addRow("heap-sort 1 1") << "heap-sort" << false << QList<int>{1, 1};
+    QTest::addRow("heap-sort 2 2 2 1") << "heap-sort" << false << QList<int>{2, 2, 2, 1};
+    for (const char *name : {"heap-build", "heap-sort"})
+        for (const bool min : {false, true})
+            for (int row = 0; row < 12; ++row) {
+                QList<int> values;
+                const int n = 2 + int(random.bounded(30)), spread = row % 2 ? 4 : 99;
+                for (int i = 0; i < n; ++i)
+                    values << 1 + int(random.bounded(spread));
+                QTest::addRow("%s %s %d values 1..%d", name, min ? "min" : "max", n, spread) << name << min << values;
+            }
+}
+
+void TestExercise::textbookOrder()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, min);
+    QFETCH(QList<int>, values);
+    Setup setup(name, min, 0);
+    for (const int value : values)
+        setup.request.words.push_back(std::to_string(value));
+    setup.Start();
+    TextbookHeap textbook{{0}, min, {}};
+    textbook.a.insert(textbook.a.end(), values.begin(), values.end());
+    const int64_t n = values.size();
+    name == "heap-sort" ? textbook.Sort(n) : textbook.Build(n);
+    for (const auto &[i, j] : textbook.swaps)
+        QCOMPARE(setup.State().Act(LearnerAction::Swap(i, j)).problem.Empty(), true);
+    const Exercise &done = setup.Current();
+    QCOMPARE(done.GetCounts().wrong, 0);
+    QCOMPARE(done.GetCounts().actions, int64_t(textbook.swaps.size()));
+    QVERIFY(done.Finished());
+    for (int64_t i = 1; i <= n; ++i)
+        QCOMPARE(setup.model.Value(i), textbook.a[std::size_t(i)]);
 }
 
 QTEST_GUILESS_MAIN(TestExercise)

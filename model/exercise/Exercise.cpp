@@ -26,6 +26,11 @@ bool IsMatch(const Exercise::Unit &unit)
     return unit.action.kind == LearnerAction::Kind::Promote && unit.action.a >= 2 && unit.action.a / 2 == unit.focus;
 }
 
+bool IsParentSwap(const LearnerAction &action)
+{
+    return action.kind == LearnerAction::Kind::Swap && action.b / 2 == action.a;
+}
+
 } // namespace
 
 Message ReadExerciseValues(const std::vector<std::string> &words, std::size_t low, std::size_t high,
@@ -104,41 +109,72 @@ Exercise::Exercise(std::string name, int64_t size, Mode mode, std::unique_ptr<Ru
         const int64_t focus = question.Asked() ? question.node : m_pAnswer->Steps().Step(k).focus;
         m_units.push_back({action, k, m_nLast, focus});
     }
+    GroupUnits();
     m_done.assign(m_units.size(), false);
     m_counts.actions = int64_t(m_units.size());
     Apply(1, lead);
     m_finished = m_units.empty();
 }
 
-// The unit due next and, where it is a match, the other matches of its
-// level due with it.
+// A swap from where the last one left its value carries on that sift-down;
+// any other swap of a parent and its child starts one.
+void Exercise::GroupUnits()
+{
+    for (std::size_t u = 0; u < m_units.size(); ++u) {
+        Unit &unit = m_units[u];
+        const LearnerAction &action = unit.action;
+        if (IsMatch(unit)) {
+            unit.stage = TreeGeometry::LevelOf(unit.focus);
+            unit.task = unit.focus;
+        } else if (IsParentSwap(action)) {
+            const Unit *before = u ? &m_units[u - 1] : nullptr;
+            const bool carriesOn = before && IsParentSwap(before->action) && before->action.b == action.a;
+            unit.task = carriesOn ? before->task : action.a;
+            unit.stage = -TreeGeometry::LevelOf(unit.task);
+        }
+    }
+}
+
+// The nodes the steps of a unit change.
+std::vector<int64_t> Exercise::Touched(const Unit &unit) const
+{
+    std::vector<int64_t> nodes;
+    for (int64_t k = unit.first; k <= unit.last; ++k)
+        for (const NodeChange &change : m_pAnswer->Steps().ChangesOf(k)) {
+            nodes.push_back(change.Node());
+            if (change.WhichField() == NodeChange::kSwap)
+                nodes.push_back(change.from);
+        }
+    return nodes;
+}
+
+// The unit due next and the others of its stage due with it: the next unit
+// of each task, where it changes no node an earlier unit not done changes.
 std::vector<int> Exercise::DueUnits() const
 {
     if (m_nNext >= m_units.size())
         return {};
     std::vector<int> due{int(m_nNext)};
     const Unit &head = m_units[m_nNext];
-    if (!IsMatch(head))
+    if (!head.stage)
         return due;
-    std::vector<int64_t> touched;
-    auto touch = [&](const Unit &unit) {
-        bool apart = true;
-        std::vector<int64_t> nodes;
-        for (int64_t k = unit.first; k <= unit.last; ++k)
-            for (const NodeChange &change : m_pAnswer->Steps().ChangesOf(k)) {
-                nodes.push_back(change.Node());
-                apart &= std::find(touched.begin(), touched.end(), change.Node()) == touched.end();
-            }
-        touched.insert(touched.end(), nodes.begin(), nodes.end());
-        return apart;
-    };
-    touch(head);
+    std::vector<int64_t> tasks{head.task}, touched = Touched(head);
     for (std::size_t u = m_nNext + 1; u < m_units.size(); ++u) {
+        const Unit &unit = m_units[u];
         if (m_done[u])
             continue;
-        const Unit &unit = m_units[u];
-        if (!IsMatch(unit) || TreeGeometry::LevelOf(unit.focus) != TreeGeometry::LevelOf(head.focus) || !touch(unit))
+        if (unit.stage != head.stage)
             break;
+        const std::vector<int64_t> nodes = Touched(unit);
+        const bool apart = std::none_of(nodes.begin(), nodes.end(), [&](int64_t node) {
+            return std::find(touched.begin(), touched.end(), node) != touched.end();
+        });
+        touched.insert(touched.end(), nodes.begin(), nodes.end());
+        if (std::find(tasks.begin(), tasks.end(), unit.task) != tasks.end())
+            continue; // its task's earlier unit comes first
+        if (!apart)
+            break;
+        tasks.push_back(unit.task);
         due.push_back(int(u));
     }
     return due;

@@ -10,8 +10,9 @@
 // one. Graded at the end: every action is applied as made (an action off
 // the model answer as the learner meant it, where the tree can show it) and
 // can be taken back; grading counts the actions that match the model's in
-// order up to the first that does not. Within a level of matches, any
-// match due may be played first.
+// order up to the first that does not. Actions whose order leaves the same
+// tree are taken in any order: the matches of one level, and the sift-downs
+// from the nodes of one level (each sift's own swaps in their order).
 
 #include "model/Message.h"
 #include "model/RunAlgorithm.h"
@@ -58,6 +59,13 @@ public:
         LearnerAction action;
         int64_t first = 0, last = 0;
         int64_t focus = 0; // the node to outline when it is due
+        // Units of one stage (nonzero) are done in any order, those of one
+        // task among them in the model's: a level's matches (stage: the
+        // level; task: the match's node) or a level's sift-downs (stage:
+        // minus the level; task: the node the sift starts from). Stage 0:
+        // only in the model's order.
+        int stage = 0;
+        int64_t task = 0;
     };
     struct Counts {
         int64_t actions = 0; // the model answer's
@@ -112,7 +120,9 @@ private:
         int unit; // -1: off the model answer
         std::vector<NodeChange> changes;
     };
+    void GroupUnits();
     std::vector<int> DueUnits() const;
+    std::vector<int64_t> Touched(const Unit &unit) const;
     std::vector<NodeChange> Apply(int64_t first, int64_t last);
     std::vector<NodeChange> OffAnswer(const LearnerAction &action);
     void Done(int unit);

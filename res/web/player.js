@@ -610,7 +610,8 @@ function answer(choice) {
 // Exercises: the learner does the run by hand and each action is graded
 // against the steps of the run, as the program grades it. An action is a
 // unit: [first step, last step, kind (1 swap, 2 promote, 3 choose), a, b,
-// the node outlined when it is due].
+// the node outlined when it is due, stage, task]: the units of one nonzero
+// stage are done in any order, those of one task among them in order.
 const EX = data.exercise;
 const exercise = EX ? {
   done: EX.units.map(() => false), next: 0, right: 0, wrong: 0, shown: 0, firstTry: 0, streak: 0, missed: [],
@@ -625,21 +626,29 @@ function unitNodes(u) {
   const nodes = [];
   for (let k = u[0]; k <= u[1]; ++k) {
     parseUntil(k - from);
-    for (let j = S.chStart[k - from]; j < S.chStart[k - from + 1]; j += 3) nodes.push(Math.floor(S.ch[j] / 4));
+    for (let j = S.chStart[k - from]; j < S.chStart[k - from + 1]; j += 3) {
+      nodes.push(Math.floor(S.ch[j] / 4));
+      if (S.ch[j] % 4 === 2) nodes.push(S.ch[j + 1]);
+    }
   }
   return nodes;
 }
-// The unit due and, where it is a match, the other matches of its level.
+// The unit due and the others of its stage: each task's next unit, where
+// it changes no node an earlier unit not done changes.
 function dueUnits() {
   if (exercise.next >= EX.units.length) return [];
   const head = EX.units[exercise.next], due = [exercise.next];
-  if (!isMatch(head)) return due;
-  const touched = new Set(unitNodes(head));
+  if (!head[6]) return due;
+  const tasks = new Set([head[7]]), touched = new Set(unitNodes(head));
   for (let u = exercise.next + 1; u < EX.units.length; ++u) {
     if (exercise.done[u]) continue;
-    const unit = EX.units[u], nodes = unitNodes(unit);
-    if (!isMatch(unit) || levelOf(unit[5]) !== levelOf(head[5]) || nodes.some((n) => touched.has(n))) break;
+    const unit = EX.units[u];
+    if (unit[6] !== head[6]) break;
+    const nodes = unitNodes(unit), apart = !nodes.some((n) => touched.has(n));
     nodes.forEach((n) => touched.add(n));
+    if (tasks.has(unit[7])) continue;
+    if (!apart) break;
+    tasks.add(unit[7]);
     due.push(u);
   }
   return due;

@@ -159,7 +159,7 @@ void HeapAlgorithm::RecordBuild(Timeline::Writer &writer, const NodeCopy &copy, 
             SiftDown(writer, i, count, sort);
         for (int64_t e = count; e >= 2; --e, keep()) {
             writer.BeginStep(e, kSortSwapRoot);
-            writer.Swap(1, e);
+            writer.Swap(1, e, true);
             writer.SetMark(e, kMarkSettled);
             if (e == 2)
                 writer.SetMark(1, kMarkSettled);
