@@ -823,6 +823,14 @@ Save anyway?</translation>
             <numerusform>Replacement selection made %n runs; a merge takes at most %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>這些值不用做任何動作就已經是答案：換一組值。</source>
+        <translation>These values are the answer already, with nothing to do: try other values.</translation>
+    </message>
+    <message>
+        <source>大小 %1 的「%2」沒有動作可做：大小至少要 %3。</source>
+        <translation>&quot;%2&quot; of size %1 has nothing to do: take a size of at least %3.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordPanel</name>

@@ -822,6 +822,14 @@
         <source>這一題的解答已經播過了：用播放器再看一次。</source>
         <translation>这一题的解答已经播过了：用播放器再看一次。</translation>
     </message>
+    <message>
+        <source>這些值不用做任何動作就已經是答案：換一組值。</source>
+        <translation>这些值不用做任何动作就已经是答案：换一组值。</translation>
+    </message>
+    <message>
+        <source>大小 %1 的「%2」沒有動作可做：大小至少要 %3。</source>
+        <translation>大小 %1 的“%2”没有动作可做：大小至少要 %3。</translation>
+    </message>
 </context>
 <context>
     <name>CRecordPanel</name>

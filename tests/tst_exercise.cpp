@@ -113,6 +113,8 @@ private slots:
     void gradedAtTheEnd();
     void textbookOrder_data();
     void textbookOrder();
+    void somethingToDo_data() { doneRight_data(); }
+    void somethingToDo();
 };
 
 // Each exercise, in both kinds of heap or tree, with a few seeds; the
@@ -284,6 +286,26 @@ void TestExercise::textbookOrder()
     QVERIFY(done.Finished());
     for (int64_t i = 1; i <= n; ++i)
         QCOMPARE(setup.model.Value(i), textbook.a[std::size_t(i)]);
+}
+
+// The smallest sizes, many seeds: an exercise starts with an action to do,
+// or is refused and the tree is left as it was.
+void TestExercise::somethingToDo()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, otherKind);
+    QFETCH(qint64, seed);
+    Setup setup(name, otherKind, seed);
+    for (int size = setup.request.entry->lowSize; size < setup.request.entry->lowSize + 3; ++size)
+        for (int s = 0; s < 12; ++s) {
+            setup.request.size = size;
+            setup.request.seed = seed + s;
+            const QList<qint64> before = Nodes(setup.model);
+            if (setup.State().Start(setup.request).Failed())
+                QCOMPARE(Nodes(setup.model), before);
+            else
+                QVERIFY2(!setup.Current().Units().empty(), qPrintable(QString("size %1 seed %2").arg(size).arg(seed + s)));
+        }
 }
 
 QTEST_GUILESS_MAIN(TestExercise)

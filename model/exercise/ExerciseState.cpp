@@ -26,22 +26,58 @@ Message NoExercise()
 
 } // namespace
 
+namespace {
+
+// Whether the instance leaves the learner anything to do, and (where it
+// does) whether it has the cases worth solving.
+enum class Worth { Nothing, Something, Worth };
+
+Worth WorthOf(const ExerciseEntry &entry, ExerciseInstance instance, const std::vector<std::string> &words)
+{
+    const Exercise trial(entry.name, instance.size, Exercise::Mode::Continuous, std::move(instance.answer),
+                         instance.last, *instance.tree);
+    return trial.Units().empty() ? Worth::Nothing : entry.worth(trial, words) ? Worth::Worth : Worth::Something;
+}
+
+} // namespace
+
 std::vector<std::string> ExerciseState::RandomWords(const TreeModel &model, const ExerciseRequest &request)
 {
     const ExerciseEntry &entry = *request.entry;
     ExerciseRandom random(uint64_t(request.seed));
-    std::vector<std::string> words;
+    std::vector<std::string> words, something;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         words = entry.random(model, request.size, random);
         ExerciseInstance instance = entry.make(model, words, request.pops);
         if (!instance.problem.Empty())
             continue;
-        const Exercise trial(entry.name, instance.size, Exercise::Mode::Continuous, std::move(instance.answer),
-                             instance.last, *instance.tree);
-        if (entry.worth(trial, words))
+        const Worth worth = WorthOf(entry, std::move(instance), words);
+        if (worth == Worth::Worth)
+            return words;
+        if (worth == Worth::Something)
+            something = words;
+    }
+    return something.empty() ? words : something;
+}
+
+// An instance with nothing for the learner to do is no exercise: a random
+// one names the smallest size that has something.
+Message ExerciseState::NothingToDo(const ExerciseRequest &request) const
+{
+    const ExerciseEntry &entry = *request.entry;
+    if (!request.words.empty())
+        return Message("CProblemText", ZARNI_TEXT("CProblemText", "這些值不用做任何動作就已經是答案：換一組值。"));
+    ExerciseRequest larger = request;
+    for (larger.size = request.size + 1; larger.size <= entry.highSize; ++larger.size) {
+        const std::vector<std::string> words = RandomWords(m_model, larger);
+        ExerciseInstance instance = entry.make(m_model, words, larger.pops);
+        if (instance.problem.Empty() && WorthOf(entry, std::move(instance), words) != Worth::Nothing)
             break;
     }
-    return words;
+    return Message("CProblemText", ZARNI_TEXT("CProblemText", "大小 %1 的「%2」沒有動作可做：大小至少要 %3。"))
+        .Number(request.size)
+        .With(entry.title)
+        .Number(larger.size);
 }
 
 Outcome ExerciseState::Start(const ExerciseRequest &request)
@@ -53,6 +89,8 @@ Outcome ExerciseState::Start(const ExerciseRequest &request)
     ExerciseInstance instance = entry.make(m_model, words, request.pops);
     if (!instance.problem.Empty())
         return Outcome::Refused(instance.problem, 0);
+    if (WorthOf(entry, entry.make(m_model, words, request.pops), words) == Worth::Nothing)
+        return Outcome::Refused(NothingToDo(request), 0);
     m_model.NewTree(instance.tree->Count()); // every algorithm, and the exercise before, let it go
     m_model.WriteAll(instance.tree->Values(), instance.tree->Marks());
     m_pEntry = &entry;

@@ -63,6 +63,7 @@ public:
     int64_t Outlined() const override;
 
 private:
+    Message NothingToDo(const ExerciseRequest &request) const;
     bool Takes(LearnerAction::Kind kind) const;
     Outcome Acted(Exercise::Result result);
 
