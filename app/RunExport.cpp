@@ -196,9 +196,17 @@ QString DescribeRunExportFailure(const RunExportResult &result, const QString &p
         english = QStringLiteral("more than %1 steps; export fewer").arg(kMaxRunFrames);
         chinese = QCoreApplication::translate("Export", "超過 %1 步；請匯出較少的步驟。").arg(kMaxRunFrames);
         break;
-    case RunExportFailure::PageTooLarge:
-        english = QStringLiteral("a page holds at most %1 nodes and %2 steps; export fewer steps").arg(kMaxPageNodes).arg(kMaxPageSteps);
-        chinese = QCoreApplication::translate("Export", "網頁最多容納 %1 個節點、%2 步；請匯出較少的步驟。").arg(kMaxPageNodes).arg(kMaxPageSteps);
+    case RunExportFailure::PageTooManyNodes:
+        english = QStringLiteral("a page holds at most %1 nodes and this tree has %2; export a smaller tree, or the run as a GIF, video or PDF")
+                      .arg(kMaxPageNodes)
+                      .arg(result.reason);
+        chinese = QCoreApplication::translate("Export", "網頁最多容納 %1 個節點，這棵樹有 %2 個；請匯出較小的樹，或把執行過程匯出成 GIF、影片或 PDF。")
+                      .arg(kMaxPageNodes)
+                      .arg(result.reason);
+        break;
+    case RunExportFailure::PageTooManySteps:
+        english = QStringLiteral("a page holds at most %1 steps; export fewer steps").arg(kMaxPageSteps);
+        chinese = QCoreApplication::translate("Export", "網頁最多容納 %1 步；請匯出較少的步驟。").arg(kMaxPageSteps);
         break;
     case RunExportFailure::Cancelled:
         english = QStringLiteral("cancelled");

@@ -21,7 +21,7 @@ struct RunExportOptions {
     long long maxBytes = 2000LL * 1000 * 1000; // the largest file made
 };
 
-enum class RunExportFailure { None, UnknownType, NoRun, BadRange, TooLarge, TooManyFrames, PageTooLarge, Cancelled, Write };
+enum class RunExportFailure { None, UnknownType, NoRun, BadRange, TooLarge, TooManyFrames, PageTooManyNodes, PageTooManySteps, Cancelled, Write };
 
 struct RunExportResult {
     RunExportFailure failure = RunExportFailure::None;

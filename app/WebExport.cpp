@@ -483,7 +483,7 @@ QJsonObject ExerciseData(const ExerciseState &state, Texts &texts)
     QJsonArray units;
     for (const Exercise::Unit &unit : exercise.Units())
         units.append(QJsonArray{qint64(unit.first), qint64(unit.last), int(unit.action.kind), qint64(unit.action.a),
-                                qint64(unit.action.b), qint64(unit.focus), unit.stage, qint64(unit.task)});
+                                qint64(unit.action.b), qint64(unit.focus), unit.stage, qint64(unit.task), qint64(unit.run)});
     const ExerciseTexts &says = ExerciseSays();
     const std::pair<const char *, const Message *> named[] = {
         {"swap", &says.kinds[0]}, {"match", &says.kinds[1]}, {"run", &says.kinds[2]}, {"swapDue", &says.swapDue},
@@ -664,8 +664,10 @@ namespace {
 RunExportResult WritePage(CZarniView *view, const QString &path, const RunExportOptions &options,
                           const ExerciseState *exercise)
 {
-    if (view->Model().Count() > kMaxPageNodes || options.to - options.from > kMaxPageSteps)
-        return {RunExportFailure::PageTooLarge, {}};
+    if (view->Model().Count() > kMaxPageNodes)
+        return {RunExportFailure::PageTooManyNodes, QString::number(view->Model().Count())};
+    if (options.to - options.from > kMaxPageSteps)
+        return {RunExportFailure::PageTooManySteps, {}};
     const bool scorm = Suffix(path) == QLatin1String("zip");
     const QByteArray page = Page(RunData(view, options, scorm, exercise));
     const QByteArray bytes = scorm ? Package(page, view->Run()->Name(), options.passMark) : page;

@@ -761,10 +761,6 @@ Save anyway?</translation>
         <translation>This exercise takes at most %1 runs, not %2.</translation>
     </message>
     <message>
-        <source>P 要在 %1 到 %2 之間，而且值要比 P 多。</source>
-        <translation>P must be from %1 to %2, with more values than P.</translation>
-    </message>
-    <message>
         <source>這個題目要 %1 到 %2 個值，不是 %3 個。</source>
         <translation>This exercise takes %1 to %2 values, not %3.</translation>
     </message>
@@ -775,10 +771,6 @@ Save anyway?</translation>
     <message>
         <source>這棵樹上沒有這個動作。</source>
         <translation>There is no such action on this tree.</translation>
-    </message>
-    <message>
-        <source>沒有可以復原的動作：只有交卷時才評分的題目能復原。</source>
-        <translation>Nothing to undo: only an exercise graded at the end takes actions back.</translation>
     </message>
     <message>
         <source>敗者樹不找第二名：請改用勝者樹。</source>
@@ -830,6 +822,22 @@ Save anyway?</translation>
     <message>
         <source>大小 %1 的「%2」沒有動作可做：大小至少要 %3。</source>
         <translation>&quot;%2&quot; of size %1 has nothing to do: take a size of at least %3.</translation>
+    </message>
+    <message>
+        <source>第一個數是 P，要在 %1 到 %2 之間，不是 %3。</source>
+        <translation>The first number is P, from %1 to %2, not %3.</translation>
+    </message>
+    <message>
+        <source>P 是 %1，P 後面只有 %2 個值：值要比 P 多，才有值要等下一個序列。</source>
+        <translation>P is %1 and only %2 values follow it: give more values than P, so that some wait for the next run.</translation>
+    </message>
+    <message>
+        <source>這個題目每個動作做了就評分，不能復原；要能復原，把「練習 › 交卷時才評分」打勾再出題。</source>
+        <translation>This exercise grades each action as it is made, so it cannot be taken back; to take actions back, check Exercise › Grade at the End and start a new exercise.</translation>
+    </message>
+    <message>
+        <source>還沒有做任何動作，沒有可以復原的。</source>
+        <translation>No action has been made yet: there is nothing to take back.</translation>
     </message>
 </context>
 <context>
@@ -1246,8 +1254,12 @@ Save anyway?</translation>
         <translation>The type &quot;%1&quot; is not supported: use .gif, .mp4, .webm, .pdf, .html or .zip.</translation>
     </message>
     <message>
-        <source>網頁最多容納 %1 個節點、%2 步；請匯出較少的步驟。</source>
-        <translation>A page holds at most %1 nodes and %2 steps; export fewer steps.</translation>
+        <source>網頁最多容納 %1 個節點，這棵樹有 %2 個；請匯出較小的樹，或把執行過程匯出成 GIF、影片或 PDF。</source>
+        <translation>A page holds at most %1 nodes and this tree has %2: export a smaller tree, or the run as a GIF, video or PDF.</translation>
+    </message>
+    <message>
+        <source>網頁最多容納 %1 步；請匯出較少的步驟。</source>
+        <translation>A page holds at most %1 steps: export fewer steps.</translation>
     </message>
 </context>
 <context>

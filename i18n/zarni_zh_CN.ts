@@ -767,10 +767,6 @@
         </translation>
     </message>
     <message>
-        <source>P 要在 %1 到 %2 之間，而且值要比 P 多。</source>
-        <translation>P 要在 %1 到 %2 之间，而且值要比 P 多。</translation>
-    </message>
-    <message>
         <source>敗者樹不找第二名：請改用勝者樹。</source>
         <translation>败者树不找第二名：请改用胜者树。</translation>
     </message>
@@ -815,10 +811,6 @@
         <translation>这棵树上没有这个动作。</translation>
     </message>
     <message>
-        <source>沒有可以復原的動作：只有交卷時才評分的題目能復原。</source>
-        <translation>没有可以撤销的动作：只有交卷时才评分的题目能撤销。</translation>
-    </message>
-    <message>
         <source>這一題的解答已經播過了：用播放器再看一次。</source>
         <translation>这一题的解答已经播过了：用播放器再看一次。</translation>
     </message>
@@ -829,6 +821,22 @@
     <message>
         <source>大小 %1 的「%2」沒有動作可做：大小至少要 %3。</source>
         <translation>大小 %1 的“%2”没有动作可做：大小至少要 %3。</translation>
+    </message>
+    <message>
+        <source>第一個數是 P，要在 %1 到 %2 之間，不是 %3。</source>
+        <translation>第一个数是 P，要在 %1 到 %2 之间，不是 %3。</translation>
+    </message>
+    <message>
+        <source>P 是 %1，P 後面只有 %2 個值：值要比 P 多，才有值要等下一個序列。</source>
+        <translation>P 是 %1，P 后面只有 %2 个值：值要比 P 多，才有值要等下一个序列。</translation>
+    </message>
+    <message>
+        <source>這個題目每個動作做了就評分，不能復原；要能復原，把「練習 › 交卷時才評分」打勾再出題。</source>
+        <translation>这个题目每个动作做了就评分，不能复原；要能复原，把“练习 › 交卷时才评分”打勾再出题。</translation>
+    </message>
+    <message>
+        <source>還沒有做任何動作，沒有可以復原的。</source>
+        <translation>还没有做任何动作，没有可以复原的。</translation>
     </message>
 </context>
 <context>
@@ -1233,10 +1241,6 @@
         <translation>超过 %1 步；请导出较少的步骤。</translation>
     </message>
     <message>
-        <source>網頁最多容納 %1 個節點、%2 步；請匯出較少的步驟。</source>
-        <translation>网页最多容纳 %1 个节点、%2 步；请导出较少的步骤。</translation>
-    </message>
-    <message>
         <source>已取消。</source>
         <translation>已取消。</translation>
     </message>
@@ -1245,6 +1249,14 @@
 %2</source>
         <translation>无法导出动画 %1：
 %2</translation>
+    </message>
+    <message>
+        <source>網頁最多容納 %1 個節點，這棵樹有 %2 個；請匯出較小的樹，或把執行過程匯出成 GIF、影片或 PDF。</source>
+        <translation>网页最多容纳 %1 个节点，这棵树有 %2 个；请导出较小的树，或把执行过程导出成 GIF、视频或 PDF。</translation>
+    </message>
+    <message>
+        <source>網頁最多容納 %1 步；請匯出較少的步驟。</source>
+        <translation>网页最多容纳 %1 步；请导出较少的步骤。</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,10 @@ void TestCli::badInput_data()
     QTest::newRow("lazy tag out of range") << QStringList{"--headless", "--script", "SCRIPT"} << "segment sum 1 2 3 4 5\nsegment lazy 2 99999\n" << 2 << "position 0 would hold 100000, out of -99999 to 99999";
     QTest::newRow("exercise with nothing to do") << QStringList{"--headless", "--script", "SCRIPT"} << "exercise heap-extract random 2\n" << 2 << "of size 2 has nothing to do: take a size of at least 3";
     QTest::newRow("own values with nothing to do") << QStringList{"--headless", "--script", "SCRIPT"} << "exercise heap-build 9 5 7\n" << 2 << "values are the answer already";
+    QTest::newRow("exercise pops without a number") << QStringList{"--headless", "--script", "SCRIPT"} << "exercise merge pops\n" << 2 << "'pops' expects how many values the merge outputs";
+    QTest::newRow("exercise values split by commas") << QStringList{"--headless", "--script", "SCRIPT"} << "exercise heap-build 5,3,x\n" << 2 << "'x' is not a whole number";
+    QTest::newRow("replacement exercise without values to wait") << QStringList{"--headless", "--script", "SCRIPT"} << "exercise replacement 3 1 2 3\n" << 2 << "p is 3 and only 3 values follow it";
+    QTest::newRow("undo graded as made") << QStringList{"--headless", "--script", "SCRIPT"} << "exercise heap-build 1 2 3\nundo\n" << 2 << "cannot be taken back";
     QTest::newRow("start page, no such lesson") << QStringList{"--headless", "--script", "SCRIPT"} << "start-page open 99\n" << 2 << "script.zs:1: a lesson's number";
     QTest::newRow("start page, no folder") << QStringList{"--headless", "--script", "SCRIPT"} << "start-page folder /no/such\n" << 1 << "cannot list '/no/such': it is not a folder";
     QTest::newRow("start page, maybe") << QStringList{"--headless", "--script", "SCRIPT"} << "start-page maybe\n" << 2 << "start-page";

@@ -115,6 +115,7 @@ private slots:
     void textbookOrder();
     void somethingToDo_data() { doneRight_data(); }
     void somethingToDo();
+    void runKeys();
 };
 
 // Each exercise, in both kinds of heap or tree, with a few seeds; the
@@ -306,6 +307,52 @@ void TestExercise::somethingToDo()
             else
                 QVERIFY2(!setup.Current().Units().empty(), qPrintable(QString("size %1 seed %2").arg(size).arg(seed + s)));
         }
+}
+
+// Replacement selection apart from the program (runs from the greatest
+// down): the key for each value read, 1 where it joins the run being
+// written, 2 where it waits for the next; pressed in the exercise, every
+// one is right, also once the run being written is the third.
+void TestExercise::runKeys()
+{
+    int later = 0;
+    for (int seed = 0; seed < 40; ++seed) {
+        Setup setup("replacement", false, seed);
+        setup.request.size = 2 + seed % 3;
+        const std::vector<std::string> words = ExerciseState::RandomWords(setup.model, setup.request);
+        setup.request.words = words;
+        setup.Start();
+        const std::size_t memory = std::size_t(std::stoi(words[0]));
+        std::vector<std::pair<int, int>> held; // (run, value)
+        for (std::size_t i = 1; i <= memory; ++i)
+            held.emplace_back(1, std::stoi(words[i]));
+        std::vector<int> keys;
+        int current = 1;
+        for (std::size_t next = memory + 1; !held.empty();) {
+            if (std::none_of(held.begin(), held.end(), [&](const auto &h) { return h.first == current; }))
+                ++current;
+            const auto out = std::max_element(held.begin(), held.end(), [&](const auto &x, const auto &y) {
+                return (x.first == current ? x.second : INT_MIN) < (y.first == current ? y.second : INT_MIN);
+            });
+            const int written = out->second;
+            held.erase(out);
+            if (next < words.size()) {
+                const int value = std::stoi(words[next++]);
+                keys.push_back(value <= written ? 1 : 2);
+                held.emplace_back(value <= written ? current : current + 1, value);
+                later += current >= 2 && keys.back() == 2;
+            }
+        }
+        std::size_t chosen = 0;
+        for (const Exercise::Unit &unit : std::vector<Exercise::Unit>(setup.Current().Units()))
+            if (unit.action.kind == LearnerAction::Kind::Choose)
+                QVERIFY(!setup.State().Press(keys.at(chosen++)).Failed());
+            else
+                setup.State().Act(unit.action);
+        QVERIFY(setup.Current().Finished());
+        QCOMPARE(setup.Current().GetCounts().wrong, 0);
+    }
+    QVERIFY(later > 0);
 }
 
 QTEST_GUILESS_MAIN(TestExercise)

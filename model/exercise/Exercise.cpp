@@ -100,14 +100,17 @@ Exercise::Exercise(std::string name, int64_t size, Mode mode, std::unique_ptr<Ru
     for (int64_t k = 1; k <= m_nLast; ++k) {
         m_pAnswer->SeekTo(k, m_answerTree); // recorded, then read from the tree before it
         m_pAnswer->SeekTo(k - 1, m_answerTree);
-        const LearnerAction action = m_pAnswer->Action(k, m_answerTree);
+        LearnerAction action = m_pAnswer->Action(k, m_answerTree);
         const PracticeQuestion question = m_pAnswer->Question(k, m_answerTree);
         m_pAnswer->SeekTo(k, m_answerTree);
         if (action.kind == LearnerAction::Kind::None)
             continue;
         (m_units.empty() ? lead : m_units.back().last) = k - 1;
         const int64_t focus = question.Asked() ? question.node : m_pAnswer->Steps().Step(k).focus;
-        m_units.push_back({action, k, m_nLast, focus});
+        const int64_t run = action.kind == LearnerAction::Kind::Choose ? question.choices.front() : 0;
+        if (run)
+            action.a += 1 - run;
+        m_units.push_back({action, k, m_nLast, focus, 0, 0, run});
     }
     GroupUnits();
     m_done.assign(m_units.size(), false);
@@ -224,7 +227,7 @@ bool Exercise::Valid(const LearnerAction &action) const
     switch (action.kind) {
     case LearnerAction::Kind::Swap: return action.a >= 1 && action.a < action.b && action.b <= m_tree.Count();
     case LearnerAction::Kind::Promote: return action.a >= 0 && action.a <= m_tree.Count();
-    case LearnerAction::Kind::Choose: return action.a >= 1;
+    case LearnerAction::Kind::Choose: return action.a == 1 || action.a == 2;
     default: return false;
     }
 }
@@ -289,7 +292,7 @@ Message Exercise::Reason(const LearnerAction &action, const Unit &due) const
     if (action.kind == LearnerAction::Kind::Swap)
         return Message(says.noSwap).Number(action.a).Number(action.b);
     if (action.kind == LearnerAction::Kind::Choose)
-        return Message(says.notInRun).Number(action.a);
+        return Message(says.notInRun).Number(due.run + action.a - 1);
     const bool sameMatch = IsMatch(due) ? action.a / 2 == due.focus : action.a == due.focus || action.a == 0;
     if (!sameMatch)
         return Message(says.notYet).Number(action.a / 2);

@@ -66,6 +66,9 @@ public:
         // only in the model's order.
         int stage = 0;
         int64_t task = 0;
+        // A run chosen is pressed as practice asks it: 1 for the run being
+        // written (this one), 2 for the next.
+        int64_t run = 0;
     };
     struct Counts {
         int64_t actions = 0; // the model answer's

@@ -155,8 +155,12 @@ Outcome ExerciseState::Press(int number)
 
 Outcome ExerciseState::Undo()
 {
-    if (!m_pExercise || !m_pExercise->Undo())
-        return Outcome::Refused(Message("CProblemText", ZARNI_TEXT("CProblemText", "沒有可以復原的動作：只有交卷時才評分的題目能復原。")));
+    if (!Doing())
+        return Outcome::Refused(NoExercise());
+    if (m_pExercise->GetMode() == Exercise::Mode::Continuous)
+        return Outcome::Refused(Message("CProblemText", ZARNI_TEXT("CProblemText", "這個題目每個動作做了就評分，不能復原；要能復原，把「練習 › 交卷時才評分」打勾再出題。")));
+    if (!m_pExercise->Undo())
+        return Outcome::Refused(Message("CProblemText", ZARNI_TEXT("CProblemText", "還沒有做任何動作，沒有可以復原的。")));
     m_nPicked = 0;
     m_model.LearnerActed();
     return {};
@@ -333,7 +337,9 @@ void ExerciseStatement(StatementHost &host, const std::vector<std::string> &word
         host.Fail("'exercise' takes " + ExerciseNames() + ", not '" + words[1] + "'");
     const ExerciseEntry &entry = *request.entry;
     std::size_t i = 2;
-    if (entry.pops && i + 1 < words.size() && words[i] == "pops") {
+    if (entry.pops && i < words.size() && words[i] == "pops") {
+        if (i + 1 == words.size())
+            host.Fail("'pops' expects how many values the merge outputs: exercise merge pops K [random N [seed S] | runs]");
         request.pops = int(host.Number(words[i + 1], 1, 1000, "the pops"));
         i += 2;
     }
@@ -348,7 +354,11 @@ void ExerciseStatement(StatementHost &host, const std::vector<std::string> &word
             request.seed = host.Number(words[i + 3], 0, INT32_MAX, "the seed");
         }
     } else {
-        request.words.assign(words.begin() + std::ptrdiff_t(i), words.end());
+        // Commas part values here as in every other list of values.
+        std::string line;
+        for (; i < words.size(); ++i)
+            line += words[i] + " ";
+        request.words = ValueWords(line);
     }
     host.Start(State(host.Model()).Start(request));
 }
@@ -386,10 +396,10 @@ std::vector<StatementEntry> Statements()
              host.Expect(words, 2);
              return state.Act(LearnerAction::Promote(host.Number(words[1], 0, INT32_MAX, "the node index")));
          })},
-        {"choose", "choose K", {}, "  choose K          exercise: the value read joins run K\n", false,
+        {"choose", "choose K", {}, "  choose K          exercise: the value read joins the run being written (1) or the next (2)\n", false,
          act([](ExerciseState &state, const std::vector<std::string> &words, StatementHost &host) {
              host.Expect(words, 2);
-             return state.Act(LearnerAction::Choose(host.Number(words[1], 1, INT32_MAX, "the run")));
+             return state.Act(LearnerAction::Choose(host.Number(words[1], 1, 2, "the run (1 this one, 2 the next)")));
          })},
         {"undo", "undo", {}, "  undo              exercise graded at the end: take the last action back\n", false,
          act([](ExerciseState &state, const std::vector<std::string> &words, StatementHost &host) {

@@ -610,8 +610,9 @@ function answer(choice) {
 // Exercises: the learner does the run by hand and each action is graded
 // against the steps of the run, as the program grades it. An action is a
 // unit: [first step, last step, kind (1 swap, 2 promote, 3 choose), a, b,
-// the node outlined when it is due, stage, task]: the units of one nonzero
-// stage are done in any order, those of one task among them in order.
+// the node outlined when it is due, stage, task, run]: the units of one
+// nonzero stage are done in any order, those of one task among them in
+// order; a run chosen is 1 (the run being written, `run`) or 2 (the next).
 const EX = data.exercise;
 const exercise = EX ? {
   done: EX.units.map(() => false), next: 0, right: 0, wrong: 0, shown: 0, firstTry: 0, streak: 0, missed: [],
@@ -665,7 +666,7 @@ function applyUnit(u) {
 function reason(kind, a, b, head) {
   if (kind !== head[2]) return say(['', 'swapDue', 'promoteDue', 'chooseDue'][head[2]]);
   if (kind === 1) return say('noSwap', a, b);
-  if (kind === 3) return say('notInRun', a);
+  if (kind === 3) return say('notInRun', head[8] + a - 1);
   const same = isMatch(head) ? Math.floor(a / 2) === head[5] : a === head[5] || a === 0;
   if (!same) return say('notYet', Math.floor(a / 2));
   let text = say('otherSide', head[5]);
@@ -910,6 +911,8 @@ document.addEventListener('keydown', (event) => {
 
 // The parameters after '#', for a page embedded in another.
 const params = new URLSearchParams(location.hash.slice(1));
+// An exercise's tree is the learner's: no parameter moves it.
+if (exercise) for (const moving of ['from', 'to', 'step', 'autoplay', 'loop']) params.delete(moving);
 const within = (v, lo, hi) => Math.max(lo, Math.min(hi, v));
 if (params.has('from')) view.from = within(Number(params.get('from')) || from, from, to);
 if (params.has('to')) view.to = within(Number(params.get('to')) || to, view.from, to);
@@ -939,11 +942,12 @@ setTimeout(background, 0);
 window.zarni = {
   get steps() { return data.steps; },
   ready, // every step read and its pictures made: seeks are quickest
-  seek(k) { stop(); practice.held = null; practice.said = null; seekTo(k); return shown; },
-  play, pause, answer, state,
+  seek(k) { if (!exercising()) { stop(); practice.held = null; practice.said = null; seekTo(k); } return shown; },
+  play() { if (!exercising()) play(); },
+  pause, answer, state,
   practice(on) { setPractice(on); },
   act(kind, a, b) { return act({ swap: 1, promote: 2, choose: 3 }[kind], a, b); },
   solution,
-  step() { stop(); const moved = stepForward(); render(); return moved; },
+  step() { if (exercising()) return false; stop(); const moved = stepForward(); render(); return moved; },
 };
 })();

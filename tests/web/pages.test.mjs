@@ -191,11 +191,15 @@ const exercises = [
 for (const [statement, before] of exercises) {
   await check(`exercise ${statement}`, async () => {
     const html = join(dir, 'exercise.html');
-    run([...before, `exercise ${statement}`, `export-run ${html}`]);
-    const p = await open(html);
+    const start = join(dir, 'start.json');
+    run([...before, `exercise ${statement}`, `export-run ${html}`, `state ${start}`]);
+    // Nothing a link or a script says moves the learner's tree.
+    const p = await open(html, '#from=40&step=40&autoplay=1');
+    await p.evaluate(() => { window.zarni.seek(9); window.zarni.step(); window.zarni.play(); });
+    assert.deepEqual(sorted((await p.evaluate(() => window.zarni.state())).nodes), programState(start).nodes);
     const units = await p.evaluate(() => JSON.parse(document.getElementById('data').textContent).exercise.units);
     const words = { 1: 'swap', 2: 'promote', 3: 'choose' };
-    const wrong = units[0][2] === 1 ? ['swap', 1, units[0][3] === 1 && units[0][4] === 2 ? 3 : 2] : ['choose', 9];
+    const wrong = units[0][2] === 1 ? ['swap', 1, units[0][3] === 1 && units[0][4] === 2 ? 3 : 2] : ['choose', units[0][2] === 3 ? 3 - units[0][3] : 1];
     assert.equal(await p.evaluate((w) => window.zarni.act(...w), wrong), 'wrong');
     const [kind, a, b] = units[0];
     const centre = async (i) => { const r = await p.locator(`g[data-index="${i}"]`).boundingBox(); return [r.x + r.width / 2, r.y + r.height / 2]; };

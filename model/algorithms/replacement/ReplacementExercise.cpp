@@ -53,10 +53,18 @@ std::vector<ExerciseEntry> ReplacementExercises()
         if (!(instance.problem = ReadExerciseValues(words, 2, kMaxValues + 1, &values)).Empty())
             return instance;
         const int memory = values.front();
-        if (memory < ReplacementAlgorithm::kMinMemory || memory > kMaxMemory || int(values.size()) <= memory) {
-            instance.problem = Message("CProblemText", ZARNI_TEXT("CProblemText", "P 要在 %1 到 %2 之間，而且值要比 P 多。"))
+        const int64_t given = int64_t(values.size()) - 1; // the values after P
+        if (memory < ReplacementAlgorithm::kMinMemory || memory > kMaxMemory) {
+            instance.problem = Message("CProblemText", ZARNI_TEXT("CProblemText", "第一個數是 P，要在 %1 到 %2 之間，不是 %3。"))
                                    .Number(ReplacementAlgorithm::kMinMemory)
-                                   .Number(kMaxMemory);
+                                   .Number(kMaxMemory)
+                                   .Number(memory);
+            return instance;
+        }
+        if (given <= memory) {
+            instance.problem = Message("CProblemText", ZARNI_TEXT("CProblemText", "P 是 %1，P 後面只有 %2 個值：值要比 P 多，才有值要等下一個序列。"))
+                                   .Number(memory)
+                                   .Number(given);
             return instance;
         }
         values.erase(values.begin());
@@ -67,7 +75,7 @@ std::vector<ExerciseEntry> ReplacementExercises()
         instance.answer = std::move(answer);
         return instance;
     };
-    // A value read joins the second run before the fourth output.
+    // A value read joins the next run (the second) before the fourth output.
     entry.worth = [](const Exercise &exercise, const std::vector<std::string> &) {
         int chosen = 0;
         for (const Exercise::Unit &unit : exercise.Units()) {
