@@ -74,8 +74,41 @@ void BM_SegmentOperation(benchmark::State &state)
     state.counters["steps"] = double(view.RunStepCount());
 }
 
+// 20,000 operations at random (adds, sets and queries over random ranges),
+// tags piling up: the first thousand against the last.
+void BM_SegmentMixed(benchmark::State &state)
+{
+    CZarniView &view = View();
+    const int64_t n = 524288, operations = state.range(0), sample = 1000;
+    std::mt19937 random(11);
+    for (auto _ : state) {
+        Prepare(view, n);
+        SegmentState &segment = view.Model().Find<SegmentState>();
+        double first = 0, last = 0;
+        for (int64_t i = 0; i < operations; ++i) {
+            int64_t l = int64_t(random() % uint32_t(n)), r = int64_t(random() % uint32_t(n));
+            if (l > r)
+                std::swap(l, r);
+            const auto kind = i % 4 == 3 ? Kind::Query : i % 8 == 1 ? Kind::Set : Kind::Add;
+            const int value = i % 2 ? 1 : -1; // the adds cancel out, the values stay in range
+            const auto start = std::chrono::steady_clock::now();
+            view.Follow(segment.Start(kind, {l, kind == Kind::Set ? l : r, kind == Kind::Set ? int(random() % 1000) : value}));
+            view.SeekRun(view.RunStepCount());
+            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            if (i < sample)
+                first += ms;
+            else if (i >= operations - sample)
+                last += ms;
+        }
+        state.counters["first 1000 ms/op"] = first / double(sample);
+        state.counters["last 1000 ms/op"] = last / double(sample);
+        state.counters["tags"] = double(segment.Tags().size());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_SegmentMixed)->Arg(20000)->ArgNames({"operations"})->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(BM_SegmentBuild)->Arg(10)->Arg(524288)->ArgNames({"n"})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SegmentOperation)
     ->Args({524288, int(Kind::Set)})

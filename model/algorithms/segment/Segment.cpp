@@ -344,6 +344,7 @@ Outcome SegmentState::Build(SegmentOp op, const std::vector<int> &values)
     m_bTree = true;
     m_nextOp = op;
     m_shape = shape;
+    m_positions.assign(values.begin(), values.end());
     m_pRun = run.get();
     m_model.Load(std::move(run));
     m_model.AlgorithmChanged();
@@ -357,14 +358,15 @@ bool SegmentState::SetTags(SegmentTags tags)
     if (!m_bTree || (OwnRun() && !m_model.AtEnd()) || (!tags.empty() && tags.rbegin()->first >= m_shape.leaves))
         return false;
     m_model.EndRun();
-    m_tags.clear();
+    m_tags = std::make_shared<SegmentTags>();
     for (const auto &[node, tag] : tags)
         if (tag)
-            m_tags[node] = tag;
+            (*m_tags)[node] = tag;
     for (int64_t node = m_shape.leaves - 1; node >= 1; --node) {
         const SegmentValue children = m_shape.Combine(SegmentValueOf(m_model, m_model.Value(2 * node)), SegmentValueOf(m_model, m_model.Value(2 * node + 1)));
         m_model.SetValue(node, SegmentLabel(m_model, m_shape.Added(children, TagOf(node), node)));
     }
+    m_positions = Array();
     m_model.ValuesChanged();
     m_model.AlgorithmChanged();
     return true;
@@ -380,7 +382,10 @@ std::string SegmentState::TagsProblem(const SegmentTags &tags) const
                    ")";
     if (tags.rbegin()->first >= m_shape.leaves)
         return {}; // a leaf's tag: refused as ever, by the tree's shape
-    const std::vector<int64_t> values = Applied(LabelsNow(), tags, 0, m_shape.n - 1);
+    const std::vector<int64_t> values = Applied(0, m_shape.n - 1, [&tags](const TagVisit &visit) {
+        for (const auto &[node, tag] : tags)
+            visit(node, tag);
+    });
     for (std::size_t i = 0; i < values.size(); ++i)
         if (values[i] < -kMaxNodeValue || values[i] > kMaxNodeValue)
             return "position " + std::to_string(i) + " would hold " + std::to_string(values[i]) + ", out of -" +
@@ -405,6 +410,11 @@ Outcome SegmentState::Start(Kind kind, Operand operand)
     m_model.TakeTree(this); // the run before ends here, and leaves its tags
     m_model.ClearMarks();
     m_model.ValuesChanged();
+    if (kind == Kind::Add)
+        for (int64_t p = operand.l; p <= operand.r; ++p)
+            m_positions[std::size_t(p)] += operand.value;
+    if (kind == Kind::Set)
+        m_positions[std::size_t(operand.l)] = operand.value;
     auto run = std::make_unique<SegmentAlgorithm>(m_shape, kind, operand, m_model, m_tags);
     m_pRun = run.get();
     m_model.Load(std::move(run));
@@ -425,9 +435,8 @@ Outcome SegmentState::Refusal(Kind kind, Operand operand) const
         return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "起點 %1 大於終點 %2。")).Number(operand.l).Number(operand.r), 1);
     if (kind != Kind::Add)
         return {};
-    const std::vector<int64_t> range = Applied(LabelsNow(), Tags(), operand.l, operand.r);
     for (int64_t p = operand.l; p <= operand.r; ++p)
-        if (const int64_t before = range[std::size_t(p - operand.l)], after = before + operand.value; std::abs(after) > kMaxNodeValue)
+        if (const int64_t before = m_positions[std::size_t(p)], after = before + operand.value; std::abs(after) > kMaxNodeValue)
             return Outcome::Refused(Problem(ZARNI_TEXT("CProblemText", "位置 %1 的值 %2 加上 %3 會超出 -%4 到 %4 的範圍。"))
                                         .Number(p)
                                         .Number(before)
@@ -441,7 +450,8 @@ void SegmentState::TreeTaken()
 {
     const bool had = m_bTree;
     m_bTree = false;
-    m_tags.clear();
+    m_tags = std::make_shared<SegmentTags>();
+    m_positions.clear();
     m_pRun = nullptr;
     if (had)
         m_model.AlgorithmChanged();
@@ -454,7 +464,12 @@ void SegmentState::RunEnding()
         return;
     if (!m_model.AtEnd())
         m_model.SeekTo(m_model.StepCount());
-    m_tags = run->TagsAt(run->Steps().StepCount());
+    // The run goes with this: its tags are written over those it began
+    // from, not copied.
+    if (run->TagsBefore() == m_tags.get())
+        run->WriteTagsAt(run->Steps().StepCount(), *m_tags);
+    else
+        m_tags = std::make_shared<SegmentTags>(run->TagsAt(run->Steps().StepCount()));
     m_pRun = nullptr;
 }
 
@@ -462,14 +477,14 @@ int64_t SegmentState::TagOf(int64_t node) const
 {
     if (const SegmentAlgorithm *run = OwnRun())
         return run->TagAt(node, m_model.Shown());
-    const auto found = m_tags.find(node);
-    return found == m_tags.end() ? 0 : found->second;
+    const auto found = m_tags->find(node);
+    return found == m_tags->end() ? 0 : found->second;
 }
 
 SegmentTags SegmentState::Tags() const
 {
     const SegmentAlgorithm *run = OwnRun();
-    return run ? run->TagsAt(m_model.Shown()) : m_tags;
+    return run ? run->TagsAt(m_model.Shown()) : *m_tags;
 }
 
 int64_t SegmentState::PositionValue(int64_t p) const
@@ -481,34 +496,37 @@ int64_t SegmentState::PositionValue(int64_t p) const
     return value;
 }
 
-SegmentState::Labels SegmentState::LabelsNow() const
+void SegmentState::EachTag(const TagVisit &each) const
 {
-    return [this](int64_t node) { return m_model.Value(node); };
+    if (const SegmentAlgorithm *run = OwnRun())
+        return run->EachTagAt(m_model.Shown(), each);
+    for (const auto &[node, tag] : *m_tags)
+        each(node, tag);
 }
 
 std::vector<int64_t> SegmentState::Array() const
 {
-    return Applied(LabelsNow(), Tags(), 0, m_shape.n - 1);
+    return Applied(0, m_shape.n - 1, [this](const TagVisit &visit) { EachTag(visit); });
 }
 
 // Positions first..last of the leaves with the tags applied, each tag added
 // over its node's positions at once.
-std::vector<int64_t> SegmentState::Applied(const Labels &label, const SegmentTags &tags, int64_t first, int64_t last) const
+std::vector<int64_t> SegmentState::Applied(int64_t first, int64_t last, const std::function<void(const TagVisit &)> &tags) const
 {
     const std::size_t count = std::size_t(last - first + 1);
     std::vector<int64_t> added(count + 1, 0);
-    for (const auto &[node, tag] : tags) {
+    tags([&](int64_t node, int64_t tag) {
         const int64_t from = std::max(m_shape.First(node), first), to = std::min(m_shape.Last(node), last);
         if (from <= to) {
             added[std::size_t(from - first)] += tag;
             added[std::size_t(to - first + 1)] -= tag;
         }
-    }
+    });
     std::vector<int64_t> values(count);
     int64_t running = 0;
     for (std::size_t i = 0; i < count; ++i) {
         running += added[i];
-        values[i] = SegmentValueOf(m_model, label(m_shape.leaves + first + int64_t(i))).value_or(0) + running;
+        values[i] = SegmentValueOf(m_model, m_model.Value(m_shape.leaves + first + int64_t(i))).value_or(0) + running;
     }
     return values;
 }
@@ -587,7 +605,7 @@ LessonTree SegmentState::WriteTree(LessonLines &lines) const
             leaves.push_back(run ? before[std::size_t(node)] : m_model.Value(node));
     }
     lines.Add("segment " + op + " " + Joined(leaves.begin(), leaves.end()));
-    const SegmentTags tags = run ? run->TagsAt(0) : m_tags;
+    const SegmentTags tags = run ? run->TagsAt(0) : *m_tags;
     if (!tags.empty()) {
         std::string pending = "segment lazy";
         for (const auto &[node, tag] : tags)

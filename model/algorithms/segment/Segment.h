@@ -59,14 +59,21 @@ private:
     const SegmentAlgorithm *OwnRun() const;
     int64_t TagOf(int64_t node) const;
     Outcome Refusal(SegmentAlgorithm::Kind kind, SegmentAlgorithm::Operand operand) const;
-    using Labels = std::function<int(int64_t)>;
-    Labels LabelsNow() const;
-    std::vector<int64_t> Applied(const Labels &label, const SegmentTags &tags, int64_t first, int64_t last) const;
+    using TagVisit = std::function<void(int64_t, int64_t)>;
+    // Each pending tag as the step shown leaves it.
+    void EachTag(const TagVisit &each) const;
+    // Positions first..last with the tags that `tags` visits applied.
+    std::vector<int64_t> Applied(int64_t first, int64_t last, const std::function<void(const TagVisit &)> &tags) const;
 
     bool m_bTree = false;
     SegmentOp m_nextOp = SegmentOp::Sum;
     SegmentShape m_shape;
-    SegmentTags m_tags; // with no run of its own shown
+    // With no run of its own shown; a run reads them as they were before it
+    // and leaves its own in them as it ends.
+    std::shared_ptr<SegmentTags> m_tags = std::make_shared<SegmentTags>();
+    // What each position holds once the last operation started has ended:
+    // an add is checked against it without reading the tags.
+    std::vector<int64_t> m_positions;
     const SegmentAlgorithm *m_pRun = nullptr;
     std::unique_ptr<PositionsRow> m_pRow;
 };

@@ -180,12 +180,15 @@ std::string SegmentText(SegmentValue value)
 // recorded.
 struct SegmentAlgorithm::Recorder {
     Timeline::Writer &w;
-    SegmentTags tags;
+    const SegmentTags &before;
+    std::unordered_map<int64_t, int64_t> changed; // the tags the run has set so far
     SegmentValue ValueOf(int64_t node) const { return SegmentValueOf(w.Tree(), w.Value(node)); }
     int64_t Tag(int64_t node) const
     {
-        const auto found = tags.find(node);
-        return found == tags.end() ? 0 : found->second;
+        if (const auto found = changed.find(node); found != changed.end())
+            return found->second;
+        const auto found = before.find(node);
+        return found == before.end() ? 0 : found->second;
     }
 };
 
@@ -200,13 +203,13 @@ SegmentAlgorithm::SegmentAlgorithm(const SegmentShape &shape, const std::vector<
 }
 
 SegmentAlgorithm::SegmentAlgorithm(const SegmentShape &shape, Kind kind, Operand operand, const NodeStates &tree,
-                                   SegmentTags tags)
-    : m_shape(shape), m_kind(kind), m_operand(operand), m_baseTags(tags)
+                                   std::shared_ptr<const SegmentTags> tags)
+    : m_shape(shape), m_kind(kind), m_operand(operand), m_baseTags(std::move(tags))
 {
     // An operation touches a few nodes a level of a large tree.
     NodeOverlay overlay(tree);
     Timeline::Writer writer(m_timeline, overlay);
-    Recorder r{writer, std::move(tags)};
+    Recorder r{writer, *m_baseTags, {}};
     if (kind == Kind::Set) {
         RecordSet(r);
         return;
@@ -258,10 +261,7 @@ void SegmentAlgorithm::SetTag(Recorder &r, int64_t node, int64_t tag)
     if (r.Tag(node) == tag)
         return;
     m_tagSteps[node].emplace_back(m_timeline.Recorded(), tag);
-    if (tag)
-        r.tags[node] = tag;
-    else
-        r.tags.erase(node);
+    r.changed[node] = tag;
 }
 
 // A node's tag goes to its children: their values take it, and those that
@@ -381,7 +381,13 @@ PracticeQuestion SegmentAlgorithm::Question(int64_t k, const NodeStates &) const
 
 SegmentTags SegmentAlgorithm::TagsAt(int64_t k) const
 {
-    SegmentTags tags = m_baseTags;
+    SegmentTags tags = *m_baseTags;
+    WriteTagsAt(k, tags);
+    return tags;
+}
+
+void SegmentAlgorithm::WriteTagsAt(int64_t k, SegmentTags &tags) const
+{
     for (const auto &[node, changes] : m_tagSteps) {
         const int64_t tag = TagAt(node, k);
         if (tag)
@@ -389,7 +395,16 @@ SegmentTags SegmentAlgorithm::TagsAt(int64_t k) const
         else
             tags.erase(node);
     }
-    return tags;
+}
+
+void SegmentAlgorithm::EachTagAt(int64_t k, const std::function<void(int64_t, int64_t)> &each) const
+{
+    for (const auto &[node, tag] : *m_baseTags)
+        if (!m_tagSteps.count(node))
+            each(node, tag);
+    for (const auto &[node, changes] : m_tagSteps)
+        if (const int64_t tag = TagAt(node, k))
+            each(node, tag);
 }
 
 int64_t SegmentAlgorithm::TagAt(int64_t node, int64_t k) const
@@ -401,8 +416,8 @@ int64_t SegmentAlgorithm::TagAt(int64_t node, int64_t k) const
         if (after != changes.begin())
             return std::prev(after)->second;
     }
-    const auto base = m_baseTags.find(node);
-    return base == m_baseTags.end() ? 0 : base->second;
+    const auto base = m_baseTags->find(node);
+    return base == m_baseTags->end() ? 0 : base->second;
 }
 
 std::vector<int64_t> SegmentAlgorithm::Visited(int64_t k) const

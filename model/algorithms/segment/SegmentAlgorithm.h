@@ -10,7 +10,9 @@
 
 #include "model/RunAlgorithm.h"
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -61,8 +63,10 @@ public:
     // The build of the values on a tree of the shape's nodes, every one
     // empty; the tree itself is not changed.
     SegmentAlgorithm(const SegmentShape &shape, const std::vector<int> &values, const NodeStates &tree);
-    // An operation on the segment tree the tree holds, with its tags.
-    SegmentAlgorithm(const SegmentShape &shape, Kind kind, Operand operand, const NodeStates &tree, SegmentTags tags);
+    // An operation on the segment tree the tree holds, with its tags (kept
+    // as they are while the run lasts, not copied).
+    SegmentAlgorithm(const SegmentShape &shape, Kind kind, Operand operand, const NodeStates &tree,
+                     std::shared_ptr<const SegmentTags> tags);
 
     const char *Name() const override;
     Kind WhichKind() const { return m_kind; }
@@ -78,6 +82,11 @@ public:
     // The tags after step k, and one node's.
     SegmentTags TagsAt(int64_t k) const;
     int64_t TagAt(int64_t node, int64_t k) const;
+    // Each node and its tag after step k, without copying the tags.
+    void EachTagAt(int64_t k, const std::function<void(int64_t, int64_t)> &each) const;
+    // Makes the tags before the run those after step k.
+    void WriteTagsAt(int64_t k, SegmentTags &tags) const;
+    const SegmentTags *TagsBefore() const { return m_baseTags.get(); }
     // A query's nodes visited and taken up to step k, and its result once
     // its last step is shown.
     std::vector<int64_t> Visited(int64_t k) const;
@@ -107,7 +116,7 @@ private:
     SegmentShape m_shape;
     Kind m_kind;
     Operand m_operand;
-    SegmentTags m_baseTags;
+    std::shared_ptr<const SegmentTags> m_baseTags = std::make_shared<const SegmentTags>();
     // Each tag's changes, by node: the step and the tag after it.
     std::unordered_map<int64_t, std::vector<std::pair<int64_t, int64_t>>> m_tagSteps;
     std::vector<StepValues> m_stepValues; // a query's, by step
