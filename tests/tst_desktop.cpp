@@ -91,6 +91,7 @@ void TestDesktop::savedLessonRebuildsTheView_data()
     QTest::newRow("the emptied heap built") << "nodes 1\nvalues 5\nheap extract\nheap build\n";
     QTest::newRow("segment add stopped over tags") << "segment sum 5 8 6 3 2 7 2 6 1 4\nsegment add 2 7 3\nsegment add 0 5 -2\nseek 6\n";
     QTest::newRow("segment min queried, tags pending") << "segment min random 13\nsegment add 3 9 4\nsegment query 0 6\nsegment max\n";
+    QTest::newRow("segment tag pushed past the last position") << "segment sum 1 2 3 4 5\nsegment lazy 3 2\nsegment query 4 4\nsegment add 0 0 1\n";
     QTest::newRow("segment build stopped") << "array on\nsegment max 4 1 3\nseek 3\n";
     QTest::newRow("fitted") << "fit\nnodes 31\n";
     QTest::newRow("exercise half done") << "exercise heap-build 5 9 2 7 1 8 3\nswap 3 6\nswap 1 2\n";

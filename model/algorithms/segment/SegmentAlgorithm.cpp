@@ -273,7 +273,7 @@ void SegmentAlgorithm::PushDown(Recorder &r, int64_t node)
         return;
     for (const int64_t child : {2 * node, 2 * node + 1}) {
         r.w.SetValue(child, SegmentLabel(r.w.Tree(), m_shape.Added(r.ValueOf(child), tag, child)));
-        if (!m_shape.Leaf(child))
+        if (!m_shape.Leaf(child) && m_shape.Length(child) > 0) // a node past the last position keeps none
             SetTag(r, child, r.Tag(child) + tag);
     }
     SetTag(r, node, 0);
