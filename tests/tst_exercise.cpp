@@ -116,6 +116,8 @@ private slots:
     void somethingToDo_data() { doneRight_data(); }
     void somethingToDo();
     void runKeys();
+    void loserTreeOffAnswer_data();
+    void loserTreeOffAnswer();
 };
 
 // Each exercise, in both kinds of heap or tree, with a few seeds; the
@@ -353,6 +355,33 @@ void TestExercise::runKeys()
         QCOMPARE(setup.Current().GetCounts().wrong, 0);
     }
     QVERIFY(later > 0);
+}
+
+void TestExercise::loserTreeOffAnswer_data()
+{
+    QTest::addColumn<qint64>("seed");
+    for (const qint64 seed : {1, 2, 3, 77, 4242})
+        QTest::addRow("seed %lld", seed) << seed;
+}
+
+// Graded at the end, a loser tree's match won by the other side draws
+// nothing a loser tree never holds, and the model's actions after it leave
+// the tree the model answer leaves.
+void TestExercise::loserTreeOffAnswer()
+{
+    QFETCH(qint64, seed);
+    Setup setup("loser-tournament", true, seed);
+    setup.State().SetMode(Exercise::Mode::End);
+    setup.Start();
+    const std::vector<Exercise::Unit> units = setup.Current().Units();
+    setup.State().Act(WrongLike(units.front(), setup.model.Count()));
+    for (const Exercise::Unit &unit : units)
+        setup.State().Act(unit.action);
+    ExerciseInstance instance = setup.request.entry->make(setup.model, ExerciseState::RandomWords(setup.model, setup.request), setup.request.pops);
+    instance.answer->SeekTo(instance.last, *instance.tree);
+    QCOMPARE(Nodes(setup.model), Nodes(*instance.tree));
+    setup.State().Grade();
+    QCOMPARE(setup.Current().GetCounts().right, 0);
 }
 
 QTEST_GUILESS_MAIN(TestExercise)

@@ -102,15 +102,16 @@ Exercise::Exercise(std::string name, int64_t size, Mode mode, std::unique_ptr<Ru
         m_pAnswer->SeekTo(k - 1, m_answerTree);
         LearnerAction action = m_pAnswer->Action(k, m_answerTree);
         const PracticeQuestion question = m_pAnswer->Question(k, m_answerTree);
+        const int64_t focus = question.Asked() ? question.node : m_pAnswer->Steps().Step(k).focus;
+        const bool winnerRises = WritesWinner(k, action, focus);
         m_pAnswer->SeekTo(k, m_answerTree);
         if (action.kind == LearnerAction::Kind::None)
             continue;
         (m_units.empty() ? lead : m_units.back().last) = k - 1;
-        const int64_t focus = question.Asked() ? question.node : m_pAnswer->Steps().Step(k).focus;
         const int64_t run = action.kind == LearnerAction::Kind::Choose ? question.choices.front() : 0;
         if (run)
             action.a += 1 - run;
-        m_units.push_back({action, k, m_nLast, focus, 0, 0, run});
+        m_units.push_back({action, k, m_nLast, focus, 0, 0, run, winnerRises});
     }
     GroupUnits();
     m_done.assign(m_units.size(), false);
@@ -193,14 +194,34 @@ std::vector<NodeChange> Exercise::Apply(int64_t first, int64_t last)
     return changes;
 }
 
+// Whether step k, a match's, writes the value of the child that wins it at
+// the match's node, as it stands before the step.
+bool Exercise::WritesWinner(int64_t k, const LearnerAction &action, int64_t focus) const
+{
+    if (action.kind != LearnerAction::Kind::Promote || action.a < 2 || action.a / 2 != focus)
+        return false;
+    for (const NodeChange &change : m_pAnswer->Steps().ChangesOf(k))
+        if (change.Node() == focus && change.WhichField() == NodeChange::kValue)
+            return change.to == m_answerTree.Value(action.a);
+    return false;
+}
+
+bool Exercise::WinnerRisesAt(int64_t parent) const
+{
+    return std::any_of(m_units.begin(), m_units.end(),
+                       [parent](const Unit &unit) { return unit.focus == parent && unit.winnerRises; });
+}
+
 // An action off the model answer, as the learner meant it where the tree
-// shows it: a swap, or a winner's value written at its parent.
+// shows it: a swap, or a winner's value written at its parent in a winner
+// tree. A loser tree's node keeps a loser that came up from below and is
+// not on the tree, so what the learner meant is not drawn there.
 std::vector<NodeChange> Exercise::OffAnswer(const LearnerAction &action)
 {
     std::vector<NodeChange> changes;
     if (action.kind == LearnerAction::Kind::Swap)
         changes.push_back({uint32_t(action.a) << 2 | NodeChange::kSwap, int32_t(action.b), 0});
-    if (action.kind == LearnerAction::Kind::Promote && action.a >= 2)
+    if (action.kind == LearnerAction::Kind::Promote && action.a >= 2 && WinnerRisesAt(action.a / 2))
         changes.push_back({uint32_t(action.a / 2) << 2 | NodeChange::kValue, m_tree.Value(action.a / 2),
                            m_tree.Value(action.a)});
     m_tree.Write(changes.data(), changes.data() + changes.size(), true);
@@ -216,10 +237,12 @@ void Exercise::Done(int unit)
         m_finished = true;
 }
 
-// Graded at the end: every action so far was the model's.
+// Graded at the end: the tree is the model answer's as far as it goes, for
+// every action so far was the model's or changed nothing.
 bool Exercise::InStep() const
 {
-    return std::all_of(m_history.begin(), m_history.end(), [](const Made &made) { return made.unit >= 0; });
+    return std::all_of(m_history.begin(), m_history.end(),
+                       [](const Made &made) { return made.unit >= 0 || made.changes.empty(); });
 }
 
 bool Exercise::Valid(const LearnerAction &action) const

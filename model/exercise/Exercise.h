@@ -69,6 +69,9 @@ public:
         // A run chosen is pressed as practice asks it: 1 for the run being
         // written (this one), 2 for the next.
         int64_t run = 0;
+        // A match whose winner's value takes its parent's box (a winner
+        // tree's, not a loser tree's, where the parent keeps the loser).
+        bool winnerRises = false;
     };
     struct Counts {
         int64_t actions = 0; // the model answer's
@@ -128,6 +131,8 @@ private:
     std::vector<int64_t> Touched(const Unit &unit) const;
     std::vector<NodeChange> Apply(int64_t first, int64_t last);
     std::vector<NodeChange> OffAnswer(const LearnerAction &action);
+    bool WinnerRisesAt(int64_t parent) const;
+    bool WritesWinner(int64_t k, const LearnerAction &action, int64_t focus) const;
     void Done(int unit);
     bool InStep() const;
     Message Reason(const LearnerAction &action, const Unit &due) const;
