@@ -3,6 +3,8 @@
 // with them.
 #include "CliUtil.h"
 #include "TestUtil.h"
+#include "app/Script.h"
+#include "app/State.h"
 #include "app/Zarni.h"
 #include "frames/ChildFrm.h"
 #include "frames/MainFrm.h"
@@ -30,6 +32,8 @@ private slots:
     void cleanup() { m_fixture.Stop(); }
     void writingIsRefused_data();
     void writingIsRefused();
+    void badArgumentsChangeNothing_data();
+    void badArgumentsChangeNothing();
     void readsBesideItself_data();
     void readsBesideItself();
     void settingsStayAsTheUserLeftThem();
@@ -89,6 +93,34 @@ void TestLesson::writingIsRefused()
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("a photo"));
     QVERIFY(!QFile::exists(fresh));
+}
+
+// Every statement with no arguments, a word for a number and numbers far
+// out of range: refused, it names its line, says why and changes nothing.
+void TestLesson::badArgumentsChangeNothing_data()
+{
+    QTest::addColumn<QString>("statement");
+    for (const StatementEntry &entry : ScriptStatements()) {
+        const QString word = QString::fromLatin1(entry.word);
+        if (word == "wait") // waits for the presenter, as it should
+            continue;
+        for (const char *arguments : {"", " x", " 99999999999 -99999999999 1"})
+            QTest::newRow(qPrintable(word + arguments)) << word + arguments;
+    }
+}
+
+void TestLesson::badArgumentsChangeNothing()
+{
+    QFETCH(QString, statement);
+    const QString setup = "nodes 7\nvalues 9 5 8 1 3 7 2\n";
+    QCOMPARE(RunLesson(setup), QString());
+    const QByteArray before = ProgramStateJson(Frame());
+    const QString message = RunLesson(setup + statement + "\n");
+    if (message.isEmpty())
+        return; // taken: what it does is tested where it is specified
+    const QString why = message.section("lesson.zs:3: ", 1);
+    QVERIFY2(why.size() >= 12 && !why.contains("null"), qPrintable(message));
+    QCOMPARE(ProgramStateJson(Frame()), before);
 }
 
 void TestLesson::readsBesideItself_data()
