@@ -59,7 +59,49 @@ struct TextbookHeap {
             SiftDown(1, e - 1);
         }
     }
+    void SiftUp(int64_t i)
+    {
+        for (; i > 1 && Above(a[std::size_t(i)], a[std::size_t(i / 2)]); i /= 2)
+            Swap(i / 2, i);
+    }
+    // The program's steps apart, the learner's swaps; the nodes the
+    // exercise ends with.
+    int64_t Do(const QString &name, int64_t n)
+    {
+        if (name == "heap-build")
+            Build(n);
+        else if (name == "heap-sort")
+            Sort(n);
+        else if (name == "heap-build-by-insert")
+            for (int64_t i = 2; i <= n; ++i)
+                SiftUp(i);
+        else if (name == "heap-insert")
+            SiftUp(n);
+        else {
+            a[1] = a[std::size_t(n)];
+            SiftDown(1, --n);
+        }
+        return n;
+    }
 };
+
+// A textbook knock-out: the greater value wins, the right one on a tie; a
+// node's match is played once its children are decided, from the last
+// node back to the root. Either kind of tree sends up the same winners.
+std::vector<int64_t> TextbookWinners(const QList<int> &leaves)
+{
+    const int64_t n = leaves.size();
+    std::vector<int> best(std::size_t(2 * n));
+    std::vector<int64_t> promoted;
+    for (int64_t i = 0; i < n; ++i)
+        best[std::size_t(n + i)] = leaves[int(i)];
+    for (int64_t i = n - 1; i >= 1; --i) {
+        const int64_t winner = best[std::size_t(2 * i)] > best[std::size_t(2 * i + 1)] ? 2 * i : 2 * i + 1;
+        best[std::size_t(i)] = best[std::size_t(winner)];
+        promoted.push_back(winner);
+    }
+    return promoted;
+}
 
 QList<qint64> Nodes(const NodeStates &tree)
 {
@@ -252,40 +294,56 @@ void TestExercise::gradedAtTheEnd()
 void TestExercise::textbookOrder_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("min");
+    QTest::addColumn<bool>("other");
     QTest::addColumn<QList<int>>("values");
     QRandomGenerator random(50);
     QTest::addRow("heap-sort 1 1") << "heap-sort" << false << QList<int>{1, 1};
     QTest::addRow("heap-sort 2 2 2 1") << "heap-sort" << false << QList<int>{2, 2, 2, 1};
-    for (const char *name : {"heap-build", "heap-sort"})
-        for (const bool min : {false, true})
-            for (int row = 0; row < 12; ++row) {
+    for (const char *name : {"heap-build", "heap-sort", "heap-build-by-insert", "heap-insert", "heap-extract", "tournament", "loser-tournament"})
+        for (const bool other : {false, true})
+            for (int row = 0; row < 8; ++row) {
                 QList<int> values;
                 const int n = 2 + int(random.bounded(30)), spread = row % 2 ? 4 : 99;
                 for (int i = 0; i < n; ++i)
                     values << 1 + int(random.bounded(spread));
-                QTest::addRow("%s %s %d values 1..%d", name, min ? "min" : "max", n, spread) << name << min << values;
+                if (QString(name) == "heap-insert" || QString(name) == "heap-extract") { // from a heap
+                    TextbookHeap heap{{0}, other, {}};
+                    heap.a.insert(heap.a.end(), values.begin(), values.end() - 1);
+                    heap.Build(n - 1);
+                    values = QList<int>(heap.a.begin() + 1, heap.a.end()) << values.back();
+                    if (QString(name) == "heap-extract")
+                        values.removeLast();
+                }
+                QTest::addRow("%s %s %d values 1..%d", name, other ? "min/loser" : "max/winner", n, spread) << name << other << values;
             }
 }
 
 void TestExercise::textbookOrder()
 {
     QFETCH(QString, name);
-    QFETCH(bool, min);
+    QFETCH(bool, other);
     QFETCH(QList<int>, values);
-    Setup setup(name, min, 0);
+    Setup setup(name, other, 0);
     for (const int value : values)
         setup.request.words.push_back(std::to_string(value));
-    setup.Start();
-    TextbookHeap textbook{{0}, min, {}};
+    const bool tournament = name.endsWith("tournament");
+    TextbookHeap textbook{{0}, other, {}};
     textbook.a.insert(textbook.a.end(), values.begin(), values.end());
-    const int64_t n = values.size();
-    name == "heap-sort" ? textbook.Sort(n) : textbook.Build(n);
+    const int64_t n = tournament ? 0 : textbook.Do(name, values.size());
+    std::vector<LearnerAction> actions;
     for (const auto &[i, j] : textbook.swaps)
-        QCOMPARE(setup.State().Act(LearnerAction::Swap(i, j)).problem.Empty(), true);
+        actions.push_back(LearnerAction::Swap(i, j));
+    for (const int64_t winner : tournament ? TextbookWinners(values) : std::vector<int64_t>())
+        actions.push_back(LearnerAction::Promote(winner));
+    // Nothing to do is no exercise.
+    QCOMPARE(setup.State().Start(setup.request).Failed(), actions.empty());
+    if (actions.empty())
+        return;
+    for (const LearnerAction &action : actions)
+        QCOMPARE(setup.State().Act(action).problem.Empty(), true);
     const Exercise &done = setup.Current();
     QCOMPARE(done.GetCounts().wrong, 0);
-    QCOMPARE(done.GetCounts().actions, int64_t(textbook.swaps.size()));
+    QCOMPARE(done.GetCounts().actions, int64_t(actions.size()));
     QVERIFY(done.Finished());
     for (int64_t i = 1; i <= n; ++i)
         QCOMPARE(setup.model.Value(i), textbook.a[std::size_t(i)]);
