@@ -142,7 +142,7 @@ void CZarniView::keyPressEvent(QKeyEvent *event)
     if (event->modifiers() == Qt::NoModifier && AnswerByKey(event->key()))
         return;
     const int key = event->key();
-    if (event->modifiers() == Qt::NoModifier && key >= Qt::Key_1 && key <= Qt::Key_9 && Exercising().TakesChoices() &&
+    if (event->modifiers() == Qt::NoModifier && (key == Qt::Key_1 || key == Qt::Key_2) && Exercising().TakesChoices() &&
         Exercising().Doing()) {
         Follow(Exercising().Press(key - Qt::Key_0));
         return;

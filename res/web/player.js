@@ -893,7 +893,7 @@ document.addEventListener('keydown', (event) => {
   if (event.target.tagName === 'INPUT' && event.target.type !== 'checkbox' && event.target.type !== 'range') return;
   const q = practice.held;
   if (exercising()) {
-    if (/^[1-9]$/.test(event.key) && EX.units.some((u) => u[2] === 3)) { act(3, Number(event.key)); event.preventDefault(); }
+    if (/^[12]$/.test(event.key) && EX.units.some((u) => u[2] === 3)) { act(3, Number(event.key)); event.preventDefault(); }
     return;
   }
   if (q && /^[0-9]$/.test(event.key)) {
